@@ -1,0 +1,45 @@
+# The two commands a player or developer needs: `make run` and `make test`.
+# Both install any missing Debian package first, so a fresh machine works.
+
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
+            libsdl2-mixer-dev timgm6mb-soundfont libpng-dev libjpeg-dev libgif-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+JOBS := $(shell nproc 2>/dev/null || echo 2)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+CMAKE_FLAGS ?=
+
+.PHONY: run test deps build build-asan clean bench fuzz
+
+run: deps build
+	cd build/bin && ./tilvane
+
+test: deps build build-asan
+	cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -q && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build:
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS)
+
+build-asan:
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTILVANE_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-asan -j$(JOBS)
+
+bench: deps build
+	for b in build/bench/bench_*; do $$b; done
+
+fuzz: deps
+	tests/fuzz/run.sh
+
+clean:
+	rm -rf build build-asan build-fuzz

@@ -1,0 +1,37 @@
+# Helpers that keep the top-level list short: every folder globs its own sources,
+# so adding a file never means editing the build.
+
+function(tilvane_library name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# tests/<area>/*.cpp becomes one GoogleTest program test_<area>.
+function(tilvane_test_dir dir)
+  get_filename_component(area ${dir} NAME)
+  if(area STREQUAL "fuzz" OR area STREQUAL "data")
+    return()
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${area} ${sources})
+  target_link_libraries(test_${area} PRIVATE tilvane_app GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(test_${area} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(test_${area} PRIVATE
+    TILVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TILVANE_BIN_DIR="${TILVANE_BIN_DIR}")
+  set_target_properties(test_${area} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_dependencies(test_${area} tilvane_content_copy)
+  gtest_discover_tests(test_${area}
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+endfunction()

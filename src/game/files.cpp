@@ -1,0 +1,83 @@
+#include "game/files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace tv {
+
+namespace fs = std::filesystem;
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+bool LessIgnoreCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+std::string ResolveCaseInsensitive(const std::string& path) {
+  std::error_code ec;
+  if (fs::exists(path, ec)) return path;
+  const fs::path p(path);
+  const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
+  const std::string wanted = p.filename().string();
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (EqualsIgnoreCase(name, wanted)) return (p.has_parent_path() ? dir / name : fs::path(name)).string();
+  }
+  return path;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (error) *error = "Cannot open \"" + path + "\": " + std::strerror(errno);
+    return false;
+  }
+  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    if (error) *error = "Cannot read \"" + path + "\"";
+    return false;
+  }
+  out = std::move(data);
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
+                         std::string* error) {
+  std::random_device rd;
+  const std::string temp = path + ".tmp" + std::to_string(rd() % 1000000);
+  auto fail = [&](const char* what) {
+    if (error) *error = std::string(what) + " \"" + path + "\": " + std::strerror(errno);
+    std::remove(temp.c_str());
+    return false;
+  };
+  std::FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) return fail("Cannot create");
+  const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;
+  const bool flushed = std::fflush(f) == 0;
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !flushed || !closed) return fail("Cannot write");
+  if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("Cannot replace");
+  return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,73 @@
+// The one door from the game logic to the rest of the program: drawing, pauses,
+// sounds, records, the chooser and message boxes. The main window implements it;
+// tests implement it with a recording fake, so play runs without windows or waits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tv {
+
+enum class Sound : int { Select = 0, Remove = 1, Win = 2, Loose = 3 };
+
+// How a local redraw reaches the screen.
+enum class Repaint : int {
+  TileNow = 1,   // repaint the tile's rectangle at once
+  AreaNow = 2,   // repaint the whole available area at once
+  Deferred = 3,  // only invalidate; painted with the next repaint
+};
+
+enum class Command : int {
+  Undo,
+  Hint,
+  Reshuffle,
+  SolutionNext,   // Next Move and Game End
+  SolutionPrev,   // Restore Move and Game Start
+};
+
+enum class Label : int { TilesLeft, MovesLeft, ReshufLeft };
+
+enum class Timer : int { NewGame, UpdateClock };
+
+class GameHost {
+ public:
+  virtual ~GameHost() = default;
+
+  // Drawing of the field (slot numbers of the current board).
+  virtual void RedrawAll() = 0;
+  virtual void RedrawTile(int slot, Repaint mode) = 0;
+  virtual void RedrawAround(int slot, bool skipSelf, Repaint mode) = 0;
+  virtual void DrawSeeThrough(int slot, int percent, bool fade, Repaint mode) = 0;
+  virtual void RepaintField() = 0;
+  virtual void PlaceTiles() = 0;
+  virtual void DrawClock() = 0;
+
+  // Window state.
+  virtual void SetLabel(Label label, const std::string& text) = 0;
+  virtual void Enable(Command command, bool on) = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetTimer(Timer timer, bool on) = 0;
+  virtual void ResetCursor() = 0;
+  virtual void EndFieldDrag() = 0;
+  virtual void SetSolutionView(bool on) = 0;
+
+  // Time: the local date-time in days, and blocking pauses.
+  virtual double Now() = 0;
+  virtual void Pause(int milliseconds) = 0;
+
+  virtual void PlaySound(Sound sound) = 0;
+  virtual bool SoundOn() = 0;
+
+  // "$D" in the text stands for a line break.
+  virtual void ShowMessage(const std::string& text) = 0;
+
+  // Records, the recent list and the layout chooser.
+  virtual void CountGame(bool won) = 0;
+  virtual void AddRecent(std::string_view layoutName) = 0;
+  virtual bool ShowLayoutChooser() = 0;
+  // Offers `seed`; true with the number entered when the player confirms.
+  virtual bool AskGameNumber(std::uint32_t& seed) = 0;
+};
+
+}  // namespace tv
