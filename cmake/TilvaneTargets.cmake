@@ -2,7 +2,7 @@
 # so adding a file never means editing the build.
 
 function(tilvane_library name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
