@@ -29,7 +29,9 @@ struct RgbBytes {
 constexpr RgbBytes SplitColor(int color) {
   return {color & 255, (color >> 8) & 255, (color >> 16) & 255};
 }
-constexpr int JoinColor(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
+constexpr int JoinColor(int red, int green, int blue) {
+  return red + green * 256 + blue * 65536;
+}
 
 // Rectangle with inclusive edges; an edge at kUnset has not been given a value yet.
 struct SpanRect {
@@ -79,9 +81,7 @@ struct SpanRect {
   // width and height.
   bool ClipTo(const SpanRect& other, int* moved_x = nullptr, int* moved_y = nullptr);
 
-  bool Contains(int x, int y) const {
-    return x >= left && x <= right && y >= top && y <= bottom;
-  }
+  bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
 class PixelBuffer {
@@ -143,22 +143,22 @@ enum class RasterOp {
   kOr,         // dst = dst | src
   kWhiteness,  // dst = white (src is not read)
 };
-void BlitBlock(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
-               int sy, RasterOp op);
+void BlitBlock(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx, int sy,
+               RasterOp op);
 void CopyBlock(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
                int sy);
 // Whole source picture to (x, y).
 void CopyPicture(PixelBuffer& dst, int x, int y, const PixelBuffer& src);
 
 // Copies the source pixels that differ from `key`; key pixels leave the destination as is.
-void KeyedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
-               int sy, int key = kKeyColor);
+void KeyedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx, int sy,
+               int key = kKeyColor);
 // Every destination byte = 255 - source byte.
 void InvertedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
                   int sy);
 // As KeyedCopy, but the copied pixels are inverted.
-void KeyedInvertedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src,
-                       int sx, int sy, int key = kKeyColor);
+void KeyedInvertedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
+                       int sy, int key = kKeyColor);
 // In place: every pixel that differs from `key` is inverted.
 void InvertNonKey(PixelBuffer& buffer, int key = kKeyColor);
 
