@@ -1,0 +1,73 @@
+#include "tile_style.h"
+
+#include "game/files.h"
+
+namespace tv::tilegen {
+
+namespace {
+
+// Even face sizes keep half-tile steps whole pixels; about 3:4 like a real tile.
+std::vector<TileSize> StandardSizes() {
+  return {{20, 26, 3}, {26, 34, 4}, {32, 42, 4},  {38, 50, 5},   {44, 58, 6},   {50, 66, 6},
+          {58, 76, 7}, {66, 86, 8}, {76, 100, 9}, {88, 116, 10}, {100, 132, 11}};
+}
+
+TileStyle Standard() {
+  TileStyle s;
+  s.name = "standard";
+  s.face_top = QColor(255, 252, 238);
+  s.face_bottom = QColor(236, 226, 198);
+  s.highlight = QColor(255, 255, 255);
+  s.red = QColor(196, 32, 32);
+  s.green = QColor(24, 128, 56);
+  s.blue = QColor(28, 64, 160);
+  s.ink = QColor(24, 24, 32);
+  s.season_backdrop = QColor(214, 230, 246);
+  s.flower_backdrop = QColor(248, 220, 224);
+  s.editor_top = QColor(250, 246, 232);
+  s.editor_bottom = QColor(222, 214, 190);
+  s.cursor_top = QColor(214, 236, 255);
+  s.cursor_bottom = QColor(164, 200, 236);
+  s.cursor_mark = QColor(24, 80, 168);
+  s.corner_index = true;
+  s.sizes = StandardSizes();
+  return s;
+}
+
+// Dark faces with bright ink, for dark backgrounds and dim rooms.
+TileStyle Night() {
+  TileStyle s;
+  s.name = "night";
+  s.face_top = QColor(64, 72, 88);
+  s.face_bottom = QColor(36, 40, 52);
+  s.highlight = QColor(110, 120, 140);
+  s.red = QColor(255, 108, 96);
+  s.green = QColor(104, 220, 128);
+  s.blue = QColor(120, 172, 255);
+  s.ink = QColor(236, 236, 228);
+  s.season_backdrop = QColor(52, 70, 100);
+  s.flower_backdrop = QColor(96, 54, 70);
+  s.editor_top = QColor(70, 78, 92);
+  s.editor_bottom = QColor(44, 48, 60);
+  s.cursor_top = QColor(60, 100, 150);
+  s.cursor_bottom = QColor(36, 64, 104);
+  s.cursor_mark = QColor(200, 228, 255);
+  s.corner_index = true;
+  s.sizes = StandardSizes();
+  return s;
+}
+
+}  // namespace
+
+const std::vector<TileStyle>& BuiltInStyles() {
+  static const std::vector<TileStyle> styles = {Standard(), Night()};
+  return styles;
+}
+
+const TileStyle* FindStyle(std::string_view name) {
+  for (const TileStyle& s : BuiltInStyles())
+    if (EqualsIgnoreCase(s.name, name)) return &s;
+  return nullptr;
+}
+
+}  // namespace tv::tilegen
