@@ -1,0 +1,123 @@
+// Reading and writing every entry of the settings file through the text store.
+#include "content/settings.h"
+
+#include <algorithm>
+
+#include "game/files.h"
+
+namespace tv {
+
+namespace {
+
+constexpr std::string_view kPlayMode = "PlayMode";
+constexpr std::string_view kMain = "Main";
+constexpr std::string_view kMusic = "Music";
+constexpr std::string_view kSound = "Sound";
+
+std::string Numbered(std::string_view name, int k) {
+  return std::string(name) + std::to_string(k);
+}
+
+// Non-empty names stored as count + one subsection per entry ("FavNum", "Fav0"...).
+std::vector<std::string> ReadNameList(const SettingsStore& store, std::string_view countName,
+                                      std::string_view entryName, int limit) {
+  const int count = std::min(store.StoreReadInt(kMain, countName, "", 0), limit);
+  std::vector<std::string> names;
+  for (int k = 0; k < count; ++k) {
+    std::string name = store.StoreReadString(kMain, Numbered(entryName, k), "", "");
+    if (!name.empty()) names.push_back(std::move(name));
+  }
+  return names;
+}
+
+void WriteNameList(SettingsStore& store, std::string_view countName, std::string_view entryName,
+                   const std::vector<std::string>& names) {
+  store.StoreWriteInt(kMain, countName, "", static_cast<std::int32_t>(names.size()));
+  for (std::size_t k = 0; k < names.size(); ++k)
+    store.StoreWriteString(kMain, Numbered(entryName, static_cast<int>(k)), "", names[k]);
+}
+
+}  // namespace
+
+std::string SettingsPath(std::string_view programDir) {
+  return std::string(programDir) + "tilvane.ini";
+}
+
+void ReadSettings(const SettingsStore& store, Settings& s) {
+  s.TilesetName = store.StoreReadString(kPlayMode, "Tileset", "", s.TilesetName);
+  s.LayoutName = store.StoreReadString(kPlayMode, "Layout", "", s.LayoutName);
+  s.AnalogClock = store.StoreReadBool(kPlayMode, "AnalogClock", "", s.AnalogClock);
+  s.DimLockedTiles = store.StoreReadBool(kPlayMode, "DimLockedTiles", "", s.DimLockedTiles);
+  s.DrawShadows = store.StoreReadBool(kPlayMode, "DrawShadows", "", s.DrawShadows);
+  const std::int32_t color = store.StoreReadInt(kPlayMode, "BkgColor", "", s.BkgColor);
+  if (color >= 0 && color <= kMaxColor) s.BkgColor = color;
+  s.UseTexture = store.StoreReadBool(kPlayMode, "UseTexture", "", s.UseTexture);
+  s.Texture = store.StoreReadString(kPlayMode, "Texture", "", s.Texture);
+
+  s.Favourites = ReadNameList(store, "FavNum", "Fav", kMaxFavourites);
+  s.Recent = ReadNameList(store, "RecentNum", "Recent", kMaxRecent);
+
+  s.MusicChooseRandom = store.StoreReadBool(kMain, kMusic, "ChooseRandom", s.MusicChooseRandom);
+  s.MusicPause = std::clamp(store.StoreReadInt(kMain, kMusic, "Pause", s.MusicPause),
+                            kMinMusicPause, kMaxMusicPause);
+  s.MusicVolume = store.StoreReadInt(kMain, kMusic, "MusicVolume2", s.MusicVolume);
+  s.MusicOn = store.StoreReadBool(kMain, kMusic, "On", s.MusicOn);
+  s.SoundOn = store.StoreReadBool(kMain, kSound, "On", s.SoundOn);
+
+  // Each entry needs a line of its own, so a count beyond the line count is
+  // damage; bounding it keeps a corrupt count from stalling start-up.
+  const int lineCount = static_cast<int>(store.Lines().size());
+  const int unchecked =
+      std::min(store.StoreReadInt(kMain, kMusic, "UncheckMusicNum", 0), lineCount);
+  s.UncheckedMusic.clear();
+  for (int k = 0; k < unchecked; ++k) {
+    std::string name = store.StoreReadString(kMain, kMusic, Numbered("UncheckMusic", k), "");
+    if (!name.empty()) s.UncheckedMusic.push_back(std::move(name));
+  }
+}
+
+void WriteSettings(SettingsStore& store, const Settings& s) {
+  store.StoreWriteString(kPlayMode, "Layout", "", s.LayoutName);
+  store.StoreWriteString(kPlayMode, "Tileset", "", s.TilesetName);
+  store.StoreWriteBool(kPlayMode, "AnalogClock", "", s.AnalogClock);
+  store.StoreWriteBool(kPlayMode, "DimLockedTiles", "", s.DimLockedTiles);
+  store.StoreWriteBool(kPlayMode, "DrawShadows", "", s.DrawShadows);
+  store.StoreWriteInt(kPlayMode, "BkgColor", "", s.BkgColor);
+  store.StoreWriteBool(kPlayMode, "UseTexture", "", s.UseTexture);
+  store.StoreWriteString(kPlayMode, "Texture", "", s.Texture);
+
+  WriteNameList(store, "FavNum", "Fav", s.Favourites);
+  WriteNameList(store, "RecentNum", "Recent", s.Recent);
+
+  store.StoreWriteBool(kMain, kMusic, "ChooseRandom", s.MusicChooseRandom);
+  store.StoreWriteInt(kMain, kMusic, "Pause", s.MusicPause);
+  store.StoreWriteInt(kMain, kMusic, "MusicVolume2", s.MusicVolume);
+  store.StoreWriteBool(kMain, kMusic, "On", s.MusicOn);
+  store.StoreWriteBool(kMain, kSound, "On", s.SoundOn);
+  for (std::size_t k = 0; k < s.UncheckedMusic.size(); ++k)
+    store.StoreWriteString(kMain, kMusic, Numbered("UncheckMusic", static_cast<int>(k)),
+                           s.UncheckedMusic[k]);
+  store.StoreWriteInt(kMain, kMusic, "UncheckMusicNum",
+                      static_cast<std::int32_t>(s.UncheckedMusic.size()));
+}
+
+int LoadSettings(const std::string& path, Settings& settings, std::string* error) {
+  settings = Settings{};
+  const std::string resolved = ResolveCaseInsensitive(path);
+  if (!FileExists(resolved)) return kSettingsMissing;
+  SettingsStore store;
+  if (!store.StoreLoad(resolved, error)) return kSettingsIoError;
+  ReadSettings(store, settings);
+  return kSettingsRead;
+}
+
+bool SaveSettings(const std::string& path, const Settings& settings, std::string* error) {
+  const std::string resolved = ResolveCaseInsensitive(path);
+  SettingsStore store;
+  // Writing over a file that could not be read would lose the lines kept for others.
+  if (!store.StoreLoad(resolved, error)) return false;
+  WriteSettings(store, settings);
+  return store.StoreSave(resolved, error);
+}
+
+}  // namespace tv

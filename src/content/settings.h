@@ -1,0 +1,74 @@
+// The player's choices kept from one run to the next in "tilvane.ini", and their
+// reading at start-up and writing at shutdown.
+//
+// Loading only fills `Settings`; applying the values (menu check marks, the
+// clock, the volume and music state, resolving names in the catalogue and the
+// music list) belongs to the windows that own them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "content/settings_store.h"
+
+namespace tv {
+
+constexpr int kMaxFavourites = 20;
+constexpr int kMaxRecent = 20;
+constexpr std::int32_t kMinMusicPause = 5;
+constexpr std::int32_t kMaxMusicPause = 300;
+constexpr std::int32_t kMaxColor = 0xFFFFFF;
+
+struct Settings {
+  // Section "PlayMode".
+  std::string LayoutName = "Dragon";
+  std::string TilesetName = "standard";
+  bool AnalogClock = false;
+  bool DimLockedTiles = true;
+  bool DrawShadows = true;
+  std::int32_t BkgColor = 32768;  // red + green * 256 + blue * 65536
+  bool UseTexture = true;
+  std::string Texture = "li-river";
+
+  // Section "Main". The lists hold stored names; names the catalogue or the
+  // music list no longer knows are dropped by their owners, not here.
+  std::vector<std::string> Favourites;
+  std::vector<std::string> Recent;  // oldest first
+  bool MusicChooseRandom = true;
+  std::int32_t MusicPause = 10;    // seconds
+  std::int32_t MusicVolume = 128;  // clamped to 0..256 by the player
+  bool MusicOn = true;
+  bool SoundOn = true;
+  std::vector<std::string> UncheckedMusic;  // bare file names, in list order
+
+  bool operator==(const Settings&) const = default;
+};
+
+enum SettingsReadCode : int {
+  kSettingsRead = 0,
+  kSettingsMissing = 1,  // no file: the defaults stand
+  kSettingsIoError = 2,  // the file exists but cannot be read: the defaults stand
+};
+
+// programDir + "tilvane.ini"; programDir ends with '/' or is empty.
+std::string SettingsPath(std::string_view programDir);
+
+// Every entry from a filled store; a missing or invalid entry keeps the value
+// already in `settings` (the pause is clamped instead). The lists are replaced.
+// The clock kind is read back too, so it survives a restart.
+void ReadSettings(const SettingsStore& store, Settings& settings);
+
+// Every entry into the store, in the order that lays out a new file.
+void WriteSettings(SettingsStore& store, const Settings& settings);
+
+// Sets the defaults, then reads the file when it exists; returns a SettingsReadCode
+// with `error` set for kSettingsIoError.
+int LoadSettings(const std::string& path, Settings& settings, std::string* error = nullptr);
+
+// Updates the existing file in place, keeping lines it does not know, and writes
+// it whole or not at all. False with `error` set; the old file is then unchanged.
+bool SaveSettings(const std::string& path, const Settings& settings, std::string* error = nullptr);
+
+}  // namespace tv
