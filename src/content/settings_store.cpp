@@ -147,22 +147,26 @@ StoreLocation SettingsStore::StoreFind(std::string_view section, std::string_vie
   return found;
 }
 
-std::string SettingsStore::StoreReadString(std::string_view section, std::string_view subsection,
-                                           std::string_view key, std::string_view fallback) const {
+std::optional<std::string_view> SettingsStore::FindValue(std::string_view section,
+                                                         std::string_view subsection,
+                                                         std::string_view key) const {
   const StoreLocation found = StoreFind(section, subsection, key);
   const bool withKey = !TrimBlanks(key).empty();
-  if (found.Subsection < 0 || (withKey && found.Key < 0)) return std::string(fallback);
+  if (found.Subsection < 0 || (withKey && found.Key < 0)) return std::nullopt;
   const std::string& line = lines_[withKey ? found.Key : found.Subsection];
   const std::string token = withKey ? KeyToken(key) : Bracketed('<', subsection, '>');
-  const std::size_t at = line.find(token);
-  return std::string(TrimBlanks(std::string_view(line).substr(at + token.size())));
+  return TrimBlanks(std::string_view(line).substr(line.find(token) + token.size()));
+}
+
+std::string SettingsStore::StoreReadString(std::string_view section, std::string_view subsection,
+                                           std::string_view key, std::string_view fallback) const {
+  return std::string(FindValue(section, subsection, key).value_or(fallback));
 }
 
 std::int32_t SettingsStore::StoreReadInt(std::string_view section, std::string_view subsection,
                                          std::string_view key, std::int32_t fallback) const {
-  const StoreLocation found = StoreFind(section, subsection, key);
-  if (found.Subsection < 0 || (!TrimBlanks(key).empty() && found.Key < 0)) return fallback;
-  return ParseDecimal(StoreReadString(section, subsection, key, "")).value_or(fallback);
+  const std::optional<std::string_view> text = FindValue(section, subsection, key);
+  return text ? ParseDecimal(*text).value_or(fallback) : fallback;
 }
 
 bool SettingsStore::StoreReadBool(std::string_view section, std::string_view subsection,

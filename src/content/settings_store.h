@@ -62,6 +62,10 @@ class SettingsStore {
                       bool value);
 
  private:
+  // The trimmed value of an entry, when the entry is present.
+  std::optional<std::string_view> FindValue(std::string_view section, std::string_view subsection,
+                                            std::string_view key) const;
+
   std::vector<std::string> lines_;
 };
 
