@@ -37,8 +37,10 @@ struct DealResult {
 // Deals the board's TileCount positions. Modes 0 and 1 use the full set; modes 2
 // and 3 use `reshuffleFaces` (the first TileCount entries, sorted ascending).
 // Draws from `rand`; fills `solution`. On failure no slot of the deal is present.
+// `checkReplay` off gives the bare filling algorithm, for tests that show why the
+// check exists.
 DealResult Deal(MODE_P& board, int mode, RandState& rand, Solution& solution,
-                const std::int32_t* reshuffleFaces = nullptr);
+                const std::int32_t* reshuffleFaces = nullptr, bool checkReplay = true);
 
 // Removes the solution's pairs from the last backwards on a copy of the board and
 // checks each is present, free and of one class. Returns the failing pair number

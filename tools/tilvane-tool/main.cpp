@@ -1,0 +1,193 @@
+// tilvane-tool: a command-line companion for layouts and deals, printing JSON.
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/board.h"
+#include "game/deal.h"
+#include "game/layout_file.h"
+#include "tool_json.h"
+
+#if __has_include("render_command.h")
+#include "render_command.h"
+#define TILVANE_TOOL_HAS_RENDER 1
+#endif
+
+namespace {
+
+constexpr int kExitUsage = 64;
+constexpr int kExitData = 65;
+constexpr int kExitDealFailed = 4;
+constexpr int kExitUnplayable = 5;
+constexpr int kExitIo = 74;
+
+int Usage() {
+  std::cerr << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
+               "verify FILE.mah --seed S | make OUT.mah < positions.json"
+#ifdef TILVANE_TOOL_HAS_RENDER
+               " | render FILE.mah --seed S --tiles DIR ..."
+#endif
+               "\n";
+  return kExitUsage;
+}
+
+// Splits a file argument into the folder the reader takes and the layout name.
+void SplitLayoutPath(const std::string& path, std::string& dir, std::string& name) {
+  const std::size_t slash = path.find_last_of('/');
+  dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  name = tv::BareLayoutName(path);
+}
+
+bool ParseSeed(const char* text, std::uint32_t& seed) {
+  if (text == nullptr || *text == '\0' || *text == '-' || *text == '+') return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long v = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0' || v > 0xFFFFFFFFull) return false;
+  seed = static_cast<std::uint32_t>(v);
+  return true;
+}
+
+// Reads the layout into the board; on failure prints why and gives the exit code.
+int LoadBoard(const std::string& path, tv::MODE_P& board) {
+  std::string dir, name, error;
+  SplitLayoutPath(path, dir, name);
+  const int code = tv::ReadLayout(dir, name, board, &error);
+  if (code == tv::kLayoutIoError) {
+    std::cerr << "tilvane-tool: " << path << ": " << error << "\n";
+    return kExitIo;
+  }
+  if (code != tv::kLayoutRead) {
+    std::cerr << "tilvane-tool: " << tv::LayoutReadMessage(code, name + ".mah") << "\n";
+    return code;
+  }
+  return 0;
+}
+
+int Info(const std::string& path) {
+  tv::MODE_P board;
+  if (const int code = LoadBoard(path, board)) return code;
+  const tv::GAME_P& g = board.Game;
+  std::string out = "{\"tiles\":" + std::to_string(g.TileCount) +
+                    ",\"grid_width\":" + std::to_string(g.GridWidth) +
+                    ",\"grid_height\":" + std::to_string(g.GridHeight) +
+                    ",\"levels\":" + std::to_string(g.Levels) +
+                    ",\"free\":" + std::to_string(g.FreeCount) + ",\"positions\":[";
+  for (int i = 0; i < g.TileCount; ++i) {
+    const tv::TILE_P& t = board.Tiles[i];
+    if (i) out += ',';
+    out += "[" + std::to_string(t.X) + "," + std::to_string(t.Y) + "," + std::to_string(t.Z) + "]";
+  }
+  std::cout << out << "]}\n";
+  return 0;
+}
+
+struct DealRun {
+  tv::MODE_P board;
+  tv::Solution solution;
+  tv::DealResult result;
+  tv::RandState rand;
+};
+
+int RunDeal(const std::string& path, std::uint32_t seed, DealRun& run) {
+  if (const int code = LoadBoard(path, run.board)) return code;
+  run.board.Game.Seed = seed;
+  run.rand.value = seed;
+  run.result = tv::Deal(run.board, tv::kDealRestart, run.rand, run.solution);
+  return 0;
+}
+
+int DealCommand(const std::string& path, std::uint32_t seed) {
+  DealRun run;
+  if (const int code = RunDeal(path, seed, run)) return code;
+  const int n = run.board.Game.TileCount;
+  std::string out = std::string("{\"ok\":") + (run.result.ok ? "true" : "false") +
+                    ",\"attempts\":" + std::to_string(run.result.attempts) + ",\"faces\":[";
+  for (int i = 0; i < tv::kMaxTiles; ++i) {
+    if (i) out += ',';
+    out += std::to_string(run.board.Tiles[i].Face);
+  }
+  out += "],\"slots\":[";
+  for (int i = 0; i < n; ++i) {
+    const tv::TILE_P& t = run.board.Tiles[i];
+    if (i) out += ',';
+    out += "[" + std::to_string(t.X) + "," + std::to_string(t.Y) + "," + std::to_string(t.Z) +
+           "," + (t.Present ? "1" : "0") + "]";
+  }
+  out += "],\"solution\":[";
+  for (int i = 0; i < run.solution.Count; ++i) {
+    if (i) out += ',';
+    out += "[" + std::to_string(run.solution.Steps[i].Slot) + "," +
+           std::to_string(run.solution.Steps[i].Cell) + "]";
+  }
+  out += "],\"rand_state\":" + std::to_string(run.rand.value) + "}";
+  std::cout << out << "\n";
+  return run.result.ok ? 0 : kExitDealFailed;
+}
+
+int VerifyCommand(const std::string& path, std::uint32_t seed) {
+  DealRun run;
+  if (const int code = RunDeal(path, seed, run)) return code;
+  if (!run.result.ok) {
+    std::cout << "deal failed after " << run.result.attempts << " attempts\n";
+    return kExitDealFailed;
+  }
+  const int pair = tv::FirstUnplayablePair(run.board, run.solution);
+  if (pair == -1) {
+    std::cout << "ok\n";
+    return 0;
+  }
+  std::cout << "step " << (run.solution.Count / 2 - 1 - pair) << ": pair of entries " << 2 * pair
+            << " and " << 2 * pair + 1 << " (slots " << run.solution.Steps[2 * pair].Slot << " and "
+            << run.solution.Steps[2 * pair + 1].Slot << ") cannot be removed\n";
+  return kExitUnplayable;
+}
+
+int MakeCommand(const std::string& path) {
+  const std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+  std::vector<tv::LayoutPosition> positions;
+  std::string error;
+  if (!tv::ParsePositionsJson(text, positions, &error)) {
+    std::cerr << "tilvane-tool: bad position list: " << error << "\n";
+    return kExitData;
+  }
+  if (!tv::PositionsFitLayoutFile(positions, &error)) {
+    std::cerr << "tilvane-tool: " << error << "\n";
+    return kExitData;
+  }
+  std::string dir, name;
+  SplitLayoutPath(path, dir, name);
+  if (!tv::WriteLayoutPositions(dir, name, positions, &error)) {
+    std::cerr << "tilvane-tool: " << error << "\n";
+    return kExitIo;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage();
+  const std::string& command = args[0];
+#ifdef TILVANE_TOOL_HAS_RENDER
+  if (command == "render") return RunRenderCommand(argc - 1, argv + 1);
+#endif
+  if (command == "info" && args.size() == 2) return Info(args[1]);
+  if (command == "make" && args.size() == 2) return MakeCommand(args[1]);
+  if ((command == "deal" || command == "verify") && args.size() == 4) {
+    std::uint32_t seed = 0;
+    std::size_t fileAt = 1, seedAt = 3;
+    if (args[1] == "--seed") fileAt = 3, seedAt = 2;
+    else if (args[2] != "--seed") return Usage();
+    if (!ParseSeed(args[seedAt].c_str(), seed)) return Usage();
+    return command == "deal" ? DealCommand(args[fileAt], seed) : VerifyCommand(args[fileAt], seed);
+  }
+  return Usage();
+}

@@ -1,0 +1,198 @@
+#include "render_command.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "field/geometry.h"
+#include "field/picture_loader.h"
+#include "field/render.h"
+#include "field/tilesets.h"
+#include "game/deal.h"
+#include "game/host.h"
+#include "game/layout_file.h"
+
+namespace {
+
+constexpr int kExitUsage = 64;
+constexpr int kExitData = 65;
+constexpr int kExitDealFailed = 4;
+constexpr int kExitIo = 74;
+constexpr int kMaxSide = 16384;
+
+int RenderUsage() {
+  std::cerr << "usage: tilvane-tool render FILE.mah --seed S --tiles DIR [--tileset NAME] "
+               "--width W --height H [--no-shadows] [--no-dim] "
+               "[--background 0xRRGGBB|PICTURE] -o OUT.png\n";
+  return kExitUsage;
+}
+
+// Messages meant for a box go to standard error; nothing else is needed here.
+class ToolHost : public tv::GameHost {
+ public:
+  void RedrawAll() override {}
+  void RedrawTile(int, tv::Repaint) override {}
+  void RedrawAround(int, bool, tv::Repaint) override {}
+  void DrawSeeThrough(int, int, bool, tv::Repaint) override {}
+  void RepaintField() override {}
+  void PlaceTiles() override {}
+  void DrawClock() override {}
+  void SetLabel(tv::Label, const std::string&) override {}
+  void Enable(tv::Command, bool) override {}
+  void SetCaption(const std::string&) override {}
+  void SetTimer(tv::Timer, bool) override {}
+  void ResetCursor() override {}
+  void EndFieldDrag() override {}
+  void SetSolutionView(bool) override {}
+  double Now() override { return 0; }
+  void Pause(int) override {}
+  void PlaySound(tv::Sound) override {}
+  bool SoundOn() override { return false; }
+  void ShowMessage(const std::string& text) override {
+    std::cerr << "tilvane-tool: " << text << "\n";
+  }
+  void CountGame(bool) override {}
+  void AddRecent(std::string_view) override {}
+  bool ShowLayoutChooser() override { return false; }
+  bool AskGameNumber(std::uint32_t&) override { return false; }
+};
+
+bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& out,
+                   int base = 10) {
+  if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long v = std::strtoull(text.c_str(), &end, base);
+  if (errno != 0 || *end != '\0' || v > max) return false;
+  out = v;
+  return true;
+}
+
+struct RenderArgs {
+  std::string layout, tilesDir, tileset = "standard", background, out;
+  std::uint32_t seed = 0;
+  int width = 0, height = 0;
+  bool haveSeed = false, shadows = true, dim = true;
+};
+
+bool ParseArgs(int argc, char** argv, RenderArgs& a) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    unsigned long long v = 0;
+    std::string text;
+    if (arg == "--seed") {
+      if (!value(text) || !ParseUnsigned(text, 0xFFFFFFFFull, v)) return false;
+      a.seed = static_cast<std::uint32_t>(v);
+      a.haveSeed = true;
+    } else if (arg == "--width" || arg == "--height") {
+      if (!value(text) || !ParseUnsigned(text, kMaxSide, v) || v == 0) return false;
+      (arg == "--width" ? a.width : a.height) = static_cast<int>(v);
+    } else if (arg == "--tiles") {
+      if (!value(a.tilesDir)) return false;
+    } else if (arg == "--tileset") {
+      if (!value(a.tileset)) return false;
+    } else if (arg == "--background") {
+      if (!value(a.background)) return false;
+    } else if (arg == "-o") {
+      if (!value(a.out)) return false;
+    } else if (arg == "--no-shadows") {
+      a.shadows = false;
+    } else if (arg == "--no-dim") {
+      a.dim = false;
+    } else if (a.layout.empty() && !arg.empty() && arg[0] != '-') {
+      a.layout = arg;
+    } else {
+      return false;
+    }
+  }
+  return !a.layout.empty() && a.haveSeed && !a.tilesDir.empty() && a.width > 0 && a.height > 0 &&
+         !a.out.empty();
+}
+
+}  // namespace
+
+int RunRenderCommand(int argc, char** argv) {
+  RenderArgs a;
+  if (!ParseArgs(argc, argv, a)) return RenderUsage();
+
+  tv::MODE_P board;
+  const std::size_t slash = a.layout.find_last_of('/');
+  const std::string dir = slash == std::string::npos ? std::string() : a.layout.substr(0, slash + 1);
+  const std::string name = tv::BareLayoutName(a.layout);
+  std::string error;
+  const int code = tv::ReadLayout(dir, name, board, &error);
+  if (code != tv::kLayoutRead) {
+    std::cerr << "tilvane-tool: "
+              << (code == tv::kLayoutIoError ? a.layout + ": " + error
+                                             : tv::LayoutReadMessage(code, name + ".mah"))
+              << "\n";
+    return code == tv::kLayoutIoError ? kExitIo : code;
+  }
+  board.Game.Seed = a.seed;
+  tv::RandState rand{a.seed};
+  tv::Solution solution;
+  if (!tv::Deal(board, tv::kDealRestart, rand, solution).ok) {
+    std::cerr << "tilvane-tool: the deal failed\n";
+    return kExitDealFailed;
+  }
+  board.Game.TilesLeft = board.Game.TileCount;
+  tv::MarkFreeTiles(board);
+
+  ToolHost host;
+  tv::Tilesets sets;
+  sets.ScanTilesets(a.tilesDir);
+  const tv::TILESET_P* ts = sets.FindTileset(a.tileset);
+  if (ts == nullptr) {
+    std::cerr << "tilvane-tool: no tileset \"" << a.tileset << "\" in " << a.tilesDir << "\n";
+    return kExitData;
+  }
+  tv::FieldPictures pictures;
+  tv::MODE_P other;
+  const int sizeIndex = tv::ChooseTileSize(board, ts, a.width, a.height);
+  if (!sets.LoadTileSize(ts, sizeIndex, false, tv::TileLoadTarget{&board, &other, &pictures},
+                         host)) {
+    std::cerr << "tilvane-tool: could not load tileset \"" << ts->Name << "\"\n";
+    return kExitData;
+  }
+  tv::LayOutField(board, false, a.width, a.height);
+  tv::PlaceTiles(board, board.Game.TileCount);
+
+  tv::DrawSwitches sw;
+  sw.DrawShadows = a.shadows;
+  sw.DimLockedTiles = a.dim;
+  tv::PixelBuffer background;
+  if (!a.background.empty()) {
+    unsigned long long rgb = 0;
+    if (a.background.rfind("0x", 0) == 0 && ParseUnsigned(a.background.substr(2), 0xFFFFFF, rgb, 16)) {
+      sw.BkgColor = tv::JoinColor(int(rgb >> 16) & 255, int(rgb >> 8) & 255, int(rgb) & 255);
+    } else {
+      tv::PixelBuffer picture;
+      if (!tv::OpenPicture(a.background, &picture, &error)) {
+        std::cerr << "tilvane-tool: could not open picture \"" << a.background << "\": " << error
+                  << "\n";
+        return kExitData;
+      }
+      background.Create(a.width, a.height);
+      tv::ResizeBilinear(picture, background, 0, 0, a.width, a.height);
+      sw.Background = &background;
+    }
+  }
+
+  tv::PixelBuffer field(a.width, a.height);
+  tv::FieldRenderer renderer(pictures, field);
+  renderer.SetAvailableArea(a.width, a.height);
+  renderer.RedrawAll(board, tv::FieldMarks{}, sw);
+  if (!tv::SavePng(field, a.out, &error)) {
+    std::cerr << "tilvane-tool: " << error << "\n";
+    return kExitIo;
+  }
+  return 0;
+}

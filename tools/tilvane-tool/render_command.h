@@ -1,0 +1,5 @@
+// `tilvane-tool render`: deals a layout and writes the drawn field as a PNG.
+#pragma once
+
+// argv[0] is "render"; the arguments follow it.
+int RunRenderCommand(int argc, char** argv);
