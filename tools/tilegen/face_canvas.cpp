@@ -53,6 +53,8 @@ void FaceCanvas::Background(const QColor& top, const QColor& bottom) {
     }
   }
   painter_.restore();
+  // Symbols that reach the border must not break the outline.
+  painter_.setClipRect(QRect(1, 1, width_ - 2, height_ - 2));
 }
 
 void FaceCanvas::Glyph(const QString& text, const QRectF& box, const QColor& colour, Fit fit,
