@@ -1,0 +1,138 @@
+// The game being played: starting deals, selection and removal of pairs, undo,
+// hint, reshuffles, the end of a game, the clock, and the replay of the solution.
+// All of it works on the board of the current mode and reaches the windows only
+// through GameHost, so a test drives a whole game with a fake host.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/board.h"
+#include "game/deal.h"
+#include "game/host.h"
+#include "game/random.h"
+
+namespace tv {
+
+constexpr int kNoTile = -1;
+constexpr int kUndoSize = 72;
+constexpr int kReshufflesPerGame = 3;
+
+constexpr const char* kCannotDealMessage = "Cannot create playable game for this layout!";
+constexpr const char* kNoMoreMovesMessage = "No more moves!";
+
+struct UNDO_P {
+  std::int32_t FirstSlot = 0;   // the tile selected first
+  std::int32_t SecondSlot = 0;  // the tile clicked second
+  std::int32_t MovesAvailable = 0;
+  std::int32_t TilesLeft = 0;
+};
+
+struct RESHUFFLE_P {
+  std::array<std::int32_t, kMaxTiles> faces{};  // sorted ascending
+  std::uint32_t seed = 0;
+  bool done = false;
+  std::int32_t count = 0;
+  MODE_P saved;  // the compacted board, before its deal
+};
+
+enum BoardModeValue : int { kPlayMode = 0, kEditMode = 1 };
+
+class Game {
+ public:
+  Game(GameHost& host, std::string layoutsDir);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // Boards.
+  MODE_P& PlayBoard() { return playBoard_; }
+  MODE_P& EditBoard() { return editBoard_; }
+  MODE_P& Board() { return boardMode_ == kEditMode ? editBoard_ : playBoard_; }
+  const MODE_P& Board() const { return boardMode_ == kEditMode ? editBoard_ : playBoard_; }
+  int BoardMode() const { return boardMode_; }
+  void SetBoardMode(int mode) { boardMode_ = mode == kEditMode ? kEditMode : kPlayMode; }
+  const std::string& LayoutsDir() const { return layoutsDir_; }
+
+  RandState& Rand() { return rand_; }
+  const Solution& DealSolution() const { return solution_; }
+
+  // Play state.
+  int SelectedTile() const { return selectedTile_; }
+  int SecondTile() const { return secondTile_; }
+  int HoverTile() const { return hoverTile_; }
+  void SetHoverTile(int slot) { hoverTile_ = slot; }
+  int HintIndex() const { return hintIndex_; }
+  int UndoCount() const { return undoCount_; }
+  const UNDO_P& UndoStep(int k) const { return undoSteps_[k]; }
+  const RESHUFFLE_P& Reshuffle() const { return reshuffle_; }
+  int ReshufflesLeft() const { return kReshufflesPerGame - reshuffle_.count; }
+  int PendingMode() const { return pendingMode_; }
+  bool SolutionMode() const { return solutionMode_; }
+  // The next pair of the solution while it is shown, kNoTile otherwise.
+  int SolutionTile(int k) const { return solutionTiles_[k]; }
+
+  // Starts. A command never deals at once: the T_NewGame tick does, so the menu
+  // closes and the window repaints first.
+  void DeferredStart(int mode);
+  void OnNewGameTimer();
+  // True when the game started; false when the layout or the deal failed.
+  bool StartGame(int mode, bool animate);
+  void SelectGameShuffle();
+
+  // A click on the field in play mode on `slot` (kNoTile for none).
+  void ClickTile(int slot);
+  void RemovePair(int tile, int selected);
+  void Undo();
+  void Hint();
+  void OnClockTimer();
+
+  // Solution replay.
+  void ShowSolution();
+  void SolutionNext();
+  void SolutionPrev();
+  void SolutionFirst();
+  void SolutionLast();
+  void ReturnToGame();
+
+  // Free tiles, moves, solution marks, redraw and the status labels.
+  void UpdatePlayState();
+  void UpdateReshuffleLabel();
+
+ private:
+  bool PrepareLayout();
+  void Compact();
+  void AnimateDeal();
+  void FadePair();
+  void GameWon();
+  void NoMoreMoves();
+  void SetSolutionEnabled();
+  int SolutionSlot(int entry) const;
+  bool TileInPlay(int slot) const;
+
+  GameHost& host_;
+  std::string layoutsDir_;
+
+  MODE_P playBoard_;
+  MODE_P editBoard_;
+  int boardMode_ = kPlayMode;
+  RandState rand_;
+  Solution solution_;
+
+  int selectedTile_ = kNoTile;
+  int secondTile_ = kNoTile;
+  int hoverTile_ = kNoTile;
+  int hintIndex_ = 0;
+  std::array<UNDO_P, kUndoSize> undoSteps_{};
+  int undoCount_ = 0;
+  RESHUFFLE_P reshuffle_;
+  int pendingMode_ = kDealNew;
+
+  bool solutionMode_ = false;
+  std::array<int, 2> solutionTiles_{kNoTile, kNoTile};
+};
+
+// "%d Reshuffle Left" for one, "%d Reshuffles Left" otherwise.
+std::string ReshuffleLabel(int left);
+
+}  // namespace tv

@@ -1,0 +1,106 @@
+// The replay of a deal's solution on the play board: the deal shown whole, then
+// stepped through pair by pair. Nothing here keeps undo entries, plays sounds or
+// counts games.
+#include "game/play.h"
+
+namespace tv {
+
+int Game::SolutionSlot(int entry) const {
+  if (entry < 0 || entry >= solution_.Count) return kNoTile;
+  return solution_.Steps[entry].Slot;
+}
+
+void Game::SetSolutionEnabled() {
+  const GAME_P& g = Board().Game;
+  host_.Enable(Command::SolutionNext, g.TilesLeft > 2);
+  host_.Enable(Command::SolutionPrev, g.TilesLeft < g.TileCount);
+}
+
+void Game::ShowSolution() {
+  if (solutionMode_ || boardMode_ != kPlayMode) return;
+  solutionMode_ = true;
+  host_.SetSolutionView(true);
+  solutionTiles_ = {kNoTile, kNoTile};
+  StartGame(reshuffle_.done ? kDealReplayReshuffle : kDealRestart, false);
+  SetSolutionEnabled();
+}
+
+void Game::SolutionNext() {
+  MODE_P& b = Board();
+  if (!solutionMode_ || b.Game.TilesLeft <= 2) return;
+  const int first = SolutionSlot(b.Game.TilesLeft - 1);
+  const int second = SolutionSlot(b.Game.TilesLeft - 2);
+  if (!TileInPlay(first) || !TileInPlay(second)) return;
+  solutionTiles_ = {kNoTile, kNoTile};
+  selectedTile_ = first;
+  secondTile_ = second;
+  host_.RedrawAll();
+  host_.Pause(300);
+
+  FadePair();
+  b.Tiles[first].Present = false;
+  b.Tiles[second].Present = false;
+  selectedTile_ = secondTile_ = kNoTile;
+  host_.RedrawAround(second, true, Repaint::Deferred);
+  host_.RedrawAround(first, true, Repaint::TileNow);
+
+  b.Game.TilesLeft -= 2;
+  UpdatePlayState();
+  if (b.Game.TilesLeft > 0) hintIndex_ = 0;
+  SetSolutionEnabled();
+}
+
+void Game::SolutionPrev() {
+  MODE_P& b = Board();
+  if (!solutionMode_ || b.Game.TilesLeft >= b.Game.TileCount) return;
+  solutionTiles_ = {kNoTile, kNoTile};
+  b.Game.TilesLeft += 2;
+  const int first = SolutionSlot(b.Game.TilesLeft - 1);
+  const int second = SolutionSlot(b.Game.TilesLeft - 2);
+  if (first == kNoTile || second == kNoTile) return;
+  b.Tiles[first].Present = true;
+  b.Tiles[second].Present = true;
+  selectedTile_ = first;
+  secondTile_ = second;
+  host_.RedrawAll();
+  host_.Pause(300);
+
+  selectedTile_ = secondTile_ = kNoTile;
+  host_.RedrawTile(first, Repaint::Deferred);
+  host_.RedrawTile(second, Repaint::TileNow);
+  UpdatePlayState();
+  hintIndex_ = 0;
+  SetSolutionEnabled();
+}
+
+void Game::SolutionFirst() {
+  MODE_P& b = Board();
+  if (!solutionMode_) return;
+  for (int i = 0; i < b.Game.TileCount; ++i) b.Tiles[i].Present = true;
+  b.Game.TilesLeft = b.Game.TileCount;
+  UpdatePlayState();
+  hintIndex_ = 0;
+  SetSolutionEnabled();
+}
+
+void Game::SolutionLast() {
+  MODE_P& b = Board();
+  if (!solutionMode_ || b.Game.TileCount < 2) return;
+  for (int i = 0; i < b.Game.TileCount; ++i) b.Tiles[i].Present = false;
+  b.Game.TilesLeft = 2;
+  for (int entry = 0; entry < 2; ++entry)
+    if (const int slot = SolutionSlot(entry); slot != kNoTile) b.Tiles[slot].Present = true;
+  UpdatePlayState();
+  hintIndex_ = 0;
+  SetSolutionEnabled();
+}
+
+void Game::ReturnToGame() {
+  if (!solutionMode_) return;
+  solutionMode_ = false;
+  host_.SetSolutionView(false);
+  solutionTiles_ = {kNoTile, kNoTile};
+  StartGame(reshuffle_.done ? kDealReplayReshuffle : kDealRestart, false);
+}
+
+}  // namespace tv
