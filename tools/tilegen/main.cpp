@@ -1,5 +1,6 @@
 // tilvane-tilegen: draws our own tilesets into a tiles directory.
 //   tilvane-tilegen --out DIR [--style NAME]...   (every style when none is named)
+//   tilvane-tilegen --preview-strip FILE   (the layout chooser's blank preview tiles)
 //   tilvane-tilegen --list
 #include <QGuiApplication>
 #include <cstdio>
@@ -16,6 +17,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: tilvane-tilegen --out DIR [--style NAME]...\n"
+               "       tilvane-tilegen --preview-strip FILE\n"
                "       tilvane-tilegen --list\n");
   return 2;
 }
@@ -24,7 +26,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   using namespace tv::tilegen;
-  std::string out;
+  std::string out, strip;
   std::vector<const TileStyle*> styles;
   bool list = false;
   for (int i = 1; i < argc; ++i) {
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
       list = true;
     } else if (arg == "--out" && i + 1 < argc) {
       out = argv[++i];
+    } else if (arg == "--preview-strip" && i + 1 < argc) {
+      strip = argv[++i];
     } else if (arg == "--style" && i + 1 < argc) {
       const TileStyle* style = FindStyle(argv[++i]);
       if (!style) {
@@ -47,6 +51,14 @@ int main(int argc, char** argv) {
   if (list) {
     for (const TileStyle& s : BuiltInStyles()) std::printf("%s\n", s.name.c_str());
     return 0;
+  }
+  if (!strip.empty()) {
+    std::string error;
+    if (!WritePng(strip, DrawPreviewStrip(*FindStyle("standard")), &error)) {
+      std::fprintf(stderr, "tilvane-tilegen: could not write the strip: %s\n", error.c_str());
+      return 1;
+    }
+    if (out.empty()) return 0;
   }
   if (out.empty()) return Usage();
   if (styles.empty())

@@ -23,6 +23,44 @@ QImage DrawSheet(const TileStyle& style, const TileSize& size) {
   return sheet;
 }
 
+QImage DrawPreviewStrip(const TileStyle& style) {
+  int width = 0;
+  for (const PreviewTile& t : kPreviewTiles) width += t.side + 1;
+  QImage strip(width, kPreviewStripHeight, QImage::Format_RGB888);
+  strip.fill(Qt::black);
+  // Never pure black inside a tile: black is the strip's transparent colour.
+  const QColor outline(72, 72, 72);
+  const QColor edge = style.face_bottom.darker(125);
+  int x0 = 0;
+  for (const PreviewTile& t : kPreviewTiles) {
+    const int s = t.side, e = t.edge, face = s - e;
+    for (int y = 0; y < s; ++y)
+      for (int x = 0; x < s; ++x) {
+        // The body is the square less the corner above the side edge and the
+        // corner right of the bottom edge, as the tile form of the field.
+        const int diagonal = x + y;
+        if (diagonal < e || diagonal > s + face - 2) continue;
+        const bool on_face = x >= e && y < face;
+        const bool border = diagonal == e || diagonal == s + face - 2 || x == 0 || y == 0 ||
+                            x == s - 1 || y == s - 1 || (on_face && (x == e || y == face - 1));
+        strip.setPixelColor(x0 + x, y, border ? outline : on_face ? style.face_top : edge);
+      }
+    strip.setPixelColor(x0 + s, 0, QColor(255, 0, 255));
+    x0 += s + 1;
+  }
+  return strip;
+}
+
+bool WritePng(const std::string& path, const QImage& rgb888, std::string* error) {
+  std::string why;
+  const std::vector<std::uint8_t> png = EncodePng(rgb888, &why);
+  if (png.empty() || !WriteFileAtomically(path, png.data(), png.size(), &why)) {
+    if (error) *error = path + ": " + why;
+    return false;
+  }
+  return true;
+}
+
 namespace {
 
 void AppendToVector(png_structp png, png_bytep data, png_size_t length) {
@@ -82,13 +120,8 @@ std::string DescriptorText(const TileStyle& style) {
 bool WriteTileset(const std::string& directory, const TileStyle& style, std::string* error) {
   const std::string prefix = directory.empty() ? std::string() : directory + "/";
   for (const TileSize& size : style.sizes) {
-    const std::string path = prefix + SheetFileName(style.name, size);
-    std::string why;
-    const std::vector<std::uint8_t> png = EncodePng(DrawSheet(style, size), &why);
-    if (png.empty() || !WriteFileAtomically(path, png.data(), png.size(), &why)) {
-      if (error) *error = path + ": " + why;
+    if (!WritePng(prefix + SheetFileName(style.name, size), DrawSheet(style, size), error))
       return false;
-    }
   }
   const std::string path = prefix + style.name + ".tiles";
   const std::string text = DescriptorText(style);

@@ -17,8 +17,23 @@ QImage DrawSheet(const TileStyle& style, const TileSize& size);
 // An 8-bit RGB PNG of an RGB888 picture; empty with `error` set on failure.
 std::vector<std::uint8_t> EncodePng(const QImage& rgb888, std::string* error);
 
+// Encodes and writes a whole PNG file, or nothing.
+bool WritePng(const std::string& path, const QImage& rgb888, std::string* error);
+
 std::string SheetFileName(const std::string& tileset, const TileSize& size);
 std::string DescriptorText(const TileStyle& style);
+
+// The strip of blank preview tiles the layout chooser draws its previews with:
+// square pictures of the given sides and edges side by side, each followed by a
+// magenta marker pixel in the top row; black is transparent, so the tiles use
+// no black at all. 88 by 25 for the built-in five sizes.
+struct PreviewTile {
+  int side;
+  int edge;
+};
+inline constexpr PreviewTile kPreviewTiles[] = {{12, 2}, {14, 2}, {17, 3}, {19, 3}, {21, 3}};
+inline constexpr int kPreviewStripHeight = 25;
+QImage DrawPreviewStrip(const TileStyle& style);
 
 // Writes every sheet, then the descriptor last, so a tileset is never listed
 // before its pictures exist. Each file is written whole or not at all.

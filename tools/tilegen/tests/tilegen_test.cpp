@@ -183,6 +183,40 @@ TEST(TilegenTest, FacesAreDistinctFramedAndFreeOfTheKeyColour) {
   }
 }
 
+// The layout chooser cuts the strip by its markers and reads each edge from the
+// black run at the start of the tile's top row; the rest of a tile must hold no
+// black, which would show through.
+TEST(TilegenTest, PreviewStripCutsIntoItsSizes) {
+  const QImage strip = DrawPreviewStrip(*FindStyle("standard"));
+  ASSERT_EQ(strip.width(), 88);
+  ASSERT_EQ(strip.height(), kPreviewStripHeight);
+  auto colour = [&](int x, int y) { return strip.pixel(x, y) & 0xFFFFFF; };
+  std::vector<PreviewTile> cut;
+  int start = 0;
+  for (int x = 0; x < strip.width(); ++x) {
+    if (colour(x, 0) != 0xFF00FF) continue;
+    const int side = x - start;
+    int edge = 0;
+    while (edge < side && colour(start + edge, 0) == 0) ++edge;
+    cut.push_back({side, edge});
+    int holes = 0, outside_faults = 0;
+    for (int y = 0; y < strip.height(); ++y)
+      for (int i = 0; i < side; ++i) {
+        const bool body = y < side && i + y >= edge && i + y <= 2 * side - edge - 2;
+        if (body && colour(start + i, y) == 0) ++holes;
+        if (!body && colour(start + i, y) != 0) ++outside_faults;
+      }
+    EXPECT_EQ(holes, 0) << "tile " << side;
+    EXPECT_EQ(outside_faults, 0) << "tile " << side;
+    start = x + 1;
+  }
+  ASSERT_EQ(cut.size(), std::size(kPreviewTiles));
+  for (std::size_t i = 0; i < cut.size(); ++i) {
+    EXPECT_EQ(cut[i].side, kPreviewTiles[i].side);
+    EXPECT_EQ(cut[i].edge, kPreviewTiles[i].edge);
+  }
+}
+
 TEST(TilegenTest, FailedWriteLeavesNoDescriptor) {
   TempDir dir;
   const std::string missing = dir.path() + "/absent/tiles";
