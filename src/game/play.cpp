@@ -327,8 +327,10 @@ void Game::GameWon() {
 }
 
 void Game::Undo() {
-  if (undoCount_ <= 0 || solutionMode_ || boardMode_ != kPlayMode) return;
   MODE_P& b = Board();
+  // A won game keeps its removals, but they are no longer undone.
+  if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || boardMode_ != kPlayMode)
+    return;
   selectedTile_ = secondTile_ = kNoTile;
   const UNDO_P& step = undoSteps_[--undoCount_];
   b.Tiles[step.FirstSlot].Present = true;
@@ -340,8 +342,8 @@ void Game::Undo() {
 }
 
 void Game::Hint() {
-  if (solutionMode_ || boardMode_ != kPlayMode) return;
   MODE_P& b = Board();
+  if (solutionMode_ || boardMode_ != kPlayMode || b.Game.TilesLeft <= 0) return;
   const int n = std::clamp(b.Game.TileCount, 0, kMaxTiles);
   ClearHintMarks(b);
   auto playable = [&](int i) { return b.Tiles[i].Present && b.Tiles[i].Free; };
