@@ -1,0 +1,189 @@
+// Renders the program's vector art on demand, at the exact pixel size asked for, so icons
+// stay sharp at toolbar, menu and high-density sizes without shipping bitmaps.
+#include "app/art.h"
+
+#include <QFile>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+#include <algorithm>
+
+// The resources live in a static library, whose registration object the linker would drop
+// unless something refers to it.
+static void RegisterArtResources() { Q_INIT_RESOURCE(art); }
+
+namespace tv {
+namespace {
+
+constexpr QSize kIconSize{32, 32};
+constexpr QSize kCursorSize{32, 32};
+
+ArtItem Icon(const char* name) { return {name, ArtKind::Icon, kIconSize, {}}; }
+ArtItem Toggle(const char* name) { return {name, ArtKind::Toggle, kIconSize, {}}; }
+ArtItem Picture(const char* name, int w, int h) { return {name, ArtKind::Picture, {w, h}, {}}; }
+ArtItem Cursor(const char* name, int x, int y) { return {name, ArtKind::Cursor, kCursorSize, {x, y}}; }
+
+QString SourcePath(const ArtItem& item) {
+  switch (item.kind) {
+    case ArtKind::Icon:
+    case ArtKind::Toggle:
+      return QStringLiteral(":/art/icons/%1.svg").arg(item.name);
+    case ArtKind::Picture:
+      return QStringLiteral(":/art/pictures/%1.svg").arg(item.name);
+    case ArtKind::Cursor:
+      return QStringLiteral(":/art/cursors/%1.svg").arg(item.name);
+  }
+  return {};
+}
+
+// Draws one SVG file over the whole of `target`; false when the source is missing or broken.
+bool RenderSvg(const QString& path, QPainter& painter, const QRectF& target) {
+  QSvgRenderer renderer(path);
+  if (!renderer.isValid()) return false;
+  renderer.render(&painter, target);
+  return true;
+}
+
+QImage Render(const ArtItem& item, QSize size, QColor background, bool on) {
+  if (size.isEmpty()) size = item.size;
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(background);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRectF target(0, 0, size.width(), size.height());
+  if (on && item.kind == ArtKind::Toggle &&
+      !RenderSvg(QStringLiteral(":/art/icons/toggle-plate.svg"), painter, target)) {
+    return {};
+  }
+  if (!RenderSvg(SourcePath(item), painter, target)) return {};
+  painter.end();
+  if (background.alpha() == 255) return image.convertToFormat(QImage::Format_RGB888);
+  return image;
+}
+
+// Disabled commands: the same drawing in faded warm greys, so the shape stays recognisable.
+QImage Disabled(QImage image) {
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = line[x];
+      const int grey = (qRed(p) * 30 + qGreen(p) * 59 + qBlue(p) * 11) / 100;
+      const int tone = 110 + grey * 100 / 255;
+      line[x] = qRgba(tone + 8, tone + 4, tone - 4, qAlpha(p) * 45 / 100);
+    }
+  }
+  return image;
+}
+
+class ArtIconEngine final : public QIconEngine {
+ public:
+  explicit ArtIconEngine(const ArtItem& item) : item_(item) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+             QIcon::State state) override {
+    const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    const QSize pixels = size * std::max<qreal>(scale, 1.0);
+    if (pixels.isEmpty()) return {};
+    const bool on = state == QIcon::On && item_.kind == ArtKind::Toggle;
+    const bool disabled = mode == QIcon::Disabled;
+    const QString key = QStringLiteral("tv-art:%1:%2x%3:%4%5")
+                            .arg(item_.name)
+                            .arg(pixels.width())
+                            .arg(pixels.height())
+                            .arg(on ? 1 : 0)
+                            .arg(disabled ? 1 : 0);
+    QPixmap result;
+    if (!QPixmapCache::find(key, &result)) {
+      QImage image = Render(item_, pixels, Qt::transparent, on);
+      if (disabled) image = Disabled(image);
+      result = QPixmap::fromImage(image);
+      QPixmapCache::insert(key, result);
+    }
+    result.setDevicePixelRatio(pixels.width() == size.width() ? 1.0 : scale);
+    return result;
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}};
+  }
+  QString key() const override { return QStringLiteral("tv-art"); }
+  QIconEngine* clone() const override { return new ArtIconEngine(item_); }
+  bool isNull() override { return false; }
+
+ private:
+  ArtItem item_;
+};
+
+}  // namespace
+
+const std::vector<ArtItem>& ArtCatalogue() {
+  static const bool registered = (RegisterArtResources(), true);
+  (void)registered;
+  static const std::vector<ArtItem> items = {
+      // play toolbar
+      Icon("choose-layout"), Icon("new-game"), Icon("restart"), Icon("undo"), Icon("hint"),
+      Icon("bkg-color"), Icon("bkg-picture"), Icon("tileset"), Icon("zoom-in"),
+      Icon("zoom-out"), Toggle("dim-blocked"), Icon("music"), Icon("help"),
+      // edit toolbar
+      Icon("file-new"), Icon("file-open"), Icon("file-save"), Icon("file-play"),
+      Toggle("edit-draw"), Toggle("edit-erase"), Toggle("edit-move"), Toggle("auto-z"),
+      Toggle("custom-z"), Icon("z-down"), Icon("z-up"),
+      // solution toolbar
+      Icon("sol-first"), Icon("sol-prev"), Icon("sol-next"), Icon("sol-last"),
+      Icon("sol-stop"),
+      // menu-only commands
+      Icon("reshuffle"), Icon("game-number"), Icon("show-solution"), Icon("exit"),
+      Icon("fav-add"), Icon("layout-create"), Icon("layout-edit"), Toggle("draw-shadows"),
+      Icon("clear-records"), Icon("help-contents"), Icon("web-home"), Icon("about"),
+      // pictures
+      Picture("frame-light", 30, 34), Picture("frame-dark", 30, 34),
+      Picture("clock-face", 34, 34), Picture("about-box", 370, 300), Picture("play-up", 120, 36),
+      Picture("play-down", 120, 36),
+      // cursors
+      Cursor("drag", 16, 16), Cursor("move", 16, 16),
+  };
+  return items;
+}
+
+const ArtItem* FindArt(const QString& name) {
+  const auto& items = ArtCatalogue();
+  const auto it = std::find_if(items.begin(), items.end(),
+                               [&](const ArtItem& item) { return item.name == name; });
+  return it == items.end() ? nullptr : &*it;
+}
+
+QIcon ArtIcon(const QString& name) {
+  const ArtItem* item = FindArt(name);
+  if (!item || !QFile::exists(SourcePath(*item))) return {};
+  return QIcon(new ArtIconEngine(*item));
+}
+
+QImage ArtImage(const QString& name, QSize size, QColor background, bool on) {
+  const ArtItem* item = FindArt(name);
+  if (!item) return {};
+  return Render(*item, size, background, on);
+}
+
+QCursor ArtCursor(const QString& name) {
+  const ArtItem* item = FindArt(name);
+  if (!item || item->kind != ArtKind::Cursor) return {};
+  const QImage image = Render(*item, item->size, Qt::transparent, false);
+  if (image.isNull()) return {};
+  return QCursor(QPixmap::fromImage(image), item->hotSpot.x(), item->hotSpot.y());
+}
+
+}  // namespace tv

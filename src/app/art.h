@@ -1,0 +1,49 @@
+// The pictures the program carries: icons, status frames, clock face, about box art and the
+// editor's cursors, all drawn from vector sources compiled into the program.
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+namespace tv {
+
+enum class ArtKind {
+  Icon,    // toolbar and menu image, square, any size
+  Toggle,  // icon of a checkable command: its On state is drawn on a highlight plate
+  Picture, // fixed-size picture (frames, clock face, about box)
+  Cursor,  // mouse cursor with a hot spot
+};
+
+struct ArtItem {
+  QString name;
+  ArtKind kind;
+  QSize size;     // natural size: toolbar size for icons, exact size for pictures and cursors
+  QPoint hotSpot; // cursors only
+};
+
+// Every item the loader offers, in a stable order (the contact sheet and tests walk it).
+const std::vector<ArtItem>& ArtCatalogue();
+const ArtItem* FindArt(const QString& name);
+
+// A scalable icon rendered at whatever size it is asked for; checkable commands get a
+// distinct On state, and the Disabled mode is a faded, desaturated version. Unknown names
+// give a null icon.
+QIcon ArtIcon(const QString& name);
+
+// The named picture rendered at exactly `size` (the item's natural size when `size` is
+// empty) over `background`; transparent background gives an ARGB image, an opaque one an
+// RGB image ready for 24-bit composition. `on` selects the checked look of toggles.
+// Unknown names give a null image.
+QImage ArtImage(const QString& name, QSize size = {}, QColor background = Qt::transparent,
+                bool on = false);
+
+// The editor's cursors ("drag" while a field move is in progress, "move" for the tool).
+QCursor ArtCursor(const QString& name);
+
+}  // namespace tv
