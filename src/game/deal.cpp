@@ -36,14 +36,23 @@ class Attempt {
     h_ = n_ / 2;
   }
 
+  // The cells' neighbours and rows depend only on the positions, which every
+  // attempt starts from unchanged, so they are worked out once per deal.
+  void Prepare() {
+    BuildCells();
+    grounded_ = 0;
+    for (int i = 0; i < n_; ++i)
+      if (cells_[i].Grounded) ++grounded_;
+    NumberRows();
+  }
+
   bool Run() {
     DealFaces();
-    BuildCells();
-    int grounded = 0;
-    for (int i = 0; i < n_; ++i)
-      if (cells_[i].Grounded) ++grounded;
-    if (grounded < 2) return false;
-    NumberRows();
+    for (int i = 0; i < n_; ++i) {
+      cells_[i].Placed = -1;
+      cells_[i].Candidate = false;
+    }
+    if (grounded_ < 2) return false;
     return Fill();
   }
 
@@ -134,6 +143,16 @@ class Attempt {
     }
   }
 
+  // The members of each row, ascending, so that the candidate tests look only at
+  // a cell's own row (side neighbours always share it).
+  void LinkRows() {
+    rowStart_.fill(0);
+    for (int i = 0; i < n_; ++i) ++rowStart_[cells_[i].RowId + 1];
+    for (int r = 0; r < rowCount_; ++r) rowStart_[r + 1] += rowStart_[r];
+    std::array<int, kMaxTiles + 1> next = rowStart_;
+    for (int i = 0; i < n_; ++i) rowMembers_[next[cells_[i].RowId]++] = static_cast<std::int16_t>(i);
+  }
+
   void NumberRows() {
     int next = 0;
     std::array<int, kMaxTiles> stack{};
@@ -153,6 +172,7 @@ class Attempt {
       }
     }
     rowCount_ = next;
+    LinkRows();
   }
 
   bool Fill() {
@@ -229,18 +249,21 @@ class Attempt {
     for (int below : c.Below)
       if (below != -1 && cells_[below].Placed == -1) return false;
     if (rowFilled_[c.RowId] == 0) return true;
+    const int first = rowStart_[c.RowId], last = rowStart_[c.RowId + 1];
     bool touches = false;
-    for (int i = 0; i < n_ && !touches; ++i)
-      touches = cells_[i].Placed != -1 && cells_[i].RowId == c.RowId && SideAdjacent(c, cells_[i]);
+    for (int k = first; k < last && !touches; ++k) {
+      const CELL_P& o = cells_[rowMembers_[k]];
+      touches = o.Placed != -1 && SideAdjacent(c, o);
+    }
     if (!touches) return false;
     // With t counted as filled, no empty cell of the row may be left with filled
     // cells on both sides: such a gap could never be filled as a free pair.
     tested_ = t;
-    found_[0].fill(kUnknown);
-    found_[1].fill(kUnknown);
+    for (int k = first; k < last; ++k) found_[0][rowMembers_[k]] = found_[1][rowMembers_[k]] = kUnknown;
     bool ok = true;
-    for (int e = 0; e < n_ && ok; ++e) {
-      if (e == t || cells_[e].RowId != c.RowId || cells_[e].Placed != -1) continue;
+    for (int k = first; k < last && ok; ++k) {
+      const int e = rowMembers_[k];
+      if (e == t || cells_[e].Placed != -1) continue;
       if (Search(e, 0) && Search(e, 1)) ok = false;
     }
     tested_ = -1;
@@ -277,10 +300,13 @@ class Attempt {
   const std::int32_t* reshuffleFaces_;
   int n_ = 0, h_ = 0;
   int rowCount_ = 0;
+  int grounded_ = 0;
   int tested_ = -1;
   std::array<CELL_P, kMaxTiles> cells_{};
   std::array<int, kMaxTiles> rowFilled_{};
   std::array<std::array<std::int8_t, kMaxTiles>, 2> found_{};
+  std::array<int, kMaxTiles + 1> rowStart_{};
+  std::array<std::int16_t, kMaxTiles> rowMembers_{};
 };
 
 }  // namespace
@@ -307,9 +333,10 @@ int FirstUnplayablePair(const MODE_P& board, const Solution& solution) {
 DealResult Deal(MODE_P& board, int mode, RandState& rand, Solution& solution,
                 const std::int32_t* reshuffleFaces, bool checkReplay) {
   DealResult result;
+  Attempt run(board, mode, rand, solution, reshuffleFaces);
+  run.Prepare();
   for (int attempt = 1; attempt <= kDealAttempts; ++attempt) {
     result.attempts = attempt;
-    Attempt run(board, mode, rand, solution, reshuffleFaces);
     if (!run.Run()) continue;
     // Some shapes let the filling succeed with a pair that is blocked when its
     // turn comes; such an attempt is rejected as if it had failed, positions kept.

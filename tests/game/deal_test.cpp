@@ -206,3 +206,40 @@ TEST(Deal, CheckChangesNothingWhenEverySolutionReplays) {
 
 }  // namespace
 }  // namespace tv
+
+namespace tv {
+namespace {
+
+// Pins whole deals (faces, places, solution, generator state) for fixed game
+// numbers, so that no change of the generator goes unnoticed: saved game numbers
+// must keep giving the same deal.
+TEST(Deal, GoldenDealsForFixedGameNumbers) {
+  std::uint64_t hash = 1469598103934665603ull;
+  auto mix = [&](std::int64_t v) { hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211ull; };
+  std::vector<LayoutPosition> layout;
+  for (int y = 0; y < 16; y += 2)
+    for (int x = 0; x < 24; x += 2) layout.push_back({x, y, 0});
+  for (int y = 3; y < 13; y += 2)
+    for (int x = 5; x < 19; x += 2) layout.push_back({x, y, 1});
+  for (int y = 4; y < 12; y += 2)
+    for (int x = 8; x < 16; x += 2) layout.push_back({x, y, 2});
+  layout.resize(layout.size() & ~std::size_t{1});
+  for (std::uint32_t seed : {0u, 1u, 2u, 77u, 12345u, 2147483648u, 4294967295u}) {
+    MODE_P board = test::BoardFrom(layout);
+    RandState rand{seed};
+    Solution solution;
+    const DealResult r = Deal(board, kDealRestart, rand, solution);
+    mix(r.ok);
+    mix(r.attempts);
+    mix(rand.value);
+    for (int i = 0; i < kMaxTiles; ++i) {
+      const TILE_P& t = board.Tiles[i];
+      mix(t.Face), mix(t.X), mix(t.Y), mix(t.Z), mix(t.Present);
+    }
+    for (int k = 0; k < solution.Count; ++k) mix(solution.Steps[k].Slot), mix(solution.Steps[k].Cell);
+  }
+  EXPECT_EQ(hash, 13155380688776997723ull);
+}
+
+}  // namespace
+}  // namespace tv
