@@ -183,6 +183,33 @@ TEST(TilegenTest, FacesAreDistinctFramedAndFreeOfTheKeyColour) {
   }
 }
 
+// The shipped sheets must be what the generator draws now; a small share of
+// pixels may differ where another font renderer or Qt version smooths edges.
+TEST(TilegenTest, ShippedSheetsAreUpToDate) {
+  REQUIRE_FONT();
+  const std::string tiles = std::string(TILVANE_SOURCE_DIR) + "/data/tiles/";
+  for (const TileStyle& style : BuiltInStyles()) {
+    for (const TileSize& size : style.sizes) {
+      const std::string path = tiles + SheetFileName(style.name, size);
+      SCOPED_TRACE(path);
+      const QImage shipped(QString::fromStdString(path));
+      ASSERT_FALSE(shipped.isNull()) << "run tilvane-tilegen --out data/tiles";
+      const QImage drawn = DrawSheet(style, size);
+      ASSERT_EQ(shipped.size(), drawn.size());
+      long far_off = 0;
+      for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+          const QRgb a = shipped.pixel(x, y), b = drawn.pixel(x, y);
+          if (std::abs(qRed(a) - qRed(b)) > 48 || std::abs(qGreen(a) - qGreen(b)) > 48 ||
+              std::abs(qBlue(a) - qBlue(b)) > 48)
+            ++far_off;
+        }
+      EXPECT_LT(far_off, static_cast<long>(drawn.width()) * drawn.height() / 100)
+          << "run tilvane-tilegen --out data/tiles";
+    }
+  }
+}
+
 // The layout chooser cuts the strip by its markers and reads each edge from the
 // black run at the start of the tile's top row; the rest of a tile must hold no
 // black, which would show through.
