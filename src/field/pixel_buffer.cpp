@@ -254,14 +254,17 @@ void KeyedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& 
   }
   std::uint8_t k[3];
   KeyBytes(key, k);
+  // Tile pictures are long opaque runs between short transparent ones: copy whole runs.
   for (int row = 0; row < t.h; ++row) {
     std::uint8_t* d = dst.PixelAt(t.x, t.y + row);
     const std::uint8_t* s = src.PixelAt(t.sx, t.sy + row);
-    for (int i = 0; i < t.w; ++i, d += 3, s += 3) {
-      if (!IsKey(s, k)) {
-        d[0] = s[0];
-        d[1] = s[1];
-        d[2] = s[2];
+    int i = 0;
+    while (i < t.w) {
+      while (i < t.w && IsKey(s + 3 * i, k)) ++i;
+      const int start = i;
+      while (i < t.w && !IsKey(s + 3 * i, k)) ++i;
+      if (i > start) {
+        std::memcpy(d + 3 * start, s + 3 * start, static_cast<std::size_t>(i - start) * 3);
       }
     }
   }
