@@ -167,7 +167,7 @@ TEST(LayoutSource, RefusesBrokenSourcesNamingFileAndLine) {
       {"tile over an empty level", "level 0\n#.\nlevel 1\n..\nlevel 2\n#.\n", 6,
        "rests on no tile"},
       {"odd count", "level 0\n#.#.#.\n", 2, "3 tiles"},
-      {"more than 144", ManyTiles(146), 26, "146 tiles"},
+      {"more than 144", ManyTiles(146), 26, "more than 144 tiles"},
       {"no tiles", "; only a comment\nlevel 0\n....\n", 3, "0 tiles"},
       {"stray character", "level 0\n#.x.\n", 2, "'x' in column 3"},
       {"level skipped", "level 0\n#.#.\nlevel 2\n#...\n", 3, "level 2 where level 1"},

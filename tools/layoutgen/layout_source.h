@@ -103,6 +103,11 @@ inline bool ParseLayoutSource(std::string_view file, std::string_view text,
         error = SourceError(file, lineNumber, "tile lies beyond 250 units or levels");
         return false;
       }
+      if (static_cast<int>(tiles.size()) == kMaxTiles) {
+        error = SourceError(file, lineNumber,
+                            "more than " + std::to_string(kMaxTiles) + " tiles in the layout");
+        return false;
+      }
       tiles.push_back({{static_cast<int>(column), row, level}, lineNumber});
     }
     ++row;
@@ -134,7 +139,7 @@ inline bool ParseLayoutSource(std::string_view file, std::string_view text,
   }
 
   const int count = static_cast<int>(tiles.size());
-  if (count == 0 || count % 2 != 0 || count > kMaxTiles) {
+  if (count == 0 || count % 2 != 0) {
     error = SourceError(file, std::max(lineNumber, 1),
                         std::to_string(count) + " tiles; a layout needs an even count from 2 to " +
                             std::to_string(kMaxTiles));
