@@ -30,6 +30,7 @@ enum class Command : int {
 
 enum class Label : int { TilesLeft, MovesLeft, ReshufLeft };
 
+// T_NewGame runs Game::OnNewGameTimer once; T_UpdateClock runs Game::OnClockTimer.
 enum class Timer : int { NewGame, UpdateClock };
 
 class GameHost {
@@ -58,14 +59,17 @@ class GameHost {
   virtual double Now() = 0;
   virtual void Pause(int milliseconds) = 0;
 
+  // Plays without waiting, and only while sounds are on; play calls it regardless.
   virtual void PlaySound(Sound sound) = 0;
   virtual bool SoundOn() = 0;
 
   // "$D" in the text stands for a line break.
   virtual void ShowMessage(const std::string& text) = 0;
 
-  // Records, the recent list and the layout chooser.
+  // Records, the recent list and the layout chooser. CountGame reads the time and
+  // the reshuffles used from the game (ClockTime is set just before a won call).
   virtual void CountGame(bool won) = 0;
+  // Only a layout the catalogue knows joins the recent list.
   virtual void AddRecent(std::string_view layoutName) = 0;
   virtual bool ShowLayoutChooser() = 0;
   // Offers `seed`; true with the number entered when the player confirms.

@@ -271,8 +271,8 @@ void Game::RemovePair(int tile, int selected) {
   b.Tiles[selected].Present = false;
 
   if (undoCount_ < kUndoSize) {
-    undoSteps_[undoCount_++] = {b.Tiles[selected].Index, b.Tiles[tile].Index,
-                                b.Game.MovesAvailable, b.Game.TilesLeft};
+    undoSteps_[undoCount_++] = {b.Tiles[selected].Index, b.Tiles[tile].Index, b.Game.MovesAvailable,
+                                b.Game.TilesLeft};
   }
   host_.Enable(Command::Undo, true);
 
@@ -329,8 +329,7 @@ void Game::GameWon() {
 void Game::Undo() {
   MODE_P& b = Board();
   // A won game keeps its removals, but they are no longer undone.
-  if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || boardMode_ != kPlayMode)
-    return;
+  if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || boardMode_ != kPlayMode) return;
   selectedTile_ = secondTile_ = kNoTile;
   const UNDO_P& step = undoSteps_[--undoCount_];
   b.Tiles[step.FirstSlot].Present = true;

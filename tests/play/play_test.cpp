@@ -70,8 +70,12 @@ TEST_F(PlayTest, ChooserConfirmedAfterAWinRequestsANewDeal) {
 TEST_F(PlayTest, ClicksSelectDeselectMoveAndIgnoreBlockedTiles) {
   host.soundOn = true;
   ASSERT_TRUE(Start("stack"));
-  SetFaces({{kTop, kFaceA}, {kBottom, kFaceA}, {{4, 0, 0}, kFaceB}, {{8, 0, 0}, kFaceB},
-            {{12, 0, 0}, kFaceA}, {{16, 0, 0}, kFaceA}});
+  SetFaces({{kTop, kFaceA},
+            {kBottom, kFaceA},
+            {{4, 0, 0}, kFaceB},
+            {{8, 0, 0}, kFaceB},
+            {{12, 0, 0}, kFaceA},
+            {{16, 0, 0}, kFaceA}});
   const int top = Slot(kTop), lone = Slot({4, 0, 0});
   game.ClickTile(Slot(kBottom));  // covered
   EXPECT_EQ(game.SelectedTile(), kNoTile);
@@ -89,15 +93,19 @@ TEST_F(PlayTest, ClicksSelectDeselectMoveAndIgnoreBlockedTiles) {
   EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::Select, Sound::Select, Sound::Select}));
 }
 
-// After the top tile and one lone tile go, the other two lone tiles remain
-// alongside the stack; removing them leaves the covered pair: stuck.
+// Four tiles of one class: two lone ones and the stack. Taking the two lone ones
+// together leaves the top tile on its partner: stuck.
 class StuckTest : public PlayTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(StuckTest, StuckGameReportsOnceAndCanBeUndone) {
   host.soundOn = GetParam();
   ASSERT_TRUE(Start("stack"));
-  SetFaces({{kTop, kFaceA}, {kBottom, kFaceA}, {{4, 0, 0}, kFaceA}, {{8, 0, 0}, kFaceA},
-            {{12, 0, 0}, kFaceB}, {{16, 0, 0}, kFaceB}});
+  SetFaces({{kTop, kFaceA},
+            {kBottom, kFaceA},
+            {{4, 0, 0}, kFaceA},
+            {{8, 0, 0}, kFaceA},
+            {{12, 0, 0}, kFaceB},
+            {{16, 0, 0}, kFaceB}});
   game.RemovePair(Slot({12, 0, 0}), Slot({16, 0, 0}));
   EXPECT_TRUE(host.messages.empty());
   host.now += 0.01;
@@ -143,8 +151,12 @@ TEST_F(PlayTest, HintShowsPairsInOrderAndStartsAgainAfterRemovalAndUndo) {
     for (int i = 0; i < 6; ++i) flashed += B().Tiles[i].HintMark;
     if (game.SecondTile() != kNoTile) shown.emplace_back(game.SelectedTile(), game.SecondTile());
   };
-  SetFaces({{kTop, kFaceA}, {{4, 0, 0}, kFaceA}, {kBottom, kFaceB}, {{8, 0, 0}, kFaceB},
-            {{12, 0, 0}, kFaceB}, {{16, 0, 0}, kFaceB}});
+  SetFaces({{kTop, kFaceA},
+            {{4, 0, 0}, kFaceA},
+            {kBottom, kFaceB},
+            {{8, 0, 0}, kFaceB},
+            {{12, 0, 0}, kFaceB},
+            {{16, 0, 0}, kFaceB}});
   ASSERT_EQ(B().Game.MovesAvailable, 4);
   // Every pair a < b of free tiles of one class, a first, then b.
   std::vector<std::pair<int, int>> order;
@@ -155,8 +167,8 @@ TEST_F(PlayTest, HintShowsPairsInOrderAndStartsAgainAfterRemovalAndUndo) {
         order.emplace_back(a, b);
   ASSERT_EQ(order.size(), 4u);
   for (int k = 0; k < 5; ++k) game.Hint();
-  EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{order[0], order[1], order[2], order[3],
-                                                     order[0]}));
+  EXPECT_EQ(shown,
+            (std::vector<std::pair<int, int>>{order[0], order[1], order[2], order[3], order[0]}));
   EXPECT_EQ(game.SelectedTile(), kNoTile);
 
   // Removing the top frees the bottom: six moves. Five hints later an undo
@@ -282,7 +294,8 @@ TEST_F(PlayTest, FailedStarts) {
   game.RemovePair(SolutionSlot(19), SolutionSlot(18));
   const std::string tilesLabel = host.labels[Label::TilesLeft];
   EXPECT_FALSE(Start("tower"));
-  EXPECT_EQ(host.messages, std::vector<std::string>{"Cannot create playable game for this layout!"});
+  EXPECT_EQ(host.messages,
+            std::vector<std::string>{"Cannot create playable game for this layout!"});
   for (int i = 0; i < kMaxTiles; ++i) EXPECT_FALSE(B().Tiles[i].Present);
   EXPECT_EQ(host.labels[Label::TilesLeft], tilesLabel);
   EXPECT_FALSE(host.enabled[Command::Undo]);
