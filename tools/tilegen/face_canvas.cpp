@@ -83,7 +83,7 @@ void FaceCanvas::Glyph(const QString& text, const QRectF& box, const QColor& col
 }
 
 void FaceCanvas::CornerIndex(const QString& text, const QColor& colour) {
-  if (!style_.corner_index || inner_.height() < 20) return;
+  if (!style_.corner_index || inner_.height() < 24) return;
   const double h = inner_.height() * 0.14;
   Glyph(text, QRectF(inner_.left(), inner_.top(), h * 1.4, h), colour, Fit::Outline, true);
 }

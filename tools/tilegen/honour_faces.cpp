@@ -128,6 +128,13 @@ const char* const kWindLetters[4] = {"N", "S", "E", "W"};
 
 void DrawWind(FaceCanvas& c, int index) {
   const TileStyle& s = c.style();
+  if (s.latin_faces) {
+    c.Glyph(QString::fromLatin1(kWindLetters[index]), c.Box(0.08, 0.04, 0.92, 0.6), s.ink,
+            FaceCanvas::Fit::Outline, true);
+    c.Glyph(QString::fromUtf8(kWinds[index]), c.Box(0.2, 0.66, 0.8, 1.0), s.blue,
+            FaceCanvas::Fit::EmSquare, true);
+    return;
+  }
   c.CornerIndex(QString::fromLatin1(kWindLetters[index]), s.blue);
   c.Glyph(QString::fromUtf8(kWinds[index]), c.Box(0.02, 0.12, 0.98, 0.98), s.ink,
           FaceCanvas::Fit::EmSquare, true);

@@ -8,8 +8,8 @@ namespace {
 
 // Even face sizes keep half-tile steps whole pixels; about 3:4 like a real tile.
 std::vector<TileSize> StandardSizes() {
-  return {{20, 26, 3}, {26, 34, 4}, {32, 42, 4},  {38, 50, 5},   {44, 58, 6},   {50, 66, 6},
-          {58, 76, 7}, {66, 86, 8}, {76, 100, 9}, {88, 116, 10}, {100, 132, 11}};
+  return {{20, 26, 3}, {26, 34, 4}, {32, 42, 4},  {38, 50, 5},   {44, 58, 6},    {50, 66, 6},
+          {58, 76, 7}, {66, 86, 8}, {76, 100, 9}, {88, 116, 10}, {100, 132, 11}, {116, 152, 12}};
 }
 
 TileStyle Standard() {
@@ -30,6 +30,7 @@ TileStyle Standard() {
   s.cursor_bottom = QColor(164, 200, 236);
   s.cursor_mark = QColor(24, 80, 168);
   s.corner_index = true;
+  s.latin_faces = false;
   s.sizes = StandardSizes();
   return s;
 }
@@ -53,14 +54,34 @@ TileStyle Night() {
   s.cursor_bottom = QColor(36, 64, 104);
   s.cursor_mark = QColor(200, 228, 255);
   s.corner_index = true;
+  s.latin_faces = false;
   s.sizes = StandardSizes();
+  return s;
+}
+
+// Crisp white faces whose numbers and winds are large Latin signs, for players
+// who do not read the characters.
+TileStyle Clear() {
+  TileStyle s = Standard();
+  s.name = "clear";
+  s.face_top = QColor(255, 255, 255);
+  s.face_bottom = QColor(230, 233, 238);
+  s.highlight = QColor(255, 255, 255);
+  s.red = QColor(212, 24, 32);
+  s.green = QColor(0, 136, 64);
+  s.blue = QColor(0, 84, 200);
+  s.ink = QColor(16, 16, 16);
+  s.editor_top = QColor(250, 250, 250);
+  s.editor_bottom = QColor(220, 222, 228);
+  s.corner_index = false;
+  s.latin_faces = true;
   return s;
 }
 
 }  // namespace
 
 const std::vector<TileStyle>& BuiltInStyles() {
-  static const std::vector<TileStyle> styles = {Standard(), Night()};
+  static const std::vector<TileStyle> styles = {Standard(), Night(), Clear()};
   return styles;
 }
 

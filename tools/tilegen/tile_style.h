@@ -25,6 +25,7 @@ struct TileStyle {
   QColor editor_top, editor_bottom;  // the layout editor's placed tiles
   QColor cursor_top, cursor_bottom, cursor_mark;
   bool corner_index;            // small Latin numbers and letters for players new to the faces
+  bool latin_faces;             // large Latin numbers and letters, the characters small
   std::vector<TileSize> sizes;  // smallest face width first
 };
 

@@ -103,8 +103,10 @@ TEST(TilegenTest, WrittenTilesetReadsBackAsDrawn) {
   REQUIRE_FONT();
   TempDir dir;
   ASSERT_FALSE(dir.path().empty());
-  for (const TileStyle& style : BuiltInStyles()) {
+  for (TileStyle style : BuiltInStyles()) {
     SCOPED_TRACE(style.name);
+    // The extremes stand for the sizes between; all of them take many seconds.
+    style.sizes = {style.sizes.front(), style.sizes.back()};
     std::string error;
     ASSERT_TRUE(WriteTileset(dir.path(), style, &error)) << error;
 
