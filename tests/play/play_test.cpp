@@ -302,5 +302,26 @@ TEST_F(PlayTest, FailedStarts) {
   EXPECT_EQ(game.UndoCount(), 0);
 }
 
+TEST_F(PlayTest, AFullSetCanBeUndoneBackToTheDeal) {
+  Game shipped(host, std::string(TILVANE_SOURCE_DIR) + "/data/layouts/");
+  shipped.PlayBoard().SetLayoutName("Dragon");
+  shipped.Rand().value = 2024;
+  ASSERT_TRUE(shipped.StartGame(kDealNew, false));
+  const MODE_P& b = shipped.PlayBoard();
+  ASSERT_EQ(b.Game.TileCount, 144);
+  const MODE_P dealt = b;
+  for (int left = 144; left > 2; left -= 2) {
+    const Solution& s = shipped.DealSolution();
+    shipped.RemovePair(s.Steps[left - 1].Slot, s.Steps[left - 2].Slot);
+  }
+  EXPECT_EQ(shipped.UndoCount(), 71);
+  while (shipped.UndoCount() > 0) shipped.Undo();
+  EXPECT_EQ(b.Game.TilesLeft, 144);
+  EXPECT_EQ(b.Game.MovesAvailable, dealt.Game.MovesAvailable);
+  for (int i = 0; i < 144; ++i)
+    EXPECT_TRUE(b.Tiles[i].Present && b.Tiles[i].Free == dealt.Tiles[i].Free);
+  EXPECT_FALSE(host.enabled[Command::Undo]);
+}
+
 }  // namespace
 }  // namespace tv::test
