@@ -1,0 +1,139 @@
+// About box and splash: the about picture with the version and date printed over it,
+// and in about mode a play button that closes it.
+#include "content/about.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <functional>
+
+namespace tv {
+
+// A button made of two pictures: up, and pressed while the mouse is held on it.
+class PlayButton : public QLabel {
+ public:
+  PlayButton(const QImage& up, const QImage& down, QWidget* parent)
+      : QLabel(parent), up_(QPixmap::fromImage(up)), down_(QPixmap::fromImage(down)) {
+    setPixmap(up_);
+    resize(up_.size());
+    setCursor(Qt::PointingHandCursor);
+  }
+  std::function<void()> OnClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) setPixmap(down_);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return;
+    setPixmap(up_);
+    if (OnClick) OnClick();
+  }
+
+ private:
+  QPixmap up_, down_;
+};
+
+namespace {
+
+// The thin outline of the borderless splash: transparent inside, for mouse and paint.
+class OutlineShape : public QWidget {
+ public:
+  explicit OutlineShape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(QColor(0x30, 0x22, 0x10));
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+  }
+};
+
+}  // namespace
+
+TF_About::TF_About(bool splash, const AboutPictures& pictures, QWidget* parent)
+    : QDialog(parent), splash_(splash) {
+  setObjectName("TF_About");
+  setWindowTitle("About Program");
+  if (splash) {
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+  } else {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+  }
+
+  I_Bkg = new QLabel(this);
+  I_Bkg->setObjectName("I_Bkg");
+  I_Bkg->setPixmap(QPixmap::fromImage(pictures.Background));
+  I_Bkg->resize(pictures.Background.size());
+  I_Bkg->installEventFilter(this);
+
+  L_VersionShadow = AddLabel("L_VersionShadow", kProgramVersion, 11, 85, true);
+  L_Version = AddLabel("L_Version", kProgramVersion, 10, 84, false);
+  L_DateShadow = AddLabel("L_DateShadow", kProgramDate, 11, 225, true);
+  L_Date = AddLabel("L_Date", kProgramDate, 10, 224, false);
+
+  I_Play = new PlayButton(pictures.PlayUp, pictures.PlayDown, this);
+  I_Play->setObjectName("I_Play");
+  I_Play->OnClick = [this] { accept(); };
+  I_Play->setVisible(!splash);
+
+  B_Frame = new OutlineShape(this);
+  B_Frame->setObjectName("B_Frame");
+  B_Frame->setVisible(splash);
+
+  FormActivate();
+}
+
+QLabel* TF_About::AddLabel(const char* name, const QString& text, int x, int y, bool shadow) {
+  auto* label = new QLabel(text, this);
+  label->setObjectName(name);
+  QFont font("Arial");
+  font.setPixelSize(16);
+  font.setBold(true);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setStyleSheet(shadow ? "color: white; background: transparent;"
+                              : "color: black; background: transparent;");
+  label->setGeometry(x, y, 350, 20);
+  label->installEventFilter(this);
+  return label;
+}
+
+// The client area always takes exactly the picture's size.
+void TF_About::FormActivate() {
+  const QSize size = I_Bkg->size();
+  setFixedSize(size);
+  I_Bkg->move(0, 0);
+  B_Frame->setGeometry(0, 0, size.width(), size.height());
+  I_Play->move((size.width() - I_Play->width()) / 2, size.height() - 10 - I_Play->height());
+  B_Frame->raise();
+}
+
+void TF_About::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+bool TF_About::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && !splash_) {
+    accept();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TF_About::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);  // Esc rejects
+}
+
+}  // namespace tv

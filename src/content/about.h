@@ -1,0 +1,51 @@
+// The about box, which also stands as the splash screen while the program starts.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QLabel;
+
+namespace tv {
+
+constexpr const char* kProgramVersion = "2.3.1";
+constexpr const char* kProgramDate = "March 9, 2013";
+
+class PlayButton;
+
+// The box's art, handed in by the caller so this window does not depend on where it lives.
+struct AboutPictures {
+  QImage Background;  // the box takes its size
+  QImage PlayUp;
+  QImage PlayDown;
+};
+
+class TF_About : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `splash`: no border, a thin outline, no play button; shown without waiting.
+  TF_About(bool splash, const AboutPictures& pictures, QWidget* parent = nullptr);
+
+  bool IsSplash() const { return splash_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FormActivate();
+  QLabel* AddLabel(const char* name, const QString& text, int x, int y, bool shadow);
+
+  bool splash_;
+  QLabel* I_Bkg = nullptr;
+  QWidget* B_Frame = nullptr;
+  QLabel* L_Version = nullptr;
+  QLabel* L_VersionShadow = nullptr;
+  QLabel* L_Date = nullptr;
+  QLabel* L_DateShadow = nullptr;
+  PlayButton* I_Play = nullptr;
+};
+
+}  // namespace tv

@@ -1,0 +1,46 @@
+// Help window: a text browser over the help folder, following links between topics.
+#include "content/help.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace tv {
+
+HelpViewer::HelpViewer(const std::string& programDir, QWidget* parent)
+    : QWidget(parent, Qt::Window), helpDir_(programDir + "help/") {
+  std::error_code error;
+  available_ = std::filesystem::is_directory(helpDir_, error);
+  setObjectName("HelpViewer");
+  setWindowTitle("Tilvane Help");
+  browser_ = new QTextBrowser(this);
+  browser_->setObjectName("HelpBrowser");
+  browser_->setOpenExternalLinks(true);
+  browser_->setSearchPaths({QString::fromStdString(helpDir_)});
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(760, 600);
+}
+
+void HelpViewer::ShowTopic(const std::string& topic) {
+  if (!available_) return;
+  topic_ = topic;
+  const QString path = QString::fromStdString(helpDir_ + topic);
+  browser_->setSource(QUrl::fromLocalFile(path));
+  if (!isVisible()) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      move(area.center() - rect().center());
+    }
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace tv

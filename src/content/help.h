@@ -1,0 +1,38 @@
+// The help pages: HTML topics in a "help" folder beside the program, shown in a
+// browser window of the program's own. Without the folder every help command is silent.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+class QTextBrowser;
+
+namespace tv {
+
+class HelpViewer : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `programDir` ends with '/'. The viewer is available when programDir + "help/" exists
+  // (the check is made once, here, as the program starts).
+  explicit HelpViewer(const std::string& programDir, QWidget* parent = nullptr);
+
+  bool Available() const { return available_; }
+  std::string HelpDir() const { return helpDir_; }
+
+  // Shows the topic page ("play.htm"...) and brings the window forward; does nothing,
+  // and reports nothing, when the viewer is not available.
+  void ShowTopic(const std::string& topic);
+
+  // The topic shown last, empty before the first.
+  std::string CurrentTopic() const { return topic_; }
+  QTextBrowser* Browser() const { return browser_; }
+
+ private:
+  std::string helpDir_;
+  bool available_ = false;
+  std::string topic_;
+  QTextBrowser* browser_ = nullptr;
+};
+
+}  // namespace tv

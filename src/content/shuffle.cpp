@@ -1,0 +1,126 @@
+// Game number dialog: the number is checked on OK and the dialog stays open on a bad one.
+#include "content/shuffle.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
+
+namespace tv {
+
+std::optional<std::uint32_t> ParseGameNumber(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i == text.size()) return std::nullopt;
+  // Magnitude up to 2^63 (the one negative value without a positive twin).
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
+  std::uint64_t magnitude = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c < '0' || c > '9') return std::nullopt;
+    const std::uint64_t digit = std::uint64_t(c - '0');
+    if (magnitude > (kLimit - digit) / 10) return std::nullopt;
+    magnitude = magnitude * 10 + digit;
+  }
+  if (!negative && magnitude == kLimit) return std::nullopt;
+  const std::uint64_t bits = negative ? ~magnitude + 1 : magnitude;  // two's complement
+  const auto low = static_cast<std::uint32_t>(bits);
+  if (low == 0) return std::nullopt;
+  return low;
+}
+
+TF_Shuffle::TF_Shuffle(std::function<void(const std::string&)> report, QWidget* parent)
+    : QDialog(parent), report_(std::move(report)) {
+  setObjectName("TF_Shuffle");
+  setWindowTitle("Select Shuffle");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+
+  P_Form = new QWidget(this);
+  P_Form->setObjectName("P_Form");
+  Label1 = new QLabel("Select a game number from", P_Form);
+  Label1->setObjectName("Label1");
+  Label1->setAlignment(Qt::AlignHCenter);
+  Label2 = new QLabel("1 to 2147483647", P_Form);
+  Label2->setObjectName("Label2");
+  Label2->setAlignment(Qt::AlignHCenter);
+  E_Shuffle = new QLineEdit(P_Form);
+  E_Shuffle->setObjectName("E_Shuffle");
+  // Keep the selection visible while the field is unfocused.
+  QPalette palette = E_Shuffle->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.color(QPalette::Active, QPalette::HighlightedText));
+  E_Shuffle->setPalette(palette);
+  B_Ok = new QPushButton("OK", P_Form);
+  B_Ok->setObjectName("B_Ok");
+  B_Ok->setDefault(true);
+  B_Cancel = new QPushButton("Cancel", P_Form);
+  B_Cancel->setObjectName("B_Cancel");
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(B_Ok);
+  buttons->addWidget(B_Cancel);
+  buttons->addStretch();
+  auto* column = new QVBoxLayout(P_Form);
+  column->setContentsMargins(16, 14, 16, 14);
+  column->addWidget(Label1);
+  column->addWidget(Label2);
+  column->addSpacing(4);
+  column->addWidget(E_Shuffle);
+  column->addSpacing(6);
+  column->addLayout(buttons);
+  P_Form->adjustSize();
+  P_Form->setFixedWidth(std::max(P_Form->width(), 240));
+
+  connect(B_Ok, &QPushButton::clicked, this, [this] { B_OkClick(); });
+  connect(B_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // Enter in the field reaches the dialog, which presses the default button B_Ok.
+}
+
+bool TF_Shuffle::Ask(std::uint32_t& seed) {
+  seed_ = seed;
+  if (exec() != QDialog::Accepted) return false;
+  seed = seed_;
+  return true;
+}
+
+void TF_Shuffle::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+void TF_Shuffle::FormActivate() {
+  P_Form->adjustSize();
+  setFixedSize(P_Form->size());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->geometry().center() - rect().center());
+  }
+  E_Shuffle->setText(QString::number(seed_));
+  E_Shuffle->selectAll();
+  E_Shuffle->setFocus();
+}
+
+void TF_Shuffle::B_OkClick() {
+  const auto number = ParseGameNumber(E_Shuffle->text().toStdString());
+  if (!number) {
+    if (report_) report_(kGameNumberRangeMessage);
+    E_Shuffle->setFocus();
+    return;
+  }
+  seed_ = *number;
+  accept();
+}
+
+}  // namespace tv
