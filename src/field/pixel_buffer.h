@@ -136,7 +136,8 @@ class PixelBuffer {
 
 // Block transfers. All copy a w by h block from (sx, sy) of `src` to (x, y) of `dst`,
 // clipped to both buffers; a negative destination position shifts the source by the same
-// amount. `dst` and `src` may be the same buffer only when the blocks do not overlap.
+// amount. Within one buffer a plain copy may overlap itself; the other operations need
+// blocks that do not overlap.
 enum class RasterOp {
   kCopy,       // dst = src
   kAnd,        // dst = dst & src
