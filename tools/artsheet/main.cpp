@@ -5,11 +5,15 @@
 //   tilvane-artsheet OUT.png
 //   tilvane-artsheet --icons DIR SIZE        every icon as DIR/<name>.png
 //   tilvane-artsheet --render IN.svg OUT.png [WIDTH HEIGHT]
+//   tilvane-artsheet --help-shot PAGE.htm OUT.png     a help page as the viewer shows it
+#include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QGuiApplication>
 #include <QPainter>
+#include <QTextBrowser>
+#include <QUrl>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -223,10 +227,22 @@ int RenderFile(const QString& in, const QString& out, QSize size) {
   return image.save(out) ? 0 : 1;
 }
 
+int HelpShot(const QString& page, const QString& out) {
+  QTextBrowser browser;
+  browser.setFrameShape(QFrame::NoFrame);
+  browser.resize(760, 600);
+  browser.setSearchPaths({QFileInfo(page).absolutePath()});
+  browser.setSource(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+  browser.document()->setTextWidth(browser.viewport()->width());
+  const int height = int(browser.document()->size().height()) + 8;
+  browser.resize(760, std::min(height, 2400));
+  return browser.grab().save(out) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() == 2) return Sheet(args[1]);
   if (args.size() == 4 && args[1] == "--icons") return Icons(args[2], args[3].toInt());
@@ -234,9 +250,11 @@ int main(int argc, char** argv) {
     const QSize size = args.size() == 6 ? QSize(args[4].toInt(), args[5].toInt()) : QSize();
     return RenderFile(args[2], args[3], size);
   }
+  if (args.size() == 4 && args[1] == "--help-shot") return HelpShot(args[2], args[3]);
   std::fprintf(stderr,
                "usage: tilvane-artsheet OUT.png\n"
                "       tilvane-artsheet --icons DIR SIZE\n"
-               "       tilvane-artsheet --render IN.svg OUT.png [WIDTH HEIGHT]\n");
+               "       tilvane-artsheet --render IN.svg OUT.png [WIDTH HEIGHT]\n"
+               "       tilvane-artsheet --help-shot PAGE.htm OUT.png\n");
   return 2;
 }
