@@ -55,7 +55,8 @@ bool WritePng(const std::string& path, const QImage& rgb888, std::string* error)
   std::string why;
   const std::vector<std::uint8_t> png = EncodePng(rgb888, &why);
   if (png.empty() || !WriteFileAtomically(path, png.data(), png.size(), &why)) {
-    if (error) *error = path + ": " + why;
+    // The file writer's messages already name the file.
+    if (error) *error = why.find(path) != std::string::npos ? why : path + ": " + why;
     return false;
   }
   return true;
@@ -127,7 +128,7 @@ bool WriteTileset(const std::string& directory, const TileStyle& style, std::str
   const std::string text = DescriptorText(style);
   std::string why;
   if (!WriteFileAtomically(path, text.data(), text.size(), &why)) {
-    if (error) *error = path + ": " + why;
+    if (error) *error = why.find(path) != std::string::npos ? why : path + ": " + why;
     return false;
   }
   return true;
