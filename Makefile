@@ -8,7 +8,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan clean bench fuzz
+.PHONY: run test deps build build-asan clean bench fuzz tiles layouts
 
 run: deps build
 	cd build/bin && ./tilvane
@@ -40,6 +40,20 @@ bench: deps build
 
 fuzz: deps
 	tests/fuzz/run.sh
+
+# Redraws the tilesets into data/tiles; the glyphs need a CJK font.
+tiles: deps
+	@dpkg-query -W -f='$${Status}\n' fonts-noto-cjk 2>/dev/null | grep -q 'install ok installed' || \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends fonts-noto-cjk
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane-tilegen
+	QT_QPA_PLATFORM=offscreen build/bin/tilvane-tilegen --out data/tiles
+
+# Rebuilds the shipped layouts from their text sources and checks that they deal.
+layouts: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane-layoutgen
+	build/bin/tilvane-layoutgen --check data/layout-src data/layouts
 
 clean:
 	rm -rf build build-asan build-fuzz
