@@ -12,7 +12,9 @@
 
 // The resources live in a static library, whose registration object the linker would drop
 // unless something refers to it.
-static void RegisterArtResources() { Q_INIT_RESOURCE(art); }
+static void RegisterArtResources() {
+  Q_INIT_RESOURCE(art);
+}
 
 namespace tv {
 namespace {
@@ -20,10 +22,18 @@ namespace {
 constexpr QSize kIconSize{32, 32};
 constexpr QSize kCursorSize{32, 32};
 
-ArtItem Icon(const char* name) { return {name, ArtKind::Icon, kIconSize, {}}; }
-ArtItem Toggle(const char* name) { return {name, ArtKind::Toggle, kIconSize, {}}; }
-ArtItem Picture(const char* name, int w, int h) { return {name, ArtKind::Picture, {w, h}, {}}; }
-ArtItem Cursor(const char* name, int x, int y) { return {name, ArtKind::Cursor, kCursorSize, {x, y}}; }
+ArtItem Icon(const char* name) {
+  return {name, ArtKind::Icon, kIconSize, {}};
+}
+ArtItem Toggle(const char* name) {
+  return {name, ArtKind::Toggle, kIconSize, {}};
+}
+ArtItem Picture(const char* name, int w, int h) {
+  return {name, ArtKind::Picture, {w, h}, {}};
+}
+ArtItem Cursor(const char* name, int x, int y) {
+  return {name, ArtKind::Cursor, kCursorSize, {x, y}};
+}
 
 QString SourcePath(const ArtItem& item) {
   switch (item.kind) {
@@ -83,8 +93,7 @@ class ArtIconEngine final : public QIconEngine {
  public:
   explicit ArtIconEngine(const ArtItem& item) : item_(item) {}
 
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-             QIcon::State state) override {
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
   }
@@ -135,26 +144,60 @@ const std::vector<ArtItem>& ArtCatalogue() {
   (void)registered;
   static const std::vector<ArtItem> items = {
       // play toolbar
-      Icon("choose-layout"), Icon("new-game"), Icon("restart"), Icon("undo"), Icon("hint"),
-      Icon("bkg-color"), Icon("bkg-picture"), Icon("tileset"), Icon("zoom-in"),
-      Icon("zoom-out"), Toggle("dim-blocked"), Icon("music"), Icon("help"),
+      Icon("choose-layout"),
+      Icon("new-game"),
+      Icon("restart"),
+      Icon("undo"),
+      Icon("hint"),
+      Icon("bkg-color"),
+      Icon("bkg-picture"),
+      Icon("tileset"),
+      Icon("zoom-in"),
+      Icon("zoom-out"),
+      Toggle("dim-blocked"),
+      Icon("music"),
+      Icon("help"),
       // edit toolbar
-      Icon("file-new"), Icon("file-open"), Icon("file-save"), Icon("file-play"),
-      Toggle("edit-draw"), Toggle("edit-erase"), Toggle("edit-move"), Toggle("auto-z"),
-      Toggle("custom-z"), Icon("z-down"), Icon("z-up"),
+      Icon("file-new"),
+      Icon("file-open"),
+      Icon("file-save"),
+      Icon("file-play"),
+      Toggle("edit-draw"),
+      Toggle("edit-erase"),
+      Toggle("edit-move"),
+      Toggle("auto-z"),
+      Toggle("custom-z"),
+      Icon("z-down"),
+      Icon("z-up"),
       // solution toolbar
-      Icon("sol-first"), Icon("sol-prev"), Icon("sol-next"), Icon("sol-last"),
+      Icon("sol-first"),
+      Icon("sol-prev"),
+      Icon("sol-next"),
+      Icon("sol-last"),
       Icon("sol-stop"),
       // menu-only commands
-      Icon("reshuffle"), Icon("game-number"), Icon("show-solution"), Icon("exit"),
-      Icon("fav-add"), Icon("layout-create"), Icon("layout-edit"), Toggle("draw-shadows"),
-      Icon("clear-records"), Icon("help-contents"), Icon("web-home"), Icon("about"),
+      Icon("reshuffle"),
+      Icon("game-number"),
+      Icon("show-solution"),
+      Icon("exit"),
+      Icon("fav-add"),
+      Icon("layout-create"),
+      Icon("layout-edit"),
+      Toggle("draw-shadows"),
+      Icon("clear-records"),
+      Icon("help-contents"),
+      Icon("web-home"),
+      Icon("about"),
       // pictures
-      Picture("frame-light", 30, 34), Picture("frame-dark", 30, 34),
-      Picture("clock-face", 34, 34), Picture("about-box", 370, 300), Picture("play-up", 120, 36),
+      Picture("frame-light", 30, 34),
+      Picture("frame-dark", 30, 34),
+      Picture("clock-face", 34, 34),
+      Picture("about-box", 370, 300),
+      Picture("play-up", 120, 36),
       Picture("play-down", 120, 36),
       // cursors
-      Cursor("drag", 16, 16), Cursor("move", 16, 16),
+      Cursor("drag", 16, 16),
+      Cursor("move", 16, 16),
   };
   return items;
 }

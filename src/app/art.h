@@ -14,20 +14,25 @@
 namespace tv {
 
 enum class ArtKind {
-  Icon,    // toolbar and menu image, square, any size
-  Toggle,  // icon of a checkable command: its On state is drawn on a highlight plate
-  Picture, // fixed-size picture (frames, clock face, about box)
-  Cursor,  // mouse cursor with a hot spot
+  Icon,     // toolbar and menu image, square, any size
+  Toggle,   // icon of a checkable command: its On state is drawn on a highlight plate
+  Picture,  // fixed-size picture (frames, clock face, about box)
+  Cursor,   // mouse cursor with a hot spot
 };
 
 struct ArtItem {
   QString name;
   ArtKind kind;
-  QSize size;     // natural size: toolbar size for icons, exact size for pictures and cursors
-  QPoint hotSpot; // cursors only
+  QSize size;      // natural size: toolbar size for icons, exact size for pictures and cursors
+  QPoint hotSpot;  // cursors only
 };
 
 // Every item the loader offers, in a stable order (the contact sheet and tests walk it).
+// Icons are named after their command; the less obvious ones: "help" serves every toolbar
+// help button and How to Play, "help-contents" Contents, "sol-stop" both Return to Game
+// commands, "game-number" Select Game Shuffle, "web-home" both home page items, "exit" both
+// Exit items, "edit-draw" Put Tiles / Draw. Toggles: "dim-blocked", "draw-shadows",
+// "edit-draw", "edit-erase", "edit-move", "auto-z", "custom-z".
 const std::vector<ArtItem>& ArtCatalogue();
 const ArtItem* FindArt(const QString& name);
 

@@ -1,6 +1,8 @@
 // The art loader: every item renders at its size with real content, icons keep their states
 // apart, the status frames can be composed without seams and the clock face leaves room for
 // the hands.
+#include "app/art.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QSet>
 #include <cmath>
 
-#include "app/art.h"
 #include "qt_app.h"
 
 namespace tv {
@@ -28,7 +29,9 @@ double Coverage(const QImage& image) {
   return double(drawn) / (argb.width() * argb.height());
 }
 
-int Luminance(QRgb p) { return (qRed(p) * 30 + qGreen(p) * 59 + qBlue(p) * 11) / 100; }
+int Luminance(QRgb p) {
+  return (qRed(p) * 30 + qGreen(p) * 59 + qBlue(p) * 11) / 100;
+}
 
 TEST_F(ArtTest, EveryItemRendersAtItsSizeWithContent) {
   ASSERT_GE(ArtCatalogue().size(), 40u);

@@ -18,7 +18,9 @@ namespace {
 const QStringList kTopics = {"cont.htm",   "play.htm",   "solution.htm",
                              "create.htm", "choose.htm", "music.htm"};
 
-QString HelpDir() { return QStringLiteral(TILVANE_SOURCE_DIR "/data/help/"); }
+QString HelpDir() {
+  return QStringLiteral(TILVANE_SOURCE_DIR "/data/help/");
+}
 
 QString ReadPage(const QString& name) {
   QFile file(HelpDir() + name);

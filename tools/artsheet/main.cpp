@@ -10,9 +10,9 @@
 #include <QDir>
 #include <QFont>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QUrl>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +23,7 @@ namespace {
 
 const QColor kSheet(0xf4, 0xef, 0xe4);
 const QColor kBar(0xe9, 0xe1, 0xcf);
+const QColor kStatusBar(0x3a, 0x26, 0x18);  // the window's status bar
 const QColor kInk(0x3d, 0x26, 0x16);
 
 QImage Enlarged(const QImage& image, int factor) {
@@ -83,11 +84,14 @@ int Sheet(const QString& out) {
   Label(p, 20, 34, "Tilvane art sheet", 22, true);
 
   int y = 50;
-  y = Toolbar(p, y, {"choose-layout", "new-game", "restart", "undo", "hint", "bkg-color",
-                     "bkg-picture", "tileset", "zoom-in", "zoom-out", "dim-blocked", "music",
-                     "help"}, "Play toolbar");
-  y = Toolbar(p, y, {"file-new", "file-open", "file-save", "file-play", "edit-draw", "edit-erase",
-                     "edit-move", "auto-z", "custom-z", "z-down", "z-up", "help"}, "Edit toolbar");
+  y = Toolbar(p, y,
+              {"choose-layout", "new-game", "restart", "undo", "hint", "bkg-color", "bkg-picture",
+               "tileset", "zoom-in", "zoom-out", "dim-blocked", "music", "help"},
+              "Play toolbar");
+  y = Toolbar(p, y,
+              {"file-new", "file-open", "file-save", "file-play", "edit-draw", "edit-erase",
+               "edit-move", "auto-z", "custom-z", "z-down", "z-up", "help"},
+              "Edit toolbar");
   y = Toolbar(p, y, {"sol-first", "sol-prev", "sol-next", "sol-last", "sol-stop", "help"},
               "Solution toolbar");
 
@@ -128,20 +132,20 @@ int Sheet(const QString& out) {
   }
   {
     const int bx = x + 10;
-    p.fillRect(bx, y, 1400 - bx - 20, 40, kBar);
+    p.fillRect(bx, y, 1400 - bx - 20, 40, kStatusBar);
     QFont font("Liberation Sans");
     font.setPixelSize(19);
     p.setFont(font);
     int px = bx + 8;
     auto panel = [&](const char* frame, int width, const QString& text, QColor colour) {
-      p.drawImage(px, y + 3, Panel(tv::ArtImage(frame, {}, kBar), width));
+      p.drawImage(px, y + 3, Panel(tv::ArtImage(frame, {}, kStatusBar), width));
       p.setPen(colour);
       p.drawText(QRect(px, y + 3, width, 34), Qt::AlignCenter, text);
       px += width + 16;
     };
     panel("frame-light", 150, "144 Tiles Left", Qt::black);
     panel("frame-dark", 160, "Red Dragon", QColor(0, 0, 255));
-    QImage clock = tv::ArtImage("clock-face", {}, kBar).convertToFormat(QImage::Format_RGB32);
+    QImage clock = tv::ArtImage("clock-face", {}, kStatusBar).convertToFormat(QImage::Format_RGB32);
     {
       QPainter hands(&clock);
       DrawHands(hands, 10, 8, 36);
@@ -154,8 +158,8 @@ int Sheet(const QString& out) {
   y += 44 + 34 * 4 + 30;
 
   // Pictures of the about box and the editor's cursors.
-  Label(p, 20, y + 14, "About picture, play button (up, down, 2x), cursors (1x, 4x, hot spot)",
-        13, true);
+  Label(p, 20, y + 14, "About picture, play button (up, down, 2x), cursors (1x, 4x, hot spot)", 13,
+        true);
   y += 24;
   const QImage about = tv::ArtImage("about-box");
   p.drawImage(20, y, about);
