@@ -125,7 +125,8 @@ int RunRenderCommand(int argc, char** argv) {
 
   tv::MODE_P board;
   const std::size_t slash = a.layout.find_last_of('/');
-  const std::string dir = slash == std::string::npos ? std::string() : a.layout.substr(0, slash + 1);
+  const std::string dir =
+      slash == std::string::npos ? std::string() : a.layout.substr(0, slash + 1);
   const std::string name = tv::BareLayoutName(a.layout);
   std::string error;
   const int code = tv::ReadLayout(dir, name, board, &error);
@@ -171,7 +172,8 @@ int RunRenderCommand(int argc, char** argv) {
   tv::PixelBuffer background;
   if (!a.background.empty()) {
     unsigned long long rgb = 0;
-    if (a.background.rfind("0x", 0) == 0 && ParseUnsigned(a.background.substr(2), 0xFFFFFF, rgb, 16)) {
+    if (a.background.rfind("0x", 0) == 0 &&
+        ParseUnsigned(a.background.substr(2), 0xFFFFFF, rgb, 16)) {
       sw.BkgColor = tv::JoinColor(int(rgb >> 16) & 255, int(rgb >> 8) & 255, int(rgb) & 255);
     } else {
       tv::PixelBuffer picture;

@@ -1,0 +1,385 @@
+#include "field/render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <numbers>
+
+namespace tv {
+
+namespace {
+
+constexpr int kSolutionTint = 0x0080FF;  // orange: red 255, green 128, blue 0
+constexpr int kShadowDarken = 25;
+
+bool RectHasArea(const SpanRect& r) {
+  return !r.IsEmpty() && r.left != SpanRect::kUnset && r.top != SpanRect::kUnset &&
+         r.right >= r.left && r.bottom >= r.top;
+}
+
+// Vertical and horizontal shadow spans of a higher neighbour, in face pixels.
+bool ShadowSpan(int offset, int faceSize, int shadow, int& first, int& last) {
+  switch (offset) {
+    case -2:
+      first = 0, last = shadow;
+      return true;
+    case -1:
+      first = 0, last = faceSize / 2 + shadow - 1;
+      return true;
+    case 0:
+      first = 0, last = faceSize - 1;
+      return true;
+    case 1:
+      first = faceSize / 2, last = faceSize - 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+int FieldRenderer::OrderCount(const MODE_P& board, const FieldMarks& marks) const {
+  int n = std::clamp(board.Game.TileCount, 0, kMaxTiles);
+  if (marks.EditMode && marks.HasCursorTile && n < kMaxTiles) ++n;
+  return n;
+}
+
+bool FieldRenderer::IsMarked(const MODE_P& board, const FieldMarks& marks, int slot) const {
+  if (slot == marks.SelectedTile) return true;
+  if (!marks.EditMode && slot == marks.SecondTile) return true;
+  return board.Tiles[slot].HintMark;
+}
+
+bool FieldRenderer::IsSolutionTile(const FieldMarks& marks, int slot) const {
+  return marks.SolutionMode && (slot == marks.SolutionTiles[0] || slot == marks.SolutionTiles[1]);
+}
+
+void FieldRenderer::PaintBackground(PixelBuffer& target, int fx, int fy, int w, int h,
+                                    const DrawSwitches& sw) {
+  const PixelBuffer* bkg = sw.Background;
+  if (bkg == nullptr || bkg->IsEmpty()) {
+    FillBlock(target, 0, 0, w, h, sw.BkgColor);
+    return;
+  }
+  // Parts of the region outside the picture still need a defined colour.
+  if (fx < 0 || fy < 0 || fx + w > bkg->width() || fy + h > bkg->height())
+    FillBlock(target, 0, 0, w, h, sw.BkgColor);
+  CopyBlock(target, 0, 0, w, h, *bkg, fx, fy);
+}
+
+const PixelBuffer& FieldRenderer::FaceSheet(const TILE_P& tile, const DrawSwitches& sw) const {
+  if (sw.DimLockedTiles && !tile.Free && !pics_.DimmedTiles.IsEmpty()) return pics_.DimmedTiles;
+  return pics_.Tiles;
+}
+
+void FieldRenderer::DrawPlainTile(PixelBuffer& target, int x, int y, const MODE_P& board,
+                                  const DrawSwitches& sw, int slot) {
+  const GAME_P& g = board.Game;
+  const TILE_P& t = board.Tiles[slot];
+  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.TileForm, 0, 0);
+  CopyBlock(target, x + g.EdgeWidth, y, g.FaceWidth, g.FaceHeight, FaceSheet(t, sw),
+            t.SheetCol * g.FaceWidth, t.SheetRow * g.FaceHeight);
+}
+
+void FieldRenderer::DrawNormalTile(PixelBuffer& target, int x, int y, const MODE_P& board,
+                                   const FieldMarks& marks, const DrawSwitches& sw, int slot) {
+  if (!sw.DrawShadows) {
+    DrawPlainTile(target, x, y, board, sw, slot);
+    return;
+  }
+  const GAME_P& g = board.Game;
+  const TILE_P& t = board.Tiles[slot];
+  const int W = g.FaceWidth, H = g.FaceHeight;
+  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.TileForm, 0, 0);
+
+  // A pair being removed casts no shadow on what lies under it.
+  const bool pairLeaving = marks.SelectedTile >= 0 && marks.SecondTile >= 0;
+  // Higher neighbours within two half-tiles, indexed by (ox + 2, oy + 2).
+  bool above[5][5] = {};
+  bool any = false;
+  const int n = OrderCount(board, marks);
+  for (int i = 0; i < n; ++i) {
+    const TILE_P& o = board.Tiles[i];
+    if (!o.Present || o.Z != t.Z + 1) continue;
+    if (pairLeaving && (i == marks.SelectedTile || i == marks.SecondTile)) continue;
+    const int ox = o.X - t.X, oy = o.Y - t.Y;
+    if (std::abs(ox) > 2 || std::abs(oy) > 2) continue;
+    above[ox + 2][oy + 2] = true;
+    any = true;
+  }
+  auto at = [&](int ox, int oy) { return above[ox + 2][oy + 2]; };
+  const int sheetX = t.SheetCol * W, sheetY = t.SheetRow * H;
+  const PixelBuffer& sheet = FaceSheet(t, sw);
+  if (!any) {
+    CopyBlock(target, x + g.EdgeWidth, y, W, H, sheet, sheetX, sheetY);
+    return;
+  }
+  if ((at(-1, -1) && at(1, -1) && at(-1, 1) && at(1, 1)) || (at(0, -1) && at(0, 1)) ||
+      (at(-1, 0) && at(1, 0)))
+    return;  // covered: the body alone, the face is hidden anyway
+
+  // Only the part of the face inside the target is worked on; local redraws clip
+  // most neighbours heavily.
+  const int fx = x + g.EdgeWidth;
+  const int vx0 = std::max(0, -fx), vy0 = std::max(0, -y);
+  const int vx1 = std::min(W, target.width() - fx), vy1 = std::min(H, target.height() - y);
+  if (vx0 >= vx1 || vy0 >= vy1) return;
+  PixelBuffer& scratch = pics_.TileBitmap;
+  CopyBlock(scratch, vx0, vy0, vx1 - vx0, vy1 - vy0, sheet, sheetX + vx0, sheetY + vy0);
+  SpanRect left, top, topLeft, topRight, bottomLeft;
+  for (int ox = -2; ox <= 2; ++ox)
+    for (int oy = -2; oy <= 2; ++oy) {
+      if (!at(ox, oy)) continue;
+      int r0, r1, c0, c1;
+      if (!ShadowSpan(oy, H, g.ShadowHeight, r0, r1) || !ShadowSpan(ox, W, g.ShadowWidth, c0, c1))
+        continue;
+      const bool oxLeft = ox == -2 || ox == -1, oyUp = oy == -2 || oy == -1;
+      SpanRect* acc = nullptr;
+      if (oy == 0 && oxLeft)
+        acc = &left;
+      else if (ox == 0 && oyUp)
+        acc = &top;
+      else if (oxLeft && oyUp)
+        acc = &topLeft;
+      else if (ox == 1 && oyUp)
+        acc = &topRight;
+      else if (oy == 1 && oxLeft)
+        acc = &bottomLeft;
+      if (acc != nullptr) acc->Union(c0, r0, c1, r1);
+    }
+  left.Cut(topLeft, SpanRect::kCutTopEdge);
+  bottomLeft.Cut(topLeft, SpanRect::kCutTopEdge);
+  bottomLeft.Cut(top, SpanRect::kCutTopEdge);
+  top.Cut(topLeft, SpanRect::kCutLeftEdge);
+  top.Cut(left, SpanRect::kCutLeftEdge);
+  topRight.Cut(topLeft, SpanRect::kCutLeftEdge);
+  topRight.Cut(left, SpanRect::kCutLeftEdge);
+  for (const SpanRect* r : {&left, &top, &topLeft, &topRight, &bottomLeft}) {
+    if (!RectHasArea(*r)) continue;
+    const int c0 = std::max(r->left, vx0), c1 = std::min(r->right, vx1 - 1);
+    const int r0 = std::max(r->top, vy0), r1 = std::min(r->bottom, vy1 - 1);
+    if (c0 <= c1 && r0 <= r1) DarkenBlock(scratch, c0, r0, c1 - c0 + 1, r1 - r0 + 1, kShadowDarken);
+  }
+  CopyBlock(target, fx + vx0, y + vy0, vx1 - vx0, vy1 - vy0, scratch, vx0, vy0);
+}
+
+void FieldRenderer::DrawMarkedTile(PixelBuffer& target, int x, int y, const MODE_P& board,
+                                   int slot) {
+  const GAME_P& g = board.Game;
+  const TILE_P& t = board.Tiles[slot];
+  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.InvertedTileForm, 0, 0);
+  InvertedCopy(target, x + g.EdgeWidth, y, g.FaceWidth, g.FaceHeight, pics_.Tiles,
+               t.SheetCol * g.FaceWidth, t.SheetRow * g.FaceHeight);
+}
+
+void FieldRenderer::DrawSolutionTile(PixelBuffer& target, int x, int y, const MODE_P& board,
+                                     int slot) {
+  const GAME_P& g = board.Game;
+  const TILE_P& t = board.Tiles[slot];
+  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.TileForm, 0, 0);
+  CopyBlock(target, x + g.EdgeWidth, y, g.FaceWidth, g.FaceHeight, pics_.Tiles,
+            t.SheetCol * g.FaceWidth, t.SheetRow * g.FaceHeight);
+  KeyedTint(target, x, y, g.TileWidth, g.TileHeight, 70, kSolutionTint, pics_.TileForm, 0, 0);
+}
+
+void FieldRenderer::Repaint(int x, int y, int w, int h, tv::Repaint mode) {
+  if (sink_ == nullptr) return;
+  switch (mode) {
+    case Repaint::TileNow:
+      sink_->RepaintNow(x, y, w, h);
+      break;
+    case Repaint::AreaNow:
+      sink_->RepaintNow(0, 0, availWidth_, availHeight_);
+      break;
+    case Repaint::Deferred:
+      sink_->Invalidate(x, y, w, h);
+      break;
+  }
+}
+
+void FieldRenderer::RedrawAll(const MODE_P& board, const FieldMarks& marks,
+                              const DrawSwitches& sw) {
+  const GAME_P& g = board.Game;
+  PaintBackground(field_, 0, 0, std::min(g.FieldWidth, field_.width()),
+                  std::min(g.FieldHeight, field_.height()), sw);
+  if (g.FaceWidth > 0 && !pics_.TileForm.IsEmpty()) {
+    const int n = OrderCount(board, marks);
+    for (int k = 0; k < n; ++k) {
+      const int slot = board.Order[k].Index;
+      if (slot < 0 || slot >= kMaxTiles) continue;
+      const TILE_P& t = board.Tiles[slot];
+      if (!t.Present) continue;
+      if (IsMarked(board, marks, slot))
+        DrawMarkedTile(field_, t.Left, t.Top, board, slot);
+      else if (IsSolutionTile(marks, slot))
+        DrawSolutionTile(field_, t.Left, t.Top, board, slot);
+      else
+        DrawNormalTile(field_, t.Left, t.Top, board, marks, sw, slot);
+    }
+  }
+  if (sink_ != nullptr) sink_->RepaintNow(0, 0, availWidth_, availHeight_);
+}
+
+void FieldRenderer::RedrawTile(const MODE_P& board, const FieldMarks& marks, const DrawSwitches& sw,
+                               int slot, tv::Repaint mode) {
+  if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
+  const GAME_P& g = board.Game;
+  const int rx = board.Tiles[slot].Left, ry = board.Tiles[slot].Top;
+  const int w = g.TileWidth, h = g.TileHeight;
+  PixelBuffer& region = pics_.DrawTile;
+  PaintBackground(region, rx, ry, w, h, sw);
+  const int n = OrderCount(board, marks);
+  for (int k = 0; k < n; ++k) {
+    const int i = board.Order[k].Index;
+    if (i < 0 || i >= kMaxTiles) continue;
+    const TILE_P& t = board.Tiles[i];
+    if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
+    const int x = t.Left - rx, y = t.Top - ry;
+    if (IsMarked(board, marks, i))
+      DrawMarkedTile(region, x, y, board, i);
+    else if (IsSolutionTile(marks, i))
+      DrawSolutionTile(region, x, y, board, i);
+    else
+      DrawNormalTile(region, x, y, board, marks, sw, i);
+  }
+  CopyBlock(field_, rx, ry, w, h, region, 0, 0);
+  Repaint(rx, ry, w, h, mode);
+}
+
+void FieldRenderer::RedrawAround(const MODE_P& board, const FieldMarks& marks,
+                                 const DrawSwitches& sw, int slot, bool skipSelf,
+                                 tv::Repaint mode) {
+  if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
+  const GAME_P& g = board.Game;
+  const int rx = board.Tiles[slot].Left, ry = board.Tiles[slot].Top;
+  const int w = g.TileWidth + g.ShadowWidth, h = g.TileHeight + g.ShadowHeight;
+  PixelBuffer& region = pics_.HiddenTile;
+  PaintBackground(region, rx, ry, w, h, sw);
+  // The editor's cursor tile stays out of these redraws.
+  const int n = OrderCount(board, marks);
+  for (int k = 0; k < n; ++k) {
+    const int i = board.Order[k].Index;
+    if (i < 0 || i >= kMaxTiles || (skipSelf && i == slot)) continue;
+    if (marks.EditMode && marks.HasCursorTile && i == board.Game.TileCount) continue;
+    const TILE_P& t = board.Tiles[i];
+    if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
+    DrawNormalTile(region, t.Left - rx, t.Top - ry, board, marks, sw, i);
+  }
+  CopyBlock(field_, rx, ry, w, h, region, 0, 0);
+  Repaint(rx, ry, w, h, mode);
+}
+
+void FieldRenderer::DrawSeeThrough(const MODE_P& board, const FieldMarks& marks,
+                                   const DrawSwitches& sw, int slot, int percent, bool fade,
+                                   tv::Repaint mode) {
+  if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
+  const GAME_P& g = board.Game;
+  const int rx = board.Tiles[slot].Left, ry = board.Tiles[slot].Top;
+  const int w = g.TileWidth, h = g.TileHeight;
+  const int p = std::clamp(percent, 0, 100);
+  PixelBuffer& region = pics_.DrawTile;
+  PixelBuffer& tile = pics_.TileBitmap;
+  PaintBackground(region, rx, ry, w, h, sw);
+  const int n = OrderCount(board, marks);
+  for (int k = 0; k < n; ++k) {
+    const int i = board.Order[k].Index;
+    if (i < 0 || i >= kMaxTiles) continue;
+    const TILE_P& t = board.Tiles[i];
+    if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
+    if (fade && i != slot && (i == marks.SelectedTile || i == marks.SecondTile)) continue;
+    if (i != slot) {
+      if (fade)
+        DrawNormalTile(region, t.Left - rx, t.Top - ry, board, marks, sw, i);
+      else
+        DrawPlainTile(region, t.Left - rx, t.Top - ry, board, sw, i);
+      continue;
+    }
+    DrawPlainTile(tile, 0, 0, board, sw, i);
+    const int x0 = t.Left - rx, y0 = t.Top - ry;  // 0, 0: the region is this tile
+    for (int y = 0; y < h; ++y) {
+      if (y + y0 < 0 || y + y0 >= region.height() || y >= tile.height()) continue;
+      const std::uint8_t* form = pics_.TileForm.Row(y);
+      const std::uint8_t* src = tile.Row(y);
+      std::uint8_t* dst = region.Row(y + y0);
+      for (int x = 0; x < w && x < tile.width(); ++x) {
+        if (x + x0 < 0 || x + x0 >= region.width()) continue;
+        const std::uint8_t* f = form + 3 * x;
+        if (f[0] == 0xFF && f[1] == 0x00 && f[2] == 0xFF)
+          continue;  // magenta keeps what lies under
+        std::uint8_t* d = dst + 3 * (x + x0);
+        const std::uint8_t* s = src + 3 * x;
+        for (int c = 0; c < 3; ++c)
+          d[c] = static_cast<std::uint8_t>((100 - p) * s[c] / 100 + p * d[c] / 100);
+      }
+    }
+  }
+  CopyBlock(field_, rx, ry, w, h, region, 0, 0);
+  Repaint(rx, ry, w, h, mode);
+}
+
+PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width) {
+  PixelBuffer out;
+  const int h = frame.height();
+  out.Create(width, h);
+  if (out.IsEmpty() || frame.width() < 30) return out;
+  CopyBlock(out, 0, 0, 10, h, frame, 0, 0);
+  const int pieces = (width - 10) / 10;
+  for (int i = 0; i < pieces; ++i) CopyBlock(out, 10 + 10 * i, 0, 10, h, frame, 10, 0);
+  CopyBlock(out, width - 10, 0, 10, h, frame, 20, 0);
+  return out;
+}
+
+namespace {
+
+struct ClockParts {
+  long long hours;
+  int minutes, seconds;
+};
+
+ClockParts SplitElapsed(double startTime, double clockTime) {
+  double elapsed = clockTime - startTime;
+  if (!(elapsed > 0)) elapsed = 0;
+  // Whole milliseconds first, so that 0.9999996 s reads as 1 s and not 0 s.
+  const long long ms = std::llround(elapsed * 86400000.0);
+  const long long secs = ms / 1000;
+  return {secs / 3600, static_cast<int>(secs / 60 % 60), static_cast<int>(secs % 60)};
+}
+
+// A pen of width 2: the line and its neighbour across the main direction.
+void DrawWideLine(PixelBuffer& dst, int x1, int y1, int x2, int y2, int color, int width) {
+  DrawLine(dst, x1, y1, x2, y2, color);
+  if (width < 2) return;
+  if (std::abs(x2 - x1) >= std::abs(y2 - y1))
+    DrawLine(dst, x1, y1 + 1, x2, y2 + 1, color);
+  else
+    DrawLine(dst, x1 + 1, y1, x2 + 1, y2, color);
+}
+
+}  // namespace
+
+std::string ClockText(double startTime, double clockTime) {
+  const ClockParts p = SplitElapsed(startTime, clockTime);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2lld:%.2d:%.2d", p.hours, p.minutes, p.seconds);
+  return text;
+}
+
+void DrawAnalogClock(PixelBuffer& clock, const PixelBuffer& face, double startTime,
+                     double clockTime) {
+  if (clock.width() != 34 || clock.height() != 34) clock.Create(34, 34);
+  CopyBlock(clock, 0, 0, 34, 34, face, 0, 0);
+  const ClockParts p = SplitElapsed(startTime, clockTime);
+  constexpr double pi = std::numbers::pi;
+  auto hand = [&](double angle, double length, int color, int width) {
+    const int x = static_cast<int>(std::lround(17 + std::cos(angle) * length));
+    const int y = static_cast<int>(std::lround(17 - std::sin(angle) * length));
+    DrawWideLine(clock, 17, 17, x, y, color, width);
+  };
+  hand(pi / 2 - p.seconds * pi / 30, 8, 0xFF0000, 1);
+  hand(pi / 2 - p.minutes * pi / 30, 7, 0x800000, 2);
+  hand(pi / 2 - static_cast<int>(p.hours % 12) * pi / 6, 4, 0x000000, 2);
+}
+
+}  // namespace tv

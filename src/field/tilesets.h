@@ -1,0 +1,102 @@
+// The tilesets beside the program: scanning their descriptors, looking them up,
+// choosing a tile size for an area and loading one size (sheet, tile form and the
+// pictures derived from them). Also the fit and zoom operations built on that.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "field/field_pictures.h"
+#include "field/tileset_descriptor.h"
+#include "game/board.h"
+
+namespace tv {
+
+class GameHost;
+
+constexpr int kMaxTileSizes = kMaxTileSizesPerTileset;
+
+struct TILESET_P {
+  std::string DescriptorPath;  // tiles directory + name + ".tiles"
+  std::string Name;            // letter case as found on disk
+  std::array<TileSize, kMaxTileSizes> Sizes{};
+  int SizeCount = 0;
+
+  std::span<const TileSize> SizeList() const { return {Sizes.data(), std::size_t(SizeCount)}; }
+};
+
+// Draws the empty tile body for a size into `form` (resized to W + dx by H + dy).
+void DrawTileForm(PixelBuffer& form, const TileSize& size);
+
+// Takes over a checked sheet and makes the tile form; unless for the chooser also
+// the inverted form, the dimmed sheet and the scratch pictures.
+void MakeTilePictures(FieldPictures& pictures, PixelBuffer sheet, const TileSize& size,
+                      bool forChooser);
+
+// Where a load puts its results. For the main window: the current board, the
+// other board and all field pictures; for the chooser: its sample board and a
+// FieldPictures of which only Tiles and TileForm are made.
+struct TileLoadTarget {
+  MODE_P* Board = nullptr;
+  MODE_P* OtherBoard = nullptr;
+  FieldPictures* Pictures = nullptr;
+};
+
+class Tilesets {
+ public:
+  // Lists the descriptors in `tilesDir` (with or without a trailing '/'),
+  // sorted by name ignoring case.
+  void ScanTilesets(const std::string& tilesDir);
+  void FreeTilesets();
+
+  const std::vector<std::unique_ptr<TILESET_P>>& List() const { return list_; }
+  const TILESET_P* FindTileset(std::string_view name) const;
+
+  // Sheet path of a size: tiles directory + "name-W-H.png".
+  std::string SheetPath(const TILESET_P& tileset, const TileSize& size) const;
+
+  // On failure nothing of the target changes. Messages go to host.ShowMessage.
+  // For the main window a success also sets CurTileset, TilesetName, the other
+  // board's geometry and the zoom commands.
+  bool LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForChooser,
+                    const TileLoadTarget& target, GameHost& host);
+
+  const TILESET_P* CurTileset = nullptr;
+  int CurSizeIndex = -1;
+  std::string TilesetName = "standard";
+
+ private:
+  std::string dir_;
+  std::vector<std::unique_ptr<TILESET_P>> list_;
+};
+
+// Index of the size to use for `board` in width by height (the fit rule);
+// -1 only for a null tileset or one without sizes.
+int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int height);
+
+// The main window's field: the boards, which one is shown, and the pictures.
+struct FieldContext {
+  Tilesets* Sets = nullptr;
+  MODE_P* PlayBoard = nullptr;
+  MODE_P* EditBoard = nullptr;
+  bool EditMode = false;
+  FieldPictures* Pictures = nullptr;
+  GameHost* Host = nullptr;
+
+  MODE_P& Board() const { return EditMode ? *EditBoard : *PlayBoard; }
+  MODE_P& Other() const { return EditMode ? *PlayBoard : *EditBoard; }
+};
+
+// Loads the largest size of the current tileset whose extent fits, then lays
+// out the field. False when there is no current tileset or the load fails.
+bool FitTileSize(const FieldContext& field, int availWidth, int availHeight);
+
+// Loads the next larger (or smaller) size and lays out and places the field;
+// false when there is none or the load fails. The caller redraws.
+bool ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight);
+
+}  // namespace tv

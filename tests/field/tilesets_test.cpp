@@ -1,0 +1,237 @@
+// Scanning descriptors, loading a tile size with its checks, the tile form and the
+// derived pictures, and the fit and zoom operations over a loaded tileset.
+#include "field/tilesets.h"
+
+#include <gtest/gtest.h>
+
+#include "field/geometry.h"
+#include "field_test_host.h"
+#include "field_test_sheet.h"
+
+namespace tv {
+namespace {
+
+using test::CellColor;
+using test::MakeSheet;
+using test::TempDir;
+
+constexpr int kGrey = 0x808080;
+
+TEST(TilesetsTest, ScanSortsAndReadsDescriptorLines) {
+  TempDir dir;
+  dir.Write("beta.tiles",
+            "# sizes\n"
+            "width: 20; height: 26; depth: 3;\n"
+            "width: 1000; height: 1000; depth: 1;\n"
+            "width: 1001; height: 10; depth: 2;\n"
+            "width: 10; height: 10; depth: 0;\n"
+            "width: 10; height: 10;\n"
+            "\n"
+            "depth: 6; height: 52; width: 40;\n");
+  dir.Write("Alpha.tiles", "width: 30; height: 40; depth: 4;\n");
+  dir.Write("empty.tiles", "nothing here\n");
+  dir.Write("notes.txt", "width: 30; height: 40; depth: 4;\n");
+
+  Tilesets sets;
+  sets.ScanTilesets(dir.str());
+  ASSERT_EQ(sets.List().size(), 3u);
+  EXPECT_EQ(sets.List()[0]->Name, "Alpha");
+  EXPECT_EQ(sets.List()[1]->Name, "beta");
+  EXPECT_EQ(sets.List()[2]->Name, "empty");
+  EXPECT_EQ(sets.List()[2]->SizeCount, 0);
+
+  const TILESET_P* beta = sets.FindTileset("BETA");
+  ASSERT_NE(beta, nullptr);
+  EXPECT_EQ(beta->DescriptorPath, dir.str() + "beta.tiles");
+  ASSERT_EQ(beta->SizeCount, 3);
+  const TileSize expected[] = {{20, 26, 3, 3}, {1000, 1000, 1, 1}, {40, 52, 6, 6}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(beta->Sizes[i].W, expected[i].W) << i;
+    EXPECT_EQ(beta->Sizes[i].H, expected[i].H) << i;
+    EXPECT_EQ(beta->Sizes[i].dx, expected[i].dx) << i;
+    EXPECT_EQ(beta->Sizes[i].dy, expected[i].dy) << i;
+  }
+  EXPECT_EQ(sets.FindTileset("gamma"), nullptr);
+
+  Tilesets none;
+  none.ScanTilesets(dir.str() + "missing/");
+  EXPECT_TRUE(none.List().empty());
+}
+
+TEST(TilesetsTest, TileFormShape) {
+  const TileSize s{40, 52, 6, 6};
+  PixelBuffer form;
+  DrawTileForm(form, s);
+  ASSERT_EQ(form.width(), 46);
+  ASSERT_EQ(form.height(), 58);
+  struct Case {
+    int x, y, color;
+    const char* what;
+  } cases[] = {
+      {0, 0, kKeyColor, "above the side edge"},
+      {45, 57, kKeyColor, "right of the bottom edge"},
+      {6, 0, kColorBlack, "face outline top-left"},
+      {45, 51, kColorBlack, "face outline bottom-right"},
+      {20, 20, kGrey, "face"},
+      {3, 30, kGrey, "inside the side edge"},
+      {0, 30, kColorBlack, "side edge outer line"},
+      {20, 55, kGrey, "inside the bottom edge"},
+      {20, 57, kColorBlack, "bottom edge outer line"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(form.GetPixel(c.x, c.y), c.color) << c.what;
+}
+
+class TileLoadTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.Write("Set.tiles",
+               "width: 20; height: 26; depth: 3;\n"
+               "width: 40; height: 52; depth: 6;\n"
+               "width: 60; height: 78; depth: 8;\n");
+    dir_.WriteSheet("Set-20-26.png", MakeSheet(20, 26));
+    dir_.WriteSheet("Set-40-52.png", MakeSheet(40, 52));
+    // The largest size has no sheet.
+    sets_.ScanTilesets(dir_.str());
+    set_ = sets_.FindTileset("set");
+    ASSERT_NE(set_, nullptr);
+  }
+
+  bool Load(int index) {
+    return sets_.LoadTileSize(set_, index, false, TileLoadTarget{&board_, &other_, &pics_}, host_);
+  }
+
+  TempDir dir_;
+  Tilesets sets_;
+  const TILESET_P* set_ = nullptr;
+  MODE_P board_, other_;
+  FieldPictures pics_;
+  test::FieldTestHost host_;
+};
+
+TEST_F(TileLoadTest, LoadMakesEveryPicture) {
+  ASSERT_TRUE(Load(1));
+  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_EQ(board_.Game.FaceWidth, 40);
+  EXPECT_EQ(board_.Game.TileHeight, 58);
+  EXPECT_EQ(other_.Game.TileWidth, 46);
+  EXPECT_EQ(other_.Game.ShadowWidth, 10);
+  EXPECT_EQ(sets_.CurTileset, set_);
+  EXPECT_EQ(sets_.TilesetName, "Set");
+  EXPECT_TRUE(host_.enabled[Command::ZoomIn]);
+  EXPECT_TRUE(host_.enabled[Command::ZoomOut]);
+
+  EXPECT_EQ(pics_.Tiles.width(), 360);
+  EXPECT_EQ(pics_.DimmedTiles.height(), 260);
+  EXPECT_EQ(pics_.DrawTile.width(), 46);
+  EXPECT_EQ(pics_.TileBitmap.height(), 58);
+  EXPECT_EQ(pics_.HiddenTile.width(), 56);
+  EXPECT_EQ(pics_.HiddenTile.height(), 68);
+
+  // Dimmed by 76: 255 -> 179, and each channel v -> v - 76 v / 255.
+  EXPECT_EQ(pics_.DimmedTiles.GetPixel(0, 0), JoinColor(179, 179, 179));
+  const RgbBytes c = SplitColor(CellColor(3, 2));
+  EXPECT_EQ(pics_.DimmedTiles.GetPixel(3 * 40 + 5, 2 * 52 + 5),
+            JoinColor(c.red - 76 * c.red / 255, c.green - 76 * c.green / 255,
+                      c.blue - 76 * c.blue / 255));
+  // Inverted form: grey becomes 7F7F7F, black white, magenta stays.
+  EXPECT_EQ(pics_.InvertedTileForm.GetPixel(20, 20), 0x7F7F7F);
+  EXPECT_EQ(pics_.InvertedTileForm.GetPixel(6, 0), kColorWhite);
+  EXPECT_EQ(pics_.InvertedTileForm.GetPixel(0, 0), kKeyColor);
+
+  ASSERT_TRUE(Load(0));
+  EXPECT_FALSE(host_.enabled[Command::ZoomOut]);
+}
+
+TEST_F(TileLoadTest, SheetDimensionTolerance) {
+  struct Case {
+    int extraW, extraH;
+    bool ok;
+  } cases[] = {{8, 0, true},  {0, 4, true},  {8, 4, true},
+               {9, 0, false}, {0, 5, false}, {-1, 0, false}};
+  for (const Case& c : cases) {
+    dir_.WriteSheet("Set-40-52.png", MakeSheet(40, 52, c.extraW, c.extraH));
+    host_.messages.clear();
+    EXPECT_EQ(Load(1), c.ok) << c.extraW << "," << c.extraH;
+    if (c.ok) {
+      EXPECT_TRUE(host_.messages.empty());
+    } else {
+      ASSERT_EQ(host_.messages.size(), 1u);
+      EXPECT_EQ(host_.messages[0],
+                "Tileset \"" + dir_.str() + "Set-40-52.png\" has wrong tiles sizes!");
+    }
+  }
+}
+
+TEST_F(TileLoadTest, FailedLoadKeepsPreviousState) {
+  ASSERT_TRUE(Load(0));
+  const PixelBuffer sheetBefore = pics_.Tiles;
+  const GAME_P gameBefore = board_.Game;
+
+  // Wrong dimensions: rejected after decoding, nothing replaced.
+  dir_.WriteSheet("Set-40-52.png", MakeSheet(40, 52, 9, 0));
+  EXPECT_FALSE(Load(1));
+  // Not a picture: the open message.
+  dir_.Write("Set-40-52.png", "this is not a picture");
+  EXPECT_FALSE(Load(1));
+  // Truncated PNG.
+  std::vector<std::uint8_t> png;
+  std::string error;
+  ASSERT_TRUE(EncodePng(MakeSheet(40, 52), &png, &error));
+  dir_.Write("Set-40-52.png", std::string(png.begin(), png.begin() + png.size() / 2));
+  EXPECT_FALSE(Load(1));
+  // Missing sheet: silent.
+  EXPECT_FALSE(Load(2));
+  EXPECT_FALSE(Load(7));
+
+  ASSERT_EQ(host_.messages.size(), 3u);
+  EXPECT_NE(host_.messages[0].find("wrong tiles sizes"), std::string::npos);
+  EXPECT_EQ(host_.messages[1], "Could not open picture \"" + dir_.str() + "Set-40-52.png\"!");
+  EXPECT_EQ(host_.messages[2], host_.messages[1]);
+
+  EXPECT_EQ(pics_.Tiles.width(), sheetBefore.width());
+  EXPECT_EQ(pics_.Tiles.GetPixel(25, 30), sheetBefore.GetPixel(25, 30));
+  EXPECT_EQ(pics_.TileForm.width(), 23);
+  EXPECT_EQ(board_.Game.FaceWidth, gameBefore.FaceWidth);
+  EXPECT_EQ(sets_.CurSizeIndex, 0);
+}
+
+TEST_F(TileLoadTest, ChooserLoadTouchesOnlyItsOwnPictures) {
+  ASSERT_TRUE(Load(0));
+  MODE_P sample;
+  FieldPictures chooser;
+  ASSERT_TRUE(sets_.LoadTileSize(set_, 1, true, TileLoadTarget{&sample, nullptr, &chooser}, host_));
+  EXPECT_EQ(sample.Game.FaceWidth, 40);
+  EXPECT_EQ(chooser.TileForm.width(), 46);
+  EXPECT_TRUE(chooser.DimmedTiles.IsEmpty());
+  EXPECT_EQ(board_.Game.FaceWidth, 20);
+  EXPECT_EQ(sets_.CurSizeIndex, 0);
+  EXPECT_EQ(ChooseTileSize(sample, nullptr, 100, 100), -1);
+}
+
+TEST_F(TileLoadTest, FitAndZoom) {
+  MODE_P edit;
+  board_.Game.TileCount = 2;
+  board_.Tiles[1].X = 4;
+  board_.Tiles[1].Z = 1;
+  FieldContext field{&sets_, &board_, &edit, false, &pics_, &host_};
+  EXPECT_FALSE(FitTileSize(field, 1000, 1000));  // no current tileset yet
+  ASSERT_TRUE(Load(0));
+  // Medium extent is 152 by 83; the largest size has no sheet, so fitting a
+  // big window fails and leaves the small size in force.
+  EXPECT_FALSE(FitTileSize(field, 1000, 1000));
+  EXPECT_EQ(board_.Game.FaceWidth, 20);
+  ASSERT_TRUE(FitTileSize(field, 152, 200));
+  EXPECT_EQ(board_.Game.FaceWidth, 40);
+  EXPECT_EQ(board_.Game.OriginX, 10);
+  EXPECT_EQ(edit.Game.FaceWidth, 40);
+
+  ASSERT_TRUE(ZoomTiles(field, false, 600, 400));
+  EXPECT_EQ(board_.Game.FaceWidth, 20);
+  EXPECT_EQ(board_.Tiles[1].Left, board_.Game.OriginX + 10 * 4 + 3);
+  EXPECT_FALSE(ZoomTiles(field, false, 600, 400));  // already the smallest
+  ASSERT_TRUE(ZoomTiles(field, true, 600, 400));
+  EXPECT_EQ(board_.Game.FaceWidth, 40);
+}
+
+}  // namespace
+}  // namespace tv
