@@ -1,6 +1,7 @@
 #include "field/render.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,37 @@ bool ShadowSpan(int offset, int faceSize, int shadow, int& first, int& last) {
       return true;
     default:
       return false;
+  }
+}
+
+// The tile body for a tile whose face is drawn next: the face drawing covers the
+// form's whole face rectangle, so only the side and bottom edges are copied.
+void DrawEdges(PixelBuffer& target, int x, int y, const GAME_P& g, const PixelBuffer& form) {
+  KeyedCopy(target, x, y, g.EdgeWidth, g.TileHeight, form, 0, 0);
+  KeyedCopy(target, x + g.EdgeWidth, y + g.FaceHeight, g.FaceWidth, g.EdgeHeight, form, g.EdgeWidth,
+            g.FaceHeight);
+}
+
+// Where the form is not the key colour: byte = (100 - p) tile / 100 + p under / 100.
+void BlendWhereFormIsSet(PixelBuffer& under, const PixelBuffer& tile, const PixelBuffer& form,
+                         int w, int h, int p) {
+  w = std::min({w, under.width(), tile.width(), form.width()});
+  h = std::min({h, under.height(), tile.height(), form.height()});
+  std::array<std::uint8_t, 256> top, below;
+  for (int v = 0; v < 256; ++v) {
+    top[v] = static_cast<std::uint8_t>((100 - p) * v / 100);
+    below[v] = static_cast<std::uint8_t>(p * v / 100);
+  }
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* f = form.Row(y);
+    const std::uint8_t* s = tile.Row(y);
+    std::uint8_t* d = under.Row(y);
+    for (int x = 0; x < w; ++x, f += 3, s += 3, d += 3) {
+      if (f[0] == 0xFF && f[1] == 0x00 && f[2] == 0xFF) continue;
+      d[0] = static_cast<std::uint8_t>(top[s[0]] + below[d[0]]);
+      d[1] = static_cast<std::uint8_t>(top[s[1]] + below[d[1]]);
+      d[2] = static_cast<std::uint8_t>(top[s[2]] + below[d[2]]);
+    }
   }
 }
 
@@ -78,7 +110,7 @@ void FieldRenderer::DrawPlainTile(PixelBuffer& target, int x, int y, const MODE_
                                   const DrawSwitches& sw, int slot) {
   const GAME_P& g = board.Game;
   const TILE_P& t = board.Tiles[slot];
-  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.TileForm, 0, 0);
+  DrawEdges(target, x, y, g, pics_.TileForm);
   CopyBlock(target, x + g.EdgeWidth, y, g.FaceWidth, g.FaceHeight, FaceSheet(t, sw),
             t.SheetCol * g.FaceWidth, t.SheetRow * g.FaceHeight);
 }
@@ -92,7 +124,7 @@ void FieldRenderer::DrawNormalTile(PixelBuffer& target, int x, int y, const MODE
   const GAME_P& g = board.Game;
   const TILE_P& t = board.Tiles[slot];
   const int W = g.FaceWidth, H = g.FaceHeight;
-  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.TileForm, 0, 0);
+  DrawEdges(target, x, y, g, pics_.TileForm);
 
   // A pair being removed casts no shadow on what lies under it.
   const bool pairLeaving = marks.SelectedTile >= 0 && marks.SecondTile >= 0;
@@ -117,8 +149,11 @@ void FieldRenderer::DrawNormalTile(PixelBuffer& target, int x, int y, const MODE
     return;
   }
   if ((at(-1, -1) && at(1, -1) && at(-1, 1) && at(1, 1)) || (at(0, -1) && at(0, 1)) ||
-      (at(-1, 0) && at(1, 0)))
-    return;  // covered: the body alone, the face is hidden anyway
+      (at(-1, 0) && at(1, 0))) {
+    // Covered: the body alone (its face rectangle has no key pixels).
+    CopyBlock(target, x + g.EdgeWidth, y, W, H, pics_.TileForm, g.EdgeWidth, 0);
+    return;
+  }
 
   // Only the part of the face inside the target is worked on; local redraws clip
   // most neighbours heavily.
@@ -169,7 +204,7 @@ void FieldRenderer::DrawMarkedTile(PixelBuffer& target, int x, int y, const MODE
                                    int slot) {
   const GAME_P& g = board.Game;
   const TILE_P& t = board.Tiles[slot];
-  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.InvertedTileForm, 0, 0);
+  DrawEdges(target, x, y, g, pics_.InvertedTileForm);
   InvertedCopy(target, x + g.EdgeWidth, y, g.FaceWidth, g.FaceHeight, pics_.Tiles,
                t.SheetCol * g.FaceWidth, t.SheetRow * g.FaceHeight);
 }
@@ -178,7 +213,7 @@ void FieldRenderer::DrawSolutionTile(PixelBuffer& target, int x, int y, const MO
                                      int slot) {
   const GAME_P& g = board.Game;
   const TILE_P& t = board.Tiles[slot];
-  KeyedCopy(target, x, y, g.TileWidth, g.TileHeight, pics_.TileForm, 0, 0);
+  DrawEdges(target, x, y, g, pics_.TileForm);
   CopyBlock(target, x + g.EdgeWidth, y, g.FaceWidth, g.FaceHeight, pics_.Tiles,
             t.SheetCol * g.FaceWidth, t.SheetRow * g.FaceHeight);
   KeyedTint(target, x, y, g.TileWidth, g.TileHeight, 70, kSolutionTint, pics_.TileForm, 0, 0);
@@ -297,23 +332,8 @@ void FieldRenderer::DrawSeeThrough(const MODE_P& board, const FieldMarks& marks,
       continue;
     }
     DrawPlainTile(tile, 0, 0, board, sw, i);
-    const int x0 = t.Left - rx, y0 = t.Top - ry;  // 0, 0: the region is this tile
-    for (int y = 0; y < h; ++y) {
-      if (y + y0 < 0 || y + y0 >= region.height() || y >= tile.height()) continue;
-      const std::uint8_t* form = pics_.TileForm.Row(y);
-      const std::uint8_t* src = tile.Row(y);
-      std::uint8_t* dst = region.Row(y + y0);
-      for (int x = 0; x < w && x < tile.width(); ++x) {
-        if (x + x0 < 0 || x + x0 >= region.width()) continue;
-        const std::uint8_t* f = form + 3 * x;
-        if (f[0] == 0xFF && f[1] == 0x00 && f[2] == 0xFF)
-          continue;  // magenta keeps what lies under
-        std::uint8_t* d = dst + 3 * (x + x0);
-        const std::uint8_t* s = src + 3 * x;
-        for (int c = 0; c < 3; ++c)
-          d[c] = static_cast<std::uint8_t>((100 - p) * s[c] / 100 + p * d[c] / 100);
-      }
-    }
+    // The region is this tile's own rectangle, so the two line up at (0, 0).
+    BlendWhereFormIsSet(region, tile, pics_.TileForm, w, h, p);
   }
   CopyBlock(field_, rx, ry, w, h, region, 0, 0);
   Repaint(rx, ry, w, h, mode);
