@@ -95,7 +95,7 @@ class ArtIconEngine final : public QIconEngine {
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+    painter->drawPixmap(rect, scaledPixmap(rect.size() * scale, mode, state, scale));
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -104,24 +104,24 @@ class ArtIconEngine final : public QIconEngine {
 
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                        qreal scale) override {
-    const QSize pixels = size * std::max<qreal>(scale, 1.0);
-    if (pixels.isEmpty()) return {};
+    // `size` is already in device pixels; the ratio only labels the result.
+    if (size.isEmpty()) return {};
     const bool on = state == QIcon::On && item_.kind == ArtKind::Toggle;
     const bool disabled = mode == QIcon::Disabled;
     const QString key = QStringLiteral("tv-art:%1:%2x%3:%4%5")
                             .arg(item_.name)
-                            .arg(pixels.width())
-                            .arg(pixels.height())
+                            .arg(size.width())
+                            .arg(size.height())
                             .arg(on ? 1 : 0)
                             .arg(disabled ? 1 : 0);
     QPixmap result;
     if (!QPixmapCache::find(key, &result)) {
-      QImage image = Render(item_, pixels, Qt::transparent, on);
+      QImage image = Render(item_, size, Qt::transparent, on);
       if (disabled) image = Disabled(image);
       result = QPixmap::fromImage(image);
       QPixmapCache::insert(key, result);
     }
-    result.setDevicePixelRatio(pixels.width() == size.width() ? 1.0 : scale);
+    result.setDevicePixelRatio(scale > 0 ? scale : 1.0);
     return result;
   }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPainter>
 #include <QPixmap>
 #include <QSet>
 #include <cmath>
@@ -111,6 +112,27 @@ TEST_F(ArtTest, IconStatesDiffer) {
       }
     EXPECT_EQ(saturated, 0);
   }
+}
+
+// On a high-density screen the icon is drawn at the device's pixels, not scaled up.
+TEST_F(ArtTest, IconsRenderSharpAtHigherPixelRatios) {
+  const QIcon icon = ArtIcon("new-game");
+  const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
+  EXPECT_EQ(doubled.size(), QSize(64, 64));
+  EXPECT_DOUBLE_EQ(doubled.devicePixelRatio(), 2.0);
+  const QImage direct = ArtImage("new-game", {64, 64}).convertToFormat(QImage::Format_ARGB32);
+  EXPECT_EQ(doubled.toImage().convertToFormat(QImage::Format_ARGB32), direct);
+
+  // Painting the icon straight onto a doubled surface gives the same pixels.
+  QImage surface(64, 64, QImage::Format_ARGB32_Premultiplied);
+  surface.fill(Qt::transparent);
+  surface.setDevicePixelRatio(2.0);
+  {
+    QPainter painter(&surface);
+    icon.paint(&painter, QRect(0, 0, 32, 32));
+  }
+  surface.setDevicePixelRatio(1.0);
+  EXPECT_EQ(surface.convertToFormat(QImage::Format_ARGB32), direct);
 }
 
 TEST_F(ArtTest, UnknownNamesGiveNothing) {
