@@ -1,0 +1,264 @@
+// Menu items and toolbar buttons, created in the order they appear.
+#include "app/main_menus.h"
+
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include "app/art.h"
+
+namespace tv {
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const char* caption, const char* icon = nullptr,
+              const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  if (icon) action->setIcon(ArtIcon(icon));
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  return action;
+}
+
+QAction* Check(QMenu* menu, const char* name, const char* caption, const char* icon) {
+  QAction* action = Item(menu, name, caption, icon);
+  action->setCheckable(true);
+  return action;
+}
+
+QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  return menu;
+}
+
+constexpr QSize kButtonSize(40, 38);
+constexpr QSize kButtonIcon(30, 30);
+
+QToolButton* Button(QWidget* bar, const char* name, const char* hint, const char* icon,
+                    bool checkable = false) {
+  auto* button = new QToolButton(bar);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setIcon(ArtIcon(icon));
+  button->setIconSize(kButtonIcon);
+  button->setFixedSize(kButtonSize);
+  button->setAutoRaise(true);  // flat
+  button->setCheckable(checkable);
+  button->setFocusPolicy(Qt::NoFocus);
+  bar->layout()->addWidget(button);
+  return button;
+}
+
+void Separator(QWidget* bar) {
+  auto* line = new QWidget(bar);
+  line->setFixedSize(10, kButtonSize.height());
+  bar->layout()->addWidget(line);
+}
+
+QWidget* Bar(QWidget* holder, const char* name) {
+  auto* bar = new QWidget(holder);
+  bar->setObjectName(name);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(6, 4, 6, 4);
+  layout->setSpacing(2);
+  return bar;
+}
+
+}  // namespace
+
+MainMenus BuildMenus(QMainWindow* window) {
+  QMenuBar* bar = window->menuBar();
+  MainMenus m;
+  m.MI_Game = Menu(bar, "MI_Game", "Game");
+  m.MI_LayoutChoose = Item(m.MI_Game, "MI_LayoutChoose", "Choose...", "choose-layout", Qt::Key_F3);
+  m.MI_GameNew = Item(m.MI_Game, "MI_GameNew", "New", "new-game", Qt::Key_F2);
+  m.MI_GameRestart = Item(m.MI_Game, "MI_GameRestart", "Restart", "restart");
+  m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle", "Reshuffle Tiles", "reshuffle");
+  m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle", "Select Game Shuffle...", "game-number");
+  m.MI_Game->addSeparator();
+  m.MI_GameUndo = Item(m.MI_Game, "MI_GameUndo", "Undo", "undo", Qt::Key_F4);
+  m.MI_GameHint = Item(m.MI_Game, "MI_GameHint", "Hint", "hint", Qt::Key_F5);
+  m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", "Show Solution", "show-solution");
+  m.MI_Game->addSeparator();
+  m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "Exit", "exit");
+
+  m.MI_Favs = Menu(bar, "MI_Favs", "Favorites");
+  m.MI_FavsAdd = Item(m.MI_Favs, "MI_FavsAdd", "Add to Favorites", "fav-add");
+  m.MI_FavsSep = m.MI_Favs->addSeparator();
+  m.MI_FavsSep->setObjectName("MI_FavsSep");
+  m.MI_FavsSep->setVisible(false);
+  for (int i = 0; i < kFavouriteItems; ++i) {
+    const QString name = QStringLiteral("Fav%1").arg(i);
+    QAction* item = m.MI_Favs->addAction(name);
+    item->setObjectName(name);
+    item->setData(i);
+    item->setVisible(false);
+    m.Favourites[std::size_t(i)] = item;
+  }
+
+  m.MI_Layout = Menu(bar, "MI_Layout", "Layout");
+  m.MI_LayoutCreate = Item(m.MI_Layout, "MI_LayoutCreate", "Create", "layout-create");
+  m.MI_LayoutEdit = Item(m.MI_Layout, "MI_LayoutEdit", "Edit", "layout-edit");
+
+  m.MI_Sol = Menu(bar, "MI_Sol", "Solution");
+  m.MI_SolFirst = Item(m.MI_Sol, "MI_SolFirst", "Game Start", "sol-first");
+  m.MI_SolPrev = Item(m.MI_Sol, "MI_SolPrev", "Restore Move", "sol-prev");
+  m.MI_SolNext = Item(m.MI_Sol, "MI_SolNext", "Next Move", "sol-next");
+  m.MI_SolLast = Item(m.MI_Sol, "MI_SolLast", "Game End", "sol-last");
+  m.MI_Sol->addSeparator();
+  m.MI_SolStop = Item(m.MI_Sol, "MI_SolStop", "Return to Game", "sol-stop");
+
+  m.MI_File = Menu(bar, "MI_File", "File");
+  m.MI_FileNew = Item(m.MI_File, "MI_FileNew", "New", "file-new");
+  m.MI_FileOpen = Item(m.MI_File, "MI_FileOpen", "Open", "file-open");
+  m.MI_FileSave = Item(m.MI_File, "MI_FileSave", "Save", "file-save");
+  m.MI_File->addSeparator();
+  m.MI_FilePlay = Item(m.MI_File, "MI_FilePlay", "Play", "file-play");
+  m.MI_FileReturn = Item(m.MI_File, "MI_FileReturn", "Return to Game", "sol-stop");
+  m.MI_File->addSeparator();
+  m.MI_FileExit = Item(m.MI_File, "MI_FileExit", "Exit", "exit");
+
+  m.MI_Edit = Menu(bar, "MI_Edit", "Edit");
+  m.MI_EditDraw = Check(m.MI_Edit, "MI_EditDraw", "Draw", "edit-draw");
+  m.MI_EditErase = Check(m.MI_Edit, "MI_EditErase", "Erase", "edit-erase");
+  m.MI_EditMove = Check(m.MI_Edit, "MI_EditMove", "Move Field", "edit-move");
+  m.MI_Edit->addSeparator();
+  m.MI_EditAutoZ = Check(m.MI_Edit, "MI_EditAutoZ", "Auto Z", "auto-z");
+  m.MI_EditCustomZ = Check(m.MI_Edit, "MI_EditCustomZ", "Custom Z", "custom-z");
+  auto* tools = new QActionGroup(window);
+  for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove}) tools->addAction(a);
+  auto* levels = new QActionGroup(window);
+  for (QAction* a : {m.MI_EditAutoZ, m.MI_EditCustomZ}) levels->addAction(a);
+  m.MI_EditDraw->setData(0);
+  m.MI_EditErase->setData(1);
+  m.MI_EditMove->setData(2);
+  m.MI_EditAutoZ->setData(0);
+  m.MI_EditCustomZ->setData(1);
+  m.MI_EditDraw->setChecked(true);
+  m.MI_EditAutoZ->setChecked(true);
+
+  m.MI_Options = Menu(bar, "MI_Options", "Options");
+  m.MI_OptionsBkgPic =
+      Item(m.MI_Options, "MI_OptionsBkgPic", "Background Picture...", "bkg-picture");
+  m.MI_OptionsBkgCol = Item(m.MI_Options, "MI_OptionsBkgCol", "Background Color...", "bkg-color");
+  m.MI_OptionsTileset = Item(m.MI_Options, "MI_OptionsTileset", "Tileset...", "tileset");
+  m.MI_Options->addSeparator();
+  m.MI_OptionsZoomIn =
+      Item(m.MI_Options, "MI_OptionsZoomIn", "Enlarge Tiles Size", "zoom-in", Qt::Key_E);
+  m.MI_OptionsZoomOut =
+      Item(m.MI_Options, "MI_OptionsZoomOut", "Reduce Tiles Size", "zoom-out", Qt::Key_R);
+  m.MI_OptionsDimBlockedTiles =
+      Check(m.MI_Options, "MI_OptionsDimBlockedTiles", "Dim Blocked Tiles", "dim-blocked");
+  m.MI_OptionsDrawShadows =
+      Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw Shadows", "draw-shadows");
+  m.MI_Options->addSeparator();
+  m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and Music...", "music");
+  m.MI_Options->addSeparator();
+  m.MI_GameClearRecords =
+      Item(m.MI_Options, "MI_GameClearRecords", "Clear Players Records", "clear-records");
+
+  m.Help1 = Menu(bar, "Help1", "Help");
+  m.MI_HelpContents = Item(m.Help1, "MI_HelpContents", "Contents", "help-contents", Qt::Key_F1);
+  m.MI_HelpPlay = Item(m.Help1, "MI_HelpPlay", "How to Play", "help");
+  m.Help1->addSeparator();
+  m.MI_HelpCompHome =
+      Item(m.Help1, "MI_HelpCompHome",
+           (QString(kPublisherName) + " Home Page").toUtf8().constData(), "web-home");
+  m.MI_HelpProdHome = Item(m.Help1, "MI_HelpProdHome", "Tilvane Home Page", "web-home");
+  m.Help1->addSeparator();
+  m.MI_HelpAbout = Item(m.Help1, "MI_HelpAbout", "About", "about");
+  return m;
+}
+
+MainToolbars BuildToolbars(QWidget* parent) {
+  MainToolbars t;
+  t.P_ToolbarHolder = new QWidget(parent);
+  t.P_ToolbarHolder->setObjectName("P_ToolbarHolder");
+  t.P_ToolbarHolder->setFixedHeight(kToolbarHeight);
+
+  QWidget* p = t.P_PlayToolbar = Bar(t.P_ToolbarHolder, "P_PlayToolbar");
+  t.B_ChooseLayout = Button(p, "B_ChooseLayout", "Choose Layout (F3)", "choose-layout");
+  t.B_New = Button(p, "B_New", "New Game (F2)", "new-game");
+  t.B_Restart = Button(p, "B_Restart", "Restart Game", "restart");
+  Separator(p);
+  t.B_Undo = Button(p, "B_Undo", "Undo Move (F4)", "undo");
+  t.B_Hint = Button(p, "B_Hint", "Hint (F5)", "hint");
+  Separator(p);
+  t.B_BkgCol = Button(p, "B_BkgCol", "Background Color", "bkg-color");
+  t.B_BkgPic = Button(p, "B_BkgPic", "Background Picture", "bkg-picture");
+  t.B_Tiles = Button(p, "B_Tiles", "Tileset", "tileset");
+  Separator(p);
+  t.B_ZoomIn = Button(p, "B_ZoomIn", "Enlarge Tile Size (E)", "zoom-in");
+  t.B_ZoomOut = Button(p, "B_ZoomOut", "Reduce Tile Size (R)", "zoom-out");
+  t.B_DimBlocked = Button(p, "B_DimBlocked", "Dim Blocked Tiles", "dim-blocked", true);
+  Separator(p);
+  t.B_Music = Button(p, "B_Music", "Sound and Music", "music");
+  t.B_PlayHelp = Button(p, "B_PlayHelp", "Game Help (F1)", "help");
+  static_cast<QHBoxLayout*>(p->layout())->addStretch();
+
+  QWidget* e = t.P_EditToolbar = Bar(t.P_ToolbarHolder, "P_EditToolbar");
+  t.B_FileNew = Button(e, "B_FileNew", "New", "file-new");
+  t.B_FileOpen = Button(e, "B_FileOpen", "Open", "file-open");
+  t.B_FileSave = Button(e, "B_FileSave", "Save", "file-save");
+  t.B_FilePlay = Button(e, "B_FilePlay", "Play", "file-play");
+  Separator(e);
+  t.B_EditDraw = Button(e, "B_EditDraw", "Put Tiles", "edit-draw", true);
+  t.B_EditErase = Button(e, "B_EditErase", "Erase Tiles", "edit-erase", true);
+  t.B_EditMove = Button(e, "B_EditMove", "Move Field", "edit-move", true);
+  Separator(e);
+  t.B_EditAutoZ = Button(e, "B_EditAutoZ", "Auto Z", "auto-z", true);
+  t.B_EditCustomZ = Button(e, "B_EditCustomZ", "Custom Z", "custom-z", true);
+  auto* toolGroup = new QButtonGroup(e);
+  for (QToolButton* b : {t.B_EditDraw, t.B_EditErase, t.B_EditMove}) toolGroup->addButton(b);
+  auto* levelGroup = new QButtonGroup(e);
+  for (QToolButton* b : {t.B_EditAutoZ, t.B_EditCustomZ}) levelGroup->addButton(b);
+  t.B_EditDraw->setChecked(true);
+  t.P_CustomZ = new QWidget(e);
+  t.P_CustomZ->setObjectName("P_CustomZ");
+  t.P_CustomZ->setLayout(new QHBoxLayout);
+  t.P_CustomZ->layout()->setContentsMargins(0, 0, 0, 0);
+  t.B_CustomZDown = Button(t.P_CustomZ, "B_CustomZDown", "Z Level Down", "z-down");
+  t.L_CustomZ = new QLabel("Z: 0", t.P_CustomZ);
+  t.L_CustomZ->setObjectName("L_CustomZ");
+  t.P_CustomZ->layout()->addWidget(t.L_CustomZ);
+  t.B_CustomZUp = Button(t.P_CustomZ, "B_CustomZUp", "Z Level Up", "z-up");
+  e->layout()->addWidget(t.P_CustomZ);
+  Separator(e);
+  t.B_EditHelp = Button(e, "B_EditHelp", "Editor Help (F1)", "help");
+  static_cast<QHBoxLayout*>(e->layout())->addStretch();
+  t.B_EditAutoZ->setChecked(true);
+
+  t.P_SolToolbar = new QWidget(t.P_ToolbarHolder);
+  t.P_SolToolbar->setObjectName("P_SolToolbar");
+  QWidget* s = t.P_SolButtons = Bar(t.P_SolToolbar, "P_SolButtons");
+  t.B_SolFirst = Button(s, "B_SolFirst", "Game Start (Home Button)", "sol-first");
+  t.B_SolPrev = Button(s, "B_SolPrev", "Restore Move (Left Arrow)", "sol-prev");
+  t.B_SolNext = Button(s, "B_SolNext", "Next Move (Right Arrow)", "sol-next");
+  t.B_SolLast = Button(s, "B_SolLast", "Game End (End Button)", "sol-last");
+  Separator(s);
+  t.B_SolStop = Button(s, "B_SolStop", "Return to Game", "sol-stop");
+  t.B_SolHelp = Button(s, "B_SolHelp", "Solution Help (F1)", "help");
+  s->adjustSize();
+
+  auto* stack = new QHBoxLayout(t.P_ToolbarHolder);
+  stack->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* bar : {t.P_PlayToolbar, t.P_EditToolbar, t.P_SolToolbar}) stack->addWidget(bar);
+  t.P_EditToolbar->hide();
+  t.P_SolToolbar->hide();
+  return t;
+}
+
+void CentreSolutionButtons(MainToolbars& bars) {
+  // The toolbar may have just become visible: let the holder give it its size first.
+  if (QLayout* layout = bars.P_ToolbarHolder->layout()) layout->activate();
+  QWidget* s = bars.P_SolButtons;
+  s->adjustSize();
+  s->move(std::max(0, (bars.P_SolToolbar->width() - s->width()) / 2),
+          std::max(0, (bars.P_SolToolbar->height() - s->height()) / 2));
+}
+
+}  // namespace tv

@@ -1,0 +1,187 @@
+// Status panels are composed once from the frame pictures; only label texts and the
+// clock change while playing.
+#include "app/main_status.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <cstring>
+
+#include "app/art.h"
+#include "field/render.h"
+
+namespace tv {
+namespace {
+
+constexpr int kPanelHeight = 34;
+constexpr int kPanelTop = 3;
+constexpr int kPanelGap = 16;
+constexpr int kFirstPanelX = 8;
+constexpr int kDigitalClockWidth = 110;
+constexpr QColor kStatusText(0x2a, 0x1d, 0x10);
+
+PixelBuffer Frame(const char* name) {
+  return PixelBufferFromImage(ArtImage(name, {}, QColor(0x3a, 0x26, 0x18)));
+}
+
+QFont PanelFont() {
+  QFont font("Arial");
+  font.setPixelSize(19);
+  return font;
+}
+
+}  // namespace
+
+PixelBuffer PixelBufferFromImage(const QImage& image) {
+  PixelBuffer buffer;
+  if (image.isNull()) return buffer;
+  const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+  buffer.CreateUninitialised(bgr.width(), bgr.height());
+  for (int y = 0; y < bgr.height(); ++y)
+    std::memcpy(buffer.Row(y), bgr.constScanLine(y), std::size_t(bgr.width()) * 3);
+  return buffer;
+}
+
+QImage ImageFromPixelBuffer(const PixelBuffer& buffer) {
+  if (buffer.IsEmpty()) return {};
+  return QImage(buffer.data(), buffer.width(), buffer.height(), buffer.stride(),
+                QImage::Format_BGR888)
+      .copy();
+}
+
+StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width,
+                         const PixelBuffer& frame, QWidget* parent)
+    : QWidget(parent) {
+  setObjectName(panelName);
+  frame_ = QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(frame, width)));
+  resize(width, kPanelHeight);
+  label_ = new QLabel(this);
+  label_->setObjectName(labelName);
+  label_->setFont(PanelFont());
+  label_->setAlignment(Qt::AlignCenter);
+  label_->setGeometry(0, 0, width, kPanelHeight);
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::WindowText, kStatusText);
+  label_->setPalette(palette);
+}
+
+void StatusPanel::SetText(const QString& text) {
+  if (label_->text() != text) label_->setText(text);
+}
+
+void StatusPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, frame_);
+}
+
+StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
+  const PixelBuffer light = Frame("frame-light");
+  const PixelBuffer dark = Frame("frame-dark");
+  P_PlayStatus = new QWidget(holder);
+  P_PlayStatus->setObjectName("P_PlayStatus");
+  P_EditStatus = new QWidget(holder);
+  P_EditStatus->setObjectName("P_EditStatus");
+
+  new StatusPanel("P_TilesLeft", "L_TilesLeft", 160, light, P_PlayStatus);
+  new StatusPanel("P_MovesLeft", "L_MovesLeft", 200, light, P_PlayStatus);
+  P_Clock = new QWidget(P_PlayStatus);
+  P_Clock->setObjectName("P_Clock");
+  P_Clock->setCursor(Qt::PointingHandCursor);
+  P_Clock->installEventFilter(this);
+  I_Clock = new QLabel(P_Clock);
+  I_Clock->setObjectName("I_Clock");
+  L_Clock = new QLabel(P_Clock);
+  L_Clock->setObjectName("L_Clock");
+  L_Clock->setFont(PanelFont());
+  L_Clock->setAlignment(Qt::AlignCenter);
+  QPalette palette = L_Clock->palette();
+  palette.setColor(QPalette::WindowText, kStatusText);
+  L_Clock->setPalette(palette);
+  digitalFrame_ =
+      QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(light, kDigitalClockWidth)));
+  clockFace_ = PixelBufferFromImage(ArtImage("clock-face", {}, QColor(0x3a, 0x26, 0x18)));
+  new StatusPanel("P_ReshufLeft", "L_ReshufLeft", 190, light, P_PlayStatus);
+  auto* current = new StatusPanel("P_CurTile", "L_CurTile", 220, dark, P_PlayStatus);
+  palette = current->Label()->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  current->Label()->setPalette(palette);
+
+  new StatusPanel("P_EditZ", "L_EditZ", 100, light, P_EditStatus);
+  new StatusPanel("P_EditTiles", "L_EditTiles", 130, light, P_EditStatus);
+  new StatusPanel("P_EditFree", "L_EditFree", 170, light, P_EditStatus);
+  P_EditStatus->hide();
+  SetClockKind(false, 0, 0);
+}
+
+StatusPanel* StatusBars::Panel(const char* name) const {
+  auto* panel = P_PlayStatus->findChild<StatusPanel*>(name);
+  return panel ? panel : P_EditStatus->findChild<StatusPanel*>(name);
+}
+
+void StatusBars::ShowEditStatus(bool edit) {
+  P_PlayStatus->setVisible(!edit);
+  P_EditStatus->setVisible(edit);
+}
+
+void StatusBars::SetCurrentTile(const std::string& name, bool free) {
+  QLabel* label = Panel("P_CurTile")->Label();
+  QPalette palette = label->palette();
+  // Packed FF0000 is blue.
+  palette.setColor(QPalette::WindowText, free ? QColor(0, 0, 255) : QColor(Qt::black));
+  label->setPalette(palette);
+  label->setText(QString::fromStdString(name));
+}
+
+void StatusBars::PlacePanels() {
+  int x = kFirstPanelX;
+  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile"}) {
+    QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
+    panel->move(x, kPanelTop);
+    x += panel->width() + kPanelGap;
+  }
+  x = kFirstPanelX;
+  for (const char* name : {"P_EditZ", "P_EditTiles", "P_EditFree"}) {
+    QWidget* panel = P_EditStatus->findChild<QWidget*>(name);
+    panel->move(x, kPanelTop);
+    x += panel->width() + kPanelGap;
+  }
+}
+
+void StatusBars::SetClockKind(bool analog, double startTime, double clockTime) {
+  analog_ = analog;
+  const QSize size = analog ? QSize(clockFace_.width(), clockFace_.height()) : digitalFrame_.size();
+  if (!analog) I_Clock->setPixmap(digitalFrame_);
+  I_Clock->setGeometry(0, 0, size.width(), size.height());
+  I_Clock->setToolTip(QString());
+  L_Clock->setGeometry(0, 0, size.width(), size.height());
+  L_Clock->setVisible(!analog);
+  P_Clock->resize(size);
+  PlacePanels();
+  DrawClock(startTime, clockTime);
+}
+
+void StatusBars::DrawClock(double startTime, double clockTime) {
+  const QString text = QString::fromStdString(ClockText(startTime, clockTime));
+  if (!analog_) {
+    if (L_Clock->text() != text) L_Clock->setText(text);
+    return;
+  }
+  // The hands move only with whole seconds: an unchanged text needs no new picture.
+  if (I_Clock->toolTip() == text && !I_Clock->pixmap().isNull() &&
+      I_Clock->pixmap().size() == QSize(clockFace_.width(), clockFace_.height()))
+    return;
+  analogClock_ = clockFace_;
+  DrawAnalogClock(analogClock_, clockFace_, startTime, clockTime);
+  I_Clock->setPixmap(QPixmap::fromImage(ImageFromPixelBuffer(analogClock_)));
+  I_Clock->show();
+  I_Clock->setToolTip(text);
+}
+
+bool StatusBars::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == P_Clock && event->type() == QEvent::MouseButtonPress && OnClockClicked) {
+    OnClockClicked();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tv

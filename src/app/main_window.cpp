@@ -1,0 +1,525 @@
+// Main window set-up, modes, commands and the window events; field input is in
+// main_input.cpp.
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <chrono>
+#include <filesystem>
+
+#include "app/art.h"
+#include "app/main_field.h"
+#include "app/main_host.h"
+#include "app/main_status.h"
+#include "content/about.h"
+#include "content/help.h"
+#include "content/shuffle.h"
+#include "field/geometry.h"
+
+namespace tv {
+namespace {
+
+constexpr int kMaxCustomZ = 20;
+
+QColor PackedColor(int color) {
+  const RgbBytes rgb = SplitColor(color);
+  return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+}  // namespace
+
+TF_Main::TF_Main(const MainOptions& options)
+    : paths_(options.Paths), messageBox_(options.MessageBox), pauses_(options.Pauses) {
+  setObjectName("TF_Main");
+  setWindowTitle(kProgramTitle);
+  host_ = std::make_unique<MainHost>(*this);
+  game_ = std::make_unique<Game>(*host_, paths_.LayoutsDir);
+
+  // Deals without a game number depend on this seed.
+  game_->Rand().value = static_cast<std::uint32_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  tilesets_.ScanTilesets(paths_.TilesDir);
+
+  // The window fills the work area, between 640 by 480 and the screen's size.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const QRect workArea = screen ? screen->availableGeometry() : screenRect;
+  setMinimumSize(640, 480);
+  setMaximumSize(std::max(640, screenRect.width()), std::max(480, screenRect.height()));
+  BuildWindow();
+  setGeometry(workArea);
+
+  // The field picture is as large as the screen, bound once to the field widget.
+  fieldPicture_.Create(std::max(640, screenRect.width()), std::max(480, screenRect.height()));
+  field_->Bind(fieldPicture_);
+  renderer_ = std::make_unique<FieldRenderer>(pictures_, fieldPicture_, host_.get());
+
+  dragCursor_ = ArtCursor("drag");
+  moveCursor_ = ArtCursor("move");
+
+  help_ = new HelpViewer(paths_.ProgramDir, this);
+  shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
+
+  T_NewGame.setInterval(100);
+  T_UpdateClock.setInterval(250);
+  connect(&T_NewGame, &QTimer::timeout, this, [this] { game_->OnNewGameTimer(); });
+  connect(&T_UpdateClock, &QTimer::timeout, this, [this] { game_->OnClockTimer(); });
+  ConnectCommands();
+
+  SetBoardMode(kPlayMode, false);
+  EnterSolutionControls(false);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+TF_Main::~TF_Main() {
+  T_NewGame.stop();
+  T_UpdateClock.stop();
+}
+
+int TF_Main::Message(const std::string& text, int flags) {
+  if (messageBox_) return messageBox_(text, flags);
+  return ShowMessageBox(this, text, flags);
+}
+
+void TF_Main::BuildWindow() {
+  menus_ = BuildMenus(this);
+  auto* central = new QWidget(this);
+  central->setObjectName("ClientArea");
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  bars_ = BuildToolbars(central);
+  column->addWidget(bars_.P_ToolbarHolder);
+
+  P_Field = new QWidget(central);
+  P_Field->setObjectName("P_Field");
+  P_Field->setAutoFillBackground(true);
+  column->addWidget(P_Field, 1);
+  field_ = new FieldWidget(P_Field);
+  field_->move(0, 0);
+  field_->OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
+                           Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    switch (kind) {
+      case FieldWidget::MouseEventKind::Move:
+        I_FieldMouseMove(x, y, buttons, mods);
+        break;
+      case FieldWidget::MouseEventKind::Down:
+        I_FieldMouseDown(x, y, button);
+        break;
+      case FieldWidget::MouseEventKind::Up:
+        I_FieldMouseUp(x, y, button);
+        break;
+    }
+  };
+
+  P_StatusHolder = new QWidget(central);
+  P_StatusHolder->setObjectName("P_StatusHolder");
+  P_StatusHolder->setFixedHeight(kStatusHeight);
+  status_ = new StatusBars(P_StatusHolder);
+  auto* statusStack = new QHBoxLayout(P_StatusHolder);
+  statusStack->setContentsMargins(0, 0, 0, 0);
+  statusStack->addWidget(status_->PlayStatus());
+  statusStack->addWidget(status_->EditStatus());
+  column->addWidget(P_StatusHolder);
+  setCentralWidget(central);
+
+  // Warm lacquer tones around the field; the tiles are the colour on screen.
+  setStyleSheet(
+      "#P_ToolbarHolder { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+      " stop:0 #5b2a1c, stop:1 #3a1a12); border-bottom: 1px solid #c99a4b; }"
+      "#P_StatusHolder { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+      " stop:0 #3a1a12, stop:1 #24100b); border-top: 1px solid #c99a4b; }"
+      "QToolButton { border: 1px solid transparent; border-radius: 6px; }"
+      "QToolButton:hover { background: rgba(255, 220, 150, 40); border-color: #c99a4b; }"
+      "QToolButton:pressed, QToolButton:checked { background: rgba(255, 210, 120, 70);"
+      " border-color: #e8c27a; }"
+      "#L_CustomZ { color: #f3e2bf; font: bold 15px Arial; padding: 0 4px; }");
+
+  // Favourite items exist from the start; the catalogue fills and shows them.
+  status_->OnClockClicked = [this] { SetAnalogClock(!status_->AnalogClock()); };
+}
+
+void TF_Main::ConnectCommands() {
+  const MainMenus& m = menus_;
+  const MainToolbars& t = bars_;
+  // A button runs its menu item's command.
+  auto same = [this](QToolButton* button, QAction* action) {
+    connect(button, &QToolButton::clicked, action, [action] { action->trigger(); });
+  };
+  connect(m.MI_GameNew, &QAction::triggered, this, [this] { game_->DeferredStart(kDealNew); });
+  connect(m.MI_GameRestart, &QAction::triggered, this,
+          [this] { game_->DeferredStart(kDealRestart); });
+  connect(m.MI_GameReshuffle, &QAction::triggered, this,
+          [this] { game_->DeferredStart(kDealReshuffle); });
+  connect(m.MI_GameShuffle, &QAction::triggered, this, [this] { MI_GameShuffleClick(); });
+  connect(m.MI_GameUndo, &QAction::triggered, this, [this] { game_->Undo(); });
+  connect(m.MI_GameHint, &QAction::triggered, this, [this] { game_->Hint(); });
+  connect(m.MI_GameShowSol, &QAction::triggered, this, [this] {
+    ClearHover();
+    game_->ShowSolution();
+  });
+  connect(m.MI_GameExit, &QAction::triggered, this, &QWidget::close);
+  connect(m.MI_LayoutCreate, &QAction::triggered, this, [this] { MI_LayoutEditClick(true); });
+  connect(m.MI_LayoutEdit, &QAction::triggered, this, [this] { MI_LayoutEditClick(false); });
+  connect(m.MI_SolFirst, &QAction::triggered, this, [this] { game_->SolutionFirst(); });
+  connect(m.MI_SolPrev, &QAction::triggered, this, [this] { game_->SolutionPrev(); });
+  connect(m.MI_SolNext, &QAction::triggered, this, [this] { game_->SolutionNext(); });
+  connect(m.MI_SolLast, &QAction::triggered, this, [this] { game_->SolutionLast(); });
+  connect(m.MI_SolStop, &QAction::triggered, this, [this] { game_->ReturnToGame(); });
+  connect(m.MI_FileReturn, &QAction::triggered, this, [this] { MI_FileReturnClick(); });
+  connect(m.MI_FileExit, &QAction::triggered, this, &QWidget::close);
+  for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
+    connect(a, &QAction::triggered, this, [this, a] { SelectTool(a->data().toInt()); });
+  for (QAction* a : {m.MI_EditAutoZ, m.MI_EditCustomZ})
+    connect(a, &QAction::triggered, this, [this, a] { SelectZMode(a->data().toInt()); });
+  connect(m.MI_OptionsZoomIn, &QAction::triggered, this, [this] { ZoomTiles(true); });
+  connect(m.MI_OptionsZoomOut, &QAction::triggered, this, [this] { ZoomTiles(false); });
+  connect(m.MI_OptionsDimBlockedTiles, &QAction::triggered, this, [this] { ToggleDimBlocked(); });
+  connect(m.MI_OptionsDrawShadows, &QAction::triggered, this, [this] { ToggleDrawShadows(); });
+  connect(m.MI_GameClearRecords, &QAction::triggered, this, [this] { MI_GameClearRecordsClick(); });
+  connect(m.MI_HelpContents, &QAction::triggered, this, [this] { ShowHelpTopic("cont.htm"); });
+  connect(m.MI_HelpPlay, &QAction::triggered, this, [this] { MI_HelpPlayClick(); });
+  connect(m.MI_HelpCompHome, &QAction::triggered, this,
+          [] { QDesktopServices::openUrl(QUrl(kPublisherUrl)); });
+  connect(m.MI_HelpProdHome, &QAction::triggered, this,
+          [] { QDesktopServices::openUrl(QUrl(kProductUrl)); });
+  connect(m.MI_HelpAbout, &QAction::triggered, this, [this] { MI_HelpAboutClick(); });
+
+  same(t.B_ChooseLayout, m.MI_LayoutChoose);
+  same(t.B_New, m.MI_GameNew);
+  same(t.B_Restart, m.MI_GameRestart);
+  same(t.B_Undo, m.MI_GameUndo);
+  same(t.B_Hint, m.MI_GameHint);
+  same(t.B_BkgCol, m.MI_OptionsBkgCol);
+  same(t.B_BkgPic, m.MI_OptionsBkgPic);
+  same(t.B_Tiles, m.MI_OptionsTileset);
+  same(t.B_ZoomIn, m.MI_OptionsZoomIn);
+  same(t.B_ZoomOut, m.MI_OptionsZoomOut);
+  same(t.B_Music, m.MI_OptionsMusic);
+  same(t.B_PlayHelp, m.MI_HelpPlay);
+  // The toggle button's own click flips its state; the command sets it again.
+  connect(t.B_DimBlocked, &QToolButton::clicked, this, [this] { ToggleDimBlocked(); });
+  same(t.B_FileNew, m.MI_FileNew);
+  same(t.B_FileOpen, m.MI_FileOpen);
+  same(t.B_FileSave, m.MI_FileSave);
+  same(t.B_FilePlay, m.MI_FilePlay);
+  connect(t.B_EditDraw, &QToolButton::clicked, this, [this] { SelectTool(0); });
+  connect(t.B_EditErase, &QToolButton::clicked, this, [this] { SelectTool(1); });
+  connect(t.B_EditMove, &QToolButton::clicked, this, [this] { SelectTool(2); });
+  connect(t.B_EditAutoZ, &QToolButton::clicked, this, [this] { SelectZMode(0); });
+  connect(t.B_EditCustomZ, &QToolButton::clicked, this, [this] { SelectZMode(1); });
+  connect(t.B_CustomZDown, &QToolButton::clicked, this, [this] { ChangeCustomZ(-1); });
+  connect(t.B_CustomZUp, &QToolButton::clicked, this, [this] { ChangeCustomZ(+1); });
+  connect(t.B_EditHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("create.htm"); });
+  same(t.B_SolFirst, m.MI_SolFirst);
+  same(t.B_SolPrev, m.MI_SolPrev);
+  same(t.B_SolNext, m.MI_SolNext);
+  same(t.B_SolLast, m.MI_SolLast);
+  same(t.B_SolStop, m.MI_SolStop);
+  connect(t.B_SolHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("solution.htm"); });
+}
+
+void TF_Main::ApplySettings() {
+  menus_.MI_OptionsDimBlockedTiles->setChecked(settings_.DimLockedTiles);
+  bars_.B_DimBlocked->setChecked(settings_.DimLockedTiles);
+  menus_.MI_OptionsDrawShadows->setChecked(settings_.DrawShadows);
+  QPalette palette = P_Field->palette();
+  palette.setColor(QPalette::Window, PackedColor(settings_.BkgColor));
+  P_Field->setPalette(palette);
+  const GAME_P& game = game_->PlayBoard().Game;
+  status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
+}
+
+bool TF_Main::LoadFittingTileSize(const TILESET_P* tileset) {
+  const QSize area = AvailableArea();
+  const int index = ChooseTileSize(game_->Board(), tileset, area.width(), area.height());
+  if (index < 0) return false;
+  MODE_P* other = game_->BoardMode() == kEditMode ? &game_->PlayBoard() : &game_->EditBoard();
+  const TileLoadTarget target{&game_->Board(), other, &pictures_};
+  return tilesets_.LoadTileSize(tileset, index, false, target, *host_);
+}
+
+void TF_Main::FinishStartUp() {
+  const QSize area = AvailableArea();
+  renderer_->SetAvailableArea(area.width(), area.height());
+  LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
+  RedrawAll();  // the background, until the first deal fills it
+  ready_ = true;
+  game_->DeferredStart(kDealNew);
+}
+
+QSize TF_Main::AvailableArea() const {
+  if (isVisible()) return P_Field->size();
+  // Before the first show the layout has not run: derive it from the window's size.
+  const int menu = menuBar()->sizeHint().height();
+  return QSize(width(), std::max(1, height() - menu - kToolbarHeight - kStatusHeight));
+}
+
+FieldMarks TF_Main::Marks() const {
+  FieldMarks marks;
+  marks.SelectedTile = game_->SelectedTile();
+  marks.SecondTile = game_->SecondTile();
+  marks.EditMode = game_->BoardMode() == kEditMode;
+  marks.SolutionMode = game_->SolutionMode();
+  marks.SolutionTiles[0] = game_->SolutionTile(0);
+  marks.SolutionTiles[1] = game_->SolutionTile(1);
+  return marks;
+}
+
+DrawSwitches TF_Main::Switches() const {
+  DrawSwitches sw;
+  sw.DrawShadows = settings_.DrawShadows;
+  sw.DimLockedTiles = settings_.DimLockedTiles;
+  sw.BkgColor = settings_.BkgColor;
+  return sw;
+}
+
+void TF_Main::RedrawAll() {
+  const QSize area = AvailableArea();
+  renderer_->SetAvailableArea(area.width(), area.height());
+  renderer_->RedrawAll(game_->Board(), Marks(), Switches());
+}
+
+void TF_Main::LayOutAndRedraw() {
+  const QSize area = AvailableArea();
+  renderer_->SetAvailableArea(area.width(), area.height());
+  LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
+  dragging_ = false;
+  tv::PlaceTiles(game_->Board(), game_->Board().Game.TileCount);
+  RedrawAll();
+}
+
+void TF_Main::SetBoardMode(int mode, bool update) {
+  const bool edit = mode == kEditMode;
+  if (edit) game_->EditBoard() = game_->PlayBoard();
+  game_->SetBoardMode(mode);
+  if (update) {
+    menus_.MI_Game->menuAction()->setVisible(!edit);
+    menus_.MI_Favs->menuAction()->setVisible(!edit);
+    menus_.MI_Layout->menuAction()->setVisible(!edit);
+    menus_.MI_File->menuAction()->setVisible(edit);
+    menus_.MI_Edit->menuAction()->setVisible(edit);
+    menus_.MI_Sol->menuAction()->setVisible(false);
+    bars_.P_PlayToolbar->setVisible(!edit);
+    bars_.P_EditToolbar->setVisible(edit);
+    bars_.P_SolToolbar->setVisible(false);
+    status_->ShowEditStatus(edit);
+  } else if (!ready_) {
+    // The first switch, at set-up: the edit controls start hidden.
+    menus_.MI_File->menuAction()->setVisible(false);
+    menus_.MI_Edit->menuAction()->setVisible(false);
+  }
+  if (!ready_) return;
+  if (edit) {
+    SelectZMode(0);
+    SelectTool(0);
+    layoutModified_ = false;
+  }
+  LayOutAndRedraw();
+}
+
+void TF_Main::EnterSolutionControls(bool on) {
+  solutionView_ = on;
+  menus_.MI_Sol->menuAction()->setVisible(on);
+  menus_.MI_Game->menuAction()->setVisible(!on);
+  menus_.MI_Favs->menuAction()->setVisible(!on);
+  menus_.MI_Layout->menuAction()->setVisible(!on);
+  bars_.P_SolToolbar->setVisible(on);
+  bars_.P_PlayToolbar->setVisible(!on);
+  for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameNew, menus_.MI_GameRestart,
+                     menus_.MI_GameShuffle, menus_.MI_GameShowSol, menus_.MI_GameClearRecords,
+                     menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
+    a->setEnabled(!on);
+  if (on) {
+    Enable(Command::Undo, false);
+    Enable(Command::Hint, false);
+    CentreSolutionButtons(bars_);
+  }
+}
+
+void TF_Main::SetSolutionView(bool on) {
+  ClearHover();
+  EnterSolutionControls(on);
+  if (ready_) LayOutAndRedraw();
+}
+
+void TF_Main::Enable(Command command, bool on) {
+  switch (command) {
+    case Command::Undo:
+      menus_.MI_GameUndo->setEnabled(on);
+      bars_.B_Undo->setEnabled(on);
+      break;
+    case Command::Hint:
+      menus_.MI_GameHint->setEnabled(on);
+      bars_.B_Hint->setEnabled(on);
+      break;
+    case Command::Reshuffle:
+      menus_.MI_GameReshuffle->setEnabled(on);
+      break;
+    case Command::SolutionNext:
+      for (QAction* a : {menus_.MI_SolNext, menus_.MI_SolLast}) a->setEnabled(on);
+      for (QToolButton* b : {bars_.B_SolNext, bars_.B_SolLast}) b->setEnabled(on);
+      break;
+    case Command::SolutionPrev:
+      for (QAction* a : {menus_.MI_SolFirst, menus_.MI_SolPrev}) a->setEnabled(on);
+      for (QToolButton* b : {bars_.B_SolFirst, bars_.B_SolPrev}) b->setEnabled(on);
+      break;
+    case Command::ZoomIn:
+      menus_.MI_OptionsZoomIn->setEnabled(on);
+      bars_.B_ZoomIn->setEnabled(on);
+      break;
+    case Command::ZoomOut:
+      menus_.MI_OptionsZoomOut->setEnabled(on);
+      bars_.B_ZoomOut->setEnabled(on);
+      break;
+  }
+}
+
+void TF_Main::SetLabel(Label label, const std::string& text) {
+  const char* panel = label == Label::TilesLeft   ? "P_TilesLeft"
+                      : label == Label::MovesLeft ? "P_MovesLeft"
+                                                  : "P_ReshufLeft";
+  status_->Panel(panel)->SetText(QString::fromStdString(text));
+}
+
+void TF_Main::ShowHelpTopic(const std::string& topic) {
+  help_->ShowTopic(topic);
+}
+
+void TF_Main::ZoomTiles(bool zoomIn) {
+  const QSize area = AvailableArea();
+  const FieldContext field{&tilesets_,          &game_->PlayBoard(),
+                           &game_->EditBoard(), game_->BoardMode() == kEditMode,
+                           &pictures_,          host_.get()};
+  ClearHover();
+  if (tv::ZoomTiles(field, zoomIn, area.width(), area.height())) RedrawAll();
+}
+
+void TF_Main::ToggleDimBlocked() {
+  settings_.DimLockedTiles = !settings_.DimLockedTiles;
+  menus_.MI_OptionsDimBlockedTiles->setChecked(settings_.DimLockedTiles);
+  bars_.B_DimBlocked->setChecked(settings_.DimLockedTiles);
+  RedrawAll();
+}
+
+void TF_Main::ToggleDrawShadows() {
+  settings_.DrawShadows = !settings_.DrawShadows;
+  menus_.MI_OptionsDrawShadows->setChecked(settings_.DrawShadows);
+  RedrawAll();
+}
+
+void TF_Main::SetAnalogClock(bool analog) {
+  settings_.AnalogClock = analog;
+  const GAME_P& game = game_->PlayBoard().Game;
+  status_->SetClockKind(analog, game.StartTime, game.ClockTime);
+}
+
+void TF_Main::SelectTool(int tool) {
+  editTool_ = tool;
+  QAction* items[] = {menus_.MI_EditDraw, menus_.MI_EditErase, menus_.MI_EditMove};
+  QToolButton* buttons[] = {bars_.B_EditDraw, bars_.B_EditErase, bars_.B_EditMove};
+  items[tool]->setChecked(true);
+  buttons[tool]->setChecked(true);
+  field_->unsetCursor();
+}
+
+void TF_Main::SelectZMode(int mode) {
+  zMode_ = mode;
+  (mode == 0 ? menus_.MI_EditAutoZ : menus_.MI_EditCustomZ)->setChecked(true);
+  (mode == 0 ? bars_.B_EditAutoZ : bars_.B_EditCustomZ)->setChecked(true);
+  bars_.P_CustomZ->setEnabled(mode == 1);
+}
+
+void TF_Main::ChangeCustomZ(int delta) {
+  customZ_ = std::clamp(customZ_ + delta, 0, kMaxCustomZ);
+  bars_.L_CustomZ->setText(QStringLiteral("Z: %1").arg(customZ_));
+}
+
+void TF_Main::MI_GameShuffleClick() {
+  game_->SelectGameShuffle();
+}
+
+void TF_Main::MI_HelpPlayClick() {
+  if (game_->BoardMode() == kEditMode)
+    ShowHelpTopic("create.htm");
+  else if (game_->SolutionMode())
+    ShowHelpTopic("solution.htm");
+  else
+    ShowHelpTopic("play.htm");
+}
+
+void TF_Main::MI_HelpAboutClick() {
+  const AboutPictures pictures{ArtImage("about"), ArtImage("play-up"), ArtImage("play-down")};
+  auto about = std::make_unique<TF_About>(false, pictures, this);
+  about->exec();
+}
+
+void TF_Main::MI_GameClearRecordsClick() {
+  if (Message("This will clear all game records! Are you sure?",
+              kMessageYesNo | kMessageQuestion) != kAnswerYes)
+    return;
+  std::error_code error;
+  std::filesystem::remove(paths_.OldRecordsFile, error);
+  std::filesystem::remove(paths_.RecordsFile, error);
+}
+
+void TF_Main::MI_LayoutEditClick(bool) {
+  ClearHover();
+  T_UpdateClock.stop();
+  SetBoardMode(kEditMode, true);
+  setWindowTitle(QString(kProgramTitle) + " - " +
+                 QString::fromUtf8(game_->EditBoard().LayoutName().data(),
+                                   qsizetype(game_->EditBoard().LayoutName().size())));
+}
+
+void TF_Main::MI_FileReturnClick() {
+  SetBoardMode(kPlayMode, true);
+  const QSize area = AvailableArea();
+  const FieldContext field{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
+                           false,      &pictures_,          host_.get()};
+  FitTileSize(field, area.width(), area.height());
+  game_->DeferredStart(kDealNew);
+}
+
+void TF_Main::SaveOnClose() {
+  settings_.LayoutName = std::string(game_->PlayBoard().LayoutName());
+  settings_.TilesetName = tilesets_.TilesetName;
+  settings_.AnalogClock = status_->AnalogClock();
+  std::string error;
+  if (!SaveSettings(paths_.SettingsFile, settings_, &error))
+    Message("Could not write the settings file!$D" + error, kMessageError);
+}
+
+void TF_Main::closeEvent(QCloseEvent* event) {
+  if (saveOnClose_) SaveOnClose();
+  if (game_->BoardMode() == kEditMode) SetBoardMode(kPlayMode, false);
+  ready_ = false;
+  T_NewGame.stop();
+  T_UpdateClock.stop();
+  help_->close();
+  event->accept();
+}
+
+void TF_Main::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (solutionView_) CentreSolutionButtons(bars_);
+  setFocus();  // keys reach the window: Ctrl hover, solution steps
+}
+
+void TF_Main::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!isVisible()) return;
+  if (game_->BoardMode() == kPlayMode && !ready_) return;
+  if (solutionView_) CentreSolutionButtons(bars_);
+  // The panel's new size is known only after the layout has run.
+  if (QLayout* layout = centralWidget()->layout()) layout->activate();
+  LayOutAndRedraw();
+}
+
+}  // namespace tv

@@ -1,0 +1,56 @@
+// What the windows share for the whole run: where the program's files lie, and the
+// routines every window uses to talk to the player (message box, dialog placement).
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace tv {
+
+// Directories beside the program, each ending with '/'.
+struct ProgramPaths {
+  std::string ProgramDir;
+  std::string LayoutsDir;
+  std::string TilesDir;
+  std::string BkgDir;
+  std::string MusicDir;
+  std::string SettingsFile;
+  std::string RecordsFile;     // "tilvane.won2"
+  std::string OldRecordsFile;  // "tilvane.won"
+};
+
+// `programDir` with or without a trailing '/'.
+ProgramPaths MakeProgramPaths(std::string programDir);
+
+constexpr const char* kDefaultLayout = "Dragon";
+constexpr const char* kDefaultTileset = "standard";
+constexpr const char* kDefaultBackground = "li-river";
+constexpr const char* kProgramTitle = "Tilvane";
+
+// Buttons and icon of a message box, combined with |; the answer is one of the buttons.
+enum MessageFlags : int {
+  kMessageOk = 0,
+  kMessageYesNo = 4,
+  kMessageError = 0x10,
+  kMessageQuestion = 0x20,
+  kMessageWarning = 0x30,
+  kMessageInformation = 0x40,
+};
+enum MessageAnswer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
+
+// The program's one message box routine; tests put a recorder in its place.
+using MessageBoxFn = std::function<int(const std::string& text, int flags)>;
+
+// Every "$D" becomes a line break (carriage return, line feed).
+std::string ExpandLineBreaks(const std::string& text);
+
+// The message box on screen: title "Tilvane", the text with its line breaks expanded.
+int ShowMessageBox(QWidget* parent, const std::string& text, int flags);
+
+// Centres `dialog` over `owner` at the larger of 3/4 of the owner's size and the dialog's
+// minimum size, never left of or above the screen's origin.
+void PlaceDialog(QWidget* dialog, const QWidget* owner);
+
+}  // namespace tv

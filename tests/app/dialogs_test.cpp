@@ -1,0 +1,220 @@
+// The small windows: game number check and dialog, about box in both modes, help
+// viewer with and without its folder, message text and dialog placement.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/art.h"
+#include "app/program.h"
+#include "app/widget_events.h"
+#include "content/about.h"
+#include "content/help.h"
+#include "content/shuffle.h"
+#include "support/temp_dir.h"
+
+namespace tv {
+namespace {
+
+using test::App;
+using test::KeyClick;
+using test::MouseClick;
+using test::MousePress;
+using test::MouseRelease;
+
+TEST(GameNumber, AcceptsWhatTheCheckAllows) {
+  struct Case {
+    const char* text;
+    std::optional<std::uint32_t> expected;
+  } cases[] = {
+      {"42", 42u},
+      {" 42", 42u},
+      {"+7", 7u},
+      {"-1", 4294967295u},
+      {"4294967295", 4294967295u},
+      {"2147483648", 2147483648u},
+      {"4294967297", 1u},  // only the low 32 bits count
+      {"9223372036854775807", 4294967295u},
+      {"0", std::nullopt},
+      {"4294967296", std::nullopt},
+      {"-4294967296", std::nullopt},
+      {"-9223372036854775808", std::nullopt},
+      {"9223372036854775808", std::nullopt},  // beyond 64 bits signed
+      {"", std::nullopt},
+      {"  ", std::nullopt},
+      {"-", std::nullopt},
+      {"12a", std::nullopt},
+      {"abc", std::nullopt},
+      {"42 ", std::nullopt},
+      {"1e3", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseGameNumber(c.text), c.expected) << c.text;
+}
+
+// Runs `action` once the modal dialog is up.
+template <typename F>
+void WhenShown(QWidget* dialog, F action) {
+  QTimer::singleShot(0, dialog, [dialog, action] {
+    ASSERT_TRUE(dialog->isVisible());
+    action();
+  });
+}
+
+TEST(ShuffleDialog, OkAtOnceKeepsTheOfferedNumberEvenAboveTheLabelRange) {
+  App();
+  std::vector<std::string> messages;
+  TF_Shuffle dialog([&](const std::string& m) { messages.push_back(m); });
+  std::uint32_t seed = 3000000000u;
+  WhenShown(&dialog, [&] {
+    EXPECT_EQ(dialog.ShuffleEdit()->text(), "3000000000");
+    EXPECT_EQ(dialog.ShuffleEdit()->selectedText(), "3000000000");
+    KeyClick(dialog.ShuffleEdit(), Qt::Key_Return);
+  });
+  EXPECT_TRUE(dialog.Ask(seed));
+  EXPECT_EQ(seed, 3000000000u);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST(ShuffleDialog, BadEntryIsReportedAndTheDialogStaysOpenUntilCancel) {
+  App();
+  std::vector<std::string> messages;
+  TF_Shuffle dialog([&](const std::string& m) { messages.push_back(m); });
+  std::uint32_t seed = 77;
+  WhenShown(&dialog, [&] {
+    dialog.ShuffleEdit()->setText("4294967296");
+    dialog.OkButton()->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.size(), 1u);
+    dialog.ShuffleEdit()->setText("0");
+    KeyClick(dialog.ShuffleEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    KeyClick(&dialog, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(dialog.Ask(seed));
+  EXPECT_EQ(seed, 77u);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], "The number must be in the range from 1 to 2147483647 !");
+}
+
+TEST(ShuffleDialog, MinusOneIsStoredAsTheLargestNumber) {
+  App();
+  TF_Shuffle dialog([](const std::string&) { FAIL() << "no message expected"; });
+  std::uint32_t seed = 5;
+  WhenShown(&dialog, [&] {
+    dialog.ShuffleEdit()->setText("-1");
+    dialog.OkButton()->click();
+  });
+  EXPECT_TRUE(dialog.Ask(seed));
+  EXPECT_EQ(seed, 4294967295u);
+}
+
+AboutPictures Pictures() {
+  return {ArtImage("about"), ArtImage("play-up"), ArtImage("play-down")};
+}
+
+TEST(AboutBox, ModesDifferInBorderOutlineAndPlayButton) {
+  App();
+  const AboutPictures pictures = Pictures();
+  ASSERT_FALSE(pictures.Background.isNull());
+  for (bool splash : {false, true}) {
+    TF_About about(splash, pictures);
+    about.show();
+    EXPECT_EQ(about.size(), pictures.Background.size());
+    EXPECT_EQ(bool(about.windowFlags() & Qt::FramelessWindowHint), splash);
+    EXPECT_EQ(about.findChild<QWidget*>("B_Frame")->isVisible(), splash);
+    auto* play = about.findChild<QLabel*>("I_Play");
+    EXPECT_EQ(play->isVisible(), !splash);
+    // Horizontally centred, 10 pixels above the bottom edge.
+    EXPECT_EQ(play->x(), (about.width() - play->width()) / 2);
+    EXPECT_EQ(play->geometry().bottom() + 1, about.height() - 10);
+    for (const char* name : {"L_Version", "L_VersionShadow"}) {
+      auto* label = about.findChild<QLabel*>(name);
+      EXPECT_EQ(label->text(), "2.3.1");
+      EXPECT_EQ(label->width(), 350);
+    }
+    auto* date = about.findChild<QLabel*>("L_Date");
+    auto* shadow = about.findChild<QLabel*>("L_DateShadow");
+    EXPECT_EQ(date->text(), "March 9, 2013");
+    EXPECT_EQ(date->geometry().topLeft(), QPoint(10, 224));
+    EXPECT_EQ(shadow->geometry().topLeft(), QPoint(11, 225));
+  }
+}
+
+TEST(AboutBox, PlayButtonPressesAndClosesWithOk) {
+  App();
+  TF_About about(false, Pictures());
+  auto* play = about.findChild<QLabel*>("I_Play");
+  WhenShown(&about, [&] {
+    const QImage up = play->pixmap().toImage();
+    MousePress(play);
+    EXPECT_NE(play->pixmap().toImage(), up);  // the pressed picture
+    MouseRelease(play);
+  });
+  EXPECT_EQ(about.exec(), QDialog::Accepted);
+
+  TF_About again(false, Pictures());
+  WhenShown(&again, [&] { KeyClick(&again, Qt::Key_Escape); });
+  EXPECT_EQ(again.exec(), QDialog::Rejected);
+  TF_About third(false, Pictures());
+  WhenShown(&third, [&] { MouseClick(third.findChild<QLabel*>("L_Date")); });
+  EXPECT_EQ(third.exec(), QDialog::Accepted);
+}
+
+TEST(HelpViewer, SilentWithoutTheFolder) {
+  App();
+  test::TempDir dir;
+  HelpViewer help(dir.dir());
+  EXPECT_FALSE(help.Available());
+  help.ShowTopic("play.htm");
+  EXPECT_FALSE(help.isVisible());
+  EXPECT_TRUE(help.CurrentTopic().empty());
+}
+
+TEST(HelpViewer, ShowsEveryTopicFromTheFolderBesideTheProgram) {
+  App();
+  test::TempDir dir;
+  std::filesystem::copy(std::string(TILVANE_SOURCE_DIR) + "/data/help", dir.path() / "help",
+                        std::filesystem::copy_options::recursive);
+  HelpViewer help(dir.dir());
+  ASSERT_TRUE(help.Available());
+  for (const char* topic :
+       {"cont.htm", "play.htm", "solution.htm", "create.htm", "choose.htm", "music.htm"}) {
+    help.ShowTopic(topic);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.CurrentTopic(), topic);
+    EXPECT_TRUE(help.Browser()->source().toLocalFile().endsWith(topic));
+    EXPECT_GT(help.Browser()->toPlainText().size(), 100) << topic;
+  }
+}
+
+TEST(MessageText, DollarDBecomesALineBreak) {
+  EXPECT_EQ(ExpandLineBreaks("a$Db$D$Dc"), "a\r\nb\r\n\r\nc");
+  EXPECT_EQ(ExpandLineBreaks("$"), "$");
+  EXPECT_EQ(ExpandLineBreaks("price $5"), "price $5");
+}
+
+TEST(DialogPlacement, ThreeQuartersOfTheOwnerCentredOrTheMinimum) {
+  App();
+  QWidget owner;
+  owner.setGeometry(100, 50, 800, 600);
+  QWidget dialog;
+  dialog.setMinimumSize(500, 300);
+  PlaceDialog(&dialog, &owner);
+  const QRect frame = owner.frameGeometry();
+  EXPECT_EQ(dialog.width(), std::max(frame.width() * 3 / 4, 500));
+  EXPECT_EQ(dialog.height(), std::max(frame.height() * 3 / 4, 300));
+  EXPECT_EQ(dialog.x(), frame.left() + (frame.width() - dialog.width()) / 2);
+
+  dialog.setMinimumSize(1000, 900);  // larger than the owner: clamped at the screen's origin
+  PlaceDialog(&dialog, &owner);
+  EXPECT_EQ(dialog.size(), QSize(1000, 900));
+  EXPECT_EQ(dialog.pos(), QPoint(0, 0));
+}
+
+}  // namespace
+}  // namespace tv

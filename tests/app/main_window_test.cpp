@@ -1,0 +1,424 @@
+// The main window with real content in a temporary program folder: start-up, a whole
+// game won by clicks, hover, solution mode, keys, fallbacks and the settings round trip.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "app/main_field.h"
+#include "app/main_status.h"
+#include "app/startup.h"
+#include "app/widget_events.h"
+#include "content/help.h"
+#include "content/settings.h"
+#include "field/geometry.h"
+#include "game/faces.h"
+#include "support/temp_dir.h"
+
+namespace tv {
+namespace {
+
+namespace fs = std::filesystem;
+using test::App;
+
+const fs::path kData = fs::path(TILVANE_SOURCE_DIR) / "data";
+
+struct Message {
+  std::string text;
+  int flags;
+};
+
+// A program folder holding copies of the shipped content, and the program started in it.
+class World {
+ public:
+  explicit World(std::vector<std::string> tilesets = {"clear", "night", "standard"},
+                 bool layouts = true) {
+    App();
+    fs::create_directories(dir.path() / "tiles");
+    for (const auto& entry : fs::directory_iterator(kData / "tiles")) {
+      const std::string file = entry.path().filename().string();
+      for (const std::string& name : tilesets)
+        if (file.rfind(name + "-", 0) == 0 || file == name + ".tiles")
+          fs::copy_file(entry.path(), dir.path() / "tiles" / file);
+    }
+    if (layouts) fs::copy(kData / "layouts", dir.path() / "layouts");
+  }
+
+  void WriteSettings(const std::string& text) {
+    std::ofstream(dir.path() / "tilvane.ini", std::ios::binary) << text;
+  }
+
+  bool Start() {
+    StartOptions options;
+    options.ProgramDir = dir.dir();
+    options.MessageBox = [this](const std::string& text, int flags) {
+      messages.push_back({text, flags});
+      return kAnswerYes;
+    };
+    options.ShowSplash = false;
+    options.HoldSplash = false;
+    options.Pauses = false;
+    window = StartProgram(options, std::chrono::steady_clock::now());
+    if (!window) return false;
+    window->resize(1024, 720);
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    return true;
+  }
+
+  // The T_NewGame tick, without waiting for it.
+  void RunPendingStart() {
+    ASSERT_TRUE(window->NewGameTimer()->isActive());
+    window->NewGameTimer()->stop();
+    game().OnNewGameTimer();
+    QApplication::processEvents();
+  }
+
+  Game& game() { return window->CurrentGame(); }
+  MODE_P& board() { return game().PlayBoard(); }
+  QString Label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
+  QToolButton* Button(const char* name) const { return window->findChild<QToolButton*>(name); }
+
+  // A point of the field where the hit-test finds `slot`, if any part of it shows.
+  std::optional<QPoint> FindPoint(int slot) {
+    const MODE_P& b = game().Board();
+    const TILE_P& t = b.Tiles[std::size_t(slot)];
+    for (int dy = 0; dy < b.Game.FaceHeight; ++dy)
+      for (int dx = 0; dx < b.Game.FaceWidth; ++dx)
+        if (HitTest(b, b.Game.TileCount, t.Left + dx, t.Top + dy, game().SecondTile()) == slot)
+          return QPoint(t.Left + dx, t.Top + dy);
+    return std::nullopt;
+  }
+  QPoint PointOn(int slot) {
+    const auto point = FindPoint(slot);
+    if (!point) ADD_FAILURE() << "no visible point on slot " << slot;
+    return point.value_or(QPoint());
+  }
+  // A present tile, free or blocked as asked, that shows on the field.
+  int ShownTile(bool free, int minLevel = 0) {
+    for (int i = 0; i < board().Game.TileCount; ++i) {
+      const TILE_P& t = board().Tiles[std::size_t(i)];
+      if (t.Present && t.Free == free && t.Z >= minLevel && FindPoint(i)) return i;
+    }
+    return -1;
+  }
+  void Click(int slot) { test::MouseClick(window->Field(), PointOn(slot)); }
+
+  int PresentCount() {
+    int n = 0;
+    for (int i = 0; i < board().Game.TileCount; ++i) n += board().Tiles[std::size_t(i)].Present;
+    return n;
+  }
+
+  test::TempDir dir;
+  std::vector<Message> messages;
+  std::unique_ptr<TF_Main> window;
+};
+
+TEST(MainWindow, StartsToADealtGame) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  EXPECT_TRUE(world.window->Ready());
+  EXPECT_EQ(world.window->windowTitle(), "Tilvane");
+  world.RunPendingStart();
+  const GAME_P& game = world.board().Game;
+  EXPECT_EQ(world.board().LayoutName(), "Dragon");
+  EXPECT_EQ(game.TileCount, 144);
+  EXPECT_EQ(world.PresentCount(), 144);
+  EXPECT_EQ(world.window->windowTitle(), "Tilvane - Dragon");
+  EXPECT_EQ(world.Label("L_TilesLeft"), "144 Tiles Left");
+  EXPECT_EQ(world.Label("L_MovesLeft"), QString("%1 Moves Available").arg(game.MovesAvailable));
+  EXPECT_EQ(world.Label("L_ReshufLeft"), "3 Reshuffles Left");
+  EXPECT_TRUE(world.window->ClockTimer()->isActive());
+  EXPECT_FALSE(world.Button("B_Undo")->isEnabled());
+  EXPECT_TRUE(world.Button("B_Hint")->isEnabled());
+  EXPECT_TRUE(world.messages.empty());
+  // The field shows the picture's own memory.
+  EXPECT_EQ(world.window->Field()->Image().constBits(), world.window->FieldPicture().data());
+  // Play mode: play toolbar and menus, no edit or solution controls.
+  EXPECT_TRUE(world.window->Toolbars().P_PlayToolbar->isVisible());
+  EXPECT_FALSE(world.window->Toolbars().P_SolToolbar->isVisible());
+  EXPECT_FALSE(world.window->Menus().MI_File->menuAction()->isVisible());
+  EXPECT_FALSE(world.window->Menus().MI_Sol->menuAction()->isVisible());
+  EXPECT_TRUE(world.window->Menus().MI_Game->menuAction()->isVisible());
+  // Twenty hidden favourite items are there for the catalogue to fill.
+  int favourites = 0;
+  for (QAction* a : world.window->Menus().MI_Favs->actions())
+    if (a->objectName().startsWith("Fav")) {
+      ++favourites;
+      EXPECT_FALSE(a->isVisible());
+    }
+  EXPECT_EQ(favourites, 20);
+}
+
+TEST(MainWindow, WinningByClickingTheSolution) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  // A blocked tile does not react.
+  const int blocked = world.ShownTile(false);
+  ASSERT_GE(blocked, 0);
+  world.Click(blocked);
+  EXPECT_EQ(world.game().SelectedTile(), kNoTile);
+
+  const Solution& solution = world.game().DealSolution();
+  for (int left = 144; left > 0; left -= 2) {
+    const int a = solution.Steps[std::size_t(left - 1)].Slot;
+    const int b = solution.Steps[std::size_t(left - 2)].Slot;
+    world.Click(a);
+    ASSERT_EQ(world.game().SelectedTile(), a);
+    world.Click(b);
+    ASSERT_EQ(world.board().Game.TilesLeft, left - 2) << "pair at " << left;
+    if (left == 144) {
+      EXPECT_TRUE(world.Button("B_Undo")->isEnabled());
+      EXPECT_TRUE(world.window->Menus().MI_GameUndo->isEnabled());
+    }
+    if (left == 72) {
+      EXPECT_EQ(world.Label("L_TilesLeft"), "70 Tiles Left");
+    }
+  }
+  EXPECT_EQ(world.PresentCount(), 0);
+  EXPECT_EQ(world.Label("L_TilesLeft"), "0 Tiles Left");
+  EXPECT_EQ(world.Label("L_MovesLeft"), "0 Moves Available");
+  EXPECT_FALSE(world.Button("B_Undo")->isEnabled());
+  EXPECT_FALSE(world.Button("B_Hint")->isEnabled());
+  EXPECT_FALSE(world.window->Menus().MI_GameHint->isEnabled());
+  EXPECT_FALSE(world.window->ClockTimer()->isActive());
+  EXPECT_EQ(world.window->windowTitle(), "Tilvane - Dragon");
+  EXPECT_TRUE(world.messages.empty());
+}
+
+TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  FieldWidget* field = world.window->Field();
+  const int freeSlot = world.ShownTile(true, 1);
+  const int blockedSlot = world.ShownTile(false);
+  ASSERT_GE(freeSlot, 0);
+  ASSERT_GE(blockedSlot, 0);
+  QLabel* current = world.window->findChild<QLabel*>("L_CurTile");
+
+  test::MouseMove(field, world.PointOn(blockedSlot));
+  EXPECT_EQ(current->text().toStdString(),
+            FaceName(world.board().Tiles[std::size_t(blockedSlot)].Face));
+  EXPECT_EQ(current->palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(field->cursor().shape(), Qt::ArrowCursor);
+
+  const QImage before = field->Image().copy();
+  test::MouseMove(field, world.PointOn(freeSlot));
+  EXPECT_EQ(current->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  EXPECT_EQ(field->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(world.game().HoverTile(), kNoTile);
+
+  test::MouseMove(field, world.PointOn(freeSlot), Qt::ControlModifier);
+  EXPECT_EQ(world.game().HoverTile(), freeSlot);
+  EXPECT_NE(field->Image(), before);  // drawn see-through
+  test::KeyRelease(world.window.get(), Qt::Key_Control);
+  EXPECT_EQ(world.game().HoverTile(), kNoTile);
+  EXPECT_EQ(field->Image(), before);  // and back as it was
+
+  // An empty spot clears the name.
+  test::MouseMove(field, {1, 1});
+  EXPECT_TRUE(current->text().isEmpty());
+}
+
+TEST(MainWindow, SolutionModeThroughItsToolbarAndKeys) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const Solution solution = world.game().DealSolution();
+  // A removal first: returning restarts the deal.
+  world.Click(solution.Steps[143].Slot);
+  world.Click(solution.Steps[142].Slot);
+  ASSERT_EQ(world.board().Game.TilesLeft, 142);
+
+  world.window->Menus().MI_GameShowSol->trigger();
+  const MainToolbars& bars = world.window->Toolbars();
+  EXPECT_TRUE(bars.P_SolToolbar->isVisible());
+  EXPECT_FALSE(bars.P_PlayToolbar->isVisible());
+  EXPECT_TRUE(world.window->Menus().MI_Sol->menuAction()->isVisible());
+  EXPECT_FALSE(world.window->Menus().MI_Game->menuAction()->isVisible());
+  EXPECT_FALSE(world.window->Menus().MI_GameNew->isEnabled());
+  EXPECT_EQ(world.PresentCount(), 144);
+  EXPECT_FALSE(bars.B_SolPrev->isEnabled());
+  EXPECT_FALSE(bars.B_SolFirst->isEnabled());
+  EXPECT_TRUE(bars.B_SolNext->isEnabled());
+  // The buttons sit centred in their toolbar.
+  EXPECT_NEAR(bars.P_SolButtons->geometry().center().x(), bars.P_SolToolbar->width() / 2, 1);
+
+  // Clicks on the field are ignored while the solution is shown.
+  world.Click(solution.Steps[141].Slot);
+  EXPECT_EQ(world.game().SelectedTile(), kNoTile);
+
+  bars.B_SolNext->click();
+  EXPECT_EQ(world.board().Game.TilesLeft, 142);
+  EXPECT_FALSE(world.board().Tiles[std::size_t(solution.Steps[143].Slot)].Present);
+  test::KeyClick(world.window.get(), Qt::Key_Right);
+  EXPECT_EQ(world.board().Game.TilesLeft, 140);
+  test::KeyClick(world.window.get(), Qt::Key_Left);
+  EXPECT_EQ(world.board().Game.TilesLeft, 142);
+  test::KeyClick(world.window.get(), Qt::Key_End);
+  EXPECT_EQ(world.board().Game.TilesLeft, 2);
+  EXPECT_TRUE(world.board().Tiles[std::size_t(solution.Steps[0].Slot)].Present);
+  EXPECT_TRUE(world.board().Tiles[std::size_t(solution.Steps[1].Slot)].Present);
+  EXPECT_FALSE(bars.B_SolNext->isEnabled());
+  EXPECT_FALSE(world.window->Menus().MI_SolLast->isEnabled());
+  test::KeyClick(world.window.get(), Qt::Key_Right);  // disabled: nothing
+  EXPECT_EQ(world.board().Game.TilesLeft, 2);
+  test::KeyClick(world.window.get(), Qt::Key_Home);
+  EXPECT_EQ(world.board().Game.TilesLeft, 144);
+  EXPECT_FALSE(bars.B_SolFirst->isEnabled());
+
+  bars.B_SolStop->click();
+  EXPECT_FALSE(world.game().SolutionMode());
+  EXPECT_TRUE(bars.P_PlayToolbar->isVisible());
+  EXPECT_FALSE(bars.P_SolToolbar->isVisible());
+  EXPECT_TRUE(world.window->Menus().MI_GameNew->isEnabled());
+  EXPECT_EQ(world.PresentCount(), 144);
+  EXPECT_FALSE(bars.B_Undo->isEnabled());
+}
+
+TEST(MainWindow, FunctionKeysAndZoomKeys) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  QWidget* w = world.window.get();
+  const std::uint32_t firstSeed = world.board().Game.Seed;
+
+  // F5 with nothing selected shows the first pair and moves on.
+  test::TypeKey(w, Qt::Key_F5);
+  EXPECT_EQ(world.game().HintIndex(), world.board().Game.MovesAvailable > 1 ? 1 : 0);
+  EXPECT_EQ(world.game().SelectedTile(), kNoTile);
+
+  const Solution& solution = world.game().DealSolution();
+  world.Click(solution.Steps[143].Slot);
+  world.Click(solution.Steps[142].Slot);
+  ASSERT_EQ(world.board().Game.TilesLeft, 142);
+  test::TypeKey(w, Qt::Key_F4);
+  EXPECT_EQ(world.board().Game.TilesLeft, 144);
+  EXPECT_FALSE(world.Button("B_Undo")->isEnabled());
+
+  // E and R step through the sizes; the commands switch off at the ends.
+  const int width = world.board().Game.FaceWidth;
+  test::TypeKey(w, Qt::Key_R, "r");
+  const int smaller = world.board().Game.FaceWidth;
+  EXPECT_LT(smaller, width);
+  test::TypeKey(w, Qt::Key_E, "e");
+  EXPECT_EQ(world.board().Game.FaceWidth, width);
+  for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_E, "e");
+  EXPECT_EQ(world.board().Game.FaceWidth, 116);  // the largest size of "standard"
+  EXPECT_FALSE(world.Button("B_ZoomIn")->isEnabled());
+  EXPECT_TRUE(world.Button("B_ZoomOut")->isEnabled());
+  for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_R, "r");
+  EXPECT_EQ(world.board().Game.FaceWidth, 20);
+  EXPECT_FALSE(world.window->Menus().MI_OptionsZoomOut->isEnabled());
+  EXPECT_EQ(world.game().PlayBoard().Game.FaceWidth, world.game().EditBoard().Game.FaceWidth);
+
+  // F2 asks for a new deal, started by the timer's tick.
+  test::TypeKey(w, Qt::Key_F2);
+  world.RunPendingStart();
+  EXPECT_NE(world.board().Game.Seed, firstSeed);
+  EXPECT_EQ(world.board().Game.TilesLeft, 144);
+}
+
+TEST(MainWindow, MissingLayoutStartsDragon) {
+  World world;
+  world.WriteSettings("[PlayMode]\r\n   <Layout> Nowhere\r\n   <Tileset> night\r\n");
+  ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.board().LayoutName(), "Dragon");
+  EXPECT_EQ(world.window->TileSets().TilesetName, "night");
+  EXPECT_TRUE(world.messages.empty());
+}
+
+TEST(MainWindow, MissingTilesetFallsBackToStandardThenTheFirst) {
+  {
+    World world;
+    world.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n   <Tileset> gone\r\n");
+    ASSERT_TRUE(world.Start());
+    EXPECT_EQ(world.board().LayoutName(), "Pyramid");
+    EXPECT_EQ(world.window->TileSets().TilesetName, "standard");
+  }
+  {
+    World world({"night", "clear"});
+    world.WriteSettings("[PlayMode]\r\n   <Tileset> gone\r\n");
+    ASSERT_TRUE(world.Start());
+    EXPECT_EQ(world.window->TileSets().TilesetName, "clear");
+  }
+}
+
+// Every failure of the start-up ends it with its message and leaves the folder as it was.
+TEST(MainWindow, StartUpFailuresWriteNothing) {
+  struct Case {
+    std::vector<std::string> tilesets;
+    bool layouts;
+    const char* message;
+  } cases[] = {
+      {{}, true, "No tilesets found!"},
+      {{"standard"}, false, "Could not read layouts file!"},
+  };
+  for (const Case& c : cases) {
+    World world(c.tilesets, c.layouts);
+    const auto listing = [&] {
+      std::vector<std::string> names;
+      for (const auto& e : fs::recursive_directory_iterator(world.dir.path()))
+        names.push_back(e.path().string());
+      std::sort(names.begin(), names.end());
+      return names;
+    };
+    const auto before = listing();
+    EXPECT_FALSE(world.Start());
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages[0].text, c.message);
+    EXPECT_EQ(listing(), before);
+    EXPECT_FALSE(fs::exists(world.dir.path() / "tilvane.ini"));
+  }
+}
+
+TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
+  World world;
+  world.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n   <Tileset> night\r\n");
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  world.window->Menus().MI_OptionsDrawShadows->trigger();
+  world.Button("B_DimBlocked")->click();
+  world.window->SetAnalogClock(true);
+  EXPECT_FALSE(world.window->Menus().MI_OptionsDimBlockedTiles->isChecked());
+  world.window->close();
+  world.window.reset();
+
+  Settings saved;
+  ASSERT_EQ(LoadSettings((world.dir.path() / "tilvane.ini").string(), saved), kSettingsRead);
+  EXPECT_EQ(saved.LayoutName, "Pyramid");
+  EXPECT_EQ(saved.TilesetName, "night");
+  EXPECT_FALSE(saved.DrawShadows);
+  EXPECT_FALSE(saved.DimLockedTiles);
+
+  ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.board().LayoutName(), "Pyramid");
+  EXPECT_FALSE(world.window->Menus().MI_OptionsDrawShadows->isChecked());
+  EXPECT_FALSE(world.window->Menus().MI_OptionsDimBlockedTiles->isChecked());
+  EXPECT_FALSE(world.Button("B_DimBlocked")->isChecked());
+  EXPECT_TRUE(world.window->Status().AnalogClock());
+  EXPECT_FALSE(world.window->Status().ClockLabel()->isVisible());
+}
+
+TEST(MainWindow, HelpCommandsAreSilentWithoutTheHelpFolder) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  test::TypeKey(world.window.get(), Qt::Key_F1);
+  world.window->Menus().MI_HelpPlay->trigger();
+  EXPECT_FALSE(world.window->Help()->isVisible());
+  EXPECT_TRUE(world.messages.empty());
+}
+
+}  // namespace
+}  // namespace tv

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Measures the program as a player starts it: time from process start to the first
+# painted field and to the painted deal, peak memory, and CPU use while idle with the
+# clock running. Runs in a throw-away copy of the program folder, with a settings
+# section used only for measuring (no 2 s splash minimum, report paints, quit later).
+#
+# Usage: tools/measure/measure_startup.sh [program folder, default build/bin] [runs, default 5]
+set -euo pipefail
+
+bin_dir=$(cd "${1:-build/bin}" && pwd)
+runs=${2:-5}
+idle_seconds=30
+
+[ -x "$bin_dir/tilvane" ] || { echo "no program in $bin_dir" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$bin_dir/tilvane" "$bin_dir/layouts" "$bin_dir/tiles" "$work/"
+[ -d "$bin_dir/help" ] && cp -r "$bin_dir/help" "$work/"
+
+# A display of its own unless one is given.
+run_display=()
+if [ -z "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
+  run_display=(xvfb-run -a -s "-screen 0 1280x800x24")
+fi
+
+settings() {  # $1: milliseconds until the window closes itself
+  printf '[Measure]\r\n   <NoSplashWait> 1\r\n   <ReportFirstField> 1\r\n   <QuitAfter> %s\r\n' "$1" \
+    > "$work/tilvane.ini"
+}
+
+ms_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", b - a }'; }
+
+echo "program: $bin_dir/tilvane"
+echo "runs: $runs"
+first=() dealt=() peak=()
+for ((i = 1; i <= runs; i++)); do
+  settings 1500
+  start_ms=$(date +%s%3N)
+  out=$("${run_display[@]}" /usr/bin/time -v "$work/tilvane" 2>&1 || true)
+  f=$(awk '/^first-field-paint-ms-since-epoch/ { print $2; exit }' <<<"$out")
+  d=$(awk '/^dealt-field-paint-ms-since-epoch/ { print $2; exit }' <<<"$out")
+  m=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }' <<<"$out")
+  [ -n "$f" ] && [ -n "$d" ] || { echo "run $i: no paint reported"; echo "$out" | tail -5; exit 1; }
+  first+=("$(ms_between "$start_ms" "$f")")
+  dealt+=("$(ms_between "$start_ms" "$d")")
+  peak+=("$m")
+  echo "run $i: first field ${first[-1]} ms, dealt field ${dealt[-1]} ms, peak RSS $((m / 1024)) MB"
+done
+median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+echo "median first painted field: $(median "${first[@]}") ms after process start"
+echo "median painted deal (animation done): $(median "${dealt[@]}") ms after process start"
+echo "peak memory (max over runs): $(( $(printf '%s\n' "${peak[@]}" | sort -n | tail -1) / 1024 )) MB"
+
+# Idle: the deal is done, the clock ticks every 250 ms, nobody touches anything.
+settings $(( (idle_seconds + 8) * 1000 ))
+"${run_display[@]}" "$work/tilvane" > /dev/null 2>&1 &
+launcher=$!
+pid=""
+for _ in $(seq 50); do
+  pid=$(pgrep -n -f "^$work/tilvane" || true)
+  [ -n "$pid" ] && break
+  sleep 0.1
+done
+[ -n "$pid" ] || { echo "program did not start"; exit 1; }
+sleep 5
+cpu_ns() { cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
+a=$(cpu_ns)
+sleep "$idle_seconds"
+b=$(cpu_ns)
+wait "$launcher" || true
+awk -v a="$a" -v b="$b" -v s="$idle_seconds" \
+  'BEGIN { printf "idle CPU over %d s with the clock running: %.1f ms = %.3f %% of one core\n", s, (b - a) / 1e6, (b - a) / 1e7 / s }'

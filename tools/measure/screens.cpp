@@ -1,0 +1,111 @@
+// Starts the program in a given folder, plays a few moves, and saves pictures of the
+// window in play mode and solution mode and of the about box.
+//
+// Usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+
+#include "app/art.h"
+#include "app/main_field.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "content/about.h"
+#include "field/geometry.h"
+
+namespace {
+
+void Settle(int ms = 200) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < until) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
+
+bool Save(QWidget* widget, const std::string& path) {
+  const bool ok = widget->grab().save(QString::fromStdString(path));
+  std::printf("%s %s\n", ok ? "saved" : "could not save", path.c_str());
+  return ok;
+}
+
+// A point where the hit-test finds `slot`.
+QPoint PointOn(tv::TF_Main& w, int slot) {
+  tv::MODE_P& b = w.CurrentGame().Board();
+  const tv::TILE_P& t = b.Tiles[std::size_t(slot)];
+  for (int dy = b.Game.FaceHeight / 2; dy >= 0; dy -= 2)
+    for (int dx = b.Game.FaceWidth / 2; dx < b.Game.FaceWidth; dx += 2)
+      if (tv::HitTest(b, b.Game.TileCount, t.Left + dx, t.Top + dy) == slot)
+        return {t.Left + dx, t.Top + dy};
+  return {};
+}
+
+void Click(tv::TF_Main& w, int slot) {
+  const QPoint p = PointOn(w, slot);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, QPointF(p), w.Field()->mapToGlobal(QPointF(p)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w.Field(), &event);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  const std::string out = std::string(argv[2]) + "/";
+  tv::StartOptions options;
+  options.ProgramDir = argv[1];
+  options.ShowSplash = false;
+  auto window = tv::StartProgram(options, std::chrono::steady_clock::now());
+  if (!window) return 1;
+  window->SetSaveOnClose(false);
+  window->show();
+  Settle(300);
+  tv::Game& game = window->CurrentGame();
+  if (argc > 3) {
+    window->NewGameTimer()->stop();
+    game.PlayBoard().Game.Seed = std::uint32_t(std::stoul(argv[3]));
+    game.StartGame(tv::kDealRestart, false);
+  }
+  Settle(600);
+
+  // A game under way: a few pairs gone, one tile selected, the mouse over it.
+  const tv::Solution solution = game.DealSolution();
+  int left = game.PlayBoard().Game.TilesLeft;
+  for (int pair = 0; pair < 6; ++pair, left -= 2) {
+    Click(*window, solution.Steps[std::size_t(left - 1)].Slot);
+    Click(*window, solution.Steps[std::size_t(left - 2)].Slot);
+  }
+  Click(*window, solution.Steps[std::size_t(left - 1)].Slot);
+  const QPoint p = PointOn(*window, solution.Steps[std::size_t(left - 1)].Slot);
+  QMouseEvent move(QEvent::MouseMove, QPointF(p + QPoint(3, 3)),
+                   window->Field()->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(window->Field(), &move);
+  Settle(1300);
+  bool ok = Save(window.get(), out + "play.png");
+
+  window->Menus().MI_GameShowSol->trigger();
+  for (int i = 0; i < 30; ++i) window->Menus().MI_SolNext->trigger();
+  Settle(300);
+  ok = Save(window.get(), out + "solution.png") && ok;
+  window->Menus().MI_SolStop->trigger();
+
+  const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
+                                   tv::ArtImage("play-down")};
+  tv::TF_About about(false, pictures, window.get());
+  about.show();
+  Settle(300);
+  ok = Save(&about, out + "about.png") && ok;
+  about.close();
+  window->close();
+  return ok ? 0 : 1;
+}
