@@ -192,7 +192,7 @@ const std::vector<ArtItem>& ArtCatalogue() {
       Picture("frame-light", 30, 34),
       Picture("frame-dark", 30, 34),
       Picture("clock-face", 34, 34),
-      Picture("about-box", 370, 300),
+      Picture("about", 370, 300),
       Picture("play-up", 120, 36),
       Picture("play-down", 120, 36),
       // cursors
@@ -202,28 +202,35 @@ const std::vector<ArtItem>& ArtCatalogue() {
   return items;
 }
 
-const ArtItem* FindArt(const QString& name) {
+const ArtItem* FindArt(const QString& name, ArtKind kind) {
   const auto& items = ArtCatalogue();
-  const auto it = std::find_if(items.begin(), items.end(),
-                               [&](const ArtItem& item) { return item.name == name; });
+  const auto group = [](ArtKind k) { return k == ArtKind::Toggle ? ArtKind::Icon : k; };
+  const auto it = std::find_if(items.begin(), items.end(), [&](const ArtItem& item) {
+    return item.name == name && group(item.kind) == group(kind);
+  });
   return it == items.end() ? nullptr : &*it;
 }
 
 QIcon ArtIcon(const QString& name) {
-  const ArtItem* item = FindArt(name);
+  const ArtItem* item = FindArt(name, ArtKind::Icon);
   if (!item || !QFile::exists(SourcePath(*item))) return {};
   return QIcon(new ArtIconEngine(*item));
 }
 
+QImage RenderArt(const ArtItem& item, QSize size, QColor background, bool on) {
+  return Render(item, size, background, on);
+}
+
 QImage ArtImage(const QString& name, QSize size, QColor background, bool on) {
-  const ArtItem* item = FindArt(name);
-  if (!item) return {};
-  return Render(*item, size, background, on);
+  for (ArtKind kind : {ArtKind::Picture, ArtKind::Icon, ArtKind::Cursor}) {
+    if (const ArtItem* item = FindArt(name, kind)) return Render(*item, size, background, on);
+  }
+  return {};
 }
 
 QCursor ArtCursor(const QString& name) {
-  const ArtItem* item = FindArt(name);
-  if (!item || item->kind != ArtKind::Cursor) return {};
+  const ArtItem* item = FindArt(name, ArtKind::Cursor);
+  if (!item) return {};
   const QImage image = Render(*item, item->size, Qt::transparent, false);
   if (image.isNull()) return {};
   return QCursor(QPixmap::fromImage(image), item->hotSpot.x(), item->hotSpot.y());

@@ -28,23 +28,31 @@ struct ArtItem {
 };
 
 // Every item the loader offers, in a stable order (the contact sheet and tests walk it).
+// Names are unique within icons (with toggles), within pictures and within cursors; a
+// picture and an icon may share a name ("about": the about box picture and the About
+// command's icon), and each function below looks in its own group.
 // Icons are named after their command; the less obvious ones: "help" serves every toolbar
 // help button and How to Play, "help-contents" Contents, "sol-stop" both Return to Game
 // commands, "game-number" Select Game Shuffle, "web-home" both home page items, "exit" both
 // Exit items, "edit-draw" Put Tiles / Draw. Toggles: "dim-blocked", "draw-shadows",
 // "edit-draw", "edit-erase", "edit-move", "auto-z", "custom-z".
 const std::vector<ArtItem>& ArtCatalogue();
-const ArtItem* FindArt(const QString& name);
+// `kind` Icon also finds toggles.
+const ArtItem* FindArt(const QString& name, ArtKind kind);
 
 // A scalable icon rendered at whatever size it is asked for; checkable commands get a
 // distinct On state, and the Disabled mode is a faded, desaturated version. Unknown names
 // give a null icon.
 QIcon ArtIcon(const QString& name);
 
-// The named picture rendered at exactly `size` (the item's natural size when `size` is
-// empty) over `background`; transparent background gives an ARGB image, an opaque one an
-// RGB image ready for 24-bit composition. `on` selects the checked look of toggles.
-// Unknown names give a null image.
+// One catalogue item rendered at exactly `size` (its natural size when `size` is empty)
+// over `background`; a transparent background gives an ARGB image, an opaque one an RGB
+// image ready for 24-bit composition. `on` selects the checked look of toggles.
+QImage RenderArt(const ArtItem& item, QSize size = {}, QColor background = Qt::transparent,
+                 bool on = false);
+
+// RenderArt of the named picture, or of the icon or cursor of that name when there is no
+// such picture. Unknown names give a null image.
 QImage ArtImage(const QString& name, QSize size = {}, QColor background = Qt::transparent,
                 bool on = false);
 

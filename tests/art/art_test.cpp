@@ -38,7 +38,7 @@ TEST_F(ArtTest, EveryItemRendersAtItsSizeWithContent) {
   ASSERT_GE(ArtCatalogue().size(), 40u);
   for (const ArtItem& item : ArtCatalogue()) {
     SCOPED_TRACE(item.name.toStdString());
-    const QImage natural = ArtImage(item.name);
+    const QImage natural = RenderArt(item);
     ASSERT_FALSE(natural.isNull());
     EXPECT_EQ(natural.size(), item.size);
     // Pictures fill their rectangle; icons and cursors leave a margin but are no speck.
@@ -50,7 +50,7 @@ TEST_F(ArtTest, EveryItemRendersAtItsSizeWithContent) {
       EXPECT_LT(coverage, 0.95);
     }
     for (QSize size : {QSize(16, 16), QSize(24, 24), QSize(48, 40)}) {
-      EXPECT_EQ(ArtImage(item.name, size).size(), size);
+      EXPECT_EQ(RenderArt(item, size).size(), size);
     }
   }
 }
@@ -67,7 +67,7 @@ TEST_F(ArtTest, StatusPicturesHaveTheirExactSizes) {
 TEST_F(ArtTest, OpaqueBackgroundGivesMagentaFree24BitPictures) {
   for (const ArtItem& item : ArtCatalogue()) {
     SCOPED_TRACE(item.name.toStdString());
-    const QImage image = ArtImage(item.name, {}, QColor(0xe9, 0xe1, 0xcf));
+    const QImage image = RenderArt(item, {}, QColor(0xe9, 0xe1, 0xcf));
     EXPECT_EQ(image.format(), QImage::Format_RGB888);
     EXPECT_FALSE(image.hasAlphaChannel());
     int magenta = 0;
@@ -81,7 +81,7 @@ TEST_F(ArtTest, IconsAreDistinctFromEachOther) {
   QSet<QByteArray> seen;
   for (const ArtItem& item : ArtCatalogue()) {
     if (item.kind != ArtKind::Icon && item.kind != ArtKind::Toggle) continue;
-    const QImage image = ArtImage(item.name, {32, 32}, Qt::white);
+    const QImage image = RenderArt(item, {32, 32}, Qt::white);
     const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
     EXPECT_FALSE(seen.contains(bytes)) << item.name.toStdString() << " repeats another icon";
     seen.insert(bytes);
@@ -140,32 +140,45 @@ TEST_F(ArtTest, UnknownNamesGiveNothing) {
   EXPECT_TRUE(ArtImage("no-such-picture").isNull());
   EXPECT_EQ(ArtCursor("no-such-cursor").shape(), Qt::ArrowCursor);
   EXPECT_EQ(ArtCursor("new-game").shape(), Qt::ArrowCursor);  // an icon is no cursor
-  EXPECT_EQ(FindArt("no-such-icon"), nullptr);
+  EXPECT_EQ(FindArt("no-such-icon", ArtKind::Icon), nullptr);
+  EXPECT_EQ(FindArt("frame-light", ArtKind::Icon), nullptr);  // each group has its own names
 }
 
 TEST_F(ArtTest, CatalogueAndResourcesAgree) {
-  QSet<QString> names;
+  // Each item has its own source, and every source compiled in is offered (the highlight
+  // plate is part of the toggles).
+  auto folder = [](ArtKind kind) {
+    return kind == ArtKind::Picture  ? QStringLiteral("pictures")
+           : kind == ArtKind::Cursor ? QStringLiteral("cursors")
+                                     : QStringLiteral("icons");
+  };
+  QSet<QString> offered;
   for (const ArtItem& item : ArtCatalogue()) {
-    EXPECT_FALSE(names.contains(item.name)) << item.name.toStdString() << " listed twice";
-    names.insert(item.name);
+    const QString source = folder(item.kind) + "/" + item.name;
+    EXPECT_FALSE(offered.contains(source)) << source.toStdString() << " listed twice";
+    offered.insert(source);
   }
-  // Every source compiled in is offered (the highlight plate is part of the toggles).
-  int sources = 0;
-  for (const char* folder : {":/art/icons", ":/art/pictures", ":/art/cursors"}) {
-    for (const QString& file : QDir(folder).entryList({"*.svg"})) {
-      ++sources;
-      const QString name = file.chopped(4);
-      if (name == "toggle-plate") continue;
-      EXPECT_TRUE(names.contains(name)) << file.toStdString() << " is never offered";
-    }
+  QSet<QString> compiled;
+  for (const char* dir : {"icons", "pictures", "cursors"}) {
+    for (const QString& file : QDir(QString(":/art/") + dir).entryList({"*.svg"}))
+      compiled.insert(QString(dir) + "/" + file.chopped(4));
   }
-  EXPECT_EQ(sources, int(names.size()) + 1);
+  compiled.remove("icons/toggle-plate");
+  EXPECT_EQ(offered, compiled);
+}
+
+TEST_F(ArtTest, PictureAndIconMayShareAName) {
+  EXPECT_EQ(ArtImage("about").size(), FindArt("about", ArtKind::Picture)->size);
+  EXPECT_EQ(
+      ArtIcon("about").pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+      RenderArt(*FindArt("about", ArtKind::Icon), {32, 32}).convertToFormat(QImage::Format_ARGB32));
+  EXPECT_EQ(ArtImage("new-game").size(), QSize(32, 32));  // no picture of that name: the icon
 }
 
 TEST_F(ArtTest, CursorsCarryTheirHotSpotOnTheHand) {
   for (const char* name : {"drag", "move"}) {
     SCOPED_TRACE(name);
-    const ArtItem* item = FindArt(name);
+    const ArtItem* item = FindArt(name, ArtKind::Cursor);
     ASSERT_NE(item, nullptr);
     const QCursor cursor = ArtCursor(name);
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);

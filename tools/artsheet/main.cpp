@@ -111,7 +111,7 @@ int Sheet(const QString& out) {
     p.drawPixmap(x + 90, y + 24, icon.pixmap(32, 32, QIcon::Disabled));
     if (item.kind == tv::ArtKind::Toggle)
       p.drawPixmap(x + 128, y + 24, icon.pixmap(32, 32, QIcon::Normal, QIcon::On));
-    p.drawImage(x + 170, y + 16, Enlarged(tv::ArtImage(item.name, {32, 32}, kSheet), 4));
+    p.drawImage(x + 170, y + 16, Enlarged(tv::RenderArt(item, {32, 32}, kSheet), 4));
     if (++column == 3) {
       column = 0;
       y += cellH;
@@ -161,7 +161,7 @@ int Sheet(const QString& out) {
   Label(p, 20, y + 14, "About picture, play button (up, down, 2x), cursors (1x, 4x, hot spot)", 13,
         true);
   y += 24;
-  const QImage about = tv::ArtImage("about-box");
+  const QImage about = tv::ArtImage("about");
   p.drawImage(20, y, about);
   QImage composed = about;
   {
@@ -188,8 +188,8 @@ int Sheet(const QString& out) {
   p.drawImage(x, y + 172, Enlarged(tv::ArtImage("play-down"), 2));
   int cx = x + 250;
   for (const char* name : {"drag", "move"}) {
-    const tv::ArtItem* item = tv::FindArt(name);
-    const QImage image = tv::ArtImage(name, {}, Qt::white);
+    const tv::ArtItem* item = tv::FindArt(name, tv::ArtKind::Cursor);
+    const QImage image = tv::RenderArt(*item, {}, Qt::white);
     p.drawImage(cx, y, image);
     QImage big = Enlarged(image, 4);
     {
@@ -213,7 +213,7 @@ int Icons(const QString& dir, int size) {
   QDir().mkpath(dir);
   for (const auto& item : tv::ArtCatalogue()) {
     if (item.kind != tv::ArtKind::Icon && item.kind != tv::ArtKind::Toggle) continue;
-    if (!tv::ArtImage(item.name, {size, size}).save(dir + "/" + item.name + ".png")) return 1;
+    if (!tv::RenderArt(item, {size, size}).save(dir + "/" + item.name + ".png")) return 1;
   }
   return 0;
 }
