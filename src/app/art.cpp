@@ -48,27 +48,62 @@ QString SourcePath(const ArtItem& item) {
   return {};
 }
 
-// Draws one SVG file over the whole of `target`; false when the source is missing or broken.
-bool RenderSvg(const QString& path, QPainter& painter, const QRectF& target) {
+// One SVG file drawn over a transparent picture of `size`; null when the source is missing
+// or broken.
+QImage RenderSvg(const QString& path, QSize size) {
   QSvgRenderer renderer(path);
-  if (!renderer.isValid()) return false;
-  renderer.render(&painter, target);
-  return true;
+  if (!renderer.isValid()) return {};
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
+  return image;
+}
+
+// A thin cream rim around the icon's silhouette keeps its dark outline readable on dark
+// toolbars; on light ones it disappears into the background.
+QImage WithRim(const QImage& icon) {
+  const int radius = std::max(1, (icon.width() + 16) / 32);
+  const int w = icon.width(), h = icon.height();
+  QImage rim(icon.size(), QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < h; ++y) {
+    auto* out = reinterpret_cast<QRgb*>(rim.scanLine(y));
+    for (int x = 0; x < w; ++x) {
+      int alpha = 0;
+      for (int dy = -radius; dy <= radius; ++dy) {
+        if (y + dy < 0 || y + dy >= h) continue;
+        const auto* in = reinterpret_cast<const QRgb*>(icon.constScanLine(y + dy));
+        for (int dx = -radius; dx <= radius; ++dx) {
+          if (x + dx < 0 || x + dx >= w || dx * dx + dy * dy > radius * radius + 1) continue;
+          alpha = std::max(alpha, qAlpha(in[x + dx]));
+        }
+      }
+      alpha = alpha * 60 / 100;
+      out[x] = qPremultiply(qRgba(255, 246, 224, alpha));
+    }
+  }
+  QPainter painter(&rim);
+  painter.drawImage(0, 0, icon);
+  return rim;
 }
 
 QImage Render(const ArtItem& item, QSize size, QColor background, bool on) {
   if (size.isEmpty()) size = item.size;
+  const bool icon = item.kind == ArtKind::Icon || item.kind == ArtKind::Toggle;
+  QImage art = RenderSvg(SourcePath(item), size);
+  if (art.isNull()) return {};
+  if (icon) art = WithRim(art);
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(background);
   QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  const QRectF target(0, 0, size.width(), size.height());
-  if (on && item.kind == ArtKind::Toggle &&
-      !RenderSvg(QStringLiteral(":/art/icons/toggle-plate.svg"), painter, target)) {
-    return {};
+  if (on && item.kind == ArtKind::Toggle) {
+    const QImage plate = RenderSvg(QStringLiteral(":/art/icons/toggle-plate.svg"), size);
+    if (plate.isNull()) return {};
+    painter.drawImage(0, 0, plate);
   }
-  if (!RenderSvg(SourcePath(item), painter, target)) return {};
+  painter.drawImage(0, 0, art);
   painter.end();
   if (background.alpha() == 255) return image.convertToFormat(QImage::Format_RGB888);
   return image;

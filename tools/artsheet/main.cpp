@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTextBrowser>
@@ -66,7 +67,11 @@ void Label(QPainter& p, int x, int y, const QString& text, int size = 11, bool b
 int Toolbar(QPainter& p, int y, const QStringList& names, const QString& title) {
   Label(p, 20, y + 14, title, 13, true);
   y += 22;
-  p.fillRect(20, y, 40 * names.size() + 8, 46, kBar);
+  // The window's lacquer toolbar.
+  QLinearGradient lacquer(0, y, 0, y + 46);
+  lacquer.setColorAt(0, QColor(0x5b, 0x2a, 0x1c));
+  lacquer.setColorAt(1, QColor(0x3a, 0x1a, 0x12));
+  p.fillRect(20, y, 40 * names.size() + 8, 46, lacquer);
   int x = 24;
   for (const QString& name : names) {
     p.drawPixmap(x + 4, y + 7, tv::ArtIcon(name).pixmap(32, 32));
