@@ -139,7 +139,16 @@ void TF_Main::BuildWindow() {
       "QToolButton:hover { background: rgba(255, 220, 150, 40); border-color: #c99a4b; }"
       "QToolButton:pressed, QToolButton:checked { background: rgba(255, 210, 120, 70);"
       " border-color: #e8c27a; }"
-      "#L_CustomZ { color: #f3e2bf; font: bold 15px Arial; padding: 0 4px; }");
+      "#L_CustomZ { color: #f3e2bf; font: bold 15px Arial; padding: 0 4px; }"
+      "QMenuBar { background: #2a120c; color: #f3e2bf; padding: 1px 2px; }"
+      "QMenuBar::item { background: transparent; padding: 4px 10px; border-radius: 4px; }"
+      "QMenuBar::item:selected, QMenuBar::item:pressed { background: #6b3322; }"
+      "QMenu { background: #fbf4e4; color: #2a1d10; border: 1px solid #c99a4b; padding: 4px; }"
+      "QMenu::item { padding: 5px 28px 5px 8px; border-radius: 4px; }"
+      "QMenu::item:selected { background: #ecd3a0; }"
+      "QMenu::item:disabled { color: #aa9c88; }"
+      "QMenu::icon { padding-left: 6px; }"
+      "QMenu::separator { height: 1px; background: #dcc49a; margin: 4px 6px; }");
 
   // Favourite items exist from the start; the catalogue fills and shows them.
   status_->OnClockClicked = [this] { SetAnalogClock(!status_->AnalogClock()); };

@@ -3,6 +3,8 @@
 //
 // Usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]
 #include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
@@ -92,11 +94,29 @@ int main(int argc, char** argv) {
   QApplication::sendEvent(window->Field(), &move);
   Settle(1300);
   bool ok = Save(window.get(), out + "play.png");
+  if (argc > 4) {  // a look at a menu, for checking its style
+    QMenu* menu = window->Menus().MI_Options;
+    menu->popup(window->mapToGlobal(QPoint(200, 30)));
+    Settle(300);
+    Save(menu, std::string(argv[4]));
+    menu->hide();
+  }
 
   window->Menus().MI_GameShowSol->trigger();
   for (int i = 0; i < 30; ++i) window->Menus().MI_SolNext->trigger();
   Settle(300);
   ok = Save(window.get(), out + "solution.png") && ok;
+  if (argc > 4) {  // local redraws must leave what a full redraw draws
+    const QImage local = window->Field()->Image().copy();
+    window->RedrawAll();
+    const QImage full = window->Field()->Image();
+    int differing = 0;
+    for (int y = 0; y < full.height(); ++y)
+      for (int x = 0; x < full.width(); ++x) differing += local.pixel(x, y) != full.pixel(x, y);
+    std::printf("pixels differing from a full redraw: %d\n", differing);
+    local.save(QString::fromStdString(std::string(argv[4]) + ".local.png"));
+    full.save(QString::fromStdString(std::string(argv[4]) + ".full.png"));
+  }
   window->Menus().MI_SolStop->trigger();
 
   const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
