@@ -34,7 +34,7 @@ function(tilvane_test_dir dir)
   elseif(area STREQUAL "content")
     set(layer tilvane_content)
   endif()
-  add_executable(test_${area} ${sources})
+  add_executable(test_${area} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/test_environment.cpp)
   target_link_libraries(test_${area} PRIVATE ${layer} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(test_${area} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(test_${area} PRIVATE
@@ -43,5 +43,5 @@ function(tilvane_test_dir dir)
   add_dependencies(test_${area} tilvane_content_copy)
   gtest_discover_tests(test_${area}
     DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
