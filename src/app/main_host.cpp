@@ -14,9 +14,11 @@
 namespace tv {
 
 double LocalDays() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const qint64 days = QDate(1899, 12, 30).daysTo(now.date());
-  return double(days) + double(now.time().msecsSinceStartOfDay()) / 86400000.0;
+  // The offset from UTC is taken once: the clock ticks four times a second, and a game
+  // crossing a daylight-saving change keeps its true elapsed time.
+  static const qint64 offsetMs = qint64(QDateTime::currentDateTime().offsetFromUtc()) * 1000;
+  constexpr double kDaysTo1970 = 25569.0;  // from 30 December 1899
+  return kDaysTo1970 + double(QDateTime::currentMSecsSinceEpoch() + offsetMs) / 86400000.0;
 }
 
 void MainHost::RedrawAll() {

@@ -3,6 +3,8 @@
 #include "app/main_status.h"
 
 #include <QEvent>
+#include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cstring>
 
@@ -71,6 +73,16 @@ void StatusPanel::SetText(const QString& text) {
 void StatusPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(0, 0, frame_);
+}
+
+void StatusHolder::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  QLinearGradient gradient(0, 0, 0, height());
+  gradient.setColorAt(0, QColor(0x3a, 0x1a, 0x12));
+  gradient.setColorAt(1, QColor(0x24, 0x10, 0x0b));
+  painter.fillRect(event->rect(), gradient);
+  painter.setPen(QColor(0xc9, 0x9a, 0x4b));
+  painter.drawLine(0, 0, width() - 1, 0);
 }
 
 StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
@@ -156,19 +168,21 @@ void StatusBars::SetClockKind(bool analog, double startTime, double clockTime) {
   L_Clock->setVisible(!analog);
   P_Clock->resize(size);
   PlacePanels();
+  forceDraw_ = true;
   DrawClock(startTime, clockTime);
 }
 
 void StatusBars::DrawClock(double startTime, double clockTime) {
+  // The shown time changes once a second; the timer ticks four times as often.
+  const auto second = static_cast<long long>((clockTime - startTime) * 86400.0);
+  if (second == shownSecond_ && !forceDraw_) return;
+  shownSecond_ = second;
+  forceDraw_ = false;
   const QString text = QString::fromStdString(ClockText(startTime, clockTime));
   if (!analog_) {
     if (L_Clock->text() != text) L_Clock->setText(text);
     return;
   }
-  // The hands move only with whole seconds: an unchanged text needs no new picture.
-  if (I_Clock->toolTip() == text && !I_Clock->pixmap().isNull() &&
-      I_Clock->pixmap().size() == QSize(clockFace_.width(), clockFace_.height()))
-    return;
   analogClock_ = clockFace_;
   DrawAnalogClock(analogClock_, clockFace_, startTime, clockTime);
   I_Clock->setPixmap(QPixmap::fromImage(ImageFromPixelBuffer(analogClock_)));

@@ -33,6 +33,15 @@ class StatusPanel : public QWidget {
   QLabel* label_;
 };
 
+// The strip under the field: a dark lacquer gradient with a thin gold line on top.
+class StatusHolder : public QWidget {
+ public:
+  explicit StatusHolder(QWidget* parent) : QWidget(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
 class StatusBars : public QObject {
  public:
   // Builds P_PlayStatus and P_EditStatus inside `holder` (P_StatusHolder).
@@ -64,6 +73,8 @@ class StatusBars : public QObject {
   void PlacePanels();
 
   bool analog_ = false;
+  long long shownSecond_ = -1;
+  bool forceDraw_ = true;
   PixelBuffer clockFace_;    // I_ClockA: the analog face
   PixelBuffer analogClock_;  // the face with its hands
   QPixmap digitalFrame_;     // I_ClockD

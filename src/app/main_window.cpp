@@ -118,7 +118,7 @@ void TF_Main::BuildWindow() {
     }
   };
 
-  P_StatusHolder = new QWidget(central);
+  P_StatusHolder = new StatusHolder(central);
   P_StatusHolder->setObjectName("P_StatusHolder");
   P_StatusHolder->setFixedHeight(kStatusHeight);
   status_ = new StatusBars(P_StatusHolder);
@@ -129,17 +129,18 @@ void TF_Main::BuildWindow() {
   column->addWidget(P_StatusHolder);
   setCentralWidget(central);
 
-  // Warm lacquer tones around the field; the tiles are the colour on screen.
-  setStyleSheet(
+  // Warm lacquer tones around the field. Style sheets only where they are needed: the
+  // status bar repaints every second and stays on the plain, cheaper style.
+  bars_.P_ToolbarHolder->setStyleSheet(
       "#P_ToolbarHolder { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
       " stop:0 #5b2a1c, stop:1 #3a1a12); border-bottom: 1px solid #c99a4b; }"
-      "#P_StatusHolder { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-      " stop:0 #3a1a12, stop:1 #24100b); border-top: 1px solid #c99a4b; }"
       "QToolButton { border: 1px solid transparent; border-radius: 6px; }"
       "QToolButton:hover { background: rgba(255, 220, 150, 40); border-color: #c99a4b; }"
       "QToolButton:pressed, QToolButton:checked { background: rgba(255, 210, 120, 70);"
       " border-color: #e8c27a; }"
-      "#L_CustomZ { color: #f3e2bf; font: bold 15px Arial; padding: 0 4px; }"
+      "#L_CustomZ { color: #f3e2bf; font: bold 15px Arial; padding: 0 4px; }");
+  bars_.P_ToolbarHolder->setAttribute(Qt::WA_StyledBackground);
+  menuBar()->setStyleSheet(
       "QMenuBar { background: #2a120c; color: #f3e2bf; padding: 1px 2px; }"
       "QMenuBar::item { background: transparent; padding: 4px 10px; border-radius: 4px; }"
       "QMenuBar::item:selected, QMenuBar::item:pressed { background: #6b3322; }"

@@ -84,8 +84,8 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
                                       std::chrono::steady_clock::time_point started) {
   std::unique_ptr<TF_About> splash;
   if (options.ShowSplash) {
-    const AboutPictures pictures{ArtImage("about"), ArtImage("play-up"), ArtImage("play-down")};
-    splash = std::make_unique<TF_About>(true, pictures);
+    // The splash has no play button: its pictures are not drawn.
+    splash = std::make_unique<TF_About>(true, AboutPictures{ArtImage("about"), {}, {}});
     splash->show();
     splash->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
