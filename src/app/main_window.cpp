@@ -72,6 +72,13 @@ TF_Main::TF_Main(const MainOptions& options)
   connect(&T_UpdateClock, &QTimer::timeout, this, [this] { game_->OnClockTimer(); });
   ConnectCommands();
 
+  // A changed work area (a task bar moved, a screen resized) lays the field out again.
+  if (screen) {
+    connect(screen, &QScreen::availableGeometryChanged, this, [this] {
+      if (ready_ && isVisible()) LayOutAndRedraw();
+    });
+  }
+
   SetBoardMode(kPlayMode, false);
   EnterSolutionControls(false);
   setFocusPolicy(Qt::StrongFocus);

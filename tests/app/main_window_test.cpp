@@ -330,6 +330,57 @@ TEST(MainWindow, FunctionKeysAndZoomKeys) {
   EXPECT_EQ(world.board().Game.TilesLeft, 144);
 }
 
+TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const MainMenus& menus = world.window->Menus();
+  const MainToolbars& bars = world.window->Toolbars();
+  menus.MI_LayoutEdit->trigger();
+  EXPECT_EQ(world.game().BoardMode(), kEditMode);
+  EXPECT_TRUE(menus.MI_File->menuAction()->isVisible());
+  EXPECT_TRUE(menus.MI_Edit->menuAction()->isVisible());
+  EXPECT_FALSE(menus.MI_Game->menuAction()->isVisible());
+  EXPECT_TRUE(bars.P_EditToolbar->isVisible());
+  EXPECT_FALSE(bars.P_PlayToolbar->isVisible());
+  EXPECT_TRUE(world.window->Status().EditStatus()->isVisible());
+  EXPECT_FALSE(world.window->Status().PlayStatus()->isVisible());
+  EXPECT_EQ(world.game().EditBoard().Game.TileCount, world.board().Game.TileCount);
+  EXPECT_TRUE(menus.MI_EditDraw->isChecked());
+  EXPECT_TRUE(menus.MI_EditAutoZ->isChecked());
+
+  // The custom level stays within 0 to 20.
+  bars.B_EditCustomZ->click();
+  EXPECT_TRUE(menus.MI_EditCustomZ->isChecked());
+  for (int i = 0; i < 25; ++i) bars.B_CustomZUp->click();
+  EXPECT_EQ(world.window->CustomZ(), 20);
+  EXPECT_EQ(bars.L_CustomZ->text(), "Z: 20");
+  for (int i = 0; i < 25; ++i) bars.B_CustomZDown->click();
+  EXPECT_EQ(bars.L_CustomZ->text(), "Z: 0");
+  test::KeyClick(world.window.get(), Qt::Key_Z);
+  EXPECT_TRUE(menus.MI_EditAutoZ->isChecked());
+  EXPECT_TRUE(bars.B_EditAutoZ->isChecked());
+
+  // The right button swaps Draw and Erase; from Move it goes to Draw.
+  FieldWidget* field = world.window->Field();
+  test::MouseClick(field, {5, 5}, Qt::RightButton);
+  EXPECT_TRUE(menus.MI_EditErase->isChecked());
+  EXPECT_TRUE(bars.B_EditErase->isChecked());
+  test::MouseClick(field, {5, 5}, Qt::RightButton);
+  EXPECT_TRUE(menus.MI_EditDraw->isChecked());
+  menus.MI_EditMove->trigger();
+  EXPECT_TRUE(bars.B_EditMove->isChecked());
+  test::MouseClick(field, {5, 5}, Qt::RightButton);
+  EXPECT_TRUE(menus.MI_EditDraw->isChecked());
+
+  menus.MI_FileReturn->trigger();
+  EXPECT_EQ(world.game().BoardMode(), kPlayMode);
+  EXPECT_TRUE(bars.P_PlayToolbar->isVisible());
+  EXPECT_FALSE(menus.MI_File->menuAction()->isVisible());
+  world.RunPendingStart();
+  EXPECT_EQ(world.PresentCount(), 144);
+}
+
 TEST(MainWindow, MissingLayoutStartsDragon) {
   World world;
   world.WriteSettings("[PlayMode]\r\n   <Layout> Nowhere\r\n   <Tileset> night\r\n");
