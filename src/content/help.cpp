@@ -17,18 +17,21 @@ HelpViewer::HelpViewer(const std::string& programDir, QWidget* parent)
   available_ = std::filesystem::is_directory(helpDir_, error);
   setObjectName("HelpViewer");
   setWindowTitle("Tilvane Help");
-  browser_ = new QTextBrowser(this);
-  browser_->setObjectName("HelpBrowser");
-  browser_->setOpenExternalLinks(true);
-  browser_->setSearchPaths({QString::fromStdString(helpDir_)});
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(browser_);
   resize(760, 600);
 }
 
 void HelpViewer::ShowTopic(const std::string& topic) {
   if (!available_) return;
+  // The browser is made on first use: most runs never open the help.
+  if (!browser_) {
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("HelpBrowser");
+    browser_->setOpenExternalLinks(true);
+    browser_->setSearchPaths({QString::fromStdString(helpDir_)});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+  }
   topic_ = topic;
   const QString path = QString::fromStdString(helpDir_ + topic);
   browser_->setSource(QUrl::fromLocalFile(path));

@@ -26,6 +26,7 @@ class HelpViewer : public QWidget {
 
   // The topic shown last, empty before the first.
   std::string CurrentTopic() const { return topic_; }
+  // Null until the first topic is shown.
   QTextBrowser* Browser() const { return browser_; }
 
  private:
