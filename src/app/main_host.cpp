@@ -65,11 +65,13 @@ void MainHost::SetCaption(const std::string& caption) {
 }
 
 void MainHost::SetTimer(Timer timer, bool on) {
-  QTimer& t = timer == Timer::NewGame ? w_.T_NewGame : w_.T_UpdateClock;
-  if (on)
-    t.start();
-  else
-    t.stop();
+  if (timer == Timer::NewGame) {
+    on ? w_.T_NewGame.start() : w_.T_NewGame.stop();
+  } else if (on) {
+    w_.T_UpdateClock.start(w_.NextClockTick());
+  } else {
+    w_.T_UpdateClock.stop();
+  }
 }
 
 void MainHost::ResetCursor() {

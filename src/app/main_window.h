@@ -127,6 +127,9 @@ class TF_Main : public QMainWindow {
   void MI_LayoutEditClick(bool create);
   void MI_FileReturnClick();
   void SaveOnClose();
+  // Milliseconds until just after the next whole second of the game's clock.
+  int NextClockTick() const;
+  static constexpr int kClockInterval = 250;
 
   ProgramPaths paths_;
   MessageBoxFn messageBox_;
