@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -379,6 +381,41 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   EXPECT_FALSE(menus.MI_File->menuAction()->isVisible());
   world.RunPendingStart();
   EXPECT_EQ(world.PresentCount(), 144);
+}
+
+// Waits in the event loop, so the window's timers fire.
+void RunEventsFor(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+TEST(MainWindow, ClockFollowsTheGameTimeDigitalAndAnalog) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  QLabel* clock = world.window->Status().ClockLabel();
+  EXPECT_EQ(clock->text(), "00:00:00");
+  // As if the game had started an hour, a minute and five seconds ago.
+  world.board().Game.StartTime -= (3600 + 65) / 86400.0;
+  RunEventsFor(1100);
+  EXPECT_TRUE(clock->text() == "01:01:05" || clock->text() == "01:01:06")
+      << clock->text().toStdString();
+  EXPECT_LE(world.window->ClockTimer()->interval(), 1002);
+
+  // Analog: the hands are drawn over the face and the time moves to the hint.
+  QLabel* face = world.window->Status().ClockImage();
+  world.window->SetAnalogClock(true);
+  EXPECT_FALSE(clock->isVisible());
+  EXPECT_EQ(face->size(), QSize(34, 34));
+  const QImage first = face->pixmap().toImage();
+  EXPECT_TRUE(face->toolTip().startsWith("01:01:0"));
+  world.board().Game.StartTime -= 20 / 86400.0;  // the second hand moves a third of a turn
+  RunEventsFor(1100);
+  EXPECT_NE(face->pixmap().toImage(), first);
+  world.window->SetAnalogClock(false);
+  EXPECT_TRUE(clock->isVisible());
+  EXPECT_TRUE(face->toolTip().isEmpty());
 }
 
 TEST(MainWindow, MissingLayoutStartsDragon) {
