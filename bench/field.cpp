@@ -12,38 +12,12 @@
 
 namespace {
 
-class QuietHost : public tv::GameHost {
- public:
-  void RedrawAll() override {}
-  void RedrawTile(int, tv::Repaint) override {}
-  void RedrawAround(int, bool, tv::Repaint) override {}
-  void DrawSeeThrough(int, int, bool, tv::Repaint) override {}
-  void RepaintField() override {}
-  void PlaceTiles() override {}
-  void DrawClock() override {}
-  void SetLabel(tv::Label, const std::string&) override {}
-  void Enable(tv::Command, bool) override {}
-  void SetCaption(const std::string&) override {}
-  void SetTimer(tv::Timer, bool) override {}
-  void ResetCursor() override {}
-  void EndFieldDrag() override {}
-  void SetSolutionView(bool) override {}
-  double Now() override { return 0; }
-  void Pause(int) override {}
-  void PlaySound(tv::Sound) override {}
-  bool SoundOn() override { return false; }
-  void ShowMessage(const std::string&) override {}
-  void CountGame(bool) override {}
-  void AddRecent(std::string_view) override {}
-  bool ShowLayoutChooser() override { return false; }
-  bool AskGameNumber(std::uint32_t&) override { return false; }
-};
 
 constexpr int kWidth = 1920, kHeight = 1080;
 
 // A dealt Dragon fitted to 1920 by 1080, as the window would hold it.
 struct Field {
-  QuietHost host;
+  tv::NullGameHost host;
   tv::Tilesets sets;
   tv::FieldPictures pictures;
   tv::MODE_P board, other;

@@ -76,4 +76,33 @@ class GameHost {
   virtual bool AskGameNumber(std::uint32_t& seed) = 0;
 };
 
+// A host that ignores everything: for tools, benchmarks and tests that draw or
+// deal without a window. Override what matters.
+class NullGameHost : public GameHost {
+ public:
+  void RedrawAll() override {}
+  void RedrawTile(int, Repaint) override {}
+  void RedrawAround(int, bool, Repaint) override {}
+  void DrawSeeThrough(int, int, bool, Repaint) override {}
+  void RepaintField() override {}
+  void PlaceTiles() override {}
+  void DrawClock() override {}
+  void SetLabel(Label, const std::string&) override {}
+  void Enable(Command, bool) override {}
+  void SetCaption(const std::string&) override {}
+  void SetTimer(Timer, bool) override {}
+  void ResetCursor() override {}
+  void EndFieldDrag() override {}
+  void SetSolutionView(bool) override {}
+  double Now() override { return 0; }
+  void Pause(int) override {}
+  void PlaySound(Sound) override {}
+  bool SoundOn() override { return false; }
+  void ShowMessage(const std::string&) override {}
+  void CountGame(bool) override {}
+  void AddRecent(std::string_view) override {}
+  bool ShowLayoutChooser() override { return false; }
+  bool AskGameNumber(std::uint32_t&) override { return false; }
+};
+
 }  // namespace tv

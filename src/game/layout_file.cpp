@@ -84,12 +84,8 @@ int ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
   return ParseLayoutBytes(bytes, positions, error);
 }
 
-int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
-               std::string* error) {
-  std::vector<LayoutPosition> positions;
-  const int code = ReadLayoutPositions(layoutsDir, name, positions, error);
-  if (code != kLayoutRead) return code;
-  const int n = static_cast<int>(positions.size());
+void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions) {
+  const int n = static_cast<int>(std::min(positions.size(), static_cast<std::size_t>(kMaxTiles)));
   for (int i = 0; i < n; ++i) {
     TILE_P& t = board.Tiles[i];
     t.X = positions[i].X;
@@ -97,8 +93,17 @@ int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board
     t.Z = positions[i].Z;
     t.Present = true;
   }
-  board.SetLayoutName(BareLayoutName(name));
   board.Game.TileCount = n;
+}
+
+int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
+               std::string* error) {
+  std::vector<LayoutPosition> positions;
+  const int code = ReadLayoutPositions(layoutsDir, name, positions, error);
+  if (code != kLayoutRead) return code;
+  PutPositions(board, positions);
+  const int n = board.Game.TileCount;
+  board.SetLayoutName(BareLayoutName(name));
   ComputeGridExtent(board);
   board.Game.FreeCount = 0;
   for (int i = 0; i < n; ++i) {

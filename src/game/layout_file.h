@@ -37,6 +37,10 @@ void ScrambleBlock(std::uint8_t* data, std::int32_t size);
 int ParseLayoutBytes(const std::vector<std::uint8_t>& bytes, std::vector<LayoutPosition>& positions,
                      std::string* error = nullptr);
 
+// Puts the positions (at most 144) into slots 0.. as present tiles and sets
+// TileCount; nothing else of the board changes.
+void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions);
+
 // Reads layoutsDir/name.mah into the board; codes 1 to 4 leave the board untouched.
 int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
                std::string* error = nullptr);

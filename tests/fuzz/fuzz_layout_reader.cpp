@@ -15,12 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     __builtin_trap();
   static tv::MODE_P board;
   board = tv::MODE_P{};
-  board.Game.TileCount = static_cast<int>(positions.size());
-  for (std::size_t i = 0; i < positions.size(); ++i) {
-    board.Tiles[i].X = positions[i].X;
-    board.Tiles[i].Y = positions[i].Y;
-    board.Tiles[i].Z = positions[i].Z;
-  }
+  tv::PutPositions(board, positions);
   const std::vector<std::uint8_t> again = tv::EncodeLayout(positions);
   std::vector<tv::LayoutPosition> reread;
   if (tv::ParseLayoutBytes(again, reread) != tv::kLayoutRead) __builtin_trap();

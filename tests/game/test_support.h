@@ -12,16 +12,9 @@ namespace tv::test {
 // A board holding these positions in slot order, all present.
 inline MODE_P BoardFrom(const std::vector<LayoutPosition>& positions) {
   MODE_P board;
-  board.Game.TileCount = static_cast<int>(positions.size());
+  PutPositions(board, positions);
   board.Game.TilesLeft = board.Game.TileCount;
-  for (std::size_t i = 0; i < positions.size(); ++i) {
-    TILE_P& t = board.Tiles[i];
-    t.X = positions[i].X;
-    t.Y = positions[i].Y;
-    t.Z = positions[i].Z;
-    t.Present = true;
-    t.Index = static_cast<int>(i);
-  }
+  for (int i = 0; i < board.Game.TileCount; ++i) board.Tiles[i].Index = i;
   return board;
 }
 

@@ -23,13 +23,7 @@ struct DealStats {
 
 void FillBoard(const std::vector<tv::LayoutPosition>& positions, tv::MODE_P& board) {
   board = tv::MODE_P{};
-  board.Game.TileCount = static_cast<int>(positions.size());
-  for (std::size_t i = 0; i < positions.size(); ++i) {
-    board.Tiles[i].X = positions[i].X;
-    board.Tiles[i].Y = positions[i].Y;
-    board.Tiles[i].Z = positions[i].Z;
-    board.Tiles[i].Present = true;
-  }
+  tv::PutPositions(board, positions);
 }
 
 DealStats CheckDeals(const std::vector<tv::LayoutPosition>& positions) {

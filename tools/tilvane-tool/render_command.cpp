@@ -31,33 +31,11 @@ int RenderUsage() {
 }
 
 // Messages meant for a box go to standard error; nothing else is needed here.
-class ToolHost : public tv::GameHost {
+class ToolHost : public tv::NullGameHost {
  public:
-  void RedrawAll() override {}
-  void RedrawTile(int, tv::Repaint) override {}
-  void RedrawAround(int, bool, tv::Repaint) override {}
-  void DrawSeeThrough(int, int, bool, tv::Repaint) override {}
-  void RepaintField() override {}
-  void PlaceTiles() override {}
-  void DrawClock() override {}
-  void SetLabel(tv::Label, const std::string&) override {}
-  void Enable(tv::Command, bool) override {}
-  void SetCaption(const std::string&) override {}
-  void SetTimer(tv::Timer, bool) override {}
-  void ResetCursor() override {}
-  void EndFieldDrag() override {}
-  void SetSolutionView(bool) override {}
-  double Now() override { return 0; }
-  void Pause(int) override {}
-  void PlaySound(tv::Sound) override {}
-  bool SoundOn() override { return false; }
   void ShowMessage(const std::string& text) override {
     std::cerr << "tilvane-tool: " << text << "\n";
   }
-  void CountGame(bool) override {}
-  void AddRecent(std::string_view) override {}
-  bool ShowLayoutChooser() override { return false; }
-  bool AskGameNumber(std::uint32_t&) override { return false; }
 };
 
 bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& out,
