@@ -27,7 +27,7 @@ function(tilvane_test_dir dir)
   # Each area links only the layer it tests, so a test of the rules never waits
   # for (or breaks with) the windows.
   set(layer tilvane_app)
-  if(area STREQUAL "game" OR area STREQUAL "play" OR area STREQUAL "layouts")
+  if(area STREQUAL "game" OR area STREQUAL "play" OR area STREQUAL "layouts" OR area STREQUAL "tool")
     set(layer tilvane_game)
   elseif(area STREQUAL "field" OR area STREQUAL "tiles")
     set(layer tilvane_field)
@@ -41,6 +41,9 @@ function(tilvane_test_dir dir)
     TILVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TILVANE_BIN_DIR="${TILVANE_BIN_DIR}")
   set_target_properties(test_${area} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_dependencies(test_${area} tilvane_content_copy)
+  if(area STREQUAL "tool" AND TARGET tilvane-tool)
+    add_dependencies(test_${area} tilvane-tool)
+  endif()
   gtest_discover_tests(test_${area}
     DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,5 +1,4 @@
 // tilvane-tool: a command-line companion for layouts and deals, printing JSON.
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include "game/board.h"
 #include "game/deal.h"
 #include "game/layout_file.h"
+#include "tool_common.h"
 #include "tool_json.h"
 
 #if __has_include("render_command.h")
@@ -21,11 +21,7 @@
 
 namespace {
 
-constexpr int kExitUsage = 64;
-constexpr int kExitData = 65;
-constexpr int kExitDealFailed = 4;
-constexpr int kExitUnplayable = 5;
-constexpr int kExitIo = 74;
+using namespace tv::tool;
 
 int Usage() {
   std::cerr << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
@@ -37,37 +33,11 @@ int Usage() {
   return kExitUsage;
 }
 
-// Splits a file argument into the folder the reader takes and the layout name.
-void SplitLayoutPath(const std::string& path, std::string& dir, std::string& name) {
-  const std::size_t slash = path.find_last_of('/');
-  dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  name = tv::BareLayoutName(path);
-}
-
-bool ParseSeed(const char* text, std::uint32_t& seed) {
-  if (text == nullptr || *text == '\0' || *text == '-' || *text == '+') return false;
-  char* end = nullptr;
-  errno = 0;
-  const unsigned long long v = std::strtoull(text, &end, 10);
-  if (errno != 0 || *end != '\0' || v > 0xFFFFFFFFull) return false;
+bool ParseSeed(const std::string& text, std::uint32_t& seed) {
+  unsigned long long v = 0;
+  if (!ParseUnsigned(text, 0xFFFFFFFFull, v)) return false;
   seed = static_cast<std::uint32_t>(v);
   return true;
-}
-
-// Reads the layout into the board; on failure prints why and gives the exit code.
-int LoadBoard(const std::string& path, tv::MODE_P& board) {
-  std::string dir, name, error;
-  SplitLayoutPath(path, dir, name);
-  const int code = tv::ReadLayout(dir, name, board, &error);
-  if (code == tv::kLayoutIoError) {
-    std::cerr << "tilvane-tool: " << path << ": " << error << "\n";
-    return kExitIo;
-  }
-  if (code != tv::kLayoutRead) {
-    std::cerr << "tilvane-tool: " << tv::LayoutReadMessage(code, name + ".mah") << "\n";
-    return code;
-  }
-  return 0;
 }
 
 int Info(const std::string& path) {
@@ -186,7 +156,7 @@ int main(int argc, char** argv) {
     std::size_t fileAt = 1, seedAt = 3;
     if (args[1] == "--seed") fileAt = 3, seedAt = 2;
     else if (args[2] != "--seed") return Usage();
-    if (!ParseSeed(args[seedAt].c_str(), seed)) return Usage();
+    if (!ParseSeed(args[seedAt], seed)) return Usage();
     return command == "deal" ? DealCommand(args[fileAt], seed) : VerifyCommand(args[fileAt], seed);
   }
   return Usage();

@@ -1,6 +1,5 @@
 #include "render_command.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -14,13 +13,12 @@
 #include "game/deal.h"
 #include "game/host.h"
 #include "game/layout_file.h"
+#include "tool_common.h"
 
 namespace {
 
-constexpr int kExitUsage = 64;
-constexpr int kExitData = 65;
-constexpr int kExitDealFailed = 4;
-constexpr int kExitIo = 74;
+using namespace tv::tool;
+
 constexpr int kMaxSide = 16384;
 
 int RenderUsage() {
@@ -37,17 +35,6 @@ class ToolHost : public tv::NullGameHost {
     std::cerr << "tilvane-tool: " << text << "\n";
   }
 };
-
-bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& out,
-                   int base = 10) {
-  if (text.empty() || text[0] == '-' || text[0] == '+') return false;
-  char* end = nullptr;
-  errno = 0;
-  const unsigned long long v = std::strtoull(text.c_str(), &end, base);
-  if (errno != 0 || *end != '\0' || v > max) return false;
-  out = v;
-  return true;
-}
 
 struct RenderArgs {
   std::string layout, tilesDir, tileset = "standard", background, out;
@@ -102,19 +89,8 @@ int RunRenderCommand(int argc, char** argv) {
   if (!ParseArgs(argc, argv, a)) return RenderUsage();
 
   tv::MODE_P board;
-  const std::size_t slash = a.layout.find_last_of('/');
-  const std::string dir =
-      slash == std::string::npos ? std::string() : a.layout.substr(0, slash + 1);
-  const std::string name = tv::BareLayoutName(a.layout);
+  if (const int code = LoadBoard(a.layout, board)) return code;
   std::string error;
-  const int code = tv::ReadLayout(dir, name, board, &error);
-  if (code != tv::kLayoutRead) {
-    std::cerr << "tilvane-tool: "
-              << (code == tv::kLayoutIoError ? a.layout + ": " + error
-                                             : tv::LayoutReadMessage(code, name + ".mah"))
-              << "\n";
-    return code == tv::kLayoutIoError ? kExitIo : code;
-  }
   board.Game.Seed = a.seed;
   tv::RandState rand{a.seed};
   tv::Solution solution;

@@ -1,0 +1,119 @@
+// tilvane-tool as a user runs it: outputs, exit codes and messages.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+#include "game/layout_file.h"
+#include "support/temp_dir.h"
+
+namespace tv {
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+};
+
+ToolRun Tool(const std::string& args, const std::string& input = "") {
+  test::TempDir scratch;
+  const std::string in = (scratch.path() / "stdin").string();
+  std::ofstream(in) << input;
+  const std::string command =
+      std::string(TILVANE_BIN_DIR) + "/tilvane-tool " + args + " < " + in + " 2>&1";
+  ToolRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+class ToolTest : public ::testing::Test {
+ protected:
+  std::string Make(const std::string& name, const std::string& json) {
+    const std::string path = dir_.dir() + name + ".mah";
+    const ToolRun r = Tool("make " + path, json);
+    EXPECT_EQ(r.status, 0) << r.out;
+    return path;
+  }
+  test::TempDir dir_;
+};
+
+TEST_F(ToolTest, MakeInfoAndDealOfTheSmallExamples) {
+  const std::string two = Make("two", "[[0,0,0],[2,0,0]]");
+  ToolRun info = Tool("info " + two);
+  EXPECT_EQ(info.status, 0);
+  EXPECT_EQ(info.out,
+            "{\"tiles\":2,\"grid_width\":4,\"grid_height\":2,\"levels\":1,\"free\":2,"
+            "\"positions\":[[0,0,0],[2,0,0]]}\n");
+  ToolRun deal = Tool("deal " + two + " --seed 12345");
+  EXPECT_EQ(deal.status, 0);
+  EXPECT_EQ(deal.out.rfind("{\"ok\":true,\"attempts\":1,\"faces\":[24,24,", 0), 0u) << deal.out;
+  EXPECT_NE(deal.out.find("\"slots\":[[2,0,0,1],[0,0,0,1]],\"solution\":[[0,1],[1,0]],\"rand_state\":"),
+            std::string::npos)
+      << deal.out;
+
+  const std::string four = Make("four", "[[0,0,0],[2,0,0],[4,0,0],[6,0,0]]");
+  deal = Tool("deal --seed 12345 " + four);
+  EXPECT_EQ(deal.out.rfind("{\"ok\":true,\"attempts\":11,\"faces\":[23,23,10,10,", 0), 0u) << deal.out;
+  EXPECT_NE(deal.out.find("\"slots\":[[2,0,0,1],[4,0,0,1],[0,0,0,1],[6,0,0,1]]"), std::string::npos);
+  EXPECT_EQ(Tool("verify " + four + " --seed 12345").out, "ok\n");
+}
+
+TEST_F(ToolTest, FailedDealAndExitCodes) {
+  const std::string stacked = Make("stacked", "[[0,0,0],[0,0,1]]");
+  ToolRun deal = Tool("deal " + stacked + " --seed 3");
+  EXPECT_EQ(deal.status, 4);
+  EXPECT_EQ(deal.out.rfind("{\"ok\":false,\"attempts\":100,", 0), 0u) << deal.out;
+  EXPECT_EQ(Tool("verify " + stacked + " --seed 3").status, 4);
+
+  EXPECT_EQ(Tool("info " + dir_.dir() + "missing.mah").status, 1);
+  std::ofstream(dir_.dir() + "text.mah") << "not a layout at all";
+  ToolRun notLayout = Tool("info " + dir_.dir() + "text.mah");
+  EXPECT_EQ(notLayout.status, 2);
+  EXPECT_NE(notLayout.out.find("File \"text.mah\" is not a layout file!"), std::string::npos);
+
+  std::vector<std::uint8_t> odd = EncodeLayout({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}});
+  std::ofstream(dir_.dir() + "odd.mah", std::ios::binary)
+      .write(reinterpret_cast<const char*>(odd.data()), static_cast<std::streamsize>(odd.size()));
+  EXPECT_EQ(Tool("info " + dir_.dir() + "odd.mah").status, 3);
+
+  std::vector<std::uint8_t> cut = EncodeLayout({{0, 0, 0}, {2, 0, 0}});
+  cut.resize(cut.size() - 2);
+  std::ofstream(dir_.dir() + "cut.mah", std::ios::binary)
+      .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(cut.size()));
+  EXPECT_EQ(Tool("deal " + dir_.dir() + "cut.mah --seed 1").status, 74);
+
+  for (const char* bad : {"", "frobnicate", "info", "deal x.mah", "deal x.mah --seed",
+                          "deal x.mah --seed -1", "deal x.mah --seed 4294967296",
+                          "deal x.mah --seed 12abc", "verify x.mah --size 3"})
+    EXPECT_EQ(Tool(bad).status, 64) << bad;
+  EXPECT_EQ(Tool("make " + dir_.dir() + "bad.mah", "[[0,0]]").status, 65);
+  EXPECT_EQ(Tool("make " + dir_.dir() + "far.mah", "[[0,0,0],[300,0,0]]").status, 65);
+  EXPECT_EQ(Tool("make " + dir_.dir() + "no-folder/x.mah", "[[0,0,0],[2,0,0]]").status, 74);
+}
+
+TEST_F(ToolTest, RenderWritesAPictureOfTheAskedSize) {
+  const std::string out = dir_.dir() + "field.png";
+  const ToolRun r = Tool("render " + std::string(TILVANE_SOURCE_DIR) +
+                     "/data/layouts/Pyramid.mah --seed 9 --tiles " + TILVANE_SOURCE_DIR +
+                     "/data/tiles --width 320 --height 200 -o " + out);
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::ifstream png(out, std::ios::binary);
+  std::array<unsigned char, 24> head{};
+  png.read(reinterpret_cast<char*>(head.data()), head.size());
+  EXPECT_EQ(head[1], 'P');
+  const auto be32 = [&](int at) { return head[at] << 24 | head[at + 1] << 16 | head[at + 2] << 8 | head[at + 3]; };
+  EXPECT_EQ(be32(16), 320);
+  EXPECT_EQ(be32(20), 200);
+  EXPECT_EQ(Tool("render x.mah --seed 1").status, 64);
+}
+
+}  // namespace
+}  // namespace tv

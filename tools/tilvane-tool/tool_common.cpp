@@ -1,0 +1,43 @@
+#include "tool_common.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <iostream>
+
+#include "game/layout_file.h"
+
+namespace tv::tool {
+
+bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& out,
+                   int base) {
+  if (text.empty() || text[0] == '-' || text[0] == '+') return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long v = std::strtoull(text.c_str(), &end, base);
+  if (errno != 0 || *end != '\0' || v > max) return false;
+  out = v;
+  return true;
+}
+
+void SplitLayoutPath(const std::string& path, std::string& dir, std::string& name) {
+  const std::size_t slash = path.find_last_of('/');
+  dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  name = BareLayoutName(path);
+}
+
+int LoadBoard(const std::string& path, MODE_P& board) {
+  std::string dir, name, error;
+  SplitLayoutPath(path, dir, name);
+  const int code = ReadLayout(dir, name, board, &error);
+  if (code == kLayoutIoError) {
+    std::cerr << "tilvane-tool: " << path << ": " << error << "\n";
+    return kExitIo;
+  }
+  if (code != kLayoutRead) {
+    std::cerr << "tilvane-tool: " << LayoutReadMessage(code, name + ".mah") << "\n";
+    return code;
+  }
+  return 0;
+}
+
+}  // namespace tv::tool
