@@ -50,13 +50,26 @@ QImage ImageFromPixelBuffer(const PixelBuffer& buffer) {
       .copy();
 }
 
+FramedLabel::FramedLabel(const QPixmap& frame, QWidget* parent) : QLabel(parent), frame_(frame) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setTextFormat(Qt::PlainText);
+}
+
+void FramedLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, frame_);
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(rect(), static_cast<int>(alignment()), text());
+}
+
 StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width,
                          const PixelBuffer& frame, QWidget* parent)
     : QWidget(parent) {
   setObjectName(panelName);
   frame_ = QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(frame, width)));
   resize(width, kPanelHeight);
-  label_ = new QLabel(this);
+  label_ = new FramedLabel(frame_, this);
   label_->setObjectName(labelName);
   label_->setFont(PanelFont());
   label_->setAlignment(Qt::AlignCenter);
@@ -68,11 +81,6 @@ StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width
 
 void StatusPanel::SetText(const QString& text) {
   if (label_->text() != text) label_->setText(text);
-}
-
-void StatusPanel::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.drawPixmap(0, 0, frame_);
 }
 
 void StatusHolder::paintEvent(QPaintEvent* event) {
@@ -101,15 +109,15 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   P_Clock->installEventFilter(this);
   I_Clock = new QLabel(P_Clock);
   I_Clock->setObjectName("I_Clock");
-  L_Clock = new QLabel(P_Clock);
+  digitalFrame_ =
+      QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(light, kDigitalClockWidth)));
+  L_Clock = new FramedLabel(digitalFrame_, P_Clock);
   L_Clock->setObjectName("L_Clock");
   L_Clock->setFont(PanelFont());
   L_Clock->setAlignment(Qt::AlignCenter);
   QPalette palette = L_Clock->palette();
   palette.setColor(QPalette::WindowText, kStatusText);
   L_Clock->setPalette(palette);
-  digitalFrame_ =
-      QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(light, kDigitalClockWidth)));
   clockFace_ = PixelBufferFromImage(ArtImage("clock-face", {}, QColor(0x3a, 0x26, 0x18)));
   new StatusPanel("P_ReshufLeft", "L_ReshufLeft", 190, light, P_PlayStatus);
   auto* current = new StatusPanel("P_CurTile", "L_CurTile", 220, dark, P_PlayStatus);

@@ -17,6 +17,21 @@ namespace tv {
 PixelBuffer PixelBufferFromImage(const QImage& image);
 QImage ImageFromPixelBuffer(const PixelBuffer& buffer);
 
+// A label that paints its own frame picture under its text. Being opaque, a new
+// text repaints only the label, not the panel, clock picture and strip behind it:
+// the clock changes every second for as long as the game runs.
+class FramedLabel : public QLabel {
+ public:
+  FramedLabel(const QPixmap& frame, QWidget* parent);
+  void SetFrame(const QPixmap& frame) { frame_ = frame; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap frame_;
+};
+
 // A framed panel, 34 high, with a label centred over its frame picture.
 class StatusPanel : public QWidget {
  public:
@@ -24,9 +39,6 @@ class StatusPanel : public QWidget {
               QWidget* parent);
   QLabel* Label() const { return label_; }
   void SetText(const QString& text);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   QPixmap frame_;
