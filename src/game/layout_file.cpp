@@ -102,14 +102,9 @@ int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board
   const int code = ReadLayoutPositions(layoutsDir, name, positions, error);
   if (code != kLayoutRead) return code;
   PutPositions(board, positions);
-  const int n = board.Game.TileCount;
   board.SetLayoutName(BareLayoutName(name));
   ComputeGridExtent(board);
-  board.Game.FreeCount = 0;
-  for (int i = 0; i < n; ++i) {
-    board.Tiles[i].Free = IsFree(board, i);
-    if (board.Tiles[i].Free) ++board.Game.FreeCount;
-  }
+  board.Game.FreeCount = MarkFreeTiles(board);  // every tile is present here
   return kLayoutRead;
 }
 
