@@ -1,10 +1,11 @@
 // Deal of the default layout, the stacking order and the count of moves.
+#include "game/deal.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "game/board.h"
-#include "game/deal.h"
 #include "game/layout_file.h"
 
 namespace {

@@ -12,7 +12,6 @@
 
 namespace {
 
-
 constexpr int kWidth = 1920, kHeight = 1080;
 
 // A dealt Dragon fitted to 1920 by 1080, as the window would hold it.

@@ -11,7 +11,8 @@ int DescriptorValue(std::string_view line, std::string_view key) {
   const std::size_t end = line.find(';', start);
   if (end == std::string_view::npos) return 0;
   std::string_view value = line.substr(start, end - start);
-  while (!value.empty() && std::isspace(static_cast<unsigned char>(value.front()))) value.remove_prefix(1);
+  while (!value.empty() && std::isspace(static_cast<unsigned char>(value.front())))
+    value.remove_prefix(1);
   long long v = 0;
   for (char c : value) {
     if (!std::isdigit(static_cast<unsigned char>(c))) break;

@@ -23,8 +23,10 @@ bool IsFree(const MODE_P& board, int slot) {
     const int dx = s.X - t.X, dy = s.Y - t.Y;
     if (s.Z == t.Z) {
       if (std::abs(dy) <= 1) {
-        if (dx == -2) left = true;
-        else if (dx == 2) right = true;
+        if (dx == -2)
+          left = true;
+        else if (dx == 2)
+          right = true;
         if (left && right) return false;
       }
     } else if (s.Z == t.Z + 1 && std::abs(dx) <= 1 && std::abs(dy) <= 1) {

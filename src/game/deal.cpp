@@ -30,7 +30,10 @@ class Attempt {
  public:
   Attempt(MODE_P& board, int mode, RandState& rand, Solution& solution,
           const std::int32_t* reshuffleFaces)
-      : board_(board), mode_(mode), rand_(rand), solution_(solution),
+      : board_(board),
+        mode_(mode),
+        rand_(rand),
+        solution_(solution),
         reshuffleFaces_(reshuffleFaces) {
     n_ = std::clamp(board.Game.TileCount, 0, kMaxTiles);
     h_ = n_ / 2;
@@ -128,16 +131,24 @@ class Attempt {
         const CELL_P& o = cells_[j];
         const int dx = o.X - c.X, dy = o.Y - c.Y;
         if (o.Z == c.Z) {
-          if (dx == -2 && (dy == -1 || dy == 0)) c.LeftUpper = j;
-          else if (dx == -2 && dy == 1) c.LeftLower = j;
-          else if (dx == 2 && (dy == -1 || dy == 0)) c.RightUpper = j;
-          else if (dx == 2 && dy == 1) c.RightLower = j;
+          if (dx == -2 && (dy == -1 || dy == 0))
+            c.LeftUpper = j;
+          else if (dx == -2 && dy == 1)
+            c.LeftLower = j;
+          else if (dx == 2 && (dy == -1 || dy == 0))
+            c.RightUpper = j;
+          else if (dx == 2 && dy == 1)
+            c.RightLower = j;
         } else if (o.Z == c.Z - 1) {
           const bool nearX = dx == -1 || dx == 0, nearY = dy == -1 || dy == 0;
-          if (nearX && nearY) c.Below[0] = j;
-          else if (dx == 1 && nearY) c.Below[1] = j;
-          else if (nearX && dy == 1) c.Below[2] = j;
-          else if (dx == 1 && dy == 1) c.Below[3] = j;
+          if (nearX && nearY)
+            c.Below[0] = j;
+          else if (dx == 1 && nearY)
+            c.Below[1] = j;
+          else if (nearX && dy == 1)
+            c.Below[2] = j;
+          else if (dx == 1 && dy == 1)
+            c.Below[3] = j;
         }
       }
     }
@@ -150,7 +161,8 @@ class Attempt {
     for (int i = 0; i < n_; ++i) ++rowStart_[cells_[i].RowId + 1];
     for (int r = 0; r < rowCount_; ++r) rowStart_[r + 1] += rowStart_[r];
     std::array<int, kMaxTiles + 1> next = rowStart_;
-    for (int i = 0; i < n_; ++i) rowMembers_[next[cells_[i].RowId]++] = static_cast<std::int16_t>(i);
+    for (int i = 0; i < n_; ++i)
+      rowMembers_[next[cells_[i].RowId]++] = static_cast<std::int16_t>(i);
   }
 
   void NumberRows() {
@@ -259,7 +271,8 @@ class Attempt {
     // With t counted as filled, no empty cell of the row may be left with filled
     // cells on both sides: such a gap could never be filled as a free pair.
     tested_ = t;
-    for (int k = first; k < last; ++k) found_[0][rowMembers_[k]] = found_[1][rowMembers_[k]] = kUnknown;
+    for (int k = first; k < last; ++k)
+      found_[0][rowMembers_[k]] = found_[1][rowMembers_[k]] = kUnknown;
     bool ok = true;
     for (int k = first; k < last && ok; ++k) {
       const int e = rowMembers_[k];

@@ -3,24 +3,29 @@
 namespace tv {
 
 const std::array<const char*, kFaceCount> FaceNames = {
-    "Dots 1",          "Dots 2",        "Dots 3",        "Dots 4",        "Dots 5",
-    "Dots 6",          "Dots 7",        "Dots 8",        "Dots 9",        "Bamboos 1",
-    "Bamboos 2",       "Bamboos 3",     "Bamboos 4",     "Bamboos 5",     "Bamboos 6",
-    "Bamboos 7",       "Bamboos 8",     "Bamboos 9",     "Characters 1",  "Characters 2",
-    "Characters 3",    "Characters 4",  "Characters 5",  "Characters 6",  "Characters 7",
-    "Characters 8",    "Characters 9",  "Season Winter", "Season Spring", "Season Summer",
-    "Season Autumn",   "Wind North",    "Wind South",    "Wind East",     "Wind West",
-    "Flower",          "Flower",        "Flower",        "Flower",        "Green Dragon",
-    "White Dragon",    "Red Dragon"};
+    "Dots 1",        "Dots 2",       "Dots 3",        "Dots 4",        "Dots 5",
+    "Dots 6",        "Dots 7",       "Dots 8",        "Dots 9",        "Bamboos 1",
+    "Bamboos 2",     "Bamboos 3",    "Bamboos 4",     "Bamboos 5",     "Bamboos 6",
+    "Bamboos 7",     "Bamboos 8",    "Bamboos 9",     "Characters 1",  "Characters 2",
+    "Characters 3",  "Characters 4", "Characters 5",  "Characters 6",  "Characters 7",
+    "Characters 8",  "Characters 9", "Season Winter", "Season Spring", "Season Summer",
+    "Season Autumn", "Wind North",   "Wind South",    "Wind East",     "Wind West",
+    "Flower",        "Flower",       "Flower",        "Flower",        "Green Dragon",
+    "White Dragon",  "Red Dragon"};
 
 static constexpr std::array<std::uint8_t, kFaceCount> MakeFaceClass() {
   std::array<std::uint8_t, kFaceCount> c{};
   for (int f = 0; f < kFaceCount; ++f) {
-    if (f <= 26) c[f] = static_cast<std::uint8_t>(f);
-    else if (f <= 30) c[f] = 27;                                  // seasons
-    else if (f <= 34) c[f] = static_cast<std::uint8_t>(f - 3);    // winds 28..31
-    else if (f <= 38) c[f] = 32;                                  // flowers
-    else c[f] = static_cast<std::uint8_t>(f - 6);                 // dragons 33..35
+    if (f <= 26)
+      c[f] = static_cast<std::uint8_t>(f);
+    else if (f <= 30)
+      c[f] = 27;  // seasons
+    else if (f <= 34)
+      c[f] = static_cast<std::uint8_t>(f - 3);  // winds 28..31
+    else if (f <= 38)
+      c[f] = 32;  // flowers
+    else
+      c[f] = static_cast<std::uint8_t>(f - 6);  // dragons 33..35
   }
   return c;
 }

@@ -24,7 +24,8 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 
 bool LessIgnoreCase(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 
@@ -41,7 +42,8 @@ std::string ResolveCaseInsensitive(const std::string& path) {
   const std::string wanted = p.filename().string();
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (EqualsIgnoreCase(name, wanted)) return (p.has_parent_path() ? dir / name : fs::path(name)).string();
+    if (EqualsIgnoreCase(name, wanted))
+      return (p.has_parent_path() ? dir / name : fs::path(name)).string();
   }
   return path;
 }
@@ -52,7 +54,8 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
     if (error) *error = "Cannot open \"" + path + "\": " + std::strerror(errno);
     return false;
   }
-  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
   if (in.bad()) {
     if (error) *error = "Cannot read \"" + path + "\"";
     return false;

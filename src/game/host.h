@@ -22,10 +22,10 @@ enum class Command : int {
   Undo,
   Hint,
   Reshuffle,
-  SolutionNext,   // Next Move and Game End
-  SolutionPrev,   // Restore Move and Game Start
-  ZoomIn,         // Enlarge Tiles Size (menu item and button)
-  ZoomOut,        // Reduce Tiles Size (menu item and button)
+  SolutionNext,  // Next Move and Game End
+  SolutionPrev,  // Restore Move and Game Start
+  ZoomIn,        // Enlarge Tiles Size (menu item and button)
+  ZoomOut,       // Reduce Tiles Size (menu item and button)
 };
 
 enum class Label : int { TilesLeft, MovesLeft, ReshufLeft };

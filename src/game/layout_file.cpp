@@ -13,10 +13,9 @@ constexpr char kMagic[10] = {'T', 'V', 'M', 'A', 'H', '_', 'L', 'A', 'Y', '\0'};
 constexpr int kHeaderSize = 18;
 
 std::int32_t ReadInt32(const std::uint8_t* p) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
-                                   (static_cast<std::uint32_t>(p[1]) << 8) |
-                                   (static_cast<std::uint32_t>(p[2]) << 16) |
-                                   (static_cast<std::uint32_t>(p[3]) << 24));
+  return static_cast<std::int32_t>(
+      static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+      (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
 void PutInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
@@ -154,10 +153,14 @@ bool WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& boa
 std::string LayoutReadMessage(int code, std::string_view fileName) {
   const std::string name(fileName);
   switch (code) {
-    case kLayoutMissing: return "File \"" + name + "\" does not exist!";
-    case kLayoutNotLayout: return "File \"" + name + "\" is not a layout file!";
-    case kLayoutInvalid: return "Invalid parameter in file \"" + name + "\"!";
-    default: return "Failed reading file \"" + name + "\"!";
+    case kLayoutMissing:
+      return "File \"" + name + "\" does not exist!";
+    case kLayoutNotLayout:
+      return "File \"" + name + "\" is not a layout file!";
+    case kLayoutInvalid:
+      return "Invalid parameter in file \"" + name + "\"!";
+    default:
+      return "Failed reading file \"" + name + "\"!";
   }
 }
 

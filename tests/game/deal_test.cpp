@@ -1,10 +1,11 @@
 // The generator, deals in every mode, and the replay check of every solution.
+#include "game/deal.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 
-#include "game/deal.h"
 #include "game/faces.h"
 #include "test_support.h"
 
@@ -31,7 +32,8 @@ Dealt DealFrom(const std::vector<LayoutPosition>& pos, std::uint32_t seed, int m
 
 std::vector<LayoutPosition> Slots(const MODE_P& b) {
   std::vector<LayoutPosition> out;
-  for (int i = 0; i < b.Game.TileCount; ++i) out.push_back({b.Tiles[i].X, b.Tiles[i].Y, b.Tiles[i].Z});
+  for (int i = 0; i < b.Game.TileCount; ++i)
+    out.push_back({b.Tiles[i].X, b.Tiles[i].Y, b.Tiles[i].Z});
   return out;
 }
 
@@ -105,7 +107,8 @@ TEST(Deal, SameGameNumberSameDeal) {
       EXPECT_EQ(a.board.Tiles[i].X, b.board.Tiles[i].X);
       EXPECT_EQ(a.board.Tiles[i].Y, b.board.Tiles[i].Y);
     }
-    for (int k = 0; k < a.solution.Count; ++k) EXPECT_EQ(a.solution.Steps[k].Cell, b.solution.Steps[k].Cell);
+    for (int k = 0; k < a.solution.Count; ++k)
+      EXPECT_EQ(a.solution.Steps[k].Cell, b.solution.Steps[k].Cell);
   }
 }
 
@@ -177,10 +180,14 @@ TEST(Deal, ReshuffleModesDealTheKeptFacesAgain) {
 // both ends of a started row filled in one step around an empty cell, and an
 // upper row started at both ends before its middle is supported.
 TEST(Deal, UnplayableSolutionsAreRejected) {
-  struct Case { std::vector<LayoutPosition> pos; std::uint32_t seed; };
+  struct Case {
+    std::vector<LayoutPosition> pos;
+    std::uint32_t seed;
+  };
   const Case cases[] = {
       {{{0, 1, 0}, {2, 0, 0}, {2, 2, 0}, {4, 1, 0}, {8, 0, 0}, {12, 0, 0}}, 5},
-      {{{0, 0, 0}, {3, 0, 0}, {6, 0, 0}, {1, 0, 1}, {3, 0, 1}, {5, 0, 1}, {10, 0, 0}, {12, 0, 0}}, 69},
+      {{{0, 0, 0}, {3, 0, 0}, {6, 0, 0}, {1, 0, 1}, {3, 0, 1}, {5, 0, 1}, {10, 0, 0}, {12, 0, 0}},
+       69},
   };
   for (const Case& c : cases) {
     Dealt bare = DealFrom(c.pos, c.seed, kDealRestart, false);
@@ -215,7 +222,9 @@ namespace {
 // must keep giving the same deal.
 TEST(Deal, GoldenDealsForFixedGameNumbers) {
   std::uint64_t hash = 1469598103934665603ull;
-  auto mix = [&](std::int64_t v) { hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211ull; };
+  auto mix = [&](std::int64_t v) {
+    hash = (hash ^ static_cast<std::uint64_t>(v)) * 1099511628211ull;
+  };
   std::vector<LayoutPosition> layout;
   for (int y = 0; y < 16; y += 2)
     for (int x = 0; x < 24; x += 2) layout.push_back({x, y, 0});
@@ -237,7 +246,8 @@ TEST(Deal, GoldenDealsForFixedGameNumbers) {
       const TILE_P& t = board.Tiles[i];
       mix(t.Face), mix(t.X), mix(t.Y), mix(t.Z), mix(t.Present);
     }
-    for (int k = 0; k < solution.Count; ++k) mix(solution.Steps[k].Slot), mix(solution.Steps[k].Cell);
+    for (int k = 0; k < solution.Count; ++k)
+      mix(solution.Steps[k].Slot), mix(solution.Steps[k].Cell);
   }
   EXPECT_EQ(hash, 3597937857902975956ull);
 }

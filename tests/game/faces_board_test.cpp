@@ -18,8 +18,8 @@ TEST(Faces, MatchClassesGroupSeasonsAndFlowersOnly) {
   EXPECT_NE(MatchClassOf(31), MatchClassOf(32));  // North and South
   for (int f = 0; f < kFaceCount; ++f)
     for (int g = 0; g < kFaceCount; ++g) {
-      const bool group = (f >= 27 && f <= 30 && g >= 27 && g <= 30) ||
-                         (f >= 35 && f <= 38 && g >= 35 && g <= 38);
+      const bool group =
+          (f >= 27 && f <= 30 && g >= 27 && g <= 30) || (f >= 35 && f <= 38 && g >= 35 && g <= 38);
       EXPECT_EQ(MatchClassOf(f) == MatchClassOf(g), f == g || group) << f << " " << g;
     }
   for (int f = 1; f < kFaceCount; ++f) EXPECT_GE(FaceClass[f], FaceClass[f - 1]);
@@ -42,7 +42,11 @@ TEST(Faces, FullSetIsSeventyTwoMatchingPairsWithFourOfEachClass) {
 }
 
 TEST(Faces, NamesAndSheetCells) {
-  struct Case { int face; const char* name; int col, row; };
+  struct Case {
+    int face;
+    const char* name;
+    int col, row;
+  };
   const Case cases[] = {{0, "Dots 1", 0, 0},        {17, "Bamboos 9", 8, 1},
                         {24, "Characters 7", 6, 2}, {27, "Season Winter", 0, 3},
                         {34, "Wind West", 7, 3},    {35, "Flower", 0, 4},
@@ -97,8 +101,12 @@ TEST(FreeRule, MarkFreeTilesClearsAbsentSlots) {
 
 TEST(Moves, CountsPairsOfFreeTilesPerClass) {
   // Three seasons free: 3 moves. Two free Dots 5 and a blocked one: 1 move.
-  MODE_P board = BoardFrom({{0, 0, 0}, {4, 0, 0}, {8, 0, 0},                 // seasons
-                            {20, 0, 0}, {22, 0, 0}, {24, 0, 0}});            // dots 5 row
+  MODE_P board = BoardFrom({{0, 0, 0},
+                            {4, 0, 0},
+                            {8, 0, 0},  // seasons
+                            {20, 0, 0},
+                            {22, 0, 0},
+                            {24, 0, 0}});  // dots 5 row
   const int faces[] = {27, 28, 30, 4, 4, 4};
   for (int i = 0; i < 6; ++i) {
     board.Tiles[i].Face = faces[i];

@@ -1,11 +1,12 @@
 // The layout file: exact bytes, the extent, refusals and whole-or-nothing writes.
+#include "game/layout_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "game/files.h"
-#include "game/layout_file.h"
 #include "test_support.h"
 
 namespace tv {
@@ -21,23 +22,25 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
 }
 
 void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                          static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(p, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<std::uint8_t> Header(std::int32_t n, std::int32_t s) {
   std::vector<std::uint8_t> b = {'T', 'V', 'M', 'A', 'H', '_', 'L', 'A', 'Y', 0};
   for (std::int32_t v : {n, s})
-    for (int k = 0; k < 4; ++k) b.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * k)));
+    for (int k = 0; k < 4; ++k)
+      b.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * k)));
   return b;
 }
 
 TEST(LayoutFile, TwoTileFileBytes) {
   const auto bytes = EncodeLayout({{0, 0, 0}, {2, 0, 0}});
   // Records 00 00 00 02 00 00, scrambled by overlapping words.
-  const std::vector<std::uint8_t> expected = {'T', 'V', 'M', 'A', 'H', '_', 'L', 'A', 'Y', 0,
-                                              2, 0, 0, 0, 6, 0, 0, 0,
-                                              0x96, 0xBD, 0xBD, 0xBF, 0xBD, 0x2B};
+  const std::vector<std::uint8_t> expected = {'T', 'V', 'M',  'A',  'H',  '_',  'L',  'A',
+                                              'Y', 0,   2,    0,    0,    0,    6,    0,
+                                              0,   0,   0x96, 0xBD, 0xBD, 0xBF, 0xBD, 0x2B};
   EXPECT_EQ(bytes, expected);
 }
 
@@ -112,7 +115,11 @@ TEST(LayoutFile, RefusalsLeaveTheBoardUntouched) {
     b.resize(b.size() + blockSize, 0);
     return b;
   };
-  struct Case { const char* what; std::vector<std::uint8_t> bytes; int code; };
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    int code;
+  };
   std::vector<std::uint8_t> wrongTenth = EncodeLayout({{0, 0, 0}, {2, 0, 0}});
   wrongTenth[9] = 'X';
   std::vector<std::uint8_t> wrongMagic = EncodeLayout({{0, 0, 0}, {2, 0, 0}});

@@ -1,11 +1,11 @@
 // tilvane-tool as a user runs it: outputs, exit codes and messages.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
 
 #include "game/layout_file.h"
 #include "support/temp_dir.h"
@@ -28,7 +28,8 @@ ToolRun Tool(const std::string& args, const std::string& input = "") {
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer{};
-  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.out.append(buffer.data(), n);
+  while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+    run.out.append(buffer.data(), n);
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
@@ -55,14 +56,17 @@ TEST_F(ToolTest, MakeInfoAndDealOfTheSmallExamples) {
   ToolRun deal = Tool("deal " + two + " --seed 12345");
   EXPECT_EQ(deal.status, 0);
   EXPECT_EQ(deal.out.rfind("{\"ok\":true,\"attempts\":1,\"faces\":[24,24,", 0), 0u) << deal.out;
-  EXPECT_NE(deal.out.find("\"slots\":[[2,0,0,1],[0,0,0,1]],\"solution\":[[0,1],[1,0]],\"rand_state\":"),
-            std::string::npos)
+  EXPECT_NE(
+      deal.out.find("\"slots\":[[2,0,0,1],[0,0,0,1]],\"solution\":[[0,1],[1,0]],\"rand_state\":"),
+      std::string::npos)
       << deal.out;
 
   const std::string four = Make("four", "[[0,0,0],[2,0,0],[4,0,0],[6,0,0]]");
   deal = Tool("deal --seed 12345 " + four);
-  EXPECT_EQ(deal.out.rfind("{\"ok\":true,\"attempts\":11,\"faces\":[23,23,10,10,", 0), 0u) << deal.out;
-  EXPECT_NE(deal.out.find("\"slots\":[[2,0,0,1],[4,0,0,1],[0,0,0,1],[6,0,0,1]]"), std::string::npos);
+  EXPECT_EQ(deal.out.rfind("{\"ok\":true,\"attempts\":11,\"faces\":[23,23,10,10,", 0), 0u)
+      << deal.out;
+  EXPECT_NE(deal.out.find("\"slots\":[[2,0,0,1],[4,0,0,1],[0,0,0,1],[6,0,0,1]]"),
+            std::string::npos);
   EXPECT_EQ(Tool("verify " + four + " --seed 12345").out, "ok\n");
 }
 
@@ -90,9 +94,9 @@ TEST_F(ToolTest, FailedDealAndExitCodes) {
       .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(cut.size()));
   EXPECT_EQ(Tool("deal " + dir_.dir() + "cut.mah --seed 1").status, 74);
 
-  for (const char* bad : {"", "frobnicate", "info", "deal x.mah", "deal x.mah --seed",
-                          "deal x.mah --seed -1", "deal x.mah --seed 4294967296",
-                          "deal x.mah --seed 12abc", "verify x.mah --size 3"})
+  for (const char* bad :
+       {"", "frobnicate", "info", "deal x.mah", "deal x.mah --seed", "deal x.mah --seed -1",
+        "deal x.mah --seed 4294967296", "deal x.mah --seed 12abc", "verify x.mah --size 3"})
     EXPECT_EQ(Tool(bad).status, 64) << bad;
   EXPECT_EQ(Tool("make " + dir_.dir() + "bad.mah", "[[0,0]]").status, 65);
   EXPECT_EQ(Tool("make " + dir_.dir() + "far.mah", "[[0,0,0],[300,0,0]]").status, 65);
@@ -102,14 +106,16 @@ TEST_F(ToolTest, FailedDealAndExitCodes) {
 TEST_F(ToolTest, RenderWritesAPictureOfTheAskedSize) {
   const std::string out = dir_.dir() + "field.png";
   const ToolRun r = Tool("render " + std::string(TILVANE_SOURCE_DIR) +
-                     "/data/layouts/Pyramid.mah --seed 9 --tiles " + TILVANE_SOURCE_DIR +
-                     "/data/tiles --width 320 --height 200 -o " + out);
+                         "/data/layouts/Pyramid.mah --seed 9 --tiles " + TILVANE_SOURCE_DIR +
+                         "/data/tiles --width 320 --height 200 -o " + out);
   ASSERT_EQ(r.status, 0) << r.out;
   std::ifstream png(out, std::ios::binary);
   std::array<unsigned char, 24> head{};
   png.read(reinterpret_cast<char*>(head.data()), head.size());
   EXPECT_EQ(head[1], 'P');
-  const auto be32 = [&](int at) { return head[at] << 24 | head[at + 1] << 16 | head[at + 2] << 8 | head[at + 3]; };
+  const auto be32 = [&](int at) {
+    return head[at] << 24 | head[at + 1] << 16 | head[at + 2] << 8 | head[at + 3];
+  };
   EXPECT_EQ(be32(16), 320);
   EXPECT_EQ(be32(20), 200);
   EXPECT_EQ(Tool("render x.mah --seed 1").status, 64);

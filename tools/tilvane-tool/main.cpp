@@ -87,8 +87,8 @@ int DealCommand(const std::string& path, std::uint32_t seed) {
   for (int i = 0; i < n; ++i) {
     const tv::TILE_P& t = run.board.Tiles[i];
     if (i) out += ',';
-    out += "[" + std::to_string(t.X) + "," + std::to_string(t.Y) + "," + std::to_string(t.Z) +
-           "," + (t.Present ? "1" : "0") + "]";
+    out += "[" + std::to_string(t.X) + "," + std::to_string(t.Y) + "," + std::to_string(t.Z) + "," +
+           (t.Present ? "1" : "0") + "]";
   }
   out += "],\"solution\":[";
   for (int i = 0; i < run.solution.Count; ++i) {
@@ -120,7 +120,8 @@ int VerifyCommand(const std::string& path, std::uint32_t seed) {
 }
 
 int MakeCommand(const std::string& path) {
-  const std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+  const std::string text((std::istreambuf_iterator<char>(std::cin)),
+                         std::istreambuf_iterator<char>());
   std::vector<tv::LayoutPosition> positions;
   std::string error;
   if (!tv::ParsePositionsJson(text, positions, &error)) {
@@ -154,8 +155,10 @@ int main(int argc, char** argv) {
   if ((command == "deal" || command == "verify") && args.size() == 4) {
     std::uint32_t seed = 0;
     std::size_t fileAt = 1, seedAt = 3;
-    if (args[1] == "--seed") fileAt = 3, seedAt = 2;
-    else if (args[2] != "--seed") return Usage();
+    if (args[1] == "--seed")
+      fileAt = 3, seedAt = 2;
+    else if (args[2] != "--seed")
+      return Usage();
     if (!ParseSeed(args[seedAt], seed)) return Usage();
     return command == "deal" ? DealCommand(args[fileAt], seed) : VerifyCommand(args[fileAt], seed);
   }

@@ -32,7 +32,8 @@ class Parser {
     SkipBlanks();
     bool negative = false;
     if (pos_ < text_.size() && text_[pos_] == '-') negative = true, ++pos_;
-    if (pos_ >= text_.size() || !std::isdigit(static_cast<unsigned char>(text_[pos_]))) return false;
+    if (pos_ >= text_.size() || !std::isdigit(static_cast<unsigned char>(text_[pos_])))
+      return false;
     long long v = 0;
     while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
       v = v * 10 + (text_[pos_++] - '0');
@@ -60,7 +61,8 @@ class Parser {
 
 }  // namespace
 
-bool ParsePositionsJson(std::string_view text, std::vector<LayoutPosition>& out, std::string* error) {
+bool ParsePositionsJson(std::string_view text, std::vector<LayoutPosition>& out,
+                        std::string* error) {
   Parser p(text);
   std::vector<LayoutPosition> positions;
   auto fail = [&](const char* what) {
@@ -75,7 +77,8 @@ bool ParsePositionsJson(std::string_view text, std::vector<LayoutPosition>& out,
           !p.Expect(',') || !p.Integer(pos.Z) || !p.Expect(']'))
         return fail("expected [x,y,z]");
       positions.push_back(pos);
-      if (positions.size() > static_cast<std::size_t>(kMaxTiles)) return fail("more than 144 tiles");
+      if (positions.size() > static_cast<std::size_t>(kMaxTiles))
+        return fail("more than 144 tiles");
     } while (p.Expect(','));
     if (!p.Expect(']')) return fail("expected ']'");
   }
