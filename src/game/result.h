@@ -1,0 +1,49 @@
+// The one shape of failure across the program: an operation that can fail returns a
+// Result, which is either success or a code of the operation's own enum class together
+// with the text the player is shown. Callers decide where the text goes.
+#pragma once
+
+#include <string>
+#include <type_traits>
+#include <utility>
+
+namespace tv {
+
+class [[nodiscard]] Result {
+ public:
+  Result() = default;  // success
+
+  template <class Code>
+    requires std::is_enum_v<Code>
+  static Result Fail(Code code, std::string message) {
+    Result result;
+    result.code_ = static_cast<int>(code);
+    result.message_ = std::move(message);
+    if (result.code_ == 0) result.code_ = -1;  // a failure never reads as success
+    return result;
+  }
+
+  bool Ok() const { return code_ == 0; }
+  explicit operator bool() const { return Ok(); }
+
+  // The code as the operation's enum; value 0 of every such enum means success.
+  template <class Code>
+    requires std::is_enum_v<Code>
+  Code As() const {
+    return static_cast<Code>(code_);
+  }
+  template <class Code>
+    requires std::is_enum_v<Code>
+  bool Is(Code code) const {
+    return code_ == static_cast<int>(code);
+  }
+
+  // Empty on success.
+  const std::string& Message() const { return message_; }
+
+ private:
+  int code_ = 0;
+  std::string message_;
+};
+
+}  // namespace tv
