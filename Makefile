@@ -8,7 +8,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan clean bench fuzz tiles layouts
+.PHONY: run test deps build build-asan clean bench fuzz tiles layouts music music-check
 
 run: deps build
 	cd build/bin && ./tilvane
@@ -54,6 +54,21 @@ layouts: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target tilvane-layoutgen
 	build/bin/tilvane-layoutgen --check data/layout-src data/layouts
+
+# Regenerates the songs in data/music from data/music-src and the sound effects in
+# data/sounds.
+music: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane-musicgen tilvane-sfxgen
+	build/bin/tilvane-musicgen data/music-src data/music
+	build/bin/tilvane-sfxgen data/sounds
+
+# Renders every song through the soundfont and measures songs and effects with sox
+# (about a minute and a half, so not part of `make test`).
+music-check: deps
+	@for p in fluidsynth sox; do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$p; done
+	tools/musicgen/check_audio.sh data/music data/sounds
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -1,0 +1,175 @@
+// The song generator: the files it writes are well-formed MIDI with the notes where
+// the source puts them, bad sources are refused with the line, and the shipped songs
+// are exactly what their sources generate.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "song_source.h"
+
+namespace {
+
+using tv::music::ParseSong;
+using tv::music::Song;
+using tv::music::SourceError;
+
+struct NoteOn {
+  std::uint32_t tick;
+  int channel;
+  int key;
+};
+
+struct MidiFile {
+  int format = -1;
+  int division = 0;
+  std::vector<std::uint32_t> trackEnds;  // tick of each track's end marker
+  std::vector<NoteOn> notes;
+};
+
+std::uint32_t BigEndian(const std::vector<std::uint8_t>& bytes, std::size_t at, int count) {
+  std::uint32_t value = 0;
+  for (int i = 0; i < count; ++i) value = value << 8 | bytes.at(at + std::size_t(i));
+  return value;
+}
+
+// Walks every chunk and event; fails the test on anything a player would choke on.
+MidiFile ReadMidi(const std::vector<std::uint8_t>& bytes) {
+  MidiFile file;
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "MThd");
+  EXPECT_EQ(BigEndian(bytes, 4, 4), 6u);
+  file.format = int(BigEndian(bytes, 8, 2));
+  const std::uint32_t tracks = BigEndian(bytes, 10, 2);
+  file.division = int(BigEndian(bytes, 12, 2));
+  std::size_t at = 14;
+  for (std::uint32_t track = 0; track < tracks; ++track) {
+    EXPECT_EQ(std::string(bytes.begin() + long(at), bytes.begin() + long(at) + 4), "MTrk");
+    const std::size_t end = at + 8 + BigEndian(bytes, at + 4, 4);
+    at += 8;
+    std::uint32_t tick = 0;
+    bool ended = false;
+    while (at < end && !ended) {
+      std::uint32_t delta = 0;
+      std::uint8_t byte;
+      do {
+        byte = bytes.at(at++);
+        delta = delta << 7 | (byte & 0x7F);
+      } while (byte & 0x80);
+      tick += delta;
+      const std::uint8_t status = bytes.at(at++);
+      EXPECT_TRUE(status & 0x80) << "running status is never written";
+      if (status == 0xFF) {
+        const std::uint8_t type = bytes.at(at++);
+        const std::uint8_t length = bytes.at(at++);
+        at += length;
+        ended = type == 0x2F;
+      } else if ((status & 0xF0) == 0xC0) {
+        at += 1;
+      } else {
+        if ((status & 0xF0) == 0x90 && bytes.at(at + 1) > 0)
+          file.notes.push_back({tick, status & 0x0F, bytes.at(at)});
+        at += 2;
+      }
+    }
+    EXPECT_TRUE(ended && at == end) << "track " << track << " must close at its chunk end";
+    file.trackEnds.push_back(tick);
+    at = end;
+  }
+  EXPECT_EQ(at, bytes.size());
+  return file;
+}
+
+constexpr const char* kSmallSong = R"(
+title Small
+scale D E G A B
+tempo 60
+meter 4
+tail 2
+instrument koto program 108
+instrument perc drums
+phrase up
+  D4:1 E4 G4:0.5 A4 B4:1 |
+end
+phrase tick
+  block:2 r |
+end
+section A
+  koto up up+12   # the second bar an octave higher
+  perc _ tick
+end
+form A
+)";
+
+TEST(MusicGen, WritesFormatOneFileWithNotesWhereTheSourcePutsThem) {
+  Song song;
+  ASSERT_TRUE(ParseSong(kSmallSong, song));
+  EXPECT_DOUBLE_EQ(song.Seconds(), 10.0);  // two bars at 60 bpm and a two-beat tail
+
+  const MidiFile file = ReadMidi(tv::music::WriteMidi(song));
+  EXPECT_EQ(file.format, 1);
+  EXPECT_EQ(file.division, 480);
+  ASSERT_EQ(file.trackEnds.size(), 3u);  // tempo, koto, perc
+  for (const std::uint32_t end : file.trackEnds) EXPECT_EQ(end, 10u * 480);
+  ASSERT_EQ(file.notes.size(), 11u);
+  EXPECT_EQ(file.notes[0].key, 62);
+  EXPECT_EQ(file.notes[0].channel, 0);
+  EXPECT_EQ(file.notes[3].tick, 1200u);  // A4 after 1 + 1 + 0.5 beats
+  EXPECT_EQ(file.notes[5].key, 74);      // the shifted D5 opens bar two
+  EXPECT_EQ(file.notes[5].tick, 1920u);
+  EXPECT_EQ(file.notes[10].channel, 9);
+  EXPECT_EQ(file.notes[10].key, 76);
+  EXPECT_EQ(file.notes[10].tick, 1920u);
+}
+
+TEST(MusicGen, RefusesBadSourcesNamingTheLine) {
+  struct Case {
+    const char* change;
+    const char* into;
+    SourceError error;
+    const char* line;
+  };
+  const Case cases[] = {
+      {"B4:1 |", "B4:0.5 |", SourceError::kBarLength, "line 10:"},
+      {"B4:1 |", "C5:1 |", SourceError::kOutOfScale, "line 16:"},
+      {"up up+12", "up up+1", SourceError::kOutOfScale, "line 16:"},
+      {"_ tick", "_ tock", SourceError::kUnknownName, "line 17:"},
+      {"block:2", "D4:2", SourceError::kSyntax, "line 17:"},
+      {"G4:0.5", "G4:1/7", SourceError::kSyntax, "line 10:"},
+  };
+  for (const Case& c : cases) {
+    std::string text = kSmallSong;
+    text.replace(text.find(c.change), std::string(c.change).size(), c.into);
+    Song song;
+    const tv::Result result = ParseSong(text, song);
+    EXPECT_TRUE(result.Is(c.error)) << c.into << ": " << result.Message();
+    EXPECT_EQ(result.Message().rfind(c.line, 0), 0u) << result.Message();
+  }
+}
+
+TEST(MusicGen, ShippedSongsAreWhatTheirSourcesGenerate) {
+  namespace fs = std::filesystem;
+  int songs = 0;
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(TILVANE_SOURCE_DIR) / "data/music-src")) {
+    if (entry.path().extension() != ".txt") continue;
+    std::ifstream in(entry.path());
+    std::stringstream text;
+    text << in.rdbuf();
+    Song song;
+    const tv::Result result = ParseSong(text.str(), song);
+    ASSERT_TRUE(result) << entry.path() << ": " << result.Message();
+    EXPECT_GE(song.Seconds(), 60.0) << song.title;
+    EXPECT_LE(song.Seconds(), 180.0) << song.title;
+
+    const fs::path shipped = fs::path(TILVANE_SOURCE_DIR) / "data/music" / (song.title + ".mid");
+    std::ifstream file(shipped, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(bytes, tv::music::WriteMidi(song)) << shipped << " is stale: run make music";
+    EXPECT_FALSE(ReadMidi(bytes).notes.empty());
+    ++songs;
+  }
+  EXPECT_GE(songs, 8);
+}
+
+}  // namespace
