@@ -1,5 +1,6 @@
 // Each effect is built in floating point, then faded at both ends (so it starts and
-// stops at zero and never clicks) and scaled to its own peak below full scale.
+// stops at zero and never clicks) and scaled to its own peak below full scale: the
+// effects heard on every click sit lowest, so a long game does not tire the ear.
 #include "effects.h"
 
 #include <algorithm>
@@ -132,7 +133,7 @@ std::vector<std::int16_t> Finish(Buffer buffer, double peakDb) {
 std::vector<std::int16_t> Select() {
   Buffer out = Silence(0.14);
   Strike(out, 0.0, 1320, 1.0, kWoodBlock);
-  return Finish(std::move(out), -4.0);
+  return Finish(std::move(out), -8.0);
 }
 
 // Two quick bell notes a fifth apart: a pair leaves the field.
@@ -140,7 +141,7 @@ std::vector<std::int16_t> Remove() {
   Buffer out = Silence(0.28);
   Strike(out, 0.0, Hz(81), 0.8, kSmallBell);   // A5
   Strike(out, 0.07, Hz(88), 1.0, kSmallBell);  // E6
-  return Finish(std::move(out), -4.0);
+  return Finish(std::move(out), -6.0);
 }
 
 // A rising pentatonic run of bells that rings out.
@@ -154,7 +155,7 @@ std::vector<std::int16_t> Win() {
   }
   Strike(out, start + 0.05, Hz(84), 0.6, kBell);
   Strike(out, start + 0.05, Hz(76), 0.5, kBell);
-  return Finish(std::move(out), -3.0);
+  return Finish(std::move(out), -4.0);
 }
 
 // Two soft plucks falling to a low note: no moves are left.
@@ -163,21 +164,21 @@ std::vector<std::int16_t> Loose() {
   Pluck(out, 0.0, Hz(62), 0.9, 1.1, 0.996);   // D4
   Pluck(out, 0.22, Hz(57), 1.0, 0.9, 0.996);  // A3
   Pluck(out, 0.22, Hz(50), 0.6, 0.9, 0.994);  // D3
-  return Finish(std::move(out), -4.0);
+  return Finish(std::move(out), -5.0);
 }
 
 // A low, round knock: a tile is set down in the editor.
 std::vector<std::int16_t> Put() {
   Buffer out = Silence(0.18);
   Strike(out, 0.0, 520, 1.0, {{1.0, 1.0, 0.045}, {2.3, 0.30, 0.020}, {4.1, 0.10, 0.010}});
-  return Finish(std::move(out), -4.0);
+  return Finish(std::move(out), -8.0);
 }
 
 // A short falling breath of air: a tile is swept away.
 std::vector<std::int16_t> Erase() {
   Buffer out = Silence(0.26);
   Swish(out, 0.0, 0.26, 3200, 700, 1.0);
-  return Finish(std::move(out), -5.0);
+  return Finish(std::move(out), -8.0);
 }
 
 // Two dull, low knocks a little out of tune with each other: the tile cannot go there.
@@ -186,7 +187,7 @@ std::vector<std::int16_t> Invalid() {
   const std::vector<Partial> thud = {{1.0, 1.0, 0.060}, {1.58, 0.45, 0.030}, {2.9, 0.15, 0.015}};
   Strike(out, 0.0, 294, 1.0, thud);
   Strike(out, 0.13, 277, 1.0, thud);
-  return Finish(std::move(out), -4.0);
+  return Finish(std::move(out), -6.0);
 }
 
 void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {

@@ -27,7 +27,7 @@ TEST(SfxGen, EffectsKeepTheirLimits) {
     int peak = 0;
     for (const std::int16_t sample : effect.samples) peak = std::max(peak, std::abs(int(sample)));
     EXPECT_LT(peak, peakLimit) << effect.name;
-    EXPECT_GT(peak, peakLimit / 2) << effect.name << " is too quiet";
+    EXPECT_GT(peak, peakLimit / 4) << effect.name << " is too quiet";
     EXPECT_LE(std::abs(int(effect.samples.front())), 1) << effect.name;
     EXPECT_LE(std::abs(int(effect.samples.back())), 1) << effect.name;
   }
