@@ -19,30 +19,31 @@ failed=0
 peak() { sox "$1" -n stats 2>&1 | awk '/^Pk lev dB/ { print $4 }'; }
 rms() { sox "$1" -n stats 2>&1 | awk '/^RMS lev dB/ { print $4 }'; }
 length() { soxi -D "$1"; }
-# Longest run below SILENCE_LEVEL between the first and the last sound, in seconds,
-# on a 4 kHz mono copy.
-inner_silence() {
+# Longest run below SILENCE_LEVEL between the first and the last sound, and the quiet
+# after the last sound, in seconds, on a 4 kHz mono copy.
+silences() {
   sox "$1" -c 1 -r 4000 -t dat - 2>/dev/null | awk -v level=$SILENCE_LEVEL '
     /^;/ { next }
     { t = $1; a = $2 < 0 ? -$2 : $2
       if (a >= level) { if (seen && t - last > longest) longest = t - last; last = t; seen = 1 } }
-    END { printf "%.2f\n", longest }'
+    END { printf "%.2f %.2f\n", longest, t - last }'
 }
 over() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
-printf '%-34s %7s %8s %8s %8s\n' "song" "length" "peak dB" "RMS dB" "silence"
+printf '%-34s %7s %8s %8s %8s %8s\n' "song" "length" "peak dB" "RMS dB" "silence" "end"
 for song in "$MUSIC"/*.mid; do
   [ -e "$song" ] || { echo "no songs in $MUSIC"; exit 1; }
   wav="$WORK/song.wav"
   fluidsynth -ni -g "$GAIN" -r 44100 -F "$wav" "$SOUNDFONT" "$song" >/dev/null 2>&1
-  len=$(length "$wav"); pk=$(peak "$wav"); gap=$(inner_silence "$wav")
+  len=$(length "$wav"); pk=$(peak "$wav"); quiet=$(silences "$wav")
+  gap=${quiet% *}; tail=${quiet#* }
   verdict=""
   over 60 "$len" && verdict="$verdict short"
   over "$len" 180 && verdict="$verdict long"
   over "$pk" $PEAK_LIMIT && verdict="$verdict loud"
   over "$gap" 3 && verdict="$verdict silent-gap"
-  printf '%-34s %7.1f %8s %8s %8s %s\n' "$(basename "$song" .mid)" "$len" "$pk" "$(rms "$wav")" "$gap" \
-    "$verdict"
+  printf '%-34s %7.1f %8s %8s %8s %8s %s\n' "$(basename "$song" .mid)" "$len" "$pk" "$(rms "$wav")" \
+    "$gap" "$tail" "$verdict"
   [ -n "$verdict" ] && failed=1
 done
 
