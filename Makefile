@@ -64,7 +64,7 @@ music: deps
 	build/bin/tilvane-sfxgen data/sounds
 
 # Renders every song through the soundfont and measures songs and effects with sox
-# (about a minute and a half, so not part of `make test`).
+# (one to two minutes, so not part of `make test`).
 music-check: deps
 	@for p in fluidsynth sox; do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$p; done
