@@ -9,6 +9,10 @@ MUSIC=${1:-data/music}
 SOUNDS=${2:-data/sounds}
 SOUNDFONT=${SOUNDFONT:-/usr/share/sounds/sf2/TimGM6mb.sf2}
 GAIN=${GAIN:-1.2}
+for tool in fluidsynth sox soxi; do
+  command -v $tool >/dev/null || { echo "check_audio.sh needs $tool (apt-get install fluidsynth sox)"; exit 2; }
+done
+[ -r "$SOUNDFONT" ] || { echo "no soundfont at $SOUNDFONT"; exit 2; }
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 PEAK_LIMIT=-1.0      # dBFS
