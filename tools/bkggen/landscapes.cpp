@@ -11,6 +11,7 @@ namespace {
 
 struct Peak {
   float centre, halfWidth, height;  // centre and half width in picture widths, height in heights
+  float roundness;                  // smaller is flatter on top and steeper at the sides
 };
 
 // One distance band of towers, washed with one ink strength.
@@ -27,8 +28,10 @@ float TowerTop(const InkLayer& layer, float u, float px) {
   float rise = 0;
   for (const Peak& p : layer.peaks) {
     const float t = (u - p.centre) / p.halfWidth;
-    if (t > -1 && t < 1) rise = std::max(rise, p.height * std::pow(1 - t * t, 0.42f));
+    if (t > -1 && t < 1) rise = std::max(rise, p.height * std::pow(1 - t * t, p.roundness));
   }
+  // Lumpy rock: the outline wanders with the height of the tower.
+  rise *= 1 + 0.12f * (Fbm(px * 7, 0.5f, layer.seed + 3, 4) - 0.5f);
   return layer.foot - rise + 0.008f * (Fbm(px * 24, 0.5f, layer.seed, 3) - 0.5f);
 }
 
@@ -55,7 +58,8 @@ InkLayer MakeLayer(Random& random, int count, float uLo, float uHi, float hLo, f
   InkLayer layer{{}, foot, mist, ink, seed};
   for (int i = 0; i < count; ++i) {
     const float c = float(uLo + (uHi - uLo) * (i + random.Range(0.1, 0.9)) / count);
-    layer.peaks.push_back({c, float(random.Range(wLo, wHi)), float(random.Range(hLo, hHi))});
+    layer.peaks.push_back({c, float(random.Range(wLo, wHi)), float(random.Range(hLo, hHi)),
+                           float(random.Range(0.3, 0.6))});
   }
   return layer;
 }
@@ -76,10 +80,10 @@ QImage PaintLiRiver(int width, int height) {
   const std::vector<InkLayer> layers = {
       MakeLayer(random, 10, -0.05f, 1.05f, 0.10f, 0.20f, 0.025f, 0.05f, 0.64f, 0.16f, 0.15f, 21),
       MakeLayer(random, 7, -0.05f, 1.05f, 0.17f, 0.32f, 0.03f, 0.06f, 0.72f, 0.16f, 0.28f, 22),
-      MakeLayer(random, 3, -0.06f, 0.30f, 0.38f, 0.58f, 0.05f, 0.075f, 0.80f, 0.12f, 0.46f, 23),
+      MakeLayer(random, 3, -0.06f, 0.30f, 0.38f, 0.58f, 0.05f, 0.075f, 0.785f, 0.13f, 0.46f, 23),
   };
   InkLayer right =
-      MakeLayer(random, 3, 0.74f, 1.08f, 0.34f, 0.52f, 0.05f, 0.075f, 0.80f, 0.12f, 0.46f, 24);
+      MakeLayer(random, 3, 0.74f, 1.08f, 0.34f, 0.52f, 0.05f, 0.075f, 0.785f, 0.13f, 0.46f, 24);
   const std::vector<InkLayer> all = {layers[0], layers[1], layers[2], right};
   const Colour ink{34, 38, 46};
   constexpr float kWater = 0.78f;
@@ -137,6 +141,18 @@ QImage PaintLiRiver(int width, int height) {
     reed.quadTo(bx + lean * len * 0.4f + 1.5f * s, by - len * 0.6f, bx + 2 * s, by);
     painter.setBrush(QColor(34, 38, 46, int(reeds.Range(90, 170))));
     painter.drawPath(reed);
+  }
+  // Moss dots along the near ridges, the accents of an ink landscape.
+  Random moss(0xD075);
+  for (std::size_t i = 2; i < all.size(); ++i) {
+    for (int k = 0; k < 160; ++k) {
+      const float u = float(moss.Range(0, 1));
+      const float top = TowerTop(all[i], u, u * width / height);
+      if (top > all[i].foot - 0.05f) continue;
+      const QPointF at(u * width, (top + float(moss.Range(0.004, 0.03))) * height);
+      painter.setBrush(QColor(30, 34, 40, int(moss.Range(60, 150))));
+      painter.drawEllipse(at, moss.Range(2, 4.5) * s, moss.Range(1.2, 2.5) * s);
+    }
   }
   // A small boat with its boatman, for scale.
   const QPointF boat(0.6 * width, 0.845 * height);

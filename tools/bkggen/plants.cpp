@@ -73,10 +73,10 @@ struct BranchInk {
 
 void Branch(QPainter& painter, Random& random, const BranchInk& ink, QPointF p, double angle,
             double length, double width, int depth, std::vector<QPointF>* spots) {
-  constexpr int kSteps = 7;
+  constexpr int kSteps = 10;
   const double step = length / kSteps;
   for (int k = 0; k < kSteps; ++k) {
-    angle += random.Range(-0.45, 0.45);
+    angle += random.Range(-0.34, 0.34);
     const QPointF next = p + QPointF(std::cos(angle), std::sin(angle)) * step;
     const double w = std::max(1.2, width * (1 - 0.6 * k / kSteps));
     painter.setPen(QPen(ink.bark, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -88,7 +88,7 @@ void Branch(QPainter& painter, Random& random, const BranchInk& ink, QPointF p, 
       const QPointF dot = next + QPointF(random.Range(-w, w) * 0.5, random.Range(-w, w) * 0.5);
       painter.drawEllipse(dot, w * 0.18, w * 0.14);
     }
-    if (depth > 0 && k >= 1 && random.Next() < 0.42) {
+    if (depth > 0 && k >= 1 && random.Next() < 0.36) {
       const double turn = (random.Next() < 0.5 ? -1 : 1) * random.Range(0.45, 0.95);
       Branch(painter, random, ink, next, angle + turn, length * random.Range(0.35, 0.6), w * 0.55,
              depth - 1, spots);
@@ -168,7 +168,7 @@ QImage PaintPlumBlossom(int width, int height) {
     const float u = x / width, px = x / height, py = y / height;
     Colour c = Mix({214, 204, 196}, {230, 218, 206}, SmoothStep(0.0f, 1.0f, 0.6f * py + 0.4f * u));
     c = Add(c, {1, 0.9f, 0.9f}, 9 * (Fbm(px * 2, py * 2, 301, 4) - 0.5f));
-    return Add(c, {1, 1, 1}, 4 * (Fbm(px * 160, py * 30, 303, 2) - 0.5f));
+    return Add(c, {1, 1, 1}, 4 * (Fbm(px * 30, py * 160, 303, 2) - 0.5f));
   });
   const double s = height / 1200.0;
   QPainter painter(&image);
