@@ -77,14 +77,14 @@ Colour SilkPaper(float px, float py, float u, float v) {
 QImage PaintLiRiver(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   Random random(0x11A12);
-  const std::vector<InkLayer> layers = {
+  // Far to near; the two nearest bands stand left and right of the river.
+  // (A braced list is evaluated in order, so the draws are too.)
+  const std::vector<InkLayer> all = {
       MakeLayer(random, 10, -0.05f, 1.05f, 0.10f, 0.20f, 0.025f, 0.05f, 0.64f, 0.16f, 0.15f, 21),
       MakeLayer(random, 7, -0.05f, 1.05f, 0.17f, 0.32f, 0.03f, 0.06f, 0.72f, 0.16f, 0.28f, 22),
       MakeLayer(random, 3, -0.06f, 0.30f, 0.38f, 0.58f, 0.05f, 0.075f, 0.785f, 0.13f, 0.46f, 23),
+      MakeLayer(random, 3, 0.74f, 1.08f, 0.34f, 0.52f, 0.05f, 0.075f, 0.785f, 0.13f, 0.46f, 24),
   };
-  InkLayer right =
-      MakeLayer(random, 3, 0.74f, 1.08f, 0.34f, 0.52f, 0.05f, 0.075f, 0.785f, 0.13f, 0.46f, 24);
-  const std::vector<InkLayer> all = {layers[0], layers[1], layers[2], right};
   const Colour ink{34, 38, 46};
   constexpr float kWater = 0.78f;
   const float pixel = 1.0f / height;
