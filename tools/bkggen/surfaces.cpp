@@ -14,10 +14,9 @@ QImage PaintSilkBrocade(int width, int height) {
   const Colour ground{122, 22, 30}, motif{148, 36, 42}, gold{176, 132, 66};
   FillPixels(image, [&](float x, float y) {
     const float px = x / height, py = y / height;
-    // Medallions in a brick pattern, each an eight-petal rosette in a gold ring.
-    const float row = std::floor(y / cell);
-    const float shifted = x / cell + (int(row) % 2 != 0 ? 0.5f : 0.0f);
-    const float lx = shifted - std::floor(shifted) - 0.5f, ly = y / cell - row - 0.5f;
+    // Medallions in a square grid, each an eight-petal rosette in a gold ring.
+    const float gx = x / cell, gy = y / cell;
+    const float lx = gx - std::floor(gx) - 0.5f, ly = gy - std::floor(gy) - 0.5f;
     const float r = std::hypot(lx, ly), a = std::atan2(ly, lx);
     Colour c = ground;
     const float petals = 0.27f * (0.5f + 0.5f * std::abs(std::cos(4 * a)));
