@@ -8,7 +8,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan clean bench fuzz tiles layouts music music-check
+.PHONY: run test deps build build-asan clean bench fuzz tiles bkg layouts music music-check
 
 run: deps build
 	cd build/bin && ./tilvane
@@ -48,6 +48,12 @@ tiles: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target tilvane-tilegen
 	QT_QPA_PLATFORM=offscreen build/bin/tilvane-tilegen --out data/tiles
+
+# Repaints the background pictures and their thumbnails into data/bkg.
+bkg: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane-bkggen
+	QT_QPA_PLATFORM=offscreen build/bin/tilvane-bkggen --out data/bkg
 
 # Rebuilds the shipped layouts from their text sources and checks that they deal.
 layouts: deps

@@ -45,6 +45,14 @@ void FaceCanvas::Background(const QColor& top, const QColor& bottom) {
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
     painter_.fillRect(QRect(1, 1, width_ - 2, height_ - 2), gradient);
+    if (style_.rim.isValid() && width_ > 8 && height_ > 8) {
+      // Inside the margin that keeps symbols off the border.
+      const int band = std::max(1, int(std::lround(std::min(width_, height_) * 0.05)));
+      painter_.fillRect(QRect(1, 1, width_ - 2, band), style_.rim);
+      painter_.fillRect(QRect(1, height_ - 1 - band, width_ - 2, band), style_.rim);
+      painter_.fillRect(QRect(1, 1, band, height_ - 2), style_.rim);
+      painter_.fillRect(QRect(width_ - 1 - band, 1, band, height_ - 2), style_.rim);
+    }
     if (width_ > 8 && height_ > 8) {
       // Light falls from the top right, away from the drawn edges.
       painter_.setPen(style_.highlight);

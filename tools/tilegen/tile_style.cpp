@@ -39,9 +39,10 @@ TileStyle Standard() {
 TileStyle Night() {
   TileStyle s;
   s.name = "night";
-  s.face_top = QColor(64, 72, 88);
-  s.face_bottom = QColor(36, 40, 52);
-  s.highlight = QColor(110, 120, 140);
+  s.face_top = QColor(88, 98, 120);
+  s.face_bottom = QColor(58, 66, 84);
+  s.highlight = QColor(214, 222, 238);
+  s.rim = QColor(170, 182, 206);
   s.red = QColor(255, 108, 96);
   s.green = QColor(104, 220, 128);
   s.blue = QColor(120, 172, 255);

@@ -20,6 +20,10 @@ struct TileStyle {
   std::string name;
   QColor face_top, face_bottom;  // vertical gradient of the face
   QColor highlight;              // thin bevel just inside the outline
+  // A light band round a dark face, so the game's dimming of blocked tiles,
+  // which darkens by a share of each channel, has something bright to darken.
+  // Invalid for faces light enough already.
+  QColor rim;
   QColor red, green, blue, ink;  // ink is the "black" of the suits
   QColor season_backdrop, flower_backdrop;
   QColor editor_top, editor_bottom;  // the layout editor's placed tiles

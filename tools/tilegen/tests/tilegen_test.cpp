@@ -185,6 +185,29 @@ TEST(TilegenTest, FacesAreDistinctFramedAndFreeOfTheKeyColour) {
   }
 }
 
+// The game dims blocked tiles by taking 76/255 off every channel, which barely
+// shows on dark pixels; enough of each sheet must be light for free and blocked
+// tiles to differ at a glance. A dark face without its light rim fails this.
+TEST(TilegenTest, DimmingShowsOnEveryStyle) {
+  REQUIRE_FONT();
+  for (const TileStyle& style : BuiltInStyles()) {
+    for (const TileSize& size : {style.sizes.front(), style.sizes.back()}) {
+      SCOPED_TRACE(style.name + " " + std::to_string(size.width));
+      const QImage sheet = DrawSheet(style, size);
+      long pixels = 0, clearly_darker = 0;
+      for (int face = 0; face < kFaceCount; ++face) {
+        const SheetCell cell = SheetCellOf(face);
+        for (const int rgb : CellPixels(sheet, cell.col, cell.row, size)) {
+          const int luma = (299 * qRed(rgb) + 587 * qGreen(rgb) + 114 * qBlue(rgb)) / 1000;
+          ++pixels;
+          if (76 * luma / 255 >= 40) ++clearly_darker;
+        }
+      }
+      EXPECT_GE(clearly_darker * 4, pixels) << clearly_darker << " of " << pixels;
+    }
+  }
+}
+
 // The shipped sheets must be what the generator draws now; a small share of
 // pixels may differ where another font renderer or Qt version smooths edges.
 TEST(TilegenTest, ShippedSheetsAreUpToDate) {
