@@ -6,6 +6,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "game/files.h"
@@ -24,6 +25,12 @@ SoundError LoadError() {
   if (text && (std::strstr(text, "memory") || std::strstr(text, "Memory")))
     return SoundError::NotEnoughMemory;
   return SoundError::UnknownFormat;
+}
+
+// The synthesiser takes any bytes and only fails while playing: a song must at least
+// begin as a standard MIDI file.
+bool LooksLikeMidi(const std::uint8_t* bytes, std::size_t size) {
+  return size >= 14 && std::memcmp(bytes, "MThd", 4) == 0;
 }
 
 }  // namespace
@@ -131,6 +138,16 @@ SongHandle SoundLibrary::SongFromFile(const std::string& path) {
     Fail(SoundError::FileNotFound);
     return kNoSong;
   }
+  std::uint8_t head[14] = {};
+  std::size_t got = 0;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+  }
+  if (!LooksLikeMidi(head, got)) {
+    Fail(SoundError::UnknownFormat);
+    return kNoSong;
+  }
   auto song = std::make_unique<Song>();
   song->music = Mix_LoadMUS(path.c_str());
   if (!song->music) {
@@ -147,6 +164,10 @@ SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) 
   }
   if (bytes.empty()) {
     Fail(SoundError::InvalidParameter);
+    return kNoSong;
+  }
+  if (!LooksLikeMidi(bytes.data(), bytes.size())) {
+    Fail(SoundError::UnknownFormat);
     return kNoSong;
   }
   auto song = std::make_unique<Song>();
@@ -209,18 +230,21 @@ bool SoundLibrary::HasEnded(SongHandle handle) {
   return current_ != handle || !Mix_PlayingMusic();
 }
 
+bool SoundLibrary::PreloadEffect(const std::string& path) {
+  if (!started_) return false;
+  if (effects_.count(path)) return true;
+  auto effect = std::make_unique<Effect>();
+  effect->chunk = FileExists(path) ? Mix_LoadWAV(path.c_str()) : nullptr;
+  // A missing or broken file is tried again next time: it may be put in place later.
+  if (!effect->chunk) return false;
+  effects_.emplace(path, std::move(effect));
+  return true;
+}
+
 void SoundLibrary::PlayEffect(const std::string& path) {
-  if (!started_) return;
-  auto it = effects_.find(path);
-  if (it == effects_.end()) {
-    auto effect = std::make_unique<Effect>();
-    effect->chunk = FileExists(path) ? Mix_LoadWAV(path.c_str()) : nullptr;
-    // A missing or broken file is tried again next time: it may be put in place later.
-    if (!effect->chunk) return;
-    it = effects_.emplace(path, std::move(effect)).first;
-  }
+  if (!PreloadEffect(path)) return;
   // Playing on the one effect channel cuts off the effect still sounding there.
-  Mix_PlayChannel(kEffectChannel, it->second->chunk, 0);
+  Mix_PlayChannel(kEffectChannel, effects_[path]->chunk, 0);
 }
 
 }  // namespace tv

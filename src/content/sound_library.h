@@ -33,6 +33,8 @@ class SoundLibrary final : public SoundBackend {
   int ErrorCode() const override { return static_cast<int>(error_); }
 
   bool Started() const { return started_; }
+  // Loads the effect into the cache unless it is there; false when it cannot be loaded.
+  bool PreloadEffect(const std::string& path);
 
  private:
   struct Song;
