@@ -184,7 +184,7 @@ void TF_Music::BuildControls() {
   GB_MusicCur = named(new QGroupBox("Music Files", P_Form), "GB_MusicCur");
   CLB_MusicFiles = named(new QListWidget(GB_MusicCur), "CLB_MusicFiles");
   CLB_MusicFiles->setUniformItemSizes(true);
-  CLB_MusicFiles->setMinimumSize(230, 6 * kRowHeight + 4);
+  CLB_MusicFiles->setMinimumSize(230, 8 * kRowHeight + 4);
   B_PlayNext = named(new QPushButton("Play Next", GB_MusicCur), "B_PlayNext");
   auto* filesColumn = new QVBoxLayout(GB_MusicCur);
   filesColumn->addWidget(CLB_MusicFiles, 1);
