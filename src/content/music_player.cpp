@@ -250,7 +250,14 @@ void MusicPlayer::SetPauseSeconds(int seconds) {
 }
 
 void MusicPlayer::OnPauseTimer() {
-  if (!state_.MusicOn || !state_.PauseStart) return;
+  // With the music off the timer has nothing to do until the music is switched on,
+  // which always starts a pause or the next song itself: it rests meanwhile, so a
+  // silent game does not wake ten times a second.
+  if (!state_.MusicOn) {
+    view_.SetTimer(MusicTimer::Pause, false);
+    return;
+  }
+  if (!state_.PauseStart) return;
   const std::int64_t elapsed = view_.NowMs() - *state_.PauseStart;
   if (state_.FirstPause) {
     if (elapsed > state_.FirstPauseLengthMs) {

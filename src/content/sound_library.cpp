@@ -16,7 +16,7 @@ namespace tv {
 namespace {
 
 constexpr int kMixRate = 22050;
-constexpr int kMixFrames = 2048;  // about 90 ms: effects answer a click without lag
+constexpr int kMixFrames = 2048;  // about 90 ms: an effect answers its click without lag
 constexpr int kEffectChannel = 0;
 
 // SDL reports failures as text only; memory shortage is the one worth telling apart.

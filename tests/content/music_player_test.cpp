@@ -198,12 +198,12 @@ TEST_F(MusicPlayerTest, CancelRestoresVolumeSwitchesAndTicks) {
   for (const MusicFile& f : player.Files()) EXPECT_TRUE(f.Ticked);
 }
 
-TEST_F(MusicPlayerTest, MusicOffLetsThePauseTimerTickIdle) {
+TEST_F(MusicPlayerTest, MusicOffLetsThePauseTimerStartNothing) {
   player.SetMusicOn(false, false);
   view.now += 60000;
   player.OnPauseTimer();
   EXPECT_FALSE(player.State().Playing);
-  EXPECT_TRUE(view.timers[int(MusicTimer::Pause)]);
+  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);  // it rests until the music is on
   EXPECT_FALSE(view.enabled);
   view.visible = true;
   player.OnPlayMusicClicked(true);  // from the dialog: at once
