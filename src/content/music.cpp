@@ -111,6 +111,8 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
   setWindowTitle("Sound and Music Options");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
+  // Modal to the main window only, so the help it opens can be read beside it.
+  setWindowModality(Qt::WindowModal);
   T_MusicPause.setInterval(100);
   T_MusicFinished.setInterval(250);
   BuildControls();
