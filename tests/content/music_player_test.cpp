@@ -144,11 +144,13 @@ TEST_F(MusicPlayerTest, RandomRepeatsOnlyWhenTheSecondDrawRepeats) {
 }
 
 TEST_F(MusicPlayerTest, InOrderStartsAfterTheFirstFileAndWrapsPastUnticked) {
-  Untick({2});
+  Untick({2, 4});
   EXPECT_EQ(player.State().SongName, "b");
   EXPECT_EQ(NextAfterPause(), "d");
-  EXPECT_EQ(NextAfterPause(), "notes");
   EXPECT_EQ(NextAfterPause(), "A");
+  EXPECT_EQ(NextAfterPause(), "b");
+  Untick({0});
+  EXPECT_EQ(NextAfterPause(), "d");
   EXPECT_EQ(NextAfterPause(), "b");
 }
 
