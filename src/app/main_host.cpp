@@ -8,6 +8,7 @@
 #include "app/main_field.h"
 #include "app/main_status.h"
 #include "app/main_window.h"
+#include "content/music.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
 
@@ -90,10 +91,11 @@ void MainHost::Pause(int milliseconds) {
   if (w_.pauses_ && milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-// Sounds come with the music player; until then there is nothing to play.
-void MainHost::PlaySound(Sound) {}
+void MainHost::PlaySound(Sound sound) {
+  w_.Music()->Player().PlaySound(static_cast<int>(sound));
+}
 bool MainHost::SoundOn() {
-  return false;
+  return w_.Music()->Player().SoundOn();
 }
 
 void MainHost::ShowMessage(const std::string& text) {

@@ -19,6 +19,7 @@
 #include "app/main_status.h"
 #include "content/about.h"
 #include "content/help.h"
+#include "content/music.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
 
@@ -65,6 +66,14 @@ TF_Main::TF_Main(const MainOptions& options)
 
   help_ = new HelpViewer(paths_.ProgramDir, this);
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
+  // Starts the sound output and scans the music folder.
+  MusicDialogOptions music;
+  music.ProgramDir = paths_.ProgramDir;
+  music.MusicDir = paths_.MusicDir;
+  music.Rand = &game_->Rand();
+  music.Message = [this](const std::string& text) { Message(text); };
+  music.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
+  music_ = new TF_Music(std::move(music), this);
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
@@ -213,6 +222,7 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_OptionsZoomOut, &QAction::triggered, this, [this] { ZoomTiles(false); });
   connect(m.MI_OptionsDimBlockedTiles, &QAction::triggered, this, [this] { ToggleDimBlocked(); });
   connect(m.MI_OptionsDrawShadows, &QAction::triggered, this, [this] { ToggleDrawShadows(); });
+  connect(m.MI_OptionsMusic, &QAction::triggered, this, [this] { music_->Run(); });
   connect(m.MI_GameClearRecords, &QAction::triggered, this, [this] { MI_GameClearRecordsClick(); });
   connect(m.MI_HelpContents, &QAction::triggered, this, [this] { ShowHelpTopic("cont.htm"); });
   connect(m.MI_HelpPlay, &QAction::triggered, this, [this] { MI_HelpPlayClick(); });
@@ -265,6 +275,7 @@ void TF_Main::ApplySettings() {
   P_Field->setPalette(palette);
   const GAME_P& game = game_->PlayBoard().Game;
   status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
+  music_->Player().ApplySettings(settings_);
 }
 
 bool TF_Main::LoadFittingTileSize(const TILESET_P* tileset) {
@@ -522,6 +533,7 @@ void TF_Main::SaveOnClose() {
   settings_.LayoutName = std::string(game_->PlayBoard().LayoutName());
   settings_.TilesetName = tilesets_.TilesetName;
   settings_.AnalogClock = status_->AnalogClock();
+  music_->Player().StoreSettings(settings_);
   std::string error;
   if (!SaveSettings(paths_.SettingsFile, settings_, &error))
     Message("Could not write the settings file!$D" + error, kMessageError);

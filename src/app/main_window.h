@@ -23,6 +23,7 @@ class FieldWidget;
 class HelpViewer;
 class MainHost;
 class StatusBars;
+class TF_Music;
 class TF_Shuffle;
 
 struct MainOptions {
@@ -79,6 +80,7 @@ class TF_Main : public QMainWindow {
   FieldWidget* Field() const { return field_; }
   HelpViewer* Help() const { return help_; }
   TF_Shuffle* Shuffle() const { return shuffle_; }
+  TF_Music* Music() const { return music_; }
   const PixelBuffer& FieldPicture() const { return fieldPicture_; }
   int CustomZ() const { return customZ_; }
   QTimer* NewGameTimer() { return &T_NewGame; }
@@ -150,6 +152,7 @@ class TF_Main : public QMainWindow {
   FieldWidget* field_ = nullptr;
   HelpViewer* help_ = nullptr;
   TF_Shuffle* shuffle_ = nullptr;
+  TF_Music* music_ = nullptr;
   QCursor dragCursor_;  // cursor 1: a field move in progress
   QCursor moveCursor_;  // cursor 2: the Move tool at rest
   QTimer T_NewGame;

@@ -14,6 +14,7 @@
 #include "app/main_field.h"
 #include "app/main_window.h"
 #include "content/about.h"
+#include "content/music.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
 #include "game/files.h"
@@ -129,6 +130,8 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   if (splash) splash->hide();
   splash.reset();
   window->SetSaveOnClose(true);
+  // The first song one pause after the start-up has ended.
+  window->Music()->Player().RestartPause();
 
   if (measure.ReportFirstField) {
     TF_Main* w = window.get();

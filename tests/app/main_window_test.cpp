@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -19,6 +22,7 @@
 #include "app/startup.h"
 #include "app/widget_events.h"
 #include "content/help.h"
+#include "content/music.h"
 #include "content/settings.h"
 #include "field/geometry.h"
 #include "game/faces.h"
@@ -505,6 +509,39 @@ TEST(MainWindow, HelpCommandsAreSilentWithoutTheHelpFolder) {
   test::TypeKey(world.window.get(), Qt::Key_F1);
   world.window->Menus().MI_HelpPlay->trigger();
   EXPECT_FALSE(world.window->Help()->isVisible());
+  EXPECT_TRUE(world.messages.empty());
+}
+
+TEST(MainWindow, SoundOptionsFromMenuAndButtonSurviveARestart) {
+  World world;
+  fs::create_directories(world.dir.path() / "music");
+  fs::copy_file(fs::path(TILVANE_SOURCE_DIR) / "resources/music/silent.mid",
+                world.dir.path() / "music/Quiet.mid");
+  ASSERT_TRUE(world.Start());
+  TF_Music* music = world.window->Music();
+  EXPECT_TRUE(music->Player().SoundOn());
+  // The dialog runs modally: the clicks come from inside its own event loop.
+  int shown = 0;
+  QTimer::singleShot(0, music, [&] {
+    shown += music->isVisible();
+    music->PlaySoundBox()->click();
+    music->FileList()->item(0)->setCheckState(Qt::Unchecked);
+    music->OkButton()->click();
+  });
+  world.window->Menus().MI_OptionsMusic->trigger();
+  QTimer::singleShot(0, music, [&] {
+    shown += music->isVisible();
+    music->CancelButton()->click();
+  });
+  world.Button("B_Music")->click();
+  EXPECT_EQ(shown, 2);
+  EXPECT_FALSE(music->Player().SoundOn());
+  world.window->close();
+  world.window.reset();
+
+  ASSERT_TRUE(world.Start());
+  EXPECT_FALSE(world.window->Music()->Player().SoundOn());
+  EXPECT_FALSE(world.window->Music()->Player().Files().at(0).Ticked);
   EXPECT_TRUE(world.messages.empty());
 }
 

@@ -5,6 +5,8 @@
 # section used only for measuring (no 2 s splash minimum, report paints, quit later).
 #
 # Usage: tools/measure/measure_startup.sh [program folder, default build/bin] [runs, default 5]
+# MUSIC=on plays the songs of MUSIC_DIR (default: the program's "music" folder), the first
+# 5 s after start-up; MUSIC=off (the default) switches the music off.
 set -euo pipefail
 
 bin_dir=$(cd "${1:-build/bin}" && pwd)
@@ -16,6 +18,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$bin_dir/tilvane" "$bin_dir/layouts" "$bin_dir/tiles" "$work/"
 [ -d "$bin_dir/help" ] && cp -r "$bin_dir/help" "$work/"
+music=${MUSIC:-off}
+music_dir=${MUSIC_DIR:-$bin_dir/music}
+[ -d "$music_dir" ] && cp -r "$music_dir" "$work/music"
+cp "$bin_dir"/*.wav "$work/" 2>/dev/null || true
+# Without a sound device the program would stop at its message: measure on SDL's
+# dummy output, which mixes in real time like a device does.
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
 # A display of its own unless one is given, started before any timing begins.
 if [ -z "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
@@ -30,11 +39,14 @@ fi
 settings() {  # $1: milliseconds until the window closes itself
   printf '[Measure]\r\n   <NoSplashWait> 1\r\n   <ReportFirstField> 1\r\n   <QuitAfter> %s\r\n' "$1" \
     > "$work/tilvane.ini"
+  printf '\r\n[Main]\r\n   <Music>\r\n      On=%s\r\n      Pause=5\r\n' \
+    "$([ "$music" = on ] && echo 1 || echo 0)" >> "$work/tilvane.ini"
 }
 
 ms_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", b - a }'; }
 
 echo "program: $bin_dir/tilvane"
+echo "music: $music, $(ls "$work/music" 2>/dev/null | wc -l) songs"
 echo "runs: $runs"
 first=() dealt=() peak=()
 for ((i = 1; i <= runs; i++)); do
@@ -58,9 +70,10 @@ echo "peak memory (max over runs): $(( $(printf '%s\n' "${peak[@]}" | sort -n | 
 # Idle: the deal is done, the clock ticks every 250 ms, nobody touches anything.
 # utime + stime of the whole process (all threads, exited ones included), in clock ticks.
 settings $(( (idle_seconds + 8) * 1000 ))
-"$work/tilvane" > /dev/null 2>&1 &
-pid=$!
+/usr/bin/time -v -o "$work/idle.time" "$work/tilvane" > /dev/null 2>&1 &
+timer_pid=$!
 sleep 5
+pid=$(pgrep -P "$timer_pid" | head -1)
 ticks() { awk '{ print $14 + $15 }' /proc/"$pid"/stat; }
 main_ns() { awk '{ print $1 }' /proc/"$pid"/schedstat; }  # the window thread, in ns
 a=$(ticks)
@@ -68,10 +81,12 @@ ma=$(main_ns)
 sleep "$idle_seconds"
 b=$(ticks)
 mb=$(main_ns)
-wait "$pid" || true
+wait "$timer_pid" || true
 hz=$(getconf CLK_TCK)
 awk -v a="$a" -v b="$b" -v s="$idle_seconds" -v hz="$hz" 'BEGIN {
   ms = (b - a) * 1000 / hz
   printf "idle CPU over %d s with the clock running: %.0f ms = %.3f %% of one core (resolution %.0f ms)\n", s, ms, ms / 10 / s, 1000 / hz }'
 awk -v a="$ma" -v b="$mb" -v s="$idle_seconds" 'BEGIN {
   printf "  of which the window thread: %.1f ms = %.3f %% of one core\n", (b - a) / 1e6, (b - a) / 1e7 / s }'
+idle_peak=$(awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }' "$work/idle.time")
+echo "peak memory of the idle run (music $music): $((idle_peak / 1024)) MB"

@@ -1,5 +1,5 @@
 // Starts the program in a given folder, plays a few moves, and saves pictures of the
-// window in play mode and solution mode and of the about box.
+// window in play mode and solution mode, of the about box and of the sound options.
 //
 // Usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]
 #include <QApplication>
@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/art.h"
@@ -15,6 +16,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "content/about.h"
+#include "content/music.h"
 #include "field/geometry.h"
 
 namespace {
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]\n");
     return 2;
   }
+  setenv("SDL_AUDIODRIVER", "dummy", 0);  // heard or not, the pictures are the same
   QApplication app(argc, argv);
   const std::string out = std::string(argv[2]) + "/";
   tv::StartOptions options;
@@ -126,6 +129,14 @@ int main(int argc, char** argv) {
   Settle(300);
   ok = Save(&about, out + "about.png") && ok;
   about.close();
+
+  // The sound options, with a song of the music folder playing.
+  tv::TF_Music* music = window->Music();
+  music->show();
+  music->Player().PlayNext();
+  Settle(300);
+  ok = Save(music, out + "music.png") && ok;
+  music->hide();
   window->close();
   return ok ? 0 : 1;
 }

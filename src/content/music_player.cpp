@@ -1,0 +1,318 @@
+// The player's cycle: pause (pause timer) -> choose and start a song -> playing (the
+// finished timer polls the back end) -> finished -> pause again.
+#include "content/music_player.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "game/files.h"
+
+namespace tv {
+
+namespace {
+
+constexpr const char* kEffectNames[kEffectCount] = {"select", "remove", "win",    "loose",
+                                                    "put",    "erase",  "invalid"};
+
+std::string Printf(const char* format, int a, int b = 0) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, a, b);
+  return text;
+}
+
+}  // namespace
+
+const char* EffectName(int number) {
+  return number >= 0 && number < kEffectCount ? kEffectNames[number] : "";
+}
+
+std::string PauseLabel(int& position) {
+  const int minutes = position / 60;
+  int seconds = position % 60;
+  if (seconds % 5 != 0) {
+    seconds -= seconds % 5;
+    position = minutes * 60 + seconds;
+  }
+  if (minutes == 0) return Printf("%d sec", seconds);
+  if (seconds == 0) return Printf("%d min", minutes);
+  return Printf("%d min %d sec", minutes, seconds);
+}
+
+ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected) {
+  if (!listEnabled) return ItemInk::Disabled;
+  if (playingSong) return selected ? ItemInk::PlayingSelected : ItemInk::Playing;
+  return selected ? ItemInk::Selected : ItemInk::Normal;
+}
+
+MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand,
+                         std::string programDir, std::string musicDir)
+    : backend_(backend),
+      view_(view),
+      rand_(rand),
+      programDir_(std::move(programDir)),
+      musicDir_(std::move(musicDir)) {}
+
+bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
+  for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
+    if (backend_.StartOutput()) {
+      libraryStarted_ = true;
+      return true;
+    }
+    if (attempt < kSoundStartAttempts && sleepMs) sleepMs(kSoundStartRetryMs);
+  }
+  view_.ShowMessage(kSoundStartPrefix + std::string(SoundErrorText(backend_.ErrorCode())));
+  return false;
+}
+
+// Kept loaded for the whole run, never played: the synthesiser and its soundfont are
+// then ready before the first real song.
+void MusicPlayer::LoadBuiltInTune(const std::vector<std::uint8_t>& bytes) {
+  builtInTune_ = backend_.SongFromMemory(bytes);
+  if (builtInTune_ == kNoSong)
+    ShowMusicError();
+  else
+    SetVolume(state_.Volume, false);
+}
+
+void MusicPlayer::StartUp() {
+  state_.Volume = 128;
+  state_.MusicOn = true;
+  state_.Updating = false;
+  StartPause(true);
+  ScanMusic();
+  soundOn_ = true;
+}
+
+void MusicPlayer::ScanMusic() {
+  files_.clear();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(musicDir_, error)) {
+    const std::filesystem::path& path = entry.path();
+    if (!EqualsIgnoreCase(path.extension().string(), ".mid")) continue;
+    std::string name = path.stem().string();
+    // Longer names do not fit the list's records.
+    if (name.empty() || name.size() > kMaxMusicFileName) continue;
+    files_.push_back({std::move(name), true});
+  }
+  std::sort(files_.begin(), files_.end(),
+            [](const MusicFile& a, const MusicFile& b) { return LessIgnoreCase(a.Name, b.Name); });
+}
+
+void MusicPlayer::RestartPause() {
+  state_.PauseStart = view_.NowMs();
+  view_.SetTimer(MusicTimer::Pause, true);
+}
+
+void MusicPlayer::Shutdown() {
+  StopSong();
+  if (builtInTune_ != kNoSong) backend_.Release(builtInTune_);
+  builtInTune_ = kNoSong;
+  view_.SetTimer(MusicTimer::Pause, false);
+  view_.SetTimer(MusicTimer::Finished, false);
+  backend_.StopOutput();
+  files_.clear();
+}
+
+void MusicPlayer::ApplySettings(const Settings& settings) {
+  state_.ChooseRandom = settings.MusicChooseRandom;
+  SetPauseSeconds(std::clamp(settings.MusicPause, kMinMusicPause, kMaxMusicPause));
+  SetVolume(settings.MusicVolume, false);
+  SetMusicOn(settings.MusicOn, true);
+  soundOn_ = settings.SoundOn;
+  for (const std::string& name : settings.UncheckedMusic) {
+    for (MusicFile& file : files_)
+      if (EqualsIgnoreCase(file.Name, name)) file.Ticked = false;
+  }
+}
+
+void MusicPlayer::StoreSettings(Settings& settings) const {
+  settings.MusicChooseRandom = state_.ChooseRandom;
+  settings.MusicPause = state_.PauseSeconds;
+  settings.MusicVolume = state_.Volume;
+  settings.MusicOn = state_.MusicOn;
+  settings.SoundOn = soundOn_;
+  settings.UncheckedMusic.clear();
+  for (const MusicFile& file : files_)
+    if (!file.Ticked) settings.UncheckedMusic.push_back(file.Name);
+}
+
+void MusicPlayer::PlaySound(int number) {
+  if (!soundOn_ || number < 0 || number >= kEffectCount) return;
+  backend_.PlayEffect(programDir_ + kEffectNames[number] + ".wav");
+}
+
+bool MusicPlayer::Ticked(int index) {
+  return view_.Visible() ? view_.ItemTicked(index) : files_[std::size_t(index)].Ticked;
+}
+
+void MusicPlayer::PlayNext() {
+  view_.SetTimer(MusicTimer::Pause, false);
+  const int count = static_cast<int>(files_.size());
+  if (count == 0) return;
+  std::vector<int> ticked;
+  for (int i = 0; i < count; ++i)
+    if (Ticked(i)) ticked.push_back(i);
+  if (ticked.empty()) return;
+
+  const bool visible = view_.Visible();
+  const int selected = visible ? view_.SelectedItem() : -1;
+  if (selected >= 0 && selected < count && selected != state_.SongIndex) {
+    state_.SongIndex = selected;
+  } else if (visible ? view_.RandomChecked() : state_.ChooseRandom) {
+    const auto draw = [&] { return ticked[rand_.Below(std::uint32_t(ticked.size()))]; };
+    int index = draw();
+    // One more draw, and its result stands even when it repeats the song.
+    if (index == state_.SongIndex) index = draw();
+    state_.SongIndex = index;
+  } else {
+    // The first file of the list is reached only after wrapping.
+    do {
+      state_.SongIndex = state_.SongIndex + 1 >= count ? 0 : state_.SongIndex + 1;
+    } while (!Ticked(state_.SongIndex));
+  }
+  StopSong();
+  PlayFile(state_.SongIndex);
+}
+
+void MusicPlayer::PlayFile(int index) {
+  view_.SetTimer(MusicTimer::Pause, false);
+  if (index < 0 || index >= static_cast<int>(files_.size())) return;
+  // After the failure message at start-up there is no output: nothing to tell again.
+  if (!libraryStarted_) return;
+  const std::string& name = files_[std::size_t(index)].Name;
+  const std::string path = musicDir_ + name + ".mid";
+  if (!FileExists(path)) {
+    view_.ShowMessage("File \"" + path + "\" does not exist!");
+    return;
+  }
+  const SongHandle song = backend_.SongFromFile(path);
+  if (song == kNoSong) {
+    ShowMusicError();
+    return;
+  }
+  StopSong();
+  state_.Song = song;
+  state_.SongName = name;
+  state_.SongPath = path;
+  view_.SelectItem(index);
+  if (view_.Visible()) view_.RepaintList();
+  SetVolume(state_.Volume, false);
+  backend_.SetRepeat(song, false);
+  backend_.Begin(song);
+  state_.Playing = true;
+  view_.SetTimer(MusicTimer::Finished, true);
+}
+
+void MusicPlayer::StopSong() {
+  if (state_.Song != kNoSong) {
+    backend_.Halt(state_.Song);
+    backend_.Release(state_.Song);
+    state_.Song = kNoSong;
+  }
+  state_.Playing = false;
+  if (view_.Visible()) view_.RepaintList();
+}
+
+void MusicPlayer::StartPause(bool first) {
+  state_.FirstPause = first;
+  if (first) state_.FirstPauseLengthMs = 10000;
+  state_.PauseStart = view_.NowMs();
+  view_.SetTimer(MusicTimer::Pause, true);
+}
+
+void MusicPlayer::SetVolume(int value, bool takeBar) {
+  if (takeBar) value = view_.VolumeBar();
+  value = std::clamp(value, kMinVolume, kMaxVolume);
+  if (view_.VolumeBar() != value) view_.SetVolumeBar(value);
+  backend_.SetSongVolume(state_.Song, value);
+  state_.Volume = value;
+}
+
+void MusicPlayer::SetMusicOn(bool on, bool startWithPause) {
+  state_.MusicOn = on;
+  view_.EnableMusicControls(on);
+  view_.SelectItem(-1);
+  view_.RepaintList();
+  if (on && !state_.Playing) {
+    if (startWithPause)
+      StartPause(false);
+    else
+      PlayNext();
+  } else if (!on && state_.Playing) {
+    StopSong();
+  }
+}
+
+void MusicPlayer::SetPauseSeconds(int seconds) {
+  state_.PauseSeconds = seconds;
+  state_.PauseLengthMs = std::int64_t(seconds / 60) * 60000 + std::int64_t(seconds % 60) * 1000;
+}
+
+void MusicPlayer::OnPauseTimer() {
+  // With the music off the timer has nothing to do until the music is switched on,
+  // which always starts a pause or the next song itself: it rests meanwhile, so a
+  // silent game does not wake ten times a second.
+  if (!state_.MusicOn) {
+    view_.SetTimer(MusicTimer::Pause, false);
+    return;
+  }
+  if (!state_.PauseStart) return;
+  const std::int64_t elapsed = view_.NowMs() - *state_.PauseStart;
+  if (state_.FirstPause) {
+    if (elapsed > state_.FirstPauseLengthMs) {
+      state_.FirstPause = false;
+      view_.SetTimer(MusicTimer::Pause, false);
+      PlayNext();
+    }
+  } else if (elapsed > state_.PauseLengthMs) {
+    view_.SetTimer(MusicTimer::Pause, false);
+    PlayNext();
+  }
+}
+
+void MusicPlayer::OnFinishedTimer() {
+  if (state_.Playing && state_.Song != kNoSong && backend_.HasEnded(state_.Song)) {
+    view_.SetTimer(MusicTimer::Finished, false);
+    StopSong();
+    StartPause(false);
+  }
+}
+
+void MusicPlayer::OnDialogShown() {
+  saved_ = state_;
+  savedSoundOn_ = soundOn_;
+}
+
+void MusicPlayer::OnPlayMusicClicked(bool on) {
+  if (!state_.Updating) SetMusicOn(on, false);
+}
+
+void MusicPlayer::OnVolumeChanged(int position) {
+  if (position != state_.Volume) SetVolume(0, true);
+}
+
+void MusicPlayer::OnOk(bool random, int pauseSeconds, const std::vector<bool>& ticks) {
+  state_.ChooseRandom = random;
+  SetPauseSeconds(pauseSeconds);
+  SetVolume(state_.Volume, false);
+  SetMusicOn(state_.MusicOn, false);
+  for (std::size_t i = 0; i < files_.size() && i < ticks.size(); ++i) files_[i].Ticked = ticks[i];
+  if (!state_.MusicOn)
+    StopSong();
+  else if (!state_.Playing)
+    PlayNext();
+}
+
+void MusicPlayer::OnCancel() {
+  SetVolume(saved_.Volume, false);
+  SetMusicOn(saved_.MusicOn, false);
+  soundOn_ = savedSoundOn_;
+}
+
+void MusicPlayer::ShowMusicError() {
+  if (!libraryStarted_) return;  // the start-up message said it already
+  view_.ShowMessage(kSoundErrorPrefix + std::string(SoundErrorText(backend_.ErrorCode())));
+}
+
+}  // namespace tv

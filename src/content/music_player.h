@@ -1,0 +1,152 @@
+// The background music player and the sound effects, without windows: the cycle of
+// pause, choice, song and finish driven by two timers, the random and in-order choice
+// over the ticked files, the volume, and what the options dialog's OK and Cancel do.
+// The dialog and the audio back end are reached through interfaces, so tests run the
+// whole cycle with fakes and a clock of their own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "content/settings.h"
+#include "content/sound_backend.h"
+#include "game/random.h"
+
+namespace tv {
+
+constexpr const char* kSoundErrorPrefix = "Sound library error: ";
+constexpr const char* kSoundStartPrefix = "Failed to start the sound library: ";
+constexpr int kSoundStartAttempts = 11;
+constexpr int kSoundStartRetryMs = 100;
+constexpr int kMaxMusicFileName = 100;
+constexpr int kMinVolume = 0;
+constexpr int kMaxVolume = 256;
+
+// Effect numbers; each names a ".wav" file in the program's folder.
+enum class Effect : int { Select = 0, Remove, Win, Loose, Put, Erase, Invalid };
+constexpr int kEffectCount = 7;
+const char* EffectName(int number);
+
+struct MusicFile {
+  std::string Name;  // without folder and extension
+  bool Ticked = true;
+};
+
+struct MusicState {
+  bool MusicOn = true;
+  std::string SongName;
+  std::string SongPath;
+  std::int32_t SongIndex = 0;
+  std::int32_t Volume = 128;
+  bool Playing = false;
+  bool ChooseRandom = true;
+  std::int32_t PauseSeconds = 10;
+  std::int64_t PauseLengthMs = 10000;
+  std::optional<std::int64_t> PauseStart;  // unset: no pause started
+  bool FirstPause = false;
+  std::int64_t FirstPauseLengthMs = 10000;
+  bool Updating = false;
+  SongHandle Song = kNoSong;
+};
+
+enum class MusicTimer : int { Pause, Finished };  // 100 ms and 250 ms
+
+// The player's window side: its dialog, its two timers, the clock and the message box.
+class MusicView {
+ public:
+  virtual ~MusicView() = default;
+  virtual std::int64_t NowMs() = 0;
+  virtual void SetTimer(MusicTimer timer, bool on) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
+
+  virtual bool Visible() = 0;
+  // The dialog's controls; the player reads them only while the dialog is visible.
+  virtual bool ItemTicked(int index) = 0;
+  virtual int SelectedItem() = 0;  // -1: none
+  virtual bool RandomChecked() = 0;
+  virtual int VolumeBar() = 0;
+  // Written whether the dialog is visible or not.
+  virtual void SelectItem(int index) = 0;  // -1 clears the selection
+  virtual void RepaintList() = 0;
+  virtual void EnableMusicControls(bool on) = 0;  // the list and Play Next
+  virtual void SetVolumeBar(int value) = 0;
+};
+
+// The pause label for a scroll bar position in seconds; a position whose seconds are
+// not a multiple of 5 is first snapped down to one (and `position` changed).
+std::string PauseLabel(int& position);
+
+// How an item of the music list is inked.
+enum class ItemInk { Disabled, PlayingSelected, Playing, Selected, Normal };
+ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected);
+
+class MusicPlayer {
+ public:
+  // `programDir` and `musicDir` end with '/'. `rand` is the program's generator.
+  MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand, std::string programDir,
+              std::string musicDir);
+
+  // Start-up, in this order. `sleepMs` waits between the attempts at opening the
+  // output; false after the failure message (shown once; the player then stays quiet).
+  bool StartLibrary(const std::function<void(int)>& sleepMs);
+  void LoadBuiltInTune(const std::vector<std::uint8_t>& bytes);
+  void StartUp();       // volume 128, music on, the first pause, the file scan, sound on
+  void ScanMusic();     // the ".mid" files of the music folder, by name ignoring case
+  void RestartPause();  // once the window is ready: the first song one pause later
+  void Shutdown();      // song stopped and freed, output closed
+
+  // Settings in and out.
+  void ApplySettings(const Settings& settings);
+  void StoreSettings(Settings& settings) const;
+
+  // Effects: played only while sounds are on.
+  void PlaySound(int number);
+  bool SoundOn() const { return soundOn_; }
+
+  void PlayNext();
+  void PlayFile(int index);
+  void StopSong();
+  void StartPause(bool first);
+  void SetVolume(int value, bool takeBar);
+  void SetMusicOn(bool on, bool startWithPause);
+  void SetPauseSeconds(int seconds);
+  void OnPauseTimer();
+  void OnFinishedTimer();
+
+  // The options dialog's events.
+  void OnDialogShown();  // keeps the state for Cancel
+  void SetUpdating(bool updating) { state_.Updating = updating; }
+  void OnPlaySoundClicked(bool on) { soundOn_ = on; }
+  void OnPlayMusicClicked(bool on);
+  void OnVolumeChanged(int position);
+  // `ticks` holds the list's check boxes, one per file.
+  void OnOk(bool random, int pauseSeconds, const std::vector<bool>& ticks);
+  void OnCancel();
+
+  const MusicState& State() const { return state_; }
+  const std::vector<MusicFile>& Files() const { return files_; }
+  bool IsPlayingItem(int index) const { return state_.Playing && index == state_.SongIndex; }
+  bool LibraryStarted() const { return libraryStarted_; }
+
+ private:
+  bool Ticked(int index);
+  void ShowMusicError();
+
+  SoundBackend& backend_;
+  MusicView& view_;
+  RandState& rand_;
+  std::string programDir_;
+  std::string musicDir_;
+  MusicState state_;
+  MusicState saved_;
+  bool soundOn_ = true;
+  bool savedSoundOn_ = true;
+  bool libraryStarted_ = false;
+  SongHandle builtInTune_ = kNoSong;
+  std::vector<MusicFile> files_;
+};
+
+}  // namespace tv

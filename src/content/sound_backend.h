@@ -1,0 +1,60 @@
+// What the music player and the sound effects need from an audio back end: songs loaded
+// from a file or from memory, started, stopped and freed, a volume per song and a
+// finished query, short effects, and a numeric last-error code. The real back end is
+// SoundLibrary; tests put a recording fake in its place.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+// The layer's own error codes; SoundErrorText gives each one's text.
+enum class SoundError : int {
+  None = 0,
+  NoOutputDevice = 1,
+  FileNotFound = 2,
+  UnknownFormat = 3,
+  NotEnoughMemory = 4,
+  InvalidParameter = 5,
+  PlayingFailed = 6,
+  Unknown = 7,
+};
+
+// Any code outside the table reads "Unknown error".
+const char* SoundErrorText(int code);
+
+// A loaded song; kNoSong when loading failed.
+using SongHandle = int;
+constexpr SongHandle kNoSong = 0;
+
+class SoundBackend {
+ public:
+  virtual ~SoundBackend() = default;
+
+  // One attempt at opening the output; false leaves ErrorCode set.
+  virtual bool StartOutput() = 0;
+  // Frees every song and effect and closes the output.
+  virtual void StopOutput() = 0;
+
+  virtual SongHandle SongFromFile(const std::string& path) = 0;
+  virtual SongHandle SongFromMemory(const std::vector<std::uint8_t>& bytes) = 0;
+  virtual void Begin(SongHandle song) = 0;
+  virtual void Halt(SongHandle song) = 0;
+  virtual void Release(SongHandle song) = 0;
+  virtual void SetRepeat(SongHandle song, bool repeat) = 0;
+  // 0..256; kNoSong is accepted and changes nothing.
+  virtual void SetSongVolume(SongHandle song, int volume) = 0;
+  // True once a begun song has played to its end.
+  virtual bool HasEnded(SongHandle song) = 0;
+
+  // Starts the effect in `path` without waiting, in place of one still sounding.
+  // A file that cannot be loaded plays nothing.
+  virtual void PlayEffect(const std::string& path) = 0;
+
+  // The code of the last failure (a SoundError value).
+  virtual int ErrorCode() const = 0;
+};
+
+}  // namespace tv

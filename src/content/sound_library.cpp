@@ -1,0 +1,250 @@
+// SDL2_mixer plays one song at a time; the layer keeps a volume and a repeat flag per
+// song and hands them to the mixer when that song is the one playing.
+#include "content/sound_library.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "game/files.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int kMixRate = 22050;
+constexpr int kMixFrames = 2048;  // about 90 ms: an effect answers its click without lag
+constexpr int kEffectChannel = 0;
+
+// SDL reports failures as text only; memory shortage is the one worth telling apart.
+SoundError LoadError() {
+  const char* text = SDL_GetError();
+  if (text && (std::strstr(text, "memory") || std::strstr(text, "Memory")))
+    return SoundError::NotEnoughMemory;
+  return SoundError::UnknownFormat;
+}
+
+// The synthesiser takes any bytes and only fails while playing: a song must at least
+// begin as a standard MIDI file.
+bool LooksLikeMidi(const std::uint8_t* bytes, std::size_t size) {
+  return size >= 14 && std::memcmp(bytes, "MThd", 4) == 0;
+}
+
+}  // namespace
+
+const char* SoundErrorText(int code) {
+  switch (static_cast<SoundError>(code)) {
+    case SoundError::None:
+      return "No errors";
+    case SoundError::NoOutputDevice:
+      return "No sound output device could be opened";
+    case SoundError::FileNotFound:
+      return "File not found";
+    case SoundError::UnknownFormat:
+      return "Unknown file format";
+    case SoundError::NotEnoughMemory:
+      return "Not enough memory or resources";
+    case SoundError::InvalidParameter:
+      return "An invalid parameter was passed to this function";
+    case SoundError::PlayingFailed:
+      return "Playing the sound failed";
+    case SoundError::Unknown:
+      break;
+  }
+  return "Unknown error";
+}
+
+struct SoundLibrary::Song {
+  Mix_Music* music = nullptr;
+  std::vector<std::uint8_t> bytes;  // a memory song's image, alive as long as the song
+  int volume = 256;
+  bool repeat = false;
+  bool begun = false;
+  ~Song() {
+    if (music) Mix_FreeMusic(music);
+  }
+};
+
+struct SoundLibrary::Effect {
+  Mix_Chunk* chunk = nullptr;
+  ~Effect() {
+    if (chunk) Mix_FreeChunk(chunk);
+  }
+};
+
+SoundLibrary::SoundLibrary(std::string soundFont) : soundFont_(std::move(soundFont)) {}
+
+SoundLibrary::~SoundLibrary() {
+  StopOutput();
+}
+
+bool SoundLibrary::StartOutput() {
+  if (started_) return true;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    Fail(SoundError::NoOutputDevice);
+    return false;
+  }
+  if (Mix_OpenAudio(kMixRate, AUDIO_S16SYS, 2, kMixFrames) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Fail(SoundError::NoOutputDevice);
+    return false;
+  }
+  // Named explicitly: the mixer's own search would take whatever soundfont the
+  // system's alternatives point at, or an environment variable.
+  Mix_SetSoundFonts(soundFont_.c_str());
+  Mix_Init(MIX_INIT_MID);
+  started_ = true;
+  error_ = SoundError::None;
+  return true;
+}
+
+void SoundLibrary::StopOutput() {
+  if (!started_) return;
+  Mix_HaltChannel(-1);
+  Mix_HaltMusic();
+  songs_.clear();
+  effects_.clear();
+  current_ = kNoSong;
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  started_ = false;
+}
+
+SoundLibrary::Song* SoundLibrary::Find(SongHandle song) {
+  const auto it = songs_.find(song);
+  if (it == songs_.end()) {
+    Fail(SoundError::InvalidParameter);
+    return nullptr;
+  }
+  return it->second.get();
+}
+
+SongHandle SoundLibrary::Keep(std::unique_ptr<Song> song) {
+  const SongHandle handle = nextHandle_++;
+  songs_[handle] = std::move(song);
+  return handle;
+}
+
+SongHandle SoundLibrary::SongFromFile(const std::string& path) {
+  if (!started_) {
+    Fail(SoundError::NoOutputDevice);
+    return kNoSong;
+  }
+  if (!FileExists(path)) {
+    Fail(SoundError::FileNotFound);
+    return kNoSong;
+  }
+  std::uint8_t head[14] = {};
+  std::size_t got = 0;
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    got = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+  }
+  if (!LooksLikeMidi(head, got)) {
+    Fail(SoundError::UnknownFormat);
+    return kNoSong;
+  }
+  auto song = std::make_unique<Song>();
+  song->music = Mix_LoadMUS(path.c_str());
+  if (!song->music) {
+    Fail(LoadError());
+    return kNoSong;
+  }
+  return Keep(std::move(song));
+}
+
+SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) {
+  if (!started_) {
+    Fail(SoundError::NoOutputDevice);
+    return kNoSong;
+  }
+  if (bytes.empty()) {
+    Fail(SoundError::InvalidParameter);
+    return kNoSong;
+  }
+  if (!LooksLikeMidi(bytes.data(), bytes.size())) {
+    Fail(SoundError::UnknownFormat);
+    return kNoSong;
+  }
+  auto song = std::make_unique<Song>();
+  song->bytes = bytes;
+  SDL_RWops* stream = SDL_RWFromConstMem(song->bytes.data(), int(song->bytes.size()));
+  song->music = stream ? Mix_LoadMUS_RW(stream, 1) : nullptr;
+  if (!song->music) {
+    Fail(LoadError());
+    return kNoSong;
+  }
+  return Keep(std::move(song));
+}
+
+void SoundLibrary::ApplyVolume(const Song& song) {
+  // The mixer's scale is 0..128.
+  Mix_VolumeMusic(std::clamp(song.volume, 0, 256) * MIX_MAX_VOLUME / 256);
+}
+
+void SoundLibrary::Begin(SongHandle handle) {
+  Song* song = Find(handle);
+  if (!song) return;
+  ApplyVolume(*song);
+  if (Mix_PlayMusic(song->music, song->repeat ? -1 : 0) != 0) {
+    Fail(SoundError::PlayingFailed);
+    return;
+  }
+  current_ = handle;
+  song->begun = true;
+}
+
+void SoundLibrary::Halt(SongHandle handle) {
+  if (!Find(handle)) return;
+  if (current_ == handle) Mix_HaltMusic();
+}
+
+void SoundLibrary::Release(SongHandle handle) {
+  if (!Find(handle)) return;
+  if (current_ == handle) {
+    Mix_HaltMusic();
+    current_ = kNoSong;
+  }
+  songs_.erase(handle);
+}
+
+void SoundLibrary::SetRepeat(SongHandle handle, bool repeat) {
+  if (Song* song = Find(handle)) song->repeat = repeat;
+}
+
+void SoundLibrary::SetSongVolume(SongHandle handle, int volume) {
+  if (handle == kNoSong) return;
+  Song* song = Find(handle);
+  if (!song) return;
+  song->volume = std::clamp(volume, 0, 256);
+  if (current_ == handle) ApplyVolume(*song);
+}
+
+bool SoundLibrary::HasEnded(SongHandle handle) {
+  const Song* song = Find(handle);
+  if (!song || !song->begun) return false;
+  return current_ != handle || !Mix_PlayingMusic();
+}
+
+bool SoundLibrary::PreloadEffect(const std::string& path) {
+  if (!started_) return false;
+  if (effects_.count(path)) return true;
+  auto effect = std::make_unique<Effect>();
+  effect->chunk = FileExists(path) ? Mix_LoadWAV(path.c_str()) : nullptr;
+  // A missing or broken file is tried again next time: it may be put in place later.
+  if (!effect->chunk) return false;
+  effects_.emplace(path, std::move(effect));
+  return true;
+}
+
+void SoundLibrary::PlayEffect(const std::string& path) {
+  if (!PreloadEffect(path)) return;
+  // Playing on the one effect channel cuts off the effect still sounding there.
+  Mix_PlayChannel(kEffectChannel, effects_[path]->chunk, 0);
+}
+
+}  // namespace tv

@@ -1,0 +1,56 @@
+// The audio back end over SDL2_mixer: MIDI songs through its FluidSynth synthesiser
+// with the General MIDI soundfont, effects as WAV chunks on one channel of their own.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "content/sound_backend.h"
+
+namespace tv {
+
+constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+class SoundLibrary final : public SoundBackend {
+ public:
+  explicit SoundLibrary(std::string soundFont = kDefaultSoundFont);
+  ~SoundLibrary() override;
+  SoundLibrary(const SoundLibrary&) = delete;
+  SoundLibrary& operator=(const SoundLibrary&) = delete;
+
+  bool StartOutput() override;
+  void StopOutput() override;
+  SongHandle SongFromFile(const std::string& path) override;
+  SongHandle SongFromMemory(const std::vector<std::uint8_t>& bytes) override;
+  void Begin(SongHandle song) override;
+  void Halt(SongHandle song) override;
+  void Release(SongHandle song) override;
+  void SetRepeat(SongHandle song, bool repeat) override;
+  void SetSongVolume(SongHandle song, int volume) override;
+  bool HasEnded(SongHandle song) override;
+  void PlayEffect(const std::string& path) override;
+  int ErrorCode() const override { return static_cast<int>(error_); }
+
+  bool Started() const { return started_; }
+  // Loads the effect into the cache unless it is there; false when it cannot be loaded.
+  bool PreloadEffect(const std::string& path);
+
+ private:
+  struct Song;
+  struct Effect;
+  Song* Find(SongHandle song);
+  SongHandle Keep(std::unique_ptr<Song> song);
+  void Fail(SoundError error) { error_ = error; }
+  void ApplyVolume(const Song& song);
+
+  std::string soundFont_;
+  bool started_ = false;
+  SoundError error_ = SoundError::None;
+  SongHandle nextHandle_ = 1;
+  SongHandle current_ = kNoSong;  // the song the mixer plays or played last
+  std::map<SongHandle, std::unique_ptr<Song>> songs_;
+  std::map<std::string, std::unique_ptr<Effect>> effects_;
+};
+
+}  // namespace tv

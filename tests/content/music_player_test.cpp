@@ -1,0 +1,256 @@
+// The music player's cycle with a fake back end, a fake dialog and a clock of our own:
+// choice rules, pause and finish timers, volume, Cancel, messages and effects.
+#include "content/music_player.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include "support/temp_dir.h"
+
+namespace tv {
+namespace {
+
+struct FakeBackend : SoundBackend {
+  int startFailures = 0, starts = 0, error = 0;
+  bool loadFails = false;
+  SongHandle next = 1;
+  std::map<SongHandle, std::string> songs;  // loaded and not released
+  std::map<SongHandle, int> volumes;
+  SongHandle begun = kNoSong;
+  bool ended = false;
+  std::vector<std::string> effects;
+
+  bool StartOutput() override {
+    ++starts;
+    if (starts <= startFailures) error = int(SoundError::NoOutputDevice);
+    return starts > startFailures;
+  }
+  void StopOutput() override {}
+  SongHandle SongFromFile(const std::string& path) override {
+    if (loadFails) return error = int(SoundError::UnknownFormat), kNoSong;
+    songs[next] = path;
+    return next++;
+  }
+  SongHandle SongFromMemory(const std::vector<std::uint8_t>&) override {
+    if (loadFails) return error = int(SoundError::NoOutputDevice), kNoSong;
+    songs[next] = "memory";
+    return next++;
+  }
+  void Begin(SongHandle s) override { begun = s, ended = false; }
+  void Halt(SongHandle) override {}
+  void Release(SongHandle s) override { songs.erase(s); }
+  void SetRepeat(SongHandle, bool) override {}
+  void SetSongVolume(SongHandle s, int v) override { volumes[s] = v; }
+  bool HasEnded(SongHandle s) override { return s == begun && ended; }
+  void PlayEffect(const std::string& path) override { effects.push_back(path); }
+  int ErrorCode() const override { return error; }
+};
+
+struct FakeView : MusicView {
+  std::int64_t now = 1000;
+  bool timers[2] = {false, false};
+  std::vector<std::string> messages;
+  bool visible = false, random = true, enabled = true;
+  std::vector<bool> ticks;
+  int selected = -1, bar = 0;
+
+  std::int64_t NowMs() override { return now; }
+  void SetTimer(MusicTimer t, bool on) override { timers[int(t)] = on; }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool Visible() override { return visible; }
+  bool ItemTicked(int i) override { return ticks[std::size_t(i)]; }
+  int SelectedItem() override { return selected; }
+  bool RandomChecked() override { return random; }
+  int VolumeBar() override { return bar; }
+  void SelectItem(int i) override { selected = i; }
+  void RepaintList() override {}
+  void EnableMusicControls(bool on) override { enabled = on; }
+  void SetVolumeBar(int v) override { bar = v; }
+};
+
+class MusicPlayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir.path() / "music");
+    for (const char* name : {"b", "A", "d", "c", "notes"})
+      std::ofstream(dir.path() / "music" / (std::string(name) + ".mid")) << "MThd";
+    std::ofstream(dir.path() / "music" / "notes.txt") << "not a song";
+    ASSERT_TRUE(player.StartLibrary([this](int ms) { slept += ms; }));
+    player.StartUp();
+    view.ticks.assign(player.Files().size(), true);
+  }
+  // Lets the song end and the pause run out; the name of the song started next.
+  std::string NextAfterPause() {
+    backend.ended = true;
+    player.OnFinishedTimer();
+    view.now += player.State().PauseLengthMs + 1;
+    player.OnPauseTimer();
+    return player.State().Playing ? player.State().SongName : "";
+  }
+  // OK in the dialog with these files unticked and the choice in order.
+  void Untick(std::initializer_list<int> indexes) {
+    for (int i : indexes) view.ticks[std::size_t(i)] = false;
+    view.visible = true, view.random = false;
+    player.OnOk(false, 10, view.ticks);
+    view.visible = false;
+  }
+
+  test::TempDir dir;
+  FakeBackend backend;
+  FakeView view;
+  RandState rand{12345};
+  MusicPlayer player{backend, view, rand, dir.dir(), dir.dir() + "music/"};
+  int slept = 0;
+};
+
+TEST_F(MusicPlayerTest, ScanSortsIgnoringCaseAndStartsWithTheFirstPause) {
+  std::vector<std::string> names;
+  for (const MusicFile& f : player.Files()) names.push_back(f.Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"A", "b", "c", "d", "notes"}));
+  EXPECT_TRUE(view.timers[int(MusicTimer::Pause)]);
+  view.now += 10000;
+  player.OnPauseTimer();
+  EXPECT_FALSE(player.State().Playing);  // not before 10 s have passed
+  view.now += 1;
+  player.OnPauseTimer();
+  EXPECT_TRUE(player.State().Playing);
+  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);
+  EXPECT_TRUE(view.timers[int(MusicTimer::Finished)]);
+}
+
+TEST_F(MusicPlayerTest, RandomWithOneTickedFileRepeatsIt) {
+  Untick({0, 1, 3, 4});  // OK with music on and nothing playing starts "c" at once
+  EXPECT_EQ(player.State().SongName, "c");
+  player.OnOk(true, 10, view.ticks);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(NextAfterPause(), "c");
+  EXPECT_EQ(backend.songs.size(), 1u);  // each finished song was freed
+}
+
+TEST_F(MusicPlayerTest, RandomRepeatsOnlyWhenTheSecondDrawRepeats) {
+  player.OnOk(true, 10, view.ticks);
+  int repeats = 0;
+  for (int i = 0; i < 300; ++i) {
+    const int current = player.State().SongIndex;
+    RandState copy = rand;
+    const bool twice =
+        copy.Below(5) == std::uint32_t(current) && copy.Below(5) == std::uint32_t(current);
+    NextAfterPause();
+    EXPECT_EQ(player.State().SongIndex == current, twice);
+    repeats += twice;
+  }
+  EXPECT_GT(repeats, 0);  // the rule was exercised, not only its absence
+}
+
+TEST_F(MusicPlayerTest, InOrderStartsAfterTheFirstFileAndWrapsPastUnticked) {
+  Untick({2, 4});
+  EXPECT_EQ(player.State().SongName, "b");
+  EXPECT_EQ(NextAfterPause(), "d");
+  EXPECT_EQ(NextAfterPause(), "A");
+  EXPECT_EQ(NextAfterPause(), "b");
+  Untick({0});
+  EXPECT_EQ(NextAfterPause(), "d");
+  EXPECT_EQ(NextAfterPause(), "b");
+}
+
+TEST(PauseLabel, SnapsToFiveSecondsAndNamesMinutes) {
+  const std::pair<int, std::string> cases[] = {
+      {65, "1 min 5 sec"}, {67, "1 min 5 sec"}, {120, "2 min"}, {45, "45 sec"}, {5, "5 sec"}};
+  for (const auto& [position, label] : cases) {
+    int p = position;
+    EXPECT_EQ(PauseLabel(p), label) << position;
+    EXPECT_EQ(p, position == 67 ? 65 : position);
+  }
+}
+
+TEST_F(MusicPlayerTest, SettingsClampVolumeUntickByNameAndRoundTrip) {
+  Settings settings;
+  settings.MusicVolume = 300;
+  settings.UncheckedMusic = {"B", "gone"};
+  settings.MusicOn = false;
+  player.ApplySettings(settings);
+  EXPECT_EQ(player.State().Volume, 256);
+  EXPECT_EQ(view.bar, 256);
+  EXPECT_FALSE(player.Files()[1].Ticked);
+  Settings stored;
+  player.StoreSettings(stored);
+  EXPECT_EQ(stored.MusicVolume, 256);
+  EXPECT_EQ(stored.UncheckedMusic, std::vector<std::string>{"b"});
+  EXPECT_FALSE(stored.MusicOn);
+}
+
+TEST_F(MusicPlayerTest, CancelRestoresVolumeSwitchesAndTicks) {
+  player.SetVolume(128, false);
+  player.OnOk(true, 10, view.ticks);  // a song plays
+  view.visible = true;
+  player.OnDialogShown();
+  view.bar = 40;
+  player.OnVolumeChanged(40);
+  EXPECT_EQ(backend.volumes[player.State().Song], 40);  // heard at once
+  view.ticks[0] = view.ticks[1] = false;
+  player.OnPlaySoundClicked(false);
+  player.OnPlayMusicClicked(false);
+  EXPECT_FALSE(player.State().Playing);
+  player.OnCancel();
+  EXPECT_EQ(player.State().Volume, 128);
+  EXPECT_EQ(view.bar, 128);
+  EXPECT_TRUE(player.SoundOn());
+  EXPECT_TRUE(player.State().Playing);  // music on again: the next song at once
+  for (const MusicFile& f : player.Files()) EXPECT_TRUE(f.Ticked);
+}
+
+TEST_F(MusicPlayerTest, MusicOffLetsThePauseTimerStartNothing) {
+  player.SetMusicOn(false, false);
+  view.now += 60000;
+  player.OnPauseTimer();
+  EXPECT_FALSE(player.State().Playing);
+  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);  // it rests until the music is on
+  EXPECT_FALSE(view.enabled);
+  view.visible = true;
+  player.OnPlayMusicClicked(true);  // from the dialog: at once
+  EXPECT_TRUE(player.State().Playing);
+}
+
+TEST_F(MusicPlayerTest, MissingOrBrokenSongStallsWithItsMessage) {
+  std::filesystem::remove(dir.path() / "music" / "b.mid");
+  player.PlayFile(1);
+  const std::string path = dir.dir() + "music/b.mid";
+  EXPECT_EQ(view.messages, std::vector<std::string>{"File \"" + path + "\" does not exist!"});
+  EXPECT_FALSE(player.State().Playing);
+  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);
+  backend.loadFails = true;
+  player.PlayFile(2);
+  EXPECT_EQ(view.messages.back(), "Sound library error: Unknown file format");
+}
+
+TEST_F(MusicPlayerTest, EffectsFollowTheSoundSwitch) {
+  player.PlaySound(int(Effect::Win));
+  player.OnPlaySoundClicked(false);
+  player.PlaySound(int(Effect::Select));
+  EXPECT_EQ(backend.effects, std::vector<std::string>{dir.dir() + "win.wav"});
+}
+
+TEST(MusicPlayerStart, ElevenAttemptsThenOneMessageAndSilence) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.path() / "music");
+  std::ofstream(dir.path() / "music" / "song.mid") << "MThd";
+  FakeBackend backend;
+  backend.startFailures = 100;
+  FakeView view;
+  RandState rand;
+  MusicPlayer player(backend, view, rand, dir.dir(), dir.dir() + "music/");
+  std::vector<int> waits;
+  EXPECT_FALSE(player.StartLibrary([&](int ms) { waits.push_back(ms); }));
+  EXPECT_EQ(backend.starts, 11);
+  EXPECT_EQ(waits, std::vector<int>(10, 100));
+  backend.loadFails = true;
+  player.LoadBuiltInTune({1, 2, 3});
+  player.StartUp();
+  player.PlayNext();
+  EXPECT_EQ(view.messages, std::vector<std::string>{"Failed to start the sound library: "
+                                                    "No sound output device could be opened"});
+}
+
+}  // namespace
+}  // namespace tv

@@ -1,0 +1,171 @@
+// The SDL back end on the dummy output and the options dialog over it: songs from a file
+// and from memory play to their end, failures carry the layer's own codes, effects load,
+// the shipped songs and effects load, and a machine without output says so once.
+#include "content/sound_library.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "art/qt_app.h"
+#include "content/music.h"
+#include "game/files.h"
+#include "support/temp_dir.h"
+
+namespace tv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A format 0 MIDI file of `notes` eighth notes at 120 beats per minute.
+void WriteSong(const fs::path& path, int notes) {
+  std::string track = {0, char(0xC0), 75};
+  for (int i = 0; i < notes; ++i)
+    track +=
+        {0, char(0x90), char(60 + i % 12), 90, char(0x81), 0x70, char(0x80), char(60 + i % 12), 0};
+  track += {0, char(0xFF), 0x2F, 0};
+  const auto size = track.size();
+  std::ofstream out(path, std::ios::binary);
+  out << std::string("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk", 18) << char(size >> 24) << char(size >> 16)
+      << char(size >> 8) << char(size) << track;
+}
+
+// 0.1 s of a 16-bit mono tone at 22050 Hz.
+void WriteWave(const fs::path& path) {
+  std::vector<std::int16_t> samples(2205);
+  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = std::int16_t(i % 50 * 200 - 5000);
+  auto le = [](std::uint32_t v, int bytes) {
+    std::string s;
+    for (int i = 0; i < bytes; ++i) s += char(v >> (8 * i));
+    return s;
+  };
+  const std::uint32_t data = std::uint32_t(samples.size() * 2);
+  std::ofstream out(path, std::ios::binary);
+  out << "RIFF" << le(36 + data, 4) << "WAVEfmt " << le(16, 4) << le(1, 2) << le(1, 2)
+      << le(22050, 4) << le(44100, 4) << le(2, 2) << le(16, 2) << "data" << le(data, 4);
+  out.write(reinterpret_cast<const char*>(samples.data()), data);
+}
+
+TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
+  test::TempDir dir;
+  WriteSong(dir.path() / "short.mid", 2);
+  std::ofstream(dir.path() / "broken.mid") << "not a song at all";
+  SoundLibrary library;
+  ASSERT_TRUE(library.StartOutput());
+
+  const SongHandle song = library.SongFromFile(dir.dir() + "short.mid");
+  ASSERT_NE(song, kNoSong);
+  library.SetRepeat(song, false);
+  library.SetSongVolume(song, 300);
+  library.Begin(song);
+  EXPECT_FALSE(library.HasEnded(song));
+  // The mixer plays in real time on its own thread: a short song ends within seconds.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(8);
+  while (!library.HasEnded(song) && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(library.HasEnded(song));
+
+  std::vector<std::uint8_t> tune;
+  ASSERT_TRUE(ReadWholeFile(TILVANE_SOURCE_DIR "/resources/music/silent.mid", tune, nullptr));
+  EXPECT_EQ(tune.size(), 103u);
+  EXPECT_NE(library.SongFromMemory(tune), kNoSong);
+
+  EXPECT_EQ(library.SongFromFile(dir.dir() + "missing.mid"), kNoSong);
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::FileNotFound));
+  EXPECT_EQ(library.SongFromFile(dir.dir() + "broken.mid"), kNoSong);
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::UnknownFormat));
+  library.Release(song);
+  library.Begin(song);
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::InvalidParameter));
+  EXPECT_STREQ(SoundErrorText(42), "Unknown error");
+
+  WriteWave(dir.path() / "select.wav");
+  EXPECT_TRUE(library.PreloadEffect(dir.dir() + "select.wav"));
+  EXPECT_FALSE(library.PreloadEffect(dir.dir() + "remove.wav"));
+  library.PlayEffect(dir.dir() + "remove.wav");  // nothing, and no complaint
+  library.StopOutput();
+  EXPECT_EQ(library.SongFromFile(dir.dir() + "short.mid"), kNoSong);
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::NoOutputDevice));
+}
+
+TEST(SoundLibrary, ShippedSongsAndEffectsLoad) {
+  const fs::path data = TILVANE_SOURCE_DIR "/data";
+  if (!fs::exists(data / "music")) GTEST_SKIP() << "no songs shipped yet";
+  SoundLibrary library;
+  ASSERT_TRUE(library.StartOutput());
+  int songs = 0;
+  for (const auto& entry : fs::directory_iterator(data / "music")) {
+    SCOPED_TRACE(entry.path().string());
+    EXPECT_NE(library.SongFromFile(entry.path().string()), kNoSong);
+    ++songs;
+  }
+  EXPECT_GE(songs, 8);
+  for (int i = 0; i < kEffectCount; ++i)
+    EXPECT_TRUE(library.PreloadEffect((data / "sounds" / EffectName(i)).string() + ".wav"))
+        << EffectName(i);
+}
+
+class MusicDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::EnsureApplication();
+    fs::create_directories(dir.path() / "music");
+    WriteSong(dir.path() / "music" / "Rain.mid", 40);
+  }
+  std::unique_ptr<TF_Music> MakeDialog() {
+    MusicDialogOptions options;
+    options.ProgramDir = dir.dir();
+    options.MusicDir = dir.dir() + "music/";
+    options.Rand = &rand;
+    options.Message = [this](const std::string& text) { messages.push_back(text); };
+    options.Sleep = [this](int ms) { slept += ms; };
+    return std::make_unique<TF_Music>(std::move(options));
+  }
+  test::TempDir dir;
+  RandState rand;
+  std::vector<std::string> messages;
+  int slept = 0;
+};
+
+TEST_F(MusicDialogTest, PauseBarSnapsAndPlayNextPlaysThroughTheLibrary) {
+  auto dialog = MakeDialog();
+  EXPECT_TRUE(messages.empty());
+  dialog->show();
+  dialog->PauseBar()->setValue(67);
+  EXPECT_EQ(dialog->PauseBar()->value(), 65);
+  EXPECT_EQ(dialog->PauseText()->text(), "1 min 5 sec");
+  ASSERT_EQ(dialog->FileList()->count(), 1);
+  dialog->Player().PlayNext();
+  EXPECT_TRUE(dialog->Player().State().Playing);
+  EXPECT_TRUE(dialog->FinishedTimer()->isActive());
+  dialog->Player().OnFinishedTimer();
+  EXPECT_TRUE(dialog->Player().State().Playing);  // 40 notes take 10 s
+  dialog->hide();
+}
+
+TEST_F(MusicDialogTest, NoOutputDeviceGivesOneMessageThenSilence) {
+  const char* before = std::getenv("SDL_AUDIODRIVER");
+  const std::string saved = before ? before : "";
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  auto dialog = MakeDialog();
+  EXPECT_EQ(slept, 1000);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0],
+            "Failed to start the sound library: No sound output device could be opened");
+  dialog->Player().PlayNext();
+  dialog->Player().PlaySound(int(Effect::Win));
+  EXPECT_FALSE(dialog->Player().State().Playing);
+  EXPECT_EQ(messages.size(), 1u);
+  dialog.reset();
+  before ? setenv("SDL_AUDIODRIVER", saved.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace
+}  // namespace tv
