@@ -22,6 +22,7 @@ namespace tv {
 class FieldWidget;
 class HelpViewer;
 class MainHost;
+class MainLooks;
 class StatusBars;
 class TF_Shuffle;
 
@@ -79,6 +80,7 @@ class TF_Main : public QMainWindow {
   FieldWidget* Field() const { return field_; }
   HelpViewer* Help() const { return help_; }
   TF_Shuffle* Shuffle() const { return shuffle_; }
+  MainLooks& Looks() const { return *looks_; }
   const PixelBuffer& FieldPicture() const { return fieldPicture_; }
   int CustomZ() const { return customZ_; }
   QTimer* NewGameTimer() { return &T_NewGame; }
@@ -141,6 +143,7 @@ class TF_Main : public QMainWindow {
   FieldPictures pictures_;
   PixelBuffer fieldPicture_;
   std::unique_ptr<FieldRenderer> renderer_;
+  std::unique_ptr<MainLooks> looks_;
 
   MainMenus menus_{};
   MainToolbars bars_{};
