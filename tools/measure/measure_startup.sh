@@ -16,6 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$bin_dir/tilvane" "$bin_dir/layouts" "$bin_dir/tiles" "$work/"
 [ -d "$bin_dir/help" ] && cp -r "$bin_dir/help" "$work/"
+[ -d "$bin_dir/bkg" ] && cp -r "$bin_dir/bkg" "$work/"
 
 # A display of its own unless one is given, started before any timing begins.
 if [ -z "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then

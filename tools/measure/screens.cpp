@@ -12,9 +12,13 @@
 
 #include "app/art.h"
 #include "app/main_field.h"
+#include "app/main_looks.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "content/about.h"
+#include "content/bkg_pics.h"
+#include "content/colorpicker.h"
+#include "content/tilesets.h"
 #include "field/geometry.h"
 
 namespace {
@@ -126,6 +130,27 @@ int main(int argc, char** argv) {
   Settle(300);
   ok = Save(&about, out + "about.png") && ok;
   about.close();
+
+  // The looks dialogs, shown without their modal loop so they can be pictured.
+  tv::MainLooks& looks = window->Looks();
+  for (QDialog* dialog :
+       {static_cast<QDialog*>(looks.Tiles()), static_cast<QDialog*>(looks.BkgPicsDialog())}) {
+    dialog->show();
+    Settle(1200);  // the thumbnails arrive one per tick
+    ok = Save(dialog, out + dialog->objectName().toStdString() + ".png") && ok;
+    dialog->hide();
+  }
+  tv::TF_ColorPicker picker([](int) {}, window.get());
+  picker.SelectedColor = tv::JoinColor(0, 128, 0);
+  picker.DefaultColors[0] = tv::JoinColor(0, 128, 0);
+  picker.show();
+  Settle(300);
+  ok = Save(&picker, out + "TF_ColorPicker.png") && ok;
+  picker.SetGammaMode(tv::kGammaCircle);
+  picker.SelectColor(tv::JoinColor(64, 64, 64));
+  Settle(200);
+  ok = Save(&picker, out + "TF_ColorPicker-circle.png") && ok;
+  picker.hide();
   window->close();
   return ok ? 0 : 1;
 }
