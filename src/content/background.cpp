@@ -84,9 +84,12 @@ void Background::SetFieldSize(int width, int height) {
 }
 
 void Background::ResizeBkgPic(int availWidth, int availHeight) {
+  // Lay-outs that keep the area (zoom, mode switches) need no new stretch.
+  const bool same = resizedValid_ && availWidth == availWidth_ && availHeight == availHeight_ &&
+                    resized_.width() == fieldWidth_ && resized_.height() == fieldHeight_;
   availWidth_ = availWidth;
   availHeight_ = availHeight;
-  if (!settings_.UseTexture) return;
+  if (!settings_.UseTexture || same) return;
   if (resized_.width() != fieldWidth_ || resized_.height() != fieldHeight_)
     resized_.CreateUninitialised(fieldWidth_, fieldHeight_);
   resizedValid_ = false;
@@ -106,6 +109,7 @@ Result Background::LoadBkgPic(const std::string& name) {
   if (!OpenPicture(path, &picture, nullptr))
     return Result::Fail(BkgLoadError::kUnreadable, "Could not open picture \"" + name + "\"!");
   orig_ = std::move(picture);
+  resizedValid_ = false;
   settings_.UseTexture = true;
   settings_.Texture = name;
   settings_.BkgColor = kDefaultBkgColor;
@@ -130,7 +134,7 @@ const PixelBuffer* Background::Picture() const {
 
 Background::Record Background::Save() const {
   return Record{settings_.BkgColor, settings_.UseTexture, settings_.Texture, orig_,
-                resized_,           resizedValid_};
+                resized_,           resizedValid_,        availWidth_,       availHeight_};
 }
 
 void Background::Restore(Record record) {
@@ -140,6 +144,11 @@ void Background::Restore(Record record) {
   orig_ = std::move(record.OrigBkgPic);
   resized_ = std::move(record.ResizedBkgPic);
   resizedValid_ = record.ResizedValid;
+  // Stretched for another area than the present one: stretch again.
+  const int width = availWidth_, height = availHeight_;
+  availWidth_ = record.AvailWidth;
+  availHeight_ = record.AvailHeight;
+  ResizeBkgPic(width, height);
 }
 
 }  // namespace tv

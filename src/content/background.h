@@ -51,6 +51,7 @@ class Background {
     PixelBuffer OrigBkgPic;
     PixelBuffer ResizedBkgPic;
     bool ResizedValid = false;
+    int AvailWidth = 0, AvailHeight = 0;  // the area ResizedBkgPic was stretched for
   };
 
   // `settings` holds BkgColor, UseTexture and Texture and must outlive this object.

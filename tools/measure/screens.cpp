@@ -135,6 +135,7 @@ int main(int argc, char** argv) {
   tv::MainLooks& looks = window->Looks();
   for (QDialog* dialog :
        {static_cast<QDialog*>(looks.Tiles()), static_cast<QDialog*>(looks.BkgPicsDialog())}) {
+    dialog->resize(660, 440);  // the size the help pages show
     dialog->show();
     Settle(1200);  // the thumbnails arrive one per tick
     ok = Save(dialog, out + dialog->objectName().toStdString() + ".png") && ok;
