@@ -3,6 +3,7 @@
 //
 // Usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]
 #include <QApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QThread>
@@ -135,8 +136,10 @@ int main(int argc, char** argv) {
   tv::MainLooks& looks = window->Looks();
   for (QDialog* dialog :
        {static_cast<QDialog*>(looks.Tiles()), static_cast<QDialog*>(looks.BkgPicsDialog())}) {
-    dialog->resize(660, 440);  // the size the help pages show
     dialog->show();
+    dialog->resize(760, 440);  // the size the help pages show
+    auto* list = dialog->findChild<QListWidget*>("LV_Thumbs");
+    if (list && list->currentItem()) list->scrollToItem(list->currentItem());
     Settle(1200);  // the thumbnails arrive one per tick
     ok = Save(dialog, out + dialog->objectName().toStdString() + ".png") && ok;
     dialog->hide();
