@@ -16,6 +16,7 @@
 #include "app/art.h"
 #include "app/main_field.h"
 #include "app/main_host.h"
+#include "app/main_looks.h"
 #include "app/main_status.h"
 #include "content/about.h"
 #include "content/help.h"
@@ -74,6 +75,23 @@ TF_Main::TF_Main(const MainOptions& options)
   music.Message = [this](const std::string& text) { Message(text); };
   music.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
   music_ = new TF_Music(std::move(music), this);
+  MainLooks::Calls looks{[this](const std::string& text) { Message(text); },
+                         [this] { return AvailableArea(); },
+                         [this] { RedrawAll(); },
+                         [this](int color) {
+                           QPalette palette = P_Field->palette();
+                           palette.setColor(QPalette::Window, PackedColor(color));
+                           P_Field->setPalette(palette);
+                         },
+                         [this](const TILESET_P* tileset) {
+                           if (!LoadFittingTileSize(tileset)) return false;
+                           LayOutAndRedraw();
+                           return true;
+                         },
+                         [this](QWidget* dialog) { PlaceDialog(dialog, this); }};
+  looks_ = std::make_unique<MainLooks>(settings_, tilesets_, paths_,
+                                       QSize(fieldPicture_.width(), fieldPicture_.height()),
+                                       std::move(looks), this);
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
@@ -223,6 +241,12 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_OptionsDimBlockedTiles, &QAction::triggered, this, [this] { ToggleDimBlocked(); });
   connect(m.MI_OptionsDrawShadows, &QAction::triggered, this, [this] { ToggleDrawShadows(); });
   connect(m.MI_OptionsMusic, &QAction::triggered, this, [this] { music_->Run(); });
+  connect(m.MI_OptionsTileset, &QAction::triggered, this,
+          [this] { looks_->MI_OptionsTilesetClick(); });
+  connect(m.MI_OptionsBkgPic, &QAction::triggered, this,
+          [this] { looks_->MI_OptionsBkgPicClick(); });
+  connect(m.MI_OptionsBkgCol, &QAction::triggered, this,
+          [this] { looks_->MI_OptionsBkgColClick(); });
   connect(m.MI_GameClearRecords, &QAction::triggered, this, [this] { MI_GameClearRecordsClick(); });
   connect(m.MI_HelpContents, &QAction::triggered, this, [this] { ShowHelpTopic("cont.htm"); });
   connect(m.MI_HelpPlay, &QAction::triggered, this, [this] { MI_HelpPlayClick(); });
@@ -291,6 +315,7 @@ void TF_Main::FinishStartUp() {
   const QSize area = AvailableArea();
   renderer_->SetAvailableArea(area.width(), area.height());
   LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
+  looks_->AfterLayOut(area);
   RedrawAll();  // the background, until the first deal fills it
   ready_ = true;
   game_->DeferredStart(kDealNew);
@@ -319,6 +344,7 @@ DrawSwitches TF_Main::Switches() const {
   sw.DrawShadows = settings_.DrawShadows;
   sw.DimLockedTiles = settings_.DimLockedTiles;
   sw.BkgColor = settings_.BkgColor;
+  sw.Background = looks_->Picture();
   return sw;
 }
 
@@ -334,6 +360,7 @@ void TF_Main::LayOutAndRedraw() {
   LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
   dragging_ = false;
   tv::PlaceTiles(game_->Board(), game_->Board().Game.TileCount);
+  looks_->AfterLayOut(area);
   RedrawAll();
 }
 

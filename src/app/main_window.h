@@ -22,6 +22,7 @@ namespace tv {
 class FieldWidget;
 class HelpViewer;
 class MainHost;
+class MainLooks;
 class StatusBars;
 class TF_Music;
 class TF_Shuffle;
@@ -81,6 +82,7 @@ class TF_Main : public QMainWindow {
   HelpViewer* Help() const { return help_; }
   TF_Shuffle* Shuffle() const { return shuffle_; }
   TF_Music* Music() const { return music_; }
+  MainLooks& Looks() const { return *looks_; }
   const PixelBuffer& FieldPicture() const { return fieldPicture_; }
   int CustomZ() const { return customZ_; }
   QTimer* NewGameTimer() { return &T_NewGame; }
@@ -143,6 +145,7 @@ class TF_Main : public QMainWindow {
   FieldPictures pictures_;
   PixelBuffer fieldPicture_;
   std::unique_ptr<FieldRenderer> renderer_;
+  std::unique_ptr<MainLooks> looks_;
 
   MainMenus menus_{};
   MainToolbars bars_{};

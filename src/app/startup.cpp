@@ -12,6 +12,7 @@
 
 #include "app/art.h"
 #include "app/main_field.h"
+#include "app/main_looks.h"
 #include "app/main_window.h"
 #include "content/about.h"
 #include "content/music.h"
@@ -118,7 +119,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   const TILESET_P* tileset =
       ChooseStartTileset(window->TileSets(), window->ProgramSettings().TilesetName);
   if (!window->LoadFittingTileSize(tileset)) return fail(kNoTilesMessage);
-  // Background pictures come with their chooser; the background colour stands meanwhile.
+  window->Looks().LoadStart();
 
   window->FinishStartUp();
 

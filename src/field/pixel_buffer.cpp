@@ -573,6 +573,11 @@ void ResizeBilinear(const PixelBuffer& src, PixelBuffer& dst, int x, int y, int 
     const std::uint8_t* r0 = src.Row(y0);
     const std::uint8_t* r1 = src.Row(y1);
     std::uint8_t* d = dst.PixelAt(x + col_begin, y + j);
+    // Blue and red share one 64-bit product, each in its own 32-bit lane: a lane never
+    // exceeds 255 * 32768, so no carry crosses into the other.
+    const auto pack = [](const std::uint8_t* p) {
+      return std::uint64_t{p[0]} | (std::uint64_t{p[2]} << 32);
+    };
     for (int i = 0; i < col_end - col_begin; ++i, d += 3) {
       const std::uint32_t tx = static_cast<std::uint32_t>(col_tx[i]);
       const std::uint32_t w01 = (tx * (32768 - ty)) >> 15;
@@ -583,10 +588,12 @@ void ResizeBilinear(const PixelBuffer& src, PixelBuffer& dst, int x, int y, int 
       const std::uint8_t* p01 = r0 + col_x1[i];
       const std::uint8_t* p10 = r1 + col_x0[i];
       const std::uint8_t* p11 = r1 + col_x1[i];
-      for (int k = 0; k < 3; ++k) {
-        d[k] = static_cast<std::uint8_t>(
-            (w00 * p00[k] + w01 * p01[k] + w10 * p10[k] + w11 * p11[k]) >> 15);
-      }
+      const std::uint64_t blueRed =
+          w00 * pack(p00) + w01 * pack(p01) + w10 * pack(p10) + w11 * pack(p11);
+      d[0] = static_cast<std::uint8_t>((blueRed & 0xFFFFFFFFu) >> 15);
+      d[1] = static_cast<std::uint8_t>(
+          (w00 * p00[1] + w01 * p01[1] + w10 * p10[1] + w11 * p11[1]) >> 15);
+      d[2] = static_cast<std::uint8_t>((blueRed >> 32) >> 15);
     }
   }
 }

@@ -25,6 +25,7 @@ cp "$bin_dir"/*.wav "$work/" 2>/dev/null || true
 # Without a sound device the program would stop at its message: measure on SDL's
 # dummy output, which mixes in real time like a device does.
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+[ -d "$bin_dir/bkg" ] && cp -r "$bin_dir/bkg" "$work/"
 
 # A display of its own unless one is given, started before any timing begins.
 if [ -z "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then

@@ -3,6 +3,7 @@
 //
 // Usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]
 #include <QApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QThread>
@@ -13,10 +14,14 @@
 
 #include "app/art.h"
 #include "app/main_field.h"
+#include "app/main_looks.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "content/about.h"
 #include "content/music.h"
+#include "content/bkg_pics.h"
+#include "content/colorpicker.h"
+#include "content/tilesets.h"
 #include "field/geometry.h"
 
 namespace {
@@ -137,6 +142,29 @@ int main(int argc, char** argv) {
   Settle(300);
   ok = Save(music, out + "music.png") && ok;
   music->hide();
+  // The looks dialogs, shown without their modal loop so they can be pictured.
+  tv::MainLooks& looks = window->Looks();
+  for (QDialog* dialog :
+       {static_cast<QDialog*>(looks.Tiles()), static_cast<QDialog*>(looks.BkgPicsDialog())}) {
+    dialog->show();
+    dialog->resize(760, 440);  // the size the help pages show
+    auto* list = dialog->findChild<QListWidget*>("LV_Thumbs");
+    if (list && list->currentItem()) list->scrollToItem(list->currentItem());
+    Settle(1200);  // the thumbnails arrive one per tick
+    ok = Save(dialog, out + dialog->objectName().toStdString() + ".png") && ok;
+    dialog->hide();
+  }
+  tv::TF_ColorPicker picker([](int) {}, window.get());
+  picker.SelectedColor = tv::JoinColor(0, 128, 0);
+  picker.DefaultColors[0] = tv::JoinColor(0, 128, 0);
+  picker.show();
+  Settle(300);
+  ok = Save(&picker, out + "TF_ColorPicker.png") && ok;
+  picker.SetGammaMode(tv::kGammaCircle);
+  picker.SelectColor(tv::JoinColor(64, 64, 64));
+  Settle(200);
+  ok = Save(&picker, out + "TF_ColorPicker-circle.png") && ok;
+  picker.hide();
   window->close();
   return ok ? 0 : 1;
 }

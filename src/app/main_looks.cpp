@@ -1,0 +1,74 @@
+// The looks collaborator: background loading and the three dialogs; every change
+// ends in one full redraw through the window.
+#include "app/main_looks.h"
+
+#include "content/bkg_pics.h"
+#include "content/colorpicker.h"
+#include "content/tilesets.h"
+
+namespace tv {
+
+MainLooks::MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& paths, QSize fieldSize,
+                     Calls calls, QWidget* parent)
+    : settings_(settings),
+      calls_(std::move(calls)),
+      parent_(parent),
+      background_(settings, paths.BkgDir),
+      bkgPics_(ScanBkgPics(paths.BkgDir)) {
+  background_.SetFieldSize(fieldSize.width(), fieldSize.height());
+  TF_Tiles::Calls tileCalls{calls_.Message, calls_.Place, [this] { return settings_.BkgColor; },
+                            calls_.ApplyTileset};
+  tiles_ = new TF_Tiles(sets, std::move(tileCalls), parent);
+  TF_BkgPics::Calls picCalls{calls_.Message, calls_.Place, [this] { return settings_.Texture; },
+                             [this](const std::string& name) {
+                               const Result loaded = background_.LoadBkgPic(name);
+                               if (!loaded.Ok() && !loaded.Message().empty())
+                                 calls_.Message(loaded.Message());
+                               calls_.PanelColor(settings_.BkgColor);
+                               calls_.Redraw();
+                             }};
+  bkgDialog_ = new TF_BkgPics(bkgPics_, std::move(picCalls), parent);
+}
+
+MainLooks::~MainLooks() = default;
+
+void MainLooks::LoadStart() {
+  const QSize area = calls_.AvailableArea();
+  background_.ResizeBkgPic(area.width(), area.height());
+  for (const std::string& message : background_.LoadStartBkgPic(kDefaultBackground))
+    calls_.Message(message);
+  calls_.PanelColor(settings_.BkgColor);
+}
+
+void MainLooks::AfterLayOut(QSize area) {
+  background_.ResizeBkgPic(area.width(), area.height());
+}
+
+void MainLooks::MI_OptionsTilesetClick() {
+  tiles_->exec();
+}
+
+void MainLooks::MI_OptionsBkgPicClick() {
+  bkgDialog_->exec();
+}
+
+void MainLooks::ApplyColor(int color) {
+  settings_.BkgColor = color;
+  settings_.UseTexture = false;
+  calls_.PanelColor(color);
+  calls_.Redraw();
+}
+
+void MainLooks::MI_OptionsBkgColClick() {
+  Background::Record saved = background_.Save();
+  auto picker = std::make_unique<TF_ColorPicker>([this](int color) { ApplyColor(color); }, parent_);
+  picker->SelectedColor = settings_.BkgColor;
+  picker->GammaMode = kGammaSquare;
+  picker->DefaultColors[0] = kDefaultBkgColor;
+  if (picker->exec() == QDialog::Accepted) return;
+  background_.Restore(std::move(saved));
+  calls_.PanelColor(settings_.BkgColor);
+  calls_.Redraw();
+}
+
+}  // namespace tv

@@ -1,0 +1,154 @@
+// Background pictures: the scan, the load that changes nothing when a picture cannot be
+// read, the stretch over the available area, and chooser thumbnails.
+#include "content/background.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "field/picture_loader.h"
+#include "game/files.h"
+
+namespace tv {
+namespace {
+
+constexpr std::string_view kThumbSuffix = "-thumb";
+constexpr std::string_view kPictureExt = ".jpg";
+
+}  // namespace
+
+std::vector<BKGPIC_P> ScanBkgPics(const std::string& bkgDir) {
+  std::vector<std::string> thumbs;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(bkgDir, error)) {
+    if (!entry.is_regular_file(error)) continue;
+    const std::string file = entry.path().filename().string();
+    if (file.size() <= kPictureExt.size()) continue;
+    if (!EqualsIgnoreCase(std::string_view(file).substr(file.size() - kPictureExt.size()),
+                          kPictureExt))
+      continue;
+    const std::string stem = file.substr(0, file.size() - kPictureExt.size());
+    if (stem.size() < kThumbSuffix.size() ||
+        !EqualsIgnoreCase(std::string_view(stem).substr(stem.size() - kThumbSuffix.size()),
+                          kThumbSuffix))
+      continue;
+    thumbs.push_back(stem);
+  }
+  std::sort(thumbs.begin(), thumbs.end(),
+            [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });
+
+  std::vector<BKGPIC_P> pics;
+  for (const std::string& thumb : thumbs) {
+    BKGPIC_P pic;
+    pic.Name = thumb.substr(0, thumb.size() - kThumbSuffix.size());
+    pic.ThumbPath = bkgDir + thumb + std::string(kPictureExt);
+    pic.PicPath = ResolveCaseInsensitive(bkgDir + pic.Name + std::string(kPictureExt));
+    // A thumbnail "-thumb.jpg" alone names no picture.
+    if (!pic.Name.empty() && FileExists(pic.PicPath)) pics.push_back(std::move(pic));
+  }
+  return pics;
+}
+
+ThumbPlace PlaceBkgThumb(int width, int height) {
+  ThumbPlace place{0, 0, width, height};
+  if (width <= 0 || height <= 0) return {};
+  if (width > kBkgThumbWidth || height > kBkgThumbHeight) {
+    place.height = kBkgThumbHeight;
+    place.width = width * kBkgThumbHeight / height;
+    if (place.width > kBkgThumbWidth) {
+      place.width = kBkgThumbWidth;
+      place.height = height * kBkgThumbWidth / width;
+    }
+  }
+  place.x = (kBkgThumbWidth - place.width) / 2;
+  place.y = (kBkgThumbHeight - place.height) / 2;
+  return place;
+}
+
+void DrawBkgThumb(const PixelBuffer& preview, PixelBuffer& thumb) {
+  if (thumb.width() != kBkgThumbWidth || thumb.height() != kBkgThumbHeight)
+    thumb.Create(kBkgThumbWidth, kBkgThumbHeight);
+  FillPicture(thumb, kColorWhite);
+  const ThumbPlace place = PlaceBkgThumb(preview.width(), preview.height());
+  if (place.width == preview.width() && place.height == preview.height())
+    CopyPicture(thumb, place.x, place.y, preview);
+  else
+    ResizeBilinear(preview, thumb, place.x, place.y, place.width, place.height);
+}
+
+Background::Background(Settings& settings, std::string bkgDir)
+    : settings_(settings), dir_(std::move(bkgDir)) {}
+
+void Background::SetFieldSize(int width, int height) {
+  fieldWidth_ = width;
+  fieldHeight_ = height;
+}
+
+void Background::ResizeBkgPic(int availWidth, int availHeight) {
+  // Lay-outs that keep the area (zoom, mode switches) need no new stretch.
+  const bool same = resizedValid_ && availWidth == availWidth_ && availHeight == availHeight_ &&
+                    resized_.width() == fieldWidth_ && resized_.height() == fieldHeight_;
+  availWidth_ = availWidth;
+  availHeight_ = availHeight;
+  if (!settings_.UseTexture || same) return;
+  if (resized_.width() != fieldWidth_ || resized_.height() != fieldHeight_)
+    resized_.CreateUninitialised(fieldWidth_, fieldHeight_);
+  resizedValid_ = false;
+  if (availWidth <= 0 || availHeight <= 0 || resized_.IsEmpty() || orig_.IsEmpty()) return;
+  ResizeBilinear(orig_, resized_, 0, 0, availWidth, availHeight);
+  resizedValid_ = true;
+}
+
+Result Background::LoadBkgPic(const std::string& name) {
+  const std::string path = ResolveCaseInsensitive(dir_ + name + std::string(kPictureExt));
+  if (!FileExists(path)) {
+    settings_.UseTexture = false;
+    return Result::Fail(BkgLoadError::kMissing, "");
+  }
+  // Decode aside first: an unreadable picture leaves the one in use untouched.
+  PixelBuffer picture;
+  if (!OpenPicture(path, &picture, nullptr))
+    return Result::Fail(BkgLoadError::kUnreadable, "Could not open picture \"" + name + "\"!");
+  orig_ = std::move(picture);
+  resizedValid_ = false;
+  settings_.UseTexture = true;
+  settings_.Texture = name;
+  settings_.BkgColor = kDefaultBkgColor;
+  ResizeBkgPic(availWidth_, availHeight_);
+  return {};
+}
+
+std::vector<std::string> Background::LoadStartBkgPic(const std::string& fallback) {
+  std::vector<std::string> messages;
+  if (!settings_.UseTexture) return messages;
+  Result result = LoadBkgPic(settings_.Texture);
+  if (!result.Ok() && !result.Message().empty()) messages.push_back(result.Message());
+  if (result.Ok()) return messages;
+  result = LoadBkgPic(fallback);
+  if (!result.Ok() && !result.Message().empty()) messages.push_back(result.Message());
+  return messages;
+}
+
+const PixelBuffer* Background::Picture() const {
+  return settings_.UseTexture && resizedValid_ ? &resized_ : nullptr;
+}
+
+Background::Record Background::Save() const {
+  return Record{settings_.BkgColor, settings_.UseTexture, settings_.Texture, orig_,
+                resized_,           resizedValid_,        availWidth_,       availHeight_};
+}
+
+void Background::Restore(Record record) {
+  settings_.BkgColor = record.BkgColor;
+  settings_.UseTexture = record.UseTexture;
+  settings_.Texture = std::move(record.Texture);
+  orig_ = std::move(record.OrigBkgPic);
+  resized_ = std::move(record.ResizedBkgPic);
+  resizedValid_ = record.ResizedValid;
+  // Stretched for another area than the present one: stretch again.
+  const int width = availWidth_, height = availHeight_;
+  availWidth_ = record.AvailWidth;
+  availHeight_ = record.AvailHeight;
+  ResizeBkgPic(width, height);
+}
+
+}  // namespace tv

@@ -1,0 +1,93 @@
+// What the field shows behind the tiles: a picture from the "bkg" folder stretched over
+// the available area, or the plain background colour. Finding the pictures, loading one,
+// scaling it, and the thumbnails of the picture chooser. Plain C++ over pixel buffers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "content/settings.h"
+#include "field/pixel_buffer.h"
+#include "game/result.h"
+
+namespace tv {
+
+constexpr std::int32_t kDefaultBkgColor = 0x008000;  // RGB(0, 128, 0)
+constexpr int kBkgThumbWidth = 200;
+constexpr int kBkgThumbHeight = 150;
+
+// One offered picture: both the picture and its "-thumb" companion exist.
+struct BKGPIC_P {
+  std::string Name;
+  std::string ThumbPath;
+  std::string PicPath;
+};
+
+// The ".jpg" files of `bkgDir` (ending in '/') named "<name>-thumb" (any letter case)
+// whose picture "<name>.jpg" exists, sorted by thumbnail name ignoring case.
+std::vector<BKGPIC_P> ScanBkgPics(const std::string& bkgDir);
+
+enum class BkgLoadError { kNone = 0, kMissing = 1, kUnreadable = 2 };
+
+// Where a thumbnail of w by h goes in the 200 by 150 box: unscaled when it fits,
+// otherwise scaled to the box's height, or its width when that is too wide; centred.
+struct ThumbPlace {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+ThumbPlace PlaceBkgThumb(int width, int height);
+// Draws `preview` into `thumb` (made 200 by 150, white behind the picture).
+void DrawBkgThumb(const PixelBuffer& preview, PixelBuffer& thumb);
+
+// The background settings (kept in `Settings`) together with the loaded picture and its
+// copy scaled to the field. The whole record is a value, so a dialog can save it and put
+// it back.
+class Background {
+ public:
+  struct Record {
+    std::int32_t BkgColor = kDefaultBkgColor;
+    bool UseTexture = true;
+    std::string Texture;
+    PixelBuffer OrigBkgPic;
+    PixelBuffer ResizedBkgPic;
+    bool ResizedValid = false;
+    int AvailWidth = 0, AvailHeight = 0;  // the area ResizedBkgPic was stretched for
+  };
+
+  // `settings` holds BkgColor, UseTexture and Texture and must outlive this object.
+  Background(Settings& settings, std::string bkgDir);
+
+  // The field picture's size (the scaled copy is kept at that size) and the available
+  // area the picture is stretched over.
+  void SetFieldSize(int width, int height);
+  void ResizeBkgPic(int availWidth, int availHeight);
+
+  // Missing file: UseTexture becomes false and the failure has no message. Unreadable:
+  // the message names the picture and nothing changes. Success: the picture is in use,
+  // Texture names it, the colour is back to the default, and it is scaled to the field.
+  Result LoadBkgPic(const std::string& name);
+
+  // At start-up: when the settings ask for a picture, the remembered one, then the
+  // default; returns the messages to show.
+  std::vector<std::string> LoadStartBkgPic(const std::string& fallback);
+
+  // The scaled picture when the field shows one, else null (the colour is used).
+  const PixelBuffer* Picture() const;
+  const PixelBuffer& Original() const { return orig_; }
+
+  Record Save() const;
+  void Restore(Record record);
+
+  const std::string& Dir() const { return dir_; }
+
+ private:
+  Settings& settings_;
+  std::string dir_;
+  PixelBuffer orig_;
+  PixelBuffer resized_;
+  bool resizedValid_ = false;
+  int fieldWidth_ = 0, fieldHeight_ = 0;
+  int availWidth_ = 0, availHeight_ = 0;
+};
+
+}  // namespace tv
