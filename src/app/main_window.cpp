@@ -63,7 +63,7 @@ TF_Main::TF_Main(const MainOptions& options)
   dragCursor_ = ArtCursor("drag");
   moveCursor_ = ArtCursor("move");
 
-  help_ = new HelpViewer(paths_.ProgramDir, this);
+  help_ = new HelpViewer(paths_.ContentDir, this);
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
 
   T_NewGame.setInterval(100);
