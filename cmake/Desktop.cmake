@@ -36,6 +36,8 @@ endforeach()
 # `cpack -G DEB` in the build folder: tilvane_<version>_<arch>.deb. The library
 # dependencies come from dpkg-shlibdeps; the soundfont, font and platform plugins
 # are loaded at run time, so no linker sees them.
+# Packaging needs the program only, not every test and tool of the build.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 set(CPACK_PACKAGE_NAME tilvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tilvane developers <dev@tilvane.org>")
