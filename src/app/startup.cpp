@@ -173,7 +173,9 @@ int RunProgram(int argc, char** argv) {
     std::fputs(command.Text.c_str(), stderr);
     return kUsageExitCode;
   }
-  QApplication app(argc, argv);
+  // Qt sees only the program name, so no toolkit option slips past the check above.
+  int toolkitArgc = 1;
+  QApplication app(toolkitArgc, argv);
   QGuiApplication::setDesktopFileName("org.tilvane.Tilvane");
   StartOptions options;
   options.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";

@@ -1,6 +1,7 @@
 // Deciding where the files lie, and offering the shipped layouts to the player.
 #include "app/user_folders.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,7 +32,11 @@ std::string BaseFolder(const char* variable, const char* homeRelative) {
   const char* value = std::getenv(variable);
   if (value && value[0] == '/') return WithSlash(value);
   const char* home = std::getenv("HOME");
-  return WithSlash(std::string(home && home[0] ? home : "/tmp") + "/" + homeRelative);
+  if (!home || !home[0]) {
+    const passwd* entry = getpwuid(getuid());
+    home = entry && entry->pw_dir ? entry->pw_dir : "/";
+  }
+  return WithSlash(std::string(home) + "/" + homeRelative);
 }
 
 bool HoldsContent(const std::string& dir) {
