@@ -7,13 +7,18 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins l
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?=
+# Tools of the desktop checks and of `make deb` (file and dpkg-dev work out the
+# package's library dependencies).
+DESKTOP_PACKAGES := desktop-file-utils appstream dpkg-dev file xvfb xauth
+PREFIX ?= /usr/local
 
-.PHONY: run test deps build build-asan clean bench fuzz tiles bkg layouts music music-check
+.PHONY: run test deps build build-asan clean bench fuzz tiles bkg layouts music music-check \
+        desktop-deps install deb icons
 
 run: deps build
 	cd build/bin && ./tilvane
 
-test: deps build build-asan
+test: deps desktop-deps build build-asan
 	cd build && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j$(JOBS)
 
@@ -26,6 +31,29 @@ deps:
 	  $(SUDO) apt-get update -q && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+
+desktop-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(DESKTOP_PACKAGES)"
+
+# `make install PREFIX=... DESTDIR=...`: the program, its content under share/tilvane,
+# the desktop entry, the metainfo and the icons.
+install: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane
+	DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
+
+# build/tilvane_<version>_<arch>.deb
+deb: deps desktop-deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane
+	cd build && cpack -G DEB
+
+# Redraws the icon sizes in resources/desktop/icons from the icon's SVG.
+icons: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane-icongen
+	QT_QPA_PLATFORM=offscreen build/bin/tilvane-icongen resources/desktop/org.tilvane.Tilvane.svg \
+	  resources/desktop/icons
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)

@@ -65,7 +65,7 @@ TF_Main::TF_Main(const MainOptions& options)
   dragCursor_ = ArtCursor("drag");
   moveCursor_ = ArtCursor("move");
 
-  help_ = new HelpViewer(paths_.ProgramDir, this);
+  help_ = new HelpViewer(paths_.ContentDir, this);
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
   // Starts the sound output and scans the music folder.
   MusicDialogOptions music;

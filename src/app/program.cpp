@@ -5,20 +5,16 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/user_folders.h"
+
 namespace tv {
 
 ProgramPaths MakeProgramPaths(std::string programDir) {
   if (!programDir.empty() && programDir.back() != '/') programDir += '/';
-  ProgramPaths paths;
-  paths.ProgramDir = programDir;
-  paths.LayoutsDir = programDir + "layouts/";
-  paths.TilesDir = programDir + "tiles/";
-  paths.BkgDir = programDir + "bkg/";
-  paths.MusicDir = programDir + "music/";
-  paths.SettingsFile = programDir + "tilvane.ini";
-  paths.RecordsFile = programDir + "tilvane.won2";
-  paths.OldRecordsFile = programDir + "tilvane.won";
-  return paths;
+  const std::string shareDir = InstalledContentDir(programDir);
+  if (RunsInstalled(programDir, shareDir))
+    return InstalledPaths(programDir, shareDir, UserFoldersFromEnvironment());
+  return PortablePaths(programDir);
 }
 
 std::string ExpandLineBreaks(const std::string& text) {

@@ -9,19 +9,28 @@ class QWidget;
 
 namespace tv {
 
-// Directories beside the program, each ending with '/'.
+// Where the program's files lie, each directory ending with '/'. Run from a writable
+// folder holding the content, everything lies beside the program; installed, the
+// player's files lie in the per-user folders (see app/user_folders.h).
 struct ProgramPaths {
   std::string ProgramDir;
+  std::string ContentDir;  // holds the read-only content ("help/" among it)
   std::string LayoutsDir;
   std::string TilesDir;
   std::string BkgDir;
   std::string MusicDir;
+  std::string SoundsDir;  // the effects' ".wav" files
   std::string SettingsFile;
   std::string RecordsFile;     // "tilvane.won2"
   std::string OldRecordsFile;  // "tilvane.won"
+  // Installed only: the layouts shipped with the program, and the file naming every
+  // shipped layout already offered to the player's layouts folder.
+  std::string ShippedLayoutsDir;
+  std::string OfferedLayoutsFile;
+  bool Installed = false;
 };
 
-// `programDir` with or without a trailing '/'.
+// `programDir` with or without a trailing '/'; decides between the two ways to run.
 ProgramPaths MakeProgramPaths(std::string programDir);
 
 constexpr const char* kDefaultLayout = "Dragon";

@@ -11,9 +11,12 @@
 #include <thread>
 
 #include "app/art.h"
+#include "app/command_line.h"
 #include "app/main_field.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/user_folders.h"
 #include "content/about.h"
 #include "content/music.h"
 #include "content/settings.h"
@@ -98,7 +101,10 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   mainOptions.Paths = MakeProgramPaths(options.ProgramDir);
   mainOptions.MessageBox = options.MessageBox;
   mainOptions.Pauses = options.Pauses;
+  // Installed runs fill the player's layouts folder before the catalogue reads it.
+  const Result prepared = PrepareUserFolders(mainOptions.Paths);
   auto window = std::make_unique<TF_Main>(mainOptions);
+  if (!prepared) window->Message(prepared.Message(), kMessageWarning);
   // Whatever ends the start-up early, nothing is written.
   window->SetSaveOnClose(false);
   auto fail = [&](const char* message) -> std::unique_ptr<TF_Main> {
@@ -161,11 +167,33 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
 
 int RunProgram(int argc, char** argv) {
   const auto started = std::chrono::steady_clock::now();
-  QApplication app(argc, argv);
+  const CommandLine command =
+      ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), kProgramVersion);
+  if (command.Action == CommandAction::kHelp || command.Action == CommandAction::kVersion) {
+    std::fputs(command.Text.c_str(), stdout);
+    return 0;
+  }
+  if (command.Action == CommandAction::kUsageError) {
+    std::fputs(command.Text.c_str(), stderr);
+    return kUsageExitCode;
+  }
+  // Qt sees only the program name, so no toolkit option slips past the check above.
+  int toolkitArgc = 1;
+  QApplication app(toolkitArgc, argv);
+  QGuiApplication::setDesktopFileName("org.tilvane.Tilvane");
   StartOptions options;
   options.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";
+  // A second start hands over to the running game before any window appears.
+  SingleInstance instance(MakeProgramPaths(options.ProgramDir).SettingsFile);
+  if (!instance.Claim()) return 0;
   std::unique_ptr<TF_Main> window = StartProgram(options, started);
   if (!window) return 1;
+  instance.OnRaise = [w = window.get()] {
+    w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    w->show();
+    w->raise();
+    w->activateWindow();
+  };
   window->show();
   return app.exec();
 }

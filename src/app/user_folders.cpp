@@ -1,0 +1,171 @@
+// Deciding where the files lie, and offering the shipped layouts to the player.
+#include "app/user_folders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "game/files.h"
+#include "game/layout_file.h"
+
+#ifndef TILVANE_CONTENT_FROM_BIN
+#define TILVANE_CONTENT_FROM_BIN "../share/tilvane"
+#endif
+
+namespace tv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string WithSlash(std::string dir) {
+  if (!dir.empty() && dir.back() != '/') dir += '/';
+  return dir;
+}
+
+// An XDG base folder is used only when set to an absolute path.
+std::string BaseFolder(const char* variable, const char* homeRelative) {
+  const char* value = std::getenv(variable);
+  if (value && value[0] == '/') return WithSlash(value);
+  const char* home = std::getenv("HOME");
+  if (!home || !home[0]) {
+    const passwd* entry = getpwuid(getuid());
+    home = entry && entry->pw_dir ? entry->pw_dir : "/";
+  }
+  return WithSlash(std::string(home) + "/" + homeRelative);
+}
+
+bool HoldsContent(const std::string& dir) {
+  std::error_code error;
+  return fs::is_directory(dir + "tiles", error) || fs::is_directory(dir + "layouts", error);
+}
+
+std::vector<std::string> ReadOfferedNames(const std::string& file) {
+  std::vector<std::string> names;
+  std::ifstream in(file);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) names.push_back(line);
+  }
+  return names;
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  return std::any_of(names.begin(), names.end(),
+                     [&](const std::string& n) { return EqualsIgnoreCase(n, name); });
+}
+
+std::vector<std::string> LayoutNamesIn(const std::string& dir) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(dir, error)) {
+    const std::string file = entry.path().filename().string();
+    if (file.size() > 4 && EqualsIgnoreCase(file.substr(file.size() - 4), ".mah"))
+      names.push_back(file);
+  }
+  std::sort(names.begin(), names.end(),
+            [](const auto& a, const auto& b) { return LessIgnoreCase(a, b); });
+  return names;
+}
+
+}  // namespace
+
+UserFolders UserFoldersFromEnvironment() {
+  return {BaseFolder("XDG_CONFIG_HOME", ".config") + "tilvane/",
+          BaseFolder("XDG_DATA_HOME", ".local/share") + "tilvane/"};
+}
+
+std::string InstalledContentDir(const std::string& programDir) {
+  const fs::path dir =
+      fs::path(WithSlash(programDir) + TILVANE_CONTENT_FROM_BIN).lexically_normal();
+  return WithSlash(dir.string());
+}
+
+bool RunsInstalled(const std::string& programDir, const std::string& contentDir) {
+  const std::string dir = WithSlash(programDir);
+  const bool portable = HoldsContent(dir) && access(dir.c_str(), W_OK) == 0;
+  return !portable && HoldsContent(WithSlash(contentDir));
+}
+
+ProgramPaths PortablePaths(const std::string& programDir) {
+  const std::string dir = WithSlash(programDir);
+  ProgramPaths paths;
+  paths.ProgramDir = dir;
+  paths.ContentDir = dir;
+  paths.LayoutsDir = dir + "layouts/";
+  paths.TilesDir = dir + "tiles/";
+  paths.BkgDir = dir + "bkg/";
+  paths.MusicDir = dir + "music/";
+  paths.SoundsDir = dir;
+  paths.SettingsFile = dir + "tilvane.ini";
+  paths.RecordsFile = dir + "tilvane.won2";
+  paths.OldRecordsFile = dir + "tilvane.won";
+  return paths;
+}
+
+ProgramPaths InstalledPaths(const std::string& programDir, const std::string& contentDir,
+                            const UserFolders& folders) {
+  const std::string content = WithSlash(contentDir);
+  ProgramPaths paths;
+  paths.Installed = true;
+  paths.ProgramDir = WithSlash(programDir);
+  paths.ContentDir = content;
+  paths.TilesDir = content + "tiles/";
+  paths.BkgDir = content + "bkg/";
+  paths.MusicDir = content + "music/";
+  paths.SoundsDir = content + "sounds/";
+  paths.ShippedLayoutsDir = content + "layouts/";
+  paths.SettingsFile = folders.ConfigDir + "tilvane.ini";
+  paths.LayoutsDir = folders.DataDir + "layouts/";
+  paths.RecordsFile = folders.DataDir + "tilvane.won2";
+  paths.OldRecordsFile = folders.DataDir + "tilvane.won";
+  paths.OfferedLayoutsFile = folders.DataDir + "offered-layouts.txt";
+  return paths;
+}
+
+Result PrepareUserFolders(const ProgramPaths& paths) {
+  if (!paths.Installed) return {};
+  std::error_code error;
+  for (const fs::path& dir :
+       {fs::path(paths.SettingsFile).parent_path(), fs::path(paths.LayoutsDir)}) {
+    fs::create_directories(dir, error);
+    if (!fs::is_directory(dir))
+      return Result::Fail(UserFoldersError::kCreate,
+                          "Could not create the folder \"" + dir.string() + "\"!");
+  }
+
+  std::vector<std::string> offered = ReadOfferedNames(paths.OfferedLayoutsFile);
+  const std::vector<std::string> present = LayoutNamesIn(paths.LayoutsDir);
+  bool changed = false;
+  Result result;
+  for (const std::string& file : LayoutNamesIn(paths.ShippedLayoutsDir)) {
+    const std::string name = BareLayoutName(file);
+    if (Contains(offered, name)) continue;
+    // A layout of the player's own under that name is kept as it is.
+    if (!Contains(present, file)) {
+      fs::copy_file(paths.ShippedLayoutsDir + file, paths.LayoutsDir + file, error);
+      if (error) {
+        // Not remembered, so the next start tries again.
+        result =
+            Result::Fail(UserFoldersError::kCopy, "Could not copy the layout \"" + name + "\"!");
+        continue;
+      }
+    }
+    offered.push_back(name);
+    changed = true;
+  }
+  if (changed) {
+    std::string text;
+    for (const std::string& name : offered) text += name + "\n";
+    std::string writeError;
+    if (!WriteFileAtomically(paths.OfferedLayoutsFile, text.data(), text.size(), &writeError))
+      return Result::Fail(UserFoldersError::kWrite, writeError);
+  }
+  return result;
+}
+
+}  // namespace tv

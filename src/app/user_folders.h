@@ -1,0 +1,42 @@
+// The two ways to run. From a writable folder that holds the content folders (a build
+// folder, an unpacked copy) everything lies beside the program. Installed, the content
+// is read from share/tilvane and the player's own files go to the per-user folders:
+// settings in $XDG_CONFIG_HOME/tilvane, records and layouts in $XDG_DATA_HOME/tilvane.
+#pragma once
+
+#include <string>
+
+#include "app/program.h"
+#include "game/result.h"
+
+namespace tv {
+
+// The per-user folders, each ending with "tilvane/".
+struct UserFolders {
+  std::string ConfigDir;
+  std::string DataDir;
+};
+
+// From XDG_CONFIG_HOME and XDG_DATA_HOME; unset, empty or relative values give way
+// to ~/.config and ~/.local/share.
+UserFolders UserFoldersFromEnvironment();
+
+// The installed content folder that belongs to a program in `programDir`.
+std::string InstalledContentDir(const std::string& programDir);
+
+// True when the program folder cannot serve (no content folders or not writable) and
+// `contentDir` holds the content.
+bool RunsInstalled(const std::string& programDir, const std::string& contentDir);
+
+ProgramPaths PortablePaths(const std::string& programDir);
+ProgramPaths InstalledPaths(const std::string& programDir, const std::string& contentDir,
+                            const UserFolders& folders);
+
+enum class UserFoldersError { kNone, kCreate, kCopy, kWrite };
+
+// Installed runs only: creates the player's folders and copies each shipped layout
+// whose name was never offered before, so a layout the player deleted stays deleted
+// and one the player keeps under the same name is never overwritten.
+Result PrepareUserFolders(const ProgramPaths& paths);
+
+}  // namespace tv

@@ -1,0 +1,34 @@
+#!/bin/sh
+# install_check.sh BUILD VERSION: installs the built program under a scratch root, as
+# `make install DESTDIR=...` does, and checks what a Linux desktop expects of it.
+set -eu
+build=$1 version=$2
+. "$(dirname "$0")/common.sh"
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr/local >/dev/null
+p="$work/root/usr/local"
+id=org.tilvane.Tilvane
+for f in bin/tilvane share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/tilvane/layouts/Dragon.mah \
+         share/tilvane/tiles share/tilvane/music share/tilvane/help/play.htm \
+         share/tilvane/sounds/select.wav; do
+  [ -e "$p/$f" ] || fail "$f not installed"
+done
+for size in 16 24 32 48 64 128 256 512; do
+  icon="$p/share/icons/hicolor/${size}x$size/apps/$id.png"
+  [ -f "$icon" ] || fail "no ${size}px icon"
+  [ "$(png_width "$icon")" = "$size" ] || fail "the ${size}px icon is $(png_width "$icon") wide"
+done
+desktop-file-validate "$p/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  fail "metainfo: $(appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml")"
+grep -q "<release version=\"$version\"" "$p/share/metainfo/$id.metainfo.xml" ||
+  fail "the metainfo has no release $version"
+
+[ "$("$p/bin/tilvane" --version)" = "tilvane $version" ] || fail "--version"
+"$p/bin/tilvane" --help | grep -q -- "--version" || fail "--help"
+rc=0
+"$p/bin/tilvane" --fullscreen >"$work/out" 2>"$work/err" || rc=$?
+[ "$rc" = 64 ] || fail "an unknown option exits with $rc"
+[ "$(wc -l <"$work/err")" = 1 ] && [ ! -s "$work/out" ] || fail "usage: $(cat "$work/err")"
+echo "installed tree checked"
