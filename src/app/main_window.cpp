@@ -69,7 +69,7 @@ TF_Main::TF_Main(const MainOptions& options)
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
   // Starts the sound output and scans the music folder.
   MusicDialogOptions music;
-  music.ProgramDir = paths_.ProgramDir;
+  music.SoundsDir = paths_.SoundsDir;
   music.MusicDir = paths_.MusicDir;
   music.Rand = &game_->Rand();
   music.Message = [this](const std::string& text) { Message(text); };

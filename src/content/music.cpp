@@ -119,7 +119,7 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
 
   if (!backend_) backend_ = std::make_unique<SoundLibrary>();
   player_ = std::make_unique<MusicPlayer>(*backend_, static_cast<MusicView&>(*this), *options.Rand,
-                                          options.ProgramDir, options.MusicDir);
+                                          options.SoundsDir, options.MusicDir);
   connect(&T_MusicPause, &QTimer::timeout, this, [this] { player_->OnPauseTimer(); });
   connect(&T_MusicFinished, &QTimer::timeout, this, [this] { player_->OnFinishedTimer(); });
   CLB_MusicFiles->setItemDelegate(new MusicItemDelegate(*player_, CLB_MusicFiles));

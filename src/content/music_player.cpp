@@ -46,11 +46,11 @@ ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected) {
 }
 
 MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand,
-                         std::string programDir, std::string musicDir)
+                         std::string soundsDir, std::string musicDir)
     : backend_(backend),
       view_(view),
       rand_(rand),
-      programDir_(std::move(programDir)),
+      soundsDir_(std::move(soundsDir)),
       musicDir_(std::move(musicDir)) {}
 
 bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
@@ -139,7 +139,7 @@ void MusicPlayer::StoreSettings(Settings& settings) const {
 
 void MusicPlayer::PlaySound(int number) {
   if (!soundOn_ || number < 0 || number >= kEffectCount) return;
-  backend_.PlayEffect(programDir_ + kEffectNames[number] + ".wav");
+  backend_.PlayEffect(soundsDir_ + kEffectNames[number] + ".wav");
 }
 
 bool MusicPlayer::Ticked(int index) {

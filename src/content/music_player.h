@@ -85,8 +85,8 @@ ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected);
 
 class MusicPlayer {
  public:
-  // `programDir` and `musicDir` end with '/'. `rand` is the program's generator.
-  MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand, std::string programDir,
+  // `soundsDir` and `musicDir` end with '/'. `rand` is the program's generator.
+  MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand, std::string soundsDir,
               std::string musicDir);
 
   // Start-up, in this order. `sleepMs` waits between the attempts at opening the
@@ -138,7 +138,7 @@ class MusicPlayer {
   SoundBackend& backend_;
   MusicView& view_;
   RandState& rand_;
-  std::string programDir_;
+  std::string soundsDir_;
   std::string musicDir_;
   MusicState state_;
   MusicState saved_;

@@ -121,7 +121,7 @@ class MusicDialogTest : public ::testing::Test {
   }
   std::unique_ptr<TF_Music> MakeDialog() {
     MusicDialogOptions options;
-    options.ProgramDir = dir.dir();
+    options.SoundsDir = dir.dir();
     options.MusicDir = dir.dir() + "music/";
     options.Rand = &rand;
     options.Message = [this](const std::string& text) { messages.push_back(text); };
