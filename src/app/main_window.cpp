@@ -3,12 +3,10 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <chrono>
 #include <filesystem>
@@ -64,6 +62,7 @@ TF_Main::TF_Main(const MainOptions& options)
   moveCursor_ = ArtCursor("move");
 
   help_ = new HelpViewer(paths_.ProgramDir, this);
+  help_->OnMessage = [this](const std::string& text) { Message(text, kMessageWarning); };
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
 
   T_NewGame.setInterval(100);
@@ -216,10 +215,8 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_GameClearRecords, &QAction::triggered, this, [this] { MI_GameClearRecordsClick(); });
   connect(m.MI_HelpContents, &QAction::triggered, this, [this] { ShowHelpTopic("cont.htm"); });
   connect(m.MI_HelpPlay, &QAction::triggered, this, [this] { MI_HelpPlayClick(); });
-  connect(m.MI_HelpCompHome, &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(kPublisherUrl)); });
-  connect(m.MI_HelpProdHome, &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(kProductUrl)); });
+  for (QAction* home : {m.MI_HelpCompHome, m.MI_HelpProdHome})
+    connect(home, &QAction::triggered, this, [this] { ShowHelpTopic(kAboutTopic); });
   connect(m.MI_HelpAbout, &QAction::triggered, this, [this] { MI_HelpAboutClick(); });
 
   same(t.B_ChooseLayout, m.MI_LayoutChoose);
@@ -269,11 +266,27 @@ void TF_Main::ApplySettings() {
 
 bool TF_Main::LoadFittingTileSize(const TILESET_P* tileset) {
   const QSize area = AvailableArea();
-  const int index = ChooseTileSize(game_->Board(), tileset, area.width(), area.height());
-  if (index < 0) return false;
   MODE_P* other = game_->BoardMode() == kEditMode ? &game_->PlayBoard() : &game_->EditBoard();
   const TileLoadTarget target{&game_->Board(), other, &pictures_};
-  return tilesets_.LoadTileSize(tileset, index, false, target, *host_);
+  const Result loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
+  if (!loaded) {
+    if (!loaded.Message().empty()) Message(loaded.Message());
+    return false;
+  }
+  SetZoomCommands();
+  laidOutArea_ = area;
+  return true;
+}
+
+void TF_Main::SetZoomCommands() {
+  const ZoomStates zoom = ZoomCommandStates(tilesets_);
+  Enable(Command::ZoomIn, zoom.ZoomIn);
+  Enable(Command::ZoomOut, zoom.ZoomOut);
+}
+
+FieldContext TF_Main::Context() {
+  return FieldContext{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
+                      game_->BoardMode() == kEditMode, &pictures_};
 }
 
 void TF_Main::FinishStartUp() {
@@ -319,10 +332,15 @@ void TF_Main::RedrawAll() {
 
 void TF_Main::LayOutAndRedraw() {
   const QSize area = AvailableArea();
-  renderer_->SetAvailableArea(area.width(), area.height());
   LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
-  dragging_ = false;
   tv::PlaceTiles(game_->Board(), game_->Board().Game.TileCount);
+  laidOutArea_ = area;
+  AfterLayOut();
+}
+
+void TF_Main::AfterLayOut() {
+  dragging_ = false;
+  // The resized background picture is rebuilt here once backgrounds exist.
   RedrawAll();
 }
 
@@ -367,6 +385,7 @@ void TF_Main::EnterSolutionControls(bool on) {
                      menus_.MI_GameShuffle, menus_.MI_GameShowSol, menus_.MI_GameClearRecords,
                      menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
+  DisableCommandsNotBuiltYet(menus_, bars_);
   if (on) {
     Enable(Command::Undo, false);
     Enable(Command::Hint, false);
@@ -425,11 +444,27 @@ void TF_Main::ShowHelpTopic(const std::string& topic) {
 
 void TF_Main::ZoomTiles(bool zoomIn) {
   const QSize area = AvailableArea();
-  const FieldContext field{&tilesets_,          &game_->PlayBoard(),
-                           &game_->EditBoard(), game_->BoardMode() == kEditMode,
-                           &pictures_,          host_.get()};
   ClearHover();
-  if (tv::ZoomTiles(field, zoomIn, area.width(), area.height())) RedrawAll();
+  const Result zoomed = tv::ZoomTiles(Context(), zoomIn, area.width(), area.height());
+  if (!zoomed) {
+    if (!zoomed.Message().empty()) Message(zoomed.Message());
+    return;
+  }
+  SetZoomCommands();
+  laidOutArea_ = area;
+  AfterLayOut();
+}
+
+void TF_Main::FitTileSize() {
+  const QSize area = AvailableArea();
+  const Result fitted = tv::FitTileSize(Context(), area.width(), area.height());
+  if (!fitted) {
+    if (!fitted.Message().empty()) Message(fitted.Message());
+    return;
+  }
+  SetZoomCommands();
+  laidOutArea_ = area;
+  AfterLayOut();
 }
 
 void TF_Main::ToggleDimBlocked() {
@@ -511,10 +546,7 @@ void TF_Main::MI_LayoutEditClick(bool) {
 
 void TF_Main::MI_FileReturnClick() {
   SetBoardMode(kPlayMode, true);
-  const QSize area = AvailableArea();
-  const FieldContext field{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
-                           false,      &pictures_,          host_.get()};
-  FitTileSize(field, area.width(), area.height());
+  FitTileSize();
   game_->DeferredStart(kDealNew);
 }
 
@@ -550,6 +582,14 @@ void TF_Main::resizeEvent(QResizeEvent* event) {
   if (solutionView_) CentreSolutionButtons(bars_);
   // The panel's new size is known only after the layout has run.
   if (QLayout* layout = centralWidget()->layout()) layout->activate();
+  // A window made smaller must not leave tiles out of reach: a size that no longer fits
+  // gives way to the largest that does. A size zoomed into stays while the window grows.
+  const QSize area = AvailableArea();
+  const bool shrunk = area.width() < laidOutArea_.width() || area.height() < laidOutArea_.height();
+  if (shrunk && !LayoutFits(game_->Board(), area.width(), area.height())) {
+    FitTileSize();
+    return;
+  }
   LayOutAndRedraw();
 }
 

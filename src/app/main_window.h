@@ -89,6 +89,8 @@ class TF_Main : public QMainWindow {
   DrawSwitches Switches() const;
   void RedrawAll();
   void LayOutAndRedraw();
+  // The largest size of the tileset that fits the window, laid out and redrawn.
+  void FitTileSize();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,6 +105,11 @@ class TF_Main : public QMainWindow {
   void BuildWindow();
   void ConnectCommands();
   void Enable(Command command, bool on);
+  void SetZoomCommands();
+  FieldContext Context();
+  // Every path that lays the field out ends here: the editor's drag ends, the field is
+  // redrawn.
+  void AfterLayOut();
   void EnterSolutionControls(bool on);
   void SetLabel(Label label, const std::string& text);
 
@@ -163,6 +170,7 @@ class TF_Main : public QMainWindow {
   int customZ_ = 0;
   bool layoutModified_ = false;
   bool dragging_ = false;
+  QSize laidOutArea_;  // the available area of the last lay-out
   int lastMouseX_ = -1, lastMouseY_ = -1;
 };
 

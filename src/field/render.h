@@ -9,7 +9,7 @@
 #include "field/pixel_buffer.h"
 #include "field/text.h"
 #include "game/board.h"
-#include "game/host.h"
+#include "game/repaint.h"
 
 namespace tv {
 

@@ -85,6 +85,19 @@ void Game::Compact() {
   b = copy;
 }
 
+// The board as the reshuffle compacted it: its tiles, count and extent. The geometry
+// stays the live one, since the tile size or the window may have changed since.
+void Game::RestoreReshuffledTiles(MODE_P& b) const {
+  const MODE_P& saved = reshuffle_.saved;
+  b.Tiles = saved.Tiles;
+  b.Order = saved.Order;
+  b.Game.TileCount = saved.Game.TileCount;
+  b.Game.FreeCount = saved.Game.FreeCount;
+  b.Game.GridWidth = saved.Game.GridWidth;
+  b.Game.GridHeight = saved.Game.GridHeight;
+  b.Game.Levels = saved.Game.Levels;
+}
+
 bool Game::StartGame(int mode, bool animate) {
   host_.ResetCursor();
   MODE_P& b = Board();
@@ -118,7 +131,7 @@ bool Game::StartGame(int mode, bool animate) {
       break;
     case kDealReplayReshuffle:
       if (!reshuffle_.done) return false;
-      b = reshuffle_.saved;
+      RestoreReshuffledTiles(b);
       rand_.value = reshuffle_.seed;
       break;
     default:

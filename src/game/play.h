@@ -102,6 +102,7 @@ class Game {
  private:
   bool PrepareLayout();
   void Compact();
+  void RestoreReshuffledTiles(MODE_P& board) const;
   void AnimateDeal();
   void FadePair();
   void GameWon();

@@ -21,6 +21,7 @@
 #include "content/help.h"
 #include "content/settings.h"
 #include "field/geometry.h"
+#include "field/tilesets.h"
 #include "game/faces.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +53,8 @@ class World {
     }
     if (layouts) fs::copy(kData / "layouts", dir.path() / "layouts");
   }
+
+  void CopyHelp() { fs::copy(kData / "help", dir.path() / "help", fs::copy_options::recursive); }
 
   void WriteSettings(const std::string& text) {
     std::ofstream(dir.path() / "tilvane.ini", std::ios::binary) << text;
@@ -506,6 +509,162 @@ TEST(MainWindow, HelpCommandsAreSilentWithoutTheHelpFolder) {
   world.window->Menus().MI_HelpPlay->trigger();
   EXPECT_FALSE(world.window->Help()->isVisible());
   EXPECT_TRUE(world.messages.empty());
+}
+
+// A reshuffle's replay brings back its tiles, not the tile size it was made at.
+TEST(MainWindow, ReplayOfAReshuffleKeepsTheZoomedTileSize) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  world.window->Menus().MI_GameReshuffle->trigger();
+  world.RunPendingStart();
+  test::TypeKey(world.window.get(), Qt::Key_R, "r");
+  const GAME_P zoomed = world.board().Game;
+  const MainToolbars& bars = world.window->Toolbars();
+  world.window->Menus().MI_GameShowSol->trigger();
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed.FaceWidth);
+  bars.B_SolNext->click();
+  bars.B_SolStop->click();
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed.FaceWidth);
+  EXPECT_EQ(world.board().Game.OriginX, zoomed.OriginX);
+
+  // Where the tiles show at the zoomed size, independent of the board's own fields.
+  MODE_P shown = world.board();
+  CopyTileGeometry(zoomed, shown.Game);
+  PlaceTiles(shown, shown.Game.TileCount);
+  auto pointOn = [&](int slot) {
+    const TILE_P& t = shown.Tiles[std::size_t(slot)];
+    for (int y = t.Top; y < t.Top + zoomed.FaceHeight; ++y)
+      for (int x = t.Left; x < t.Left + zoomed.FaceWidth; ++x)
+        if (HitTest(shown, shown.Game.TileCount, x, y) == slot) return QPoint(x, y);
+    ADD_FAILURE() << "slot " << slot << " does not show";
+    return QPoint();
+  };
+  const int left = world.board().Game.TilesLeft;
+  const Solution& solution = world.game().DealSolution();
+  const int a = solution.Steps[std::size_t(left - 1)].Slot;
+  const int b = solution.Steps[std::size_t(left - 2)].Slot;
+  test::MouseClick(world.window->Field(), pointOn(a));
+  EXPECT_EQ(world.game().SelectedTile(), a);
+  test::MouseClick(world.window->Field(), pointOn(b));
+  EXPECT_EQ(world.board().Game.TilesLeft, left - 2);
+}
+
+// F1 opens the help of the mode the player is in; Contents stays on its menu item.
+TEST(MainWindow, F1OpensTheHelpOfTheCurrentMode) {
+  World world;
+  world.CopyHelp();
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const MainMenus& menus = world.window->Menus();
+  auto pressF1 = [&] {
+    world.window->Help()->hide();
+    world.window->activateWindow();
+    QApplication::processEvents();
+    test::TypeKey(world.window.get(), Qt::Key_F1);
+    return world.window->Help()->CurrentTopic();
+  };
+  EXPECT_EQ(pressF1(), "play.htm");
+  menus.MI_GameShowSol->trigger();
+  EXPECT_EQ(pressF1(), "solution.htm");
+  menus.MI_SolStop->trigger();
+  menus.MI_LayoutEdit->trigger();
+  EXPECT_EQ(pressF1(), "create.htm");
+  menus.MI_HelpContents->trigger();
+  EXPECT_EQ(world.window->Help()->CurrentTopic(), "cont.htm");
+  EXPECT_TRUE(menus.MI_HelpContents->shortcut().isEmpty());
+  // There is no web site: both home-page items show the page about the game.
+  for (QAction* home : {menus.MI_HelpCompHome, menus.MI_HelpProdHome}) {
+    menus.MI_HelpContents->trigger();
+    home->trigger();
+    EXPECT_EQ(world.window->Help()->CurrentTopic(), "about.htm");
+  }
+}
+
+// Shrinking the window never leaves tiles out of reach; a zoomed size stays while it grows.
+TEST(MainWindow, ShrinkingTheWindowFitsTheTilesAgain) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  TF_Main& w = *world.window;
+  auto resize = [&](int width, int height) {
+    w.resize(width, height);
+    QApplication::processEvents();
+  };
+  auto fits = [&] {
+    const QSize area = w.AvailableArea();
+    return LayoutFits(world.board(), area.width(), area.height());
+  };
+  resize(700, 520);
+  const int small = world.board().Game.FaceWidth;
+  EXPECT_TRUE(fits());
+  test::TypeKey(&w, Qt::Key_E, "e");
+  const int zoomed = world.board().Game.FaceWidth;
+  ASSERT_GT(zoomed, small);
+  ASSERT_FALSE(fits());
+  resize(760, 560);  // larger: the player's size stays
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
+  resize(660, 500);  // smaller: the largest size that fits
+  EXPECT_TRUE(fits());
+  EXPECT_LE(world.board().Game.FaceWidth, small);
+  const QSize area = w.AvailableArea();
+  const TILESET_P* set = w.TileSets().CurTileset;
+  const int best = ChooseTileSize(world.board(), set, area.width(), area.height());
+  EXPECT_EQ(world.board().Game.FaceWidth, set->Sizes[std::size_t(best)].W);
+  // The redraw after the lay-out shows the tiles where the board now has them.
+  const int slot = world.ShownTile(true);
+  ASSERT_GE(slot, 0);
+  world.Click(slot);
+  EXPECT_EQ(world.game().SelectedTile(), slot);
+}
+
+// A damaged tile sheet costs that size only; with nothing loadable the start stops.
+TEST(MainWindow, DamagedTileSheetsFallBackToSizesThatLoad) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  const GAME_P first = world.board().Game;
+  world.window.reset();
+  const fs::path tiles = world.dir.path() / "tiles";
+  auto damage = [](const fs::path& sheet) { std::ofstream(sheet, std::ios::binary) << "junk"; };
+  damage(tiles / TileSheetFileName("standard", first.FaceWidth, first.FaceHeight));
+  ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.window->TileSets().TilesetName, "standard");
+  EXPECT_NE(world.board().Game.FaceWidth, first.FaceWidth);
+  EXPECT_TRUE(world.window->Ready());
+  world.window.reset();
+
+  // Every sheet of "standard" damaged: another tileset.
+  for (const auto& entry : fs::directory_iterator(tiles))
+    if (entry.path().filename().string().rfind("standard-", 0) == 0) damage(entry.path());
+  ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.window->TileSets().TilesetName, "clear");
+  world.window.reset();
+
+  // Nothing loadable: the first failure, then the start-up message.
+  for (const auto& entry : fs::directory_iterator(tiles))
+    if (entry.path().extension() == ".png") damage(entry.path());
+  world.messages.clear();
+  EXPECT_FALSE(world.Start());
+  ASSERT_EQ(world.messages.size(), 2u);
+  EXPECT_EQ(world.messages[0].text.rfind("Could not open picture \"", 0), 0u);
+  EXPECT_EQ(world.messages[1].text, "Could not read tiles file!");
+}
+
+// Commands whose feature is not built yet stay disabled, also after the solution.
+TEST(MainWindow, CommandsNotBuiltYetStayDisabled) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const auto commands = CommandsNotBuiltYet(world.window->Menus(), world.window->Toolbars());
+  auto enabled = [](QObject* command) {
+    if (auto* action = qobject_cast<QAction*>(command)) return action->isEnabled();
+    return static_cast<QWidget*>(command)->isEnabled();
+  };
+  world.window->Menus().MI_GameShowSol->trigger();
+  world.window->Menus().MI_SolStop->trigger();
+  for (QObject* command : commands)
+    EXPECT_FALSE(enabled(command)) << command->objectName().toStdString();
+  EXPECT_TRUE(world.window->Menus().MI_GameNew->isEnabled());
 }
 
 }  // namespace

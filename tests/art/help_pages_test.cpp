@@ -1,4 +1,4 @@
-// The help pages: all six topics load in a text browser, and every page, picture and
+// The help pages: all seven topics load in a text browser, and every page, picture and
 // stylesheet they point to is there, at the size the page gives it.
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 namespace tv {
 namespace {
 
-const QStringList kTopics = {"cont.htm",   "play.htm",   "solution.htm",
-                             "create.htm", "choose.htm", "music.htm"};
+const QStringList kTopics = {"cont.htm",   "play.htm",  "solution.htm", "create.htm",
+                             "choose.htm", "music.htm", "about.htm"};
 
 QString HelpDir() {
   return QStringLiteral(TILVANE_SOURCE_DIR "/data/help/");
