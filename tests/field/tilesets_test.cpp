@@ -12,7 +12,7 @@ namespace {
 
 using test::CellColor;
 using test::MakeSheet;
-using test::TempDir;
+using TempDir = test::TileDir;
 
 constexpr int kGrey = 0x808080;
 
