@@ -31,6 +31,13 @@ std::string ReshuffleLabel(int left) {
 Game::Game(GameHost& host, std::string layoutsDir)
     : host_(host), layoutsDir_(std::move(layoutsDir)) {}
 
+void Game::EnterEditMode() {
+  editBoard_ = playBoard_;
+  boardMode_ = kEditMode;
+  // The play marks mean nothing on the editor's board.
+  selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
+}
+
 bool Game::TileInPlay(int slot) const {
   const MODE_P& b = Board();
   return slot >= 0 && slot < b.Game.TileCount && slot < kMaxTiles && b.Tiles[slot].Present;
@@ -49,7 +56,11 @@ void Game::OnNewGameTimer() {
 void Game::SelectGameShuffle() {
   std::uint32_t seed = playBoard_.Game.Seed;
   if (!host_.AskGameNumber(seed)) return;
-  playBoard_.Game.Seed = seed;
+  PlayGameNumber(seed);
+}
+
+void Game::PlayGameNumber(std::uint32_t number) {
+  playBoard_.Game.Seed = number;
   DeferredStart(kDealRestart);
 }
 
