@@ -14,7 +14,7 @@ class [[nodiscard]] Result {
   Result() = default;  // success
 
   template <class Code>
-  requires std::is_enum_v<Code>
+    requires std::is_enum_v<Code>
   static Result Fail(Code code, std::string message) {
     Result result;
     result.code_ = static_cast<int>(code);
@@ -28,11 +28,15 @@ class [[nodiscard]] Result {
 
   // The code as the operation's enum; value 0 of every such enum means success.
   template <class Code>
-  requires std::is_enum_v<Code> Code As()
-  const { return static_cast<Code>(code_); }
+    requires std::is_enum_v<Code>
+  Code As() const {
+    return static_cast<Code>(code_);
+  }
   template <class Code>
-  requires std::is_enum_v<Code>
-  bool Is(Code code) const { return code_ == static_cast<int>(code); }
+    requires std::is_enum_v<Code>
+  bool Is(Code code) const {
+    return code_ == static_cast<int>(code);
+  }
 
   // Empty on success.
   const std::string& Message() const { return message_; }
