@@ -228,6 +228,9 @@ TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
   test::MouseMove(field, world.PointOn(freeSlot), Qt::ControlModifier);
   EXPECT_EQ(world.game().HoverTile(), freeSlot);
   EXPECT_NE(field->Image(), before);  // drawn see-through
+  // Moving on with Ctrl held puts the first tile back before the next is seen through.
+  test::MouseMove(field, world.PointOn(blockedSlot), Qt::ControlModifier);
+  EXPECT_EQ(world.game().HoverTile(), blockedSlot);
   test::KeyRelease(world.window.get(), Qt::Key_Control);
   EXPECT_EQ(world.game().HoverTile(), kNoTile);
   EXPECT_EQ(field->Image(), before);  // and back as it was
@@ -315,9 +318,15 @@ TEST(MainWindow, FunctionKeysAndZoomKeys) {
 
   // E and R step through the sizes; the commands switch off at the ends.
   const int width = world.board().Game.FaceWidth;
+  const QImage before = world.window->Field()->Image().copy();
   test::TypeKey(w, Qt::Key_R, "r");
   const int smaller = world.board().Game.FaceWidth;
   EXPECT_LT(smaller, width);
+  // The field was redrawn at the new size: a full redraw changes nothing more.
+  const QImage zoomed = world.window->Field()->Image().copy();
+  EXPECT_NE(zoomed, before);
+  world.window->RedrawAll();
+  EXPECT_EQ(world.window->Field()->Image(), zoomed);
   test::TypeKey(w, Qt::Key_E, "e");
   EXPECT_EQ(world.board().Game.FaceWidth, width);
   for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_E, "e");
@@ -597,9 +606,19 @@ TEST(MainWindow, ShrinkingTheWindowFitsTheTilesAgain) {
   const int zoomed = world.board().Game.FaceWidth;
   ASSERT_GT(zoomed, small);
   ASSERT_FALSE(fits());
-  resize(760, 560);  // larger: the player's size stays
+  const int originBefore = world.board().Game.OriginX;
+  resize(760, 560);  // larger: the player's size stays, the field is laid out again
   EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
-  resize(660, 500);  // smaller: the largest size that fits
+  MODE_P expected = world.board();
+  LayOutField(expected, false, w.AvailableArea().width(), w.AvailableArea().height());
+  PlaceTiles(expected, expected.Game.TileCount);
+  EXPECT_NE(expected.Game.OriginX, originBefore);
+  EXPECT_EQ(world.board().Game.OriginX, expected.Game.OriginX);
+  EXPECT_EQ(world.board().Tiles[7].Left, expected.Tiles[7].Left);
+  const QImage laidOut = w.Field()->Image().copy();
+  w.RedrawAll();
+  EXPECT_EQ(w.Field()->Image(), laidOut);  // it was redrawn after the lay-out
+  resize(660, 500);                        // smaller: the largest size that fits
   EXPECT_TRUE(fits());
   EXPECT_LE(world.board().Game.FaceWidth, small);
   const QSize area = w.AvailableArea();
@@ -643,6 +662,43 @@ TEST(MainWindow, DamagedTileSheetsFallBackToSizesThatLoad) {
   ASSERT_EQ(world.messages.size(), 2u);
   EXPECT_EQ(world.messages[0].text.rfind("Could not open picture \"", 0), 0u);
   EXPECT_EQ(world.messages[1].text, "Could not read tiles file!");
+}
+
+// While a pair fades, the tile clicked second does not answer the hit-test.
+TEST(MainWindow, TheFadingSecondTileIsNotHit) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const Solution& solution = world.game().DealSolution();
+  const int first = solution.Steps[143].Slot;
+  const int second = solution.Steps[142].Slot;
+  // A point of the second tile where the tile under it shows another name.
+  const MODE_P& b = world.board();
+  const TILE_P& t = b.Tiles[std::size_t(second)];
+  auto nameAt = [&](int x, int y, int skip) {
+    const int slot = HitTest(b, b.Game.TileCount, x, y, skip);
+    return slot < 0 ? std::string() : FaceName(b.Tiles[std::size_t(slot)].Face);
+  };
+  std::optional<QPoint> probe;
+  for (int y = t.Top; y < t.Top + b.Game.FaceHeight && !probe; ++y)
+    for (int x = t.Left; x < t.Left + b.Game.FaceWidth && !probe; ++x)
+      if (HitTest(b, b.Game.TileCount, x, y) == second && nameAt(x, y, second) != nameAt(x, y, -1))
+        probe = QPoint(x, y);
+  ASSERT_TRUE(probe);
+
+  QLabel* current = world.window->findChild<QLabel*>("L_CurTile");
+  std::optional<QString> shown;
+  world.window->Field()->OnPainted = [&] {
+    if (shown || world.game().SecondTile() != second) return;
+    test::MouseMove(world.window->Field(), *probe);
+    shown = current->text();
+  };
+  world.Click(first);
+  world.Click(second);
+  world.window->Field()->OnPainted = nullptr;
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->toStdString(), nameAt(probe->x(), probe->y(), second));
+  EXPECT_EQ(world.board().Game.TilesLeft, 142);
 }
 
 // Commands whose feature is not built yet stay disabled, also after the solution.
