@@ -50,14 +50,19 @@ void HelpViewer::ShowTopic(const std::string& topic) {
 
 void HelpViewer::OpenLink(const QUrl& url) {
   if (url.isLocalFile() || url.isRelative()) {
+    if (!browser_) return;
     if (url.hasFragment() && url.path().isEmpty()) {
       browser_->scrollToAnchor(url.fragment());
       return;
     }
-    browser_->setSource(url);
+    // A page's links are relative to the page.
+    const QUrl target = browser_->source().resolved(url);
+    topic_ = target.fileName().toStdString();
+    browser_->setSource(target);
     return;
   }
-  if (QDesktopServices::openUrl(url)) return;
+  const bool opened = OpenExternal ? OpenExternal(url) : QDesktopServices::openUrl(url);
+  if (opened) return;
   if (OnMessage)
     OnMessage("Could not open the address \"" + url.toString().toStdString() +
               "\"!$DNo program to show it was found.");

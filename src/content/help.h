@@ -28,6 +28,8 @@ class HelpViewer : public QWidget {
 
   // Tells the player what went wrong (an address outside the help that did not open).
   std::function<void(const std::string&)> OnMessage;
+  // Opens an address outside the help; false when nothing could show it.
+  std::function<bool(const QUrl&)> OpenExternal;
 
   // Shows a link of a help page: another topic in the viewer, anything else in the
   // system's browser, with a message when that fails.
