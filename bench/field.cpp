@@ -7,7 +7,6 @@
 #include "field/render.h"
 #include "field/tilesets.h"
 #include "game/deal.h"
-#include "game/host.h"
 #include "game/layout_file.h"
 
 namespace {
@@ -16,7 +15,6 @@ constexpr int kWidth = 1920, kHeight = 1080;
 
 // A dealt Dragon fitted to 1920 by 1080, as the window would hold it.
 struct Field {
-  tv::NullGameHost host;
   tv::Tilesets sets;
   tv::FieldPictures pictures;
   tv::MODE_P board, other;
@@ -36,7 +34,7 @@ struct Field {
     sets.ScanTilesets(root + "/data/tiles");
     const tv::TILESET_P* ts = sets.FindTileset("standard");
     const int index = tv::ChooseTileSize(board, ts, kWidth, kHeight);
-    if (!sets.LoadTileSize(ts, index, false, {&board, &other, &pictures}, host)) return;
+    if (!sets.LoadTileSize(ts, index, false, {&board, &other, &pictures})) return;
     tv::LayOutField(board, false, kWidth, kHeight);
     tv::PlaceTiles(board, board.Game.TileCount);
     renderer.SetAvailableArea(kWidth, kHeight);
@@ -111,7 +109,7 @@ void BM_LoadLargestSize(benchmark::State& state) {
   tv::FieldPictures pictures;
   state.counters["face_width"] = ts->Sizes[ts->SizeCount - 1].W;
   for (auto _ : state) {
-    if (!f.sets.LoadTileSize(ts, ts->SizeCount - 1, false, {&board, &other, &pictures}, f.host))
+    if (!f.sets.LoadTileSize(ts, ts->SizeCount - 1, false, {&board, &other, &pictures}))
       return state.SkipWithError("load failed");
     benchmark::DoNotOptimize(pictures.DimmedTiles.data());
   }

@@ -36,7 +36,7 @@ function(tilvane_test_dir dir)
   endif()
   add_executable(test_${area} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/test_environment.cpp)
   target_link_libraries(test_${area} PRIVATE ${layer} GTest::gtest GTest::gmock GTest::gtest_main)
-  target_include_directories(test_${area} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_include_directories(test_${area} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tools)
   target_compile_definitions(test_${area} PRIVATE
     TILVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TILVANE_BIN_DIR="${TILVANE_BIN_DIR}")
   set_target_properties(test_${area} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

@@ -2,104 +2,97 @@
 // animations are drawn with immediate repaints, and no input is taken meanwhile.
 #include "app/main_host.h"
 
-#include <QDateTime>
 #include <QThread>
+#include <QTimer>
 
+#include "app/field_view.h"
 #include "app/main_field.h"
+#include "app/main_input.h"
 #include "app/main_status.h"
-#include "app/main_window.h"
-#include "content/music.h"
+#include "content/music_player.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
+#include "game/play.h"
 
 namespace tv {
 
-double LocalDays() {
-  // The offset from UTC is taken once: the clock ticks four times a second, and a game
-  // crossing a daylight-saving change keeps its true elapsed time.
-  static const qint64 offsetMs = qint64(QDateTime::currentDateTime().offsetFromUtc()) * 1000;
-  constexpr double kDaysTo1970 = 25569.0;  // from 30 December 1899
-  return kDaysTo1970 + double(QDateTime::currentMSecsSinceEpoch() + offsetMs) / 86400000.0;
-}
-
 void MainHost::RedrawAll() {
-  w_.RedrawAll();
+  p_.View->RedrawAll();
 }
 
 void MainHost::RedrawTile(int slot, Repaint mode) {
-  w_.renderer_->RedrawTile(w_.game_->Board(), w_.Marks(), w_.Switches(), slot, mode);
+  p_.View->RedrawTile(slot, mode);
 }
 
 void MainHost::RedrawAround(int slot, bool skipSelf, Repaint mode) {
-  w_.renderer_->RedrawAround(w_.game_->Board(), w_.Marks(), w_.Switches(), slot, skipSelf, mode);
+  p_.View->RedrawAround(slot, skipSelf, mode);
 }
 
 void MainHost::DrawSeeThrough(int slot, int percent, bool fade, Repaint mode) {
-  w_.renderer_->DrawSeeThrough(w_.game_->Board(), w_.Marks(), w_.Switches(), slot, percent, fade,
-                               mode);
+  p_.View->DrawSeeThrough(slot, percent, fade, mode);
 }
 
 void MainHost::RepaintField() {
-  const QSize area = w_.AvailableArea();
-  w_.field_->repaint(0, 0, area.width(), area.height());
+  p_.View->RepaintField();
 }
 
 void MainHost::PlaceTiles() {
-  MODE_P& board = w_.game_->Board();
+  MODE_P& board = p_.Play->Board();
   tv::PlaceTiles(board, board.Game.TileCount);
 }
 
 void MainHost::DrawClock() {
-  const GAME_P& game = w_.game_->PlayBoard().Game;
-  w_.status_->DrawClock(game.StartTime, game.ClockTime);
+  const GAME_P& game = p_.Play->PlayBoard().Game;
+  p_.Status->DrawClock(game.StartTime, game.ClockTime);
 }
 
 void MainHost::SetLabel(Label label, const std::string& text) {
-  w_.SetLabel(label, text);
+  p_.Status->SetLabel(label, text);
 }
+
 void MainHost::Enable(Command command, bool on) {
-  w_.Enable(command, on);
+  p_.Window->Enable(command, on);
 }
 
 void MainHost::SetCaption(const std::string& caption) {
-  w_.setWindowTitle(QString::fromStdString(caption));
+  p_.Window->SetCaption(caption);
 }
 
 void MainHost::SetTimer(Timer timer, bool on) {
   if (timer == Timer::NewGame) {
-    on ? w_.T_NewGame.start() : w_.T_NewGame.stop();
+    on ? p_.NewGameTimer->start() : p_.NewGameTimer->stop();
   } else if (on) {
-    w_.T_UpdateClock.start(w_.NextClockTick());
+    p_.ClockTimer->start(MsToNextClockSecond(p_.Play->PlayBoard().Game.StartTime, p_.Clock()));
   } else {
-    w_.T_UpdateClock.stop();
+    p_.ClockTimer->stop();
   }
 }
 
 void MainHost::ResetCursor() {
-  w_.field_->unsetCursor();
+  p_.Field->unsetCursor();
 }
 
 void MainHost::EndFieldDrag() {
-  w_.dragging_ = false;
+  p_.Input->EndDrag();
 }
 
 void MainHost::SetSolutionView(bool on) {
-  w_.SetSolutionView(on);
+  p_.Window->SetSolutionView(on);
 }
 
 void MainHost::Pause(int milliseconds) {
-  if (w_.pauses_ && milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+  if (p_.Pauses && milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
 void MainHost::PlaySound(Sound sound) {
-  w_.Music()->Player().PlaySound(static_cast<int>(sound));
+  p_.Sounds->PlaySound(static_cast<int>(sound));
 }
 bool MainHost::SoundOn() {
-  return w_.Music()->Player().SoundOn();
+  return p_.Sounds->SoundOn();
 }
 
 void MainHost::ShowMessage(const std::string& text) {
-  w_.Message(text);
+  p_.Window->Message(text, 0);
 }
 
 // Records, the recent list and the layout chooser come with the layout library.
@@ -110,15 +103,7 @@ bool MainHost::ShowLayoutChooser() {
 }
 
 bool MainHost::AskGameNumber(std::uint32_t& seed) {
-  return w_.shuffle_->Ask(seed);
-}
-
-void MainHost::RepaintNow(int x, int y, int width, int height) {
-  w_.field_->repaint(x, y, width, height);
-}
-
-void MainHost::Invalidate(int x, int y, int width, int height) {
-  w_.field_->update(x, y, width, height);
+  return p_.Shuffle->Ask(seed);
 }
 
 }  // namespace tv

@@ -1,20 +1,54 @@
-// The game's host in the main window: drawing through the field renderer, labels,
-// enabled states, timers, pauses, the clock and the dialogs the game asks for.
+// The game's host in the main window: the game's requests passed on to the field view,
+// the status bars, the field input, the timers and the few window controls it drives.
 #pragma once
 
-#include "field/render.h"
+#include <string>
+
+#include "app/game_clock.h"
 #include "game/host.h"
+
+class QTimer;
 
 namespace tv {
 
-class TF_Main;
+class FieldInput;
+class FieldView;
+class FieldWidget;
+class Game;
+class MusicPlayer;
+class StatusBars;
+class TF_Shuffle;
 
-// The local date-time as days since 30 December 1899, with the time of day as fraction.
-double LocalDays();
-
-class MainHost final : public GameHost, public RepaintSink {
+// What the host changes in the window beyond the field and the status bars.
+class WindowControls {
  public:
-  explicit MainHost(TF_Main& window) : w_(window) {}
+  virtual ~WindowControls() = default;
+  virtual void Enable(Command command, bool on) = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual void SetSolutionView(bool on) = 0;
+  virtual int Message(const std::string& text, int flags) = 0;
+};
+
+struct HostParts {
+  Game* Play = nullptr;  // the board the tiles are placed on
+  FieldView* View = nullptr;
+  FieldWidget* Field = nullptr;
+  FieldInput* Input = nullptr;
+  StatusBars* Status = nullptr;
+  WindowControls* Window = nullptr;
+  TF_Shuffle* Shuffle = nullptr;
+  QTimer* NewGameTimer = nullptr;
+  QTimer* ClockTimer = nullptr;
+  ClockFn Clock;
+  bool Pauses = true;
+  MusicPlayer* Sounds = nullptr;
+};
+
+class MainHost final : public GameHost {
+ public:
+  // The game is made with the host, the window's parts after it: attach them before
+  // the game asks for anything.
+  void Attach(HostParts parts) { p_ = std::move(parts); }
 
   void RedrawAll() override;
   void RedrawTile(int slot, Repaint mode) override;
@@ -32,7 +66,7 @@ class MainHost final : public GameHost, public RepaintSink {
   void EndFieldDrag() override;
   void SetSolutionView(bool on) override;
 
-  double Now() override { return LocalDays(); }
+  double Now() override { return p_.Clock(); }
   void Pause(int milliseconds) override;
 
   void PlaySound(Sound sound) override;
@@ -44,12 +78,8 @@ class MainHost final : public GameHost, public RepaintSink {
   bool ShowLayoutChooser() override;
   bool AskGameNumber(std::uint32_t& seed) override;
 
-  // RepaintSink: rectangles of the field picture.
-  void RepaintNow(int x, int y, int width, int height) override;
-  void Invalidate(int x, int y, int width, int height) override;
-
  private:
-  TF_Main& w_;
+  HostParts p_;
 };
 
 }  // namespace tv

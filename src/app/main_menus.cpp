@@ -162,8 +162,9 @@ MainMenus BuildMenus(QMainWindow* window) {
       Item(m.MI_Options, "MI_GameClearRecords", "Clear Players Records", "clear-records");
 
   m.Help1 = Menu(bar, "Help1", "Help");
-  m.MI_HelpContents = Item(m.Help1, "MI_HelpContents", "Contents", "help-contents", Qt::Key_F1);
-  m.MI_HelpPlay = Item(m.Help1, "MI_HelpPlay", "How to Play", "help");
+  m.MI_HelpContents = Item(m.Help1, "MI_HelpContents", "Contents", "help-contents");
+  // F1 is the help of what the player is doing, as the help buttons' hints say.
+  m.MI_HelpPlay = Item(m.Help1, "MI_HelpPlay", "How to Play", "help", Qt::Key_F1);
   m.Help1->addSeparator();
   m.MI_HelpCompHome =
       Item(m.Help1, "MI_HelpCompHome",
@@ -250,6 +251,25 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.P_EditToolbar->hide();
   t.P_SolToolbar->hide();
   return t;
+}
+
+std::vector<QObject*> CommandsNotBuiltYet(const MainMenus& m, const MainToolbars& t) {
+  return {
+      m.MI_LayoutChoose, t.B_ChooseLayout,  // the layout chooser
+      m.MI_FavsAdd,                         // favourites
+      m.MI_LayoutCreate,                    // a new empty layout in the editor
+      m.MI_FileNew,      t.B_FileNew,       // the editor's File commands
+      m.MI_FileOpen,     t.B_FileOpen,      //
+      m.MI_FileSave,     t.B_FileSave,      //
+      m.MI_FilePlay,     t.B_FilePlay,      //
+  };
+}
+
+void DisableCommandsNotBuiltYet(const MainMenus& m, const MainToolbars& t) {
+  for (QObject* command : CommandsNotBuiltYet(m, t)) {
+    if (auto* action = qobject_cast<QAction*>(command)) action->setEnabled(false);
+    if (auto* widget = qobject_cast<QWidget*>(command)) widget->setEnabled(false);
+  }
 }
 
 void CentreSolutionButtons(MainToolbars& bars) {

@@ -3,18 +3,15 @@
 #include "app/main_status.h"
 
 #include <QEvent>
-#include <QLinearGradient>
-#include <QPaintEvent>
-#include <QPainter>
-#include <cstring>
 
 #include "app/art.h"
+#include "app/framed_label.h"
+#include "app/qt_pictures.h"
 #include "field/render.h"
 
 namespace tv {
 namespace {
 
-constexpr int kPanelHeight = 34;
 constexpr int kPanelTop = 3;
 constexpr int kPanelGap = 16;
 constexpr int kFirstPanelX = 8;
@@ -25,73 +22,7 @@ PixelBuffer Frame(const char* name) {
   return PixelBufferFromImage(ArtImage(name, {}, QColor(0x3a, 0x26, 0x18)));
 }
 
-QFont PanelFont() {
-  QFont font("Arial");
-  font.setPixelSize(19);
-  return font;
-}
-
 }  // namespace
-
-PixelBuffer PixelBufferFromImage(const QImage& image) {
-  PixelBuffer buffer;
-  if (image.isNull()) return buffer;
-  const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
-  buffer.CreateUninitialised(bgr.width(), bgr.height());
-  for (int y = 0; y < bgr.height(); ++y)
-    std::memcpy(buffer.Row(y), bgr.constScanLine(y), std::size_t(bgr.width()) * 3);
-  return buffer;
-}
-
-QImage ImageFromPixelBuffer(const PixelBuffer& buffer) {
-  if (buffer.IsEmpty()) return {};
-  return QImage(buffer.data(), buffer.width(), buffer.height(), buffer.stride(),
-                QImage::Format_BGR888)
-      .copy();
-}
-
-FramedLabel::FramedLabel(const QPixmap& frame, QWidget* parent) : QLabel(parent), frame_(frame) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setTextFormat(Qt::PlainText);
-}
-
-void FramedLabel::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.drawPixmap(0, 0, frame_);
-  painter.setFont(font());
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(rect(), static_cast<int>(alignment()), text());
-}
-
-StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width,
-                         const PixelBuffer& frame, QWidget* parent)
-    : QWidget(parent) {
-  setObjectName(panelName);
-  frame_ = QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(frame, width)));
-  resize(width, kPanelHeight);
-  label_ = new FramedLabel(frame_, this);
-  label_->setObjectName(labelName);
-  label_->setFont(PanelFont());
-  label_->setAlignment(Qt::AlignCenter);
-  label_->setGeometry(0, 0, width, kPanelHeight);
-  QPalette palette = label_->palette();
-  palette.setColor(QPalette::WindowText, kStatusText);
-  label_->setPalette(palette);
-}
-
-void StatusPanel::SetText(const QString& text) {
-  if (label_->text() != text) label_->setText(text);
-}
-
-void StatusHolder::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  QLinearGradient gradient(0, 0, 0, height());
-  gradient.setColorAt(0, QColor(0x3a, 0x1a, 0x12));
-  gradient.setColorAt(1, QColor(0x24, 0x10, 0x0b));
-  painter.fillRect(event->rect(), gradient);
-  painter.setPen(QColor(0xc9, 0x9a, 0x4b));
-  painter.drawLine(0, 0, width() - 1, 0);
-}
 
 StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   const PixelBuffer light = Frame("frame-light");
@@ -113,7 +44,7 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
       QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(light, kDigitalClockWidth)));
   L_Clock = new FramedLabel(digitalFrame_, P_Clock);
   L_Clock->setObjectName("L_Clock");
-  L_Clock->setFont(PanelFont());
+  L_Clock->setFont(StatusPanelFont());
   L_Clock->setAlignment(Qt::AlignCenter);
   QPalette palette = L_Clock->palette();
   palette.setColor(QPalette::WindowText, kStatusText);
@@ -135,6 +66,13 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
 StatusPanel* StatusBars::Panel(const char* name) const {
   auto* panel = P_PlayStatus->findChild<StatusPanel*>(name);
   return panel ? panel : P_EditStatus->findChild<StatusPanel*>(name);
+}
+
+void StatusBars::SetLabel(Label label, const std::string& text) {
+  const char* panel = label == Label::TilesLeft   ? "P_TilesLeft"
+                      : label == Label::MovesLeft ? "P_MovesLeft"
+                                                  : "P_ReshufLeft";
+  Panel(panel)->SetText(QString::fromStdString(text));
 }
 
 void StatusBars::ShowEditStatus(bool edit) {

@@ -2,57 +2,17 @@
 // clock, digital (a label on a frame) or analog (a small drawn face).
 #pragma once
 
-#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <string>
 
+#include "app/status_panel.h"
 #include "field/pixel_buffer.h"
+#include "game/host.h"
 
 namespace tv {
-
-// Copies between our 24-bit pictures and Qt images.
-PixelBuffer PixelBufferFromImage(const QImage& image);
-QImage ImageFromPixelBuffer(const PixelBuffer& buffer);
-
-// A label that paints its own frame picture under its text. Being opaque, a new
-// text repaints only the label, not the panel, clock picture and strip behind it:
-// the clock changes every second for as long as the game runs.
-class FramedLabel : public QLabel {
- public:
-  FramedLabel(const QPixmap& frame, QWidget* parent);
-  void SetFrame(const QPixmap& frame) { frame_ = frame; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QPixmap frame_;
-};
-
-// A framed panel, 34 high, with a label centred over its frame picture.
-class StatusPanel : public QWidget {
- public:
-  StatusPanel(const char* panelName, const char* labelName, int width, const PixelBuffer& frame,
-              QWidget* parent);
-  QLabel* Label() const { return label_; }
-  void SetText(const QString& text);
-
- private:
-  QPixmap frame_;
-  QLabel* label_;
-};
-
-// The strip under the field: a dark lacquer gradient with a thin gold line on top.
-class StatusHolder : public QWidget {
- public:
-  explicit StatusHolder(QWidget* parent) : QWidget(parent) {}
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-};
 
 class StatusBars : public QObject {
  public:
@@ -64,6 +24,9 @@ class StatusBars : public QObject {
   StatusPanel* Panel(const char* name) const;
 
   void ShowEditStatus(bool edit);
+
+  // The game's counters: tiles left, moves available, reshuffles left.
+  void SetLabel(Label label, const std::string& text);
 
   // Face name under the mouse: blue for a free tile, black otherwise; empty clears.
   void SetCurrentTile(const std::string& name, bool free);

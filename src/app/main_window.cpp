@@ -3,31 +3,31 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <chrono>
 #include <filesystem>
 
 #include "app/art.h"
+#include "app/field_view.h"
 #include "app/main_field.h"
-#include "app/main_host.h"
+#include "app/main_input.h"
 #include "app/main_looks.h"
 #include "app/main_status.h"
+#include "app/status_holder.h"
 #include "content/about.h"
 #include "content/help.h"
 #include "content/music.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
+#include "game/start_layout.h"
 
 namespace tv {
 namespace {
-
-constexpr int kMaxCustomZ = 20;
 
 QColor PackedColor(int color) {
   const RgbBytes rgb = SplitColor(color);
@@ -37,11 +37,12 @@ QColor PackedColor(int color) {
 }  // namespace
 
 TF_Main::TF_Main(const MainOptions& options)
-    : paths_(options.Paths), messageBox_(options.MessageBox), pauses_(options.Pauses) {
+    : paths_(options.Paths),
+      messageBox_(options.MessageBox),
+      clock_(options.Clock ? options.Clock : ClockFn(LocalDays)) {
   setObjectName("TF_Main");
   setWindowTitle(kProgramTitle);
-  host_ = std::make_unique<MainHost>(*this);
-  game_ = std::make_unique<Game>(*host_, paths_.LayoutsDir);
+  game_ = std::make_unique<Game>(host_, paths_.LayoutsDir);
 
   // Deals without a game number depend on this seed.
   game_->Rand().value = static_cast<std::uint32_t>(
@@ -59,13 +60,27 @@ TF_Main::TF_Main(const MainOptions& options)
 
   // The field picture is as large as the screen, bound once to the field widget.
   fieldPicture_.Create(std::max(640, screenRect.width()), std::max(480, screenRect.height()));
-  field_->Bind(fieldPicture_);
-  renderer_ = std::make_unique<FieldRenderer>(pictures_, fieldPicture_, host_.get());
-
-  dragCursor_ = ArtCursor("drag");
-  moveCursor_ = ArtCursor("move");
+  view_ = std::make_unique<FieldView>(*game_, settings_, pictures_, fieldPicture_, *field_);
+  input_ = std::make_unique<FieldInput>(*game_, *view_, *field_, *status_, menus_, edit_);
+  input_->OnSelectTool = [this](EditTool tool) { SelectTool(tool); };
+  input_->OnSelectZMode = [this](LevelMode mode) { SelectZMode(mode); };
+  field_->OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
+                           Qt::MouseButtons, Qt::KeyboardModifiers mods) {
+    switch (kind) {
+      case FieldWidget::MouseEventKind::Move:
+        input_->MouseMove(x, y, mods);
+        break;
+      case FieldWidget::MouseEventKind::Down:
+        input_->MouseDown(x, y, button);
+        break;
+      case FieldWidget::MouseEventKind::Up:
+        input_->MouseUp(x, y, button);
+        break;
+    }
+  };
 
   help_ = new HelpViewer(paths_.ContentDir, this);
+  help_->OnMessage = [this](const std::string& text) { Message(text, kMessageWarning); };
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
   // Starts the sound output and scans the music folder.
   MusicDialogOptions music;
@@ -84,7 +99,7 @@ TF_Main::TF_Main(const MainOptions& options)
                            P_Field->setPalette(palette);
                          },
                          [this](const TILESET_P* tileset) {
-                           if (!LoadFittingTileSize(tileset)) return false;
+                           if (!LoadTileset(tileset)) return false;
                            LayOutAndRedraw();
                            return true;
                          },
@@ -92,17 +107,17 @@ TF_Main::TF_Main(const MainOptions& options)
   looks_ = std::make_unique<MainLooks>(settings_, tilesets_, paths_,
                                        QSize(fieldPicture_.width(), fieldPicture_.height()),
                                        std::move(looks), this);
+  view_->BackgroundSource = [this] { return looks_->Picture(); };
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
   // wakes just after each new second of the game's time (an idle game costs less).
   T_UpdateClock.setTimerType(Qt::PreciseTimer);
-  T_UpdateClock.setInterval(kClockInterval);
-  connect(&T_NewGame, &QTimer::timeout, this, [this] { game_->OnNewGameTimer(); });
-  connect(&T_UpdateClock, &QTimer::timeout, this, [this] {
-    game_->OnClockTimer();
-    if (T_UpdateClock.isActive()) T_UpdateClock.setInterval(NextClockTick());
-  });
+  connect(&T_NewGame, &QTimer::timeout, this, &TF_Main::T_NewGameTimer);
+  connect(&T_UpdateClock, &QTimer::timeout, this, &TF_Main::T_UpdateClockTimer);
+  host_.Attach(HostParts{game_.get(), view_.get(), field_, input_.get(), status_,
+                         static_cast<WindowControls*>(this), shuffle_, &T_NewGame, &T_UpdateClock,
+                         clock_, options.Pauses, &music_->Player()});
   ConnectCommands();
 
   // A changed work area (a task bar moved, a screen resized) lays the field out again.
@@ -117,12 +132,14 @@ TF_Main::TF_Main(const MainOptions& options)
   setFocusPolicy(Qt::StrongFocus);
 }
 
-int TF_Main::NextClockTick() const {
-  const GAME_P& game = game_->PlayBoard().Game;
-  const double elapsedMs = (LocalDays() - game.StartTime) * 86400000.0;
-  if (elapsedMs < 0) return kClockInterval;
-  const int intoSecond = static_cast<long long>(elapsedMs) % 1000;
-  return 1000 - intoSecond + 2;
+void TF_Main::T_NewGameTimer() {
+  game_->OnNewGameTimer();
+}
+
+void TF_Main::T_UpdateClockTimer() {
+  game_->OnClockTimer();
+  if (T_UpdateClock.isActive())
+    T_UpdateClock.setInterval(MsToNextClockSecond(game_->PlayBoard().Game.StartTime, clock_()));
 }
 
 TF_Main::~TF_Main() {
@@ -151,20 +168,6 @@ void TF_Main::BuildWindow() {
   column->addWidget(P_Field, 1);
   field_ = new FieldWidget(P_Field);
   field_->move(0, 0);
-  field_->OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
-                           Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-    switch (kind) {
-      case FieldWidget::MouseEventKind::Move:
-        I_FieldMouseMove(x, y, buttons, mods);
-        break;
-      case FieldWidget::MouseEventKind::Down:
-        I_FieldMouseDown(x, y, button);
-        break;
-      case FieldWidget::MouseEventKind::Up:
-        I_FieldMouseUp(x, y, button);
-        break;
-    }
-  };
 
   P_StatusHolder = new StatusHolder(central);
   P_StatusHolder->setObjectName("P_StatusHolder");
@@ -219,7 +222,7 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_GameUndo, &QAction::triggered, this, [this] { game_->Undo(); });
   connect(m.MI_GameHint, &QAction::triggered, this, [this] { game_->Hint(); });
   connect(m.MI_GameShowSol, &QAction::triggered, this, [this] {
-    ClearHover();
+    input_->ClearHover();
     game_->ShowSolution();
   });
   connect(m.MI_GameExit, &QAction::triggered, this, &QWidget::close);
@@ -233,9 +236,11 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_FileReturn, &QAction::triggered, this, [this] { MI_FileReturnClick(); });
   connect(m.MI_FileExit, &QAction::triggered, this, &QWidget::close);
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
-    connect(a, &QAction::triggered, this, [this, a] { SelectTool(a->data().toInt()); });
+    connect(a, &QAction::triggered, this,
+            [this, a] { SelectTool(static_cast<EditTool>(a->data().toInt())); });
   for (QAction* a : {m.MI_EditAutoZ, m.MI_EditCustomZ})
-    connect(a, &QAction::triggered, this, [this, a] { SelectZMode(a->data().toInt()); });
+    connect(a, &QAction::triggered, this,
+            [this, a] { SelectZMode(static_cast<LevelMode>(a->data().toInt())); });
   connect(m.MI_OptionsZoomIn, &QAction::triggered, this, [this] { ZoomTiles(true); });
   connect(m.MI_OptionsZoomOut, &QAction::triggered, this, [this] { ZoomTiles(false); });
   connect(m.MI_OptionsDimBlockedTiles, &QAction::triggered, this, [this] { ToggleDimBlocked(); });
@@ -250,10 +255,8 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_GameClearRecords, &QAction::triggered, this, [this] { MI_GameClearRecordsClick(); });
   connect(m.MI_HelpContents, &QAction::triggered, this, [this] { ShowHelpTopic("cont.htm"); });
   connect(m.MI_HelpPlay, &QAction::triggered, this, [this] { MI_HelpPlayClick(); });
-  connect(m.MI_HelpCompHome, &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(kPublisherUrl)); });
-  connect(m.MI_HelpProdHome, &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(kProductUrl)); });
+  for (QAction* home : {m.MI_HelpCompHome, m.MI_HelpProdHome})
+    connect(home, &QAction::triggered, this, [this] { ShowHelpTopic(kAboutTopic); });
   connect(m.MI_HelpAbout, &QAction::triggered, this, [this] { MI_HelpAboutClick(); });
 
   same(t.B_ChooseLayout, m.MI_LayoutChoose);
@@ -274,11 +277,11 @@ void TF_Main::ConnectCommands() {
   same(t.B_FileOpen, m.MI_FileOpen);
   same(t.B_FileSave, m.MI_FileSave);
   same(t.B_FilePlay, m.MI_FilePlay);
-  connect(t.B_EditDraw, &QToolButton::clicked, this, [this] { SelectTool(0); });
-  connect(t.B_EditErase, &QToolButton::clicked, this, [this] { SelectTool(1); });
-  connect(t.B_EditMove, &QToolButton::clicked, this, [this] { SelectTool(2); });
-  connect(t.B_EditAutoZ, &QToolButton::clicked, this, [this] { SelectZMode(0); });
-  connect(t.B_EditCustomZ, &QToolButton::clicked, this, [this] { SelectZMode(1); });
+  connect(t.B_EditDraw, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Draw); });
+  connect(t.B_EditErase, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Erase); });
+  connect(t.B_EditMove, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Move); });
+  connect(t.B_EditAutoZ, &QToolButton::clicked, this, [this] { SelectZMode(LevelMode::Auto); });
+  connect(t.B_EditCustomZ, &QToolButton::clicked, this, [this] { SelectZMode(LevelMode::Custom); });
   connect(t.B_CustomZDown, &QToolButton::clicked, this, [this] { ChangeCustomZ(-1); });
   connect(t.B_CustomZUp, &QToolButton::clicked, this, [this] { ChangeCustomZ(+1); });
   connect(t.B_EditHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("create.htm"); });
@@ -290,7 +293,8 @@ void TF_Main::ConnectCommands() {
   connect(t.B_SolHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("solution.htm"); });
 }
 
-void TF_Main::ApplySettings() {
+void TF_Main::ApplySettings(const Settings& settings) {
+  settings_ = settings;
   menus_.MI_OptionsDimBlockedTiles->setChecked(settings_.DimLockedTiles);
   bars_.B_DimBlocked->setChecked(settings_.DimLockedTiles);
   menus_.MI_OptionsDrawShadows->setChecked(settings_.DrawShadows);
@@ -302,22 +306,50 @@ void TF_Main::ApplySettings() {
   music_->Player().ApplySettings(settings_);
 }
 
-bool TF_Main::LoadFittingTileSize(const TILESET_P* tileset) {
+bool TF_Main::ReadStartLayout() {
+  MODE_P& board = game_->PlayBoard();
+  if (!tv::ReadStartLayout(paths_.LayoutsDir, settings_.LayoutName, kDefaultLayout, board))
+    return false;
+  game_->EditBoard().Game = board.Game;
+  return true;
+}
+
+bool TF_Main::LoadStartTileSize() {
+  const TILESET_P* tileset = tilesets_.FindTileset(settings_.TilesetName);
+  if (tileset == nullptr) tileset = tilesets_.FindTileset(kDefaultTileset);
+  if (tileset == nullptr && !tilesets_.List().empty()) tileset = tilesets_.List().front().get();
+  return LoadTileset(tileset);
+}
+
+bool TF_Main::LoadTileset(const TILESET_P* tileset) {
   const QSize area = AvailableArea();
-  const int index = ChooseTileSize(game_->Board(), tileset, area.width(), area.height());
-  if (index < 0) return false;
   MODE_P* other = game_->BoardMode() == kEditMode ? &game_->PlayBoard() : &game_->EditBoard();
   const TileLoadTarget target{&game_->Board(), other, &pictures_};
-  return tilesets_.LoadTileSize(tileset, index, false, target, *host_);
+  const Result loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
+  if (!loaded) {
+    if (!loaded.Message().empty()) Message(loaded.Message());
+    return false;
+  }
+  SetZoomCommands();
+  laidOutArea_ = area;
+  return true;
+}
+
+void TF_Main::SetZoomCommands() {
+  const ZoomStates zoom = ZoomCommandStates(tilesets_);
+  Enable(Command::ZoomIn, zoom.ZoomIn);
+  Enable(Command::ZoomOut, zoom.ZoomOut);
+}
+
+FieldContext TF_Main::Context() {
+  return FieldContext{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
+                      game_->BoardMode() == kEditMode, &pictures_};
 }
 
 void TF_Main::FinishStartUp() {
-  const QSize area = AvailableArea();
-  renderer_->SetAvailableArea(area.width(), area.height());
-  LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
-  looks_->AfterLayOut(area);
-  RedrawAll();  // the background, until the first deal fills it
+  LayOutAndRedraw();  // the background, until the first deal fills it
   ready_ = true;
+  input_->SetReady(true);
   game_->DeferredStart(kDealNew);
 }
 
@@ -328,46 +360,31 @@ QSize TF_Main::AvailableArea() const {
   return QSize(width(), std::max(1, height() - menu - kToolbarHeight - kStatusHeight));
 }
 
-FieldMarks TF_Main::Marks() const {
-  FieldMarks marks;
-  marks.SelectedTile = game_->SelectedTile();
-  marks.SecondTile = game_->SecondTile();
-  marks.EditMode = game_->BoardMode() == kEditMode;
-  marks.SolutionMode = game_->SolutionMode();
-  marks.SolutionTiles[0] = game_->SolutionTile(0);
-  marks.SolutionTiles[1] = game_->SolutionTile(1);
-  return marks;
-}
-
-DrawSwitches TF_Main::Switches() const {
-  DrawSwitches sw;
-  sw.DrawShadows = settings_.DrawShadows;
-  sw.DimLockedTiles = settings_.DimLockedTiles;
-  sw.BkgColor = settings_.BkgColor;
-  sw.Background = looks_->Picture();
-  return sw;
-}
-
 void TF_Main::RedrawAll() {
-  const QSize area = AvailableArea();
-  renderer_->SetAvailableArea(area.width(), area.height());
-  renderer_->RedrawAll(game_->Board(), Marks(), Switches());
+  view_->SetAvailableArea(AvailableArea());
+  view_->RedrawAll();
 }
 
 void TF_Main::LayOutAndRedraw() {
   const QSize area = AvailableArea();
-  renderer_->SetAvailableArea(area.width(), area.height());
   LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
-  dragging_ = false;
   tv::PlaceTiles(game_->Board(), game_->Board().Game.TileCount);
-  looks_->AfterLayOut(area);
+  laidOutArea_ = area;
+  AfterLayOut();
+}
+
+void TF_Main::AfterLayOut() {
+  input_->EndDrag();
+  looks_->AfterLayOut(laidOutArea_);
   RedrawAll();
 }
 
 void TF_Main::SetBoardMode(int mode, bool update) {
   const bool edit = mode == kEditMode;
-  if (edit) game_->EditBoard() = game_->PlayBoard();
-  game_->SetBoardMode(mode);
+  if (edit)
+    game_->EnterEditMode();
+  else
+    game_->SetBoardMode(kPlayMode);
   if (update) {
     menus_.MI_Game->menuAction()->setVisible(!edit);
     menus_.MI_Favs->menuAction()->setVisible(!edit);
@@ -386,9 +403,9 @@ void TF_Main::SetBoardMode(int mode, bool update) {
   }
   if (!ready_) return;
   if (edit) {
-    SelectZMode(0);
-    SelectTool(0);
-    layoutModified_ = false;
+    edit_.Enter();
+    SelectZMode(edit_.ZMode);
+    SelectTool(edit_.Tool);
   }
   LayOutAndRedraw();
 }
@@ -405,6 +422,7 @@ void TF_Main::EnterSolutionControls(bool on) {
                      menus_.MI_GameShuffle, menus_.MI_GameShowSol, menus_.MI_GameClearRecords,
                      menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
+  DisableCommandsNotBuiltYet(menus_, bars_);
   if (on) {
     Enable(Command::Undo, false);
     Enable(Command::Hint, false);
@@ -413,7 +431,7 @@ void TF_Main::EnterSolutionControls(bool on) {
 }
 
 void TF_Main::SetSolutionView(bool on) {
-  ClearHover();
+  input_->ClearHover();
   EnterSolutionControls(on);
   if (ready_) LayOutAndRedraw();
 }
@@ -450,11 +468,8 @@ void TF_Main::Enable(Command command, bool on) {
   }
 }
 
-void TF_Main::SetLabel(Label label, const std::string& text) {
-  const char* panel = label == Label::TilesLeft   ? "P_TilesLeft"
-                      : label == Label::MovesLeft ? "P_MovesLeft"
-                                                  : "P_ReshufLeft";
-  status_->Panel(panel)->SetText(QString::fromStdString(text));
+void TF_Main::SetCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
 }
 
 void TF_Main::ShowHelpTopic(const std::string& topic) {
@@ -463,11 +478,27 @@ void TF_Main::ShowHelpTopic(const std::string& topic) {
 
 void TF_Main::ZoomTiles(bool zoomIn) {
   const QSize area = AvailableArea();
-  const FieldContext field{&tilesets_,          &game_->PlayBoard(),
-                           &game_->EditBoard(), game_->BoardMode() == kEditMode,
-                           &pictures_,          host_.get()};
-  ClearHover();
-  if (tv::ZoomTiles(field, zoomIn, area.width(), area.height())) RedrawAll();
+  input_->ClearHover();
+  const Result zoomed = tv::ZoomTiles(Context(), zoomIn, area.width(), area.height());
+  if (!zoomed) {
+    if (!zoomed.Message().empty()) Message(zoomed.Message());
+    return;
+  }
+  SetZoomCommands();
+  laidOutArea_ = area;
+  AfterLayOut();
+}
+
+void TF_Main::FitTileSize() {
+  const QSize area = AvailableArea();
+  const Result fitted = tv::FitTileSize(Context(), area.width(), area.height());
+  if (!fitted) {
+    if (!fitted.Message().empty()) Message(fitted.Message());
+    return;
+  }
+  SetZoomCommands();
+  laidOutArea_ = area;
+  AfterLayOut();
 }
 
 void TF_Main::ToggleDimBlocked() {
@@ -489,25 +520,26 @@ void TF_Main::SetAnalogClock(bool analog) {
   status_->SetClockKind(analog, game.StartTime, game.ClockTime);
 }
 
-void TF_Main::SelectTool(int tool) {
-  editTool_ = tool;
+void TF_Main::SelectTool(EditTool tool) {
+  edit_.Tool = tool;
   QAction* items[] = {menus_.MI_EditDraw, menus_.MI_EditErase, menus_.MI_EditMove};
   QToolButton* buttons[] = {bars_.B_EditDraw, bars_.B_EditErase, bars_.B_EditMove};
-  items[tool]->setChecked(true);
-  buttons[tool]->setChecked(true);
+  items[int(tool)]->setChecked(true);
+  buttons[int(tool)]->setChecked(true);
   field_->unsetCursor();
 }
 
-void TF_Main::SelectZMode(int mode) {
-  zMode_ = mode;
-  (mode == 0 ? menus_.MI_EditAutoZ : menus_.MI_EditCustomZ)->setChecked(true);
-  (mode == 0 ? bars_.B_EditAutoZ : bars_.B_EditCustomZ)->setChecked(true);
-  bars_.P_CustomZ->setEnabled(mode == 1);
+void TF_Main::SelectZMode(LevelMode mode) {
+  edit_.ZMode = mode;
+  const bool custom = mode == LevelMode::Custom;
+  (custom ? menus_.MI_EditCustomZ : menus_.MI_EditAutoZ)->setChecked(true);
+  (custom ? bars_.B_EditCustomZ : bars_.B_EditAutoZ)->setChecked(true);
+  bars_.P_CustomZ->setEnabled(custom);
 }
 
 void TF_Main::ChangeCustomZ(int delta) {
-  customZ_ = std::clamp(customZ_ + delta, 0, kMaxCustomZ);
-  bars_.L_CustomZ->setText(QStringLiteral("Z: %1").arg(customZ_));
+  edit_.ChangeCustomZ(delta);
+  bars_.L_CustomZ->setText(QStringLiteral("Z: %1").arg(edit_.CustomZ));
 }
 
 void TF_Main::MI_GameShuffleClick() {
@@ -539,7 +571,7 @@ void TF_Main::MI_GameClearRecordsClick() {
 }
 
 void TF_Main::MI_LayoutEditClick(bool) {
-  ClearHover();
+  input_->ClearHover();
   T_UpdateClock.stop();
   SetBoardMode(kEditMode, true);
   setWindowTitle(QString(kProgramTitle) + " - " +
@@ -549,10 +581,7 @@ void TF_Main::MI_LayoutEditClick(bool) {
 
 void TF_Main::MI_FileReturnClick() {
   SetBoardMode(kPlayMode, true);
-  const QSize area = AvailableArea();
-  const FieldContext field{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
-                           false,      &pictures_,          host_.get()};
-  FitTileSize(field, area.width(), area.height());
+  FitTileSize();
   game_->DeferredStart(kDealNew);
 }
 
@@ -570,10 +599,21 @@ void TF_Main::closeEvent(QCloseEvent* event) {
   if (saveOnClose_) SaveOnClose();
   if (game_->BoardMode() == kEditMode) SetBoardMode(kPlayMode, false);
   ready_ = false;
+  input_->SetReady(false);
   T_NewGame.stop();
   T_UpdateClock.stop();
   help_->close();
   event->accept();
+}
+
+void TF_Main::keyPressEvent(QKeyEvent* event) {
+  if (input_->KeyPress(event->key())) return;
+  QMainWindow::keyPressEvent(event);
+}
+
+void TF_Main::keyReleaseEvent(QKeyEvent* event) {
+  input_->KeyRelease(event->isAutoRepeat());
+  QMainWindow::keyReleaseEvent(event);
 }
 
 void TF_Main::showEvent(QShowEvent* event) {
@@ -589,6 +629,14 @@ void TF_Main::resizeEvent(QResizeEvent* event) {
   if (solutionView_) CentreSolutionButtons(bars_);
   // The panel's new size is known only after the layout has run.
   if (QLayout* layout = centralWidget()->layout()) layout->activate();
+  // A window made smaller must not leave tiles out of reach: a size that no longer fits
+  // gives way to the largest that does. A size zoomed into stays while the window grows.
+  const QSize area = AvailableArea();
+  const bool shrunk = area.width() < laidOutArea_.width() || area.height() < laidOutArea_.height();
+  if (shrunk && !LayoutFits(game_->Board(), area.width(), area.height())) {
+    FitTileSize();
+    return;
+  }
   LayOutAndRedraw();
 }
 

@@ -2,26 +2,28 @@
 // and edit mode. It owns the game and the field pictures and is the game's host.
 #pragma once
 
-#include <QCursor>
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
 #include <string>
 
+#include "app/game_clock.h"
+#include "app/main_host.h"
 #include "app/main_menus.h"
 #include "app/program.h"
 #include "content/settings.h"
 #include "field/field_pictures.h"
 #include "field/pixel_buffer.h"
-#include "field/render.h"
 #include "field/tilesets.h"
+#include "game/edit_controls.h"
 #include "game/play.h"
 
 namespace tv {
 
+class FieldInput;
+class FieldView;
 class FieldWidget;
 class HelpViewer;
-class MainHost;
 class MainLooks;
 class StatusBars;
 class TF_Music;
@@ -31,9 +33,10 @@ struct MainOptions {
   ProgramPaths Paths;
   MessageBoxFn MessageBox;  // empty: the message box on screen
   bool Pauses = true;       // the animations' pauses; off makes tests fast
+  ClockFn Clock;            // empty: the local date-time
 };
 
-class TF_Main : public QMainWindow {
+class TF_Main : public QMainWindow, private WindowControls {
   Q_OBJECT
 
  public:
@@ -43,18 +46,26 @@ class TF_Main : public QMainWindow {
   ~TF_Main() override;
 
   // Message box routine shared by everything the window owns.
-  int Message(const std::string& text, int flags = kMessageOk);
+  int Message(const std::string& text, int flags = kMessageOk) override;
 
   // Start-up (the steps after the windows exist).
-  void ApplySettings();  // settings already loaded into Settings()
-  Settings& ProgramSettings() { return settings_; }
-  Tilesets& TileSets() { return tilesets_; }
-  Game& CurrentGame() { return *game_; }
-  const ProgramPaths& Paths() const { return paths_; }
-  // Loads the size of `tileset` that fits the window; false after its message.
-  bool LoadFittingTileSize(const TILESET_P* tileset);
+  void ApplySettings(const Settings& settings);
+  // The remembered layout, else "Dragon", else the first one; false when none reads.
+  bool ReadStartLayout();
+  // The remembered tileset, else "standard", else the first one, at the size that fits
+  // the window (or the nearest that loads, or another tileset); false after its message.
+  bool LoadStartTileSize();
+  // The tileset at the size that fits the window (with the same fallbacks); false after
+  // its message. The caller lays out.
+  bool LoadTileset(const TILESET_P* tileset);
   void FinishStartUp();  // lays out, sets the ready flag, requests a new deal
   bool Ready() const { return ready_; }
+
+  // What the window shows, read-only.
+  const Settings& ProgramSettings() const { return settings_; }
+  const Tilesets& TileSets() const { return tilesets_; }
+  const Game& CurrentGame() const { return *game_; }
+  const ProgramPaths& Paths() const { return paths_; }
 
   // Closing: settings (and records) are written unless `SkipSave` was set by a failed
   // start-up.
@@ -65,7 +76,7 @@ class TF_Main : public QMainWindow {
 
   // Mode switch: 0 play, 1 edit; `update` also switches menus, toolbar and status bar.
   void SetBoardMode(int mode, bool update);
-  void SetSolutionView(bool on);
+  void SetSolutionView(bool on) override;
 
   // Commands as the menu items and buttons run them.
   void ShowHelpTopic(const std::string& topic);
@@ -84,15 +95,21 @@ class TF_Main : public QMainWindow {
   TF_Music* Music() const { return music_; }
   MainLooks& Looks() const { return *looks_; }
   const PixelBuffer& FieldPicture() const { return fieldPicture_; }
-  int CustomZ() const { return customZ_; }
+  int CustomZ() const { return edit_.CustomZ; }
   QTimer* NewGameTimer() { return &T_NewGame; }
   QTimer* ClockTimer() { return &T_UpdateClock; }
 
-  // Redraws, as the game asks for them.
-  FieldMarks Marks() const;
-  DrawSwitches Switches() const;
+  // The deal of a game number, started by the next T_NewGame tick.
+  void PlayGameNumber(std::uint32_t number) { game_->PlayGameNumber(number); }
+
+  // The timers' handlers.
+  void T_NewGameTimer();
+  void T_UpdateClockTimer();
+
   void RedrawAll();
   void LayOutAndRedraw();
+  // The largest size of the tileset that fits the window, laid out and redrawn.
+  void FitTileSize();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -102,25 +119,20 @@ class TF_Main : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  friend class MainHost;
-
   void BuildWindow();
   void ConnectCommands();
-  void Enable(Command command, bool on);
+  void Enable(Command command, bool on) override;
+  void SetCaption(const std::string& caption) override;
+  void SetZoomCommands();
+  FieldContext Context();
+  // Every path that lays the field out ends here: the editor's drag ends, the field is
+  // redrawn.
+  void AfterLayOut();
   void EnterSolutionControls(bool on);
-  void SetLabel(Label label, const std::string& text);
-
-  // Field input.
-  void I_FieldMouseMove(int x, int y, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods);
-  void I_FieldMouseDown(int x, int y, Qt::MouseButton button);
-  void I_FieldMouseUp(int x, int y, Qt::MouseButton button);
-  int HitTestField(int x, int y) const;
-  void ShowHover(int slot);
-  void ClearHover();
 
   // Edit mode controls that exist before the editor's tools.
-  void SelectTool(int tool);
-  void SelectZMode(int mode);
+  void SelectTool(EditTool tool);
+  void SelectZMode(LevelMode mode);
   void ChangeCustomZ(int delta);
 
   // Handlers.
@@ -131,20 +143,19 @@ class TF_Main : public QMainWindow {
   void MI_LayoutEditClick(bool create);
   void MI_FileReturnClick();
   void SaveOnClose();
-  // Milliseconds until just after the next whole second of the game's clock.
-  int NextClockTick() const;
-  static constexpr int kClockInterval = 250;
 
   ProgramPaths paths_;
   MessageBoxFn messageBox_;
-  bool pauses_;
-  std::unique_ptr<MainHost> host_;
+  ClockFn clock_;
+  MainHost host_;
   std::unique_ptr<Game> game_;
   Settings settings_;
   Tilesets tilesets_;
   FieldPictures pictures_;
   PixelBuffer fieldPicture_;
-  std::unique_ptr<FieldRenderer> renderer_;
+  EditControls edit_;
+  std::unique_ptr<FieldView> view_;
+  std::unique_ptr<FieldInput> input_;
   std::unique_ptr<MainLooks> looks_;
 
   MainMenus menus_{};
@@ -156,20 +167,13 @@ class TF_Main : public QMainWindow {
   HelpViewer* help_ = nullptr;
   TF_Shuffle* shuffle_ = nullptr;
   TF_Music* music_ = nullptr;
-  QCursor dragCursor_;  // cursor 1: a field move in progress
-  QCursor moveCursor_;  // cursor 2: the Move tool at rest
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 
   bool ready_ = false;
   bool saveOnClose_ = true;
   bool solutionView_ = false;
-  int editTool_ = 0;
-  int zMode_ = 0;
-  int customZ_ = 0;
-  bool layoutModified_ = false;
-  bool dragging_ = false;
-  int lastMouseX_ = -1, lastMouseY_ = -1;
+  QSize laidOutArea_;  // the available area of the last lay-out
 };
 
 }  // namespace tv

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <thread>
 
 #include "app/art.h"
@@ -21,51 +20,11 @@
 #include "content/music.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
-#include "game/files.h"
-#include "game/layout_file.h"
 
 namespace tv {
 namespace {
 
 constexpr auto kSplashMinimum = std::chrono::milliseconds(2000);
-
-// The first layout of the folder by name, ignoring case, for the last fallback.
-std::string FirstLayoutName(const std::string& layoutsDir) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(layoutsDir, error)) {
-    const std::string file = entry.path().filename().string();
-    if (file.size() > 4 && EqualsIgnoreCase(file.substr(file.size() - 4), ".mah"))
-      names.push_back(BareLayoutName(file));
-  }
-  if (names.empty()) return {};
-  return *std::min_element(names.begin(), names.end(),
-                           [](const auto& a, const auto& b) { return LessIgnoreCase(a, b); });
-}
-
-// The remembered layout, then "Dragon", then the first layout found.
-bool ReadStartLayout(TF_Main& window) {
-  MODE_P& board = window.CurrentGame().PlayBoard();
-  const std::string& dir = window.Paths().LayoutsDir;
-  bool read = ReadLayout(dir, window.ProgramSettings().LayoutName, board) == kLayoutRead ||
-              ReadLayout(dir, kDefaultLayout, board) == kLayoutRead;
-  if (!read) {
-    const std::string first = FirstLayoutName(dir);
-    read = !first.empty() && ReadLayout(dir, first, board) == kLayoutRead;
-  }
-  if (!read) return false;
-  // Nothing is shown before the first deal places the faces.
-  for (TILE_P& tile : board.Tiles) tile.Present = false;
-  window.CurrentGame().EditBoard().Game = board.Game;
-  return true;
-}
-
-// The remembered tileset, then "standard", then the first one of the list.
-const TILESET_P* ChooseStartTileset(const Tilesets& sets, const std::string& remembered) {
-  if (const TILESET_P* found = sets.FindTileset(remembered)) return found;
-  if (const TILESET_P* found = sets.FindTileset(kDefaultTileset)) return found;
-  return sets.List().empty() ? nullptr : sets.List().front().get();
-}
 
 double SinceEpochMs() {
   return std::chrono::duration<double, std::milli>(
@@ -101,6 +60,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   mainOptions.Paths = MakeProgramPaths(options.ProgramDir);
   mainOptions.MessageBox = options.MessageBox;
   mainOptions.Pauses = options.Pauses;
+  mainOptions.Clock = options.Clock;
   // Installed runs fill the player's layouts folder before the catalogue reads it.
   const Result prepared = PrepareUserFolders(mainOptions.Paths);
   auto window = std::make_unique<TF_Main>(mainOptions);
@@ -115,16 +75,15 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
 
   const std::string settingsFile = window->Paths().SettingsFile;
   std::string error;
+  Settings settings;
   // An unreadable file leaves the defaults; the file itself is left alone.
-  LoadSettings(settingsFile, window->ProgramSettings(), &error);
+  LoadSettings(settingsFile, settings, &error);
   const MeasureOptions measure = ReadMeasureOptions(settingsFile);
-  window->ApplySettings();
+  window->ApplySettings(settings);
 
   if (window->TileSets().List().empty()) return fail(kNoTilesetsMessage);
-  if (!ReadStartLayout(*window)) return fail(kNoLayoutsMessage);
-  const TILESET_P* tileset =
-      ChooseStartTileset(window->TileSets(), window->ProgramSettings().TilesetName);
-  if (!window->LoadFittingTileSize(tileset)) return fail(kNoTilesMessage);
+  if (!window->ReadStartLayout()) return fail(kNoLayoutsMessage);
+  if (!window->LoadStartTileSize()) return fail(kNoTilesMessage);
   window->Looks().LoadStart();
 
   window->FinishStartUp();

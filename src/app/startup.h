@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/game_clock.h"
 #include "app/program.h"
 
 namespace tv {
@@ -22,6 +23,7 @@ struct StartOptions {
   bool ShowSplash = true;
   bool HoldSplash = true;  // keep the splash up at least 2 s
   bool Pauses = true;      // animation pauses
+  ClockFn Clock;           // empty: the local date-time
 };
 
 // Measuring aids, read from section "Measure" of the settings file; never written.

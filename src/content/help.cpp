@@ -1,6 +1,7 @@
 // Help window: a text browser over the help folder, following links between topics.
 #include "content/help.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -26,7 +27,8 @@ void HelpViewer::ShowTopic(const std::string& topic) {
   if (!browser_) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpBrowser");
-    browser_->setOpenExternalLinks(true);
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
     browser_->setSearchPaths({QString::fromStdString(helpDir_)});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -44,6 +46,26 @@ void HelpViewer::ShowTopic(const std::string& topic) {
   show();
   raise();
   activateWindow();
+}
+
+void HelpViewer::OpenLink(const QUrl& url) {
+  if (url.isLocalFile() || url.isRelative()) {
+    if (!browser_) return;
+    if (url.hasFragment() && url.path().isEmpty()) {
+      browser_->scrollToAnchor(url.fragment());
+      return;
+    }
+    // A page's links are relative to the page.
+    const QUrl target = browser_->source().resolved(url);
+    topic_ = target.fileName().toStdString();
+    browser_->setSource(target);
+    return;
+  }
+  const bool opened = OpenExternal ? OpenExternal(url) : QDesktopServices::openUrl(url);
+  if (opened) return;
+  if (OnMessage)
+    OnMessage("Could not open the address \"" + url.toString().toStdString() +
+              "\"!$DNo program to show it was found.");
 }
 
 }  // namespace tv

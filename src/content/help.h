@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QTextBrowser;
+class QUrl;
 
 namespace tv {
 
@@ -23,6 +25,15 @@ class HelpViewer : public QWidget {
   // Shows the topic page ("play.htm"...) and brings the window forward; does nothing,
   // and reports nothing, when the viewer is not available.
   void ShowTopic(const std::string& topic);
+
+  // Tells the player what went wrong (an address outside the help that did not open).
+  std::function<void(const std::string&)> OnMessage;
+  // Opens an address outside the help; false when nothing could show it.
+  std::function<bool(const QUrl&)> OpenExternal;
+
+  // Shows a link of a help page: another topic in the viewer, anything else in the
+  // system's browser, with a message when that fails.
+  void OpenLink(const QUrl& url);
 
   // The topic shown last, empty before the first.
   std::string CurrentTopic() const { return topic_; }

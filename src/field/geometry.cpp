@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "game/host.h"
-
 namespace tv {
 
 void SetTileGeometry(GAME_P& game, const TileSize& size) {
@@ -104,9 +102,11 @@ int ZoomOutIndex(std::span<const TileSize> sizes, int faceWidth) {
   return -1;
 }
 
-void UpdateZoomCommands(GameHost& host, int sizeIndex, int sizeCount) {
-  host.Enable(Command::ZoomIn, sizeIndex != sizeCount - 1);
-  host.Enable(Command::ZoomOut, sizeIndex != 0);
+bool LayoutFits(const MODE_P& board, int availWidth, int availHeight) {
+  const GAME_P& g = board.Game;
+  const LayoutExtent e =
+      ComputeLayoutExtent(board, TileSize{g.FaceWidth, g.FaceHeight, g.EdgeWidth, g.EdgeHeight});
+  return e.Width <= availWidth && e.Height < availHeight;
 }
 
 int HitTest(const MODE_P& board, int orderCount, int px, int py, int skipSlot) {

@@ -9,8 +9,6 @@
 
 namespace tv {
 
-class GameHost;
-
 // Marks a layout-extent bound not yet set.
 constexpr int kUnsetBound = -10000;
 
@@ -45,8 +43,9 @@ int FitTileSizeIndex(const MODE_P& board, std::span<const TileSize> sizes, int a
 int ZoomInIndex(std::span<const TileSize> sizes, int faceWidth);
 int ZoomOutIndex(std::span<const TileSize> sizes, int faceWidth);
 
-// Zoom in is off at the last size, zoom out at the first.
-void UpdateZoomCommands(GameHost& host, int sizeIndex, int sizeCount);
+// Whether the board's layout extent at its loaded size fits width by height, by
+// the fit rule (width <= width, height < height).
+bool LayoutFits(const MODE_P& board, int availWidth, int availHeight);
 
 // The slot under (px, py), trying the top of the stacking order first; walks
 // order entries 0..orderCount-1 and skips absent slots and `skipSlot`.

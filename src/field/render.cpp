@@ -386,23 +386,6 @@ std::string ClockText(double startTime, double clockTime) {
   return text;
 }
 
-TextStyle StatusTextStyle() {
-  TextStyle style;
-  style.family = "Arial";
-  style.pixel_size = 19;
-  return style;
-}
-
-void DrawDigitalClock(PixelBuffer& clock, const PixelBuffer& frame, const std::string& text,
-                      const TextStyle& style) {
-  if (clock.width() != frame.width() || clock.height() != frame.height())
-    clock.Create(frame.width(), frame.height());
-  CopyPicture(clock, 0, 0, frame);
-  const int left = std::max(0, (clock.width() - TextWidth(text, style)) / 2);
-  DrawTextInRect(clock, text, SpanRect(left, 0, clock.width() - 1, clock.height() - 1),
-                 kTextAlignLeft, style);
-}
-
 void DrawAnalogClock(PixelBuffer& clock, const PixelBuffer& face, double startTime,
                      double clockTime) {
   if (clock.width() != 34 || clock.height() != 34) clock.Create(34, 34);

@@ -7,9 +7,8 @@
 
 #include "field/field_pictures.h"
 #include "field/pixel_buffer.h"
-#include "field/text.h"
 #include "game/board.h"
-#include "game/host.h"
+#include "game/repaint.h"
 
 namespace tv {
 
@@ -87,12 +86,6 @@ PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width);
 
 // Elapsed time as "hh:mm:ss", hours counting whole days as 24.
 std::string ClockText(double startTime, double clockTime);
-
-// The digital clock: the composed status frame with the text centred on it in
-// the status bar's font (19-pixel Arial unless the style says otherwise).
-void DrawDigitalClock(PixelBuffer& clock, const PixelBuffer& frame, const std::string& text,
-                      const TextStyle& style);
-TextStyle StatusTextStyle();
 
 // The 34 by 34 analog clock: the face copied, then the three hands.
 void DrawAnalogClock(PixelBuffer& clock, const PixelBuffer& face, double startTime,

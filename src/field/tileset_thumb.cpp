@@ -2,7 +2,6 @@
 #include "field/tileset_thumb.h"
 
 #include "game/faces.h"
-#include "game/host.h"
 
 namespace tv {
 namespace {
@@ -40,10 +39,9 @@ MODE_P MakeSampleBoard() {
 
 Result DrawTilesetThumb(Tilesets& sets, const TILESET_P* tileset, MODE_P& sample,
                         FieldPictures& pictures, PixelBuffer& thumb, int color) {
-  NullGameHost quiet;  // a thumbnail that fails is marked, not reported
   const int index = ChooseTileSize(sample, tileset, kTileThumbWidth, kTileThumbHeight);
   const TileLoadTarget target{&sample, nullptr, &pictures};
-  if (index < 0 || !sets.LoadTileSize(tileset, index, true, target, quiet))
+  if (index < 0 || !sets.LoadTileSize(tileset, index, true, target))
     return Result::Fail(ThumbError::kUnreadable, "The tileset could not be read!");
 
   GAME_P& g = sample.Game;

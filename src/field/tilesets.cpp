@@ -8,7 +8,6 @@
 #include "field/geometry.h"
 #include "field/picture_loader.h"
 #include "game/files.h"
-#include "game/host.h"
 
 namespace tv {
 
@@ -40,27 +39,22 @@ void Tilesets::ScanTilesets(const std::string& tilesDir) {
   list_.clear();
   dir_ = tilesDir;
   if (!dir_.empty() && dir_.back() != '/') dir_ += '/';
-  std::vector<std::string> names;
+  // Each descriptor under the name and extension case found on disk.
+  std::vector<fs::path> found;
   std::error_code ec;
   for (fs::directory_iterator it(tilesDir, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path& p = it->path();
     if (!EqualsIgnoreCase(p.extension().string(), ".tiles")) continue;
     if (!it->is_regular_file(ec)) continue;
-    names.push_back(p.stem().string());
+    found.push_back(p);
   }
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });
-  for (const std::string& name : names) {
+  std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
+    return LessIgnoreCase(a.stem().string(), b.stem().string());
+  });
+  for (const fs::path& path : found) {
     auto ts = std::make_unique<TILESET_P>();
-    ts->Name = name;
-    ts->DescriptorPath = dir_ + name + ".tiles";
-    // Find the file under its real extension case.
-    for (fs::directory_iterator it(tilesDir, ec), end; !ec && it != end; it.increment(ec))
-      if (it->path().stem().string() == name &&
-          EqualsIgnoreCase(it->path().extension().string(), ".tiles")) {
-        ts->DescriptorPath = it->path().string();
-        break;
-      }
+    ts->Name = path.stem().string();
+    ts->DescriptorPath = path.string();
     std::vector<std::uint8_t> bytes;
     // A descriptor that cannot be read leaves the tileset out.
     if (!ReadWholeFile(ts->DescriptorPath, bytes, nullptr)) continue;
@@ -110,35 +104,58 @@ void MakeTilePictures(FieldPictures& pics, PixelBuffer sheet, const TileSize& si
               kDimAmount);
 }
 
-bool Tilesets::LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForChooser,
-                            const TileLoadTarget& target, GameHost& host) {
-  if (tileset == nullptr || target.Board == nullptr || target.Pictures == nullptr) return false;
-  if (sizeIndex < 0 || sizeIndex >= tileset->SizeCount) return false;
+Result Tilesets::LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForChooser,
+                              const TileLoadTarget& target) {
+  if (tileset == nullptr || target.Board == nullptr || target.Pictures == nullptr ||
+      sizeIndex < 0 || sizeIndex >= tileset->SizeCount)
+    return Result::Fail(TileLoadError::NoTileset, "");
   const TileSize size = tileset->Sizes[sizeIndex];
   const std::string path = ResolveCaseInsensitive(SheetPath(*tileset, size));
-  if (!FileExists(path)) return false;
+  if (!FileExists(path)) return Result::Fail(TileLoadError::MissingSheet, "");
 
   // Decode into a scratch picture so that a rejected sheet changes nothing.
   PixelBuffer sheet;
-  if (!OpenPicture(path, &sheet, nullptr)) {
-    host.ShowMessage("Could not open picture \"" + path + "\"!");
-    return false;
-  }
-  if (sheet.width() / 9 != size.W || sheet.height() / 5 != size.H) {
-    host.ShowMessage("Tileset \"" + path + "\" has wrong tiles sizes!");
-    return false;
-  }
+  if (!OpenPicture(path, &sheet, nullptr))
+    return Result::Fail(TileLoadError::Unreadable, "Could not open picture \"" + path + "\"!");
+  if (sheet.width() / 9 != size.W || sheet.height() / 5 != size.H)
+    return Result::Fail(TileLoadError::WrongSize,
+                        "Tileset \"" + path + "\" has wrong tiles sizes!");
 
   SetTileGeometry(target.Board->Game, size);
   MakeTilePictures(*target.Pictures, std::move(sheet), size, ForChooser);
-  if (ForChooser) return true;
+  if (ForChooser) return {};
 
   CurTileset = tileset;
   CurSizeIndex = sizeIndex;
   TilesetName = tileset->Name;
   if (target.OtherBoard != nullptr) CopyTileGeometry(target.Board->Game, target.OtherBoard->Game);
-  UpdateZoomCommands(host, sizeIndex, tileset->SizeCount);
-  return true;
+  return {};
+}
+
+Result Tilesets::LoadNearestTileSize(const TILESET_P* tileset, int sizeIndex,
+                                     const TileLoadTarget& target) {
+  Result first = LoadTileSize(tileset, sizeIndex, false, target);
+  if (first || tileset == nullptr) return first;
+  for (int distance = 1; distance < tileset->SizeCount; ++distance)
+    for (const int index : {sizeIndex - distance, sizeIndex + distance})
+      if (index >= 0 && index < tileset->SizeCount && LoadTileSize(tileset, index, false, target))
+        return {};
+  return first;
+}
+
+Result Tilesets::LoadFittingTileSize(const TILESET_P* first, int width, int height,
+                                     const TileLoadTarget& target) {
+  std::vector<const TILESET_P*> order{first};
+  for (const auto& ts : list_)
+    if (ts.get() != first) order.push_back(ts.get());
+  Result firstFailure = Result::Fail(TileLoadError::NoTileset, "");
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    const int index = ChooseTileSize(*target.Board, order[k], width, height);
+    Result result = LoadNearestTileSize(order[k], index, target);
+    if (result) return result;
+    if (k == 0) firstFailure = std::move(result);
+  }
+  return firstFailure;
 }
 
 int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int height) {
@@ -148,37 +165,52 @@ int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int
 
 namespace {
 
-void LayOutBoth(const FieldContext& field, int availWidth, int availHeight) {
+void LayOutAndPlace(const FieldContext& field, int availWidth, int availHeight) {
   MODE_P& board = field.Board();
   LayOutField(board, field.EditMode, availWidth, availHeight);
   CopyTileGeometry(board.Game, field.Other().Game);
+  // Slot TileCount is the editor's cursor tile when there is one; an unused slot is harmless.
+  PlaceTiles(board, board.Game.TileCount + (field.EditMode ? 1 : 0));
 }
 
 }  // namespace
 
-bool FitTileSize(const FieldContext& field, int availWidth, int availHeight) {
+Result FitTileSize(const FieldContext& field, int availWidth, int availHeight) {
   const TILESET_P* ts = field.Sets->CurTileset;
-  if (ts == nullptr) return false;
+  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset, "");
   const int index = ChooseTileSize(field.Board(), ts, availWidth, availHeight);
   const TileLoadTarget target{&field.Board(), &field.Other(), field.Pictures};
-  if (!field.Sets->LoadTileSize(ts, index, false, target, *field.Host)) return false;
-  LayOutBoth(field, availWidth, availHeight);
-  return true;
+  Result result = field.Sets->LoadNearestTileSize(ts, index, target);
+  if (!result) return result;
+  LayOutAndPlace(field, availWidth, availHeight);
+  return {};
 }
 
-bool ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight) {
+Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight) {
   const TILESET_P* ts = field.Sets->CurTileset;
-  if (ts == nullptr) return false;
+  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset, "");
   MODE_P& board = field.Board();
-  const int index = zoomIn ? ZoomInIndex(ts->SizeList(), board.Game.FaceWidth)
+  const int first = zoomIn ? ZoomInIndex(ts->SizeList(), board.Game.FaceWidth)
                            : ZoomOutIndex(ts->SizeList(), board.Game.FaceWidth);
-  if (index < 0) return false;
+  if (first < 0) return Result::Fail(TileLoadError::NoOtherSize, "");
   const TileLoadTarget target{&board, &field.Other(), field.Pictures};
-  if (!field.Sets->LoadTileSize(ts, index, false, target, *field.Host)) return false;
-  LayOutBoth(field, availWidth, availHeight);
-  // Slot TileCount is the editor's cursor tile when there is one; an unused slot is harmless.
-  PlaceTiles(board, board.Game.TileCount + (field.EditMode ? 1 : 0));
-  return true;
+  // A size whose sheet fails is passed over; the first failure is reported if none loads.
+  Result firstFailure;
+  for (int index = first; index >= 0 && index < ts->SizeCount; index += zoomIn ? 1 : -1) {
+    Result result = field.Sets->LoadTileSize(ts, index, false, target);
+    if (result) {
+      LayOutAndPlace(field, availWidth, availHeight);
+      return {};
+    }
+    if (firstFailure) firstFailure = std::move(result);
+  }
+  return firstFailure;
+}
+
+ZoomStates ZoomCommandStates(const Tilesets& sets) {
+  if (sets.CurTileset == nullptr) return {};
+  const int count = sets.CurTileset->SizeCount;
+  return {sets.CurSizeIndex<count - 1, sets.CurSizeIndex> 0};
 }
 
 }  // namespace tv

@@ -13,10 +13,9 @@
 #include "field/field_pictures.h"
 #include "field/tileset_descriptor.h"
 #include "game/board.h"
+#include "game/result.h"
 
 namespace tv {
-
-class GameHost;
 
 constexpr int kMaxTileSizes = kMaxTileSizesPerTileset;
 
@@ -46,6 +45,16 @@ struct TileLoadTarget {
   FieldPictures* Pictures = nullptr;
 };
 
+// Why a tile size did not load. A missing sheet is silent (its message is empty).
+enum class TileLoadError {
+  None = 0,
+  NoTileset,     // no tileset, or a size it does not have
+  MissingSheet,  // silent
+  Unreadable,    // "Could not open picture \"%s\"!"
+  WrongSize,     // "Tileset \"%s\" has wrong tiles sizes!"
+  NoOtherSize,   // zoom at the end of the list: nothing happens, silently
+};
+
 class Tilesets {
  public:
   // Lists the descriptors in `tilesDir` (with or without a trailing '/'),
@@ -59,11 +68,22 @@ class Tilesets {
   // Sheet path of a size: tiles directory + "name-W-H.png".
   std::string SheetPath(const TILESET_P& tileset, const TileSize& size) const;
 
-  // On failure nothing of the target changes. Messages go to host.ShowMessage.
-  // For the main window a success also sets CurTileset, TilesetName, the other
-  // board's geometry and the zoom commands.
-  bool LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForChooser,
-                    const TileLoadTarget& target, GameHost& host);
+  // On failure nothing of the target changes; the result carries the message the
+  // player is to see. For the main window a success also sets CurTileset,
+  // CurSizeIndex, TilesetName and the other board's geometry; the caller sets the
+  // zoom commands (ZoomCommandStates).
+  Result LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForChooser,
+                      const TileLoadTarget& target);
+
+  // Loads `sizeIndex` or, when its sheet fails, the nearest size of the same tileset
+  // that loads (the smaller first at equal distance). The result is the first
+  // failure's when none loads.
+  Result LoadNearestTileSize(const TILESET_P* tileset, int sizeIndex, const TileLoadTarget& target);
+
+  // Start-up: the size of `first` that fits width by height (or the nearest that
+  // loads), else the same for every other tileset in list order.
+  Result LoadFittingTileSize(const TILESET_P* first, int width, int height,
+                             const TileLoadTarget& target);
 
   const TILESET_P* CurTileset = nullptr;
   int CurSizeIndex = -1;
@@ -85,18 +105,25 @@ struct FieldContext {
   MODE_P* EditBoard = nullptr;
   bool EditMode = false;
   FieldPictures* Pictures = nullptr;
-  GameHost* Host = nullptr;
 
   MODE_P& Board() const { return EditMode ? *EditBoard : *PlayBoard; }
   MODE_P& Other() const { return EditMode ? *PlayBoard : *EditBoard; }
 };
 
-// Loads the largest size of the current tileset whose extent fits, then lays
-// out the field. False when there is no current tileset or the load fails.
-bool FitTileSize(const FieldContext& field, int availWidth, int availHeight);
+// Loads the largest size of the current tileset whose extent fits (or the nearest
+// that loads), then lays out and places the field. Fails without a current tileset.
+Result FitTileSize(const FieldContext& field, int availWidth, int availHeight);
 
-// Loads the next larger (or smaller) size and lays out and places the field;
-// false when there is none or the load fails. The caller redraws.
-bool ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight);
+// Loads the next larger (or smaller) size, passing over sizes whose sheet fails,
+// and lays out and places the field. NoOtherSize when there is none. The caller
+// redraws and sets the zoom commands.
+Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight);
+
+// Enabled states of zoom in and zoom out for the loaded size.
+struct ZoomStates {
+  bool ZoomIn = false;
+  bool ZoomOut = false;
+};
+ZoomStates ZoomCommandStates(const Tilesets& sets);
 
 }  // namespace tv

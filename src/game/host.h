@@ -7,16 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "game/repaint.h"
+
 namespace tv {
 
 enum class Sound : int { Select = 0, Remove = 1, Win = 2, Loose = 3 };
-
-// How a local redraw reaches the screen.
-enum class Repaint : int {
-  TileNow = 1,   // repaint the tile's rectangle at once
-  AreaNow = 2,   // repaint the whole available area at once
-  Deferred = 3,  // only invalidate; painted with the next repaint
-};
 
 enum class Command : int {
   Undo,

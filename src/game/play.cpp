@@ -31,6 +31,13 @@ std::string ReshuffleLabel(int left) {
 Game::Game(GameHost& host, std::string layoutsDir)
     : host_(host), layoutsDir_(std::move(layoutsDir)) {}
 
+void Game::EnterEditMode() {
+  editBoard_ = playBoard_;
+  boardMode_ = kEditMode;
+  // The play marks mean nothing on the editor's board.
+  selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
+}
+
 bool Game::TileInPlay(int slot) const {
   const MODE_P& b = Board();
   return slot >= 0 && slot < b.Game.TileCount && slot < kMaxTiles && b.Tiles[slot].Present;
@@ -49,7 +56,11 @@ void Game::OnNewGameTimer() {
 void Game::SelectGameShuffle() {
   std::uint32_t seed = playBoard_.Game.Seed;
   if (!host_.AskGameNumber(seed)) return;
-  playBoard_.Game.Seed = seed;
+  PlayGameNumber(seed);
+}
+
+void Game::PlayGameNumber(std::uint32_t number) {
+  playBoard_.Game.Seed = number;
   DeferredStart(kDealRestart);
 }
 
@@ -85,6 +96,19 @@ void Game::Compact() {
   b = copy;
 }
 
+// The board as the reshuffle compacted it: its tiles, count and extent. The geometry
+// stays the live one, since the tile size or the window may have changed since.
+void Game::RestoreReshuffledTiles(MODE_P& b) const {
+  const MODE_P& saved = reshuffle_.saved;
+  b.Tiles = saved.Tiles;
+  b.Order = saved.Order;
+  b.Game.TileCount = saved.Game.TileCount;
+  b.Game.FreeCount = saved.Game.FreeCount;
+  b.Game.GridWidth = saved.Game.GridWidth;
+  b.Game.GridHeight = saved.Game.GridHeight;
+  b.Game.Levels = saved.Game.Levels;
+}
+
 bool Game::StartGame(int mode, bool animate) {
   host_.ResetCursor();
   MODE_P& b = Board();
@@ -118,7 +142,7 @@ bool Game::StartGame(int mode, bool animate) {
       break;
     case kDealReplayReshuffle:
       if (!reshuffle_.done) return false;
-      b = reshuffle_.saved;
+      RestoreReshuffledTiles(b);
       rand_.value = reshuffle_.seed;
       break;
     default:

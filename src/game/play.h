@@ -48,10 +48,14 @@ class Game {
   // Boards.
   MODE_P& PlayBoard() { return playBoard_; }
   MODE_P& EditBoard() { return editBoard_; }
+  const MODE_P& PlayBoard() const { return playBoard_; }
+  const MODE_P& EditBoard() const { return editBoard_; }
   MODE_P& Board() { return boardMode_ == kEditMode ? editBoard_ : playBoard_; }
   const MODE_P& Board() const { return boardMode_ == kEditMode ? editBoard_ : playBoard_; }
   int BoardMode() const { return boardMode_; }
   void SetBoardMode(int mode) { boardMode_ = mode == kEditMode ? kEditMode : kPlayMode; }
+  // Edit mode starts on a copy of the play board; the play board stays as it was.
+  void EnterEditMode();
   const std::string& LayoutsDir() const { return layoutsDir_; }
 
   RandState& Rand() { return rand_; }
@@ -79,6 +83,8 @@ class Game {
   // True when the game started; false when the layout or the deal failed.
   bool StartGame(int mode, bool animate);
   void SelectGameShuffle();
+  // Asks for the deal of this game number, as the game number dialog's OK does.
+  void PlayGameNumber(std::uint32_t number);
 
   // A click on the field in play mode on `slot` (kNoTile for none).
   void ClickTile(int slot);
@@ -102,6 +108,7 @@ class Game {
  private:
   bool PrepareLayout();
   void Compact();
+  void RestoreReshuffledTiles(MODE_P& board) const;
   void AnimateDeal();
   void FadePair();
   void GameWon();

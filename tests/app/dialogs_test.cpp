@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 #include <filesystem>
+#include <vector>
 
 #include "app/art.h"
 #include "app/program.h"
@@ -190,6 +192,24 @@ TEST(HelpViewer, ShowsEveryTopicFromTheFolderBesideTheProgram) {
     EXPECT_TRUE(help.Browser()->source().toLocalFile().endsWith(topic));
     EXPECT_GT(help.Browser()->toPlainText().size(), 100) << topic;
   }
+}
+
+TEST(HelpViewer, LinksOpenTopicsAndReportAnAddressThatDoesNotOpen) {
+  App();
+  test::TempDir dir;
+  std::filesystem::copy(std::string(TILVANE_SOURCE_DIR) + "/data/help", dir.path() / "help",
+                        std::filesystem::copy_options::recursive);
+  HelpViewer help(dir.dir());
+  std::vector<std::string> messages;
+  help.OnMessage = [&](const std::string& text) { messages.push_back(text); };
+  help.OpenExternal = [](const QUrl&) { return false; };
+  help.ShowTopic("cont.htm");
+  help.OpenLink(QUrl("about.htm"));
+  EXPECT_TRUE(help.Browser()->source().toLocalFile().endsWith("about.htm"));
+  EXPECT_TRUE(messages.empty());
+  help.OpenLink(QUrl("https://example.invalid/"));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("https://example.invalid/"), std::string::npos);
 }
 
 TEST(MessageText, DollarDBecomesALineBreak) {

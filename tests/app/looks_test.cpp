@@ -77,7 +77,7 @@ class LooksWorld {
 
   // The colour in the field's top-left corner, which no tile covers.
   int Corner() const { return window->FieldPicture().GetPixel(2, 2); }
-  Settings& settings() { return window->ProgramSettings(); }
+  const Settings& settings() const { return window->ProgramSettings(); }
   MainLooks& looks() { return window->Looks(); }
 
   // Runs `action` on the modal dialog that `command` opens.

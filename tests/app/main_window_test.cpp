@@ -25,6 +25,7 @@
 #include "content/music.h"
 #include "content/settings.h"
 #include "field/geometry.h"
+#include "field/tilesets.h"
 #include "game/faces.h"
 #include "support/temp_dir.h"
 
@@ -57,6 +58,8 @@ class World {
     if (layouts) fs::copy(kData / "layouts", dir.path() / "layouts");
   }
 
+  void CopyHelp() { fs::copy(kData / "help", dir.path() / "help", fs::copy_options::recursive); }
+
   void WriteSettings(const std::string& text) {
     std::ofstream(dir.path() / "tilvane.ini", std::ios::binary) << text;
   }
@@ -71,6 +74,7 @@ class World {
     options.ShowSplash = false;
     options.HoldSplash = false;
     options.Pauses = false;
+    options.Clock = [this] { return now; };
     window = StartProgram(options, std::chrono::steady_clock::now());
     if (!window) return false;
     window->resize(1024, 720);
@@ -84,12 +88,12 @@ class World {
   void RunPendingStart() {
     ASSERT_TRUE(window->NewGameTimer()->isActive());
     window->NewGameTimer()->stop();
-    game().OnNewGameTimer();
+    window->T_NewGameTimer();
     QApplication::processEvents();
   }
 
-  Game& game() { return window->CurrentGame(); }
-  MODE_P& board() { return game().PlayBoard(); }
+  const Game& game() { return window->CurrentGame(); }
+  const MODE_P& board() { return game().PlayBoard(); }
   QString Label(const char* name) const { return window->findChild<QLabel*>(name)->text(); }
   QToolButton* Button(const char* name) const { return window->findChild<QToolButton*>(name); }
 
@@ -125,6 +129,7 @@ class World {
   }
 
   test::TempDir dir;
+  double now = 46000.5;  // the game's clock, in days
   std::vector<Message> messages;
   std::unique_ptr<TF_Main> window;
 };
@@ -228,6 +233,9 @@ TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
   test::MouseMove(field, world.PointOn(freeSlot), Qt::ControlModifier);
   EXPECT_EQ(world.game().HoverTile(), freeSlot);
   EXPECT_NE(field->Image(), before);  // drawn see-through
+  // Moving on with Ctrl held puts the first tile back before the next is seen through.
+  test::MouseMove(field, world.PointOn(blockedSlot), Qt::ControlModifier);
+  EXPECT_EQ(world.game().HoverTile(), blockedSlot);
   test::KeyRelease(world.window.get(), Qt::Key_Control);
   EXPECT_EQ(world.game().HoverTile(), kNoTile);
   EXPECT_EQ(field->Image(), before);  // and back as it was
@@ -315,9 +323,15 @@ TEST(MainWindow, FunctionKeysAndZoomKeys) {
 
   // E and R step through the sizes; the commands switch off at the ends.
   const int width = world.board().Game.FaceWidth;
+  const QImage before = world.window->Field()->Image().copy();
   test::TypeKey(w, Qt::Key_R, "r");
   const int smaller = world.board().Game.FaceWidth;
   EXPECT_LT(smaller, width);
+  // The field was redrawn at the new size: a full redraw changes nothing more.
+  const QImage zoomed = world.window->Field()->Image().copy();
+  EXPECT_NE(zoomed, before);
+  world.window->RedrawAll();
+  EXPECT_EQ(world.window->Field()->Image(), zoomed);
   test::TypeKey(w, Qt::Key_E, "e");
   EXPECT_EQ(world.board().Game.FaceWidth, width);
   for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_E, "e");
@@ -387,25 +401,18 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   EXPECT_EQ(world.PresentCount(), 144);
 }
 
-// Waits in the event loop, so the window's timers fire.
-void RunEventsFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
 TEST(MainWindow, ClockFollowsTheGameTimeDigitalAndAnalog) {
   World world;
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
   QLabel* clock = world.window->Status().ClockLabel();
   EXPECT_EQ(clock->text(), "00:00:00");
-  // As if the game had started an hour, a minute and five seconds ago.
-  world.board().Game.StartTime -= (3600 + 65) / 86400.0;
-  RunEventsFor(1100);
-  EXPECT_TRUE(clock->text() == "01:01:05" || clock->text() == "01:01:06")
-      << clock->text().toStdString();
-  EXPECT_LE(world.window->ClockTimer()->interval(), 1002);
+  // An hour, a minute and five seconds later (and half a second into the next).
+  world.now += (3600 + 65.5) / 86400.0;
+  world.window->T_UpdateClockTimer();
+  EXPECT_EQ(clock->text(), "01:01:05");
+  // The next tick comes just after the next whole second.
+  EXPECT_NEAR(world.window->ClockTimer()->interval(), 502, 1);
 
   // Analog: the hands are drawn over the face and the time moves to the hint.
   QLabel* face = world.window->Status().ClockImage();
@@ -413,10 +420,11 @@ TEST(MainWindow, ClockFollowsTheGameTimeDigitalAndAnalog) {
   EXPECT_FALSE(clock->isVisible());
   EXPECT_EQ(face->size(), QSize(34, 34));
   const QImage first = face->pixmap().toImage();
-  EXPECT_TRUE(face->toolTip().startsWith("01:01:0"));
-  world.board().Game.StartTime -= 20 / 86400.0;  // the second hand moves a third of a turn
-  RunEventsFor(1100);
+  EXPECT_EQ(face->toolTip(), "01:01:05");
+  world.now += 20 / 86400.0;  // the second hand moves a third of a turn
+  world.window->T_UpdateClockTimer();
   EXPECT_NE(face->pixmap().toImage(), first);
+  EXPECT_EQ(face->toolTip(), "01:01:25");
   world.window->SetAnalogClock(false);
   EXPECT_TRUE(clock->isVisible());
   EXPECT_TRUE(face->toolTip().isEmpty());
@@ -543,6 +551,209 @@ TEST(MainWindow, SoundOptionsFromMenuAndButtonSurviveARestart) {
   EXPECT_FALSE(world.window->Music()->Player().SoundOn());
   EXPECT_FALSE(world.window->Music()->Player().Files().at(0).Ticked);
   EXPECT_TRUE(world.messages.empty());
+}
+
+// A reshuffle's replay brings back its tiles, not the tile size it was made at.
+TEST(MainWindow, ReplayOfAReshuffleKeepsTheZoomedTileSize) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  world.window->Menus().MI_GameReshuffle->trigger();
+  world.RunPendingStart();
+  test::TypeKey(world.window.get(), Qt::Key_R, "r");
+  const GAME_P zoomed = world.board().Game;
+  const MainToolbars& bars = world.window->Toolbars();
+  world.window->Menus().MI_GameShowSol->trigger();
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed.FaceWidth);
+  bars.B_SolNext->click();
+  bars.B_SolStop->click();
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed.FaceWidth);
+  EXPECT_EQ(world.board().Game.OriginX, zoomed.OriginX);
+
+  // Where the tiles show at the zoomed size, independent of the board's own fields.
+  MODE_P shown = world.board();
+  CopyTileGeometry(zoomed, shown.Game);
+  PlaceTiles(shown, shown.Game.TileCount);
+  auto pointOn = [&](int slot) {
+    const TILE_P& t = shown.Tiles[std::size_t(slot)];
+    for (int y = t.Top; y < t.Top + zoomed.FaceHeight; ++y)
+      for (int x = t.Left; x < t.Left + zoomed.FaceWidth; ++x)
+        if (HitTest(shown, shown.Game.TileCount, x, y) == slot) return QPoint(x, y);
+    ADD_FAILURE() << "slot " << slot << " does not show";
+    return QPoint();
+  };
+  const int left = world.board().Game.TilesLeft;
+  const Solution& solution = world.game().DealSolution();
+  const int a = solution.Steps[std::size_t(left - 1)].Slot;
+  const int b = solution.Steps[std::size_t(left - 2)].Slot;
+  test::MouseClick(world.window->Field(), pointOn(a));
+  EXPECT_EQ(world.game().SelectedTile(), a);
+  test::MouseClick(world.window->Field(), pointOn(b));
+  EXPECT_EQ(world.board().Game.TilesLeft, left - 2);
+}
+
+// F1 opens the help of the mode the player is in; Contents stays on its menu item.
+TEST(MainWindow, F1OpensTheHelpOfTheCurrentMode) {
+  World world;
+  world.CopyHelp();
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const MainMenus& menus = world.window->Menus();
+  auto pressF1 = [&] {
+    world.window->Help()->hide();
+    world.window->activateWindow();
+    QApplication::processEvents();
+    test::TypeKey(world.window.get(), Qt::Key_F1);
+    return world.window->Help()->CurrentTopic();
+  };
+  EXPECT_EQ(pressF1(), "play.htm");
+  menus.MI_GameShowSol->trigger();
+  EXPECT_EQ(pressF1(), "solution.htm");
+  menus.MI_SolStop->trigger();
+  menus.MI_LayoutEdit->trigger();
+  EXPECT_EQ(pressF1(), "create.htm");
+  menus.MI_HelpContents->trigger();
+  EXPECT_EQ(world.window->Help()->CurrentTopic(), "cont.htm");
+  EXPECT_TRUE(menus.MI_HelpContents->shortcut().isEmpty());
+  // There is no web site: both home-page items show the page about the game.
+  for (QAction* home : {menus.MI_HelpCompHome, menus.MI_HelpProdHome}) {
+    menus.MI_HelpContents->trigger();
+    home->trigger();
+    EXPECT_EQ(world.window->Help()->CurrentTopic(), "about.htm");
+  }
+}
+
+// Shrinking the window never leaves tiles out of reach; a zoomed size stays while it grows.
+TEST(MainWindow, ShrinkingTheWindowFitsTheTilesAgain) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  TF_Main& w = *world.window;
+  auto resize = [&](int width, int height) {
+    w.resize(width, height);
+    QApplication::processEvents();
+  };
+  auto fits = [&] {
+    const QSize area = w.AvailableArea();
+    return LayoutFits(world.board(), area.width(), area.height());
+  };
+  resize(700, 520);
+  const int small = world.board().Game.FaceWidth;
+  EXPECT_TRUE(fits());
+  test::TypeKey(&w, Qt::Key_E, "e");
+  const int zoomed = world.board().Game.FaceWidth;
+  ASSERT_GT(zoomed, small);
+  ASSERT_FALSE(fits());
+  const int originBefore = world.board().Game.OriginX;
+  resize(760, 560);  // larger: the player's size stays, the field is laid out again
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
+  MODE_P expected = world.board();
+  LayOutField(expected, false, w.AvailableArea().width(), w.AvailableArea().height());
+  PlaceTiles(expected, expected.Game.TileCount);
+  EXPECT_NE(expected.Game.OriginX, originBefore);
+  EXPECT_EQ(world.board().Game.OriginX, expected.Game.OriginX);
+  EXPECT_EQ(world.board().Tiles[7].Left, expected.Tiles[7].Left);
+  const QImage laidOut = w.Field()->Image().copy();
+  w.RedrawAll();
+  EXPECT_EQ(w.Field()->Image(), laidOut);  // it was redrawn after the lay-out
+  resize(660, 500);                        // smaller: the largest size that fits
+  EXPECT_TRUE(fits());
+  EXPECT_LE(world.board().Game.FaceWidth, small);
+  const QSize area = w.AvailableArea();
+  const TILESET_P* set = w.TileSets().CurTileset;
+  const int best = ChooseTileSize(world.board(), set, area.width(), area.height());
+  EXPECT_EQ(world.board().Game.FaceWidth, set->Sizes[std::size_t(best)].W);
+  // The redraw after the lay-out shows the tiles where the board now has them.
+  const int slot = world.ShownTile(true);
+  ASSERT_GE(slot, 0);
+  world.Click(slot);
+  EXPECT_EQ(world.game().SelectedTile(), slot);
+}
+
+// A damaged tile sheet costs that size only; with nothing loadable the start stops.
+TEST(MainWindow, DamagedTileSheetsFallBackToSizesThatLoad) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  const GAME_P first = world.board().Game;
+  world.window.reset();
+  const fs::path tiles = world.dir.path() / "tiles";
+  auto damage = [](const fs::path& sheet) { std::ofstream(sheet, std::ios::binary) << "junk"; };
+  damage(tiles / TileSheetFileName("standard", first.FaceWidth, first.FaceHeight));
+  ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.window->TileSets().TilesetName, "standard");
+  EXPECT_NE(world.board().Game.FaceWidth, first.FaceWidth);
+  EXPECT_TRUE(world.window->Ready());
+  world.window.reset();
+
+  // Every sheet of "standard" damaged: another tileset.
+  for (const auto& entry : fs::directory_iterator(tiles))
+    if (entry.path().filename().string().rfind("standard-", 0) == 0) damage(entry.path());
+  ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.window->TileSets().TilesetName, "clear");
+  world.window.reset();
+
+  // Nothing loadable: the first failure, then the start-up message.
+  for (const auto& entry : fs::directory_iterator(tiles))
+    if (entry.path().extension() == ".png") damage(entry.path());
+  world.messages.clear();
+  EXPECT_FALSE(world.Start());
+  ASSERT_EQ(world.messages.size(), 2u);
+  EXPECT_EQ(world.messages[0].text.rfind("Could not open picture \"", 0), 0u);
+  EXPECT_EQ(world.messages[1].text, "Could not read tiles file!");
+}
+
+// While a pair fades, the tile clicked second does not answer the hit-test.
+TEST(MainWindow, TheFadingSecondTileIsNotHit) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const Solution& solution = world.game().DealSolution();
+  const int first = solution.Steps[143].Slot;
+  const int second = solution.Steps[142].Slot;
+  // A point of the second tile where the tile under it shows another name.
+  const MODE_P& b = world.board();
+  const TILE_P& t = b.Tiles[std::size_t(second)];
+  auto nameAt = [&](int x, int y, int skip) {
+    const int slot = HitTest(b, b.Game.TileCount, x, y, skip);
+    return slot < 0 ? std::string() : FaceName(b.Tiles[std::size_t(slot)].Face);
+  };
+  std::optional<QPoint> probe;
+  for (int y = t.Top; y < t.Top + b.Game.FaceHeight && !probe; ++y)
+    for (int x = t.Left; x < t.Left + b.Game.FaceWidth && !probe; ++x)
+      if (HitTest(b, b.Game.TileCount, x, y) == second && nameAt(x, y, second) != nameAt(x, y, -1))
+        probe = QPoint(x, y);
+  ASSERT_TRUE(probe);
+
+  QLabel* current = world.window->findChild<QLabel*>("L_CurTile");
+  std::optional<QString> shown;
+  world.window->Field()->OnPainted = [&] {
+    if (shown || world.game().SecondTile() != second) return;
+    test::MouseMove(world.window->Field(), *probe);
+    shown = current->text();
+  };
+  world.Click(first);
+  world.Click(second);
+  world.window->Field()->OnPainted = nullptr;
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->toStdString(), nameAt(probe->x(), probe->y(), second));
+  EXPECT_EQ(world.board().Game.TilesLeft, 142);
+}
+
+// Commands whose feature is not built yet stay disabled, also after the solution.
+TEST(MainWindow, CommandsNotBuiltYetStayDisabled) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const auto commands = CommandsNotBuiltYet(world.window->Menus(), world.window->Toolbars());
+  auto enabled = [](QObject* command) {
+    if (auto* action = qobject_cast<QAction*>(command)) return action->isEnabled();
+    return static_cast<QWidget*>(command)->isEnabled();
+  };
+  world.window->Menus().MI_GameShowSol->trigger();
+  world.window->Menus().MI_SolStop->trigger();
+  for (QObject* command : commands)
+    EXPECT_FALSE(enabled(command)) << command->objectName().toStdString();
+  EXPECT_TRUE(world.window->Menus().MI_GameNew->isEnabled());
 }
 
 }  // namespace

@@ -15,9 +15,9 @@
 namespace tv {
 namespace {
 
-const QStringList kTopics = {"cont.htm",     "play.htm",    "solution.htm",
-                             "create.htm",   "choose.htm",  "music.htm",
-                             "tilesets.htm", "bkgpics.htm", "bkgcolor.htm"};
+const QStringList kTopics = {"cont.htm",     "play.htm",  "solution.htm", "create.htm",
+                             "choose.htm",   "music.htm", "tilesets.htm", "bkgpics.htm",
+                             "bkgcolor.htm", "about.htm"};
 
 QString HelpDir() {
   return QStringLiteral(TILVANE_SOURCE_DIR "/data/help/");

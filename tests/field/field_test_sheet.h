@@ -12,6 +12,7 @@
 #include "field/picture_loader.h"
 #include "field/pixel_buffer.h"
 #include "field/tileset_descriptor.h"
+#include "support/temp_dir.h"
 
 namespace tv::test {
 
@@ -32,28 +33,18 @@ inline PixelBuffer MakeSheet(int w, int h, int extraWidth = 0, int extraHeight =
   return sheet;
 }
 
-class TempDir {
+// The shared temporary folder, with writers for descriptors and sheets.
+class TileDir : public TempDir {
  public:
-  TempDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("tilvane_field_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() { std::filesystem::remove_all(path_); }
-  std::string str() const { return path_.string() + "/"; }
+  std::string str() const { return dir(); }
 
   void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(path_ / name, std::ios::binary) << text;
+    std::ofstream(path() / name, std::ios::binary) << text;
   }
   void WriteSheet(const std::string& name, const PixelBuffer& sheet) const {
     std::string error;
-    ASSERT_TRUE(SavePng(sheet, (path_ / name).string(), &error)) << error;
+    ASSERT_TRUE(SavePng(sheet, (path() / name).string(), &error)) << error;
   }
-
- private:
-  std::filesystem::path path_;
 };
 
 }  // namespace tv::test

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "field_test_host.h"
+#include "field/tilesets.h"
 
 namespace tv {
 namespace {
@@ -130,16 +130,21 @@ TEST(GeometryTest, ZoomChoicesAndCommands) {
   EXPECT_EQ(ZoomOutIndex(kSizes, 50), 1);
   EXPECT_EQ(ZoomOutIndex(kSizes, 20), -1);
 
-  test::FieldTestHost host;
-  UpdateZoomCommands(host, 2, 3);
-  EXPECT_FALSE(host.enabled[Command::ZoomIn]);
-  EXPECT_TRUE(host.enabled[Command::ZoomOut]);
-  UpdateZoomCommands(host, 0, 3);
-  EXPECT_TRUE(host.enabled[Command::ZoomIn]);
-  EXPECT_FALSE(host.enabled[Command::ZoomOut]);
-  UpdateZoomCommands(host, 0, 1);
-  EXPECT_FALSE(host.enabled[Command::ZoomIn]);
-  EXPECT_FALSE(host.enabled[Command::ZoomOut]);
+  TILESET_P three;
+  three.SizeCount = 3;
+  Tilesets sets;
+  sets.CurTileset = &three;
+  sets.CurSizeIndex = 2;
+  EXPECT_FALSE(ZoomCommandStates(sets).ZoomIn);
+  EXPECT_TRUE(ZoomCommandStates(sets).ZoomOut);
+  sets.CurSizeIndex = 0;
+  EXPECT_TRUE(ZoomCommandStates(sets).ZoomIn);
+  EXPECT_FALSE(ZoomCommandStates(sets).ZoomOut);
+  TILESET_P one;
+  one.SizeCount = 1;
+  sets.CurTileset = &one;
+  EXPECT_FALSE(ZoomCommandStates(sets).ZoomIn);
+  EXPECT_FALSE(ZoomCommandStates(sets).ZoomOut);
 }
 
 TEST(GeometryTest, HitTestRectangleStartsAtSideEdge) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -434,30 +433,6 @@ TEST(ClockTest, TextAndHands) {
 
   DrawAnalogClock(clock, face, 0, 15 * 60 * second);  // minute hand at 3
   EXPECT_EQ(clock.GetPixel(24, 17), 0x800000);
-}
-
-TEST(ClockTest, DigitalTextIsCentredOnTheFrame) {
-  if (QGuiApplication::instance() == nullptr) {
-    static int argc = 1;
-    static char name[] = "test_field";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);  // lives for the rest of the test program
-  }
-  PixelBuffer frame(120, 34), clock;
-  FillPicture(frame, kColorWhite);
-  frame.SetPixel(0, 0, 0x123456);
-  DrawDigitalClock(clock, frame, "12:34:56", StatusTextStyle());
-  ASSERT_EQ(clock.width(), 120);
-  EXPECT_EQ(clock.GetPixel(0, 0), 0x123456);
-  int minX = 1000, maxX = -1;
-  for (int y = 0; y < 34; ++y)
-    for (int x = 0; x < 120; ++x)
-      if (clock.GetPixel(x, y) != kColorWhite && !(x == 0 && y == 0)) {
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-      }
-  ASSERT_GE(maxX, 0) << "no text drawn";
-  EXPECT_LE(std::abs((minX + maxX) / 2 - 60), 3) << minX << ".." << maxX;
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "field/geometry.h"
-#include "field_test_host.h"
 #include "field_test_sheet.h"
 
 namespace tv {
@@ -13,7 +12,7 @@ namespace {
 
 using test::CellColor;
 using test::MakeSheet;
-using test::TempDir;
+using TempDir = test::TileDir;
 
 constexpr int kGrey = 0x808080;
 
@@ -96,8 +95,12 @@ class TileLoadTest : public ::testing::Test {
     ASSERT_NE(set_, nullptr);
   }
 
+  // The message of a failed load is what the player would see.
   bool Load(int index) {
-    return sets_.LoadTileSize(set_, index, false, TileLoadTarget{&board_, &other_, &pics_}, host_);
+    const Result loaded =
+        sets_.LoadTileSize(set_, index, false, TileLoadTarget{&board_, &other_, &pics_});
+    if (!loaded.Message().empty()) messages_.push_back(loaded.Message());
+    return loaded.Ok();
   }
 
   TempDir dir_;
@@ -105,20 +108,20 @@ class TileLoadTest : public ::testing::Test {
   const TILESET_P* set_ = nullptr;
   MODE_P board_, other_;
   FieldPictures pics_;
-  test::FieldTestHost host_;
+  std::vector<std::string> messages_;
 };
 
 TEST_F(TileLoadTest, LoadMakesEveryPicture) {
   ASSERT_TRUE(Load(1));
-  EXPECT_TRUE(host_.messages.empty());
+  EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
   EXPECT_EQ(board_.Game.TileHeight, 58);
   EXPECT_EQ(other_.Game.TileWidth, 46);
   EXPECT_EQ(other_.Game.ShadowWidth, 10);
   EXPECT_EQ(sets_.CurTileset, set_);
   EXPECT_EQ(sets_.TilesetName, "Set");
-  EXPECT_TRUE(host_.enabled[Command::ZoomIn]);
-  EXPECT_TRUE(host_.enabled[Command::ZoomOut]);
+  EXPECT_TRUE(ZoomCommandStates(sets_).ZoomIn);
+  EXPECT_TRUE(ZoomCommandStates(sets_).ZoomOut);
 
   EXPECT_EQ(pics_.Tiles.width(), 360);
   EXPECT_EQ(pics_.DimmedTiles.height(), 260);
@@ -139,7 +142,7 @@ TEST_F(TileLoadTest, LoadMakesEveryPicture) {
   EXPECT_EQ(pics_.InvertedTileForm.GetPixel(0, 0), kKeyColor);
 
   ASSERT_TRUE(Load(0));
-  EXPECT_FALSE(host_.enabled[Command::ZoomOut]);
+  EXPECT_FALSE(ZoomCommandStates(sets_).ZoomOut);
 }
 
 TEST_F(TileLoadTest, SheetDimensionTolerance) {
@@ -150,14 +153,13 @@ TEST_F(TileLoadTest, SheetDimensionTolerance) {
                {9, 0, false}, {0, 5, false}, {-1, 0, false}};
   for (const Case& c : cases) {
     dir_.WriteSheet("Set-40-52.png", MakeSheet(40, 52, c.extraW, c.extraH));
-    host_.messages.clear();
+    messages_.clear();
     EXPECT_EQ(Load(1), c.ok) << c.extraW << "," << c.extraH;
     if (c.ok) {
-      EXPECT_TRUE(host_.messages.empty());
+      EXPECT_TRUE(messages_.empty());
     } else {
-      ASSERT_EQ(host_.messages.size(), 1u);
-      EXPECT_EQ(host_.messages[0],
-                "Tileset \"" + dir_.str() + "Set-40-52.png\" has wrong tiles sizes!");
+      ASSERT_EQ(messages_.size(), 1u);
+      EXPECT_EQ(messages_[0], "Tileset \"" + dir_.str() + "Set-40-52.png\" has wrong tiles sizes!");
     }
   }
 }
@@ -183,10 +185,10 @@ TEST_F(TileLoadTest, FailedLoadKeepsPreviousState) {
   EXPECT_FALSE(Load(2));
   EXPECT_FALSE(Load(7));
 
-  ASSERT_EQ(host_.messages.size(), 3u);
-  EXPECT_NE(host_.messages[0].find("wrong tiles sizes"), std::string::npos);
-  EXPECT_EQ(host_.messages[1], "Could not open picture \"" + dir_.str() + "Set-40-52.png\"!");
-  EXPECT_EQ(host_.messages[2], host_.messages[1]);
+  ASSERT_EQ(messages_.size(), 3u);
+  EXPECT_NE(messages_[0].find("wrong tiles sizes"), std::string::npos);
+  EXPECT_EQ(messages_[1], "Could not open picture \"" + dir_.str() + "Set-40-52.png\"!");
+  EXPECT_EQ(messages_[2], messages_[1]);
 
   EXPECT_EQ(pics_.Tiles.width(), sheetBefore.width());
   EXPECT_EQ(pics_.Tiles.GetPixel(25, 30), sheetBefore.GetPixel(25, 30));
@@ -199,7 +201,7 @@ TEST_F(TileLoadTest, ChooserLoadTouchesOnlyItsOwnPictures) {
   ASSERT_TRUE(Load(0));
   MODE_P sample;
   FieldPictures chooser;
-  ASSERT_TRUE(sets_.LoadTileSize(set_, 1, true, TileLoadTarget{&sample, nullptr, &chooser}, host_));
+  ASSERT_TRUE(sets_.LoadTileSize(set_, 1, true, TileLoadTarget{&sample, nullptr, &chooser}).Ok());
   EXPECT_EQ(sample.Game.FaceWidth, 40);
   EXPECT_EQ(chooser.TileForm.width(), 46);
   EXPECT_TRUE(chooser.DimmedTiles.IsEmpty());
@@ -213,23 +215,30 @@ TEST_F(TileLoadTest, FitAndZoom) {
   board_.Game.TileCount = 2;
   board_.Tiles[1].X = 4;
   board_.Tiles[1].Z = 1;
-  FieldContext field{&sets_, &board_, &edit, false, &pics_, &host_};
+  FieldContext field{&sets_, &board_, &edit, false, &pics_};
   EXPECT_FALSE(FitTileSize(field, 1000, 1000));  // no current tileset yet
   ASSERT_TRUE(Load(0));
   // Medium extent is 152 by 83; the largest size has no sheet, so fitting a
-  // big window fails and leaves the small size in force.
-  EXPECT_FALSE(FitTileSize(field, 1000, 1000));
+  // big window takes the nearest size that loads.
+  ASSERT_TRUE(FitTileSize(field, 1000, 1000).Ok());
+  EXPECT_EQ(board_.Game.FaceWidth, 40);
+  ASSERT_TRUE(FitTileSize(field, 100, 200).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 20);
-  ASSERT_TRUE(FitTileSize(field, 152, 200));
+  ASSERT_TRUE(FitTileSize(field, 152, 200).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
   EXPECT_EQ(board_.Game.OriginX, 10);
   EXPECT_EQ(edit.Game.FaceWidth, 40);
 
-  ASSERT_TRUE(ZoomTiles(field, false, 600, 400));
+  ASSERT_TRUE(ZoomTiles(field, false, 600, 400).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 20);
   EXPECT_EQ(board_.Tiles[1].Left, board_.Game.OriginX + 10 * 4 + 3);
-  EXPECT_FALSE(ZoomTiles(field, false, 600, 400));  // already the smallest
-  ASSERT_TRUE(ZoomTiles(field, true, 600, 400));
+  EXPECT_TRUE(ZoomTiles(field, false, 600, 400).Is(TileLoadError::NoOtherSize));
+  ASSERT_TRUE(ZoomTiles(field, true, 600, 400).Ok());
+  EXPECT_EQ(board_.Game.FaceWidth, 40);
+  // The largest size has no sheet: zooming in fails silently and changes nothing.
+  const Result zoomed = ZoomTiles(field, true, 600, 400);
+  EXPECT_TRUE(zoomed.Is(TileLoadError::MissingSheet));
+  EXPECT_TRUE(zoomed.Message().empty());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
 }
 

@@ -14,10 +14,10 @@
 #include <tuple>
 #include <vector>
 
-#include "../../tools/layoutgen/layout_source.h"
 #include "game/board.h"
 #include "game/deal.h"
 #include "game/layout_file.h"
+#include "layoutgen/layout_source.h"
 
 namespace fs = std::filesystem;
 

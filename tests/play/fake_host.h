@@ -11,7 +11,7 @@
 
 namespace tv::test {
 
-class FakeHost : public GameHost {
+class FakeHost : public NullGameHost {
  public:
   // Answers.
   bool soundOn = false;
@@ -42,18 +42,10 @@ class FakeHost : public GameHost {
     ++redrawAlls;
     if (onRedrawAll) onRedrawAll();
   }
-  void RedrawTile(int, Repaint) override {}
-  void RedrawAround(int, bool, Repaint) override {}
-  void DrawSeeThrough(int, int, bool, Repaint) override {}
-  void RepaintField() override {}
-  void PlaceTiles() override {}
-  void DrawClock() override {}
   void SetLabel(Label label, const std::string& text) override { labels[label] = text; }
   void Enable(Command command, bool on) override { enabled[command] = on; }
   void SetCaption(const std::string& text) override { caption = text; }
   void SetTimer(Timer timer, bool on) override { timers[timer] = on; }
-  void ResetCursor() override {}
-  void EndFieldDrag() override {}
   void SetSolutionView(bool on) override { solutionView = on; }
   double Now() override { return now; }
   void Pause(int milliseconds) override {

@@ -2,6 +2,8 @@
 // stuck games, reshuffles, restarts, game numbers and failed starts.
 #include <algorithm>
 
+#include "game/edit_controls.h"
+#include "game/start_layout.h"
 #include "play_fixture.h"
 
 namespace tv::test {
@@ -321,6 +323,50 @@ TEST_F(PlayTest, AFullSetCanBeUndoneBackToTheDeal) {
   for (int i = 0; i < 144; ++i)
     EXPECT_TRUE(b.Tiles[i].Present && b.Tiles[i].Free == dealt.Tiles[i].Free);
   EXPECT_FALSE(host.enabled[Command::Undo]);
+}
+
+TEST_F(PlayTest, EditModeStartsOnACopyThatLeavesThePlayBoardAlone) {
+  ASSERT_TRUE(Start("pyramid"));
+  game.ClickTile(Slot({2, 2, 2}));
+  const MODE_P before = B();
+  game.EnterEditMode();
+  EXPECT_EQ(game.BoardMode(), kEditMode);
+  EXPECT_EQ(game.SelectedTile(), kNoTile);
+  EXPECT_EQ(game.EditBoard().Game.TileCount, before.Game.TileCount);
+  EXPECT_EQ(game.EditBoard().Tiles[5].X, before.Tiles[5].X);
+  game.Board().Game.TileCount = 0;
+  game.Board().Tiles[5].X = 99;
+  EXPECT_EQ(B().Game.TileCount, before.Game.TileCount);
+  EXPECT_EQ(B().Tiles[5].X, before.Tiles[5].X);
+}
+
+TEST(EditControlsTest, RightButtonZKeyAndTheCustomLevelRange) {
+  EditControls c;
+  c.Tool = EditTool::Move;
+  EXPECT_EQ(c.RightButtonTool(), EditTool::Draw);
+  c.Tool = EditTool::Draw;
+  EXPECT_EQ(c.RightButtonTool(), EditTool::Erase);
+  EXPECT_EQ(c.OtherZMode(), LevelMode::Custom);
+  c.ChangeCustomZ(25);
+  EXPECT_EQ(c.CustomZ, 20);
+  c.ChangeCustomZ(-21);
+  EXPECT_EQ(c.CustomZ, 0);
+}
+
+TEST(StartLayoutTest, RememberedThenFallbackThenTheFirstByName) {
+  TempDir dir;
+  WriteLayoutPositions(dir.dir(), "beta", Stack());
+  WriteLayoutPositions(dir.dir(), "Alpha", Pyramid());
+  MODE_P board;
+  ASSERT_TRUE(ReadStartLayout(dir.dir(), "beta", "Alpha", board));
+  EXPECT_EQ(board.LayoutName(), "beta");
+  EXPECT_FALSE(board.Tiles[0].Present);
+  ASSERT_TRUE(ReadStartLayout(dir.dir(), "gone", "Alpha", board));
+  EXPECT_EQ(board.Game.TileCount, 20);
+  ASSERT_TRUE(ReadStartLayout(dir.dir(), "gone", "missing", board));
+  EXPECT_EQ(board.LayoutName(), "Alpha");
+  TempDir empty;
+  EXPECT_FALSE(ReadStartLayout(empty.dir(), "gone", "missing", board));
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ bool Save(QWidget* widget, const std::string& path) {
 
 // A point where the hit-test finds `slot`.
 QPoint PointOn(tv::TF_Main& w, int slot) {
-  tv::MODE_P& b = w.CurrentGame().Board();
+  const tv::MODE_P& b = w.CurrentGame().Board();
   const tv::TILE_P& t = b.Tiles[std::size_t(slot)];
   for (int dy = b.Game.FaceHeight / 2; dy >= 0; dy -= 2)
     for (int dx = b.Game.FaceWidth / 2; dx < b.Game.FaceWidth; dx += 2)
@@ -79,11 +79,12 @@ int main(int argc, char** argv) {
   window->SetSaveOnClose(false);
   window->show();
   Settle(300);
-  tv::Game& game = window->CurrentGame();
+  const tv::Game& game = window->CurrentGame();
   if (argc > 3) {
     window->NewGameTimer()->stop();
-    game.PlayBoard().Game.Seed = std::uint32_t(std::stoul(argv[3]));
-    game.StartGame(tv::kDealRestart, false);
+    window->PlayGameNumber(std::uint32_t(std::stoul(argv[3])));
+    window->NewGameTimer()->stop();
+    window->T_NewGameTimer();
   }
   Settle(600);
 
@@ -126,6 +127,11 @@ int main(int argc, char** argv) {
     full.save(QString::fromStdString(std::string(argv[4]) + ".full.png"));
   }
   window->Menus().MI_SolStop->trigger();
+
+  // The window made smaller than the layout's size: the tiles are fitted again.
+  window->resize(900, 600);
+  Settle(400);
+  ok = Save(window.get(), out + "resized.png") && ok;
 
   const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
                                    tv::ArtImage("play-down")};

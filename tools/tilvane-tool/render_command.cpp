@@ -11,7 +11,6 @@
 #include "field/render.h"
 #include "field/tilesets.h"
 #include "game/deal.h"
-#include "game/host.h"
 #include "game/layout_file.h"
 #include "tool_common.h"
 
@@ -27,14 +26,6 @@ int RenderUsage() {
                "[--background 0xRRGGBB|PICTURE] -o OUT.png\n";
   return kExitUsage;
 }
-
-// Messages meant for a box go to standard error; nothing else is needed here.
-class ToolHost : public tv::NullGameHost {
- public:
-  void ShowMessage(const std::string& text) override {
-    std::cerr << "tilvane-tool: " << text << "\n";
-  }
-};
 
 struct RenderArgs {
   std::string layout, tilesDir, tileset = "standard", background, out;
@@ -101,7 +92,6 @@ int RunRenderCommand(int argc, char** argv) {
   board.Game.TilesLeft = board.Game.TileCount;
   tv::MarkFreeTiles(board);
 
-  ToolHost host;
   tv::Tilesets sets;
   sets.ScanTilesets(a.tilesDir);
   const tv::TILESET_P* ts = sets.FindTileset(a.tileset);
@@ -112,8 +102,10 @@ int RunRenderCommand(int argc, char** argv) {
   tv::FieldPictures pictures;
   tv::MODE_P other;
   const int sizeIndex = tv::ChooseTileSize(board, ts, a.width, a.height);
-  if (!sets.LoadTileSize(ts, sizeIndex, false, tv::TileLoadTarget{&board, &other, &pictures},
-                         host)) {
+  const tv::Result loaded =
+      sets.LoadTileSize(ts, sizeIndex, false, tv::TileLoadTarget{&board, &other, &pictures});
+  if (!loaded) {
+    if (!loaded.Message().empty()) std::cerr << "tilvane-tool: " << loaded.Message() << "\n";
     std::cerr << "tilvane-tool: could not load tileset \"" << ts->Name << "\"\n";
     return kExitData;
   }

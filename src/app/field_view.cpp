@@ -1,0 +1,68 @@
+#include "app/field_view.h"
+
+#include "app/main_field.h"
+#include "content/settings.h"
+#include "game/play.h"
+
+namespace tv {
+
+FieldView::FieldView(const Game& game, const Settings& settings, FieldPictures& pictures,
+                     PixelBuffer& picture, FieldWidget& widget)
+    : game_(game), settings_(settings), widget_(widget), renderer_(pictures, picture, this) {
+  widget_.Bind(picture);
+}
+
+void FieldView::SetAvailableArea(QSize area) {
+  area_ = area;
+  renderer_.SetAvailableArea(area.width(), area.height());
+}
+
+FieldMarks FieldView::Marks() const {
+  FieldMarks marks;
+  marks.SelectedTile = game_.SelectedTile();
+  marks.SecondTile = game_.SecondTile();
+  marks.EditMode = game_.BoardMode() == kEditMode;
+  marks.SolutionMode = game_.SolutionMode();
+  marks.SolutionTiles[0] = game_.SolutionTile(0);
+  marks.SolutionTiles[1] = game_.SolutionTile(1);
+  return marks;
+}
+
+DrawSwitches FieldView::Switches() const {
+  DrawSwitches sw;
+  sw.DrawShadows = settings_.DrawShadows;
+  sw.DimLockedTiles = settings_.DimLockedTiles;
+  sw.BkgColor = settings_.BkgColor;
+  if (BackgroundSource) sw.Background = BackgroundSource();
+  return sw;
+}
+
+void FieldView::RedrawAll() {
+  renderer_.RedrawAll(game_.Board(), Marks(), Switches());
+}
+
+void FieldView::RedrawTile(int slot, Repaint mode) {
+  renderer_.RedrawTile(game_.Board(), Marks(), Switches(), slot, mode);
+}
+
+void FieldView::RedrawAround(int slot, bool skipSelf, Repaint mode) {
+  renderer_.RedrawAround(game_.Board(), Marks(), Switches(), slot, skipSelf, mode);
+}
+
+void FieldView::DrawSeeThrough(int slot, int percent, bool fade, Repaint mode) {
+  renderer_.DrawSeeThrough(game_.Board(), Marks(), Switches(), slot, percent, fade, mode);
+}
+
+void FieldView::RepaintField() {
+  widget_.repaint(0, 0, area_.width(), area_.height());
+}
+
+void FieldView::RepaintNow(int x, int y, int width, int height) {
+  widget_.repaint(x, y, width, height);
+}
+
+void FieldView::Invalidate(int x, int y, int width, int height) {
+  widget_.update(x, y, width, height);
+}
+
+}  // namespace tv

@@ -1,0 +1,54 @@
+// The field on screen: the field picture, its renderer and the widget that shows it.
+// Drawing requests of the game and of the field input end here, for the board of the
+// current mode with the marks of play and the player's drawing switches.
+#pragma once
+
+#include <QSize>
+#include <functional>
+#include <memory>
+
+#include "field/field_pictures.h"
+#include "field/pixel_buffer.h"
+#include "field/render.h"
+#include "game/repaint.h"
+
+namespace tv {
+
+class FieldWidget;
+class Game;
+struct Settings;
+
+class FieldView final : public RepaintSink {
+ public:
+  // `picture` is bound to `widget` and must outlive the view; so must the others.
+  FieldView(const Game& game, const Settings& settings, FieldPictures& pictures,
+            PixelBuffer& picture, FieldWidget& widget);
+
+  // The rectangle of a full repaint: the available area of the last lay-out.
+  void SetAvailableArea(QSize area);
+
+  // The stretched background picture of the moment, or none for the plain colour.
+  std::function<const PixelBuffer*()> BackgroundSource;
+
+  FieldMarks Marks() const;
+  DrawSwitches Switches() const;
+
+  void RedrawAll();
+  void RedrawTile(int slot, Repaint mode);
+  void RedrawAround(int slot, bool skipSelf, Repaint mode);
+  void DrawSeeThrough(int slot, int percent, bool fade, Repaint mode);
+  void RepaintField();
+
+  // RepaintSink: rectangles of the field picture.
+  void RepaintNow(int x, int y, int width, int height) override;
+  void Invalidate(int x, int y, int width, int height) override;
+
+ private:
+  const Game& game_;
+  const Settings& settings_;
+  FieldWidget& widget_;
+  FieldRenderer renderer_;
+  QSize area_;
+};
+
+}  // namespace tv

@@ -1,0 +1,60 @@
+// Mouse and keyboard on the field: selection clicks, the face name and hand cursor under
+// the mouse, the see-through view of a tile while Ctrl is held, the solution's stepping
+// keys and the editor's mouse buttons and keys.
+#pragma once
+
+#include <QCursor>
+#include <Qt>
+#include <functional>
+
+#include "game/edit_controls.h"
+
+namespace tv {
+
+class FieldView;
+class FieldWidget;
+class Game;
+class StatusBars;
+struct MainMenus;
+
+class FieldInput {
+ public:
+  FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBars& status,
+             const MainMenus& menus, const EditControls& edit);
+
+  // Until start-up has finished, field input is ignored.
+  void SetReady(bool ready) { ready_ = ready; }
+
+  // The window checks the items and buttons of the tool or level mode chosen here.
+  std::function<void(EditTool)> OnSelectTool;
+  std::function<void(LevelMode)> OnSelectZMode;
+
+  // Field-picture coordinates.
+  void MouseMove(int x, int y, Qt::KeyboardModifiers mods);
+  void MouseDown(int x, int y, Qt::MouseButton button);
+  void MouseUp(int x, int y, Qt::MouseButton button);
+  // True when the key was used here.
+  bool KeyPress(int key);
+  void KeyRelease(bool autoRepeat);
+
+  // The tile shown see-through goes back to normal.
+  void ClearHover();
+  void EndDrag() { dragging_ = false; }
+
+ private:
+  int HitTestField(int x, int y) const;
+  void ShowHover(int slot);
+
+  Game& game_;
+  FieldView& view_;
+  FieldWidget& field_;
+  StatusBars& status_;
+  const MainMenus& menus_;
+  const EditControls& edit_;
+  QCursor dragCursor_;  // cursor 1: a field move in progress
+  QCursor moveCursor_;  // cursor 2: the Move tool at rest
+  bool ready_ = false;
+  bool dragging_ = false;
+};
+
+}  // namespace tv

@@ -1,0 +1,40 @@
+// The editor's controls that the main window shows before the editor's own tools:
+// the chosen tool, the level mode and the custom level, and the rules of switching them.
+#pragma once
+
+namespace tv {
+
+enum class EditTool : int { Draw = 0, Erase = 1, Move = 2 };
+enum class LevelMode : int { Auto = 0, Custom = 1 };
+
+constexpr int kMaxCustomZ = 20;
+
+struct EditControls {
+  EditTool Tool = EditTool::Draw;
+  LevelMode ZMode = LevelMode::Auto;
+  int CustomZ = 0;
+  bool LayoutModified = false;
+
+  // The right mouse button: Erase from Draw, Draw from any other tool.
+  EditTool RightButtonTool() const {
+    return Tool == EditTool::Draw ? EditTool::Erase : EditTool::Draw;
+  }
+  // The Z key: the level mode not selected.
+  LevelMode OtherZMode() const {
+    return ZMode == LevelMode::Auto ? LevelMode::Custom : LevelMode::Auto;
+  }
+  // Custom level up or down, within 0 to 20.
+  void ChangeCustomZ(int delta) {
+    CustomZ += delta;
+    if (CustomZ < 0) CustomZ = 0;
+    if (CustomZ > kMaxCustomZ) CustomZ = kMaxCustomZ;
+  }
+  // As edit mode starts: Draw, Auto Z, nothing modified.
+  void Enter() {
+    Tool = EditTool::Draw;
+    ZMode = LevelMode::Auto;
+    LayoutModified = false;
+  }
+};
+
+}  // namespace tv

@@ -1,0 +1,13 @@
+// How a local redraw of the field reaches the screen: shared by the game, which asks
+// for redraws, and the field drawing, which carries them out.
+#pragma once
+
+namespace tv {
+
+enum class Repaint : int {
+  TileNow = 1,   // repaint the tile's rectangle at once
+  AreaNow = 2,   // repaint the whole available area at once
+  Deferred = 3,  // only invalidate; painted with the next repaint
+};
+
+}  // namespace tv
