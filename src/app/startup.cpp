@@ -42,11 +42,11 @@ std::string FirstLayoutName(const std::string& layoutsDir) {
 bool ReadStartLayout(TF_Main& window) {
   MODE_P& board = window.CurrentGame().PlayBoard();
   const std::string& dir = window.Paths().LayoutsDir;
-  bool read = ReadLayout(dir, window.ProgramSettings().LayoutName, board) == kLayoutRead ||
-              ReadLayout(dir, kDefaultLayout, board) == kLayoutRead;
+  bool read = ReadLayout(dir, window.ProgramSettings().LayoutName, board).Ok() ||
+              ReadLayout(dir, kDefaultLayout, board).Ok();
   if (!read) {
     const std::string first = FirstLayoutName(dir);
-    read = !first.empty() && ReadLayout(dir, first, board) == kLayoutRead;
+    read = !first.empty() && ReadLayout(dir, first, board).Ok();
   }
   if (!read) return false;
   // Nothing is shown before the first deal places the faces.
@@ -106,9 +106,8 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   };
 
   const std::string settingsFile = window->Paths().SettingsFile;
-  std::string error;
   // An unreadable file leaves the defaults; the file itself is left alone.
-  LoadSettings(settingsFile, window->ProgramSettings(), &error);
+  static_cast<void>(LoadSettings(settingsFile, window->ProgramSettings()));
   const MeasureOptions measure = ReadMeasureOptions(settingsFile);
   window->ApplySettings();
 

@@ -63,7 +63,7 @@ void Tilesets::ScanTilesets(const std::string& tilesDir) {
       }
     std::vector<std::uint8_t> bytes;
     // A descriptor that cannot be read leaves the tileset out.
-    if (!ReadWholeFile(ts->DescriptorPath, bytes, nullptr)) continue;
+    if (!ReadWholeFile(ts->DescriptorPath, bytes)) continue;
     const std::vector<TileSize> sizes = ParseTilesetDescriptor(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     ts->SizeCount = std::min<int>(static_cast<int>(sizes.size()), kMaxTileSizes);
@@ -120,7 +120,7 @@ bool Tilesets::LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForCho
 
   // Decode into a scratch picture so that a rejected sheet changes nothing.
   PixelBuffer sheet;
-  if (!OpenPicture(path, &sheet, nullptr)) {
+  if (!OpenPicture(path, &sheet)) {
     host.ShowMessage("Could not open picture \"" + path + "\"!");
     return false;
   }

@@ -12,6 +12,7 @@
 #include "field/picture_loader.h"
 #include "field/pixel_buffer.h"
 #include "field/tileset_descriptor.h"
+#include "support/succeeded.h"
 
 namespace tv::test {
 
@@ -48,8 +49,7 @@ class TempDir {
     std::ofstream(path_ / name, std::ios::binary) << text;
   }
   void WriteSheet(const std::string& name, const PixelBuffer& sheet) const {
-    std::string error;
-    ASSERT_TRUE(SavePng(sheet, (path_ / name).string(), &error)) << error;
+    ASSERT_TRUE(test::Succeeded(SavePng(sheet, (path_ / name).string())));
   }
 
  private:

@@ -16,6 +16,7 @@
 #include "field/picture_loader.h"
 #include "field/tilesets.h"
 #include "field_test_sheet.h"
+#include "support/succeeded.h"
 
 namespace tv {
 namespace {
@@ -380,12 +381,10 @@ TEST_F(LocalRedrawTest, GoldenField) {
   const std::string golden =
       std::string(TILVANE_SOURCE_DIR) + "/tests/field/golden/small_field.png";
   if (std::getenv("TILVANE_UPDATE_GOLDEN") != nullptr) {
-    std::string error;
-    ASSERT_TRUE(SavePng(f, golden, &error)) << error;
+    ASSERT_TRUE(test::Succeeded(SavePng(f, golden)));
   }
   PixelBuffer expected;
-  std::string error;
-  ASSERT_TRUE(OpenPicture(golden, &expected, &error)) << error;
+  ASSERT_TRUE(test::Succeeded(OpenPicture(golden, &expected)));
   ASSERT_EQ(expected.width(), f.width());
   EXPECT_EQ(Checksum(f), Checksum(expected)) << CountDifferences(f, expected) << " pixels differ";
 }

@@ -7,6 +7,7 @@
 #include "field/geometry.h"
 #include "field_test_host.h"
 #include "field_test_sheet.h"
+#include "support/succeeded.h"
 
 namespace tv {
 namespace {
@@ -175,8 +176,7 @@ TEST_F(TileLoadTest, FailedLoadKeepsPreviousState) {
   EXPECT_FALSE(Load(1));
   // Truncated PNG.
   std::vector<std::uint8_t> png;
-  std::string error;
-  ASSERT_TRUE(EncodePng(MakeSheet(40, 52), &png, &error));
+  ASSERT_TRUE(test::Succeeded(EncodePng(MakeSheet(40, 52), &png)));
   dir_.Write("Set-40-52.png", std::string(png.begin(), png.begin() + png.size() / 2));
   EXPECT_FALSE(Load(1));
   // Missing sheet: silent.

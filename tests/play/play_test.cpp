@@ -60,7 +60,7 @@ TEST_F(PlayTest, GameWonByRemovingTheSolutionFromTheEnd) {
 
 TEST_F(PlayTest, ChooserConfirmedAfterAWinRequestsANewDeal) {
   host.chooserAnswer = true;
-  WriteLayoutPositions(dir.dir(), "pair", {{0, 0, 0}, {2, 0, 0}});
+  EXPECT_TRUE(WriteLayoutPositions(dir.dir(), "pair", {{0, 0, 0}, {2, 0, 0}}));
   ASSERT_TRUE(Start("pair"));
   game.RemovePair(0, 1);
   EXPECT_TRUE(host.timers[Timer::NewGame]);

@@ -100,6 +100,10 @@ TEST_F(ToolTest, FailedDealAndExitCodes) {
     EXPECT_EQ(Tool(bad).status, 64) << bad;
   EXPECT_EQ(Tool("make " + dir_.dir() + "bad.mah", "[[0,0]]").status, 65);
   EXPECT_EQ(Tool("make " + dir_.dir() + "far.mah", "[[0,0,0],[300,0,0]]").status, 65);
+  const ToolRun three = Tool("make " + dir_.dir() + "three.mah", "[[0,0,0],[2,0,0],[4,0,0]]");
+  EXPECT_EQ(three.status, 65);
+  EXPECT_EQ(three.out, "tilvane-tool: a layout needs an even number of tiles, not 3\n");
+  EXPECT_FALSE(std::ifstream(dir_.dir() + "three.mah").good());
   EXPECT_EQ(Tool("make " + dir_.dir() + "no-folder/x.mah", "[[0,0,0],[2,0,0]]").status, 74);
 }
 

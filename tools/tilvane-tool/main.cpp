@@ -124,14 +124,14 @@ int MakeCommand(const std::string& path) {
     std::cerr << "tilvane-tool: bad position list: " << error << "\n";
     return kExitData;
   }
-  if (!tv::PositionsFitLayoutFile(positions, &error)) {
-    std::cerr << "tilvane-tool: " << error << "\n";
+  if (const tv::Result fits = tv::CheckLayoutPositions(positions); !fits) {
+    std::cerr << "tilvane-tool: " << fits.Message() << "\n";
     return kExitData;
   }
   std::string dir, name;
   SplitLayoutPath(path, dir, name);
-  if (!tv::WriteLayoutPositions(dir, name, positions, &error)) {
-    std::cerr << "tilvane-tool: " << error << "\n";
+  if (const tv::Result written = tv::WriteLayoutPositions(dir, name, positions); !written) {
+    std::cerr << "tilvane-tool: " << written.Message() << "\n";
     return kExitIo;
   }
   return 0;
