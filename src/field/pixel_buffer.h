@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/board.h"
+
 namespace tv {
 
 constexpr int kColorBlack = 0x000000;
@@ -35,7 +37,7 @@ constexpr int JoinColor(int red, int green, int blue) {
 
 // Rectangle with inclusive edges; an edge at kUnset has not been given a value yet.
 struct SpanRect {
-  static constexpr int kUnset = -10000;
+  static constexpr int kUnset = kUnsetBound;
 
   int left = kUnset;
   int top = kUnset;

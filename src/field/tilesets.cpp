@@ -30,10 +30,20 @@ void DrawTileForm(PixelBuffer& form, const TileSize& s) {
   DrawLine(form, dx, 0, 0, dy, kColorBlack);
   DrawLine(form, 0, dy, 0, H + dy - 1, kColorBlack);
   DrawLine(form, 0, H + dy - 1, dx, H - 1, kColorBlack);
-  FloodFill(form, dx / 2, H / 2, kTileGrey);
+  // At small depths the middle of an edge may lie on its outline, or the edge may have no
+  // inside at all: fill from the first pixel still see-through across its middle.
+  for (int x = 1; x < dx; ++x)
+    if (form.GetPixel(x, (H + dy) / 2) == kKeyColor) {
+      FloodFill(form, x, (H + dy) / 2, kTileGrey);
+      break;
+    }
   DrawLine(form, 0, H + dy - 1, W - 1, H + dy - 1, kColorBlack);
   DrawLine(form, W - 1, H + dy - 1, W + dx - 1, H - 1, kColorBlack);
-  FloodFill(form, (W + dx) / 2, H + dy / 2, kTileGrey);
+  for (int y = H; y < H + dy - 1; ++y)
+    if (form.GetPixel((W + dx) / 2, y) == kKeyColor) {
+      FloodFill(form, (W + dx) / 2, y, kTileGrey);
+      break;
+    }
 }
 
 void Tilesets::ScanTilesets(const std::string& tilesDir) {
