@@ -19,7 +19,7 @@ void BM_ResizeBkgPic(benchmark::State& state) {
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x)
       picture.SetPixel(x, y, JoinColor(x & 255, y & 255, (x ^ y) & 255));
-  if (!SavePng(picture, (dir / "bench.jpg").string(), nullptr)) {
+  if (!SavePng(picture, (dir / "bench.jpg").string())) {
     state.SkipWithError("could not write the picture");
     return;
   }

@@ -12,7 +12,7 @@ namespace {
 
 tv::MODE_P LoadDragon() {
   tv::MODE_P board;
-  if (tv::ReadLayout(std::string(TILVANE_SOURCE_DIR) + "/data/layouts/", "Dragon", board) != 0)
+  if (!tv::ReadLayout(std::string(TILVANE_SOURCE_DIR) + "/data/layouts/", "Dragon", board))
     std::abort();
   return board;
 }

@@ -25,7 +25,7 @@ struct Field {
 
   Field() {
     const std::string root = TILVANE_SOURCE_DIR;
-    if (tv::ReadLayout(root + "/data/layouts/", "Dragon", board) != tv::kLayoutRead) return;
+    if (!tv::ReadLayout(root + "/data/layouts/", "Dragon", board)) return;
     tv::RandState rand{1234};
     tv::Solution solution;
     if (!tv::Deal(board, tv::kDealRestart, rand, solution).ok) return;

@@ -590,9 +590,8 @@ void TF_Main::SaveOnClose() {
   settings_.TilesetName = tilesets_.TilesetName;
   settings_.AnalogClock = status_->AnalogClock();
   music_->Player().StoreSettings(settings_);
-  std::string error;
-  if (!SaveSettings(paths_.SettingsFile, settings_, &error))
-    Message("Could not write the settings file!$D" + error, kMessageError);
+  if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)
+    Message("Could not write the settings file!$D" + saved.Message(), kMessageError);
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {

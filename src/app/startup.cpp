@@ -74,10 +74,9 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   };
 
   const std::string settingsFile = window->Paths().SettingsFile;
-  std::string error;
   Settings settings;
   // An unreadable file leaves the defaults; the file itself is left alone.
-  LoadSettings(settingsFile, settings, &error);
+  static_cast<void>(LoadSettings(settingsFile, settings));
   const MeasureOptions measure = ReadMeasureOptions(settingsFile);
   window->ApplySettings(settings);
 

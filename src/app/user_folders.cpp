@@ -161,9 +161,10 @@ Result PrepareUserFolders(const ProgramPaths& paths) {
   if (changed) {
     std::string text;
     for (const std::string& name : offered) text += name + "\n";
-    std::string writeError;
-    if (!WriteFileAtomically(paths.OfferedLayoutsFile, text.data(), text.size(), &writeError))
-      return Result::Fail(UserFoldersError::kWrite, writeError);
+    if (const Result written =
+            WriteFileAtomically(paths.OfferedLayoutsFile, text.data(), text.size());
+        !written)
+      return Result::Fail(UserFoldersError::kWrite, written.Message());
   }
   return result;
 }

@@ -106,7 +106,7 @@ Result Background::LoadBkgPic(const std::string& name) {
   }
   // Decode aside first: an unreadable picture leaves the one in use untouched.
   PixelBuffer picture;
-  if (!OpenPicture(path, &picture, nullptr))
+  if (!OpenPicture(path, &picture))
     return Result::Fail(BkgLoadError::kUnreadable, "Could not open picture \"" + name + "\"!");
   orig_ = std::move(picture);
   resizedValid_ = false;

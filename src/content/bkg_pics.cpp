@@ -33,7 +33,7 @@ void TF_BkgPics::FormActivate() {
 bool TF_BkgPics::DrawThumb(int item, QImage& image) {
   if (item < 0 || item >= int(pics_.size())) return false;
   PixelBuffer I_Preview;
-  if (!OpenPicture(pics_[item].ThumbPath, &I_Preview, nullptr)) return false;
+  if (!OpenPicture(pics_[item].ThumbPath, &I_Preview)) return false;
   DrawBkgThumb(I_Preview, I_Thumb);
   image = QImage(I_Thumb.data(), I_Thumb.width(), I_Thumb.height(), I_Thumb.stride(),
                  QImage::Format_BGR888)

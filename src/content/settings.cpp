@@ -101,23 +101,28 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
                       static_cast<std::int32_t>(s.UncheckedMusic.size()));
 }
 
-int LoadSettings(const std::string& path, Settings& settings, std::string* error) {
+Result LoadSettings(const std::string& path, Settings& settings) {
   settings = Settings{};
   const std::string resolved = ResolveCaseInsensitive(path);
-  if (!FileExists(resolved)) return kSettingsMissing;
+  if (!FileExists(resolved))
+    return Result::Fail(SettingsReadCode::kMissing, "no settings file; the defaults stand");
   SettingsStore store;
-  if (!store.StoreLoad(resolved, error)) return kSettingsIoError;
+  if (const Result loaded = store.StoreLoad(resolved); !loaded)
+    return Result::Fail(SettingsReadCode::kIoError, loaded.Message());
   ReadSettings(store, settings);
-  return kSettingsRead;
+  return {};
 }
 
-bool SaveSettings(const std::string& path, const Settings& settings, std::string* error) {
+Result SaveSettings(const std::string& path, const Settings& settings) {
   const std::string resolved = ResolveCaseInsensitive(path);
   SettingsStore store;
   // Writing over a file that could not be read would lose the lines kept for others.
-  if (!store.StoreLoad(resolved, error)) return false;
+  if (const Result loaded = store.StoreLoad(resolved); !loaded)
+    return Result::Fail(SettingsWriteCode::kCannotRead, loaded.Message());
   WriteSettings(store, settings);
-  return store.StoreSave(resolved, error);
+  if (const Result saved = store.StoreSave(resolved); !saved)
+    return Result::Fail(SettingsWriteCode::kCannotWrite, saved.Message());
+  return {};
 }
 
 }  // namespace tv

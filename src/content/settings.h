@@ -46,10 +46,16 @@ struct Settings {
   bool operator==(const Settings&) const = default;
 };
 
-enum SettingsReadCode : int {
-  kSettingsRead = 0,
-  kSettingsMissing = 1,  // no file: the defaults stand
-  kSettingsIoError = 2,  // the file exists but cannot be read: the defaults stand
+enum class SettingsReadCode {
+  kRead = 0,
+  kMissing = 1,  // no file: the defaults stand
+  kIoError = 2,  // the file exists but cannot be read: the defaults stand
+};
+
+enum class SettingsWriteCode {
+  kWritten = 0,
+  kCannotRead = 1,  // the old file could not be read, so it is left alone
+  kCannotWrite = 2,
 };
 
 // programDir + "tilvane.ini"; programDir ends with '/' or is empty.
@@ -63,12 +69,11 @@ void ReadSettings(const SettingsStore& store, Settings& settings);
 // Every entry into the store, in the order that lays out a new file.
 void WriteSettings(SettingsStore& store, const Settings& settings);
 
-// Sets the defaults, then reads the file when it exists; returns a SettingsReadCode
-// with `error` set for kSettingsIoError.
-int LoadSettings(const std::string& path, Settings& settings, std::string* error = nullptr);
+// Sets the defaults, then reads the file when it exists (SettingsReadCode).
+Result LoadSettings(const std::string& path, Settings& settings);
 
 // Updates the existing file in place, keeping lines it does not know, and writes
-// it whole or not at all. False with `error` set; the old file is then unchanged.
-bool SaveSettings(const std::string& path, const Settings& settings, std::string* error = nullptr);
+// it whole or not at all (SettingsWriteCode); on failure the old file is unchanged.
+Result SaveSettings(const std::string& path, const Settings& settings);
 
 }  // namespace tv

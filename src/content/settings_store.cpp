@@ -97,20 +97,22 @@ std::string SettingsStore::Text() const {
   return text;
 }
 
-bool SettingsStore::StoreLoad(const std::string& path, std::string* error) {
+Result SettingsStore::StoreLoad(const std::string& path) {
   lines_.clear();
-  if (!FileExists(path)) return true;
+  if (!FileExists(path)) return {};
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
+  if (const Result read = ReadWholeFile(path, bytes); !read)
+    return Result::Fail(StoreCode::kCannotRead, read.Message());
   SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  return true;
+  return {};
 }
 
-bool SettingsStore::StoreSave(const std::string& path, std::string* error) {
+Result SettingsStore::StoreSave(const std::string& path) {
   const std::string text = Text();
-  if (!WriteFileAtomically(path, text.data(), text.size(), error)) return false;
+  if (const Result written = WriteFileAtomically(path, text.data(), text.size()); !written)
+    return Result::Fail(StoreCode::kCannotWrite, written.Message());
   lines_.clear();
-  return true;
+  return {};
 }
 
 StoreLocation SettingsStore::StoreFind(std::string_view section, std::string_view subsection,

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/result.h"
+
 namespace tv {
 
 // Line indexes of a found entry; -1 where a part was not found.
@@ -25,16 +27,22 @@ std::string_view TrimBlanks(std::string_view text);
 // A whole decimal integer in 32 bits with an optional sign, else nothing.
 std::optional<std::int32_t> ParseDecimal(std::string_view text);
 
+enum class StoreCode {
+  kDone = 0,
+  kCannotRead = 1,
+  kCannotWrite = 2,
+};
+
 class SettingsStore {
  public:
   // Empties the store, then fills it with the file's lines when the file exists.
-  // CR LF, LF and a lone CR all end a line. False with `error` set when an
-  // existing file cannot be read; the store is then empty.
-  bool StoreLoad(const std::string& path, std::string* error = nullptr);
+  // CR LF, LF and a lone CR all end a line. Fails (StoreCode) when an existing
+  // file cannot be read; the store is then empty.
+  Result StoreLoad(const std::string& path);
 
   // Writes every line ending in CR LF, whole or not at all, then empties the
   // store. On failure the old file and the store stay as they were.
-  bool StoreSave(const std::string& path, std::string* error = nullptr);
+  Result StoreSave(const std::string& path);
 
   // The same as StoreLoad and StoreSave, in memory.
   void SetText(std::string_view text);

@@ -75,8 +75,7 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, PixelBuffer* out, std
   }
   const bool top_down = height < 0;
   if (top_down) height = -height;
-  if (width <= 0 || height <= 0 || width > PixelBuffer::kMaxDimension ||
-      height > PixelBuffer::kMaxDimension) {
+  if (!PixelBuffer::PictureSizeAllowed(width, height)) {
     return Fail(error, "bitmap dimensions are out of range");
   }
 

@@ -9,8 +9,6 @@
 
 namespace tv {
 
-// Marks a layout-extent bound not yet set.
-constexpr int kUnsetBound = -10000;
 
 // Writes the geometry fields of a tile size into a board header.
 void SetTileGeometry(GAME_P& game, const TileSize& size);

@@ -20,18 +20,9 @@ namespace tv {
 
 namespace {
 
-// Beyond this many pixels a picture is refused even when each side is in range: it keeps
-// a hostile header from claiming gigabytes.
-constexpr std::int64_t kMaxPixels = std::int64_t{8192} * 8192;
-
 bool Fail(std::string* error, const std::string& text) {
   if (error) *error = text;
   return false;
-}
-
-bool DimensionsAcceptable(std::int64_t width, std::int64_t height) {
-  return width > 0 && height > 0 && width <= PixelBuffer::kMaxDimension &&
-         height <= PixelBuffer::kMaxDimension && width * height <= kMaxPixels;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -108,7 +99,7 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, PixelBuffer* out, std
 
   PngHeader header{};
   const bool header_ok = PngReadHeader(png, info, &header);
-  bool ok = header_ok && DimensionsAcceptable(header.width, header.height);
+  bool ok = header_ok && PixelBuffer::PictureSizeAllowed(header.width, header.height);
   if (header_ok && !ok) std::snprintf(message, sizeof message, "picture is too large");
   PixelBuffer picture;
   std::vector<std::uint8_t> with_alpha;
@@ -207,7 +198,7 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PixelBuffer* out, st
 
   JpegInfo info{};
   bool ok = JpegReadHeader(&cinfo, &manager, &info);
-  bool too_large = ok && !DimensionsAcceptable(info.width, info.height);
+  bool too_large = ok && !PixelBuffer::PictureSizeAllowed(info.width, info.height);
   ok = ok && !too_large;
   PixelBuffer picture;
   std::vector<std::uint8_t> cmyk;
@@ -307,7 +298,7 @@ bool DecodeGifFile(GifFileType* gif, PixelBuffer* picture, std::string* error) {
     const std::int64_t bottom = std::int64_t{desc.Top} + desc.Height;
     const std::int64_t width = std::max<std::int64_t>(gif->SWidth, right);
     const std::int64_t height = std::max<std::int64_t>(gif->SHeight, bottom);
-    if (desc.Width <= 0 || desc.Height <= 0 || !DimensionsAcceptable(width, height)) {
+    if (desc.Width <= 0 || desc.Height <= 0 || !PixelBuffer::PictureSizeAllowed(width, height)) {
       return Fail(error, "GIF: image dimensions are out of range");
     }
     const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
@@ -402,39 +393,46 @@ PictureKind ClassifyPicture(const std::uint8_t* data, std::size_t size) {
   return PictureKind::kUnknown;
 }
 
-bool DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* out,
-                   std::string* error) {
+Result DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* out) {
+  std::string error;
+  bool decoded = false;
   switch (ClassifyPicture(data, size)) {
     case PictureKind::kJpeg:
-      return DecodeJpeg(data, size, out, error);
-    case PictureKind::kGif:
-      return DecodeGif(data, size, out, error);
-    case PictureKind::kBitmap:
-      return DecodeBmp(data, size, out, error);
-    case PictureKind::kPng:
-      return DecodePng(data, size, out, error);
-    case PictureKind::kUnknown:
+      decoded = DecodeJpeg(data, size, out, &error);
       break;
+    case PictureKind::kGif:
+      decoded = DecodeGif(data, size, out, &error);
+      break;
+    case PictureKind::kBitmap:
+      decoded = DecodeBmp(data, size, out, &error);
+      break;
+    case PictureKind::kPng:
+      decoded = DecodePng(data, size, out, &error);
+      break;
+    case PictureKind::kUnknown:
+      return Result::Fail(PictureCode::kUnknownKind, "unknown picture format");
   }
-  return Fail(error, "unknown picture format");
+  if (!decoded) return Result::Fail(PictureCode::kBadData, error);
+  return {};
 }
 
-bool OpenPicture(const std::string& path, PixelBuffer* out, std::string* error) {
-  if (!FileExists(path)) return Fail(error, "file not found");
+Result OpenPicture(const std::string& path, PixelBuffer* out) {
+  if (!FileExists(path)) return Result::Fail(PictureCode::kMissing, "file not found");
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes, error)) return false;
-  return DecodePicture(bytes.data(), bytes.size(), out, error);
+  if (const Result read = ReadWholeFile(path, bytes); !read)
+    return Result::Fail(PictureCode::kCannotRead, read.Message());
+  return DecodePicture(bytes.data(), bytes.size(), out);
 }
 
-bool EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out, std::string* error) {
-  if (picture.IsEmpty()) return Fail(error, "the picture is empty");
+Result EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out) {
+  if (picture.IsEmpty()) return Result::Fail(PictureCode::kEmpty, "the picture is empty");
   char message[200] = "PNG encoding failed";
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, message, PngError, PngWarning);
-  if (!png) return Fail(error, "out of memory");
+  if (!png) return Result::Fail(PictureCode::kCannotWrite, "out of memory");
   png_infop info = png_create_info_struct(png);
   if (!info) {
     png_destroy_write_struct(&png, nullptr);
-    return Fail(error, "out of memory");
+    return Result::Fail(PictureCode::kCannotWrite, "out of memory");
   }
   std::vector<std::uint8_t> bytes;
   png_set_write_fn(png, &bytes, PngWrite, PngFlush);
@@ -444,15 +442,17 @@ bool EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out, std::
   }
   const bool ok = PngWriteAll(png, info, &picture, rows.data());
   png_destroy_write_struct(&png, &info);
-  if (!ok) return Fail(error, message);
+  if (!ok) return Result::Fail(PictureCode::kCannotWrite, message);
   *out = std::move(bytes);
-  return true;
+  return {};
 }
 
-bool SavePng(const PixelBuffer& picture, const std::string& path, std::string* error) {
+Result SavePng(const PixelBuffer& picture, const std::string& path) {
   std::vector<std::uint8_t> bytes;
-  if (!EncodePng(picture, &bytes, error)) return false;
-  return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
+  if (Result encoded = EncodePng(picture, &bytes); !encoded) return encoded;
+  if (const Result written = WriteFileAtomically(path, bytes.data(), bytes.size()); !written)
+    return Result::Fail(PictureCode::kCannotWrite, written.Message());
+  return {};
 }
 
 }  // namespace tv

@@ -8,29 +8,39 @@
 #include <vector>
 
 #include "field/pixel_buffer.h"
+#include "game/result.h"
 
 namespace tv {
 
 enum class PictureKind { kUnknown, kJpeg, kGif, kBitmap, kPng };
+
+enum class PictureCode {
+  kDone = 0,
+  kMissing = 1,
+  kCannotRead = 2,
+  kUnknownKind = 3,
+  kBadData = 4,  // the decoder refused the contents (damaged, too large, unsupported)
+  kEmpty = 5,    // nothing to encode
+  kCannotWrite = 6,
+};
 
 // Classifies by the first bytes: FF D8 FF JPEG, "GIF8" GIF, "BM" Windows bitmap,
 // 89 "PNG" PNG. Fewer than the bytes needed gives kUnknown.
 PictureKind ClassifyPicture(const std::uint8_t* data, std::size_t size);
 
 // Decodes a whole picture file held in memory. On success `out` holds the picture at 24
-// bits (transparent PNG pixels are blended over white); on failure `out` is unchanged,
-// false is returned and `error` (when given) says why. Pictures larger than
-// PixelBuffer::kMaxDimension in either direction are refused.
-bool DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* out,
-                   std::string* error);
+// bits (transparent PNG pixels are blended over white); on failure `out` is unchanged
+// and the result (PictureCode) says why. Pictures beyond PixelBuffer::PictureSizeAllowed
+// are refused before anything is allocated.
+Result DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* out);
 
 // Reads and decodes a picture file; a missing file, an unknown kind and a decoder error
 // all fail cleanly, leaving `out` unchanged.
-bool OpenPicture(const std::string& path, PixelBuffer* out, std::string* error);
+Result OpenPicture(const std::string& path, PixelBuffer* out);
 
 // PNG encoding (8-bit RGB, no alpha).
-bool EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out, std::string* error);
+Result EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out);
 // Writes the whole file or nothing.
-bool SavePng(const PixelBuffer& picture, const std::string& path, std::string* error);
+Result SavePng(const PixelBuffer& picture, const std::string& path);
 
 }  // namespace tv

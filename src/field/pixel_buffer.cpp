@@ -68,6 +68,22 @@ bool ClipTransfer(int dw, int dh, int sw, int sh, int x, int y, int w, int h, in
   return true;
 }
 
+// Clips the transfer, then hands each row pair (destination, source, pixels) to `row`.
+// Rows run bottom-up when copying within one buffer downwards, so every row is read
+// before it is overwritten.
+template <class RowOp>
+void TransferRows(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
+                  int sy, RowOp row) {
+  Transfer t;
+  if (!ClipTransfer(dst.width(), dst.height(), src.width(), src.height(), x, y, w, h, sx, sy, &t))
+    return;
+  const bool reverse = &dst == &src && t.y > t.sy;
+  for (int i = 0; i < t.h; ++i) {
+    const int r = reverse ? t.h - 1 - i : i;
+    row(dst.PixelAt(t.x, t.y + r), src.PixelAt(t.sx, t.sy + r), t.w);
+  }
+}
+
 // Clips a block to one buffer; false if nothing is left.
 bool ClipBlock(const PixelBuffer& b, int& x, int& y, int& w, int& h) {
   Transfer t;
@@ -209,32 +225,23 @@ void BlitBlock(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& 
     FillBlock(dst, x, y, w, h, kColorWhite);
     return;
   }
-  Transfer t;
-  if (!ClipTransfer(dst.width(), dst.height(), src.width(), src.height(), x, y, w, h, sx, sy, &t)) {
-    return;
-  }
-  const std::size_t bytes = static_cast<std::size_t>(t.w) * 3;
-  // Walk bottom-up when copying within one buffer downwards, so rows are read before
-  // they are overwritten.
-  const bool reverse = &dst == &src && t.y > t.sy;
-  for (int i = 0; i < t.h; ++i) {
-    const int row = reverse ? t.h - 1 - i : i;
-    std::uint8_t* d = dst.PixelAt(t.x, t.y + row);
-    const std::uint8_t* s = src.PixelAt(t.sx, t.sy + row);
-    switch (op) {
-      case RasterOp::kCopy:
-        std::memmove(d, s, bytes);
-        break;
-      case RasterOp::kAnd:
-        for (std::size_t k = 0; k < bytes; ++k) d[k] &= s[k];
-        break;
-      case RasterOp::kOr:
-        for (std::size_t k = 0; k < bytes; ++k) d[k] |= s[k];
-        break;
-      case RasterOp::kWhiteness:
-        break;
-    }
-  }
+  TransferRows(dst, x, y, w, h, src, sx, sy,
+               [op](std::uint8_t* d, const std::uint8_t* s, int pixels) {
+                 const std::size_t bytes = static_cast<std::size_t>(pixels) * 3;
+                 switch (op) {
+                   case RasterOp::kCopy:
+                     std::memmove(d, s, bytes);
+                     break;
+                   case RasterOp::kAnd:
+                     for (std::size_t k = 0; k < bytes; ++k) d[k] &= s[k];
+                     break;
+                   case RasterOp::kOr:
+                     for (std::size_t k = 0; k < bytes; ++k) d[k] |= s[k];
+                     break;
+                   case RasterOp::kWhiteness:
+                     break;
+                 }
+               });
 }
 
 void CopyBlock(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
@@ -248,61 +255,40 @@ void CopyPicture(PixelBuffer& dst, int x, int y, const PixelBuffer& src) {
 
 void KeyedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx, int sy,
                int key) {
-  Transfer t;
-  if (!ClipTransfer(dst.width(), dst.height(), src.width(), src.height(), x, y, w, h, sx, sy, &t)) {
-    return;
-  }
   std::uint8_t k[3];
   KeyBytes(key, k);
   // Tile pictures are long opaque runs between short transparent ones: copy whole runs.
-  for (int row = 0; row < t.h; ++row) {
-    std::uint8_t* d = dst.PixelAt(t.x, t.y + row);
-    const std::uint8_t* s = src.PixelAt(t.sx, t.sy + row);
-    int i = 0;
-    while (i < t.w) {
-      while (i < t.w && IsKey(s + 3 * i, k)) ++i;
-      const int start = i;
-      while (i < t.w && !IsKey(s + 3 * i, k)) ++i;
-      if (i > start) {
-        std::memcpy(d + 3 * start, s + 3 * start, static_cast<std::size_t>(i - start) * 3);
-      }
-    }
-  }
+  TransferRows(
+      dst, x, y, w, h, src, sx, sy, [&k](std::uint8_t* d, const std::uint8_t* s, int pixels) {
+        int i = 0;
+        while (i < pixels) {
+          while (i < pixels && IsKey(s + 3 * i, k)) ++i;
+          const int start = i;
+          while (i < pixels && !IsKey(s + 3 * i, k)) ++i;
+          if (i > start)
+            std::memcpy(d + 3 * start, s + 3 * start, static_cast<std::size_t>(i - start) * 3);
+        }
+      });
 }
 
 void InvertedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
                   int sy) {
-  Transfer t;
-  if (!ClipTransfer(dst.width(), dst.height(), src.width(), src.height(), x, y, w, h, sx, sy, &t)) {
-    return;
-  }
-  const int bytes = t.w * 3;
-  for (int row = 0; row < t.h; ++row) {
-    std::uint8_t* d = dst.PixelAt(t.x, t.y + row);
-    const std::uint8_t* s = src.PixelAt(t.sx, t.sy + row);
-    for (int k = 0; k < bytes; ++k) d[k] = static_cast<std::uint8_t>(255 - s[k]);
-  }
+  TransferRows(dst, x, y, w, h, src, sx, sy,
+               [](std::uint8_t* d, const std::uint8_t* s, int pixels) {
+                 for (int k = 0; k < pixels * 3; ++k) d[k] = static_cast<std::uint8_t>(255 - s[k]);
+               });
 }
 
 void KeyedInvertedCopy(PixelBuffer& dst, int x, int y, int w, int h, const PixelBuffer& src, int sx,
                        int sy, int key) {
-  Transfer t;
-  if (!ClipTransfer(dst.width(), dst.height(), src.width(), src.height(), x, y, w, h, sx, sy, &t)) {
-    return;
-  }
   std::uint8_t k[3];
   KeyBytes(key, k);
-  for (int row = 0; row < t.h; ++row) {
-    std::uint8_t* d = dst.PixelAt(t.x, t.y + row);
-    const std::uint8_t* s = src.PixelAt(t.sx, t.sy + row);
-    for (int i = 0; i < t.w; ++i, d += 3, s += 3) {
-      if (!IsKey(s, k)) {
-        d[0] = static_cast<std::uint8_t>(255 - s[0]);
-        d[1] = static_cast<std::uint8_t>(255 - s[1]);
-        d[2] = static_cast<std::uint8_t>(255 - s[2]);
-      }
-    }
-  }
+  TransferRows(dst, x, y, w, h, src, sx, sy,
+               [&k](std::uint8_t* d, const std::uint8_t* s, int pixels) {
+                 for (int i = 0; i < pixels; ++i, d += 3, s += 3)
+                   if (!IsKey(s, k))
+                     for (int c = 0; c < 3; ++c) d[c] = static_cast<std::uint8_t>(255 - s[c]);
+               });
 }
 
 void InvertNonKey(PixelBuffer& buffer, int key) {

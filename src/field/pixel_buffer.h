@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/board.h"
+
 namespace tv {
 
 constexpr int kColorBlack = 0x000000;
@@ -35,7 +37,7 @@ constexpr int JoinColor(int red, int green, int blue) {
 
 // Rectangle with inclusive edges; an edge at kUnset has not been given a value yet.
 struct SpanRect {
-  static constexpr int kUnset = -10000;
+  static constexpr int kUnset = kUnsetBound;
 
   int left = kUnset;
   int top = kUnset;
@@ -124,6 +126,14 @@ class PixelBuffer {
 
   // Pictures larger than this in either direction are refused (guards allocation).
   static constexpr int kMaxDimension = 16384;
+  // Beyond this many pixels a picture file is refused even when each side is in range:
+  // it keeps a hostile header from claiming gigabytes.
+  static constexpr std::int64_t kMaxPicturePixels = std::int64_t{8192} * 8192;
+  // The one size check every picture decoder makes before allocating.
+  static constexpr bool PictureSizeAllowed(std::int64_t width, std::int64_t height) {
+    return width > 0 && height > 0 && width <= kMaxDimension && height <= kMaxDimension &&
+           width * height <= kMaxPicturePixels;
+  }
 
   static int StrideFor(int width) { return (width * 3 + 3) & ~3; }
 

@@ -257,13 +257,10 @@ void FieldRenderer::RedrawAll(const MODE_P& board, const FieldMarks& marks,
   if (sink_ != nullptr) sink_->RepaintNow(0, 0, availWidth_, availHeight_);
 }
 
-void FieldRenderer::RedrawTile(const MODE_P& board, const FieldMarks& marks, const DrawSwitches& sw,
-                               int slot, tv::Repaint mode) {
-  if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
-  const GAME_P& g = board.Game;
-  const int rx = board.Tiles[slot].Left, ry = board.Tiles[slot].Top;
-  const int w = g.TileWidth, h = g.TileHeight;
-  PixelBuffer& region = pics_.DrawTile;
+template <class DrawTile>
+void FieldRenderer::RedrawRegion(PixelBuffer& region, const MODE_P& board, const FieldMarks& marks,
+                                 const DrawSwitches& sw, int rx, int ry, int w, int h,
+                                 tv::Repaint mode, DrawTile drawTile) {
   PaintBackground(region, rx, ry, w, h, sw);
   const int n = OrderCount(board, marks);
   for (int k = 0; k < n; ++k) {
@@ -271,16 +268,26 @@ void FieldRenderer::RedrawTile(const MODE_P& board, const FieldMarks& marks, con
     if (i < 0 || i >= kMaxTiles) continue;
     const TILE_P& t = board.Tiles[i];
     if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
-    const int x = t.Left - rx, y = t.Top - ry;
-    if (IsMarked(board, marks, i))
-      DrawMarkedTile(region, x, y, board, i);
-    else if (IsSolutionTile(marks, i))
-      DrawSolutionTile(region, x, y, board, i);
-    else
-      DrawNormalTile(region, x, y, board, marks, sw, i);
+    drawTile(i, t.Left - rx, t.Top - ry);
   }
   CopyBlock(field_, rx, ry, w, h, region, 0, 0);
   Repaint(rx, ry, w, h, mode);
+}
+
+void FieldRenderer::RedrawTile(const MODE_P& board, const FieldMarks& marks, const DrawSwitches& sw,
+                               int slot, tv::Repaint mode) {
+  if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
+  const GAME_P& g = board.Game;
+  PixelBuffer& region = pics_.DrawTile;
+  RedrawRegion(region, board, marks, sw, board.Tiles[slot].Left, board.Tiles[slot].Top, g.TileWidth,
+               g.TileHeight, mode, [&](int i, int x, int y) {
+                 if (IsMarked(board, marks, i))
+                   DrawMarkedTile(region, x, y, board, i);
+                 else if (IsSolutionTile(marks, i))
+                   DrawSolutionTile(region, x, y, board, i);
+                 else
+                   DrawNormalTile(region, x, y, board, marks, sw, i);
+               });
 }
 
 void FieldRenderer::RedrawAround(const MODE_P& board, const FieldMarks& marks,
@@ -288,22 +295,15 @@ void FieldRenderer::RedrawAround(const MODE_P& board, const FieldMarks& marks,
                                  tv::Repaint mode) {
   if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
   const GAME_P& g = board.Game;
-  const int rx = board.Tiles[slot].Left, ry = board.Tiles[slot].Top;
-  const int w = g.TileWidth + g.ShadowWidth, h = g.TileHeight + g.ShadowHeight;
   PixelBuffer& region = pics_.HiddenTile;
-  PaintBackground(region, rx, ry, w, h, sw);
-  // The editor's cursor tile stays out of these redraws.
-  const int n = OrderCount(board, marks);
-  for (int k = 0; k < n; ++k) {
-    const int i = board.Order[k].Index;
-    if (i < 0 || i >= kMaxTiles || (skipSelf && i == slot)) continue;
-    if (marks.EditMode && marks.HasCursorTile && i == board.Game.TileCount) continue;
-    const TILE_P& t = board.Tiles[i];
-    if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
-    DrawNormalTile(region, t.Left - rx, t.Top - ry, board, marks, sw, i);
-  }
-  CopyBlock(field_, rx, ry, w, h, region, 0, 0);
-  Repaint(rx, ry, w, h, mode);
+  RedrawRegion(region, board, marks, sw, board.Tiles[slot].Left, board.Tiles[slot].Top,
+               g.TileWidth + g.ShadowWidth, g.TileHeight + g.ShadowHeight, mode,
+               [&](int i, int x, int y) {
+                 if (skipSelf && i == slot) return;
+                 // The editor's cursor tile stays out of these redraws.
+                 if (marks.EditMode && marks.HasCursorTile && i == board.Game.TileCount) return;
+                 DrawNormalTile(region, x, y, board, marks, sw, i);
+               });
 }
 
 void FieldRenderer::DrawSeeThrough(const MODE_P& board, const FieldMarks& marks,
@@ -311,32 +311,23 @@ void FieldRenderer::DrawSeeThrough(const MODE_P& board, const FieldMarks& marks,
                                    tv::Repaint mode) {
   if (slot < 0 || slot >= kMaxTiles || pics_.TileForm.IsEmpty()) return;
   const GAME_P& g = board.Game;
-  const int rx = board.Tiles[slot].Left, ry = board.Tiles[slot].Top;
   const int w = g.TileWidth, h = g.TileHeight;
   const int p = std::clamp(percent, 0, 100);
   PixelBuffer& region = pics_.DrawTile;
   PixelBuffer& tile = pics_.TileBitmap;
-  PaintBackground(region, rx, ry, w, h, sw);
-  const int n = OrderCount(board, marks);
-  for (int k = 0; k < n; ++k) {
-    const int i = board.Order[k].Index;
-    if (i < 0 || i >= kMaxTiles) continue;
-    const TILE_P& t = board.Tiles[i];
-    if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
-    if (fade && i != slot && (i == marks.SelectedTile || i == marks.SecondTile)) continue;
-    if (i != slot) {
-      if (fade)
-        DrawNormalTile(region, t.Left - rx, t.Top - ry, board, marks, sw, i);
-      else
-        DrawPlainTile(region, t.Left - rx, t.Top - ry, board, sw, i);
-      continue;
-    }
-    DrawPlainTile(tile, 0, 0, board, sw, i);
-    // The region is this tile's own rectangle, so the two line up at (0, 0).
-    BlendWhereFormIsSet(region, tile, pics_.TileForm, w, h, p);
-  }
-  CopyBlock(field_, rx, ry, w, h, region, 0, 0);
-  Repaint(rx, ry, w, h, mode);
+  RedrawRegion(region, board, marks, sw, board.Tiles[slot].Left, board.Tiles[slot].Top, w, h, mode,
+               [&](int i, int x, int y) {
+                 if (i != slot) {
+                   if (!fade)
+                     DrawPlainTile(region, x, y, board, sw, i);
+                   else if (i != marks.SelectedTile && i != marks.SecondTile)
+                     DrawNormalTile(region, x, y, board, marks, sw, i);
+                   return;
+                 }
+                 DrawPlainTile(tile, 0, 0, board, sw, i);
+                 // The region is this tile's own rectangle, so the two line up at (0, 0).
+                 BlendWhereFormIsSet(region, tile, pics_.TileForm, w, h, p);
+               });
 }
 
 PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width) {

@@ -73,6 +73,13 @@ class FieldRenderer {
                      int slot);
   const PixelBuffer& FaceSheet(const TILE_P& tile, const DrawSwitches& sw) const;
   void Repaint(int x, int y, int w, int h, tv::Repaint mode);
+  // Paints the background of the w by h region at (rx, ry) of the field into `region`,
+  // calls drawTile(slot, x, y) for every present tile near it in drawing order (x, y
+  // relative to the region), then copies the region to the field and repaints it.
+  template <class DrawTile>
+  void RedrawRegion(PixelBuffer& region, const MODE_P& board, const FieldMarks& marks,
+                    const DrawSwitches& sw, int rx, int ry, int w, int h, tv::Repaint mode,
+                    DrawTile drawTile);
 
   FieldPictures& pics_;
   PixelBuffer& field_;

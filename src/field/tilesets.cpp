@@ -29,10 +29,20 @@ void DrawTileForm(PixelBuffer& form, const TileSize& s) {
   DrawLine(form, dx, 0, 0, dy, kColorBlack);
   DrawLine(form, 0, dy, 0, H + dy - 1, kColorBlack);
   DrawLine(form, 0, H + dy - 1, dx, H - 1, kColorBlack);
-  FloodFill(form, dx / 2, H / 2, kTileGrey);
+  // At small depths the middle of an edge may lie on its outline, or the edge may have no
+  // inside at all: fill from the first pixel still see-through across its middle.
+  for (int x = 1; x < dx; ++x)
+    if (form.GetPixel(x, (H + dy) / 2) == kKeyColor) {
+      FloodFill(form, x, (H + dy) / 2, kTileGrey);
+      break;
+    }
   DrawLine(form, 0, H + dy - 1, W - 1, H + dy - 1, kColorBlack);
   DrawLine(form, W - 1, H + dy - 1, W + dx - 1, H - 1, kColorBlack);
-  FloodFill(form, (W + dx) / 2, H + dy / 2, kTileGrey);
+  for (int y = H; y < H + dy - 1; ++y)
+    if (form.GetPixel((W + dx) / 2, y) == kKeyColor) {
+      FloodFill(form, (W + dx) / 2, y, kTileGrey);
+      break;
+    }
 }
 
 void Tilesets::ScanTilesets(const std::string& tilesDir) {
@@ -57,7 +67,7 @@ void Tilesets::ScanTilesets(const std::string& tilesDir) {
     ts->DescriptorPath = path.string();
     std::vector<std::uint8_t> bytes;
     // A descriptor that cannot be read leaves the tileset out.
-    if (!ReadWholeFile(ts->DescriptorPath, bytes, nullptr)) continue;
+    if (!ReadWholeFile(ts->DescriptorPath, bytes)) continue;
     const std::vector<TileSize> sizes = ParseTilesetDescriptor(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     ts->SizeCount = std::min<int>(static_cast<int>(sizes.size()), kMaxTileSizes);
@@ -115,7 +125,7 @@ Result Tilesets::LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForC
 
   // Decode into a scratch picture so that a rejected sheet changes nothing.
   PixelBuffer sheet;
-  if (!OpenPicture(path, &sheet, nullptr))
+  if (!OpenPicture(path, &sheet))
     return Result::Fail(TileLoadError::Unreadable, "Could not open picture \"" + path + "\"!");
   if (sheet.width() / 9 != size.W || sheet.height() / 5 != size.H)
     return Result::Fail(TileLoadError::WrongSize,

@@ -90,7 +90,7 @@ void BuildStackingOrder(MODE_P& board) {
 }
 
 void ComputeGridExtent(MODE_P& board) {
-  constexpr int kUnset = -10000;
+  constexpr int kUnset = kUnsetBound;
   int minX = kUnset, maxX = kUnset, minY = kUnset, maxY = kUnset, minZ = kUnset, maxZ = kUnset;
   const int n = std::clamp(board.Game.TileCount, 0, kMaxTiles);
   for (int i = 0; i < n; ++i) {

@@ -8,6 +8,9 @@
 
 namespace tv {
 
+// Marks a bound, edge or extent not yet given a value.
+constexpr int kUnsetBound = -10000;
+
 constexpr int kMaxTiles = 144;
 constexpr int kLayoutNameSize = 256;
 

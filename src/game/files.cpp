@@ -48,39 +48,36 @@ std::string ResolveCaseInsensitive(const std::string& path) {
   return path;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error) {
+Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = "Cannot open \"" + path + "\": " + std::strerror(errno);
-    return false;
-  }
+  if (!in)
+    return Result::Fail(FileCode::kCannotOpen,
+                        "Cannot open \"" + path + "\": " + std::strerror(errno));
   std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
                                  std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    if (error) *error = "Cannot read \"" + path + "\"";
-    return false;
-  }
+  if (in.bad()) return Result::Fail(FileCode::kCannotRead, "Cannot read \"" + path + "\"");
   out = std::move(data);
-  return true;
+  return {};
 }
 
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
-                         std::string* error) {
+Result WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
   std::random_device rd;
   const std::string temp = path + ".tmp" + std::to_string(rd() % 1000000);
-  auto fail = [&](const char* what) {
-    if (error) *error = std::string(what) + " \"" + path + "\": " + std::strerror(errno);
+  auto fail = [&](FileCode code, const char* what) {
+    Result failed =
+        Result::Fail(code, std::string(what) + " \"" + path + "\": " + std::strerror(errno));
     std::remove(temp.c_str());
-    return false;
+    return failed;
   };
   std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return fail("Cannot create");
+  if (!f) return fail(FileCode::kCannotCreate, "Cannot create");
   const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;
   const bool flushed = std::fflush(f) == 0;
   const bool closed = std::fclose(f) == 0;
-  if (!written || !flushed || !closed) return fail("Cannot write");
-  if (std::rename(temp.c_str(), path.c_str()) != 0) return fail("Cannot replace");
-  return true;
+  if (!written || !flushed || !closed) return fail(FileCode::kCannotWrite, "Cannot write");
+  if (std::rename(temp.c_str(), path.c_str()) != 0)
+    return fail(FileCode::kCannotReplace, "Cannot replace");
+  return {};
 }
 
 }  // namespace tv

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/result.h"
+
 namespace tv {
 
 // Existing file whose name matches case-insensitively when no exact match exists;
@@ -14,13 +16,21 @@ std::string ResolveCaseInsensitive(const std::string& path);
 
 bool FileExists(const std::string& path);
 
-// Reads a whole file; false with `error` set when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string* error);
+enum class FileCode {
+  kDone = 0,
+  kCannotOpen = 1,
+  kCannotRead = 2,
+  kCannotCreate = 3,
+  kCannotWrite = 4,
+  kCannotReplace = 5,
+};
+
+// Reads a whole file (FileCode); `out` changes only on success.
+Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 
 // Writes a temporary file beside the target, then renames it over the target, so
-// the target is either the old file or the complete new one.
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size,
-                         std::string* error);
+// the target is either the old file or the complete new one (FileCode).
+Result WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool LessIgnoreCase(std::string_view a, std::string_view b);

@@ -44,18 +44,20 @@ void ScrambleBlock(std::uint8_t* data, std::int32_t size) {
   }
 }
 
-int ParseLayoutBytes(const std::vector<std::uint8_t>& bytes, std::vector<LayoutPosition>& positions,
-                     std::string* error) {
-  auto ioError = [&](const char* what) {
-    if (error) *error = what;
-    return kLayoutIoError;
+Result ParseLayoutBytes(const std::vector<std::uint8_t>& bytes,
+                        std::vector<LayoutPosition>& positions, std::string_view fileName) {
+  auto fail = [&](LayoutReadCode code) {
+    return Result::Fail(code, LayoutReadMessage(code, fileName));
   };
+  auto ioError = [](const char* what) { return Result::Fail(LayoutReadCode::kIoError, what); };
   if (bytes.size() < sizeof kMagic) return ioError("file ends inside the magic");
-  if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return kLayoutNotLayout;
+  if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+    return fail(LayoutReadCode::kNotLayout);
   if (bytes.size() < kHeaderSize) return ioError("file ends inside the header");
   const std::int32_t n = ReadInt32(bytes.data() + 10);
   const std::int32_t s = ReadInt32(bytes.data() + 14);
-  if (n < 0 || n > kMaxTiles || n % 2 != 0 || s < 0 || s < 3 * n) return kLayoutInvalid;
+  if (n < 0 || n > kMaxTiles || n % 2 != 0 || s < 0 || s < 3 * n)
+    return fail(LayoutReadCode::kInvalid);
   if (bytes.size() - kHeaderSize < static_cast<std::uint64_t>(s))
     return ioError("file is shorter than its header announces");
   // Each byte is XORed with the mask's low byte unless it is the last of the block
@@ -71,16 +73,20 @@ int ParseLayoutBytes(const std::vector<std::uint8_t>& bytes, std::vector<LayoutP
   };
   for (std::int32_t i = 0; i < n; ++i)
     positions.push_back({decoded(3 * i), decoded(3 * i + 1), decoded(3 * i + 2)});
-  return kLayoutRead;
+  return {};
 }
 
-int ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
-                        std::vector<LayoutPosition>& positions, std::string* error) {
+Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
+                           std::vector<LayoutPosition>& positions) {
+  const std::string fileName = BareLayoutName(name) + ".mah";
   const std::string path = ResolveCaseInsensitive(LayoutPath(layoutsDir, name));
-  if (!FileExists(path)) return kLayoutMissing;
+  if (!FileExists(path))
+    return Result::Fail(LayoutReadCode::kMissing,
+                        LayoutReadMessage(LayoutReadCode::kMissing, fileName));
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes, error)) return kLayoutIoError;
-  return ParseLayoutBytes(bytes, positions, error);
+  if (Result read = ReadWholeFile(path, bytes); !read)
+    return Result::Fail(LayoutReadCode::kIoError, read.Message());
+  return ParseLayoutBytes(bytes, positions, fileName);
 }
 
 void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions) {
@@ -95,16 +101,45 @@ void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions) {
   board.Game.TileCount = n;
 }
 
-int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
-               std::string* error) {
+Result ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board) {
   std::vector<LayoutPosition> positions;
-  const int code = ReadLayoutPositions(layoutsDir, name, positions, error);
-  if (code != kLayoutRead) return code;
+  if (Result read = ReadLayoutPositions(layoutsDir, name, positions); !read) return read;
   PutPositions(board, positions);
   board.SetLayoutName(BareLayoutName(name));
   ComputeGridExtent(board);
   board.Game.FreeCount = MarkFreeTiles(board);  // every tile is present here
-  return kLayoutRead;
+  return {};
+}
+
+Result CheckLayoutPositions(const std::vector<LayoutPosition>& positions) {
+  const std::size_t n = positions.size();
+  if (n > static_cast<std::size_t>(kMaxTiles))
+    return Result::Fail(
+        LayoutCheckCode::kTooMany,
+        "a layout holds at most " + std::to_string(kMaxTiles) + " tiles, not " + std::to_string(n));
+  if (n % 2 != 0)
+    return Result::Fail(LayoutCheckCode::kOddCount,
+                        "a layout needs an even number of tiles, not " + std::to_string(n));
+  if (n == 0) return {};
+  const auto span = [&](int LayoutPosition::*axis) {
+    const auto [low, high] = std::minmax_element(
+        positions.begin(), positions.end(),
+        [axis](const LayoutPosition& a, const LayoutPosition& b) { return a.*axis < b.*axis; });
+    return static_cast<long long>((*high).*axis) - (*low).*axis;
+  };
+  if (span(&LayoutPosition::X) > 255 || span(&LayoutPosition::Y) > 255 ||
+      span(&LayoutPosition::Z) > 255)
+    return Result::Fail(LayoutCheckCode::kTooWide,
+                        "the layout spans more than 256 units in some direction");
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      if (positions[i] == positions[j]) {
+        const LayoutPosition& p = positions[i];
+        return Result::Fail(LayoutCheckCode::kSamePlace,
+                            "two tiles stand at (" + std::to_string(p.X) + ", " +
+                                std::to_string(p.Y) + ", " + std::to_string(p.Z) + ")");
+      }
+  return {};
 }
 
 std::vector<std::uint8_t> EncodeLayout(const std::vector<LayoutPosition>& positions) {
@@ -133,31 +168,36 @@ std::vector<std::uint8_t> EncodeLayout(const std::vector<LayoutPosition>& positi
   return out;
 }
 
-bool WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
-                          const std::vector<LayoutPosition>& positions, std::string* error) {
+Result WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
+                            const std::vector<LayoutPosition>& positions) {
+  if (Result fits = CheckLayoutPositions(positions); !fits)
+    return Result::Fail(LayoutWriteCode::kBadPositions, fits.Message());
   const std::vector<std::uint8_t> bytes = EncodeLayout(positions);
-  return WriteFileAtomically(LayoutPath(layoutsDir, name), bytes.data(), bytes.size(), error);
+  if (Result written =
+          WriteFileAtomically(LayoutPath(layoutsDir, name), bytes.data(), bytes.size());
+      !written)
+    return Result::Fail(LayoutWriteCode::kIoError, written.Message());
+  return {};
 }
 
-bool WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
-                 std::string* error) {
+Result WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board) {
   std::vector<LayoutPosition> positions;
   const int n = std::clamp(board.Game.TileCount, 0, kMaxTiles);
   for (int i = 0; i < n; ++i)
     positions.push_back({board.Tiles[i].X, board.Tiles[i].Y, board.Tiles[i].Z});
-  if (!WriteLayoutPositions(layoutsDir, name, positions, error)) return false;
+  if (Result written = WriteLayoutPositions(layoutsDir, name, positions); !written) return written;
   board.SetLayoutName(BareLayoutName(name));
-  return true;
+  return {};
 }
 
-std::string LayoutReadMessage(int code, std::string_view fileName) {
+std::string LayoutReadMessage(LayoutReadCode code, std::string_view fileName) {
   const std::string name(fileName);
   switch (code) {
-    case kLayoutMissing:
+    case LayoutReadCode::kMissing:
       return "File \"" + name + "\" does not exist!";
-    case kLayoutNotLayout:
+    case LayoutReadCode::kNotLayout:
       return "File \"" + name + "\" is not a layout file!";
-    case kLayoutInvalid:
+    case LayoutReadCode::kInvalid:
       return "Invalid parameter in file \"" + name + "\"!";
     default:
       return "Failed reading file \"" + name + "\"!";

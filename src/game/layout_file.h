@@ -7,15 +7,31 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/result.h"
 
 namespace tv {
 
-enum LayoutReadCode : int {
-  kLayoutRead = 0,
-  kLayoutMissing = 1,
-  kLayoutNotLayout = 2,
-  kLayoutInvalid = 3,  // header announces an impossible tile count or block size
-  kLayoutIoError = 4,  // the file ended early or could not be read
+// The values are the tool's exit codes for a layout that cannot be read.
+enum class LayoutReadCode {
+  kRead = 0,
+  kMissing = 1,
+  kNotLayout = 2,
+  kInvalid = 3,  // header announces an impossible tile count or block size
+  kIoError = 4,  // the file ended early or could not be read
+};
+
+enum class LayoutWriteCode {
+  kWritten = 0,
+  kBadPositions = 1,  // the positions fail CheckLayoutPositions
+  kIoError = 2,
+};
+
+enum class LayoutCheckCode {
+  kFits = 0,
+  kOddCount = 1,
+  kTooMany = 2,
+  kTooWide = 3,  // some coordinate does not fit the file's byte after the shift to 0
+  kSamePlace = 4,
 };
 
 struct LayoutPosition {
@@ -32,36 +48,39 @@ std::string LayoutPath(std::string_view layoutsDir, std::string_view name);
 // XORs each overlapping 16-bit little-endian word with 0x2B96; its own inverse.
 void ScrambleBlock(std::uint8_t* data, std::int32_t size);
 
-// Parses a whole layout file held in memory. On success fills `positions`;
-// `error` (optional) describes an I/O failure.
-int ParseLayoutBytes(const std::vector<std::uint8_t>& bytes, std::vector<LayoutPosition>& positions,
-                     std::string* error = nullptr);
+// Parses a whole layout file held in memory. On success fills `positions`. A failure's
+// message is LayoutReadMessage's text, or for kIoError what went wrong.
+Result ParseLayoutBytes(const std::vector<std::uint8_t>& bytes,
+                        std::vector<LayoutPosition>& positions, std::string_view fileName = "");
 
 // Puts the positions (at most 144) into slots 0.. as present tiles and sets
 // TileCount; nothing else of the board changes.
 void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions);
 
-// Reads layoutsDir/name.mah into the board; codes 1 to 4 leave the board untouched.
-int ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
-               std::string* error = nullptr);
+// Reads layoutsDir/name.mah into the board (LayoutReadCode); a failure leaves the board
+// untouched.
+Result ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board);
 
 // Reads only the positions of a layout file (previews, tools).
-int ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
-                        std::vector<LayoutPosition>& positions, std::string* error = nullptr);
+Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
+                           std::vector<LayoutPosition>& positions);
+
+// Whether a layout file can hold these positions as they are (LayoutCheckCode): an even
+// count of at most 144, each axis spanning at most 256 units, no two tiles in one place.
+Result CheckLayoutPositions(const std::vector<LayoutPosition>& positions);
 
 // The bytes of a layout file holding these positions, shifted to start at 0.
 std::vector<std::uint8_t> EncodeLayout(const std::vector<LayoutPosition>& positions);
 
 // Writes the board's slots 0..TileCount-1 whole or not at all (temporary file,
-// then rename) and sets the board's LayoutName. Returns false with `error` set.
-bool WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board,
-                 std::string* error = nullptr);
+// then rename) and sets the board's LayoutName (LayoutWriteCode). Positions a layout
+// file cannot hold are refused and nothing is written.
+Result WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board);
 
-bool WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
-                          const std::vector<LayoutPosition>& positions,
-                          std::string* error = nullptr);
+Result WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
+                            const std::vector<LayoutPosition>& positions);
 
-// Message for a non-zero read code, with the file name.
-std::string LayoutReadMessage(int code, std::string_view fileName);
+// The player's message for a failed read, with the file name.
+std::string LayoutReadMessage(LayoutReadCode code, std::string_view fileName);
 
 }  // namespace tv

@@ -69,9 +69,10 @@ void Game::PlayGameNumber(std::uint32_t number) {
 bool Game::PrepareLayout() {
   MODE_P& b = Board();
   const std::string name(b.LayoutName());
-  const int code = ReadLayout(layoutsDir_, name, b);
-  if (code == kLayoutRead || b.Game.TileCount >= 2) return true;
-  host_.ShowMessage(LayoutReadMessage(code, BareLayoutName(name) + ".mah"));
+  const Result read = ReadLayout(layoutsDir_, name, b);
+  if (read || b.Game.TileCount >= 2) return true;
+  // The player sees the short text even where the reader knows more.
+  host_.ShowMessage(LayoutReadMessage(read.As<LayoutReadCode>(), BareLayoutName(name) + ".mah"));
   return false;
 }
 

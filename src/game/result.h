@@ -9,12 +9,15 @@
 
 namespace tv {
 
+// The codes a Result carries: each operation's own enum class.
+template <class T>
+concept ResultCode = std::is_enum_v<T>;
+
 class [[nodiscard]] Result {
  public:
   Result() = default;  // success
 
-  template <class Code>
-    requires std::is_enum_v<Code>
+  template <ResultCode Code>
   static Result Fail(Code code, std::string message) {
     Result result;
     result.code_ = static_cast<int>(code);
@@ -27,13 +30,11 @@ class [[nodiscard]] Result {
   explicit operator bool() const { return Ok(); }
 
   // The code as the operation's enum; value 0 of every such enum means success.
-  template <class Code>
-    requires std::is_enum_v<Code>
+  template <ResultCode Code>
   Code As() const {
     return static_cast<Code>(code_);
   }
-  template <class Code>
-    requires std::is_enum_v<Code>
+  template <ResultCode Code>
   bool Is(Code code) const {
     return code_ == static_cast<int>(code);
   }

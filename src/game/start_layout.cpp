@@ -24,11 +24,11 @@ std::string FirstLayoutName(const std::string& layoutsDir) {
 
 bool ReadStartLayout(const std::string& layoutsDir, const std::string& remembered,
                      const std::string& fallback, MODE_P& board) {
-  bool read = ReadLayout(layoutsDir, remembered, board) == kLayoutRead ||
-              ReadLayout(layoutsDir, fallback, board) == kLayoutRead;
+  bool read = ReadLayout(layoutsDir, remembered, board).Ok() ||
+              ReadLayout(layoutsDir, fallback, board).Ok();
   if (!read) {
     const std::string first = FirstLayoutName(layoutsDir);
-    read = !first.empty() && ReadLayout(layoutsDir, first, board) == kLayoutRead;
+    read = !first.empty() && ReadLayout(layoutsDir, first, board).Ok();
   }
   if (!read) return false;
   // Nothing is shown before the first deal places the faces.

@@ -31,7 +31,7 @@ constexpr int kLacquer = 0x102080;
 void WritePicture(const fs::path& path, int color) {
   PixelBuffer picture(64, 40);
   FillPicture(picture, color);
-  ASSERT_TRUE(SavePng(picture, path.string(), nullptr));  // read by its first bytes
+  ASSERT_TRUE(SavePng(picture, path.string()).Ok());  // read by its first bytes
 }
 
 class LooksWorld {

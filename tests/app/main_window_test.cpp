@@ -496,7 +496,7 @@ TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
   world.window.reset();
 
   Settings saved;
-  ASSERT_EQ(LoadSettings((world.dir.path() / "tilvane.ini").string(), saved), kSettingsRead);
+  ASSERT_TRUE(LoadSettings((world.dir.path() / "tilvane.ini").string(), saved));
   EXPECT_EQ(saved.LayoutName, "Pyramid");
   EXPECT_EQ(saved.TilesetName, "night");
   EXPECT_FALSE(saved.DrawShadows);

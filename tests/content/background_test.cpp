@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 void WritePicture(const fs::path& path, int width, int height, int color) {
   PixelBuffer picture(width, height);
   FillPicture(picture, color);
-  ASSERT_TRUE(SavePng(picture, path.string(), nullptr));
+  ASSERT_TRUE(SavePng(picture, path.string()).Ok());
 }
 
 void WriteText(const fs::path& path, const std::string& text) {

@@ -255,13 +255,13 @@ Settings Unusual() {
 
 TEST_F(SettingsFileTest, EveryEntrySurvivesARoundTrip) {
   Settings loaded;
-  EXPECT_EQ(LoadSettings(path_, loaded), kSettingsMissing);
+  EXPECT_TRUE(LoadSettings(path_, loaded).Is(SettingsReadCode::kMissing));
   EXPECT_EQ(loaded, Settings{});
 
   const Settings saved = Unusual();
   ASSERT_TRUE(SaveSettings(path_, saved));
   loaded.Favourites = {"stale"};
-  ASSERT_EQ(LoadSettings(path_, loaded), kSettingsRead);
+  ASSERT_TRUE(LoadSettings(path_, loaded));
   EXPECT_EQ(loaded, saved);
 
   // Saving again over the file changes nothing.
@@ -271,7 +271,7 @@ TEST_F(SettingsFileTest, EveryEntrySurvivesARoundTrip) {
 
   // Back to the defaults, in place.
   ASSERT_TRUE(SaveSettings(path_, Settings{}));
-  ASSERT_EQ(LoadSettings(path_, loaded), kSettingsRead);
+  ASSERT_TRUE(LoadSettings(path_, loaded));
   EXPECT_EQ(loaded, Settings{});
 }
 
@@ -280,7 +280,7 @@ TEST_F(SettingsFileTest, UpdatesKeepForeignAndStaleLines) {
             "; mine\n[Main]\n   <FavNum> 5\n   <Fav0> a\n   <Fav1> b\n   <Fav2> c\n   <Fav3> d\n"
             "   <Fav4> e\n   <Window> 10 20\n[Extra]\nkeep=me\n");
   Settings settings;
-  ASSERT_EQ(LoadSettings(path_, settings), kSettingsRead);
+  ASSERT_TRUE(LoadSettings(path_, settings));
   EXPECT_EQ(settings.Favourites, (std::vector<std::string>{"a", "b", "c", "d", "e"}));
   settings.Favourites = {"x", "y", "z"};
   ASSERT_TRUE(SaveSettings(path_, settings));
@@ -309,7 +309,7 @@ TEST_F(SettingsFileTest, UpdatesKeepForeignAndStaleLines) {
                                      "",
                                      "[PlayMode]"});
   EXPECT_EQ(text.substr(0, mainPart.size()), mainPart);
-  ASSERT_EQ(LoadSettings(path_, settings), kSettingsRead);
+  ASSERT_TRUE(LoadSettings(path_, settings));
   EXPECT_EQ(settings.Favourites, (std::vector<std::string>{"x", "y", "z"}));
 }
 
@@ -326,7 +326,7 @@ TEST_F(SettingsFileTest, InvalidValuesGiveDefaultsAndCountsAreBounded) {
   WriteFile(path_, text);
 
   Settings s;
-  ASSERT_EQ(LoadSettings(path_, s), kSettingsRead);
+  ASSERT_TRUE(LoadSettings(path_, s));
   EXPECT_TRUE(s.DrawShadows);
   EXPECT_TRUE(s.DimLockedTiles);
   EXPECT_EQ(s.BkgColor, 32768);
@@ -347,7 +347,7 @@ TEST_F(SettingsFileTest, InvalidValuesGiveDefaultsAndCountsAreBounded) {
   };
   for (const PauseCase c : {PauseCase{"1000", 300}, {"abc", 10}, {"-7", 5}, {"42", 42}}) {
     WriteFile(path_, "[Main]\n   <Music>\n      Pause=" + std::string(c.stored) + "\n");
-    ASSERT_EQ(LoadSettings(path_, s), kSettingsRead);
+    ASSERT_TRUE(LoadSettings(path_, s));
     EXPECT_EQ(s.MusicPause, c.read) << c.stored;
   }
 }
@@ -361,7 +361,7 @@ TEST_F(SettingsFileTest, ReadsWindowsAndUnixLineEnds) {
     for (const std::string& line : lines) (text += line) += end;
     WriteFile(path_, text);
     Settings s;
-    ASSERT_EQ(LoadSettings(path_, s), kSettingsRead);
+    ASSERT_TRUE(LoadSettings(path_, s));
     EXPECT_EQ(s.LayoutName, "Turtle");
     EXPECT_EQ(s.Texture, "sea");
     EXPECT_EQ(s.Recent, std::vector<std::string>{"Fortress"});
@@ -401,28 +401,27 @@ class FileSizeLimit {
 TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
   const std::string old = "[PlayMode]\r\n   <Layout> Old\r\n";
   WriteFile(path_, old);
-  std::string error;
-  bool saved = true;
+  Result saved;
   {
     FileSizeLimit limit(old.size() + 10);
-    saved = SaveSettings(path_, Unusual(), &error);
+    saved = SaveSettings(path_, Unusual());
   }
-  EXPECT_FALSE(saved);
-  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(saved.Is(SettingsWriteCode::kCannotWrite));
+  EXPECT_FALSE(saved.Message().empty());
   EXPECT_EQ(ReadFile(path_), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
   // A target that cannot be replaced at all.
   const std::string blocked = (dir_ / "blocked").string();
   fs::create_directories(fs::path(blocked) / "tilvane.ini" / "inside");
-  EXPECT_FALSE(SaveSettings(SettingsPath(blocked + "/"), Settings{}, &error));
+  EXPECT_FALSE(SaveSettings(SettingsPath(blocked + "/"), Settings{}));
   EXPECT_TRUE(fs::exists(fs::path(blocked) / "tilvane.ini" / "inside"));
 }
 
 TEST_F(SettingsFileTest, FindsTheFileWhateverTheCaseOfItsName) {
   WriteFile(dir_ / "Tilvane.INI", "[PlayMode]\n<Tileset> big\n");
   Settings s;
-  ASSERT_EQ(LoadSettings(path_, s), kSettingsRead);
+  ASSERT_TRUE(LoadSettings(path_, s));
   EXPECT_EQ(s.TilesetName, "big");
   ASSERT_TRUE(SaveSettings(path_, s));
   EXPECT_FALSE(fs::exists(path_));  // updated under its own name, not duplicated

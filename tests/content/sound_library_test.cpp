@@ -73,7 +73,7 @@ TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
   EXPECT_TRUE(library.HasEnded(song));
 
   std::vector<std::uint8_t> tune;
-  ASSERT_TRUE(ReadWholeFile(TILVANE_SOURCE_DIR "/resources/music/silent.mid", tune, nullptr));
+  ASSERT_TRUE(ReadWholeFile(TILVANE_SOURCE_DIR "/resources/music/silent.mid", tune).Ok());
   EXPECT_EQ(tune.size(), 103u);
   EXPECT_NE(library.SongFromMemory(tune), kNoSong);
 

@@ -12,6 +12,7 @@
 #include "field/picture_loader.h"
 #include "field/pixel_buffer.h"
 #include "field/tileset_descriptor.h"
+#include "support/succeeded.h"
 #include "support/temp_dir.h"
 
 namespace tv::test {
@@ -42,8 +43,7 @@ class TileDir : public TempDir {
     std::ofstream(path() / name, std::ios::binary) << text;
   }
   void WriteSheet(const std::string& name, const PixelBuffer& sheet) const {
-    std::string error;
-    ASSERT_TRUE(SavePng(sheet, (path() / name).string(), &error)) << error;
+    ASSERT_TRUE(test::Succeeded(SavePng(sheet, (path() / name).string())));
   }
 };
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/files.h"
+#include "support/succeeded.h"
 
 namespace tv {
 namespace {
@@ -34,8 +35,7 @@ std::string PicturePath(const std::string& name) {
 
 std::vector<std::uint8_t> ReadFixture(const std::string& name) {
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  EXPECT_TRUE(ReadWholeFile(PicturePath(name), bytes, &error)) << name << ": " << error;
+  EXPECT_TRUE(test::Succeeded(ReadWholeFile(PicturePath(name), bytes))) << name;
   return bytes;
 }
 
@@ -119,8 +119,7 @@ TEST(PictureLoaderTest, DecodesEveryKindAndVariant) {
     const std::vector<std::uint8_t> bytes = ReadFixture(f.name);
     EXPECT_EQ(ClassifyPicture(bytes.data(), bytes.size()), f.kind);
     PixelBuffer picture;
-    std::string error;
-    ASSERT_TRUE(OpenPicture(PicturePath(f.name), &picture, &error)) << error;
+    ASSERT_TRUE(test::Succeeded(OpenPicture(PicturePath(f.name), &picture)));
     ASSERT_EQ(picture.width(), f.width);
     ASSERT_EQ(picture.height(), f.height);
     EXPECT_LE(MaxDifference(picture, f.expected), f.tolerance);
@@ -132,8 +131,7 @@ TEST(PictureLoaderTest, TransparencyBlendsOverWhiteOrShowsTheBackground) {
   for (const char* name : {"grey_alpha.png", "palette_alpha.png"}) {
     SCOPED_TRACE(name);
     PixelBuffer picture;
-    std::string error;
-    ASSERT_TRUE(OpenPicture(PicturePath(name), &picture, &error)) << error;
+    ASSERT_TRUE(test::Succeeded(OpenPicture(PicturePath(name), &picture)));
     EXPECT_LE(MaxDifference(picture,
                             [](int x, int y) {
                               const int g = x * 20 % 256, a = y * 40 % 256;
@@ -149,8 +147,7 @@ TEST(PictureLoaderTest, TransparencyBlendsOverWhiteOrShowsTheBackground) {
   const int background = JoinColor(entry[0], entry[1], entry[2]);
   ASSERT_NE(background, PatternColor(0, 0));
   PixelBuffer gif;
-  std::string error;
-  ASSERT_TRUE(OpenPicture(PicturePath("transparent.gif"), &gif, &error)) << error;
+  ASSERT_TRUE(test::Succeeded(OpenPicture(PicturePath("transparent.gif"), &gif)));
   EXPECT_EQ(MaxDifference(gif,
                           [background](int x, int y) {
                             const int c = PatternColor(x, y);
@@ -188,9 +185,9 @@ PixelBuffer Sentinel() {
 
 void ExpectCleanFailure(const std::vector<std::uint8_t>& bytes, const std::string& what) {
   PixelBuffer picture = Sentinel();
-  std::string error;
-  EXPECT_FALSE(DecodePicture(bytes.data(), bytes.size(), &picture, &error)) << what;
-  EXPECT_FALSE(error.empty()) << what;
+  const Result decoded = DecodePicture(bytes.data(), bytes.size(), &picture);
+  EXPECT_TRUE(decoded.Is(PictureCode::kBadData) || decoded.Is(PictureCode::kUnknownKind)) << what;
+  EXPECT_FALSE(decoded.Message().empty()) << what;
   ASSERT_EQ(picture.width(), 3) << what;
   EXPECT_EQ(picture.GetPixel(2, 1), 0x123456) << what;
 }
@@ -219,11 +216,10 @@ TEST(PictureLoaderTest, GarbageAndHostileHeadersFail) {
       const int n = 1 + static_cast<int>(rng() % 300);
       for (int i = 0; i < n; ++i) bytes.push_back(static_cast<std::uint8_t>(rng()));
       PixelBuffer picture = Sentinel();
-      std::string error;
       // Random bytes could in principle form a valid file; what matters is no crash and,
       // on failure, an untouched picture with a reason.
-      if (!DecodePicture(bytes.data(), bytes.size(), &picture, &error)) {
-        EXPECT_FALSE(error.empty());
+      if (const Result decoded = DecodePicture(bytes.data(), bytes.size(), &picture); !decoded) {
+        EXPECT_FALSE(decoded.Message().empty());
         EXPECT_EQ(picture.GetPixel(2, 1), 0x123456);
       }
     }
@@ -247,6 +243,12 @@ TEST(PictureLoaderTest, GarbageAndHostileHeadersFail) {
   bmp = ReadFixture("bits24.bmp");
   bmp[10] = 0xF0;  // pixel data offset beyond the end
   ExpectCleanFailure(bmp, "bitmap offset");
+  // Every row of a 1-bit 16384 by 16384 bitmap is present: 32 MB of file, 800 MB decoded.
+  bmp = ReadFixture("bits1.bmp");
+  bmp.resize(bmp[10] + (std::size_t{bmp[11]} << 8) + std::size_t{2048} * 16384);
+  bmp[18] = bmp[22] = 0x00;
+  bmp[19] = bmp[23] = 0x40;
+  ExpectCleanFailure(bmp, "1-bit bitmap over the pixel cap");
 
   std::vector<std::uint8_t> gif = ReadFixture("plain.gif");
   gif[6] = gif[7] = gif[8] = gif[9] = 0xFF;  // screen 65535 by 65535
@@ -268,12 +270,8 @@ TEST(PictureLoaderTest, GarbageAndHostileHeadersFail) {
 
 TEST(PictureLoaderTest, OpenFailsForMissingAndUnknownFiles) {
   PixelBuffer picture = Sentinel();
-  std::string error;
-  EXPECT_FALSE(OpenPicture(PicturePath("no-such-picture.png"), &picture, &error));
-  EXPECT_FALSE(error.empty());
-  error.clear();
-  EXPECT_FALSE(OpenPicture(PicturePath("make_pictures.py"), &picture, &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(OpenPicture(PicturePath("no-such-picture.png"), &picture).Is(PictureCode::kMissing));
+  EXPECT_TRUE(OpenPicture(PicturePath("make_pictures.py"), &picture).Is(PictureCode::kUnknownKind));
   EXPECT_EQ(picture.GetPixel(0, 0), 0x123456);
 }
 
@@ -285,15 +283,15 @@ TEST(PictureLoaderTest, PngRoundTripThroughAFile) {
   const fs::path dir = fs::temp_directory_path() / ("tv_png_" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const std::string path = (dir / "out.png").string();
-  std::string error;
-  ASSERT_TRUE(SavePng(picture, path, &error)) << error;
+  ASSERT_TRUE(test::Succeeded(SavePng(picture, path)));
   PixelBuffer back;
-  ASSERT_TRUE(OpenPicture(path, &back, &error)) << error;
+  ASSERT_TRUE(test::Succeeded(OpenPicture(path, &back)));
   ASSERT_EQ(back.width(), kPatternWidth);
   EXPECT_EQ(MaxDifference(back, PatternColor), 0);
 
-  EXPECT_FALSE(SavePng(PixelBuffer(), path, &error));
-  EXPECT_FALSE(SavePng(picture, (dir / "missing" / "out.png").string(), &error));
+  EXPECT_TRUE(SavePng(PixelBuffer(), path).Is(PictureCode::kEmpty));
+  EXPECT_TRUE(
+      SavePng(picture, (dir / "missing" / "out.png").string()).Is(PictureCode::kCannotWrite));
   fs::remove_all(dir);
 }
 

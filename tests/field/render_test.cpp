@@ -15,6 +15,7 @@
 #include "field/picture_loader.h"
 #include "field/tilesets.h"
 #include "field_test_sheet.h"
+#include "support/succeeded.h"
 
 namespace tv {
 namespace {
@@ -123,6 +124,7 @@ TEST_F(RenderTest, ShadowRectanglesAndCutOrder) {
       {"bottom-left (-1,1)", {{-1, 1}}, {{0, 12, 14, 23}}, normal},
       {"left below top-left", {{-1, -1}, {-1, 0}}, {{0, 0, 14, 23}}, normal},
       {"top right of left", {{0, -1}, {-1, 0}}, {{0, 0, 14, 23}, {15, 0, 19, 16}}, normal},
+      {"top-right right of left", {{1, -1}, {-1, 0}}, {{0, 0, 14, 23}, {15, 0, 19, 16}}, normal},
       {"top right of top-left", {{-1, -1}, {0, -1}}, {{0, 0, 19, 16}}, normal},
       {"bottom-left below top", {{0, -1}, {-1, 1}}, {{0, 0, 19, 16}, {0, 17, 14, 23}}, normal},
       {"no shadow from the right or straight above", {{2, 0}, {0, 0}, {2, -2}}, {}, normal},
@@ -188,6 +190,14 @@ TEST_F(RenderTest, LeavingPairCastsNoShadow) {
   FieldMarks pair = one;
   pair.SecondTile = partner;
   EXPECT_EQ(DrawAlone(low, pair).GetPixel(4 + 10, 1), FaceColor(low));
+}
+
+TEST_F(RenderTest, OnlyTheNextLevelCastsShadows) {
+  Init({20, 24, 4, 4});
+  const int low = Add(4, 4, 0);
+  Add(4, 3, 2);
+  Finish(300, 200);
+  EXPECT_EQ(DrawAlone(low).GetPixel(4 + 10, 1), FaceColor(low));
 }
 
 TEST_F(RenderTest, MarksDimmingAndSolutionTint) {
@@ -347,6 +357,43 @@ TEST_F(LocalRedrawTest, FadedPairVanishesWithoutItsShadows) {
   EXPECT_EQ(CountDifferences(field_, gone), 0);
 }
 
+// Fading one of a pair that stand side by side: the partner is left out of the region too.
+TEST_F(LocalRedrawTest, FadeLeavesOutTheNearbyPartner) {
+  const int a = 20, b = 21;  // (1, 1, 1) and (3, 1, 1): b's side edge lies in a's region
+  board_.Tiles[a].Present = board_.Tiles[b].Present = false;
+  const PixelBuffer gone = RedrawAllInto({}, sw_);
+  board_.Tiles[a].Present = board_.Tiles[b].Present = true;
+  FieldMarks pair;
+  pair.SelectedTile = a;
+  pair.SecondTile = b;
+  RedrawAllInto(pair, sw_);
+  renderer_.DrawSeeThrough(board_, pair, sw_, a, 100, true, Repaint::TileNow);
+  const TILE_P& t = board_.Tiles[a];
+  int wrong = 0;
+  for (int y = t.Top; y < t.Top + board_.Game.TileHeight; ++y)
+    for (int x = t.Left; x < t.Left + board_.Game.TileWidth; ++x)
+      wrong += field_.GetPixel(x, y) != gone.GetPixel(x, y);
+  EXPECT_EQ(wrong, 0);
+}
+
+// Without fading, the tiles around a see-through tile are drawn plain, without shadows.
+TEST_F(LocalRedrawTest, SeeThroughNeighboursArePlain) {
+  const int slot = 25;  // (3, 3, 1), under the top tile 32 and beside the other level-1 tiles
+  board_.Tiles[slot].Present = false;
+  DrawSwitches plain = sw_;
+  plain.DrawShadows = false;
+  const PixelBuffer under = RedrawAllInto({}, plain);
+  board_.Tiles[slot].Present = true;
+  RedrawAllInto({}, sw_);
+  renderer_.DrawSeeThrough(board_, {}, sw_, slot, 100, false, Repaint::TileNow);
+  const TILE_P& t = board_.Tiles[slot];
+  int wrong = 0;
+  for (int y = t.Top; y < t.Top + board_.Game.TileHeight; ++y)
+    for (int x = t.Left; x < t.Left + board_.Game.TileWidth; ++x)
+      wrong += field_.GetPixel(x, y) != under.GetPixel(x, y);
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(LocalRedrawTest, SeeThroughBlendsTileOverWhatLiesBelow) {
   const int slot = 32;  // (2, 3, 2): nothing above it
   const TILE_P& t = board_.Tiles[slot];
@@ -379,12 +426,10 @@ TEST_F(LocalRedrawTest, GoldenField) {
   const std::string golden =
       std::string(TILVANE_SOURCE_DIR) + "/tests/field/golden/small_field.png";
   if (std::getenv("TILVANE_UPDATE_GOLDEN") != nullptr) {
-    std::string error;
-    ASSERT_TRUE(SavePng(f, golden, &error)) << error;
+    ASSERT_TRUE(test::Succeeded(SavePng(f, golden)));
   }
   PixelBuffer expected;
-  std::string error;
-  ASSERT_TRUE(OpenPicture(golden, &expected, &error)) << error;
+  ASSERT_TRUE(test::Succeeded(OpenPicture(golden, &expected)));
   ASSERT_EQ(expected.width(), f.width());
   EXPECT_EQ(Checksum(f), Checksum(expected)) << CountDifferences(f, expected) << " pixels differ";
 }

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "field/geometry.h"
 #include "field_test_sheet.h"
+#include "support/succeeded.h"
 
 namespace tv {
 namespace {
@@ -57,6 +60,17 @@ TEST(TilesetsTest, ScanSortsAndReadsDescriptorLines) {
   EXPECT_TRUE(none.List().empty());
 }
 
+TEST(TilesetsTest, ScanSortsWhateverTheCase) {
+  TempDir dir;
+  for (const char* name : {"beta", "Zen", "alpha", "Delta"})
+    dir.Write(std::string(name) + ".tiles", "width: 30; height: 40; depth: 4;\n");
+  Tilesets sets;
+  sets.ScanTilesets(dir.str());
+  std::vector<std::string> names;
+  for (const auto& set : sets.List()) names.push_back(set->Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"alpha", "beta", "Delta", "Zen"}));
+}
+
 TEST(TilesetsTest, TileFormShape) {
   const TileSize s{40, 52, 6, 6};
   PixelBuffer form;
@@ -78,6 +92,39 @@ TEST(TilesetsTest, TileFormShape) {
       {20, 57, kColorBlack, "bottom edge outer line"},
   };
   for (const Case& c : cases) EXPECT_EQ(form.GetPixel(c.x, c.y), c.color) << c.what;
+}
+
+// Every pixel of the form against the shape it outlines: the face and both edges grey
+// inside a black outline, see-through beyond the two cut corners. Pixels within a pixel
+// of a slanted line may go either way.
+TEST(TilesetsTest, TileFormAtEveryDepth) {
+  for (const int d : {1, 2, 3, 12}) {
+    const int W = 20, H = 26;
+    PixelBuffer form;
+    DrawTileForm(form, TileSize{W, H, d, d});
+    ASSERT_EQ(form.width(), W + d);
+    ASSERT_EQ(form.height(), H + d);
+    for (int y = 0; y < H + d; ++y)
+      for (int x = 0; x < W + d; ++x) {
+        // Signed distances from the slanted lines: top-left cut, bottom-right cut and the
+        // seam between the two edges; positive is inside the tile or right of the seam.
+        const double topLeft = (x + y - d) / std::sqrt(2.0);
+        const double bottomRight = ((W - 1 - x) + (H + d - 1 - y)) / std::sqrt(2.0);
+        const double seam = (x - (H + d - 1 - y)) / std::sqrt(2.0);
+        const bool onFace = x >= d && y < H;
+        const bool faceOutline = onFace && (x == d || x == W + d - 1 || y == 0 || y == H - 1);
+        const bool outerOutline = (x == 0 && y >= d) || (y == H + d - 1 && x < W);
+        int expected = kGrey;
+        if (topLeft <= -1 || bottomRight <= -1)
+          expected = kKeyColor;
+        else if (faceOutline || outerOutline)
+          expected = kColorBlack;
+        else if (std::abs(topLeft) < 1 || std::abs(bottomRight) < 1 ||
+                 (!onFace && std::abs(seam) < 1))
+          continue;
+        ASSERT_EQ(form.GetPixel(x, y), expected) << "depth " << d << " at " << x << "," << y;
+      }
+  }
 }
 
 class TileLoadTest : public ::testing::Test {
@@ -177,8 +224,7 @@ TEST_F(TileLoadTest, FailedLoadKeepsPreviousState) {
   EXPECT_FALSE(Load(1));
   // Truncated PNG.
   std::vector<std::uint8_t> png;
-  std::string error;
-  ASSERT_TRUE(EncodePng(MakeSheet(40, 52), &png, &error));
+  ASSERT_TRUE(test::Succeeded(EncodePng(MakeSheet(40, 52), &png)));
   dir_.Write("Set-40-52.png", std::string(png.begin(), png.begin() + png.size() / 2));
   EXPECT_FALSE(Load(1));
   // Missing sheet: silent.

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> bytes(data, data + size);
   std::vector<tv::LayoutPosition> positions;
-  if (tv::ParseLayoutBytes(bytes, positions) != tv::kLayoutRead) return 0;
+  if (!tv::ParseLayoutBytes(bytes, positions)) return 0;
   if (positions.size() > static_cast<std::size_t>(tv::kMaxTiles) || positions.size() % 2 != 0)
     __builtin_trap();
   static tv::MODE_P board;
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tv::PutPositions(board, positions);
   const std::vector<std::uint8_t> again = tv::EncodeLayout(positions);
   std::vector<tv::LayoutPosition> reread;
-  if (tv::ParseLayoutBytes(again, reread) != tv::kLayoutRead) __builtin_trap();
+  if (!tv::ParseLayoutBytes(again, reread)) __builtin_trap();
   tv::RandState rand{static_cast<std::uint32_t>(size)};
   tv::Solution solution;
   const tv::DealResult r = tv::Deal(board, tv::kDealRestart, rand, solution);

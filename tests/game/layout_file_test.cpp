@@ -17,7 +17,7 @@ using test::TempDir;
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
   std::vector<std::uint8_t> out;
-  EXPECT_TRUE(ReadWholeFile(p.string(), out, nullptr));
+  EXPECT_TRUE(ReadWholeFile(p.string(), out));
   return out;
 }
 
@@ -76,7 +76,7 @@ TEST(LayoutFile, WriterShiftsToZeroAndReaderComputesExtent) {
   ASSERT_TRUE(WriteLayout(dir.dir(), "sub/Shape.mah", board));
   EXPECT_EQ(board.LayoutName(), "Shape");
   MODE_P read;
-  ASSERT_EQ(ReadLayout(dir.dir(), "Shape", read), kLayoutRead);
+  ASSERT_TRUE(ReadLayout(dir.dir(), "Shape", read));
   EXPECT_EQ(read.Game.TileCount, 4);
   EXPECT_EQ(read.Game.GridWidth, 32);
   EXPECT_EQ(read.Game.GridHeight, 18);
@@ -93,7 +93,7 @@ TEST(LayoutFile, ReadThenWriteGivesTheSameBytes) {
   const auto original = EncodeLayout({{0, 0, 0}, {2, 0, 0}, {1, 1, 1}, {6, 3, 0}});
   WriteBytes(dir.path() / "a.mah", original);
   MODE_P board;
-  ASSERT_EQ(ReadLayout(dir.dir(), "a", board), kLayoutRead);
+  ASSERT_TRUE(ReadLayout(dir.dir(), "a", board));
   ASSERT_TRUE(WriteLayout(dir.dir(), "b", board));
   EXPECT_EQ(ReadBytes(dir.path() / "b.mah"), original);
 }
@@ -102,7 +102,7 @@ TEST(LayoutFile, EmptyLayoutExtentFromUnsetMarkers) {
   TempDir dir;
   WriteBytes(dir.path() / "empty.mah", EncodeLayout({}));
   MODE_P board;
-  ASSERT_EQ(ReadLayout(dir.dir(), "empty", board), kLayoutRead);
+  ASSERT_TRUE(ReadLayout(dir.dir(), "empty", board));
   EXPECT_EQ(board.Game.GridWidth, 2);
   EXPECT_EQ(board.Game.GridHeight, 2);
   EXPECT_EQ(board.Game.Levels, 1);
@@ -118,40 +118,40 @@ TEST(LayoutFile, RefusalsLeaveTheBoardUntouched) {
   struct Case {
     const char* what;
     std::vector<std::uint8_t> bytes;
-    int code;
+    LayoutReadCode code;
   };
   std::vector<std::uint8_t> wrongTenth = EncodeLayout({{0, 0, 0}, {2, 0, 0}});
   wrongTenth[9] = 'X';
   std::vector<std::uint8_t> wrongMagic = EncodeLayout({{0, 0, 0}, {2, 0, 0}});
   wrongMagic[0] = 'Q';
   const Case cases[] = {
-      {"tenth byte not zero", wrongTenth, kLayoutNotLayout},
-      {"wrong magic", wrongMagic, kLayoutNotLayout},
-      {"shorter than the magic", {'T', 'V', 'M'}, kLayoutIoError},
-      {"header cut short", {'T', 'V', 'M', 'A', 'H', '_', 'L', 'A', 'Y', 0, 2, 0}, kLayoutIoError},
-      {"block shorter than announced", withBlock(Header(2, 6), 5), kLayoutIoError},
-      {"negative count", withBlock(Header(-2, 6), 6), kLayoutInvalid},
-      {"more than 144 tiles", withBlock(Header(146, 438), 438), kLayoutInvalid},
-      {"odd count", withBlock(Header(3, 10), 10), kLayoutInvalid},
-      {"negative block size", withBlock(Header(2, -6), 6), kLayoutInvalid},
-      {"block too small for the tiles", withBlock(Header(4, 11), 11), kLayoutInvalid},
-      {"huge announced block", withBlock(Header(2, 0x7FFFFFFF), 6), kLayoutIoError},
+      {"tenth byte not zero", wrongTenth, LayoutReadCode::kNotLayout},
+      {"wrong magic", wrongMagic, LayoutReadCode::kNotLayout},
+      {"shorter than the magic", {'T', 'V', 'M'}, LayoutReadCode::kIoError},
+      {"header cut short",
+       {'T', 'V', 'M', 'A', 'H', '_', 'L', 'A', 'Y', 0, 2, 0},
+       LayoutReadCode::kIoError},
+      {"block shorter than announced", withBlock(Header(2, 6), 5), LayoutReadCode::kIoError},
+      {"negative count", withBlock(Header(-2, 6), 6), LayoutReadCode::kInvalid},
+      {"more than 144 tiles", withBlock(Header(146, 438), 438), LayoutReadCode::kInvalid},
+      {"odd count", withBlock(Header(3, 10), 10), LayoutReadCode::kInvalid},
+      {"negative block size", withBlock(Header(2, -6), 6), LayoutReadCode::kInvalid},
+      {"block too small for the tiles", withBlock(Header(4, 11), 11), LayoutReadCode::kInvalid},
+      {"huge announced block", withBlock(Header(2, 0x7FFFFFFF), 6), LayoutReadCode::kIoError},
   };
   for (const Case& c : cases) {
     WriteBytes(dir.path() / "bad.mah", c.bytes);
     MODE_P board = BoardFrom({{4, 4, 0}});
     board.SetLayoutName("before");
-    std::string error;
-    EXPECT_EQ(ReadLayout(dir.dir(), "bad", board, &error), c.code) << c.what;
-    if (c.code == kLayoutIoError) {
-      EXPECT_FALSE(error.empty()) << c.what;
-    }
+    const Result read = ReadLayout(dir.dir(), "bad", board);
+    EXPECT_TRUE(read.Is(c.code)) << c.what;
+    EXPECT_FALSE(read.Message().empty()) << c.what;
     EXPECT_EQ(board.Game.TileCount, 1) << c.what;
     EXPECT_EQ(board.Tiles[0].X, 4) << c.what;
     EXPECT_EQ(board.LayoutName(), "before") << c.what;
   }
   MODE_P board;
-  EXPECT_EQ(ReadLayout(dir.dir(), "missing", board), kLayoutMissing);
+  EXPECT_TRUE(ReadLayout(dir.dir(), "missing", board).Is(LayoutReadCode::kMissing));
 }
 
 TEST(LayoutFile, LongerBlockThanNeededStillReads) {
@@ -163,7 +163,7 @@ TEST(LayoutFile, LongerBlockThanNeededStillReads) {
   bytes.insert(bytes.end(), block.begin(), block.end());
   WriteBytes(dir.path() / "long.mah", bytes);
   MODE_P board;
-  ASSERT_EQ(ReadLayout(dir.dir(), "long", board), kLayoutRead);
+  ASSERT_TRUE(ReadLayout(dir.dir(), "long", board));
   EXPECT_EQ(board.Tiles[1].X, 6);
   EXPECT_EQ(board.Game.GridWidth, 4);
 }
@@ -173,17 +173,19 @@ TEST(LayoutFile, NamesAndMessages) {
   EXPECT_EQ(BareLayoutName("dir/My.Layout.mah"), "My.Layout");
   EXPECT_EQ(BareLayoutName("Plain"), "Plain");
   EXPECT_EQ(LayoutPath("layouts/", "x/Fort.mah"), "layouts/Fort.mah");
-  EXPECT_EQ(LayoutReadMessage(1, "a.mah"), "File \"a.mah\" does not exist!");
-  EXPECT_EQ(LayoutReadMessage(2, "a.mah"), "File \"a.mah\" is not a layout file!");
-  EXPECT_EQ(LayoutReadMessage(3, "a.mah"), "Invalid parameter in file \"a.mah\"!");
-  EXPECT_EQ(LayoutReadMessage(4, "a.mah"), "Failed reading file \"a.mah\"!");
+  EXPECT_EQ(LayoutReadMessage(LayoutReadCode::kMissing, "a.mah"), "File \"a.mah\" does not exist!");
+  EXPECT_EQ(LayoutReadMessage(LayoutReadCode::kNotLayout, "a.mah"),
+            "File \"a.mah\" is not a layout file!");
+  EXPECT_EQ(LayoutReadMessage(LayoutReadCode::kInvalid, "a.mah"),
+            "Invalid parameter in file \"a.mah\"!");
+  EXPECT_EQ(LayoutReadMessage(LayoutReadCode::kIoError, "a.mah"), "Failed reading file \"a.mah\"!");
 }
 
 TEST(LayoutFile, NamesAreFoundWhateverTheirCase) {
   TempDir dir;
   WriteBytes(dir.path() / "Pyramid.mah", EncodeLayout({{0, 0, 0}, {2, 0, 0}}));
   MODE_P board;
-  EXPECT_EQ(ReadLayout(dir.dir(), "pyramid", board), kLayoutRead);
+  EXPECT_TRUE(ReadLayout(dir.dir(), "pyramid", board));
   EXPECT_EQ(board.Game.TileCount, 2);
 }
 
@@ -192,16 +194,52 @@ TEST(LayoutFile, FailedWriteKeepsTheOldFile) {
   MODE_P board = BoardFrom({{0, 0, 0}, {2, 0, 0}});
   ASSERT_TRUE(WriteLayout(dir.dir(), "keep", board));
   const auto before = ReadBytes(dir.path() / "keep.mah");
-  std::string error;
-  EXPECT_FALSE(WriteLayout(dir.dir() + "no-such-folder/", "keep", board, &error));
-  EXPECT_FALSE(error.empty());
+  const Result written = WriteLayout(dir.dir() + "no-such-folder/", "keep", board);
+  EXPECT_TRUE(written.Is(LayoutWriteCode::kIoError));
+  EXPECT_FALSE(written.Message().empty());
   // A write that cannot replace the target leaves it and no temporary file behind.
   std::filesystem::create_directory(dir.path() / "blocked.mah");
-  EXPECT_FALSE(WriteLayout(dir.dir(), "blocked", board, &error));
+  EXPECT_TRUE(WriteLayout(dir.dir(), "blocked", board).Is(LayoutWriteCode::kIoError));
   EXPECT_EQ(ReadBytes(dir.path() / "keep.mah"), before);
   int files = 0;
   for (auto& e : std::filesystem::directory_iterator(dir.path())) (void)e, ++files;
   EXPECT_EQ(files, 2);
+}
+
+// The writer refuses what its reader would refuse (or would read back differently).
+TEST(LayoutFile, WriterRefusesPositionsTheFileCannotHold) {
+  std::vector<LayoutPosition> many;
+  for (int i = 0; i < 146; ++i) many.push_back({2 * (i % 100), 2 * (i / 100), 0});
+  struct Case {
+    const char* what;
+    std::vector<LayoutPosition> positions;
+    LayoutCheckCode code;
+  };
+  const Case cases[] = {
+      {"three tiles", {{0, 0, 0}, {2, 0, 0}, {4, 0, 0}}, LayoutCheckCode::kOddCount},
+      {"146 tiles", many, LayoutCheckCode::kTooMany},
+      {"X span of 256", {{0, 0, 0}, {256, 0, 0}}, LayoutCheckCode::kTooWide},
+      {"Y span of 256", {{0, -6, 0}, {2, 250, 0}}, LayoutCheckCode::kTooWide},
+      {"levels 0 and 300", {{0, 0, 0}, {0, 0, 300}}, LayoutCheckCode::kTooWide},
+      {"two tiles in one place",
+       {{4, 2, 1}, {0, 0, 0}, {4, 2, 1}, {8, 0, 0}},
+       LayoutCheckCode::kSamePlace},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    const Result fits = CheckLayoutPositions(c.positions);
+    EXPECT_TRUE(fits.Is(c.code)) << c.what << ": " << fits.Message();
+    EXPECT_FALSE(fits.Message().empty()) << c.what;
+    EXPECT_TRUE(
+        WriteLayoutPositions(dir.dir(), "refused", c.positions).Is(LayoutWriteCode::kBadPositions))
+        << c.what;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "refused.mah")) << c.what;
+  }
+  // The edges that still fit: a span of exactly 255 from a negative start, 144 tiles.
+  EXPECT_TRUE(CheckLayoutPositions({{-5, 0, 0}, {250, 0, 0}}));
+  many.resize(144);
+  EXPECT_TRUE(CheckLayoutPositions(many));
+  EXPECT_TRUE(CheckLayoutPositions({}));
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ class ShippedLayout : public testing::TestWithParam<std::string> {};
 TEST_P(ShippedLayout, DealsGames1To200WithReplayableSolutions) {
   tv::MODE_P layout{};
   std::string error;
-  ASSERT_EQ(tv::ReadLayout(kLayoutDirSlash, GetParam(), layout, &error), tv::kLayoutRead) << error;
+  const tv::Result read = tv::ReadLayout(kLayoutDirSlash, GetParam(), layout);
+  ASSERT_TRUE(read) << read.Message();
   const int n = layout.Game.TileCount;
   ASSERT_GE(n, 2);
   ASSERT_LE(n, tv::kMaxTiles);
@@ -123,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ShippedLayout, testing::ValuesIn(ShippedNames())
 TEST(ShippedLayouts, AtLeastSixteenWithDragonFullAndTall) {
   EXPECT_GE(ShippedNames().size(), 16u);
   tv::MODE_P dragon{};
-  ASSERT_EQ(tv::ReadLayout(kLayoutDirSlash, "Dragon", dragon), tv::kLayoutRead);
+  ASSERT_TRUE(tv::ReadLayout(kLayoutDirSlash, "Dragon", dragon));
   EXPECT_EQ(dragon.Game.TileCount, 144);
   EXPECT_GE(dragon.Game.Levels, 4);
 }
@@ -231,7 +232,7 @@ TEST(LayoutSource, OneBadSourceStopsTheWholeRunBeforeAnyFileIsWritten) {
   fs::remove(src.path / "Not.a name.txt");
   ASSERT_TRUE(tv::layoutgen::GenerateLayouts(src.path, out.path, layouts, error)) << error;
   std::vector<tv::LayoutPosition> back;
-  ASSERT_EQ(tv::ReadLayoutPositions(out.path.string() + "/", "Alpha", back), tv::kLayoutRead);
+  ASSERT_TRUE(tv::ReadLayoutPositions(out.path.string() + "/", "Alpha", back));
   EXPECT_EQ(back, (std::vector<tv::LayoutPosition>{{0, 0, 0}, {2, 0, 0}}));
 }
 

@@ -34,9 +34,9 @@ inline std::vector<LayoutPosition> Stack() {
 class PlayTest : public ::testing::Test {
  protected:
   PlayTest() : game(host, dir.dir()) {
-    WriteLayoutPositions(dir.dir(), "pyramid", Pyramid());
-    WriteLayoutPositions(dir.dir(), "stack", Stack());
-    WriteLayoutPositions(dir.dir(), "tower", {{0, 0, 0}, {0, 0, 1}});
+    EXPECT_TRUE(WriteLayoutPositions(dir.dir(), "pyramid", Pyramid()));
+    EXPECT_TRUE(WriteLayoutPositions(dir.dir(), "stack", Stack()));
+    EXPECT_TRUE(WriteLayoutPositions(dir.dir(), "tower", {{0, 0, 0}, {0, 0, 1}}));
   }
 
   // A new game of `layout` drawn from `seed`, through the deferred start.

@@ -62,7 +62,7 @@ TEST_F(PlayTest, GameWonByRemovingTheSolutionFromTheEnd) {
 
 TEST_F(PlayTest, ChooserConfirmedAfterAWinRequestsANewDeal) {
   host.chooserAnswer = true;
-  WriteLayoutPositions(dir.dir(), "pair", {{0, 0, 0}, {2, 0, 0}});
+  EXPECT_TRUE(WriteLayoutPositions(dir.dir(), "pair", {{0, 0, 0}, {2, 0, 0}}));
   ASSERT_TRUE(Start("pair"));
   game.RemovePair(0, 1);
   EXPECT_TRUE(host.timers[Timer::NewGame]);
@@ -355,8 +355,8 @@ TEST(EditControlsTest, RightButtonZKeyAndTheCustomLevelRange) {
 
 TEST(StartLayoutTest, RememberedThenFallbackThenTheFirstByName) {
   TempDir dir;
-  WriteLayoutPositions(dir.dir(), "beta", Stack());
-  WriteLayoutPositions(dir.dir(), "Alpha", Pyramid());
+  ASSERT_TRUE(WriteLayoutPositions(dir.dir(), "beta", Stack()).Ok());
+  ASSERT_TRUE(WriteLayoutPositions(dir.dir(), "Alpha", Pyramid()).Ok());
   MODE_P board;
   ASSERT_TRUE(ReadStartLayout(dir.dir(), "beta", "Alpha", board));
   EXPECT_EQ(board.LayoutName(), "beta");

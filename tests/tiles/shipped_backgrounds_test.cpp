@@ -28,8 +28,8 @@ TEST(ShippedBackgroundsTest, EveryPictureAndThumbnailOpens) {
     SCOPED_TRACE(entry.path().filename().string());
     EXPECT_TRUE(fs::exists(kBkgDir / (name + (thumb ? ".jpg" : "-thumb.jpg"))));
     PixelBuffer picture;
-    std::string error;
-    ASSERT_TRUE(OpenPicture(entry.path().string(), &picture, &error)) << error;
+    const Result opened = OpenPicture(entry.path().string(), &picture);
+    ASSERT_TRUE(opened.Ok()) << opened.Message();
     if (thumb) {
       EXPECT_EQ(picture.width(), 200);
       EXPECT_EQ(picture.height(), 150);

@@ -10,6 +10,7 @@
 #include "field/picture_loader.h"
 #include "field/tileset_descriptor.h"
 #include "game/files.h"
+#include "support/succeeded.h"
 
 namespace tv {
 namespace {
@@ -54,8 +55,7 @@ TEST(ShippedTilesetsTest, EverySizeHasASheetOfExactlyNineByFiveFaces) {
       }
       const fs::path sheet = kTilesDir / TileSheetFileName(name, s.W, s.H);
       PixelBuffer picture;
-      std::string error;
-      ASSERT_TRUE(OpenPicture(sheet.string(), &picture, &error)) << sheet << ": " << error;
+      ASSERT_TRUE(test::Succeeded(OpenPicture(sheet.string(), &picture))) << sheet;
       EXPECT_EQ(picture.width(), 9 * s.W) << sheet;
       EXPECT_EQ(picture.height(), 5 * s.H) << sheet;
       // The key colour in a sheet would punch holes into the drawn tiles.

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "game/layout_file.h"
@@ -100,6 +102,10 @@ TEST_F(ToolTest, FailedDealAndExitCodes) {
     EXPECT_EQ(Tool(bad).status, 64) << bad;
   EXPECT_EQ(Tool("make " + dir_.dir() + "bad.mah", "[[0,0]]").status, 65);
   EXPECT_EQ(Tool("make " + dir_.dir() + "far.mah", "[[0,0,0],[300,0,0]]").status, 65);
+  const ToolRun three = Tool("make " + dir_.dir() + "three.mah", "[[0,0,0],[2,0,0],[4,0,0]]");
+  EXPECT_EQ(three.status, 65);
+  EXPECT_EQ(three.out, "tilvane-tool: a layout needs an even number of tiles, not 3\n");
+  EXPECT_FALSE(std::ifstream(dir_.dir() + "three.mah").good());
   EXPECT_EQ(Tool("make " + dir_.dir() + "no-folder/x.mah", "[[0,0,0],[2,0,0]]").status, 74);
 }
 
@@ -119,6 +125,36 @@ TEST_F(ToolTest, RenderWritesAPictureOfTheAskedSize) {
   EXPECT_EQ(be32(16), 320);
   EXPECT_EQ(be32(20), 200);
   EXPECT_EQ(Tool("render x.mah --seed 1").status, 64);
+}
+
+// Deals of shipped layouts for fixed game numbers against the committed output in
+// tests/tool/golden/<layout>-<number>.json; a change shows its first differing item.
+TEST(ToolGolden, DealsMatchTheCommittedFixtures) {
+  const std::string root = TILVANE_SOURCE_DIR;
+  int compared = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(root + "/tests/tool/golden")) {
+    const std::string stem = entry.path().stem().string();
+    const std::size_t dash = stem.rfind('-');
+    ASSERT_NE(dash, std::string::npos) << stem;
+    std::ifstream in(entry.path());
+    const std::string expected((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    const ToolRun run = Tool("deal " + root + "/data/layouts/" + stem.substr(0, dash) +
+                             ".mah --seed " + stem.substr(dash + 1));
+    ++compared;
+    if (run.out == expected) continue;
+    // Items are the comma-separated pieces of the one-line JSON.
+    std::size_t at = 0, item = 0;
+    while (at < expected.size() && at < run.out.size() && expected[at] == run.out[at])
+      if (expected[at++] == ',') ++item;
+    const std::size_t start = expected.rfind(',', at == 0 ? 0 : at - 1);
+    const std::size_t from = start == std::string::npos ? 0 : start + 1;
+    ADD_FAILURE() << stem << ": first difference at item " << item << ", after \""
+                  << expected.substr(from > 40 ? from - 40 : 0, std::min<std::size_t>(from, 40))
+                  << "\": expected \"" << expected.substr(from, 24) << "\", got \""
+                  << run.out.substr(from, 24) << "\"";
+  }
+  EXPECT_GE(compared, 4);
 }
 
 }  // namespace

@@ -53,7 +53,10 @@ bool WriteJpeg(const std::string& path, const QImage& image, std::string* error)
     *error = writer.errorString().toStdString();
     return false;
   }
-  return tv::WriteFileAtomically(path, bytes.constData(), std::size_t(bytes.size()), error);
+  const tv::Result written =
+      tv::WriteFileAtomically(path, bytes.constData(), std::size_t(bytes.size()));
+  if (!written) *error = written.Message();
+  return written.Ok();
 }
 
 // Pictures reduced to one cell width in rows of `columns`, each captioned with

@@ -145,8 +145,13 @@ inline bool ParseLayoutSource(std::string_view file, std::string_view text,
                             std::to_string(kMaxTiles));
     return false;
   }
-  positions.clear();
-  for (const SourceTile& t : tiles) positions.push_back(t.position);
+  std::vector<LayoutPosition> parsed;
+  for (const SourceTile& t : tiles) parsed.push_back(t.position);
+  if (const Result fits = CheckLayoutPositions(parsed); !fits) {
+    error = SourceError(file, 1, fits.Message());
+    return false;
+  }
+  positions = std::move(parsed);
   return true;
 }
 
@@ -218,9 +223,8 @@ inline bool GenerateLayouts(const std::filesystem::path& srcDir,
   std::string dir = outDir.string();
   if (!dir.empty() && dir.back() != '/') dir += '/';
   for (const ParsedLayout& layout : layouts) {
-    std::string writeError;
-    if (!WriteLayoutPositions(dir, layout.name, layout.positions, &writeError)) {
-      error = dir + layout.name + ".mah: " + writeError;
+    if (const Result written = WriteLayoutPositions(dir, layout.name, layout.positions); !written) {
+      error = dir + layout.name + ".mah: " + written.Message();
       return false;
     }
   }

@@ -25,9 +25,8 @@ std::vector<fs::path> Sources(const fs::path& dir) {
 
 bool Load(const fs::path& path, tv::music::Song& song) {
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  if (!tv::ReadWholeFile(path.string(), bytes, &error)) {
-    std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
+  if (const tv::Result read = tv::ReadWholeFile(path.string(), bytes); !read) {
+    std::fprintf(stderr, "%s: %s\n", path.c_str(), read.Message().c_str());
     return false;
   }
   const tv::Result result = tv::music::ParseSong(
@@ -73,9 +72,10 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::uint8_t> bytes = tv::music::WriteMidi(song);
     const fs::path target = fs::path(argv[2]) / (song.title + ".mid");
-    std::string error;
-    if (!tv::WriteFileAtomically(target.string(), bytes.data(), bytes.size(), &error)) {
-      std::fprintf(stderr, "%s: %s\n", target.c_str(), error.c_str());
+    if (const tv::Result written =
+            tv::WriteFileAtomically(target.string(), bytes.data(), bytes.size());
+        !written) {
+      std::fprintf(stderr, "%s: %s\n", target.c_str(), written.Message().c_str());
       ++failures;
     }
   }

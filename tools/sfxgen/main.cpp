@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
   for (const tv::sfx::Effect& effect : tv::sfx::MakeEffects()) {
     const std::vector<std::uint8_t> bytes = tv::sfx::EncodeWav(effect.samples);
     const std::string path = (std::filesystem::path(argv[1]) / (effect.name + ".wav")).string();
-    std::string error;
-    if (!tv::WriteFileAtomically(path, bytes.data(), bytes.size(), &error)) {
-      std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
+    if (const tv::Result written = tv::WriteFileAtomically(path, bytes.data(), bytes.size());
+        !written) {
+      std::fprintf(stderr, "%s: %s\n", path.c_str(), written.Message().c_str());
       ++failures;
     }
   }

@@ -54,9 +54,13 @@ QImage DrawPreviewStrip(const TileStyle& style) {
 bool WritePng(const std::string& path, const QImage& rgb888, std::string* error) {
   std::string why;
   const std::vector<std::uint8_t> png = EncodePng(rgb888, &why);
-  if (png.empty() || !WriteFileAtomically(path, png.data(), png.size(), &why)) {
-    // The file writer's messages already name the file.
-    if (error) *error = why.find(path) != std::string::npos ? why : path + ": " + why;
+  if (png.empty()) {
+    if (error) *error = path + ": " + why;
+    return false;
+  }
+  // The file writer's messages already name the file.
+  if (const Result written = WriteFileAtomically(path, png.data(), png.size()); !written) {
+    if (error) *error = written.Message();
     return false;
   }
   return true;
@@ -126,9 +130,8 @@ bool WriteTileset(const std::string& directory, const TileStyle& style, std::str
   }
   const std::string path = prefix + style.name + ".tiles";
   const std::string text = DescriptorText(style);
-  std::string why;
-  if (!WriteFileAtomically(path, text.data(), text.size(), &why)) {
-    if (error) *error = why.find(path) != std::string::npos ? why : path + ": " + why;
+  if (const Result written = WriteFileAtomically(path, text.data(), text.size()); !written) {
+    if (error) *error = written.Message();
     return false;
   }
   return true;

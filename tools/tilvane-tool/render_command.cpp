@@ -81,7 +81,6 @@ int RunRenderCommand(int argc, char** argv) {
 
   tv::MODE_P board;
   if (const int code = LoadBoard(a.layout, board)) return code;
-  std::string error;
   board.Game.Seed = a.seed;
   tv::RandState rand{a.seed};
   tv::Solution solution;
@@ -123,9 +122,9 @@ int RunRenderCommand(int argc, char** argv) {
       sw.BkgColor = tv::JoinColor(int(rgb >> 16) & 255, int(rgb >> 8) & 255, int(rgb) & 255);
     } else {
       tv::PixelBuffer picture;
-      if (!tv::OpenPicture(a.background, &picture, &error)) {
-        std::cerr << "tilvane-tool: could not open picture \"" << a.background << "\": " << error
-                  << "\n";
+      if (const tv::Result opened = tv::OpenPicture(a.background, &picture); !opened) {
+        std::cerr << "tilvane-tool: could not open picture \"" << a.background
+                  << "\": " << opened.Message() << "\n";
         return kExitData;
       }
       background.Create(a.width, a.height);
@@ -138,8 +137,8 @@ int RunRenderCommand(int argc, char** argv) {
   tv::FieldRenderer renderer(pictures, field);
   renderer.SetAvailableArea(a.width, a.height);
   renderer.RedrawAll(board, tv::FieldMarks{}, sw);
-  if (!tv::SavePng(field, a.out, &error)) {
-    std::cerr << "tilvane-tool: " << error << "\n";
+  if (const tv::Result saved = tv::SavePng(field, a.out); !saved) {
+    std::cerr << "tilvane-tool: " << saved.Message() << "\n";
     return kExitIo;
   }
   return 0;

@@ -26,16 +26,16 @@ void SplitLayoutPath(const std::string& path, std::string& dir, std::string& nam
 }
 
 int LoadBoard(const std::string& path, MODE_P& board) {
-  std::string dir, name, error;
+  std::string dir, name;
   SplitLayoutPath(path, dir, name);
-  const int code = ReadLayout(dir, name, board, &error);
-  if (code == kLayoutIoError) {
-    std::cerr << "tilvane-tool: " << path << ": " << error << "\n";
+  const Result read = ReadLayout(dir, name, board);
+  if (read.Is(LayoutReadCode::kIoError)) {
+    std::cerr << "tilvane-tool: " << path << ": " << read.Message() << "\n";
     return kExitIo;
   }
-  if (code != kLayoutRead) {
-    std::cerr << "tilvane-tool: " << LayoutReadMessage(code, name + ".mah") << "\n";
-    return code;
+  if (!read) {
+    std::cerr << "tilvane-tool: " << read.Message() << "\n";
+    return static_cast<int>(read.As<LayoutReadCode>());
   }
   return 0;
 }

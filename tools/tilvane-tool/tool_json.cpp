@@ -87,23 +87,4 @@ bool ParsePositionsJson(std::string_view text, std::vector<LayoutPosition>& out,
   return true;
 }
 
-bool PositionsFitLayoutFile(const std::vector<LayoutPosition>& positions, std::string* error) {
-  if (positions.size() > static_cast<std::size_t>(kMaxTiles)) {
-    if (error) *error = "a layout holds at most 144 tiles";
-    return false;
-  }
-  if (positions.empty()) return true;
-  auto [minX, maxX] = std::minmax_element(positions.begin(), positions.end(),
-                                          [](auto& a, auto& b) { return a.X < b.X; });
-  auto [minY, maxY] = std::minmax_element(positions.begin(), positions.end(),
-                                          [](auto& a, auto& b) { return a.Y < b.Y; });
-  auto [minZ, maxZ] = std::minmax_element(positions.begin(), positions.end(),
-                                          [](auto& a, auto& b) { return a.Z < b.Z; });
-  if (maxX->X - minX->X > 255 || maxY->Y - minY->Y > 255 || maxZ->Z - minZ->Z > 255) {
-    if (error) *error = "the layout spans more than 256 units in some direction";
-    return false;
-  }
-  return true;
-}
-
 }  // namespace tv

@@ -12,7 +12,4 @@ namespace tv {
 bool ParsePositionsJson(std::string_view text, std::vector<LayoutPosition>& out,
                         std::string* error);
 
-// At most 144 tiles, each coordinate within 0..255 once the layout is moved to 0.
-bool PositionsFitLayoutFile(const std::vector<LayoutPosition>& positions, std::string* error);
-
 }  // namespace tv

@@ -24,9 +24,12 @@ bool FontReady() {
   return CheckGlyphFont().empty();
 }
 
-#define REQUIRE_FONT()                                  \
-  do {                                                  \
-    if (!FontReady()) GTEST_SKIP() << CheckGlyphFont(); \
+// `make test` sets TILVANE_REQUIRE_FONTS, so there a missing font fails instead of skipping.
+#define REQUIRE_FONT()                                                    \
+  do {                                                                    \
+    if (FontReady()) break;                                               \
+    if (std::getenv("TILVANE_REQUIRE_FONTS")) FAIL() << CheckGlyphFont(); \
+    GTEST_SKIP() << CheckGlyphFont();                                     \
   } while (false)
 
 class TempDir {
