@@ -113,21 +113,20 @@ void RefList::Load(const std::vector<std::string>& names, const Catalogue& catal
 }
 
 std::vector<EntryPtr> ScanLayouts(const std::string& layoutsDir) {
-  std::vector<std::string> names;
+  std::vector<std::pair<std::u32string, std::string>> names;  // folded, as on disk
   if (DIR* d = opendir(layoutsDir.empty() ? "." : layoutsDir.c_str())) {
     while (const dirent* e = readdir(d)) {
       const std::string_view file(e->d_name);
       if (file.size() <= 4 || !SameNameIgnoringCase(file.substr(file.size() - 4), ".mah")) continue;
-      names.emplace_back(file.substr(0, file.size() - 4));
+      const std::string name(file.substr(0, file.size() - 4));
+      names.emplace_back(FoldCase(name), name);
     }
     closedir(d);
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return CompareNamesIgnoringCase(a, b) < 0;
-  });
+  std::sort(names.begin(), names.end());
   std::vector<EntryPtr> entries;
   auto scratch = std::make_unique<MODE_P>();
-  for (const std::string& name : names) {
+  for (const auto& [folded, name] : names) {
     if (name.size() > kLayoutNameBytes) continue;
     if (ReadLayout(layoutsDir, name, *scratch) != kLayoutRead) continue;
     auto entry = std::make_shared<LayoutInfo>();

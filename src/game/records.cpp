@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <unordered_map>
 
 #include "game/files.h"
 #include "game/names.h"
@@ -184,9 +185,13 @@ Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std:
   std::vector<RecordRow> rows;
   const RecordsFormat read = ParseRecords(bytes, !current, rows);
   if (format) *format = read;
+  // Folded names looked up once each; the first entry of a name is the one found.
+  std::unordered_map<std::u32string, LayoutInfo*> byName;
+  for (const EntryPtr& e : catalogue.Entries()) byName.emplace(FoldCase(e->Name), e.get());
   for (const RecordRow& row : rows) {
-    LayoutInfo* entry = catalogue.FindLayout(row.Name);
-    if (!entry) continue;
+    const auto found = byName.find(FoldCase(row.Name));
+    if (found == byName.end()) continue;
+    LayoutInfo* entry = found->second;
     entry->Played = row.Played;
     entry->Won = row.Won;
     entry->BestPlayer = row.BestPlayer;
