@@ -79,6 +79,9 @@ class RefList {
   void Append(const EntryPtr& entry);
   // Deletes the first reference to `entry`; returns its position or -1.
   int RemoveRef(const LayoutInfo* entry);
+  void RemoveAt(int position) {
+    if (position >= 0 && position < Size()) refs_.erase(refs_.begin() + position);
+  }
   // Moves an existing reference to the end, or appends one and drops the oldest
   // beyond 20.
   void AddRecent(const EntryPtr& entry);
