@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "app/main_field.h"
+#include "app/main_library.h"
 #include "app/main_status.h"
 #include "app/main_window.h"
 #include "content/shuffle.h"
@@ -100,11 +101,14 @@ void MainHost::ShowMessage(const std::string& text) {
   w_.Message(text);
 }
 
-// Records, the recent list and the layout chooser come with the layout library.
-void MainHost::CountGame(bool) {}
-void MainHost::AddRecent(std::string_view) {}
+void MainHost::CountGame(bool won) {
+  w_.Library().CountGame(won);
+}
+void MainHost::AddRecent(std::string_view layoutName) {
+  w_.Library().AddRecent(std::string(layoutName));
+}
 bool MainHost::ShowLayoutChooser() {
-  return false;
+  return w_.Library().ShowChooser();
 }
 
 bool MainHost::AskGameNumber(std::uint32_t& seed) {

@@ -16,6 +16,7 @@
 #include "app/art.h"
 #include "app/main_field.h"
 #include "app/main_host.h"
+#include "app/main_library.h"
 #include "app/main_status.h"
 #include "content/about.h"
 #include "content/help.h"
@@ -65,6 +66,7 @@ TF_Main::TF_Main(const MainOptions& options)
 
   help_ = new HelpViewer(paths_.ProgramDir, this);
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
+  CreateLibrary();  // builds the catalogue and loads the records
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
@@ -265,6 +267,7 @@ void TF_Main::ApplySettings() {
   P_Field->setPalette(palette);
   const GAME_P& game = game_->PlayBoard().Game;
   status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
+  library_->ApplyLists(settings_);
 }
 
 bool TF_Main::LoadFittingTileSize(const TILESET_P* tileset) {
@@ -492,12 +495,7 @@ void TF_Main::MI_HelpAboutClick() {
 }
 
 void TF_Main::MI_GameClearRecordsClick() {
-  if (Message("This will clear all game records! Are you sure?",
-              kMessageYesNo | kMessageQuestion) != kAnswerYes)
-    return;
-  std::error_code error;
-  std::filesystem::remove(paths_.OldRecordsFile, error);
-  std::filesystem::remove(paths_.RecordsFile, error);
+  library_->ClearRecords();
 }
 
 void TF_Main::MI_LayoutEditClick(bool) {
@@ -511,6 +509,7 @@ void TF_Main::MI_LayoutEditClick(bool) {
 
 void TF_Main::MI_FileReturnClick() {
   SetBoardMode(kPlayMode, true);
+  library_->Rebuild();
   const QSize area = AvailableArea();
   const FieldContext field{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
                            false,      &pictures_,          host_.get()};
@@ -522,6 +521,8 @@ void TF_Main::SaveOnClose() {
   settings_.LayoutName = std::string(game_->PlayBoard().LayoutName());
   settings_.TilesetName = tilesets_.TilesetName;
   settings_.AnalogClock = status_->AnalogClock();
+  library_->SaveRecords();
+  library_->StoreLists(settings_);
   std::string error;
   if (!SaveSettings(paths_.SettingsFile, settings_, &error))
     Message("Could not write the settings file!$D" + error, kMessageError);

@@ -22,6 +22,7 @@ namespace tv {
 class FieldWidget;
 class HelpViewer;
 class MainHost;
+class MainLibrary;
 class StatusBars;
 class TF_Shuffle;
 
@@ -79,6 +80,10 @@ class TF_Main : public QMainWindow {
   FieldWidget* Field() const { return field_; }
   HelpViewer* Help() const { return help_; }
   TF_Shuffle* Shuffle() const { return shuffle_; }
+  MainLibrary& Library() const { return *library_; }
+  // Reads the layout into the play board and fits the tile size to the window;
+  // false, without a message, when it cannot be read.
+  bool OpenForPlay(const std::string& name);
   const PixelBuffer& FieldPicture() const { return fieldPicture_; }
   int CustomZ() const { return customZ_; }
   QTimer* NewGameTimer() { return &T_NewGame; }
@@ -101,6 +106,7 @@ class TF_Main : public QMainWindow {
   friend class MainHost;
 
   void BuildWindow();
+  void CreateLibrary();
   void ConnectCommands();
   void Enable(Command command, bool on);
   void EnterSolutionControls(bool on);
@@ -150,6 +156,7 @@ class TF_Main : public QMainWindow {
   FieldWidget* field_ = nullptr;
   HelpViewer* help_ = nullptr;
   TF_Shuffle* shuffle_ = nullptr;
+  std::unique_ptr<MainLibrary> library_;
   QCursor dragCursor_;  // cursor 1: a field move in progress
   QCursor moveCursor_;  // cursor 2: the Move tool at rest
   QTimer T_NewGame;

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -15,6 +18,7 @@
 #include <sstream>
 
 #include "app/main_field.h"
+#include "app/main_library.h"
 #include "app/main_status.h"
 #include "app/startup.h"
 #include "app/widget_events.h"
@@ -22,6 +26,8 @@
 #include "content/settings.h"
 #include "field/geometry.h"
 #include "game/faces.h"
+#include "library/congrat.h"
+#include "library/layouts.h"
 #include "support/temp_dir.h"
 
 namespace tv {
@@ -171,6 +177,20 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   world.Click(blocked);
   EXPECT_EQ(world.game().SelectedTile(), kNoTile);
 
+  // The won game names the record holder, then opens the chooser, which shows it.
+  QString shownPlayer;
+  QTimer modal;
+  QObject::connect(&modal, &QTimer::timeout, [&] {
+    QWidget* top = QApplication::activeModalWidget();
+    if (auto* congrat = qobject_cast<TF_Congrat*>(top)) {
+      congrat->NameEdit()->setText("  Ann ");
+      congrat->findChild<QPushButton*>("B_Ok")->click();
+    } else if (auto* chooser = qobject_cast<TF_Layouts*>(top)) {
+      shownPlayer = chooser->InfoText("L_BestPlayer");
+      chooser->reject();
+    }
+  });
+  modal.start(5);
   const Solution& solution = world.game().DealSolution();
   for (int left = 144; left > 0; left -= 2) {
     const int a = solution.Steps[std::size_t(left - 1)].Slot;
@@ -196,6 +216,15 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   EXPECT_FALSE(world.window->ClockTimer()->isActive());
   EXPECT_EQ(world.window->windowTitle(), "Tilvane - Dragon");
   EXPECT_TRUE(world.messages.empty());
+  EXPECT_EQ(shownPlayer, "Ann");
+  // Counted and written at once, as a restart reads it.
+  LayoutLibrary reread({world.dir.dir() + "layouts/", world.dir.dir() + "tilvane.won2", ""});
+  ASSERT_TRUE(reread.BuildCatalogue().Ok());
+  const LayoutInfo* dragon = reread.FindLayout("Dragon");
+  EXPECT_EQ(dragon->Played, 1);
+  EXPECT_EQ(dragon->Won, 1);
+  EXPECT_EQ(dragon->BestPlayer, "Ann");
+  EXPECT_EQ(dragon->Stars, 3);
 }
 
 TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
