@@ -9,13 +9,16 @@
 #include <QTimer>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "app/art.h"
 #include "app/main_field.h"
+#include "app/main_library.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "content/about.h"
 #include "field/geometry.h"
+#include "library/layouts.h"
 
 namespace {
 
@@ -118,6 +121,41 @@ int main(int argc, char** argv) {
     full.save(QString::fromStdString(std::string(argv[4]) + ".full.png"));
   }
   window->Menus().MI_SolStop->trigger();
+
+  // The layout chooser, with a few records and favourites in memory only.
+  tv::LayoutLibrary& library = window->Library().Library();
+  int k = 0;
+  for (const tv::EntryPtr& e : library.Layouts().Entries()) {
+    if (k++ % 3 != 0) continue;
+    e->Played = 3 + k;
+    e->Won = 1 + k / 4;
+    e->BestTime = (240 + 37 * k) / 86400.0;
+    e->BestReshuffles = k % 4;
+    e->Stars = 3 - k % 4;
+    e->BestPlayer = k % 2 ? "Mei" : "Jonas";
+    library.AddRecent(e->Name);
+  }
+  if (tv::LayoutInfo* dragon = library.FindLayout("Dragon")) {
+    *dragon = tv::LayoutInfo{dragon->Name,
+                             dragon->Tiles,
+                             dragon->FreeTiles,
+                             12,
+                             5,
+                             "Mei",
+                             (4 * 60 + 27.5) / 86400.0,
+                             1,
+                             2};
+  }
+  for (const char* name : {"Dragon", "Pagoda", "Fortress"}) (void)library.AddFavourite(name);
+  tv::TF_Layouts* chooser = window->Library().Chooser();
+  for (const auto& [w, h, file] :
+       {std::tuple{960, 600, "chooser.png"}, {723, 550, "chooser-small.png"}}) {
+    chooser->resize(w, h);
+    chooser->show();
+    Settle(300);
+    ok = Save(chooser, out + file) && ok;
+    chooser->hide();
+  }
 
   const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
                                    tv::ArtImage("play-down")};
