@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "library/layout_header.h"
 #include "library/layout_list.h"
 #include "library/layouts.h"
+#include "library/opensave.h"
 #include "library/rename.h"
 #include "support/temp_dir.h"
 
@@ -186,6 +188,42 @@ TEST(LibraryDialogs, RenameCleansTypingAndRefusesTakenNames) {
   });
   EXPECT_TRUE(dialog.Ask("Dragon", result));
   EXPECT_EQ(result, "dragon");
+}
+
+TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
+  App();
+  test::TempDir dir;
+  WriteLayoutPositions(dir.dir(), "Pagoda", {{0, 0, 0}, {2, 0, 0}});
+  std::vector<std::string> messages;
+  int asked = 0;
+  TF_OpenSave dialog(
+      dir.dir(), [&](const std::string& m) { messages.push_back(m); },
+      [&](const std::string& q) {
+        messages.push_back(q);
+        return ++asked > 1;  // Cancel first, then OK
+      });
+  QTimer::singleShot(0, &dialog, [&] {
+    ASSERT_EQ(dialog.Files()->count(), 1);
+    EXPECT_EQ(dialog.Files()->item(0)->text(), "pagoda");
+    dialog.NameEdit()->setText("nothing");
+    dialog.OkButton()->click();
+    EXPECT_EQ(messages.back(), "File \"nothing\" does not exist!");
+    dialog.NameEdit()->setText(" PAGODA ");
+    dialog.OkButton()->click();
+  });
+  ASSERT_TRUE(dialog.Ask());
+  EXPECT_EQ(dialog.Name(), "PAGODA");  // the letter case as typed
+
+  dialog.SetMode(OpenSaveMode::Save);
+  QTimer::singleShot(0, &dialog, [&] {
+    EXPECT_EQ(dialog.NameEdit()->selectedText(), "PAGODA");
+    dialog.OkButton()->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.back(), "File \"PAGODA\" already exists. Overwrite it?");
+    dialog.OkButton()->click();
+  });
+  EXPECT_TRUE(dialog.Ask());
+  EXPECT_EQ(asked, 2);
 }
 
 }  // namespace

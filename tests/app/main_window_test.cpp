@@ -227,6 +227,34 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   EXPECT_EQ(dragon->Stars, 3);
 }
 
+TEST(MainWindow, FavouritesMenuAndTheRecentList) {
+  World world;
+  world.WriteSettings(
+      "[Main]\n   <FavNum> 2\n   <Fav0> fortress\n   <Fav1> gone\n   <RecentNum> 1\n"
+      "   <Recent0> Star\n");
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const MainMenus& m = world.window->Menus();
+  EXPECT_TRUE(m.MI_FavsSep->isVisible());
+  EXPECT_EQ(m.Favourites[0]->text(), "Fortress");
+  EXPECT_FALSE(m.Favourites[1]->isVisible());  // an unknown name is dropped
+  m.MI_FavsAdd->trigger();
+  EXPECT_EQ(m.Favourites[1]->text(), "Dragon");
+  m.MI_FavsAdd->trigger();
+  ASSERT_EQ(world.messages.size(), 1u);
+  EXPECT_EQ(world.messages[0].text, "\"Dragon\" is already in the Favourites list!");
+  m.Favourites[0]->trigger();
+  world.RunPendingStart();
+  EXPECT_EQ(world.board().LayoutName(), "Fortress");
+  EXPECT_EQ(world.window->Library().Library().Recent().Names(),
+            (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
+  world.window->close();
+  Settings saved;
+  LoadSettings(world.dir.dir() + "tilvane.ini", saved);
+  EXPECT_EQ(saved.Favourites, (std::vector<std::string>{"Fortress", "Dragon"}));
+  EXPECT_EQ(saved.Recent, (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
+}
+
 TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
   World world;
   ASSERT_TRUE(world.Start());
