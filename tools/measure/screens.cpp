@@ -18,6 +18,7 @@
 #include "app/startup.h"
 #include "content/about.h"
 #include "field/geometry.h"
+#include "library/congrat.h"
 #include "library/layouts.h"
 
 namespace {
@@ -156,6 +157,14 @@ int main(int argc, char** argv) {
     ok = Save(chooser, out + file) && ok;
     chooser->hide();
   }
+
+  tv::TF_Congrat* congrat = window->Library().Congrat();
+  QTimer::singleShot(300, congrat, [&] {
+    ok = Save(congrat, out + "congrat.png") && ok;
+    congrat->reject();
+  });
+  std::string player;
+  congrat->Ask(true, 2, player);
 
   const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
                                    tv::ArtImage("play-down")};
