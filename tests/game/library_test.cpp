@@ -141,6 +141,8 @@ TEST(Records, CurrentFormatRoundTripsByteForByte) {
   ASSERT_TRUE(won.NewRecord && won.Saved.Ok());
   ASSERT_TRUE(lib.SetBestPlayer(won.Entry, "  Ann  ").Ok());
   lib.CountGame("Pagoda", false, 0, 0);
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());  // as the editor's return to play does
+  EXPECT_EQ(lib.FindLayout("Dragon")->Won, 1);
   const auto first = f.Read(f.paths.RecordsFile);
   ASSERT_EQ(first.size(), kRecordsHeaderSize + 2 * kRecordSize23);  // unplayed is not written
 
@@ -257,6 +259,13 @@ TEST(Records, CountWithoutEntryAndClearLeaveAnEmptyFile) {
   EXPECT_FALSE(fs::exists(f.paths.OldRecordsFile));
   EXPECT_EQ(f.Read(f.paths.RecordsFile).size(), kRecordsHeaderSize);
   EXPECT_EQ(f.Built().FindLayout("a")->Won, 0);
+
+  LayoutLibrary unwritable({f.paths.LayoutsDir, f.dir.dir() + "missing/tilvane.won2", ""});
+  ASSERT_TRUE(unwritable.BuildCatalogue().Ok());
+  const CountOutcome failed = unwritable.CountGame("a", false, 0, 0);
+  EXPECT_TRUE(failed.Saved.Is(LibraryError::Records));
+  EXPECT_EQ(failed.Saved.Message().rfind("Could not write the records file!$D", 0), 0u);
+  EXPECT_EQ(failed.Entry->Played, 1);  // the count stays in memory
 }
 
 TEST(Records, LongAndMultiByteNamesAreCutAtACharacterBoundary) {
