@@ -230,6 +230,13 @@ const std::vector<ArtItem>& ArtCatalogue() {
       Picture("about", 370, 300),
       Picture("play-up", 120, 36),
       Picture("play-down", 120, 36),
+      // layout library: star strips (rows for 0 to 3 stars) and frame pieces; the preview
+      // tiles and sort arrows carry magenta keys and are drawn by the library's loader
+      Picture("stars-small", 52, 68),
+      Picture("stars-middle", 78, 100),
+      Picture("stars-large", 102, 131),
+      Picture("rec-frame-green", 32, 32),
+      Picture("rec-frame-white", 32, 32),
       // cursors
       Cursor("drag", 16, 16),
       Cursor("move", 16, 16),

@@ -8,6 +8,7 @@
 #include "app/field_view.h"
 #include "app/main_field.h"
 #include "app/main_input.h"
+#include "app/main_library.h"
 #include "app/main_status.h"
 #include "content/music_player.h"
 #include "content/shuffle.h"
@@ -95,11 +96,14 @@ void MainHost::ShowMessage(const std::string& text) {
   p_.Window->Message(text, 0);
 }
 
-// Records, the recent list and the layout chooser come with the layout library.
-void MainHost::CountGame(bool) {}
-void MainHost::AddRecent(std::string_view) {}
+void MainHost::CountGame(bool won) {
+  p_.Library->CountGame(won);
+}
+void MainHost::AddRecent(std::string_view layoutName) {
+  p_.Library->AddRecent(std::string(layoutName));
+}
 bool MainHost::ShowLayoutChooser() {
-  return false;
+  return p_.Library->ShowChooser();
 }
 
 bool MainHost::AskGameNumber(std::uint32_t& seed) {

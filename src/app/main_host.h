@@ -15,6 +15,7 @@ class FieldInput;
 class FieldView;
 class FieldWidget;
 class Game;
+class MainLibrary;
 class MusicPlayer;
 class StatusBars;
 class TF_Shuffle;
@@ -42,6 +43,7 @@ struct HostParts {
   ClockFn Clock;
   bool Pauses = true;
   MusicPlayer* Sounds = nullptr;
+  MainLibrary* Library = nullptr;
 };
 
 class MainHost final : public GameHost {

@@ -255,13 +255,11 @@ MainToolbars BuildToolbars(QWidget* parent) {
 
 std::vector<QObject*> CommandsNotBuiltYet(const MainMenus& m, const MainToolbars& t) {
   return {
-      m.MI_LayoutChoose, t.B_ChooseLayout,  // the layout chooser
-      m.MI_FavsAdd,                         // favourites
-      m.MI_LayoutCreate,                    // a new empty layout in the editor
-      m.MI_FileNew,      t.B_FileNew,       // the editor's File commands
-      m.MI_FileOpen,     t.B_FileOpen,      //
-      m.MI_FileSave,     t.B_FileSave,      //
-      m.MI_FilePlay,     t.B_FilePlay,      //
+      m.MI_LayoutCreate,                // a new empty layout in the editor
+      m.MI_FileNew,      t.B_FileNew,   // the editor's File commands
+      m.MI_FileOpen,     t.B_FileOpen,  //
+      m.MI_FileSave,     t.B_FileSave,  //
+      m.MI_FilePlay,     t.B_FilePlay,  //
   };
 }
 

@@ -16,6 +16,7 @@
 #include "app/field_view.h"
 #include "app/main_field.h"
 #include "app/main_input.h"
+#include "app/main_library.h"
 #include "app/main_looks.h"
 #include "app/main_status.h"
 #include "app/status_holder.h"
@@ -108,6 +109,7 @@ TF_Main::TF_Main(const MainOptions& options)
                                        QSize(fieldPicture_.width(), fieldPicture_.height()),
                                        std::move(looks), this);
   view_->BackgroundSource = [this] { return looks_->Picture(); };
+  CreateLibrary();  // builds the catalogue and loads the records
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
@@ -117,7 +119,7 @@ TF_Main::TF_Main(const MainOptions& options)
   connect(&T_UpdateClock, &QTimer::timeout, this, &TF_Main::T_UpdateClockTimer);
   host_.Attach(HostParts{game_.get(), view_.get(), field_, input_.get(), status_,
                          static_cast<WindowControls*>(this), shuffle_, &T_NewGame, &T_UpdateClock,
-                         clock_, options.Pauses, &music_->Player()});
+                         clock_, options.Pauses, &music_->Player(), library_.get()});
   ConnectCommands();
 
   // A changed work area (a task bar moved, a screen resized) lays the field out again.
@@ -304,6 +306,7 @@ void TF_Main::ApplySettings(const Settings& settings) {
   const GAME_P& game = game_->PlayBoard().Game;
   status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
   music_->Player().ApplySettings(settings_);
+  library_->ApplyLists(settings_);
 }
 
 bool TF_Main::ReadStartLayout() {
@@ -562,12 +565,7 @@ void TF_Main::MI_HelpAboutClick() {
 }
 
 void TF_Main::MI_GameClearRecordsClick() {
-  if (Message("This will clear all game records! Are you sure?",
-              kMessageYesNo | kMessageQuestion) != kAnswerYes)
-    return;
-  std::error_code error;
-  std::filesystem::remove(paths_.OldRecordsFile, error);
-  std::filesystem::remove(paths_.RecordsFile, error);
+  library_->ClearRecords();
 }
 
 void TF_Main::MI_LayoutEditClick(bool) {
@@ -581,6 +579,7 @@ void TF_Main::MI_LayoutEditClick(bool) {
 
 void TF_Main::MI_FileReturnClick() {
   SetBoardMode(kPlayMode, true);
+  library_->Rebuild();
   FitTileSize();
   game_->DeferredStart(kDealNew);
 }
@@ -589,6 +588,8 @@ void TF_Main::SaveOnClose() {
   settings_.LayoutName = std::string(game_->PlayBoard().LayoutName());
   settings_.TilesetName = tilesets_.TilesetName;
   settings_.AnalogClock = status_->AnalogClock();
+  library_->SaveRecords();
+  library_->StoreLists(settings_);
   music_->Player().StoreSettings(settings_);
   if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)
     Message("Could not write the settings file!$D" + saved.Message(), kMessageError);

@@ -24,6 +24,7 @@ class FieldInput;
 class FieldView;
 class FieldWidget;
 class HelpViewer;
+class MainLibrary;
 class MainLooks;
 class StatusBars;
 class TF_Music;
@@ -94,6 +95,10 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Shuffle* Shuffle() const { return shuffle_; }
   TF_Music* Music() const { return music_; }
   MainLooks& Looks() const { return *looks_; }
+  MainLibrary& Library() const { return *library_; }
+  // Reads the layout into the play board and fits the tile size to the window;
+  // false, without a message, when it cannot be read.
+  bool OpenForPlay(const std::string& name);
   const PixelBuffer& FieldPicture() const { return fieldPicture_; }
   int CustomZ() const { return edit_.CustomZ; }
   QTimer* NewGameTimer() { return &T_NewGame; }
@@ -120,6 +125,7 @@ class TF_Main : public QMainWindow, private WindowControls {
 
  private:
   void BuildWindow();
+  void CreateLibrary();
   void ConnectCommands();
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;
@@ -167,6 +173,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   HelpViewer* help_ = nullptr;
   TF_Shuffle* shuffle_ = nullptr;
   TF_Music* music_ = nullptr;
+  std::unique_ptr<MainLibrary> library_;
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 

@@ -58,6 +58,10 @@ int ShowMessageBox(QWidget* parent, const std::string& text, int flags) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
   }
+  if ((flags & 0x0F) == kMessageOkCancel) {
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? kAnswerOk : kAnswerCancel;
+  }
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
   return kAnswerOk;

@@ -41,6 +41,7 @@ constexpr const char* kProgramTitle = "Tilvane";
 // Buttons and icon of a message box, combined with |; the answer is one of the buttons.
 enum MessageFlags : int {
   kMessageOk = 0,
+  kMessageOkCancel = 1,
   kMessageYesNo = 4,
   kMessageError = 0x10,
   kMessageQuestion = 0x20,

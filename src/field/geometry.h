@@ -9,7 +9,6 @@
 
 namespace tv {
 
-
 // Writes the geometry fields of a tile size into a board header.
 void SetTileGeometry(GAME_P& game, const TileSize& size);
 

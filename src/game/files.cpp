@@ -61,8 +61,12 @@ Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
 }
 
 Result WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
+  // A short temporary name in the same folder: the target's name plus a suffix
+  // could pass the file system's 255-byte limit.
   std::random_device rd;
-  const std::string temp = path + ".tmp" + std::to_string(rd() % 1000000);
+  const std::size_t slash = path.rfind('/');
+  const std::string temp = path.substr(0, slash == std::string::npos ? 0 : slash + 1) +
+                           ".tilvane-" + std::to_string(rd() % 1000000) + ".tmp";
   auto fail = [&](FileCode code, const char* what) {
     Result failed =
         Result::Fail(code, std::string(what) + " \"" + path + "\": " + std::strerror(errno));

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include <sstream>
 
 #include "app/main_field.h"
+#include "app/main_library.h"
 #include "app/main_status.h"
 #include "app/startup.h"
 #include "app/widget_events.h"
@@ -27,6 +30,8 @@
 #include "field/geometry.h"
 #include "field/tilesets.h"
 #include "game/faces.h"
+#include "library/congrat.h"
+#include "library/layouts.h"
 #include "support/temp_dir.h"
 
 namespace tv {
@@ -180,6 +185,20 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   world.Click(blocked);
   EXPECT_EQ(world.game().SelectedTile(), kNoTile);
 
+  // The won game names the record holder, then opens the chooser, which shows it.
+  QString shownPlayer;
+  QTimer modal;
+  QObject::connect(&modal, &QTimer::timeout, [&] {
+    QWidget* top = QApplication::activeModalWidget();
+    if (auto* congrat = qobject_cast<TF_Congrat*>(top)) {
+      congrat->NameEdit()->setText("  Ann ");
+      congrat->findChild<QPushButton*>("B_Ok")->click();
+    } else if (auto* chooser = qobject_cast<TF_Layouts*>(top)) {
+      shownPlayer = chooser->InfoText("L_BestPlayer");
+      chooser->reject();
+    }
+  });
+  modal.start(5);
   const Solution& solution = world.game().DealSolution();
   for (int left = 144; left > 0; left -= 2) {
     const int a = solution.Steps[std::size_t(left - 1)].Slot;
@@ -205,6 +224,43 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   EXPECT_FALSE(world.window->ClockTimer()->isActive());
   EXPECT_EQ(world.window->windowTitle(), "Tilvane - Dragon");
   EXPECT_TRUE(world.messages.empty());
+  EXPECT_EQ(shownPlayer, "Ann");
+  // Counted and written at once, as a restart reads it.
+  LayoutLibrary reread({world.dir.dir() + "layouts/", world.dir.dir() + "tilvane.won2", ""});
+  ASSERT_TRUE(reread.BuildCatalogue().Ok());
+  const LayoutInfo* dragon = reread.FindLayout("Dragon");
+  EXPECT_EQ(dragon->Played, 1);
+  EXPECT_EQ(dragon->Won, 1);
+  EXPECT_EQ(dragon->BestPlayer, "Ann");
+  EXPECT_EQ(dragon->Stars, 3);
+}
+
+TEST(MainWindow, FavouritesMenuAndTheRecentList) {
+  World world;
+  world.WriteSettings(
+      "[Main]\n   <FavNum> 2\n   <Fav0> fortress\n   <Fav1> gone\n   <RecentNum> 1\n"
+      "   <Recent0> Star\n");
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const MainMenus& m = world.window->Menus();
+  EXPECT_TRUE(m.MI_FavsSep->isVisible());
+  EXPECT_EQ(m.Favourites[0]->text(), "Fortress");
+  EXPECT_FALSE(m.Favourites[1]->isVisible());  // an unknown name is dropped
+  m.MI_FavsAdd->trigger();
+  EXPECT_EQ(m.Favourites[1]->text(), "Dragon");
+  m.MI_FavsAdd->trigger();
+  ASSERT_EQ(world.messages.size(), 1u);
+  EXPECT_EQ(world.messages[0].text, "\"Dragon\" is already in the Favourites list!");
+  m.Favourites[0]->trigger();
+  world.RunPendingStart();
+  EXPECT_EQ(world.board().LayoutName(), "Fortress");
+  EXPECT_EQ(world.window->Library().Library().Recent().Names(),
+            (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
+  world.window->close();
+  Settings saved;
+  ASSERT_TRUE(LoadSettings(world.dir.dir() + "tilvane.ini", saved).Ok());
+  EXPECT_EQ(saved.Favourites, (std::vector<std::string>{"Fortress", "Dragon"}));
+  EXPECT_EQ(saved.Recent, (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
 }
 
 TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/layout_file.h"
+#include "game/layout_library.h"
 #include "support/temp_dir.h"
 
 namespace tv {
@@ -155,6 +156,27 @@ TEST(ToolGolden, DealsMatchTheCommittedFixtures) {
                   << run.out.substr(from, 24) << "\"";
   }
   EXPECT_GE(compared, 4);
+}
+
+TEST_F(ToolTest, RecordsOfAProgramFolder) {
+  EXPECT_EQ(Tool("records " + dir_.dir()).out, "{\"format\":null,\"layouts\":[]}\n");
+  std::filesystem::create_directories(dir_.path() / "layouts");
+  Make("layouts/b", "[[0,0,0],[2,0,0]]");
+  ASSERT_TRUE(WriteLayoutPositions(dir_.dir() + "layouts/", "A\"q",
+                                   {{0, 0, 0}, {2, 0, 0}, {0, 4, 0}, {4, 4, 0}})
+                  .Ok());
+  LayoutLibrary lib({dir_.dir() + "layouts/", dir_.dir() + "tilvane.won2", ""});
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());
+  lib.CountGame("b", false, 0, 0);
+  ASSERT_TRUE(lib.SetBestPlayer(lib.CountGame("B", true, 0.25, 1).Entry, "Ann").Ok());
+  const ToolRun r = Tool("records " + dir_.dir());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "{\"format\":\"2.3\",\"layouts\":["
+            "{\"name\":\"A\\\"q\",\"tiles\":4,\"free\":4,\"played\":0,\"won\":0,"
+            "\"best_player\":\"\",\"best_time\":-1,\"best_reshuffles\":0,\"stars\":-1},"
+            "{\"name\":\"b\",\"tiles\":2,\"free\":2,\"played\":1,\"won\":1,"
+            "\"best_player\":\"Ann\",\"best_time\":0.25,\"best_reshuffles\":1,\"stars\":2}]}\n");
 }
 
 }  // namespace

@@ -11,18 +11,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "app/art.h"
 #include "app/main_field.h"
+#include "app/main_library.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "content/about.h"
-#include "content/music.h"
 #include "content/bkg_pics.h"
 #include "content/colorpicker.h"
+#include "content/music.h"
 #include "content/tilesets.h"
 #include "field/geometry.h"
+#include "library/congrat.h"
+#include "library/layouts.h"
 
 namespace {
 
@@ -132,6 +136,48 @@ int main(int argc, char** argv) {
   window->resize(900, 600);
   Settle(400);
   ok = Save(window.get(), out + "resized.png") && ok;
+  // The layout chooser, with a few records and favourites in memory only.
+  tv::LayoutLibrary& library = window->Library().Library();
+  int k = 0;
+  for (const tv::EntryPtr& e : library.Layouts().Entries()) {
+    if (k++ % 3 != 0) continue;
+    e->Played = 3 + k;
+    e->Won = 1 + k / 4;
+    e->BestTime = (240 + 37 * k) / 86400.0;
+    e->BestReshuffles = k % 4;
+    e->Stars = 3 - k % 4;
+    e->BestPlayer = k % 2 ? "Mei" : "Jonas";
+    library.AddRecent(e->Name);
+  }
+  if (tv::LayoutInfo* dragon = library.FindLayout("Dragon")) {
+    *dragon = tv::LayoutInfo{dragon->Name,
+                             dragon->Tiles,
+                             dragon->FreeTiles,
+                             12,
+                             5,
+                             "Mei",
+                             (4 * 60 + 27.5) / 86400.0,
+                             1,
+                             2};
+  }
+  for (const char* name : {"Dragon", "Pagoda", "Fortress"}) (void)library.AddFavourite(name);
+  tv::TF_Layouts* chooser = window->Library().Chooser();
+  for (const auto& [w, h, file] :
+       {std::tuple{960, 600, "chooser.png"}, {723, 550, "chooser-small.png"}}) {
+    chooser->resize(w, h);
+    chooser->show();
+    Settle(300);
+    ok = Save(chooser, out + file) && ok;
+    chooser->hide();
+  }
+
+  tv::TF_Congrat* congrat = window->Library().Congrat();
+  QTimer::singleShot(300, congrat, [&] {
+    ok = Save(congrat, out + "congrat.png") && ok;
+    congrat->reject();
+  });
+  std::string player;
+  congrat->Ask(true, 2, player);
 
   const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
                                    tv::ArtImage("play-down")};

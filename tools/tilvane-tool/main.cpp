@@ -12,6 +12,7 @@
 #include "game/board.h"
 #include "game/deal.h"
 #include "game/layout_file.h"
+#include "records_command.h"
 #include "tool_common.h"
 #include "tool_json.h"
 
@@ -26,7 +27,7 @@ using namespace tv::tool;
 
 int Usage() {
   std::cerr << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
-               "verify FILE.mah --seed S | make OUT.mah < positions.json"
+               "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR"
 #ifdef TILVANE_TOOL_HAS_RENDER
                " | render FILE.mah --seed S --tiles DIR ..."
 #endif
@@ -148,6 +149,7 @@ int main(int argc, char** argv) {
 #endif
   if (command == "info" && args.size() == 2) return Info(args[1]);
   if (command == "make" && args.size() == 2) return MakeCommand(args[1]);
+  if (command == "records" && args.size() == 2) return RecordsCommand(args[1]);
   if ((command == "deal" || command == "verify") && args.size() == 4) {
     std::uint32_t seed = 0;
     std::size_t fileAt = 1, seedAt = 3;

@@ -1,0 +1,229 @@
+#include "app/main_library.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "app/art.h"
+#include "app/main_host.h"
+#include "app/main_menus.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "content/settings.h"
+#include "field/tilesets.h"
+#include "game/layout_file.h"
+#include "library/congrat.h"
+#include "library/layouts.h"
+#include "library/opensave.h"
+#include "library/rename.h"
+
+static void RegisterLibraryArt() {
+  Q_INIT_RESOURCE(library_art);
+}
+
+namespace tv {
+
+namespace {
+
+// The pictures whose magenta pixels are keys (markers, transparency), at their exact
+// size, outside the art catalogue whose pictures never hold magenta.
+QImage KeyedPicture(const char* name, QColor background) {
+  static const bool registered = (RegisterLibraryArt(), true);
+  (void)registered;
+  QSvgRenderer renderer(QStringLiteral(":/library-art/%1.svg").arg(name));
+  if (!renderer.isValid()) return {};
+  QImage image(renderer.defaultSize(), QImage::Format_RGB888);
+  image.fill(background);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return image;
+}
+
+}  // namespace
+
+LibraryPictures LoadLibraryPictures() {
+  LibraryPictures p;
+  const QColor magenta(255, 0, 255);
+  p.SmallStars = ArtImage("stars-small");
+  p.MidStars = ArtImage("stars-middle");
+  p.LargeStars = ArtImage("stars-large");
+  p.PreviewTiles = KeyedPicture("preview-tiles", Qt::black);
+  p.HdrArrows = KeyedPicture("sort-arrows", magenta);
+  p.FrameGreen = ArtImage("rec-frame-green", {}, Qt::white);
+  p.FrameWhite = ArtImage("rec-frame-white", {}, Qt::white);
+  p.PageAll = ArtIcon("choose-layout");
+  p.PageFavs = ArtIcon("fav-add");
+  p.PageRecent = ArtIcon("restart");
+  p.Delete = ArtIcon("edit-erase");
+  p.Help = ArtIcon("help");
+  return p;
+}
+
+MainLibrary::MainLibrary(const LibraryPaths& paths, MainLibraryHost host, const MainMenus& menus)
+    : library_(paths), host_(std::move(host)), menus_(menus), pictures_(LoadLibraryPictures()) {
+  Report(library_.BuildCatalogue());
+  LayoutsCallbacks callbacks;
+  callbacks.CurrentLayout = host_.CurrentLayout;
+  callbacks.OpenForPlay = [this](LayoutInfo* entry) {
+    return entry && host_.OpenForPlay && host_.OpenForPlay(entry->Name);
+  };
+  callbacks.FavouritesChanged = [this] { RebuildFavouritesMenu(); };
+  callbacks.Message = [this](const std::string& text, bool question) {
+    if (!host_.Message) return !question;
+    if (!question) {
+      host_.Message(text, kMessageOk);
+      return true;
+    }
+    return host_.Message(text, kMessageYesNo | kMessageQuestion) == kAnswerYes;
+  };
+  callbacks.ShowHelp = host_.ShowHelp;
+  callbacks.AskNewName = [this](const std::string& oldName, std::string& newName) {
+    return rename_->Ask(oldName, newName);
+  };
+  const auto report = [this](const std::string& text) {
+    if (host_.Message) host_.Message(text, kMessageOk);
+  };
+  chooser_ = new TF_Layouts(library_, pictures_, callbacks, host_.Owner);
+  congrat_ = new TF_Congrat(pictures_.LargeStars, host_.Owner);
+  rename_ = new TF_Rename(paths.LayoutsDir, report, host_.Owner);
+  openSave_ = new TF_OpenSave(
+      paths.LayoutsDir, report,
+      [this](const std::string& text) {
+        return host_.Message &&
+               host_.Message(text, kMessageOkCancel | kMessageQuestion) == kAnswerOk;
+      },
+      host_.Owner);
+  Connect();
+}
+
+MainLibrary::~MainLibrary() = default;
+
+void MainLibrary::Connect() {
+  QObject::connect(menus_.MI_LayoutChoose, &QAction::triggered, chooser_, [this] {
+    if (ShowChooser() && host_.StartNewGame) host_.StartNewGame();
+  });
+  QObject::connect(menus_.MI_FavsAdd, &QAction::triggered, chooser_, [this] { AddFavourite(); });
+  for (int k = 0; k < kFavouriteItems; ++k)
+    QObject::connect(menus_.Favourites[std::size_t(k)], &QAction::triggered, chooser_,
+                     [this, k] { OpenFavourite(k); });
+}
+
+void MainLibrary::Report(const Result& result) {
+  if (!result && !result.Message().empty() && host_.Message)
+    host_.Message(result.Message(), kMessageError);
+}
+
+void MainLibrary::ApplyLists(const Settings& settings) {
+  library_.LoadLists(settings.Favourites, settings.Recent);
+  RebuildFavouritesMenu();
+}
+
+void MainLibrary::StoreLists(Settings& settings) const {
+  settings.Favourites = const_cast<LayoutLibrary&>(library_).Favourites().Names();
+  settings.Recent = const_cast<LayoutLibrary&>(library_).Recent().Names();
+}
+
+void MainLibrary::SaveRecords() {
+  Report(library_.SaveRecords());
+}
+
+void MainLibrary::Rebuild() {
+  Report(library_.BuildCatalogue());
+  chooser_->RefillAll();
+  RebuildFavouritesMenu();
+}
+
+bool MainLibrary::ShowChooser() {
+  return chooser_->Choose(host_.Owner);
+}
+
+void MainLibrary::AddFavourite() {
+  const Result added = library_.AddFavourite(host_.CurrentLayout ? host_.CurrentLayout() : "");
+  if (added) return RebuildFavouritesMenu();
+  if (added.Is(LibraryError::FavouritesFull))
+    host_.Message(added.Message(), kMessageWarning);
+  else if (!added.Message().empty())
+    host_.Message(added.Message(), kMessageOk);
+}
+
+void MainLibrary::OpenFavourite(int k) {
+  const auto& refs = library_.Favourites().Refs();
+  if (k < 0 || k >= static_cast<int>(refs.size())) return;
+  const LayoutInfo* entry = refs[std::size_t(k)].Get();
+  if (entry && host_.OpenForPlay && host_.OpenForPlay(entry->Name) && host_.StartNewGame)
+    host_.StartNewGame();
+}
+
+void MainLibrary::RebuildFavouritesMenu() {
+  const auto& refs = library_.Favourites().Refs();
+  for (int k = 0; k < kFavouriteItems; ++k) {
+    QAction* item = menus_.Favourites[std::size_t(k)];
+    const bool used = k < static_cast<int>(refs.size());
+    item->setVisible(used);
+    if (!used) continue;
+    const LayoutRef& ref = refs[std::size_t(k)];
+    // A favourite whose layout is gone keeps its name, greyed and without effect.
+    item->setText(QString::fromUtf8(ref.Get() ? ref.Get()->Name : ref.Name));
+    item->setEnabled(ref.Get() != nullptr);
+  }
+  menus_.MI_FavsSep->setVisible(!refs.empty());
+}
+
+void MainLibrary::CountGame(bool won) {
+  const std::string name = host_.CurrentLayout ? host_.CurrentLayout() : "";
+  const double duration = won && host_.GameDuration ? host_.GameDuration() : 0.0;
+  const int reshuffles = won && host_.GameReshuffles ? host_.GameReshuffles() : 0;
+  const CountOutcome counted = library_.CountGame(name, won, duration, reshuffles);
+  if (won) {
+    std::string player;
+    const bool ok = congrat_->Ask(counted.NewRecord, StarsFor(reshuffles), player);
+    if (counted.Entry && counted.NewRecord)
+      Report(library_.SetBestPlayer(counted.Entry, ok ? player : kDefaultPlayer));
+  }
+  if (counted.Entry) Report(counted.Saved);
+  chooser_->ShowInfo(counted.Entry);
+}
+
+void MainLibrary::AddRecent(const std::string& layoutName) {
+  library_.AddRecent(layoutName);
+}
+
+void MainLibrary::ClearRecords() {
+  if (host_.Message("This will clear all game records! Are you sure?",
+                    kMessageYesNo | kMessageQuestion) != kAnswerYes)
+    return;
+  Report(library_.ClearRecords());
+  chooser_->ShowInfo(nullptr);
+}
+
+}  // namespace tv
+
+// The main window's part: the library is made with the narrow host it needs.
+namespace tv {
+
+void TF_Main::CreateLibrary() {
+  MainLibraryHost host;
+  host.Owner = this;
+  host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
+  host.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
+  host.CurrentLayout = [this] { return std::string(game_->PlayBoard().LayoutName()); };
+  host.OpenForPlay = [this](const std::string& name) { return OpenForPlay(name); };
+  host.StartNewGame = [this] { game_->DeferredStart(kDealNew); };
+  host.GameDuration = [this] {
+    const GAME_P& g = game_->PlayBoard().Game;
+    return g.ClockTime - g.StartTime;
+  };
+  host.GameReshuffles = [this] { return game_->Reshuffle().count; };
+  library_ = std::make_unique<MainLibrary>(
+      LibraryPaths{paths_.LayoutsDir, paths_.RecordsFile, paths_.OldRecordsFile}, std::move(host),
+      menus_);
+}
+
+bool TF_Main::OpenForPlay(const std::string& name) {
+  if (!ReadLayout(paths_.LayoutsDir, name, game_->PlayBoard()).Ok()) return false;
+  FitTileSize();
+  return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,165 @@
+#include "game/layout_library.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "game/names.h"
+
+namespace tv {
+namespace {
+
+std::string Replace(std::string text, std::string_view name) {
+  const std::size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, name);
+  return text;
+}
+
+Result FileFailure(const std::string& what, const std::string& file) {
+  return Result::Fail(LibraryError::FileSystem,
+                      what + " \"" + file + "\":$D" + std::strerror(errno));
+}
+
+// rename() that fails instead of replacing an existing target.
+int RenameNoReplace(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+#endif
+  // A file system without the flag: a hard link cannot replace either.
+  if (link(from.c_str(), to.c_str()) != 0) return -1;
+  return unlink(from.c_str());
+}
+
+}  // namespace
+
+Result LayoutLibrary::BuildCatalogue() {
+  std::vector<EntryPtr> entries = ScanLayouts(paths_.LayoutsDir);
+  if (entries.empty()) return {};
+  catalogue_.Replace(std::move(entries));
+  Result loaded = LoadRecords(catalogue_, paths_.RecordsFile, paths_.OldRecordsFile);
+  catalogue_.SortCatalogue(kSortName, false);
+  favourites_.ResolveRefs(catalogue_);
+  recent_.ResolveRefs(catalogue_);
+  if (!loaded) return Result::Fail(LibraryError::Records, loaded.Message());
+  return {};
+}
+
+void LayoutLibrary::LoadLists(const std::vector<std::string>& favourites,
+                              const std::vector<std::string>& recent) {
+  favourites_.Load(favourites, catalogue_);
+  recent_.Load(recent, catalogue_);
+}
+
+void LayoutLibrary::AddRecent(std::string_view layoutName) {
+  recent_.AddRecent(catalogue_.Share(catalogue_.FindLayout(layoutName)));
+}
+
+Result LayoutLibrary::AddFavourite(std::string_view currentName) {
+  LayoutInfo* entry = catalogue_.FindLayout(currentName);
+  if (!entry) return Result::Fail(LibraryError::NoEntry, "");
+  if (favourites_.RefIndex(entry, false) >= 0)
+    return Result::Fail(LibraryError::AlreadyFavourite,
+                        Replace("\"%s\" is already in the Favourites list!", entry->Name));
+  if (favourites_.Full())
+    return Result::Fail(LibraryError::FavouritesFull,
+                        "The Favourites list is full!$DPlease delete some layouts from the list "
+                        "first!");
+  favourites_.Append(catalogue_.Share(entry));
+  return {};
+}
+
+CountOutcome LayoutLibrary::CountGame(std::string_view currentName, bool won, double duration,
+                                      int reshuffles) {
+  CountOutcome out;
+  out.Entry = catalogue_.FindLayout(currentName);
+  if (!out.Entry) return out;
+  LayoutInfo& e = *out.Entry;
+  out.Stars = StarsFor(reshuffles);
+  if (!won) {
+    ++e.Played;
+  } else {
+    ++e.Won;
+    out.NewRecord = IsNewRecord(e, duration, reshuffles);
+    if (out.NewRecord) {
+      e.BestTime = duration;
+      e.BestReshuffles = reshuffles;
+      e.Stars = out.Stars;
+      e.BestPlayer = kDefaultPlayer;
+    }
+  }
+  out.Saved = SaveRecords();
+  return out;
+}
+
+Result LayoutLibrary::SetBestPlayer(LayoutInfo* entry, std::string_view name) {
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry, "");
+  const std::string trimmed = CutUtf8(TrimBlanks(name), kPlayerNameBytes);
+  entry->BestPlayer = trimmed.empty() ? kDefaultPlayer : trimmed;
+  return SaveRecords();
+}
+
+Result LayoutLibrary::SaveRecords() const {
+  Result saved = tv::SaveRecords(catalogue_, paths_.RecordsFile);
+  if (!saved)
+    return Result::Fail(LibraryError::Records,
+                        "Could not write the records file!$D" + saved.Message());
+  return {};
+}
+
+Result LayoutLibrary::ClearRecords() {
+  for (const EntryPtr& e : catalogue_.Entries()) e->ClearRecord();
+  std::error_code ignored;
+  std::filesystem::remove(paths_.OldRecordsFile, ignored);
+  std::filesystem::remove(paths_.RecordsFile, ignored);
+  // An empty file, so that no older file is read again.
+  return SaveRecords();
+}
+
+Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentName) {
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry, "");
+  if (SameNameIgnoringCase(entry->Name, currentName))
+    return Result::Fail(
+        LibraryError::CurrentLayout,
+        Replace("Layout \"%s\" is currently loaded and cannot be deleted!", entry->Name));
+  const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
+  if (file.empty()) {
+    errno = ENOENT;
+    return FileFailure("Could not delete", entry->Name + ".mah");
+  }
+  if (unlink((paths_.LayoutsDir + file).c_str()) != 0) return FileFailure("Could not delete", file);
+  while (favourites_.RemoveRef(entry) >= 0) {
+  }
+  while (recent_.RemoveRef(entry) >= 0) {
+  }
+  catalogue_.Remove(entry);
+  return {};
+}
+
+Result LayoutLibrary::RenameLayout(LayoutInfo* entry, const std::string& newName,
+                                   std::string_view currentName) {
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry, "");
+  if (SameNameIgnoringCase(entry->Name, currentName))
+    return Result::Fail(
+        LibraryError::CurrentLayout,
+        Replace("Layout \"%s\" is currently loaded and cannot be renamed!", entry->Name));
+  const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
+  const std::string target = newName + ".mah";
+  if (file.empty()) {
+    errno = ENOENT;
+    return FileFailure("Could not rename", entry->Name + ".mah");
+  }
+  if (file != target && RenameNoReplace(paths_.LayoutsDir + file, paths_.LayoutsDir + target) != 0)
+    return FileFailure("Could not rename", file);
+  entry->Name = newName;
+  if (catalogue_.SortColumn() == kSortName)
+    catalogue_.SortCatalogue(kSortName, catalogue_.SortDescending());
+  // The records follow the new name at once.
+  return SaveRecords();
+}
+
+}  // namespace tv

@@ -1,0 +1,63 @@
+// Layout and player names: UTF-8 handling, case-insensitive comparison and the
+// cleaning of names typed for layout files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/result.h"
+
+namespace tv {
+
+// A layout name with ".mah" must fit a Linux file name of 255 bytes.
+constexpr std::size_t kMaxNameBytes = 251;
+
+// True when `text` is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+// Well-formed UTF-8 as it is; anything else read as Latin-1 (old files).
+std::string Utf8OrLatin1(std::string_view text);
+
+// The longest prefix of `text` of at most `maxBytes` bytes that ends at a
+// character boundary.
+std::string CutUtf8(std::string_view text, std::size_t maxBytes);
+
+// Letter case folded per character, so that comparisons ignore case in any script.
+std::u32string FoldCase(std::string_view utf8);
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+// Order of names in every list: case ignored first, then the bytes decide, so
+// names that differ only in case still sort the same way every time.
+int CompareNamesIgnoringCase(std::string_view a, std::string_view b);
+
+// Removes every character a layout file name may not hold; true when any was
+// removed. Malformed UTF-8 bytes are removed as well.
+bool SanitizeName(std::string& text);
+
+// Letters A to Z turned to a to z; nothing else changes.
+std::string LowerAscii(std::string_view text);
+
+std::string TrimBlanks(std::string_view text);
+
+enum class NameError : int {
+  None = 0,
+  Empty,    // empty, dots only or starting with a dot
+  Exists,   // another file of the folder has this name, ignoring case
+  Missing,  // open: no such file
+};
+
+// The rename dialog's acceptance of `typed` (a bare name) for the layout `oldName`:
+// lower-cased, trimmed, cleaned and cut to kMaxNameBytes into `result`.
+Result CheckRenameName(std::string_view typed, std::string_view oldName,
+                       std::string_view layoutsDir, std::string& result);
+
+// The open/save dialog's cleaning of `typed` into `result`, with the message for an
+// empty name (letter case stays as typed).
+Result CleanFileName(std::string_view typed, std::string& result);
+
+// The file of `name` in the folder, matched ignoring letter case ("" when none);
+// a layout file is any name ending in ".mah", whatever the case of the extension.
+std::string FindLayoutFile(std::string_view layoutsDir, std::string_view name);
+
+}  // namespace tv

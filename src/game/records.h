@@ -1,0 +1,65 @@
+// Game records: the records files (current "2.3", older "2.0", legacy "1.0"), the
+// record rule and the stars of a game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/catalogue.h"
+#include "game/result.h"
+
+namespace tv {
+
+constexpr std::size_t kRecordSize23 = 377;
+constexpr std::size_t kRecordSize20 = 373;
+constexpr std::size_t kRecordsHeaderSize = 22;
+
+enum class RecordsFormat : int { None = 0, V23, V20, V10 };
+
+// "2.3", "2.0", "1.0", or "" for none.
+const char* RecordsFormatName(RecordsFormat format);
+
+struct RecordRow {
+  std::string Name;
+  std::int32_t Played = 0;
+  std::int32_t Won = 0;
+  std::string BestPlayer;
+  double BestTime = -1.0;
+  std::int32_t BestReshuffles = 0;
+};
+
+// Parses the bytes of "tilvane.won2" (or, with `legacy`, of "tilvane.won"). A wrong
+// magic or version gives None and no rows; a file that ends early keeps the
+// whole records before its end. Names are read as UTF-8, or as Latin-1 when they
+// are not valid UTF-8.
+RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
+                           std::vector<RecordRow>& rows);
+
+// A legacy time text ("h:mm:ss", "h:mm", with an optional AM or PM) as a fraction
+// of a day; -1 when it does not read as a time of day.
+double ParseLegacyTime(std::string_view text);
+
+enum class RecordsError : int { None = 0, Unreadable, Unwritable };
+
+// Reads `won2Path`, or `wonPath` when the first does not exist, into the entries
+// of the catalogue (a later record of the same entry wins). A file that exists
+// but cannot be read fails, and the entries keep their values.
+Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std::string& wonPath,
+                   RecordsFormat* format = nullptr);
+
+// The "2.3" bytes of every played entry, in catalogue order.
+std::vector<std::uint8_t> EncodeRecords(const Catalogue& catalogue);
+
+// Writes `won2Path` whole or not at all.
+Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path);
+
+inline int StarsFor(int reshuffles) {
+  return reshuffles >= 3 ? 0 : 3 - (reshuffles < 0 ? 0 : reshuffles);
+}
+
+// Fewer reshuffles win; with as many, only a strictly shorter time.
+bool IsNewRecord(const LayoutInfo& entry, double duration, int reshuffles);
+
+}  // namespace tv

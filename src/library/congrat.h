@@ -1,0 +1,49 @@
+// The congratulation dialog after a won game: the stars of the game and, for a
+// new record, the name for the records table.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tv {
+
+class TF_Congrat : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `largeStars`: the 102 x 131 strip.
+  explicit TF_Congrat(const QImage& largeStars, QWidget* parent = nullptr);
+
+  // Shows the dialog modally; in record mode true with `name` set (blanks trimmed,
+  // "Player" when empty) when the player confirms.
+  bool Ask(bool record, int stars, std::string& name);
+
+  QLineEdit* NameEdit() const { return E_PlayerName; }
+  QLabel* Title() const { return L_Title; }
+  const QImage& StarsPicture() const { return starsPicture_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void B_OkClick();
+
+  QImage largeStars_;
+  QImage starsPicture_;
+  bool record_ = false;
+  QWidget* P_Form = nullptr;
+  QLabel* L_Title = nullptr;
+  QLabel* I_Stars = nullptr;
+  QLabel* L_PlayerNameCap = nullptr;
+  QLineEdit* E_PlayerName = nullptr;
+  QPushButton* B_Ok = nullptr;
+  QPushButton* B_Cancel = nullptr;
+  QPushButton* B_Close = nullptr;
+};
+
+}  // namespace tv

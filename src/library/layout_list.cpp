@@ -1,0 +1,143 @@
+#include "library/layout_list.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "library/layout_header.h"
+#include "library/library_pictures.h"
+
+namespace tv {
+namespace {
+
+class RowDelegate : public QStyledItemDelegate {
+ public:
+  explicit RowDelegate(LayoutList* list) : QStyledItemDelegate(list), list_(list) {}
+
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return {100, LayoutList::kRowHeight};
+  }
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette& pal = option.palette;
+    p->fillRect(option.rect, selected ? pal.color(QPalette::Active, QPalette::Highlight)
+                                      : pal.color(QPalette::Base));
+    if (index.row() < 0 || index.row() >= list_->RowCount()) return;
+    const LayoutRow& row = list_->Row(index.row());
+    const std::shared_ptr<LayoutInfo> e = row.Entry.lock();
+    QColor text = pal.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    if (!e) text = pal.color(QPalette::Disabled, QPalette::Text);
+    p->setPen(text);
+    const LayoutHeader* h = list_->Header();
+    int x = option.rect.left() + 5;
+    const int width = list_->viewport()->width();
+    for (int s = 0; s < LayoutHeader::kSections; ++s) {
+      const int w = h->SectionWidth(s);
+      if (x > width) break;
+      const QRect cell(x, option.rect.top(), w, option.rect.height());
+      x += w;
+      if (cell.right() + 1 <= 0) continue;
+      if (s == 3) {
+        if (e && e->Stars >= 0) {
+          const QImage stars = StarsRow(list_->SmallStars(), 16, e->Stars);
+          p->drawImage(cell.left(), cell.top() + (cell.height() - 16) / 2, stars);
+        }
+        continue;
+      }
+      QString value;
+      if (s == 0)
+        value = QString::fromUtf8(e ? e->Name : row.Name);
+      else if (e)
+        value = QString::number(s == 1 ? e->Tiles : e->FreeTiles);
+      p->drawText(cell.adjusted(0, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                  p->fontMetrics().elidedText(value, Qt::ElideRight, cell.width() - 6));
+    }
+  }
+
+ private:
+  LayoutList* list_;
+};
+
+}  // namespace
+
+LayoutList::LayoutList(LayoutHeader* header, const QImage& smallStars, QWidget* parent)
+    : QListWidget(parent), header_(header), stars_(smallStars) {
+  setItemDelegate(new RowDelegate(this));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont f("Arial");
+  f.setPixelSize(16);
+  setFont(f);
+}
+
+void LayoutList::SetRows(std::vector<LayoutRow> rows) {
+  rows_ = std::move(rows);
+  clear();
+  for (std::size_t i = 0; i < rows_.size(); ++i) addItem(QString());
+  viewport()->update();
+}
+
+void LayoutList::RemoveRow(int row) {
+  if (row < 0 || row >= RowCount()) return;
+  rows_.erase(rows_.begin() + row);
+  delete takeItem(row);
+  viewport()->update();
+}
+
+LayoutInfo* LayoutList::EntryAt(int row) const {
+  if (row < 0 || row >= RowCount()) return nullptr;
+  return rows_[std::size_t(row)].Entry.lock().get();
+}
+
+int LayoutList::SelectedRow() const {
+  const QList<QListWidgetItem*> items = selectedItems();
+  return items.isEmpty() ? -1 : row(items.front());
+}
+
+void LayoutList::SelectEntry(const LayoutInfo* entry) {
+  for (int i = 0; entry && i < RowCount(); ++i)
+    if (EntryAt(i) == entry) return SelectRow(i);
+  clearSelection();
+  setCurrentRow(-1);
+}
+
+void LayoutList::SelectRow(int row) {
+  if (row < 0 || row >= RowCount()) {
+    clearSelection();
+    return;
+  }
+  setCurrentRow(row);
+  item(row)->setSelected(true);
+  scrollToItem(item(row));
+}
+
+void LayoutList::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  // Letters, Enter and Delete act on release; arrows and paging move as usual.
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Return || key == Qt::Key_Enter ||
+      key == Qt::Key_Delete) {
+    event->accept();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+void LayoutList::keyReleaseEvent(QKeyEvent* event) {
+  QListWidget::keyReleaseEvent(event);
+  if (!event->isAutoRepeat()) emit KeyReleased(event->key());
+}
+
+void LayoutList::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  emit Released();
+}
+
+void LayoutList::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  emit DoubleClicked();
+}
+
+}  // namespace tv

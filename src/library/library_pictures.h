@@ -1,0 +1,56 @@
+// The pictures the layout library's windows draw with, handed in by the program:
+// star strips, the preview tile strip, sort arrows and frame pieces; and the drawing
+// routines on them (star rows, frames, the layout preview).
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <string_view>
+#include <vector>
+
+#include "field/tileset_descriptor.h"
+#include "game/board.h"
+
+namespace tv {
+
+struct LibraryPictures {
+  QImage SmallStars;    // 52 x 68: rows of 16 for 0 to 3 stars, one spare row each
+  QImage MidStars;      // 78 x 100: rows of 24
+  QImage LargeStars;    // 102 x 131: rows of 32
+  QImage PreviewTiles;  // 88 x 25: blank tiles, black transparent, magenta markers
+  QImage HdrArrows;     // 19 x 11: magenta transparent
+  QImage FrameGreen;    // 32 x 32 frame pieces
+  QImage FrameWhite;
+  QIcon PageAll, PageFavs, PageRecent, Delete, Help;
+};
+
+// The row for `stars` (0 to 3) of a strip whose rows are `rowHeight` high; null
+// for any other number.
+QImage StarsRow(const QImage& strip, int rowHeight, int stars);
+
+// `picture` with every pixel of `key` made transparent.
+QImage KeyedOut(const QImage& picture, QRgb key);
+
+// Frame from the 32 x 32 pieces over the whole target, white inside; a divider
+// across at `dividerY` when it is not negative.
+void DrawFrame(QImage& target, const QImage& pieces, int dividerY = -1);
+
+struct PreviewTile {
+  TileSize Size;   // face and edge
+  QImage Picture;  // side by side, black made transparent
+};
+
+// The tile pictures of the strip: each ends at a magenta marker on the top row;
+// the run of black at the start of its top row is its edge.
+std::vector<PreviewTile> CutPreviewTiles(const QImage& strip);
+
+constexpr int kPreviewWidth = 270;
+constexpr int kPreviewHeight = 202;
+
+// The preview of the layout `name` into a 270 x 202 picture: the green frame,
+// then, when the layout reads, every tile in stacking order at the largest size
+// that fits 256 x 192. False when the layout could not be read.
+bool DrawLayoutPreview(QImage& target, std::string_view layoutsDir, std::string_view name,
+                       const std::vector<PreviewTile>& tiles, const QImage& frame);
+
+}  // namespace tv

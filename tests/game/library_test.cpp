@@ -1,0 +1,372 @@
+// The layout library in a temporary program folder: catalogue, lists, records
+// files, the record rule, file operations and the cleaning of typed names.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/files.h"
+#include "game/layout_library.h"
+#include "game/names.h"
+#include "test_support.h"
+
+namespace tv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Folder {
+  test::TempDir dir;
+  LibraryPaths paths{dir.dir() + "layouts/", dir.dir() + "tilvane.won2", dir.dir() + "tilvane.won"};
+  Folder() { fs::create_directories(paths.LayoutsDir); }
+  // A layout of `pairs` pairs side by side: two free tiles.
+  void Layout(const std::string& name, int pairs = 1) const {
+    std::vector<LayoutPosition> p;
+    for (int i = 0; i < 2 * pairs; ++i) p.push_back({2 * i, 0, 0});
+    ASSERT_TRUE(WriteLayoutPositions(paths.LayoutsDir, name, p));
+  }
+  void Bytes(const std::string& path, const std::vector<std::uint8_t>& b) const {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+  }
+  std::vector<std::uint8_t> Read(const std::string& path) const {
+    std::vector<std::uint8_t> b;
+    EXPECT_TRUE(ReadWholeFile(path, b).Ok());
+    return b;
+  }
+  LayoutLibrary Built() const {
+    LayoutLibrary lib(paths);
+    EXPECT_TRUE(lib.BuildCatalogue().Ok());
+    return lib;
+  }
+};
+
+std::vector<std::string> Names(const Catalogue& c) {
+  std::vector<std::string> out;
+  for (const EntryPtr& e : c.Entries()) out.push_back(e->Name);
+  return out;
+}
+
+TEST(Catalogue, BuildsInNameOrderSkipsBrokenFilesAndFindsIgnoringCase) {
+  Folder f;
+  f.Layout("beta", 2);
+  f.Layout("Cat");
+  f.Layout("alpha", 3);
+  f.Bytes(f.paths.LayoutsDir + "broken.mah", {'x', 'y'});
+  LayoutLibrary lib = f.Built();
+  lib.Layouts().SortCatalogue(kSortTiles, true);
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());
+  EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"alpha", "beta", "Cat"}));
+  EXPECT_EQ(lib.Layouts().SortColumn(), kSortName);
+  EXPECT_FALSE(lib.Layouts().SortDescending());
+  const LayoutInfo* alpha = lib.FindLayout("ALPHA");
+  ASSERT_NE(alpha, nullptr);
+  EXPECT_EQ(alpha->Tiles, 6);
+  EXPECT_EQ(alpha->FreeTiles, 2);
+  EXPECT_EQ(lib.FindLayout("cAT")->Name, "Cat");
+  EXPECT_EQ(lib.FindLayout("dog"), nullptr);
+
+  // An emptied folder changes nothing.
+  for (const auto& e : fs::directory_iterator(f.paths.LayoutsDir)) fs::remove(e.path());
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());
+  EXPECT_EQ(lib.Layouts().Size(), 3u);
+}
+
+TEST(Catalogue, SortTieBreaksOnNamesAndDescendingReversesThem) {
+  Folder f;
+  for (auto [name, pairs] : {std::pair{"b", 1}, {"a", 1}, {"c", 2}, {"d", 1}})
+    f.Layout(name, pairs);
+  LayoutLibrary lib = f.Built();
+  Catalogue& c = lib.Layouts();
+  c.SortCatalogue(kSortTiles, false);
+  EXPECT_EQ(Names(c), (std::vector<std::string>{"a", "b", "d", "c"}));
+  c.SortCatalogue(kSortTiles, true);
+  EXPECT_EQ(Names(c), (std::vector<std::string>{"c", "d", "b", "a"}));
+  c.FindLayout("a")->Stars = 2;
+  c.FindLayout("c")->Stars = 2;
+  c.SortCatalogue(kSortStars, true);  // no stars (-1) last
+  EXPECT_EQ(Names(c), (std::vector<std::string>{"c", "a", "d", "b"}));
+}
+
+TEST(Catalogue, RecentKeepsTwentyAndMovesARepeatToTheEnd) {
+  Folder f;
+  for (int i = 0; i < 21; ++i) f.Layout("l" + std::to_string(100 + i));
+  LayoutLibrary lib = f.Built();
+  for (int i = 0; i < 21; ++i) lib.AddRecent("L" + std::to_string(100 + i));
+  lib.AddRecent("l105");
+  lib.AddRecent("unknown");
+  const auto names = lib.Recent().Names();
+  ASSERT_EQ(names.size(), 20u);
+  EXPECT_EQ(names.front(), "l101");
+  EXPECT_EQ(names.back(), "l105");
+  EXPECT_EQ(lib.Recent().RefIndex(lib.FindLayout("l105"), true), 19);
+}
+
+TEST(Catalogue, FavouritesRefuseDuplicatesAndATwentyFirst) {
+  Folder f;
+  for (int i = 0; i < 21; ++i) f.Layout("f" + std::to_string(10 + i));
+  LayoutLibrary lib = f.Built();
+  for (int i = 0; i < 20; ++i) ASSERT_TRUE(lib.AddFavourite("f" + std::to_string(10 + i)).Ok());
+  const Result again = lib.AddFavourite("F10");
+  EXPECT_TRUE(again.Is(LibraryError::AlreadyFavourite));
+  EXPECT_EQ(again.Message(), "\"f10\" is already in the Favourites list!");
+  const Result full = lib.AddFavourite("f30");
+  EXPECT_EQ(full.Message(),
+            "The Favourites list is full!$DPlease delete some layouts from the list first!");
+  EXPECT_EQ(lib.Favourites().Size(), 20);
+}
+
+TEST(Catalogue, ReferencesSurviveRebuildsAndVanishedEntries) {
+  Folder f;
+  f.Layout("keep");
+  f.Layout("gone");
+  LayoutLibrary lib = f.Built();
+  lib.LoadLists({"KEEP", "gone", "never"}, {"gone"});
+  EXPECT_EQ(lib.Favourites().Names(), (std::vector<std::string>{"keep", "gone"}));
+  fs::remove(f.paths.LayoutsDir + "gone.mah");
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());
+  EXPECT_EQ(lib.Favourites().Refs()[1].Get(), nullptr);  // kept by name, without entry
+  EXPECT_EQ(lib.Favourites().Refs()[0].Get(), lib.FindLayout("keep"));
+  EXPECT_EQ(lib.Recent().Names(), (std::vector<std::string>{"gone"}));
+}
+
+TEST(Records, CurrentFormatRoundTripsByteForByte) {
+  Folder f;
+  f.Layout("Dragon");
+  f.Layout("Pagoda");
+  f.Layout("unplayed");
+  LayoutLibrary lib = f.Built();
+  lib.CountGame("dragon", false, 0, 0);
+  const CountOutcome won = lib.CountGame("dragon", true, 0.01, 1);
+  ASSERT_TRUE(won.NewRecord && won.Saved.Ok());
+  ASSERT_TRUE(lib.SetBestPlayer(won.Entry, "  Ann  ").Ok());
+  lib.CountGame("Pagoda", false, 0, 0);
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());  // as the editor's return to play does
+  EXPECT_EQ(lib.FindLayout("Dragon")->Won, 1);
+  const auto first = f.Read(f.paths.RecordsFile);
+  ASSERT_EQ(first.size(), kRecordsHeaderSize + 2 * kRecordSize23);  // unplayed is not written
+
+  LayoutLibrary again = f.Built();  // as after a restart, or a killed process
+  const LayoutInfo& d = *again.FindLayout("Dragon");
+  EXPECT_EQ(d.Played, 1);
+  EXPECT_EQ(d.Won, 1);
+  EXPECT_EQ(d.BestPlayer, "Ann");
+  EXPECT_EQ(d.BestTime, 0.01);
+  EXPECT_EQ(d.Stars, 2);
+  EXPECT_EQ(again.FindLayout("Pagoda")->Stars, -1);  // played, never won
+  ASSERT_TRUE(again.SaveRecords().Ok());
+  EXPECT_EQ(f.Read(f.paths.RecordsFile), first);
+}
+
+std::vector<std::uint8_t> Header(const char* version) {
+  std::vector<std::uint8_t> b = {'M', 'A', 'H', 'S', 'T', 'A', 'T', 0};
+  std::vector<std::uint8_t> v(10, 0);
+  std::copy(version, version + 3, v.begin());
+  b.insert(b.end(), v.begin(), v.end());
+  return b;
+}
+void Int(std::vector<std::uint8_t>& b, std::int32_t v) {
+  for (int k = 0; k < 4; ++k) b.push_back(std::uint8_t(std::uint32_t(v) >> (8 * k)));
+}
+void Field(std::vector<std::uint8_t>& b, std::string_view text, std::size_t size) {
+  b.insert(b.end(), text.begin(), text.end());
+  b.insert(b.end(), size - text.size(), 0);
+}
+void Legacy(std::vector<std::uint8_t>& b, std::string_view text) {
+  Int(b, std::int32_t(text.size()));
+  b.insert(b.end(), text.begin(), text.end());
+}
+
+TEST(Records, OlderFormatsTruncatedFilesAndHostileLengths) {
+  Folder f;
+  f.Layout("a");
+  f.Layout("b");
+  f.Layout("c");
+  // "2.0": no reshuffles, so three stars; the file ends inside its third record.
+  auto v20 = Header("2.0");
+  Int(v20, 3);
+  for (const char* name : {"a", "B"}) {
+    Field(v20, name, 256);
+    Int(v20, 4);
+    Int(v20, 2);
+    Field(v20, "Bj\xF6rn", 101);  // Latin-1, not UTF-8
+    const double t = 0.5;
+    const auto* p = reinterpret_cast<const std::uint8_t*>(&t);
+    v20.insert(v20.end(), p, p + 8);
+  }
+  Field(v20, "c", 200);
+  f.Bytes(f.paths.RecordsFile, v20);
+  LayoutLibrary lib = f.Built();
+  EXPECT_EQ(lib.FindLayout("b")->Stars, 3);
+  EXPECT_EQ(lib.FindLayout("b")->BestPlayer, "Bj\xC3\xB6rn");
+  EXPECT_EQ(lib.FindLayout("c")->Played, 0);
+
+  // "1.0", read only while no "tilvane.won2" exists.
+  fs::remove(f.paths.RecordsFile);
+  auto v10 = Header("1.0");
+  for (auto [name, time] : {std::pair{"a", "1:02:03"}, {"b", "soon"}}) {
+    Legacy(v10, name);
+    Int(v10, 5);
+    Int(v10, 1);
+    Legacy(v10, "Cy");
+    Legacy(v10, time);
+  }
+  Legacy(v10, std::string(300, 'c'));  // longer than a name buffer: reading stops
+  Int(v10, 9);
+  f.Bytes(f.paths.OldRecordsFile, v10);
+  lib = f.Built();
+  EXPECT_DOUBLE_EQ(lib.FindLayout("a")->BestTime, (3600 + 120 + 3) / 86400.0);
+  EXPECT_EQ(lib.FindLayout("a")->Stars, 3);
+  EXPECT_EQ(lib.FindLayout("b")->BestTime, -1.0);  // unreadable time: no record
+  EXPECT_EQ(lib.FindLayout("b")->Stars, -1);
+  EXPECT_EQ(lib.FindLayout("b")->Played, 5);
+  EXPECT_EQ(lib.FindLayout("c")->Played, 0);
+
+  // Wrong magic or version: no records at all.
+  auto bad = Header("2.1");
+  Int(bad, 0);
+  f.Bytes(f.paths.RecordsFile, bad);
+  EXPECT_EQ(f.Built().FindLayout("a")->Played, 0);
+}
+
+TEST(Records, RecordRuleReshufflesFirstEqualIsNoRecord) {
+  LayoutInfo e;
+  EXPECT_TRUE(IsNewRecord(e, 9.0, 3));
+  e.BestTime = 0.5;
+  e.BestReshuffles = 0;
+  EXPECT_FALSE(IsNewRecord(e, 0.1, 1));
+  EXPECT_FALSE(IsNewRecord(e, 0.5, 0));
+  EXPECT_TRUE(IsNewRecord(e, 0.4, 0));
+  e.BestReshuffles = 1;
+  EXPECT_TRUE(IsNewRecord(e, 0.9, 0));
+  EXPECT_EQ(StarsFor(0), 3);
+  EXPECT_EQ(StarsFor(3), 0);
+}
+
+TEST(Records, CountWithoutEntryAndClearLeaveAnEmptyFile) {
+  Folder f;
+  f.Layout("a");
+  LayoutLibrary lib = f.Built();
+  EXPECT_EQ(lib.CountGame("removed-during-play", true, 0.1, 0).Entry, nullptr);
+  lib.CountGame("a", false, 0, 0);
+  const CountOutcome won = lib.CountGame("a", true, 0.2, 0);
+  EXPECT_EQ(won.Entry->BestPlayer, "Player");  // until the dialog names the player
+  ASSERT_TRUE(lib.SetBestPlayer(won.Entry, "   ").Ok());
+  EXPECT_EQ(won.Entry->BestPlayer, "Player");
+  EXPECT_FALSE(lib.CountGame("a", true, 0.2, 0).NewRecord);
+  f.Bytes(f.paths.OldRecordsFile, Header("1.0"));
+  ASSERT_TRUE(lib.ClearRecords().Ok());
+  EXPECT_FALSE(fs::exists(f.paths.OldRecordsFile));
+  EXPECT_EQ(f.Read(f.paths.RecordsFile).size(), kRecordsHeaderSize);
+  EXPECT_EQ(f.Built().FindLayout("a")->Won, 0);
+
+  LayoutLibrary unwritable({f.paths.LayoutsDir, f.dir.dir() + "missing/tilvane.won2", ""});
+  ASSERT_TRUE(unwritable.BuildCatalogue().Ok());
+  const CountOutcome failed = unwritable.CountGame("a", false, 0, 0);
+  EXPECT_TRUE(failed.Saved.Is(LibraryError::Records));
+  EXPECT_EQ(failed.Saved.Message().rfind("Could not write the records file!$D", 0), 0u);
+  EXPECT_EQ(failed.Entry->Played, 1);  // the count stays in memory
+}
+
+TEST(Records, LongAndMultiByteNamesAreCutAtACharacterBoundary) {
+  Folder f;
+  const std::string name = std::string(249, 'x') + "\xC3\xA9";  // 251 bytes
+  f.Layout(name);
+  LayoutLibrary lib = f.Built();
+  lib.CountGame(name, false, 0, 0);
+  const CountOutcome won = lib.CountGame(name, true, 0.1, 0);
+  ASSERT_NE(won.Entry, nullptr);
+  std::string player(99, 'p');
+  player += "\xE2\x82\xAC";  // a 3-byte character across the 100-byte limit
+  ASSERT_TRUE(lib.SetBestPlayer(won.Entry, player).Ok());
+  EXPECT_EQ(won.Entry->BestPlayer, std::string(99, 'p'));
+  EXPECT_EQ(f.Built().FindLayout(name)->BestPlayer, std::string(99, 'p'));
+}
+
+TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
+  Folder f;
+  f.Layout("a", 2);
+  f.Layout("b");
+  f.Layout("c");
+  LayoutLibrary lib = f.Built();
+  ASSERT_TRUE(lib.AddFavourite("b").Ok());
+  lib.CountGame("b", false, 0, 0);
+  LayoutInfo* b = lib.FindLayout("b");
+  EXPECT_TRUE(lib.DeleteLayout(b, "B").Is(LibraryError::CurrentLayout));
+  EXPECT_EQ(lib.RenameLayout(b, "x", "b").Message(),
+            "Layout \"b\" is currently loaded and cannot be renamed!");
+
+  // Another file took the target name after the dialog checked it.
+  f.Layout("x");
+  const Result taken = lib.RenameLayout(b, "x", "a");
+  EXPECT_TRUE(taken.Is(LibraryError::FileSystem));
+  EXPECT_NE(taken.Message().find("b.mah"), std::string::npos);
+  EXPECT_EQ(b->Name, "b");
+
+  fs::remove(f.paths.LayoutsDir + "c.mah");
+  EXPECT_TRUE(lib.DeleteLayout(lib.FindLayout("c"), "a").Is(LibraryError::FileSystem));
+  EXPECT_EQ(lib.Layouts().Size(), 3u);
+
+  // Sorted by tiles a new name keeps its place; by name it moves. Records follow it.
+  lib.Layouts().SortCatalogue(kSortTiles, false);
+  ASSERT_TRUE(lib.RenameLayout(b, "zed", "a").Ok());
+  EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"zed", "c", "a"}));
+  lib.Layouts().SortCatalogue(kSortName, false);
+  ASSERT_TRUE(lib.RenameLayout(b, "aa", "a").Ok());
+  EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"a", "aa", "c"}));
+  EXPECT_EQ(f.Built().FindLayout("aa")->Played, 1);
+  EXPECT_EQ(lib.Favourites().Refs()[0].Name, "b");  // the stored name stays
+
+  ASSERT_TRUE(lib.DeleteLayout(b, "a").Ok());
+  EXPECT_FALSE(fs::exists(f.paths.LayoutsDir + "aa.mah"));
+  EXPECT_EQ(lib.Favourites().Size(), 0);
+  EXPECT_EQ(lib.Layouts().Size(), 2u);
+}
+
+TEST(Names, SanitizeDropsForbiddenCharactersInAnyEncoding) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a*?b", "ab"},
+      {"**name**", "name"},
+      {"x\"/:;<>\\`|y", "xy"},
+      {"a b=c", "a b=c"},
+      {"\xC2\xA7q\xC2\xBF", "q"},                                            // U+00A7, U+00BF
+      {"\xC3\x80rger \xC3\xA9t\xC3\xA9", "\xC3\x80rger \xC3\xA9t\xC3\xA9"},  // U+00C0 up stay
+      {"\xD0\x94\xE6\x9C\xA8", "\xD0\x94\xE6\x9C\xA8"},                      // Cyrillic, CJK
+      {"e\xCC\x81", "e\xCC\x81"},                                            // combining mark
+      {"a\xF0\x9F\x98\x80\xC3\x97"
+       "b",
+       "ab"},  // emoji, multiplication sign
+      {"a\xFF\xC3"
+       "b",
+       "ab"},  // malformed bytes
+  };
+  for (const auto& [in, out] : cases) {
+    std::string s = in;
+    EXPECT_EQ(SanitizeName(s), in != out) << in;
+    EXPECT_EQ(s, out) << in;
+  }
+}
+
+TEST(Names, RenameAndFileNameChecks) {
+  Folder f;
+  f.Layout("Pagoda");
+  f.Layout("Dragon");
+  const std::string dir = f.paths.LayoutsDir;
+  std::string out;
+  EXPECT_TRUE(CheckRenameName(" DRAGON ", "Dragon", dir, out).Ok());
+  EXPECT_EQ(out, "dragon");
+  EXPECT_TRUE(CheckRenameName("PAGODA", "Dragon", dir, out).Is(NameError::Exists));
+  for (const char* empty : {"   ", "...", ".hidden", "../x", "*?"}) {
+    EXPECT_EQ(CheckRenameName(empty, "Dragon", dir, out).Message(), "Please enter new layout name!")
+        << empty;
+    EXPECT_EQ(CleanFileName(empty, out).Message(), "Please enter file name!") << empty;
+  }
+  ASSERT_TRUE(CleanFileName("My/Layout", out).Ok());
+  EXPECT_EQ(out, "MyLayout");
+  ASSERT_TRUE(CleanFileName(std::string(250, 'a') + "\xC3\xA9", out).Ok());
+  EXPECT_EQ(out, std::string(250, 'a'));  // 251 bytes would split the character
+  EXPECT_EQ(FindLayoutFile(dir, "pagoda"), "Pagoda.mah");
+}
+
+}  // namespace
+}  // namespace tv
