@@ -119,6 +119,38 @@ class Search {
       }
     }
     std::sort(classes_.begin(), classes_.end());
+    // Upper tiles first, so the chains above a tile are complete when it is reached.
+    std::array<int, kMaxTiles> byLevel{};
+    int m = 0;
+    for (int i = 0; i < n_; ++i)
+      if (start_.Test(i)) byLevel[m++] = i;
+    std::stable_sort(byLevel.begin(), byLevel.begin() + m,
+                     [&](int a, int b) { return level_[a] > level_[b]; });
+    for (int k = 0; k < m; ++k) {
+      const int x = byLevel[k];
+      above_[x] = cover_[x];
+      Bits on = cover_[x];
+      for (int y = on.Pop(); y >= 0; y = on.Pop()) above_[x] = above_[x] | above_[y];
+    }
+    for (int x = 0; x < n_; ++x) {
+      if (!start_.Test(x)) continue;
+      leftWay_[x] = SideWay(x, left_);
+      rightWay_[x] = SideWay(x, right_);
+    }
+  }
+
+  // The chain of neighbours on one side, each with the tiles above it.
+  Bits SideWay(int x, const std::array<Bits, kMaxTiles>& side) const {
+    Bits chain = side[x];
+    Bits todo = chain;
+    for (int t = todo.Pop(); t >= 0; t = todo.Pop()) {
+      const Bits more = side[t].Without(chain);
+      chain = chain | more;
+      todo = todo | more;
+    }
+    Bits way = chain;
+    for (int t = chain.Pop(); t >= 0; t = chain.Pop()) way = way | above_[t];
+    return way;
   }
 
   SolveResult Run() {
@@ -149,8 +181,10 @@ class Search {
     for (int c : classes_) {
       const Bits tiles = classTiles_[c];
       if (tiles.Count() % 2 != 0) return Verdict::kNotWinnable;
-      if (ClassDeadlocked(tiles, start_)) return Verdict::kNotWinnable;
+      if (ClassDeadlocked(tiles)) return Verdict::kNotWinnable;
     }
+    for (int c : classes_)
+      if (LastPairsInRing(c, start_)) return Verdict::kNotWinnable;
     switch (Explore(start_, start_.Count(), 0)) {
       case Outcome::kWon:
         return Verdict::kWinnable;
@@ -175,41 +209,90 @@ class Search {
   }
 
   // Tiles that must all leave before `x` can ever be free: what lies on it, and
-  // what lies on those. Side neighbours are no such need (either side will do).
-  Bits MustGoFirst(int x, const Bits& present) const {
-    Bits reach = cover_[x] & present;
-    Bits todo = reach;
-    for (int t = todo.Pop(); t >= 0; t = todo.Pop()) {
-      const Bits more = (cover_[t] & present).Without(reach);
-      reach = reach | more;
-      todo = todo | more;
-    }
-    return reach;
+  // what lies on those. A tile on such a chain cannot leave before the tiles on
+  // it, so the chains met at the start, cut down to the present tiles, stay
+  // exact for every position the search reaches.
+  Bits MustGoFirst(int x, const Bits& present) const { return above_[x] & present; }
+
+  // True when `x` cannot be free while `other` is present: `other` lies above
+  // it, or stands in the way on both sides. Freeing a tile by its left side
+  // needs its whole left chain gone (each tile of it has the next one on its
+  // right), and the tiles on those.
+  bool Waits(int x, int other) const {
+    return above_[x].Test(other) || (leftWay_[x].Test(other) && rightWay_[x].Test(other));
   }
 
-  // A class none of whose orders of removal can work because of tiles lying on
-  // tiles: a last pair where one must go before the other, or four tiles with
-  // fewer than two that wait for no tile of their own class.
-  bool ClassDeadlocked(const Bits& tiles, const Bits& present) const {
+  // True when the last pair `before` must leave before a tile `q` of another
+  // last pair (whose partner is `mate`) can be free.
+  bool NeedsGone(int q, int mate, const Bits& before) const {
+    if (above_[q].Meets(before)) return true;
+    const bool viaLeft = !leftWay_[q].Test(mate), viaRight = !rightWay_[q].Test(mate);
+    if (viaLeft && viaRight) return leftWay_[q].Meets(before) && rightWay_[q].Meets(before);
+    if (viaLeft) return leftWay_[q].Meets(before);
+    return rightWay_[q].Meets(before);
+  }
+
+  // Last pairs that wait for each other in a ring can never leave. The search
+  // asks only about rings through the class `start` whose last pair it has just
+  // made (removals only break such rings, never make them).
+  bool LastPairsInRing(int start, const Bits& present) const {
+    std::array<std::array<int, 2>, 256> pairTiles{};
+    std::array<int, 256> pairs{};
+    std::array<bool, 256> seen{};
+    int count = 0;
+    for (int c : classes_) {
+      Bits rest = present & classTiles_[c];
+      if (rest.Count() != 2) continue;
+      pairTiles[c] = {rest.Pop(), rest.Pop()};
+      pairs[count++] = c;
+    }
+    if ((present & classTiles_[start]).Count() != 2) return false;
+    std::array<int, 256> todo{};
+    int top = 0;
+    todo[top++] = start;
+    while (top > 0) {
+      const Bits held = present & classTiles_[todo[--top]];
+      for (int k = 0; k < count; ++k) {
+        const int q = pairs[k];
+        if (seen[q]) continue;
+        const auto [a, b] = pairTiles[q];
+        if (!NeedsGone(a, b, held) && !NeedsGone(b, a, held)) continue;
+        if (q == start) return true;
+        seen[q] = true;
+        todo[top++] = q;
+      }
+    }
+    return false;
+  }
+
+  // A class none of whose orders of removal can work: a last pair where one
+  // waits for the other, or four tiles with fewer than two that wait for no
+  // tile of their own class.
+  bool ClassDeadlocked(const Bits& tiles) const {
     const int count = tiles.Count();
     if (count != 2 && count != 4) return false;
     std::array<int, 4> tile{};
-    std::array<Bits, 4> first{};
     Bits rest = tiles;
+    for (int k = 0; k < count; ++k) tile[k] = rest.Pop();
+    std::array<std::array<bool, 4>, 4> waits{};
+    std::array<bool, 4> open{};
+    int openCount = 0;
     for (int k = 0; k < count; ++k) {
-      tile[k] = rest.Pop();
-      first[k] = MustGoFirst(tile[k], present) & tiles;
+      open[k] = true;
+      for (int m = 0; m < count; ++m) {
+        waits[k][m] = m != k && Waits(tile[k], tile[m]);
+        if (waits[k][m]) open[k] = false;
+      }
+      openCount += open[k] ? 1 : 0;
     }
-    if (count == 2) return first[0].Any() || first[1].Any();
-    int open = 0;
-    for (int k = 0; k < 4; ++k) open += first[k].Any() ? 0 : 1;
-    if (open < 2) return true;
-    if (open == 2) {
+    if (count == 2) return openCount < 2;
+    if (openCount < 2) return true;
+    if (openCount == 2) {
       // The two open tiles must go first, together; the other two then form the
       // last pair and must not wait for each other.
       for (int k = 0; k < 4; ++k)
         for (int m = 0; m < 4; ++m)
-          if (k != m && first[k].Any() && first[m].Any() && first[k].Test(tile[m])) return true;
+          if (!open[k] && !open[m] && waits[k][m]) return true;
     }
     return false;
   }
@@ -255,22 +338,38 @@ class Search {
     if (static_cast<int>(moves_.size()) <= depth) moves_.resize(depth + 1);
     std::vector<Move>& moves = moves_[depth];
     moves.clear();
+    // A free tile that holds no other tile changes nothing by leaving, so a pair
+    // of two such tiles can wait until the end of any clearing line; and of
+    // three free tiles waiting for a fourth, keeping such a tile for it is never
+    // worse than keeping another.
+    Bits lonely;
+    {
+      Bits rest = free;
+      for (int i = rest.Pop(); i >= 0; i = rest.Pop())
+        if (!holds_[i].Meets(present)) lonely.Set(i);
+    }
     for (int c : classes_) {
       Bits pick = free & classTiles_[c];
       if (pick.Count() < 2) continue;
       const Bits rest = present & classTiles_[c];
+      if (pick.Count() == 3 && rest.Count() == 4 && pick.Meets(lonely)) {
+        Bits keep = pick & lonely;
+        pick.Reset(keep.Pop());
+      }
       std::array<int, kMaxTiles> t{};
       int k = 0;
       for (int i = pick.Pop(); i >= 0; i = pick.Pop()) t[k++] = i;
       for (int x = 0; x < k; ++x)
         for (int y = x + 1; y < k; ++y) {
+          if (lonely.Test(t[x]) && lonely.Test(t[y])) continue;
           Bits after = present;
           after.Reset(t[x]);
           after.Reset(t[y]);
           Bits kept = rest;
           kept.Reset(t[x]);
           kept.Reset(t[y]);
-          if (ClassDeadlocked(kept, after)) continue;
+          if (ClassDeadlocked(kept)) continue;
+          if (kept.Count() == 2 && LastPairsInRing(c, after)) continue;
           moves.push_back({static_cast<std::int16_t>(t[x]), static_cast<std::int16_t>(t[y]),
                            Weight(t[x], present) + Weight(t[y], present)});
         }
@@ -303,7 +402,8 @@ class Search {
 
   int n_ = 0;
   Bits start_;
-  std::array<Bits, kMaxTiles> cover_{}, left_{}, right_{}, holds_{};
+  std::array<Bits, kMaxTiles> cover_{}, left_{}, right_{}, holds_{}, above_{}, leftWay_{},
+      rightWay_{};
   std::array<std::uint8_t, kMaxTiles> class_{};
   std::array<int, kMaxTiles> level_{};
   std::array<Bits, 256> classTiles_{};
