@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <bitset>
 #include <utility>
 #include <vector>
 
@@ -183,17 +184,49 @@ class Search {
       if (tiles.Count() % 2 != 0) return Verdict::kNotWinnable;
       if (ClassDeadlocked(tiles)) return Verdict::kNotWinnable;
     }
-    for (int c : classes_)
-      if (LastPairsInRing(c, start_)) return Verdict::kNotWinnable;
-    switch (Explore(start_, start_.Count(), 0)) {
-      case Outcome::kWon:
-        return Verdict::kWinnable;
-      case Outcome::kLost:
-        return Verdict::kNotWinnable;
-      case Outcome::kStopped:
-        break;
+    for (int c : classes_) {
+      Bits pair = classTiles_[c];
+      if (pair.Count() != 2) continue;
+      const int a = pair.Pop(), b = pair.Pop();
+      LinkLastPair(c, a, b);
+      lastPairs_.set(c);
     }
-    return Verdict::kUnknown;
+    for (int c : classes_)
+      if (lastPairs_[c] && InRing(c)) return Verdict::kNotWinnable;
+    // A wrong early choice can hide a win behind a huge lost subtree, so the
+    // search starts over now and then with its ties broken differently, each
+    // run allowed more nodes (1, 1, 2, 1, 1, 2, 4, ... times a base). Positions
+    // proved lost stay remembered across runs; a run that ends within its
+    // allowance has searched everything.
+    for (std::int64_t run = 1;; ++run) {
+      runLimit_ = nodes_ + 128 * Luby(run);
+      switch (Explore(start_, start_.Count(), 0)) {
+        case Outcome::kWon:
+          return Verdict::kWinnable;
+        case Outcome::kLost:
+          return Verdict::kNotWinnable;
+        case Outcome::kStopped:
+          break;
+      }
+      if (stopped_) return Verdict::kUnknown;
+      noise_ = 1000;
+    }
+  }
+
+  static std::int64_t Luby(std::int64_t i) {
+    for (std::int64_t k = 1;; ++k) {
+      const std::int64_t full = (std::int64_t{1} << k) - 1;
+      if (i == full) return std::int64_t{1} << (k - 1);
+      if (i < full) return Luby(i - (full >> 1));
+    }
+  }
+
+  int Noise() {
+    if (noise_ == 0) return 0;
+    random_ ^= random_ << 13;
+    random_ ^= random_ >> 7;
+    random_ ^= random_ << 17;
+    return static_cast<int>(random_ % static_cast<std::uint64_t>(noise_));
   }
 
   bool IsFreeIn(int i, const Bits& present) const {
@@ -232,35 +265,38 @@ class Search {
     return rightWay_[q].Meets(before);
   }
 
-  // Last pairs that wait for each other in a ring can never leave. The search
-  // asks only about rings through the class `start` whose last pair it has just
-  // made (removals only break such rings, never make them).
-  bool LastPairsInRing(int start, const Bits& present) const {
-    std::array<std::array<int, 2>, 256> pairTiles{};
-    std::array<int, 256> pairs{};
-    std::array<bool, 256> seen{};
-    int count = 0;
-    for (int c : classes_) {
-      Bits rest = present & classTiles_[c];
-      if (rest.Count() != 2) continue;
-      pairTiles[c] = {rest.Pop(), rest.Pop()};
-      pairs[count++] = c;
+  // Last pairs that wait for each other in a ring can never leave. The edges
+  // between last pairs depend only on their tiles, so each is worked out when
+  // a class comes down to its last pair, and a ring is looked for only through
+  // that class (removals only break rings, never make them).
+  void LinkLastPair(int c, int a, int b) {
+    Bits mine;
+    mine.Set(a);
+    mine.Set(b);
+    pairTiles_[c] = {a, b};
+    edgeOut_[c].reset();
+    for (std::size_t q = lastPairs_._Find_first(); q < lastPairs_.size();
+         q = lastPairs_._Find_next(q)) {
+      if (static_cast<int>(q) == c) continue;
+      const auto [qa, qb] = pairTiles_[q];
+      Bits theirs;
+      theirs.Set(qa);
+      theirs.Set(qb);
+      edgeOut_[c][q] = NeedsGone(qa, qb, mine) || NeedsGone(qb, qa, mine);
+      edgeOut_[q][c] = NeedsGone(a, b, theirs) || NeedsGone(b, a, theirs);
     }
-    if ((present & classTiles_[start]).Count() != 2) return false;
-    std::array<int, 256> todo{};
-    int top = 0;
-    todo[top++] = start;
-    while (top > 0) {
-      const Bits held = present & classTiles_[todo[--top]];
-      for (int k = 0; k < count; ++k) {
-        const int q = pairs[k];
-        if (seen[q]) continue;
-        const auto [a, b] = pairTiles[q];
-        if (!NeedsGone(a, b, held) && !NeedsGone(b, a, held)) continue;
-        if (q == start) return true;
-        seen[q] = true;
-        todo[top++] = q;
-      }
+  }
+
+  bool InRing(int c) const {
+    ClassSet reach = edgeOut_[c] & lastPairs_;
+    ClassSet todo = reach;
+    while (todo.any()) {
+      const std::size_t q = todo._Find_first();
+      todo.reset(q);
+      if (edgeOut_[q][c]) return true;
+      const ClassSet more = edgeOut_[q] & lastPairs_ & ~reach;
+      reach |= more;
+      todo |= more;
     }
     return false;
   }
@@ -298,13 +334,16 @@ class Search {
   }
 
   bool Stop() {
-    if (limits_.maxNodes > 0 && nodes_ >= limits_.maxNodes) return true;
+    if (nodes_ >= runLimit_) return true;
+    if (limits_.maxNodes > 0 && nodes_ >= limits_.maxNodes) return stopped_ = true;
     if ((nodes_ & 63) != 0) return false;
     if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
       cancelled_ = true;
-      return true;
+      return stopped_ = true;
     }
-    return limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() >= deadline_;
+    if (limits_.maxTime.count() > 0 && std::chrono::steady_clock::now() >= deadline_)
+      return stopped_ = true;
+    return false;
   }
 
   void Record(int a, int b) {
@@ -323,7 +362,10 @@ class Search {
     for (int c : classes_) {
       const Bits rest = present & classTiles_[c];
       if (!rest.Any() || rest.Without(free).Any()) continue;
+      const bool wasLastPair = lastPairs_[c];
+      lastPairs_.reset(c);
       const Outcome out = Explore(present.Without(rest), left - rest.Count(), depth + 1);
+      lastPairs_[c] = wasLastPair;
       if (out == Outcome::kWon) {
         Bits pop = rest;
         std::array<int, kMaxTiles> t{};
@@ -362,16 +404,12 @@ class Search {
       for (int x = 0; x < k; ++x)
         for (int y = x + 1; y < k; ++y) {
           if (lonely.Test(t[x]) && lonely.Test(t[y])) continue;
-          Bits after = present;
-          after.Reset(t[x]);
-          after.Reset(t[y]);
           Bits kept = rest;
           kept.Reset(t[x]);
           kept.Reset(t[y]);
           if (ClassDeadlocked(kept)) continue;
-          if (kept.Count() == 2 && LastPairsInRing(c, after)) continue;
           moves.push_back({static_cast<std::int16_t>(t[x]), static_cast<std::int16_t>(t[y]),
-                           Weight(t[x], present) + Weight(t[y], present)});
+                           Weight(t[x], present) + Weight(t[y], present) + Noise()});
         }
     }
     std::stable_sort(moves.begin(), moves.end(),
@@ -381,7 +419,17 @@ class Search {
       Bits after = present;
       after.Reset(move.a);
       after.Reset(move.b);
+      const int c = class_[move.a];
+      Bits kept = after & classTiles_[c];
+      const bool lastPair = kept.Count() == 2;
+      if (lastPair) {
+        const int p = kept.Pop(), q = kept.Pop();
+        LinkLastPair(c, p, q);
+        if (InRing(c)) continue;
+        lastPairs_.set(c);
+      }
       const Outcome out = Explore(after, left - 2, depth + 1);
+      if (lastPair) lastPairs_.reset(c);
       if (out == Outcome::kWon) Record(move.a, move.b);
       if (out != Outcome::kLost) return out;
     }
@@ -413,6 +461,14 @@ class Search {
   std::vector<std::vector<Move>> moves_;
   std::array<std::array<std::int16_t, 2>, kMaxTiles / 2> line_{};
   int lineCount_ = 0;
+  using ClassSet = std::bitset<256>;
+  ClassSet lastPairs_;
+  std::array<ClassSet, 256> edgeOut_{};  // last pair c must leave before the pairs set here
+  std::array<std::array<int, 2>, 256> pairTiles_{};
+  std::int64_t runLimit_ = 0;
+  bool stopped_ = false;  // by the caller's budget or cancel, not a run's allowance
+  int noise_ = 0;
+  std::uint64_t random_ = 0x9E3779B97F4A7C15ull;
 };
 
 }  // namespace
