@@ -154,8 +154,8 @@ class Search {
     return way;
   }
 
-  SolveResult Run() {
-    const auto begin = std::chrono::steady_clock::now();
+  // `begin`: when the caller asked, so setting up counts toward the budget.
+  SolveResult Run(std::chrono::steady_clock::time_point begin) {
     deadline_ = begin + limits_.maxTime;
     SolveResult result;
     result.verdict = Decide();
@@ -487,8 +487,9 @@ const char* VerdictName(Verdict verdict) {
 
 SolveResult DecideWinnable(const MODE_P& board, const SolveLimits& limits,
                            const std::atomic<bool>* cancel) {
+  const auto begin = std::chrono::steady_clock::now();
   auto search = std::make_unique<Search>(board, limits, cancel);
-  return search->Run();
+  return search->Run(begin);
 }
 
 WinnableWorker::WinnableWorker(SolveLimits limits, Report report)
