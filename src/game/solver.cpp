@@ -18,14 +18,23 @@ struct Bits {
   void Reset(int i) { w[i >> 6] &= ~(std::uint64_t{1} << (i & 63)); }
   bool Test(int i) const { return (w[i >> 6] >> (i & 63)) & 1; }
   bool Any() const { return (w[0] | w[1] | w[2]) != 0; }
-  int Count() const { return std::popcount(w[0]) + std::popcount(w[1]) + std::popcount(w[2]); }
+  int Count() const { return Ones(w[0]) + Ones(w[1]) + Ones(w[2]); }
+  // Inline bit count: the portable build would call a library routine instead.
+  static int Ones(std::uint64_t v) {
+    v = v - ((v >> 1) & 0x5555555555555555ull);
+    v = (v & 0x3333333333333333ull) + ((v >> 2) & 0x3333333333333333ull);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((v * 0x0101010101010101ull) >> 56);
+  }
   bool Meets(const Bits& o) const {
     return ((w[0] & o.w[0]) | (w[1] & o.w[1]) | (w[2] & o.w[2])) != 0;
   }
   Bits operator&(const Bits& o) const { return {{w[0] & o.w[0], w[1] & o.w[1], w[2] & o.w[2]}}; }
   Bits operator|(const Bits& o) const { return {{w[0] | o.w[0], w[1] | o.w[1], w[2] | o.w[2]}}; }
   Bits Without(const Bits& o) const { return {{w[0] & ~o.w[0], w[1] & ~o.w[1], w[2] & ~o.w[2]}}; }
-  bool operator==(const Bits&) const = default;
+  bool operator==(const Bits& o) const {
+    return ((w[0] ^ o.w[0]) | (w[1] ^ o.w[1]) | (w[2] ^ o.w[2])) == 0;
+  }
   // Lowest set index, cleared; -1 when empty.
   int Pop() {
     for (int k = 0; k < 3; ++k)
@@ -368,7 +377,7 @@ class Search {
       lastPairs_[c] = wasLastPair;
       if (out == Outcome::kWon) {
         Bits pop = rest;
-        std::array<int, kMaxTiles> t{};
+        std::array<int, kMaxTiles> t;  // filled before use
         int k = 0;
         for (int i = pop.Pop(); i >= 0; i = pop.Pop()) t[k++] = i;
         for (int m = k - 2; m >= 0; m -= 2) Record(t[m], t[m + 1]);
@@ -398,7 +407,7 @@ class Search {
         Bits keep = pick & lonely;
         pick.Reset(keep.Pop());
       }
-      std::array<int, kMaxTiles> t{};
+      std::array<int, kMaxTiles> t;  // filled before use
       int k = 0;
       for (int i = pick.Pop(); i >= 0; i = pick.Pop()) t[k++] = i;
       for (int x = 0; x < k; ++x)
