@@ -13,6 +13,19 @@ void MODE_P::SetLayoutName(std::string_view name) {
   Game.LayoutName[n] = '\0';
 }
 
+Blocking BlockingOf(const TILE_P& tile, const TILE_P& other) {
+  const int dx = other.X - tile.X, dy = other.Y - tile.Y;
+  if (other.Z == tile.Z) {
+    if (std::abs(dy) <= 1) {
+      if (dx == -2) return Blocking::kLeft;
+      if (dx == 2) return Blocking::kRight;
+    }
+  } else if (other.Z == tile.Z + 1 && std::abs(dx) <= 1 && std::abs(dy) <= 1) {
+    return Blocking::kCovers;
+  }
+  return Blocking::kNone;
+}
+
 bool IsFree(const MODE_P& board, int slot) {
   const TILE_P& t = board.Tiles[slot];
   bool left = false, right = false;
@@ -20,18 +33,19 @@ bool IsFree(const MODE_P& board, int slot) {
   for (int i = 0; i < n; ++i) {
     const TILE_P& s = board.Tiles[i];
     if (!s.Present || i == slot) continue;
-    const int dx = s.X - t.X, dy = s.Y - t.Y;
-    if (s.Z == t.Z) {
-      if (std::abs(dy) <= 1) {
-        if (dx == -2)
-          left = true;
-        else if (dx == 2)
-          right = true;
-        if (left && right) return false;
-      }
-    } else if (s.Z == t.Z + 1 && std::abs(dx) <= 1 && std::abs(dy) <= 1) {
-      return false;
+    switch (BlockingOf(t, s)) {
+      case Blocking::kLeft:
+        left = true;
+        break;
+      case Blocking::kRight:
+        right = true;
+        break;
+      case Blocking::kCovers:
+        return false;
+      case Blocking::kNone:
+        break;
     }
+    if (left && right) return false;
   }
   return true;
 }

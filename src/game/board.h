@@ -63,6 +63,11 @@ struct MODE_P {
   void SetLayoutName(std::string_view name);
 };
 
+// What a present tile `other` does to `tile` under the free-tile rule: nothing,
+// closes one long side, or lies on it. The one place the rule's geometry lives.
+enum class Blocking { kNone, kLeft, kRight, kCovers };
+Blocking BlockingOf(const TILE_P& tile, const TILE_P& other);
+
 // Free-tile rule over the present slots in use; ignores the slot's own Present.
 bool IsFree(const MODE_P& board, int slot);
 

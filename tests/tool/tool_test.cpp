@@ -179,5 +179,35 @@ TEST_F(ToolTest, RecordsOfAProgramFolder) {
             "\"best_player\":\"Ann\",\"best_time\":0.25,\"best_reshuffles\":1,\"stars\":2}]}\n");
 }
 
+TEST_F(ToolTest, WinnableAfterGivenRemovals) {
+  // Four tiles in a row: game 12345 deals faces 23, 23, 10, 10 to slots 0 to 3,
+  // standing at x = 2, 4, 0, 6; the ends (slots 2 and 3) are free.
+  const std::string four = Make("four", "[[0,0,0],[2,0,0],[4,0,0],[6,0,0]]");
+  ToolRun r = Tool("winnable " + four + " --seed 12345");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("{\"verdict\":\"winnable\",\"nodes\":", 0), 0u) << r.out;
+  r = Tool("winnable " + four + " --seed 12345 --remove 2,3");
+  EXPECT_EQ(r.out.rfind("{\"verdict\":\"winnable\",", 0), 0u) << r.out;
+  r = Tool("winnable --seed 12345 " + four + " --remove 2,3 --remove 0,1");
+  EXPECT_EQ(r.out.rfind("{\"verdict\":\"winnable\",\"nodes\":0,", 0), 0u) << r.out;
+
+  // Steps that cannot be played, named by their number.
+  r = Tool("winnable " + four + " --seed 12345 --remove 0,1");
+  EXPECT_EQ(r.status, 5);
+  EXPECT_NE(r.out.find("step 1 (remove 0,1): slot 0 is not free"), std::string::npos) << r.out;
+  r = Tool("winnable " + four + " --seed 12345 --remove 2,3 --remove 2,3");
+  EXPECT_EQ(r.status, 5);
+  EXPECT_NE(r.out.find("step 2 (remove 2,3): slot 2 is not present"), std::string::npos) << r.out;
+  r = Tool("winnable " + four + " --seed 12345 --remove 2,0");
+  EXPECT_EQ(r.status, 5);
+  EXPECT_NE(r.out.find("slot 0 is not free"), std::string::npos) << r.out;
+  EXPECT_EQ(Tool("winnable " + four + " --seed 12345 --remove 2,2").status, 5);
+  EXPECT_EQ(Tool("winnable " + four + " --seed 12345 --remove 2,9").status, 5);
+
+  for (const char* bad : {"winnable", "winnable x.mah", "winnable x.mah --seed 1 --remove 2",
+                          "winnable x.mah --seed 1 --remove a,b", "winnable --seed 1"})
+    EXPECT_EQ(Tool(bad).status, 64) << bad;
+}
+
 }  // namespace
 }  // namespace tv

@@ -15,6 +15,7 @@
 #include "records_command.h"
 #include "tool_common.h"
 #include "tool_json.h"
+#include "winnable_command.h"
 
 #if __has_include("render_command.h")
 #include "render_command.h"
@@ -27,7 +28,8 @@ using namespace tv::tool;
 
 int Usage() {
   std::cerr << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
-               "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR"
+               "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR | "
+               "winnable FILE.mah --seed S [--remove A,B]... [--max-ms N] [--max-nodes N]"
 #ifdef TILVANE_TOOL_HAS_RENDER
                " | render FILE.mah --seed S --tiles DIR ..."
 #endif
@@ -150,6 +152,8 @@ int main(int argc, char** argv) {
   if (command == "info" && args.size() == 2) return Info(args[1]);
   if (command == "make" && args.size() == 2) return MakeCommand(args[1]);
   if (command == "records" && args.size() == 2) return RecordsCommand(args[1]);
+  if (command == "winnable")
+    return WinnableCommand(std::vector<std::string>(args.begin() + 1, args.end()));
   if ((command == "deal" || command == "verify") && args.size() == 4) {
     std::uint32_t seed = 0;
     std::size_t fileAt = 1, seedAt = 3;
