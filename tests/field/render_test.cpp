@@ -277,6 +277,15 @@ TEST_F(RenderTest, EditorCursorTile) {
 // A small pyramid with overlapping levels and a background picture.
 class LocalRedrawTest : public RenderTest {
  protected:
+  // Pixels of the slot's tile rectangle where the field differs from `expected`.
+  int PixelsDifferingInTile(int slot, const PixelBuffer& expected) const {
+    const TILE_P& t = board_.Tiles[slot];
+    int wrong = 0;
+    for (int y = t.Top; y < t.Top + board_.Game.TileHeight; ++y)
+      for (int x = t.Left; x < t.Left + board_.Game.TileWidth; ++x)
+        wrong += field_.GetPixel(x, y) != expected.GetPixel(x, y);
+    return wrong;
+  }
   void SetUp() override {
     Init({20, 24, 4, 4});
     for (int y = 0; y <= 6; y += 2)
@@ -368,12 +377,7 @@ TEST_F(LocalRedrawTest, FadeLeavesOutTheNearbyPartner) {
   pair.SecondTile = b;
   RedrawAllInto(pair, sw_);
   renderer_.DrawSeeThrough(board_, pair, sw_, a, 100, true, Repaint::TileNow);
-  const TILE_P& t = board_.Tiles[a];
-  int wrong = 0;
-  for (int y = t.Top; y < t.Top + board_.Game.TileHeight; ++y)
-    for (int x = t.Left; x < t.Left + board_.Game.TileWidth; ++x)
-      wrong += field_.GetPixel(x, y) != gone.GetPixel(x, y);
-  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(PixelsDifferingInTile(a, gone), 0);
 }
 
 // Without fading, the tiles around a see-through tile are drawn plain, without shadows.
@@ -386,12 +390,7 @@ TEST_F(LocalRedrawTest, SeeThroughNeighboursArePlain) {
   board_.Tiles[slot].Present = true;
   RedrawAllInto({}, sw_);
   renderer_.DrawSeeThrough(board_, {}, sw_, slot, 100, false, Repaint::TileNow);
-  const TILE_P& t = board_.Tiles[slot];
-  int wrong = 0;
-  for (int y = t.Top; y < t.Top + board_.Game.TileHeight; ++y)
-    for (int x = t.Left; x < t.Left + board_.Game.TileWidth; ++x)
-      wrong += field_.GetPixel(x, y) != under.GetPixel(x, y);
-  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(PixelsDifferingInTile(slot, under), 0);
 }
 
 TEST_F(LocalRedrawTest, SeeThroughBlendsTileOverWhatLiesBelow) {
