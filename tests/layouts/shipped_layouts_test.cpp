@@ -121,8 +121,8 @@ INSTANTIATE_TEST_SUITE_P(Files, ShippedLayout, testing::ValuesIn(ShippedNames())
                            return name;
                          });
 
-TEST(ShippedLayouts, AtLeastSixteenWithDragonFullAndTall) {
-  EXPECT_GE(ShippedNames().size(), 16u);
+TEST(ShippedLayouts, AtLeastFortyWithDragonFullAndTall) {
+  EXPECT_GE(ShippedNames().size(), 40u);
   tv::MODE_P dragon{};
   ASSERT_TRUE(tv::ReadLayout(kLayoutDirSlash, "Dragon", dragon));
   EXPECT_EQ(dragon.Game.TileCount, 144);
