@@ -20,7 +20,7 @@ for layout in "$layouts"/*.mah; do
     --width 960 --height 720 -o "$work/$name - $tiles tiles, $levels levels.png"
 done
 # Sorted like the catalogue: by name, ignoring case.
-ls "$work"/*.png | sort -f > "$work/list"
+for file in "$work"/*.png; do printf '%s\n' "$file"; done | sort -f > "$work/list"
 set --
 while IFS= read -r file; do set -- "$@" "$file"; done < "$work/list"
 QT_QPA_PLATFORM=offscreen "$bin/tilvane-bkggen" --sheet "$out" 6 "$cell" "$@"
