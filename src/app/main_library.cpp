@@ -164,7 +164,8 @@ void MainLibrary::RebuildFavouritesMenu() {
     if (!used) continue;
     const LayoutRef& ref = refs[std::size_t(k)];
     // A favourite whose layout is gone keeps its name, greyed and without effect.
-    item->setText(QString::fromUtf8(ref.Get() ? ref.Get()->Name : ref.Name));
+    // A '&' in a name is shown, not taken as the item's access key.
+    item->setText(QString::fromUtf8(ref.Get() ? ref.Get()->Name : ref.Name).replace('&', "&&"));
     item->setEnabled(ref.Get() != nullptr);
   }
   menus_.MI_FavsSep->setVisible(!refs.empty());

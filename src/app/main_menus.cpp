@@ -73,21 +73,21 @@ QWidget* Bar(QWidget* holder, const char* name) {
 MainMenus BuildMenus(QMainWindow* window) {
   QMenuBar* bar = window->menuBar();
   MainMenus m;
-  m.MI_Game = Menu(bar, "MI_Game", "Game");
-  m.MI_LayoutChoose = Item(m.MI_Game, "MI_LayoutChoose", "Choose...", "choose-layout", Qt::Key_F3);
-  m.MI_GameNew = Item(m.MI_Game, "MI_GameNew", "New", "new-game", Qt::Key_F2);
-  m.MI_GameRestart = Item(m.MI_Game, "MI_GameRestart", "Restart", "restart");
-  m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle", "Reshuffle Tiles", "reshuffle");
-  m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle", "Select Game Shuffle...", "game-number");
+  m.MI_Game = Menu(bar, "MI_Game", "&Game");
+  m.MI_LayoutChoose = Item(m.MI_Game, "MI_LayoutChoose", "&Choose...", "choose-layout", Qt::Key_F3);
+  m.MI_GameNew = Item(m.MI_Game, "MI_GameNew", "&New", "new-game", Qt::Key_F2);
+  m.MI_GameRestart = Item(m.MI_Game, "MI_GameRestart", "&Restart", "restart");
+  m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle", "Reshuffle &Tiles", "reshuffle");
+  m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle", "&Select Game Shuffle...", "game-number");
   m.MI_Game->addSeparator();
-  m.MI_GameUndo = Item(m.MI_Game, "MI_GameUndo", "Undo", "undo", Qt::Key_F4);
-  m.MI_GameHint = Item(m.MI_Game, "MI_GameHint", "Hint", "hint", Qt::Key_F5);
-  m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", "Show Solution", "show-solution");
+  m.MI_GameUndo = Item(m.MI_Game, "MI_GameUndo", "&Undo", "undo", Qt::Key_F4);
+  m.MI_GameHint = Item(m.MI_Game, "MI_GameHint", "&Hint", "hint", Qt::Key_F5);
+  m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", "Show S&olution", "show-solution");
   m.MI_Game->addSeparator();
-  m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "Exit", "exit");
+  m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "E&xit", "exit");
 
-  m.MI_Favs = Menu(bar, "MI_Favs", "Favorites");
-  m.MI_FavsAdd = Item(m.MI_Favs, "MI_FavsAdd", "Add to Favorites", "fav-add");
+  m.MI_Favs = Menu(bar, "MI_Favs", "F&avorites");
+  m.MI_FavsAdd = Item(m.MI_Favs, "MI_FavsAdd", "&Add to Favorites", "fav-add");
   m.MI_FavsSep = m.MI_Favs->addSeparator();
   m.MI_FavsSep->setObjectName("MI_FavsSep");
   m.MI_FavsSep->setVisible(false);
@@ -100,35 +100,35 @@ MainMenus BuildMenus(QMainWindow* window) {
     m.Favourites[std::size_t(i)] = item;
   }
 
-  m.MI_Layout = Menu(bar, "MI_Layout", "Layout");
-  m.MI_LayoutCreate = Item(m.MI_Layout, "MI_LayoutCreate", "Create", "layout-create");
-  m.MI_LayoutEdit = Item(m.MI_Layout, "MI_LayoutEdit", "Edit", "layout-edit");
+  m.MI_Layout = Menu(bar, "MI_Layout", "&Layout");
+  m.MI_LayoutCreate = Item(m.MI_Layout, "MI_LayoutCreate", "&Create", "layout-create");
+  m.MI_LayoutEdit = Item(m.MI_Layout, "MI_LayoutEdit", "&Edit", "layout-edit");
 
-  m.MI_Sol = Menu(bar, "MI_Sol", "Solution");
-  m.MI_SolFirst = Item(m.MI_Sol, "MI_SolFirst", "Game Start", "sol-first");
-  m.MI_SolPrev = Item(m.MI_Sol, "MI_SolPrev", "Restore Move", "sol-prev");
-  m.MI_SolNext = Item(m.MI_Sol, "MI_SolNext", "Next Move", "sol-next");
-  m.MI_SolLast = Item(m.MI_Sol, "MI_SolLast", "Game End", "sol-last");
+  m.MI_Sol = Menu(bar, "MI_Sol", "&Solution");
+  m.MI_SolFirst = Item(m.MI_Sol, "MI_SolFirst", "Game &Start", "sol-first");
+  m.MI_SolPrev = Item(m.MI_Sol, "MI_SolPrev", "&Restore Move", "sol-prev");
+  m.MI_SolNext = Item(m.MI_Sol, "MI_SolNext", "&Next Move", "sol-next");
+  m.MI_SolLast = Item(m.MI_Sol, "MI_SolLast", "Game &End", "sol-last");
   m.MI_Sol->addSeparator();
-  m.MI_SolStop = Item(m.MI_Sol, "MI_SolStop", "Return to Game", "sol-stop");
+  m.MI_SolStop = Item(m.MI_Sol, "MI_SolStop", "Return to &Game", "sol-stop");
 
-  m.MI_File = Menu(bar, "MI_File", "File");
-  m.MI_FileNew = Item(m.MI_File, "MI_FileNew", "New", "file-new");
-  m.MI_FileOpen = Item(m.MI_File, "MI_FileOpen", "Open", "file-open");
-  m.MI_FileSave = Item(m.MI_File, "MI_FileSave", "Save", "file-save");
+  m.MI_File = Menu(bar, "MI_File", "&File");
+  m.MI_FileNew = Item(m.MI_File, "MI_FileNew", "&New", "file-new");
+  m.MI_FileOpen = Item(m.MI_File, "MI_FileOpen", "&Open", "file-open");
+  m.MI_FileSave = Item(m.MI_File, "MI_FileSave", "&Save", "file-save");
   m.MI_File->addSeparator();
-  m.MI_FilePlay = Item(m.MI_File, "MI_FilePlay", "Play", "file-play");
-  m.MI_FileReturn = Item(m.MI_File, "MI_FileReturn", "Return to Game", "sol-stop");
+  m.MI_FilePlay = Item(m.MI_File, "MI_FilePlay", "&Play", "file-play");
+  m.MI_FileReturn = Item(m.MI_File, "MI_FileReturn", "&Return to Game", "sol-stop");
   m.MI_File->addSeparator();
-  m.MI_FileExit = Item(m.MI_File, "MI_FileExit", "Exit", "exit");
+  m.MI_FileExit = Item(m.MI_File, "MI_FileExit", "E&xit", "exit");
 
-  m.MI_Edit = Menu(bar, "MI_Edit", "Edit");
-  m.MI_EditDraw = Check(m.MI_Edit, "MI_EditDraw", "Draw", "edit-draw");
-  m.MI_EditErase = Check(m.MI_Edit, "MI_EditErase", "Erase", "edit-erase");
-  m.MI_EditMove = Check(m.MI_Edit, "MI_EditMove", "Move Field", "edit-move");
+  m.MI_Edit = Menu(bar, "MI_Edit", "&Edit");
+  m.MI_EditDraw = Check(m.MI_Edit, "MI_EditDraw", "&Draw", "edit-draw");
+  m.MI_EditErase = Check(m.MI_Edit, "MI_EditErase", "&Erase", "edit-erase");
+  m.MI_EditMove = Check(m.MI_Edit, "MI_EditMove", "&Move Field", "edit-move");
   m.MI_Edit->addSeparator();
-  m.MI_EditAutoZ = Check(m.MI_Edit, "MI_EditAutoZ", "Auto Z", "auto-z");
-  m.MI_EditCustomZ = Check(m.MI_Edit, "MI_EditCustomZ", "Custom Z", "custom-z");
+  m.MI_EditAutoZ = Check(m.MI_Edit, "MI_EditAutoZ", "&Auto Z", "auto-z");
+  m.MI_EditCustomZ = Check(m.MI_Edit, "MI_EditCustomZ", "&Custom Z", "custom-z");
   auto* tools = new QActionGroup(window);
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove}) tools->addAction(a);
   auto* levels = new QActionGroup(window);
@@ -141,37 +141,38 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_EditDraw->setChecked(true);
   m.MI_EditAutoZ->setChecked(true);
 
-  m.MI_Options = Menu(bar, "MI_Options", "Options");
+  m.MI_Options = Menu(bar, "MI_Options", "&Options");
   m.MI_OptionsBkgPic =
-      Item(m.MI_Options, "MI_OptionsBkgPic", "Background Picture...", "bkg-picture");
-  m.MI_OptionsBkgCol = Item(m.MI_Options, "MI_OptionsBkgCol", "Background Color...", "bkg-color");
-  m.MI_OptionsTileset = Item(m.MI_Options, "MI_OptionsTileset", "Tileset...", "tileset");
+      Item(m.MI_Options, "MI_OptionsBkgPic", "Background &Picture...", "bkg-picture");
+  m.MI_OptionsBkgCol = Item(m.MI_Options, "MI_OptionsBkgCol", "&Background Color...", "bkg-color");
+  m.MI_OptionsTileset = Item(m.MI_Options, "MI_OptionsTileset", "&Tileset...", "tileset");
   m.MI_Options->addSeparator();
   m.MI_OptionsZoomIn =
-      Item(m.MI_Options, "MI_OptionsZoomIn", "Enlarge Tiles Size", "zoom-in", Qt::Key_E);
+      Item(m.MI_Options, "MI_OptionsZoomIn", "&Enlarge Tiles Size", "zoom-in", Qt::Key_E);
   m.MI_OptionsZoomOut =
-      Item(m.MI_Options, "MI_OptionsZoomOut", "Reduce Tiles Size", "zoom-out", Qt::Key_R);
+      Item(m.MI_Options, "MI_OptionsZoomOut", "&Reduce Tiles Size", "zoom-out", Qt::Key_R);
   m.MI_OptionsDimBlockedTiles =
-      Check(m.MI_Options, "MI_OptionsDimBlockedTiles", "Dim Blocked Tiles", "dim-blocked");
+      Check(m.MI_Options, "MI_OptionsDimBlockedTiles", "&Dim Blocked Tiles", "dim-blocked");
   m.MI_OptionsDrawShadows =
-      Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw Shadows", "draw-shadows");
+      Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw &Shadows", "draw-shadows");
+  m.MI_OptionsLongerHints = Check(m.MI_Options, "MI_OptionsLongerHints", "&Longer Hints", "hint");
   m.MI_Options->addSeparator();
-  m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and Music...", "music");
+  m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and &Music...", "music");
   m.MI_Options->addSeparator();
   m.MI_GameClearRecords =
-      Item(m.MI_Options, "MI_GameClearRecords", "Clear Players Records", "clear-records");
+      Item(m.MI_Options, "MI_GameClearRecords", "&Clear Players Records", "clear-records");
 
-  m.Help1 = Menu(bar, "Help1", "Help");
-  m.MI_HelpContents = Item(m.Help1, "MI_HelpContents", "Contents", "help-contents");
+  m.Help1 = Menu(bar, "Help1", "&Help");
+  m.MI_HelpContents = Item(m.Help1, "MI_HelpContents", "&Contents", "help-contents");
   // F1 is the help of what the player is doing, as the help buttons' hints say.
-  m.MI_HelpPlay = Item(m.Help1, "MI_HelpPlay", "How to Play", "help", Qt::Key_F1);
+  m.MI_HelpPlay = Item(m.Help1, "MI_HelpPlay", "&How to Play", "help", Qt::Key_F1);
   m.Help1->addSeparator();
   m.MI_HelpCompHome =
       Item(m.Help1, "MI_HelpCompHome",
-           (QString(kPublisherName) + " Home Page").toUtf8().constData(), "web-home");
-  m.MI_HelpProdHome = Item(m.Help1, "MI_HelpProdHome", "Tilvane Home Page", "web-home");
+           (QString(kPublisherName) + " Home &Page").toUtf8().constData(), "web-home");
+  m.MI_HelpProdHome = Item(m.Help1, "MI_HelpProdHome", "&Tilvane Home Page", "web-home");
   m.Help1->addSeparator();
-  m.MI_HelpAbout = Item(m.Help1, "MI_HelpAbout", "About", "about");
+  m.MI_HelpAbout = Item(m.Help1, "MI_HelpAbout", "&About", "about");
   return m;
 }
 

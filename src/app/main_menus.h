@@ -36,8 +36,8 @@ struct MainMenus {
   QAction *MI_FileNew, *MI_FileOpen, *MI_FileSave, *MI_FilePlay, *MI_FileReturn, *MI_FileExit;
   QAction *MI_EditDraw, *MI_EditErase, *MI_EditMove, *MI_EditAutoZ, *MI_EditCustomZ;
   QAction *MI_OptionsBkgPic, *MI_OptionsBkgCol, *MI_OptionsTileset, *MI_OptionsZoomIn,
-      *MI_OptionsZoomOut, *MI_OptionsDimBlockedTiles, *MI_OptionsDrawShadows, *MI_OptionsMusic,
-      *MI_GameClearRecords;
+      *MI_OptionsZoomOut, *MI_OptionsDimBlockedTiles, *MI_OptionsDrawShadows,
+      *MI_OptionsLongerHints, *MI_OptionsMusic, *MI_GameClearRecords;
   QAction *MI_HelpContents, *MI_HelpPlay, *MI_HelpCompHome, *MI_HelpProdHome, *MI_HelpAbout;
 };
 

@@ -55,6 +55,11 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   palette = current->Label()->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
   current->Label()->setPalette(palette);
+  // The deal's number, so a game can be shared and played again.
+  P_GameNumber = new StatusPanel("P_GameNumber", "L_GameNumber", 190, light, P_PlayStatus);
+  P_GameNumber->setCursor(Qt::PointingHandCursor);
+  P_GameNumber->setToolTip("Click to copy the game number");
+  P_GameNumber->installEventFilter(this);
 
   new StatusPanel("P_EditZ", "L_EditZ", 100, light, P_EditStatus);
   new StatusPanel("P_EditTiles", "L_EditTiles", 130, light, P_EditStatus);
@@ -69,9 +74,10 @@ StatusPanel* StatusBars::Panel(const char* name) const {
 }
 
 void StatusBars::SetLabel(Label label, const std::string& text) {
-  const char* panel = label == Label::TilesLeft   ? "P_TilesLeft"
-                      : label == Label::MovesLeft ? "P_MovesLeft"
-                                                  : "P_ReshufLeft";
+  const char* panel = label == Label::TilesLeft    ? "P_TilesLeft"
+                      : label == Label::MovesLeft  ? "P_MovesLeft"
+                      : label == Label::GameNumber ? "P_GameNumber"
+                                                   : "P_ReshufLeft";
   Panel(panel)->SetText(QString::fromStdString(text));
 }
 
@@ -91,7 +97,8 @@ void StatusBars::SetCurrentTile(const std::string& name, bool free) {
 
 void StatusBars::PlacePanels() {
   int x = kFirstPanelX;
-  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile"}) {
+  for (const char* name :
+       {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile", "P_GameNumber"}) {
     QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
     panel->move(x, kPanelTop);
     x += panel->width() + kPanelGap;
@@ -139,6 +146,10 @@ void StatusBars::DrawClock(double startTime, double clockTime) {
 bool StatusBars::eventFilter(QObject* watched, QEvent* event) {
   if (watched == P_Clock && event->type() == QEvent::MouseButtonPress && OnClockClicked) {
     OnClockClicked();
+    return true;
+  }
+  if (watched == P_GameNumber && event->type() == QEvent::MouseButtonPress && OnGameNumberClicked) {
+    OnGameNumberClicked();
     return true;
   }
   return QObject::eventFilter(watched, event);

@@ -40,6 +40,8 @@ class StatusBars : public QObject {
 
   // A click on the clock panel (the player switches the clock kind there).
   std::function<void()> OnClockClicked;
+  // A click on the game number (the player copies it there).
+  std::function<void()> OnGameNumberClicked;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +58,7 @@ class StatusBars : public QObject {
   QWidget* P_PlayStatus;
   QWidget* P_EditStatus;
   QWidget* P_Clock = nullptr;
+  QWidget* P_GameNumber = nullptr;
   QLabel* I_Clock = nullptr;
   QLabel* L_Clock = nullptr;
 };

@@ -2,12 +2,14 @@
 // main_input.cpp.
 #include "app/main_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <chrono>
 #include <filesystem>
@@ -206,6 +208,7 @@ void TF_Main::BuildWindow() {
 
   // Favourite items exist from the start; the catalogue fills and shows them.
   status_->OnClockClicked = [this] { SetAnalogClock(!status_->AnalogClock()); };
+  status_->OnGameNumberClicked = [this] { CopyGameNumber(); };
 }
 
 void TF_Main::ConnectCommands() {
@@ -247,6 +250,7 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_OptionsZoomOut, &QAction::triggered, this, [this] { ZoomTiles(false); });
   connect(m.MI_OptionsDimBlockedTiles, &QAction::triggered, this, [this] { ToggleDimBlocked(); });
   connect(m.MI_OptionsDrawShadows, &QAction::triggered, this, [this] { ToggleDrawShadows(); });
+  connect(m.MI_OptionsLongerHints, &QAction::triggered, this, [this] { ToggleLongerHints(); });
   connect(m.MI_OptionsMusic, &QAction::triggered, this, [this] { music_->Run(); });
   connect(m.MI_OptionsTileset, &QAction::triggered, this,
           [this] { looks_->MI_OptionsTilesetClick(); });
@@ -300,6 +304,9 @@ void TF_Main::ApplySettings(const Settings& settings) {
   menus_.MI_OptionsDimBlockedTiles->setChecked(settings_.DimLockedTiles);
   bars_.B_DimBlocked->setChecked(settings_.DimLockedTiles);
   menus_.MI_OptionsDrawShadows->setChecked(settings_.DrawShadows);
+  menus_.MI_OptionsLongerHints->setChecked(settings_.LongerHints);
+  game_->SetLongerHints(settings_.LongerHints);
+  tilesets_.ZoomedFaceWidth = settings_.ZoomFaceWidth;
   QPalette palette = P_Field->palette();
   palette.setColor(QPalette::Window, PackedColor(settings_.BkgColor));
   P_Field->setPalette(palette);
@@ -517,6 +524,21 @@ void TF_Main::ToggleDrawShadows() {
   RedrawAll();
 }
 
+void TF_Main::ToggleLongerHints() {
+  settings_.LongerHints = !settings_.LongerHints;
+  menus_.MI_OptionsLongerHints->setChecked(settings_.LongerHints);
+  game_->SetLongerHints(settings_.LongerHints);
+}
+
+void TF_Main::CopyGameNumber() {
+  const StatusPanel* panel = status_->Panel("P_GameNumber");
+  if (panel->Label()->text().isEmpty()) return;
+  const QString number = QString::number(game_->PlayBoard().Game.Seed);
+  QGuiApplication::clipboard()->setText(number);
+  QToolTip::showText(panel->mapToGlobal(QPoint(0, 0)),
+                     QStringLiteral("Game number %1 copied").arg(number), nullptr);
+}
+
 void TF_Main::SetAnalogClock(bool analog) {
   settings_.AnalogClock = analog;
   const GAME_P& game = game_->PlayBoard().Game;
@@ -588,6 +610,7 @@ void TF_Main::SaveOnClose() {
   settings_.LayoutName = std::string(game_->PlayBoard().LayoutName());
   settings_.TilesetName = tilesets_.TilesetName;
   settings_.AnalogClock = status_->AnalogClock();
+  settings_.ZoomFaceWidth = tilesets_.ZoomedFaceWidth;
   library_->SaveRecords();
   library_->StoreLists(settings_);
   music_->Player().StoreSettings(settings_);

@@ -85,6 +85,9 @@ class TF_Main : public QMainWindow, private WindowControls {
   void ToggleDimBlocked();
   void ToggleDrawShadows();
   void SetAnalogClock(bool analog);
+  void ToggleLongerHints();
+  // Puts the current deal's number on the clipboard (nothing before the first deal).
+  void CopyGameNumber();
 
   // Widgets, for tests and screenshots.
   const MainMenus& Menus() const { return menus_; }

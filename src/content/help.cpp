@@ -4,6 +4,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
@@ -30,9 +33,27 @@ void HelpViewer::ShowTopic(const std::string& topic) {
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
     browser_->setSearchPaths({QString::fromStdString(helpDir_)});
+    back_ = new QPushButton("Back", this);
+    back_->setObjectName("B_Back");
+    back_->setEnabled(false);
+    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
+    // The topic follows the page, whichever way the browser got there.
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& url) { topic_ = url.fileName().toStdString(); });
+    close_ = new QPushButton("Close", this);
+    close_->setObjectName("B_Close");
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 6, 8, 8);
+    buttons->addWidget(back_);
+    buttons->addStretch();
+    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(browser_);
+    layout->addLayout(buttons);
   }
   topic_ = topic;
   const QString path = QString::fromStdString(helpDir_ + topic);
@@ -46,6 +67,14 @@ void HelpViewer::ShowTopic(const std::string& topic) {
   show();
   raise();
   activateWindow();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::OpenLink(const QUrl& url) {

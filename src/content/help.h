@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class QPushButton;
 class QTextBrowser;
 class QUrl;
 
@@ -39,12 +40,21 @@ class HelpViewer : public QWidget {
   std::string CurrentTopic() const { return topic_; }
   // Null until the first topic is shown.
   QTextBrowser* Browser() const { return browser_; }
+  // Back to the page shown before (disabled at the first); Close hides the window, as
+  // Escape does. Null until the first topic is shown.
+  QPushButton* BackButton() const { return back_; }
+  QPushButton* CloseButton() const { return close_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   std::string helpDir_;
   bool available_ = false;
   std::string topic_;
   QTextBrowser* browser_ = nullptr;
+  QPushButton* back_ = nullptr;
+  QPushButton* close_ = nullptr;
 };
 
 }  // namespace tv

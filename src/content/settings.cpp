@@ -37,6 +37,14 @@ void WriteNameList(SettingsStore& store, std::string_view countName, std::string
     store.StoreWriteString(kMain, Numbered(entryName, static_cast<int>(k)), "", names[k]);
 }
 
+// Entries newer than the file's first layout appear only once they differ from their
+// default; once present they are kept up to date, so going back to the default sticks.
+void WriteUnlessDefault(SettingsStore& store, std::string_view subsection, std::int32_t value,
+                        std::int32_t fallback) {
+  if (value != fallback || store.StoreFind(kPlayMode, subsection, "").Subsection >= 0)
+    store.StoreWriteInt(kPlayMode, subsection, "", value);
+}
+
 }  // namespace
 
 std::string SettingsPath(std::string_view programDir) {
@@ -53,6 +61,9 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   if (color >= 0 && color <= kMaxColor) s.BkgColor = color;
   s.UseTexture = store.StoreReadBool(kPlayMode, "UseTexture", "", s.UseTexture);
   s.Texture = store.StoreReadString(kPlayMode, "Texture", "", s.Texture);
+  s.LongerHints = store.StoreReadBool(kPlayMode, "LongerHints", "", s.LongerHints);
+  s.ZoomFaceWidth =
+      std::max(0, store.StoreReadInt(kPlayMode, "ZoomFaceWidth", "", s.ZoomFaceWidth));
 
   s.Favourites = ReadNameList(store, "FavNum", "Fav", kMaxFavourites);
   s.Recent = ReadNameList(store, "RecentNum", "Recent", kMaxRecent);
@@ -85,6 +96,9 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
   store.StoreWriteInt(kPlayMode, "BkgColor", "", s.BkgColor);
   store.StoreWriteBool(kPlayMode, "UseTexture", "", s.UseTexture);
   store.StoreWriteString(kPlayMode, "Texture", "", s.Texture);
+  const Settings defaults;
+  WriteUnlessDefault(store, "LongerHints", s.LongerHints ? 1 : 0, defaults.LongerHints ? 1 : 0);
+  WriteUnlessDefault(store, "ZoomFaceWidth", s.ZoomFaceWidth, defaults.ZoomFaceWidth);
 
   WriteNameList(store, "FavNum", "Fav", s.Favourites);
   WriteNameList(store, "RecentNum", "Recent", s.Recent);

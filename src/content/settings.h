@@ -31,6 +31,9 @@ struct Settings {
   std::int32_t BkgColor = 32768;  // red + green * 256 + blue * 65536
   bool UseTexture = true;
   std::string Texture = "li-river";
+  // Written only when not at their defaults, so a file of defaults stays as it was.
+  bool LongerHints = false;        // the hint shows for 1.5 s and blinks
+  std::int32_t ZoomFaceWidth = 0;  // face width the player zoomed to; 0: fit the window
 
   // Section "Main". The lists hold stored names; names the catalogue or the
   // music list no longer knows are dropped by their owners, not here.

@@ -90,6 +90,17 @@ int FitTileSizeIndex(const MODE_P& board, std::span<const TileSize> sizes, int a
   return 0;
 }
 
+int ZoomedTileSizeIndex(const MODE_P& board, std::span<const TileSize> sizes, int faceWidth,
+                        int availWidth, int availHeight) {
+  for (int i = 0; i < static_cast<int>(sizes.size()); ++i) {
+    if (sizes[i].W != faceWidth) continue;
+    const LayoutExtent e = ComputeLayoutExtent(board, sizes[i]);
+    if (e.Width <= availWidth && e.Height < availHeight) return i;
+    break;
+  }
+  return FitTileSizeIndex(board, sizes, availWidth, availHeight);
+}
+
 int ZoomInIndex(std::span<const TileSize> sizes, int faceWidth) {
   for (int i = 0; i < static_cast<int>(sizes.size()); ++i)
     if (sizes[i].W > faceWidth) return i;

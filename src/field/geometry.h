@@ -36,6 +36,11 @@ void PlaceTiles(MODE_P& board, int count);
 int FitTileSizeIndex(const MODE_P& board, std::span<const TileSize> sizes, int availWidth,
                      int availHeight);
 
+// The size of face width `faceWidth` the player zoomed to, when its extent fits by the
+// same rule; otherwise (or for 0, or a width the list lacks) FitTileSizeIndex.
+int ZoomedTileSizeIndex(const MODE_P& board, std::span<const TileSize> sizes, int faceWidth,
+                        int availWidth, int availHeight);
+
 // First size wider than faceWidth / last size narrower; -1 when there is none.
 int ZoomInIndex(std::span<const TileSize> sizes, int faceWidth);
 int ZoomOutIndex(std::span<const TileSize> sizes, int faceWidth);

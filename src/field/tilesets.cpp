@@ -160,7 +160,7 @@ Result Tilesets::LoadFittingTileSize(const TILESET_P* first, int width, int heig
     if (ts.get() != first) order.push_back(ts.get());
   Result firstFailure = Result::Fail(TileLoadError::NoTileset, "");
   for (std::size_t k = 0; k < order.size(); ++k) {
-    const int index = ChooseTileSize(*target.Board, order[k], width, height);
+    const int index = ChooseTileSize(*target.Board, order[k], width, height, ZoomedFaceWidth);
     Result result = LoadNearestTileSize(order[k], index, target);
     if (result) return result;
     if (k == 0) firstFailure = std::move(result);
@@ -168,9 +168,10 @@ Result Tilesets::LoadFittingTileSize(const TILESET_P* first, int width, int heig
   return firstFailure;
 }
 
-int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int height) {
+int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int height,
+                   int zoomedFaceWidth) {
   if (tileset == nullptr) return -1;
-  return FitTileSizeIndex(board, tileset->SizeList(), width, height);
+  return ZoomedTileSizeIndex(board, tileset->SizeList(), zoomedFaceWidth, width, height);
 }
 
 namespace {
@@ -188,7 +189,8 @@ void LayOutAndPlace(const FieldContext& field, int availWidth, int availHeight) 
 Result FitTileSize(const FieldContext& field, int availWidth, int availHeight) {
   const TILESET_P* ts = field.Sets->CurTileset;
   if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset, "");
-  const int index = ChooseTileSize(field.Board(), ts, availWidth, availHeight);
+  const int index =
+      ChooseTileSize(field.Board(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
   const TileLoadTarget target{&field.Board(), &field.Other(), field.Pictures};
   Result result = field.Sets->LoadNearestTileSize(ts, index, target);
   if (!result) return result;
@@ -209,6 +211,7 @@ Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int ava
   for (int index = first; index >= 0 && index < ts->SizeCount; index += zoomIn ? 1 : -1) {
     Result result = field.Sets->LoadTileSize(ts, index, false, target);
     if (result) {
+      field.Sets->ZoomedFaceWidth = ts->Sizes[std::size_t(index)].W;
       LayOutAndPlace(field, availWidth, availHeight);
       return {};
     }

@@ -88,15 +88,19 @@ class Tilesets {
   const TILESET_P* CurTileset = nullptr;
   int CurSizeIndex = -1;
   std::string TilesetName = "standard";
+  // The face width the player last zoomed to (0: none). Every fit takes that size
+  // while it fits the window, so the player's choice outlives a new layout.
+  int ZoomedFaceWidth = 0;
 
  private:
   std::string dir_;
   std::vector<std::unique_ptr<TILESET_P>> list_;
 };
 
-// Index of the size to use for `board` in width by height (the fit rule);
-// -1 only for a null tileset or one without sizes.
-int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int height);
+// Index of the size to use for `board` in width by height (the zoomed-to size when it
+// fits, else the fit rule); -1 only for a null tileset or one without sizes.
+int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int height,
+                   int zoomedFaceWidth = 0);
 
 // The main window's field: the boards, which one is shown, and the pictures.
 struct FieldContext {

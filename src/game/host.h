@@ -32,7 +32,7 @@ enum class Command : int {
   ZoomOut,       // Reduce Tiles Size (menu item and button)
 };
 
-enum class Label : int { TilesLeft, MovesLeft, ReshufLeft };
+enum class Label : int { TilesLeft, MovesLeft, ReshufLeft, GameNumber };
 
 // T_NewGame runs Game::OnNewGameTimer once; T_UpdateClock runs Game::OnClockTimer.
 enum class Timer : int { NewGame, UpdateClock };

@@ -28,6 +28,10 @@ std::string ReshuffleLabel(int left) {
   return Format(left == 1 ? "%d Reshuffle Left" : "%d Reshuffles Left", left);
 }
 
+std::string GameNumberLabel(std::uint32_t seed) {
+  return "Game " + std::to_string(seed);
+}
+
 Game::Game(GameHost& host, std::string layoutsDir)
     : host_(host), layoutsDir_(std::move(layoutsDir)) {}
 
@@ -182,6 +186,7 @@ bool Game::StartGame(int mode, bool animate) {
   b.Game.TilesLeft = n;
   UpdatePlayState();
   UpdateReshuffleLabel();
+  host_.SetLabel(Label::GameNumber, GameNumberLabel(b.Game.Seed));
 
   const double now = host_.Now();
   if (mode == kDealNew || mode == kDealRestart) b.Game.StartTime = now;
@@ -365,6 +370,22 @@ void Game::Undo() {
   UpdatePlayState();
 }
 
+template <typename Show>
+void Game::ShowHint(int shortMilliseconds, Show show) {
+  // Shown, hidden, shown, hidden, shown: 1.5 s in all, two blinks.
+  constexpr std::array<int, 5> kLongerSteps{400, 150, 400, 150, 400};
+  if (!longerHints_) {
+    show(true);
+    host_.Pause(shortMilliseconds);
+  } else {
+    for (std::size_t k = 0; k < kLongerSteps.size(); ++k) {
+      show(k % 2 == 0);
+      host_.Pause(kLongerSteps[k]);
+    }
+  }
+  show(false);
+}
+
 void Game::Hint() {
   MODE_P& b = Board();
   if (solutionMode_ || boardMode_ != kPlayMode || b.Game.TilesLeft <= 0) return;
@@ -389,10 +410,11 @@ void Game::Hint() {
     };
     std::array<bool, kMaxTiles> marked{};
     for (int i = 0; i < n; ++i) marked[i] = b.Tiles[i].HintMark;
-    drawMarked(marked);
-    host_.Pause(100);
-    ClearHintMarks(b);
-    drawMarked(marked);
+    ShowHint(100, [&](bool on) {
+      for (int i = 0; i < n; ++i)
+        if (marked[i]) b.Tiles[i].HintMark = on;
+      drawMarked(marked);
+    });
     return;
   }
 
@@ -403,14 +425,12 @@ void Game::Hint() {
     for (int c = a + 1; c < n; ++c) {
       if (!playable(c) || b.Tiles[c].MatchClass != b.Tiles[a].MatchClass) continue;
       if (number++ != hintIndex_) continue;
-      selectedTile_ = a;
-      secondTile_ = c;
-      host_.RedrawTile(a, Repaint::TileNow);
-      host_.RedrawTile(c, Repaint::TileNow);
-      host_.Pause(200);
-      selectedTile_ = secondTile_ = kNoTile;
-      host_.RedrawTile(a, Repaint::TileNow);
-      host_.RedrawTile(c, Repaint::TileNow);
+      ShowHint(200, [&](bool on) {
+        selectedTile_ = on ? a : kNoTile;
+        secondTile_ = on ? c : kNoTile;
+        host_.RedrawTile(a, Repaint::TileNow);
+        host_.RedrawTile(c, Repaint::TileNow);
+      });
       if (++hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
       return;
     }

@@ -73,6 +73,10 @@ class Game {
   int ReshufflesLeft() const { return kReshufflesPerGame - reshuffle_.count; }
   int PendingMode() const { return pendingMode_; }
   bool SolutionMode() const { return solutionMode_; }
+  // Off: a hint shows for 200 ms (100 ms for a selection's partners); on: for 1.5 s,
+  // blinking twice, for players who miss the short flash.
+  void SetLongerHints(bool on) { longerHints_ = on; }
+  bool LongerHints() const { return longerHints_; }
   // The next pair of the solution while it is shown, kNoTile otherwise.
   int SolutionTile(int k) const { return solutionTiles_[k]; }
 
@@ -113,6 +117,9 @@ class Game {
   void FadePair();
   void GameWon();
   void NoMoreMoves();
+  // show(true) marks the hinted tiles, show(false) clears them again.
+  template <typename Show>
+  void ShowHint(int shortMilliseconds, Show show);
   void SetSolutionEnabled();
   int SolutionSlot(int entry) const;
   bool TileInPlay(int slot) const;
@@ -136,10 +143,15 @@ class Game {
   int pendingMode_ = kDealNew;
 
   bool solutionMode_ = false;
+  bool longerHints_ = false;
   std::array<int, 2> solutionTiles_{kNoTile, kNoTile};
 };
 
 // "%d Reshuffle Left" for one, "%d Reshuffles Left" otherwise.
 std::string ReshuffleLabel(int left);
+
+// "Game 123": the number that replays this deal (unsigned, as the game number dialog
+// shows it).
+std::string GameNumberLabel(std::uint32_t seed);
 
 }  // namespace tv

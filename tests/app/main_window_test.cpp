@@ -6,14 +6,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -565,6 +570,86 @@ TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
   EXPECT_FALSE(world.Button("B_DimBlocked")->isChecked());
   EXPECT_TRUE(world.window->Status().AnalogClock());
   EXPECT_FALSE(world.window->Status().ClockLabel()->isVisible());
+}
+
+// The zoomed-to size outlives a new layout and a restart while it fits; one that
+// no longer fits gives way to the fit rule. Longer Hints is kept too.
+TEST(MainWindow, ZoomAndLongerHintsAreRememberedAcrossARestart) {
+  World world;
+  auto start = [&] {
+    world.window.reset();
+    ASSERT_TRUE(world.Start());
+    world.RunPendingStart();
+  };
+  start();
+  const int fit = world.board().Game.FaceWidth;
+  world.window->ZoomTiles(false);
+  const int zoomed = world.board().Game.FaceWidth;
+  ASSERT_LT(zoomed, fit);
+  ASSERT_TRUE(world.window->OpenForPlay("Pyramid"));
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
+  world.window->Menus().MI_OptionsLongerHints->trigger();
+  world.window->close();
+  start();
+  EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
+  EXPECT_TRUE(world.window->Menus().MI_OptionsLongerHints->isChecked());
+  EXPECT_TRUE(world.game().LongerHints());
+
+  while (world.window->Menus().MI_OptionsZoomIn->isEnabled()) world.window->ZoomTiles(true);
+  world.window->close();
+  start();
+  World plain;  // the same layout, never zoomed
+  plain.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n");
+  ASSERT_TRUE(plain.Start());
+  plain.RunPendingStart();
+  EXPECT_EQ(world.board().Game.FaceWidth, plain.board().Game.FaceWidth);
+}
+
+// Access keys are unique within each menu and the bar, and clash with no shortcut;
+// the game number is copied by a click; the help window goes back and closes.
+TEST(MainWindow, AccessKeysGameNumberAndHelpWindow) {
+  World world;
+  world.CopyHelp();
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  const auto& favourites = world.window->Menus().Favourites;
+  QSet<QString> globalKeys;
+  auto checkUnique = [&](QAction* menu) {
+    QSet<QString> seen;
+    for (QAction* a : menu ? menu->menu()->actions() : world.window->menuBar()->actions()) {
+      if (a->isSeparator() || std::count(favourites.begin(), favourites.end(), a)) continue;
+      const QString key = QKeySequence::mnemonic(a->text()).toString();
+      EXPECT_FALSE(key.isEmpty() || seen.contains(key)) << a->text().toStdString();
+      seen.insert(key);
+      if (!menu) globalKeys.insert(key);
+    }
+  };
+  checkUnique(nullptr);
+  for (QAction* top : world.window->menuBar()->actions()) checkUnique(top);
+  for (QAction* a : world.window->findChildren<QAction*>())
+    for (const QKeySequence& key : a->shortcuts())
+      EXPECT_FALSE(globalKeys.contains(key.toString())) << a->text().toStdString();
+  test::TypeKey(world.window.get(), Qt::Key_G, "g", Qt::AltModifier);
+  EXPECT_EQ(QApplication::activePopupWidget(), world.window->Menus().MI_Game);
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+
+  world.window->PlayGameNumber(3000000000u);
+  world.RunPendingStart();
+  EXPECT_EQ(world.Label("L_GameNumber"), "Game 3000000000");
+  test::MouseClick(world.window->Status().Panel("P_GameNumber"));
+  EXPECT_EQ(QApplication::clipboard()->text(), "3000000000");
+
+  HelpViewer& help = *world.window->Help();
+  help.ShowTopic("cont.htm");
+  help.OpenLink(QUrl("play.htm"));
+  help.BackButton()->click();
+  EXPECT_EQ(help.CurrentTopic(), "cont.htm");
+  EXPECT_FALSE(help.BackButton()->isEnabled());
+  test::KeyClick(help.Browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
+  help.ShowTopic("play.htm");
+  help.CloseButton()->click();
+  EXPECT_FALSE(help.isVisible());
 }
 
 TEST(MainWindow, HelpCommandsAreSilentWithoutTheHelpFolder) {

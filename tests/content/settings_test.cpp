@@ -242,6 +242,8 @@ Settings Unusual() {
   s.BkgColor = 0x123456;
   s.UseTexture = false;
   s.Texture = "";
+  s.LongerHints = true;
+  s.ZoomFaceWidth = 58;
   s.Favourites = {"Fortress", "Turtle", "a=b <c>"};
   s.Recent = {"Turtle", "Dragon"};
   s.MusicChooseRandom = false;

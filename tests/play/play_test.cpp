@@ -1,6 +1,7 @@
 // Play through the window's interface: a whole won game, selection, undo, hint,
 // stuck games, reshuffles, restarts, game numbers and failed starts.
 #include <algorithm>
+#include <cmath>
 
 #include "game/edit_controls.h"
 #include "game/start_layout.h"
@@ -192,6 +193,32 @@ TEST_F(PlayTest, HintShowsPairsInOrderAndStartsAgainAfterRemovalAndUndo) {
   EXPECT_EQ(flashed, 2);  // the two other lone ones; the bottom tile is covered again
   EXPECT_EQ(game.SelectedTile(), Slot({8, 0, 0}));
   for (int i = 0; i < 6; ++i) EXPECT_FALSE(B().Tiles[i].HintMark);
+}
+
+// Each pause of a hint in milliseconds, and whether a hint mark showed during it.
+TEST_F(PlayTest, LongerHintsShowForOneAndAHalfSecondsBlinkingTwice) {
+  ASSERT_TRUE(Start("pyramid"));
+  EXPECT_EQ(host.labels[Label::GameNumber], "Game 12345");
+  std::vector<std::pair<long, bool>> steps;
+  double last = host.now;
+  host.onPause = [&] {
+    bool shown = game.SecondTile() != kNoTile;
+    for (int i = 0; i < B().Game.TileCount; ++i) shown = shown || B().Tiles[i].HintMark;
+    steps.emplace_back(std::lround(host.Seconds(last) * 1000), shown);
+    last = host.now;
+  };
+  game.Hint();
+  EXPECT_EQ(steps, (std::vector<std::pair<long, bool>>{{200, true}}));
+  game.SetLongerHints(true);
+  for (const bool selected : {false, true}) {  // a pair, then a selection's partners
+    if (selected) game.ClickTile(SolutionSlot(19));
+    steps.clear();
+    game.Hint();
+    EXPECT_EQ(steps, (std::vector<std::pair<long, bool>>{
+                         {400, true}, {150, false}, {400, true}, {150, false}, {400, true}}));
+    EXPECT_EQ(game.SecondTile(), kNoTile);
+    for (int i = 0; i < B().Game.TileCount; ++i) EXPECT_FALSE(B().Tiles[i].HintMark);
+  }
 }
 
 TEST_F(PlayTest, ThreeReshufflesPerGameKeepTheClockAndTheCount) {
