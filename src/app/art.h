@@ -35,7 +35,7 @@ struct ArtItem {
 // help button and How to Play, "help-contents" Contents, "sol-stop" both Return to Game
 // commands, "game-number" Select Game Shuffle, "web-home" both home page items, "exit" both
 // Exit items, "edit-draw" Put Tiles / Draw. Toggles: "dim-blocked", "draw-shadows",
-// "edit-draw", "edit-erase", "edit-move", "auto-z", "custom-z".
+// "edit-draw", "edit-erase", "edit-move", "auto-z", "custom-z", "pause".
 const std::vector<ArtItem>& ArtCatalogue();
 // `kind` Icon also finds toggles.
 const ArtItem* FindArt(const QString& name, ArtKind kind);

@@ -2,13 +2,18 @@
 
 #include "app/main_field.h"
 #include "content/settings.h"
+#include "field/paused.h"
 #include "game/play.h"
 
 namespace tv {
 
 FieldView::FieldView(const Game& game, const Settings& settings, FieldPictures& pictures,
                      PixelBuffer& picture, FieldWidget& widget)
-    : game_(game), settings_(settings), widget_(widget), renderer_(pictures, picture, this) {
+    : game_(game),
+      settings_(settings),
+      widget_(widget),
+      picture_(picture),
+      renderer_(pictures, picture, this) {
   widget_.Bind(picture);
 }
 
@@ -38,6 +43,16 @@ DrawSwitches FieldView::Switches() const {
 }
 
 void FieldView::RedrawAll() {
+  if (game_.Paused()) {
+    // The header alone: the background of the field, without a tile on it.
+    MODE_P bare;
+    bare.Game = game_.Board().Game;
+    bare.Game.TileCount = 0;
+    renderer_.RedrawAll(bare, Marks(), Switches());
+    DrawPausedNotice(picture_, area_.width(), area_.height());
+    RepaintField();
+    return;
+  }
   renderer_.RedrawAll(game_.Board(), Marks(), Switches());
 }
 

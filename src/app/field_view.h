@@ -47,6 +47,7 @@ class FieldView final : public RepaintSink {
   const Game& game_;
   const Settings& settings_;
   FieldWidget& widget_;
+  PixelBuffer& picture_;
   FieldRenderer renderer_;
   QSize area_;
 };

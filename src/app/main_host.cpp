@@ -81,6 +81,14 @@ void MainHost::SetSolutionView(bool on) {
   p_.Window->SetSolutionView(on);
 }
 
+void MainHost::SetPausedView(bool on) {
+  p_.Window->SetPausedView(on);
+}
+
+void MainHost::MoveMade() {
+  p_.Window->MoveMade();
+}
+
 void MainHost::Pause(int milliseconds) {
   if (p_.Pauses && milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }

@@ -27,6 +27,8 @@ class WindowControls {
   virtual void Enable(Command command, bool on) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetSolutionView(bool on) = 0;
+  virtual void SetPausedView(bool on) = 0;
+  virtual void MoveMade() = 0;
   virtual int Message(const std::string& text, int flags) = 0;
 };
 
@@ -67,6 +69,7 @@ class MainHost final : public GameHost {
   void ResetCursor() override;
   void EndFieldDrag() override;
   void SetSolutionView(bool on) override;
+  void SetPausedView(bool on) override;
 
   double Now() override { return p_.Clock(); }
   void Pause(int milliseconds) override;
@@ -79,6 +82,7 @@ class MainHost final : public GameHost {
   void AddRecent(std::string_view layoutName) override;
   bool ShowLayoutChooser() override;
   bool AskGameNumber(std::uint32_t& seed) override;
+  void MoveMade() override;
 
  private:
   HostParts p_;

@@ -50,7 +50,7 @@ void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods) {
   if (!ready_) return;
   // The editor's tools (placing, erasing, shifting the field) arrive with the editor.
   if (game_.BoardMode() == kEditMode) return;
-  if (game_.SolutionMode()) return;
+  if (game_.SolutionMode() || game_.Paused()) return;
   const int slot = HitTestField(x, y);
   if (slot < 0) {
     status_.SetCurrentTile("", false);
@@ -81,6 +81,11 @@ void FieldInput::MouseDown(int x, int y, Qt::MouseButton button) {
     return;
   }
   if (game_.SolutionMode()) return;
+  if (game_.Paused()) {
+    // The click that ends a pause selects nothing: the tiles were not on view.
+    game_.SetPaused(false);
+    return;
+  }
   const int slot = HitTestField(x, y);
   if (slot < 0 || !game_.Board().Tiles[std::size_t(slot)].Free) return;
   ClearHover();
@@ -108,7 +113,7 @@ bool FieldInput::KeyPress(int key) {
     return item != nullptr;
   }
   if (game_.BoardMode() == kPlayMode) {
-    if (key != Qt::Key_Control) return false;
+    if (key != Qt::Key_Control || game_.Paused()) return false;
     const QPoint p = field_.mapFromGlobal(QCursor::pos());
     const int slot = field_.rect().contains(p) ? HitTestField(p.x(), p.y()) : -1;
     if (slot >= 0) ShowHover(slot);

@@ -81,8 +81,13 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle", "&Select Game Shuffle...", "game-number");
   m.MI_Game->addSeparator();
   m.MI_GameUndo = Item(m.MI_Game, "MI_GameUndo", "&Undo", "undo", Qt::Key_F4);
+  m.MI_GameRedo = Item(m.MI_Game, "MI_GameRedo", "Re&do", "redo");
+  m.MI_GameRedo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   m.MI_GameHint = Item(m.MI_Game, "MI_GameHint", "&Hint", "hint", Qt::Key_F5);
   m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", "Show S&olution", "show-solution");
+  m.MI_GamePause = Item(m.MI_Game, "MI_GamePause", "&Pause", "pause", Qt::Key_P);
+  m.MI_GamePause->setCheckable(true);
   m.MI_Game->addSeparator();
   m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "E&xit", "exit");
 
@@ -156,6 +161,10 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_OptionsDrawShadows =
       Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw &Shadows", "draw-shadows");
   m.MI_OptionsLongerHints = Check(m.MI_Options, "MI_OptionsLongerHints", "&Longer Hints", "hint");
+  m.MI_OptionsResume = m.MI_Options->addAction("Res&ume Unfinished Game");
+  m.MI_OptionsResume->setObjectName("MI_OptionsResume");
+  m.MI_OptionsResume->setCheckable(true);
+  m.MI_OptionsResume->setChecked(true);
   m.MI_Options->addSeparator();
   m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and &Music...", "music");
   m.MI_Options->addSeparator();
@@ -188,7 +197,9 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.B_Restart = Button(p, "B_Restart", "Restart Game", "restart");
   Separator(p);
   t.B_Undo = Button(p, "B_Undo", "Undo Move (F4)", "undo");
+  t.B_Redo = Button(p, "B_Redo", "Redo Move (Ctrl+Y)", "redo");
   t.B_Hint = Button(p, "B_Hint", "Hint (F5)", "hint");
+  t.B_Pause = Button(p, "B_Pause", "Pause (P)", "pause", true);
   Separator(p);
   t.B_BkgCol = Button(p, "B_BkgCol", "Background Color", "bkg-color");
   t.B_BkgPic = Button(p, "B_BkgPic", "Background Picture", "bkg-picture");

@@ -28,7 +28,7 @@ struct MainMenus {
   QMenu* Help1 = nullptr;
 
   QAction *MI_LayoutChoose, *MI_GameNew, *MI_GameRestart, *MI_GameReshuffle, *MI_GameShuffle,
-      *MI_GameUndo, *MI_GameHint, *MI_GameShowSol, *MI_GameExit;
+      *MI_GameUndo, *MI_GameRedo, *MI_GameHint, *MI_GameShowSol, *MI_GamePause, *MI_GameExit;
   QAction *MI_FavsAdd, *MI_FavsSep;
   std::array<QAction*, kFavouriteItems> Favourites{};
   QAction *MI_LayoutCreate, *MI_LayoutEdit;
@@ -37,7 +37,7 @@ struct MainMenus {
   QAction *MI_EditDraw, *MI_EditErase, *MI_EditMove, *MI_EditAutoZ, *MI_EditCustomZ;
   QAction *MI_OptionsBkgPic, *MI_OptionsBkgCol, *MI_OptionsTileset, *MI_OptionsZoomIn,
       *MI_OptionsZoomOut, *MI_OptionsDimBlockedTiles, *MI_OptionsDrawShadows,
-      *MI_OptionsLongerHints, *MI_OptionsMusic, *MI_GameClearRecords;
+      *MI_OptionsLongerHints, *MI_OptionsResume, *MI_OptionsMusic, *MI_GameClearRecords;
   QAction *MI_HelpContents, *MI_HelpPlay, *MI_HelpCompHome, *MI_HelpProdHome, *MI_HelpAbout;
 };
 
@@ -50,8 +50,8 @@ struct MainToolbars {
   QWidget* P_CustomZ = nullptr;
   QLabel* L_CustomZ = nullptr;
 
-  QToolButton *B_ChooseLayout, *B_New, *B_Restart, *B_Undo, *B_Hint, *B_BkgCol, *B_BkgPic, *B_Tiles,
-      *B_ZoomIn, *B_ZoomOut, *B_DimBlocked, *B_Music, *B_PlayHelp;
+  QToolButton *B_ChooseLayout, *B_New, *B_Restart, *B_Undo, *B_Redo, *B_Hint, *B_Pause, *B_BkgCol,
+      *B_BkgPic, *B_Tiles, *B_ZoomIn, *B_ZoomOut, *B_DimBlocked, *B_Music, *B_PlayHelp;
   QToolButton *B_FileNew, *B_FileOpen, *B_FileSave, *B_FilePlay, *B_EditDraw, *B_EditErase,
       *B_EditMove, *B_EditAutoZ, *B_EditCustomZ, *B_CustomZDown, *B_CustomZUp, *B_EditHelp;
   QToolButton *B_SolFirst, *B_SolPrev, *B_SolNext, *B_SolLast, *B_SolStop, *B_SolHelp;

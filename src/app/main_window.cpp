@@ -27,6 +27,7 @@
 #include "content/music.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
+#include "game/game_file.h"
 #include "game/start_layout.h"
 
 namespace tv {
@@ -46,6 +47,10 @@ TF_Main::TF_Main(const MainOptions& options)
   setObjectName("TF_Main");
   setWindowTitle(kProgramTitle);
   game_ = std::make_unique<Game>(host_, paths_.LayoutsDir);
+  // The kept game lies beside the settings file, wherever that is.
+  keeper_ = std::make_unique<GameKeeper>(
+      (std::filesystem::path(paths_.SettingsFile).parent_path() / kGameFileName).string(),
+      paths_.LayoutsDir);
 
   // Deals without a game number depend on this seed.
   game_->Rand().value = static_cast<std::uint32_t>(
@@ -225,6 +230,9 @@ void TF_Main::ConnectCommands() {
           [this] { game_->DeferredStart(kDealReshuffle); });
   connect(m.MI_GameShuffle, &QAction::triggered, this, [this] { MI_GameShuffleClick(); });
   connect(m.MI_GameUndo, &QAction::triggered, this, [this] { game_->Undo(); });
+  connect(m.MI_GameRedo, &QAction::triggered, this, [this] { game_->Redo(); });
+  connect(m.MI_GamePause, &QAction::triggered, this, [this] { MI_GamePauseClick(); });
+  connect(m.MI_OptionsResume, &QAction::triggered, this, [this] { MI_OptionsResumeClick(); });
   connect(m.MI_GameHint, &QAction::triggered, this, [this] { game_->Hint(); });
   connect(m.MI_GameShowSol, &QAction::triggered, this, [this] {
     input_->ClearHover();
@@ -269,6 +277,8 @@ void TF_Main::ConnectCommands() {
   same(t.B_New, m.MI_GameNew);
   same(t.B_Restart, m.MI_GameRestart);
   same(t.B_Undo, m.MI_GameUndo);
+  same(t.B_Redo, m.MI_GameRedo);
+  same(t.B_Pause, m.MI_GamePause);
   same(t.B_Hint, m.MI_GameHint);
   same(t.B_BkgCol, m.MI_OptionsBkgCol);
   same(t.B_BkgPic, m.MI_OptionsBkgPic);
@@ -307,6 +317,8 @@ void TF_Main::ApplySettings(const Settings& settings) {
   menus_.MI_OptionsLongerHints->setChecked(settings_.LongerHints);
   game_->SetLongerHints(settings_.LongerHints);
   tilesets_.ZoomedFaceWidth = settings_.ZoomFaceWidth;
+  menus_.MI_OptionsResume->setChecked(settings_.ResumeGame);
+  keeper_->SetOn(settings_.ResumeGame);
   QPalette palette = P_Field->palette();
   palette.setColor(QPalette::Window, PackedColor(settings_.BkgColor));
   P_Field->setPalette(palette);
@@ -318,6 +330,9 @@ void TF_Main::ApplySettings(const Settings& settings) {
 
 bool TF_Main::ReadStartLayout() {
   MODE_P& board = game_->PlayBoard();
+  // A kept game brings its own layout, so the tile size fits it from the start.
+  kept_ = keeper_->TakeKept();
+  if (kept_) settings_.LayoutName = kept_->LayoutName;
   if (!tv::ReadStartLayout(paths_.LayoutsDir, settings_.LayoutName, kDefaultLayout, board))
     return false;
   game_->EditBoard().Game = board.Game;
@@ -360,7 +375,13 @@ void TF_Main::FinishStartUp() {
   LayOutAndRedraw();  // the background, until the first deal fills it
   ready_ = true;
   input_->SetReady(true);
-  game_->DeferredStart(kDealNew);
+  if (kept_ && game_->PlayBoard().LayoutName() == kept_->LayoutName) {
+    game_->Resume(*kept_);
+    LayOutAndRedraw();
+  } else {
+    game_->DeferredStart(kDealNew);
+  }
+  kept_.reset();
 }
 
 QSize TF_Main::AvailableArea() const {
@@ -435,9 +456,29 @@ void TF_Main::EnterSolutionControls(bool on) {
   DisableCommandsNotBuiltYet(menus_, bars_);
   if (on) {
     Enable(Command::Undo, false);
+    Enable(Command::Redo, false);
     Enable(Command::Hint, false);
+    Enable(Command::Pause, false);
     CentreSolutionButtons(bars_);
   }
+}
+
+void TF_Main::SetPausedView(bool on) {
+  input_->ClearHover();
+  if (on) status_->SetCurrentTile("", false);
+  if (!on) autoPaused_ = false;
+  menus_.MI_GamePause->setChecked(on);
+  bars_.B_Pause->setChecked(on);
+  // Undo, redo, hint and reshuffle follow the game; these are the window's own.
+  for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameShowSol,
+                     menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
+    a->setEnabled(!on);
+  bars_.B_ChooseLayout->setEnabled(!on);
+  DisableCommandsNotBuiltYet(menus_, bars_);
+}
+
+void TF_Main::MoveMade() {
+  static_cast<void>(keeper_->Update(*game_, clock_()));
 }
 
 void TF_Main::SetSolutionView(bool on) {
@@ -458,6 +499,14 @@ void TF_Main::Enable(Command command, bool on) {
       break;
     case Command::Reshuffle:
       menus_.MI_GameReshuffle->setEnabled(on);
+      break;
+    case Command::Redo:
+      menus_.MI_GameRedo->setEnabled(on);
+      bars_.B_Redo->setEnabled(on);
+      break;
+    case Command::Pause:
+      menus_.MI_GamePause->setEnabled(on);
+      bars_.B_Pause->setEnabled(on);
       break;
     case Command::SolutionNext:
       for (QAction* a : {menus_.MI_SolNext, menus_.MI_SolLast}) a->setEnabled(on);
@@ -571,6 +620,20 @@ void TF_Main::MI_GameShuffleClick() {
   game_->SelectGameShuffle();
 }
 
+void TF_Main::MI_GamePauseClick() {
+  game_->SetPaused(!game_->Paused());
+  autoPaused_ = false;
+  // The item and the button flip themselves when clicked; the game decides.
+  menus_.MI_GamePause->setChecked(game_->Paused());
+  bars_.B_Pause->setChecked(game_->Paused());
+}
+
+void TF_Main::MI_OptionsResumeClick() {
+  settings_.ResumeGame = menus_.MI_OptionsResume->isChecked();
+  keeper_->SetOn(settings_.ResumeGame);
+  MoveMade();
+}
+
 void TF_Main::MI_HelpPlayClick() {
   if (game_->BoardMode() == kEditMode)
     ShowHelpTopic("create.htm");
@@ -611,6 +674,7 @@ void TF_Main::SaveOnClose() {
   settings_.TilesetName = tilesets_.TilesetName;
   settings_.AnalogClock = status_->AnalogClock();
   settings_.ZoomFaceWidth = tilesets_.ZoomedFaceWidth;
+  MoveMade();  // the time played up to now, for the next start
   library_->SaveRecords();
   library_->StoreLists(settings_);
   music_->Player().StoreSettings(settings_);
@@ -637,6 +701,20 @@ void TF_Main::keyPressEvent(QKeyEvent* event) {
 void TF_Main::keyReleaseEvent(QKeyEvent* event) {
   input_->KeyRelease(event->isAutoRepeat());
   QMainWindow::keyReleaseEvent(event);
+}
+
+void TF_Main::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !ready_) return;
+  // Nobody plays a minimised game: its clock stands until the window is back.
+  if (windowState() & Qt::WindowMinimized) {
+    if (!game_->Paused() && game_->CanPause()) {
+      game_->SetPaused(true);
+      autoPaused_ = true;
+    }
+  } else if (autoPaused_) {
+    game_->SetPaused(false);
+  }
 }
 
 void TF_Main::showEvent(QShowEvent* event) {

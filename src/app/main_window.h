@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/game_clock.h"
@@ -16,6 +17,7 @@
 #include "field/pixel_buffer.h"
 #include "field/tilesets.h"
 #include "game/edit_controls.h"
+#include "game/game_keeper.h"
 #include "game/play.h"
 
 namespace tv {
@@ -78,6 +80,10 @@ class TF_Main : public QMainWindow, private WindowControls {
   // Mode switch: 0 play, 1 edit; `update` also switches menus, toolbar and status bar.
   void SetBoardMode(int mode, bool update);
   void SetSolutionView(bool on) override;
+  void SetPausedView(bool on) override;
+  // Keeps the unfinished game on disk after every move.
+  void MoveMade() override;
+  const GameKeeper& Keeper() const { return *keeper_; }
 
   // Commands as the menu items and buttons run them.
   void ShowHelpTopic(const std::string& topic);
@@ -124,6 +130,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -146,6 +153,8 @@ class TF_Main : public QMainWindow, private WindowControls {
 
   // Handlers.
   void MI_GameShuffleClick();
+  void MI_GamePauseClick();
+  void MI_OptionsResumeClick();
   void MI_HelpPlayClick();
   void MI_HelpAboutClick();
   void MI_GameClearRecordsClick();
@@ -177,6 +186,9 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Shuffle* shuffle_ = nullptr;
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
+  std::unique_ptr<GameKeeper> keeper_;
+  std::optional<KeptGame> kept_;  // found at start-up, taken up by FinishStartUp
+  bool autoPaused_ = false;       // paused by minimising, so restoring goes on
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 

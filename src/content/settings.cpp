@@ -74,6 +74,7 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   s.MusicVolume = store.StoreReadInt(kMain, kMusic, "MusicVolume2", s.MusicVolume);
   s.MusicOn = store.StoreReadBool(kMain, kMusic, "On", s.MusicOn);
   s.SoundOn = store.StoreReadBool(kMain, kSound, "On", s.SoundOn);
+  s.ResumeGame = store.StoreReadBool(kMain, "ResumeGame", "", s.ResumeGame);
 
   // Each entry needs a line of its own, so a count beyond the line count is
   // damage; bounding it keeps a corrupt count from stalling start-up.
@@ -113,6 +114,8 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
                            s.UncheckedMusic[k]);
   store.StoreWriteInt(kMain, kMusic, "UncheckMusicNum",
                       static_cast<std::int32_t>(s.UncheckedMusic.size()));
+  if (!s.ResumeGame || store.StoreFind(kMain, "ResumeGame", "").Subsection >= 0)
+    store.StoreWriteBool(kMain, "ResumeGame", "", s.ResumeGame);
 }
 
 Result LoadSettings(const std::string& path, Settings& settings) {

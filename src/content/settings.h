@@ -45,6 +45,8 @@ struct Settings {
   bool MusicOn = true;
   bool SoundOn = true;
   std::vector<std::string> UncheckedMusic;  // bare file names, in list order
+  // Written only once it differs from the default, so a default file stays as it was.
+  bool ResumeGame = true;  // an unfinished game continues at the next start
 
   bool operator==(const Settings&) const = default;
 };

@@ -30,6 +30,8 @@ enum class Command : int {
   SolutionPrev,  // Restore Move and Game Start
   ZoomIn,        // Enlarge Tiles Size (menu item and button)
   ZoomOut,       // Reduce Tiles Size (menu item and button)
+  Redo,
+  Pause,
 };
 
 enum class Label : int { TilesLeft, MovesLeft, ReshufLeft, GameNumber };
@@ -58,6 +60,8 @@ class GameHost {
   virtual void ResetCursor() = 0;
   virtual void EndFieldDrag() = 0;
   virtual void SetSolutionView(bool on) = 0;
+  // Paused, the field hides the tiles and the commands that would change the game rest.
+  virtual void SetPausedView(bool on) = 0;
 
   // Time: the local date-time in days, and blocking pauses.
   virtual double Now() = 0;
@@ -78,6 +82,9 @@ class GameHost {
   virtual bool ShowLayoutChooser() = 0;
   // Offers `seed`; true with the number entered when the player confirms.
   virtual bool AskGameNumber(std::uint32_t& seed) = 0;
+
+  // The position changed through play: a start, a removal, undo or redo.
+  virtual void MoveMade() = 0;
 };
 
 // A host that ignores everything: for tools, benchmarks and tests that draw or
@@ -98,6 +105,7 @@ class NullGameHost : public GameHost {
   void ResetCursor() override {}
   void EndFieldDrag() override {}
   void SetSolutionView(bool) override {}
+  void SetPausedView(bool) override {}
   double Now() override { return 0; }
   void Pause(int) override {}
   void PlaySound(Sound) override {}
@@ -107,6 +115,7 @@ class NullGameHost : public GameHost {
   void AddRecent(std::string_view) override {}
   bool ShowLayoutChooser() override { return false; }
   bool AskGameNumber(std::uint32_t&) override { return false; }
+  void MoveMade() override {}
 };
 
 }  // namespace tv

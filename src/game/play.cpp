@@ -116,6 +116,10 @@ void Game::RestoreReshuffledTiles(MODE_P& b) const {
 
 bool Game::StartGame(int mode, bool animate) {
   host_.ResetCursor();
+  if (paused_) {
+    paused_ = false;
+    host_.SetPausedView(false);
+  }
   MODE_P& b = Board();
   // A reshuffle that cannot be dealt gives the player back the board and the
   // allowance as they were, so undo and the solution stay usable.
@@ -165,6 +169,7 @@ bool Game::StartGame(int mode, bool animate) {
       // No tile of the old deal is left, so neither are the removals to undo.
       undoCount_ = 0;
       host_.Enable(Command::Undo, false);
+      ForgetRedo();
       selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
     }
     host_.RedrawAll();
@@ -196,13 +201,16 @@ bool Game::StartGame(int mode, bool animate) {
 
   undoCount_ = 0;
   host_.Enable(Command::Undo, false);
+  ForgetRedo();
   hintIndex_ = 0;
   // The window keeps hint off while the solution is shown.
   host_.Enable(Command::Hint, !solutionMode_);
+  host_.Enable(Command::Pause, CanPause());
 
   if (mode == kDealNew) host_.AddRecent(b.LayoutName());
   host_.SetCaption("Tilvane - " + std::string(b.LayoutName()));
   host_.EndFieldDrag();
+  host_.MoveMade();
   return true;
 }
 
@@ -246,7 +254,7 @@ void Game::UpdateReshuffleLabel() {
 }
 
 void Game::ClickTile(int slot) {
-  if (solutionMode_ || boardMode_ != kPlayMode) return;
+  if (solutionMode_ || paused_ || boardMode_ != kPlayMode) return;
   if (!TileInPlay(slot) || !Board().Tiles[slot].Free) return;
   const MODE_P& b = Board();
   if (selectedTile_ == kNoTile) {
@@ -300,6 +308,7 @@ void Game::RemovePair(int tile, int selected) {
   b.Tiles[tile].Present = false;
   b.Tiles[selected].Present = false;
 
+  if (!redoing_) ForgetRedo();
   if (undoCount_ < kUndoSize) {
     undoSteps_[undoCount_++] = {b.Tiles[selected].Index, b.Tiles[tile].Index, b.Game.MovesAvailable,
                                 b.Game.TilesLeft};
@@ -317,6 +326,7 @@ void Game::RemovePair(int tile, int selected) {
     b.Game.Counted = true;
     host_.CountGame(false);
   }
+  host_.MoveMade();
 
   // The "remove" sound is short but must not be cut off by the next one.
   if (timed) {
@@ -353,21 +363,27 @@ void Game::GameWon() {
   host_.CountGame(true);
   host_.Enable(Command::Hint, false);
   host_.Enable(Command::Undo, false);
+  host_.Enable(Command::Pause, false);
   if (host_.ShowLayoutChooser()) DeferredStart(kDealNew);
 }
 
 void Game::Undo() {
   MODE_P& b = Board();
   // A won game keeps its removals, but they are no longer undone.
-  if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || boardMode_ != kPlayMode) return;
+  if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || paused_ ||
+      boardMode_ != kPlayMode)
+    return;
   selectedTile_ = secondTile_ = kNoTile;
   const UNDO_P& step = undoSteps_[--undoCount_];
   b.Tiles[step.FirstSlot].Present = true;
   b.Tiles[step.SecondSlot].Present = true;
   b.Game.TilesLeft = step.TilesLeft;
   b.Game.MovesAvailable = step.MovesAvailable;
+  redoSteps_[redoCount_++] = step;
   if (undoCount_ == 0) host_.Enable(Command::Undo, false);
+  host_.Enable(Command::Redo, true);
   UpdatePlayState();
+  host_.MoveMade();
 }
 
 template <typename Show>
@@ -388,7 +404,7 @@ void Game::ShowHint(int shortMilliseconds, Show show) {
 
 void Game::Hint() {
   MODE_P& b = Board();
-  if (solutionMode_ || boardMode_ != kPlayMode || b.Game.TilesLeft <= 0) return;
+  if (solutionMode_ || paused_ || boardMode_ != kPlayMode || b.Game.TilesLeft <= 0) return;
   const int n = std::clamp(b.Game.TileCount, 0, kMaxTiles);
   ClearHintMarks(b);
   auto playable = [&](int i) { return b.Tiles[i].Present && b.Tiles[i].Free; };
@@ -439,6 +455,7 @@ void Game::Hint() {
 }
 
 void Game::OnClockTimer() {
+  if (paused_) return;
   playBoard_.Game.ClockTime = host_.Now();
   host_.DrawClock();
 }

@@ -11,6 +11,7 @@
 #include "game/board.h"
 #include "game/deal.h"
 #include "game/host.h"
+#include "game/kept_game.h"
 #include "game/random.h"
 
 namespace tv {
@@ -97,6 +98,24 @@ class Game {
   void Hint();
   void OnClockTimer();
 
+  // Redo takes the pairs undone off again, the latest undone first. A removal, a
+  // reshuffle or a start forgets them.
+  void Redo();
+  int RedoCount() const { return redoCount_; }
+
+  // Paused, the clock stands and the field is hidden; the paused time never counts.
+  // A start ends a pause.
+  bool CanPause() const;
+  bool Paused() const { return paused_; }
+  void SetPaused(bool on);
+  // The game's time so far without its pauses, in days.
+  double PlayedDays(double now) const;
+
+  // The game as it stands, to be kept, and a kept game taken up again; Resume
+  // expects a kept game that CheckKeptGame accepted for the play board's layout.
+  KeptGame Keep(double now) const;
+  void Resume(const KeptGame& kept);
+
   // Solution replay.
   void ShowSolution();
   void SolutionNext();
@@ -123,6 +142,9 @@ class Game {
   void SetSolutionEnabled();
   int SolutionSlot(int entry) const;
   bool TileInPlay(int slot) const;
+  void ForgetRedo();
+  // Undo, redo, hint and pause as the game stands.
+  void EnablePlayCommands();
 
   GameHost& host_;
   std::string layoutsDir_;
@@ -139,6 +161,11 @@ class Game {
   int hintIndex_ = 0;
   std::array<UNDO_P, kUndoSize> undoSteps_{};
   int undoCount_ = 0;
+  std::array<UNDO_P, kUndoSize> redoSteps_{};
+  int redoCount_ = 0;
+  bool redoing_ = false;
+  bool paused_ = false;
+  double pausedAt_ = 0;
   RESHUFFLE_P reshuffle_;
   int pendingMode_ = kDealNew;
 

@@ -897,5 +897,78 @@ TEST(MainWindow, CommandsNotBuiltYetStayDisabled) {
   EXPECT_TRUE(world.window->Menus().MI_GameNew->isEnabled());
 }
 
+TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  QWidget* w = world.window.get();
+  const MainMenus& m = world.window->Menus();
+  const fs::path kept = world.dir.path() / "game.sav";
+  const Solution& solution = world.game().DealSolution();
+  world.Click(solution.Steps[143].Slot);
+  world.Click(solution.Steps[142].Slot);
+  world.Click(solution.Steps[141].Slot);
+  world.Click(solution.Steps[140].Slot);
+  ASSERT_EQ(world.board().Game.TilesLeft, 140);
+  EXPECT_TRUE(fs::exists(kept));  // written after each move
+
+  // P hides the tiles and rests every game command but New, Restart and help.
+  const QImage shown = world.window->Field()->Image().copy();
+  test::TypeKey(w, Qt::Key_P, "p");
+  ASSERT_TRUE(world.game().Paused());
+  EXPECT_TRUE(world.Button("B_Pause")->isChecked());
+  EXPECT_NE(world.window->Field()->Image(), shown);
+  for (QAction* a : {m.MI_GameUndo, m.MI_GameHint, m.MI_GameReshuffle, m.MI_GameShowSol,
+                     m.MI_LayoutChoose, m.MI_GameShuffle, m.MI_LayoutEdit})
+    EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+  for (QAction* a : {m.MI_GameNew, m.MI_GameRestart, m.MI_GamePause, m.MI_HelpPlay})
+    EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+  // A click on the field goes on, with the tiles as they were.
+  world.now += 1.0 / 24;
+  test::MouseClick(world.window->Field(), {5, 5});
+  EXPECT_FALSE(world.game().Paused());
+  EXPECT_EQ(world.window->Field()->Image(), shown);
+  EXPECT_TRUE(m.MI_GameShowSol->isEnabled());
+
+  // Minimised, the game pauses; restored, it goes on.
+  world.window->showMinimized();
+  QApplication::processEvents();
+  EXPECT_TRUE(world.game().Paused());
+  world.window->showNormal();
+  QApplication::processEvents();
+  EXPECT_FALSE(world.game().Paused());
+
+  world.now += 30.0 / 86400;
+  test::TypeKey(w, Qt::Key_F4);
+  EXPECT_TRUE(world.Button("B_Redo")->isEnabled());
+  const MODE_P before = world.board();
+  const double played = world.game().PlayedDays(world.now);
+  EXPECT_NEAR(played * 86400, 30, 1e-3);  // the hour paused is not in it
+  // The process ends without closing the window: the file of the last move (the undo)
+  // stays.
+  world.window.reset();
+  world.now += 2.0 / 24;
+  ASSERT_TRUE(world.Start());
+  EXPECT_FALSE(world.window->NewGameTimer()->isActive());
+  for (int i = 0; i < 144; ++i) {
+    EXPECT_EQ(world.board().Tiles[std::size_t(i)].Face, before.Tiles[std::size_t(i)].Face);
+    EXPECT_EQ(world.board().Tiles[std::size_t(i)].Present, before.Tiles[std::size_t(i)].Present);
+  }
+  EXPECT_EQ(world.game().UndoCount(), 1);
+  EXPECT_EQ(world.game().RedoCount(), 1);
+  EXPECT_NEAR(world.game().PlayedDays(world.now), played, 1e-6);
+  test::TypeKey(world.window.get(), Qt::Key_Y, "", Qt::ControlModifier);
+  EXPECT_EQ(world.board().Game.TilesLeft, 140);
+
+  // Switched off, the kept game goes at once and the choice is remembered.
+  world.window->Menus().MI_OptionsResume->trigger();
+  EXPECT_FALSE(fs::exists(kept));
+  world.window->close();
+  Settings saved;
+  ASSERT_TRUE(LoadSettings((world.dir.path() / "tilvane.ini").string(), saved));
+  EXPECT_FALSE(saved.ResumeGame);
+  EXPECT_FALSE(fs::exists(kept));
+}
+
 }  // namespace
 }  // namespace tv

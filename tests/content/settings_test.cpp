@@ -251,6 +251,7 @@ Settings Unusual() {
   s.MusicVolume = 0;
   s.MusicOn = false;
   s.SoundOn = false;
+  s.ResumeGame = false;  // written only when off; the defaults then write it back on
   s.UncheckedMusic = {"Song One", "two"};
   return s;
 }

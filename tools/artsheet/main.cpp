@@ -90,8 +90,8 @@ int Sheet(const QString& out) {
 
   int y = 50;
   y = Toolbar(p, y,
-              {"choose-layout", "new-game", "restart", "undo", "hint", "bkg-color", "bkg-picture",
-               "tileset", "zoom-in", "zoom-out", "dim-blocked", "music", "help"},
+              {"choose-layout", "new-game", "restart", "undo", "redo", "hint", "pause", "bkg-color",
+               "bkg-picture", "tileset", "zoom-in", "zoom-out", "dim-blocked", "music", "help"},
               "Play toolbar");
   y = Toolbar(p, y,
               {"file-new", "file-open", "file-save", "file-play", "edit-draw", "edit-erase",

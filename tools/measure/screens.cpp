@@ -1,5 +1,5 @@
 // Starts the program in a given folder, plays a few moves, and saves pictures of the
-// window in play mode and solution mode, of the about box and of the sound options.
+// window in play mode, paused and in solution mode, of the about box and of the sound options.
 //
 // Usage: tilvane-screens PROGRAM_DIR OUT_DIR [game number]
 #include <QApplication>
@@ -114,6 +114,12 @@ int main(int argc, char** argv) {
     Save(menu, std::string(argv[4]));
     menu->hide();
   }
+
+  // Paused: the background and a quiet word instead of the tiles.
+  window->Menus().MI_GamePause->trigger();
+  Settle(300);
+  ok = Save(window.get(), out + "pause.png") && ok;
+  window->Menus().MI_GamePause->trigger();
 
   window->Menus().MI_GameShowSol->trigger();
   for (int i = 0; i < 30; ++i) window->Menus().MI_SolNext->trigger();

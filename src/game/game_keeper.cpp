@@ -1,0 +1,49 @@
+#include "game/game_keeper.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "game/game_file.h"
+#include "game/play.h"
+
+namespace tv {
+
+GameKeeper::GameKeeper(std::string path, std::string layoutsDir)
+    : path_(std::move(path)), layoutsDir_(std::move(layoutsDir)) {}
+
+void GameKeeper::SetOn(bool on) {
+  on_ = on;
+  if (!on) Forget();
+}
+
+Result GameKeeper::Update(const Game& game, double now) {
+  if (!on_) return {};
+  if (!IsKeepable(game)) {
+    Forget();
+    return {};
+  }
+  KeptGame kept = game.Keep(now);
+  // A layout that cannot be read now could not be checked at the next start either.
+  if (!LayoutFileHash(layoutsDir_, kept.LayoutName, kept.LayoutHash)) {
+    Forget();
+    return Result::Fail(GameFileCode::kLayoutChanged, "the layout file cannot be read");
+  }
+  return WriteGameFile(path_, kept);
+}
+
+std::optional<KeptGame> GameKeeper::TakeKept() {
+  KeptGame kept;
+  if (!on_ || !ReadGameFile(path_, layoutsDir_, kept)) {
+    Forget();
+    return std::nullopt;
+  }
+  return kept;
+}
+
+void GameKeeper::Forget() {
+  std::error_code ignored;
+  std::filesystem::remove(path_, ignored);
+}
+
+}  // namespace tv
