@@ -59,10 +59,10 @@ TF_Main::TF_Main(const MainOptions& options)
   BuildWindow();
   setGeometry(workArea);
 
-  // The field picture is as large as the largest screen in device pixels, bound once to
-  // the field widget.
-  const QSize picture = FieldWidget::LargestScreen();
-  fieldPicture_.Create(std::max(640, picture.width()), std::max(480, picture.height()));
+  // The field picture is as large as the largest screen (or the smallest window) in device
+  // pixels, bound once to the field widget.
+  const QSize picture = FieldWidget::LargestScreen().expandedTo(field_->DeviceSize(minimumSize()));
+  fieldPicture_.Create(picture.width(), picture.height());
   view_ = std::make_unique<FieldView>(*game_, settings_, pictures_, fieldPicture_, *field_);
   input_ = std::make_unique<FieldInput>(*game_, *view_, *field_, *status_, menus_, edit_);
   input_->OnSelectTool = [this](EditTool tool) { SelectTool(tool); };
