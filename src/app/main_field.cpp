@@ -89,9 +89,12 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
   if (ratio != paintedRatio_) {
     const bool changed = paintedRatio_ != 0;
     paintedRatio_ = ratio;
+    // Resizing and laying out wait for the event loop, not inside this paint.
     if (changed) {
-      FitToPicture();
-      if (OnRatioChanged) QTimer::singleShot(0, this, [this] { OnRatioChanged(); });
+      QTimer::singleShot(0, this, [this] {
+        FitToPicture();
+        if (OnRatioChanged) OnRatioChanged();
+      });
     }
   }
   QPainter painter(this);

@@ -330,18 +330,6 @@ void FieldRenderer::DrawSeeThrough(const MODE_P& board, const FieldMarks& marks,
                });
 }
 
-PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width) {
-  PixelBuffer out;
-  const int h = frame.height();
-  out.Create(width, h);
-  if (out.IsEmpty() || frame.width() < 30) return out;
-  CopyBlock(out, 0, 0, 10, h, frame, 0, 0);
-  const int pieces = (width - 10) / 10;
-  for (int i = 0; i < pieces; ++i) CopyBlock(out, 10 + 10 * i, 0, 10, h, frame, 10, 0);
-  CopyBlock(out, width - 10, 0, 10, h, frame, 20, 0);
-  return out;
-}
-
 PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width, double scale) {
   PixelBuffer out;
   const int h = frame.height();
@@ -355,6 +343,10 @@ PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width, double scale) 
     CopyBlock(out, x, 0, std::min(middle, width - right - x), h, frame, left, 0);
   CopyBlock(out, width - right, 0, right, h, frame, left + middle, 0);
   return out;
+}
+
+PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width) {
+  return BuildStatusFrame(frame, width, 1.0);
 }
 
 namespace {

@@ -88,7 +88,7 @@ class FieldRenderer {
 };
 
 // Status panel frame w by 34 from a 30 by 34 frame picture: left, repeated
-// middle and right 10-column pieces.
+// middle (the last one cut short) and right 10-column pieces.
 PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width);
 // The same for a screen of `scale` device pixels per point: `frame` is the frame picture
 // drawn at that scale, `width` is in device pixels, and the pieces' borders scale too.
