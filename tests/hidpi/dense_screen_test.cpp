@@ -1,7 +1,5 @@
-// The main window on a screen of 1.5 device pixels per point: the field is laid out in
-// device pixels, shown one picture pixel per screen pixel, and clicks at a tile's logical
-// centre reach that tile. A program of its own, since the ratio is fixed when the
-// application object is made.
+// The main window at 1.5 device pixels per point (a program of its own: the ratio is
+// fixed when the application object is made).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -40,10 +38,7 @@ class DenseWindow : public ::testing::Test {
     fs::copy(data / "layouts", dir.path() / "layouts");
     StartOptions options;
     options.ProgramDir = dir.dir();
-    options.MessageBox = [](const std::string& text, int) {
-      ADD_FAILURE() << text;
-      return 0;
-    };
+    options.MessageBox = [](const std::string& text, int) { return ADD_FAILURE() << text, 0; };
     options.ShowSplash = options.HoldSplash = options.Pauses = false;
     window = StartProgram(options, std::chrono::steady_clock::now());
     ASSERT_TRUE(window);
