@@ -69,15 +69,15 @@ void FieldView::DrawSeeThrough(int slot, int percent, bool fade, Repaint mode) {
 }
 
 void FieldView::RepaintField() {
-  widget_.repaint(0, 0, area_.width(), area_.height());
+  widget_.RepaintPicture(0, 0, area_.width(), area_.height());
 }
 
 void FieldView::RepaintNow(int x, int y, int width, int height) {
-  widget_.repaint(x, y, width, height);
+  widget_.RepaintPicture(x, y, width, height);
 }
 
 void FieldView::Invalidate(int x, int y, int width, int height) {
-  widget_.update(x, y, width, height);
+  widget_.UpdatePicture(x, y, width, height);
 }
 
 }  // namespace tv

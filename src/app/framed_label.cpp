@@ -4,12 +4,15 @@
 
 namespace tv {
 
-FramedLabel::FramedLabel(const QPixmap& frame, QWidget* parent) : QLabel(parent), frame_(frame) {
+FramedLabel::FramedLabel(FrameMaker frame, QWidget* parent)
+    : QLabel(parent), makeFrame_(std::move(frame)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setTextFormat(Qt::PlainText);
 }
 
 void FramedLabel::paintEvent(QPaintEvent*) {
+  const double ratio = devicePixelRatioF();
+  if (frame_.isNull() || frame_.devicePixelRatio() != ratio) frame_ = makeFrame_(ratio);
   QPainter painter(this);
   painter.drawPixmap(0, 0, frame_);
   painter.setFont(font());

@@ -114,8 +114,9 @@ bool FieldInput::KeyPress(int key) {
   }
   if (game_.BoardMode() == kPlayMode) {
     if (key != Qt::Key_Control || game_.Paused()) return false;
-    const QPoint p = field_.mapFromGlobal(QCursor::pos());
-    const int slot = field_.rect().contains(p) ? HitTestField(p.x(), p.y()) : -1;
+    const QPointF at = field_.mapFromGlobal(QPointF(QCursor::pos()));
+    const QPoint p = field_.PicturePoint(at);
+    const int slot = field_.rect().contains(at.toPoint()) ? HitTestField(p.x(), p.y()) : -1;
     if (slot >= 0) ShowHover(slot);
     return true;
   }

@@ -4,7 +4,6 @@
 
 #include <QEvent>
 
-#include "app/art.h"
 #include "app/framed_label.h"
 #include "app/qt_pictures.h"
 #include "field/render.h"
@@ -16,17 +15,14 @@ constexpr int kPanelTop = 3;
 constexpr int kPanelGap = 16;
 constexpr int kFirstPanelX = 8;
 constexpr int kDigitalClockWidth = 110;
+constexpr int kClockFaceSize = 34;
 constexpr QColor kStatusText(0x2a, 0x1d, 0x10);
-
-PixelBuffer Frame(const char* name) {
-  return PixelBufferFromImage(ArtImage(name, {}, QColor(0x3a, 0x26, 0x18)));
-}
 
 }  // namespace
 
 StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
-  const PixelBuffer light = Frame("frame-light");
-  const PixelBuffer dark = Frame("frame-dark");
+  const StatusFrameArt light{"frame-light"};
+  const StatusFrameArt dark{"frame-dark"};
   P_PlayStatus = new QWidget(holder);
   P_PlayStatus->setObjectName("P_PlayStatus");
   P_EditStatus = new QWidget(holder);
@@ -40,16 +36,15 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   P_Clock->installEventFilter(this);
   I_Clock = new QLabel(P_Clock);
   I_Clock->setObjectName("I_Clock");
-  digitalFrame_ =
-      QPixmap::fromImage(ImageFromPixelBuffer(BuildStatusFrame(light, kDigitalClockWidth)));
-  L_Clock = new FramedLabel(digitalFrame_, P_Clock);
+  L_Clock = new FramedLabel(
+      [light](double ratio) { return StatusFramePixmap(light, kDigitalClockWidth, ratio); },
+      P_Clock);
   L_Clock->setObjectName("L_Clock");
   L_Clock->setFont(StatusPanelFont());
   L_Clock->setAlignment(Qt::AlignCenter);
   QPalette palette = L_Clock->palette();
   palette.setColor(QPalette::WindowText, kStatusText);
   L_Clock->setPalette(palette);
-  clockFace_ = PixelBufferFromImage(ArtImage("clock-face", {}, QColor(0x3a, 0x26, 0x18)));
   new StatusPanel("P_ReshufLeft", "L_ReshufLeft", 190, light, P_PlayStatus);
   auto* current = new StatusPanel("P_CurTile", "L_CurTile", 220, dark, P_PlayStatus);
   palette = current->Label()->palette();
@@ -113,8 +108,11 @@ void StatusBars::PlacePanels() {
 
 void StatusBars::SetClockKind(bool analog, double startTime, double clockTime) {
   analog_ = analog;
-  const QSize size = analog ? QSize(clockFace_.width(), clockFace_.height()) : digitalFrame_.size();
-  if (!analog) I_Clock->setPixmap(digitalFrame_);
+  const QSize size =
+      analog ? QSize(kClockFaceSize, kClockFaceSize) : QSize(kDigitalClockWidth, kPanelHeight);
+  if (!analog)
+    I_Clock->setPixmap(
+        StatusFramePixmap({"frame-light"}, kDigitalClockWidth, I_Clock->devicePixelRatioF()));
   I_Clock->setGeometry(0, 0, size.width(), size.height());
   I_Clock->setToolTip(QString());
   L_Clock->setGeometry(0, 0, size.width(), size.height());
@@ -136,9 +134,16 @@ void StatusBars::DrawClock(double startTime, double clockTime) {
     if (L_Clock->text() != text) L_Clock->setText(text);
     return;
   }
-  analogClock_ = clockFace_;
-  DrawAnalogClock(analogClock_, clockFace_, startTime, clockTime);
-  I_Clock->setPixmap(QPixmap::fromImage(ImageFromPixelBuffer(analogClock_)));
+  // Face and hands in device pixels, made again if the screen's density has changed.
+  const double ratio = I_Clock->devicePixelRatioF();
+  if (clockFace_.IsEmpty() || faceRatio_ != ratio) {
+    clockFace_ = ClockFacePicture(ratio);
+    faceRatio_ = ratio;
+  }
+  DrawAnalogClock(analogClock_, clockFace_, startTime, clockTime, ratio);
+  QPixmap picture = QPixmap::fromImage(ImageFromPixelBuffer(analogClock_));
+  picture.setDevicePixelRatio(ratio);
+  I_Clock->setPixmap(picture);
   I_Clock->show();
   I_Clock->setToolTip(text);
 }

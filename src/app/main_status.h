@@ -52,9 +52,9 @@ class StatusBars : public QObject {
   bool analog_ = false;
   long long shownSecond_ = -1;
   bool forceDraw_ = true;
-  PixelBuffer clockFace_;    // I_ClockA: the analog face
+  PixelBuffer clockFace_;    // I_ClockA: the analog face, in device pixels
+  double faceRatio_ = 0;     // the density it was drawn for
   PixelBuffer analogClock_;  // the face with its hands
-  QPixmap digitalFrame_;     // I_ClockD
   QWidget* P_PlayStatus;
   QWidget* P_EditStatus;
   QWidget* P_Clock = nullptr;

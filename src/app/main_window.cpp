@@ -66,12 +66,18 @@ TF_Main::TF_Main(const MainOptions& options)
   BuildWindow();
   setGeometry(workArea);
 
-  // The field picture is as large as the screen, bound once to the field widget.
-  fieldPicture_.Create(std::max(640, screenRect.width()), std::max(480, screenRect.height()));
+  // The field picture is as large as the largest screen (or the smallest window) in device
+  // pixels, bound once to the field widget.
+  const QSize picture = FieldWidget::LargestScreen().expandedTo(field_->DeviceSize(minimumSize()));
+  fieldPicture_.Create(picture.width(), picture.height());
   view_ = std::make_unique<FieldView>(*game_, settings_, pictures_, fieldPicture_, *field_);
   input_ = std::make_unique<FieldInput>(*game_, *view_, *field_, *status_, menus_, edit_);
   input_->OnSelectTool = [this](EditTool tool) { SelectTool(tool); };
   input_->OnSelectZMode = [this](LevelMode mode) { SelectZMode(mode); };
+  // Another screen density: the tiles that fit are another size.
+  field_->OnRatioChanged = [this] {
+    if (ready_ && isVisible()) FitTileSize();
+  };
   field_->OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
                            Qt::MouseButtons, Qt::KeyboardModifiers mods) {
     switch (kind) {
@@ -385,10 +391,11 @@ void TF_Main::FinishStartUp() {
 }
 
 QSize TF_Main::AvailableArea() const {
-  if (isVisible()) return P_Field->size();
+  if (isVisible()) return field_->DeviceSize(P_Field->size());
   // Before the first show the layout has not run: derive it from the window's size.
   const int menu = menuBar()->sizeHint().height();
-  return QSize(width(), std::max(1, height() - menu - kToolbarHeight - kStatusHeight));
+  return field_->DeviceSize(
+      QSize(width(), std::max(1, height() - menu - kToolbarHeight - kStatusHeight)));
 }
 
 void TF_Main::RedrawAll() {

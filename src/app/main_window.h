@@ -74,7 +74,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   // start-up.
   void SetSaveOnClose(bool save) { saveOnClose_ = save; }
 
-  // The available area: the field panel between the toolbar and the status bar.
+  // The available area: the field panel between the toolbar and the status bar, in the
+  // field picture's device pixels (the field is laid out and drawn in those).
   QSize AvailableArea() const;
 
   // Mode switch: 0 play, 1 edit; `update` also switches menus, toolbar and status bar.

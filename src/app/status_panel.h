@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 #include "field/pixel_buffer.h"
@@ -14,16 +15,26 @@ constexpr int kPanelHeight = 34;
 // The status bar's text: 19-pixel Arial.
 QFont StatusPanelFont();
 
+// The frame picture (30 by 34 points) a panel's frame is composed from, named by its art:
+// it is drawn at the density of the screen the panel shows on.
+struct StatusFrameArt {
+  QString name;
+};
+
+// A panel frame `width` points wide, for `ratio` device pixels per point.
+QPixmap StatusFramePixmap(const StatusFrameArt& art, int width, double ratio);
+
+// The analog clock's face (34 by 34 points) in device pixels for `ratio`.
+PixelBuffer ClockFacePicture(double ratio);
+
 class StatusPanel : public QWidget {
  public:
-  // `frame` is the 30 by 34 frame picture the panel's frame is composed from.
-  StatusPanel(const char* panelName, const char* labelName, int width, const PixelBuffer& frame,
+  StatusPanel(const char* panelName, const char* labelName, int width, const StatusFrameArt& frame,
               QWidget* parent);
   QLabel* Label() const { return label_; }
   void SetText(const QString& text);
 
  private:
-  QPixmap frame_;
   QLabel* label_;
 };
 

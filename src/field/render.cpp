@@ -330,16 +330,23 @@ void FieldRenderer::DrawSeeThrough(const MODE_P& board, const FieldMarks& marks,
                });
 }
 
-PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width) {
+PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width, double scale) {
   PixelBuffer out;
   const int h = frame.height();
   out.Create(width, h);
-  if (out.IsEmpty() || frame.width() < 30) return out;
-  CopyBlock(out, 0, 0, 10, h, frame, 0, 0);
-  const int pieces = (width - 10) / 10;
-  for (int i = 0; i < pieces; ++i) CopyBlock(out, 10 + 10 * i, 0, 10, h, frame, 10, 0);
-  CopyBlock(out, width - 10, 0, 10, h, frame, 20, 0);
+  const int left = static_cast<int>(std::lround(10 * scale));
+  const int right = frame.width() - static_cast<int>(std::lround(20 * scale));
+  const int middle = frame.width() - left - right;
+  if (out.IsEmpty() || left < 1 || right < 1 || middle < 1) return out;
+  CopyBlock(out, 0, 0, left, h, frame, 0, 0);
+  for (int x = left; x < width - right; x += middle)
+    CopyBlock(out, x, 0, std::min(middle, width - right - x), h, frame, left, 0);
+  CopyBlock(out, width - right, 0, right, h, frame, left + middle, 0);
   return out;
+}
+
+PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width) {
+  return BuildStatusFrame(frame, width, 1.0);
 }
 
 namespace {
@@ -358,14 +365,16 @@ ClockParts SplitElapsed(double startTime, double clockTime) {
   return {secs / 3600, static_cast<int>(secs / 60 % 60), static_cast<int>(secs % 60)};
 }
 
-// A pen of width 2: the line and its neighbour across the main direction.
+// A wide pen: the line and its neighbours across the main direction (width 2 adds the
+// one below or to the right).
 void DrawWideLine(PixelBuffer& dst, int x1, int y1, int x2, int y2, int color, int width) {
-  DrawLine(dst, x1, y1, x2, y2, color);
-  if (width < 2) return;
-  if (std::abs(x2 - x1) >= std::abs(y2 - y1))
-    DrawLine(dst, x1, y1 + 1, x2, y2 + 1, color);
-  else
-    DrawLine(dst, x1 + 1, y1, x2 + 1, y2, color);
+  const bool flat = std::abs(x2 - x1) >= std::abs(y2 - y1);
+  for (int k = -((width - 1) / 2); k < width - (width - 1) / 2; ++k) {
+    if (flat)
+      DrawLine(dst, x1, y1 + k, x2, y2 + k, color);
+    else
+      DrawLine(dst, x1 + k, y1, x2 + k, y2, color);
+  }
 }
 
 }  // namespace
@@ -378,15 +387,18 @@ std::string ClockText(double startTime, double clockTime) {
 }
 
 void DrawAnalogClock(PixelBuffer& clock, const PixelBuffer& face, double startTime,
-                     double clockTime) {
-  if (clock.width() != 34 || clock.height() != 34) clock.Create(34, 34);
-  CopyBlock(clock, 0, 0, 34, 34, face, 0, 0);
+                     double clockTime, double scale) {
+  const int size = static_cast<int>(std::lround(34 * scale));
+  const int c = static_cast<int>(std::lround(17 * scale));
+  if (clock.width() != size || clock.height() != size) clock.Create(size, size);
+  CopyBlock(clock, 0, 0, size, size, face, 0, 0);
   const ClockParts p = SplitElapsed(startTime, clockTime);
   constexpr double pi = std::numbers::pi;
   auto hand = [&](double angle, double length, int color, int width) {
-    const int x = static_cast<int>(std::lround(17 + std::cos(angle) * length));
-    const int y = static_cast<int>(std::lround(17 - std::sin(angle) * length));
-    DrawWideLine(clock, 17, 17, x, y, color, width);
+    const int x = static_cast<int>(std::lround(c + std::cos(angle) * length * scale));
+    const int y = static_cast<int>(std::lround(c - std::sin(angle) * length * scale));
+    DrawWideLine(clock, c, c, x, y, color,
+                 std::max(1, static_cast<int>(std::lround(width * scale))));
   };
   hand(pi / 2 - p.seconds * pi / 30, 8, 0xFF0000, 1);
   hand(pi / 2 - p.minutes * pi / 30, 7, 0x800000, 2);

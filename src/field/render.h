@@ -88,14 +88,18 @@ class FieldRenderer {
 };
 
 // Status panel frame w by 34 from a 30 by 34 frame picture: left, repeated
-// middle and right 10-column pieces.
+// middle (the last one cut short) and right 10-column pieces.
 PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width);
+// The same for a screen of `scale` device pixels per point: `frame` is the frame picture
+// drawn at that scale, `width` is in device pixels, and the pieces' borders scale too.
+PixelBuffer BuildStatusFrame(const PixelBuffer& frame, int width, double scale);
 
 // Elapsed time as "hh:mm:ss", hours counting whole days as 24.
 std::string ClockText(double startTime, double clockTime);
 
-// The 34 by 34 analog clock: the face copied, then the three hands.
+// The 34 by 34 analog clock: the face copied, then the three hands. At another `scale`
+// the clock, its face and the hands' lengths and widths are that much larger.
 void DrawAnalogClock(PixelBuffer& clock, const PixelBuffer& face, double startTime,
-                     double clockTime);
+                     double clockTime, double scale = 1.0);
 
 }  // namespace tv

@@ -450,6 +450,23 @@ TEST(StatusFrameTest, PiecesOfTheFramePicture) {
   for (int x : {12, 22, 32}) EXPECT_EQ(out.GetPixel(x, 5), kColorWhite) << x;
 }
 
+// At scale 2 the frame and its piece borders double: a pixel-doubled frame picture gives
+// the pixel-doubled panel frame.
+TEST(StatusFrameTest, ScaledFrameIsTheDoubledFrame) {
+  PixelBuffer frame(30, 34), doubled(60, 68);
+  for (int y = 0; y < 34; ++y)
+    for (int x = 0; x < 30; ++x) frame.SetPixel(x, y, x * 8 + y * 0x10000);
+  for (int y = 0; y < 68; ++y)
+    for (int x = 0; x < 60; ++x) doubled.SetPixel(x, y, frame.GetPixel(x / 2, y / 2));
+  const PixelBuffer one = BuildStatusFrame(frame, 110);
+  const PixelBuffer two = BuildStatusFrame(doubled, 220, 2.0);
+  ASSERT_EQ(two.height(), 68);
+  int differing = 0;
+  for (int y = 0; y < 68; ++y)
+    for (int x = 0; x < 220; ++x) differing += two.GetPixel(x, y) != one.GetPixel(x / 2, y / 2);
+  EXPECT_EQ(differing, 0);
+}
+
 TEST(ClockTest, TextAndHands) {
   const double hour = 1.0 / 24, second = hour / 3600;
   struct Case {
@@ -477,6 +494,14 @@ TEST(ClockTest, TextAndHands) {
 
   DrawAnalogClock(clock, face, 0, 15 * 60 * second);  // minute hand at 3
   EXPECT_EQ(clock.GetPixel(24, 17), 0x800000);
+
+  // Twice the density: twice the size, hands twice as long and as wide.
+  PixelBuffer face2(68, 68);
+  FillPicture(face2, kColorWhite);
+  DrawAnalogClock(clock, face2, 0, 15 * 60 * second, 2.0);
+  ASSERT_EQ(clock.width(), 68);
+  for (int y : {34, 35}) EXPECT_EQ(clock.GetPixel(48, y), 0x800000) << y;
+  EXPECT_EQ(clock.GetPixel(34, 18), 0xFF0000);  // the seconds hand's tip, at 12
 }
 
 }  // namespace
