@@ -155,6 +155,8 @@ MainMenus BuildMenus(QMainWindow* window) {
       Check(m.MI_Options, "MI_OptionsDimBlockedTiles", "Dim Blocked Tiles", "dim-blocked");
   m.MI_OptionsDrawShadows =
       Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw Shadows", "draw-shadows");
+  m.MI_OptionsShowWinnable =
+      Check(m.MI_Options, "MI_OptionsShowWinnable", "Show Winnable", nullptr);
   m.MI_Options->addSeparator();
   m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and Music...", "music");
   m.MI_Options->addSeparator();

@@ -51,6 +51,7 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   L_Clock->setPalette(palette);
   clockFace_ = PixelBufferFromImage(ArtImage("clock-face", {}, QColor(0x3a, 0x26, 0x18)));
   new StatusPanel("P_ReshufLeft", "L_ReshufLeft", 190, light, P_PlayStatus);
+  new StatusPanel("P_Winnable", "L_Winnable", 150, light, P_PlayStatus);
   auto* current = new StatusPanel("P_CurTile", "L_CurTile", 220, dark, P_PlayStatus);
   palette = current->Label()->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
@@ -91,7 +92,8 @@ void StatusBars::SetCurrentTile(const std::string& name, bool free) {
 
 void StatusBars::PlacePanels() {
   int x = kFirstPanelX;
-  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile"}) {
+  for (const char* name :
+       {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_Winnable", "P_CurTile"}) {
     QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
     panel->move(x, kPanelTop);
     x += panel->width() + kPanelGap;

@@ -29,6 +29,7 @@ class MainLooks;
 class StatusBars;
 class TF_Music;
 class TF_Shuffle;
+class WinnablePanel;
 
 struct MainOptions {
   ProgramPaths Paths;
@@ -85,6 +86,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   void ToggleDimBlocked();
   void ToggleDrawShadows();
   void SetAnalogClock(bool analog);
+  void SetShowWinnable(bool on);
 
   // Widgets, for tests and screenshots.
   const MainMenus& Menus() const { return menus_; }
@@ -96,6 +98,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Music* Music() const { return music_; }
   MainLooks& Looks() const { return *looks_; }
   MainLibrary& Library() const { return *library_; }
+  WinnablePanel& Winnable() const { return *winnable_; }
+  FieldInput& Input() const { return *input_; }
   // Reads the layout into the play board and fits the tile size to the window;
   // false, without a message, when it cannot be read.
   bool OpenForPlay(const std::string& name);
@@ -135,6 +139,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   // redrawn.
   void AfterLayOut();
   void EnterSolutionControls(bool on);
+  // After every change of the tiles in play: the focus ring and the winnable verdict.
+  void PositionChanged();
 
   // Edit mode controls that exist before the editor's tools.
   void SelectTool(EditTool tool);
@@ -174,6 +180,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Shuffle* shuffle_ = nullptr;
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
+  WinnablePanel* winnable_ = nullptr;
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 

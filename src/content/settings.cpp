@@ -53,6 +53,7 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   if (color >= 0 && color <= kMaxColor) s.BkgColor = color;
   s.UseTexture = store.StoreReadBool(kPlayMode, "UseTexture", "", s.UseTexture);
   s.Texture = store.StoreReadString(kPlayMode, "Texture", "", s.Texture);
+  s.ShowWinnable = store.StoreReadBool(kPlayMode, "ShowWinnable", "", s.ShowWinnable);
 
   s.Favourites = ReadNameList(store, "FavNum", "Fav", kMaxFavourites);
   s.Recent = ReadNameList(store, "RecentNum", "Recent", kMaxRecent);
@@ -85,6 +86,8 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
   store.StoreWriteInt(kPlayMode, "BkgColor", "", s.BkgColor);
   store.StoreWriteBool(kPlayMode, "UseTexture", "", s.UseTexture);
   store.StoreWriteString(kPlayMode, "Texture", "", s.Texture);
+  if (!s.ShowWinnable || !store.StoreReadBool(kPlayMode, "ShowWinnable", "", true))
+    store.StoreWriteBool(kPlayMode, "ShowWinnable", "", s.ShowWinnable);
 
   WriteNameList(store, "FavNum", "Fav", s.Favourites);
   WriteNameList(store, "RecentNum", "Recent", s.Recent);

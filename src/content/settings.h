@@ -31,6 +31,8 @@ struct Settings {
   std::int32_t BkgColor = 32768;  // red + green * 256 + blue * 65536
   bool UseTexture = true;
   std::string Texture = "li-river";
+  // Written only when off (or when the file holds it off), so a default file stays as it was.
+  bool ShowWinnable = true;
 
   // Section "Main". The lists hold stored names; names the catalogue or the
   // music list no longer knows are dropped by their owners, not here.

@@ -232,6 +232,12 @@ void Game::UpdatePlayState() {
   host_.RedrawAll();
   host_.SetLabel(Label::TilesLeft, Format("%d Tiles Left", b.Game.TilesLeft));
   host_.SetLabel(Label::MovesLeft, Format("%d Moves Available", b.Game.MovesAvailable));
+  PositionChanged();
+}
+
+void Game::PositionChanged() {
+  hintRanking_.Invalidate();
+  if (OnPositionChanged) OnPositionChanged();
 }
 
 void Game::UpdateReshuffleLabel() {
@@ -397,23 +403,21 @@ void Game::Hint() {
   }
 
   if (hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
-  int number = 0;
-  for (int a = 0; a < n; ++a) {
-    if (!playable(a)) continue;
-    for (int c = a + 1; c < n; ++c) {
-      if (!playable(c) || b.Tiles[c].MatchClass != b.Tiles[a].MatchClass) continue;
-      if (number++ != hintIndex_) continue;
-      selectedTile_ = a;
-      secondTile_ = c;
-      host_.RedrawTile(a, Repaint::TileNow);
-      host_.RedrawTile(c, Repaint::TileNow);
-      host_.Pause(200);
-      selectedTile_ = secondTile_ = kNoTile;
-      host_.RedrawTile(a, Repaint::TileNow);
-      host_.RedrawTile(c, Repaint::TileNow);
-      if (++hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
-      return;
-    }
+  // A small budget: the hint must stay quick even on a position the solver finds hard.
+  const std::vector<HintPair> pairs =
+      preferWinnableHints_ ? hintRanking_.For(b, std::chrono::milliseconds(60)) : HintPairs(b);
+  if (hintIndex_ < static_cast<int>(pairs.size())) {
+    const auto [a, c] = pairs[std::size_t(hintIndex_)];
+    selectedTile_ = a;
+    secondTile_ = c;
+    host_.RedrawTile(a, Repaint::TileNow);
+    host_.RedrawTile(c, Repaint::TileNow);
+    host_.Pause(200);
+    selectedTile_ = secondTile_ = kNoTile;
+    host_.RedrawTile(a, Repaint::TileNow);
+    host_.RedrawTile(c, Repaint::TileNow);
+    if (++hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
+    return;
   }
   NoMoreMoves();
 }
