@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 
+#include "app/main_field.h"
 #include "app/main_input.h"
 #include "app/main_status.h"
 #include "app/main_window.h"
@@ -44,6 +45,9 @@ struct KeyWorld {
     window->resize(1280, 720);
     window->show();
     QApplication::processEvents();
+    // A fixed deal: the same positions on every run.
+    window->NewGameTimer()->stop();
+    window->PlayGameNumber(1234);
     window->NewGameTimer()->stop();
     window->T_NewGameTimer();
     QApplication::processEvents();
@@ -129,7 +133,9 @@ TEST(KeyPlay, AWholeGameClearedWithKeysOnly) {
         world.RemoveWithKeys(a, b, Qt::Key_Space, left % 4 == 0 ? Qt::Key_Return : Qt::Key_Enter));
     ASSERT_EQ(world.board().Game.TilesLeft, left - 2);
     // The ring never stays on an empty spot.
-    if (left > 2) ASSERT_TRUE(world.board().Tiles[std::size_t(world.focus())].Free);
+    if (left > 2) {
+      ASSERT_TRUE(world.board().Tiles[std::size_t(world.focus())].Free);
+    }
   }
   // Nothing left to ring.
   world.Key(Qt::Key_Down);
@@ -149,7 +155,9 @@ TEST(WinnablePanel, SaysSoAtOnceAfterALosingMoveAndAgainAfterUndo) {
           continue;
         MODE_P after = b;
         after.Tiles[x].Present = after.Tiles[y].Present = false;
-        if (DecideWinnable(after, {}).verdict != Verdict::kNotWinnable) continue;
+        SolveLimits limits;
+        limits.maxTime = std::chrono::milliseconds(2000);
+        if (DecideWinnable(after, limits).verdict != Verdict::kNotWinnable) continue;
         EXPECT_EQ(world.Verdict(), "Winnable");
         ASSERT_NO_FATAL_FAILURE(world.RemoveWithKeys(x, y));
         ASSERT_EQ(world.board().Game.TilesLeft, left - 2);

@@ -1,8 +1,9 @@
-// The focus ring's moves between free tiles.
+// The focus ring's moves between free tiles, and the hint's order of pairs.
 #include "game/key_focus.h"
 
 #include <gtest/gtest.h>
 
+#include "game/hint_choice.h"
 #include "test_support.h"
 
 namespace tv {
@@ -45,6 +46,24 @@ TEST(KeyFocus, SettlesOnTheNearestFreeTile) {
   for (int i = 0; i < 5; ++i) board.Tiles[i].Present = false;
   MarkFreeTiles(board);
   EXPECT_EQ(SettleFocusTile(board, 3), -1);
+}
+
+}  // namespace
+}  // namespace tv
+
+namespace tv {
+namespace {
+
+TEST(HintRanking, PairsThatKeepTheGameWinnableComeFirst) {
+  // One class: 0 and 1 side by side, 3 resting on 2. Taking 0 and 1 leaves 3 on its own
+  // partner; taking 3 with either keeps the game winnable.
+  MODE_P board = test::BoardFrom({{4, 0, 0}, {8, 0, 0}, {0, 0, 0}, {0, 0, 1}});
+  MarkFreeTiles(board);
+  ASSERT_EQ(HintPairs(board), (std::vector<HintPair>{{0, 1}, {0, 3}, {1, 3}}));
+  EXPECT_EQ(RankHintPairs(board, std::chrono::milliseconds(50)),
+            (std::vector<HintPair>{{0, 3}, {1, 3}, {0, 1}}));
+  // Without time the order stays as it is.
+  EXPECT_EQ(RankHintPairs(board, std::chrono::milliseconds(0)), HintPairs(board));
 }
 
 }  // namespace
