@@ -269,7 +269,7 @@ void FieldRenderer::DrawFocusRing(PixelBuffer& target, int fx, int fy, const MOD
   const GAME_P& g = board.Game;
   const int x = board.Tiles[slot].Left + g.EdgeWidth - fx, y = board.Tiles[slot].Top - fy;
   // Thicker on large tiles, never more than a quarter of the face.
-  const int band = std::clamp(std::min(g.FaceWidth, g.FaceHeight) / 16, 1, 4);
+  const int band = std::clamp(std::min(g.FaceWidth, g.FaceHeight) / 12, 1, 5);
   if (g.FaceWidth < 2 * band + 4 || g.FaceHeight < 2 * band + 4) return;
   FrameBlock(target, x, y, g.FaceWidth, g.FaceHeight, kRingBlack);
   for (int k = 1; k <= band; ++k)
