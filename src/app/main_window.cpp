@@ -544,8 +544,12 @@ void TF_Main::SetShowWinnable(bool on) {
 void TF_Main::PositionChanged() {
   input_->Keys().AfterPositionChange();
   const MODE_P& board = game_->PlayBoard();
+  // A failed deal leaves no tile present, whatever the counters say.
+  bool anyPresent = false;
+  for (int i = 0; i < std::clamp(board.Game.TileCount, 0, kMaxTiles); ++i)
+    anyPresent = anyPresent || board.Tiles[std::size_t(i)].Present;
   const bool inPlay = ready_ && game_->BoardMode() == kPlayMode && !game_->SolutionMode() &&
-                      board.Game.TilesLeft > 0 && board.Game.TileCount > 0;
+                      board.Game.TilesLeft > 0 && anyPresent;
   winnable_->PositionChanged(board, inPlay);
 }
 

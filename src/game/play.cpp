@@ -164,6 +164,7 @@ bool Game::StartGame(int mode, bool animate) {
       selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
     }
     host_.RedrawAll();
+    PositionChanged();
     return false;
   }
 
