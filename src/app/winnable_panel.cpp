@@ -14,7 +14,7 @@ constexpr std::chrono::milliseconds kBudget{3000};
 SolveLimits WorkerLimits() {
   SolveLimits limits;
   limits.maxTime = kBudget;
-  limits.maxRemembered = std::size_t{1} << 20;
+  limits.maxRemembered = std::size_t{1} << 19;
   return limits;
 }
 
