@@ -30,6 +30,8 @@ FieldMarks FieldView::Marks() const {
   marks.SolutionMode = game_.SolutionMode();
   marks.SolutionTiles[0] = game_.SolutionTile(0);
   marks.SolutionTiles[1] = game_.SolutionTile(1);
+  if (marks.EditMode || marks.SolutionMode) return marks;
+  marks.FocusTile = focusTile_;
   return marks;
 }
 

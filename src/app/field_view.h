@@ -31,6 +31,9 @@ class FieldView final : public RepaintSink {
   std::function<const PixelBuffer*()> BackgroundSource;
 
   FieldMarks Marks() const;
+  // The keyboard's focus ring; -1 hides it. The caller redraws.
+  void SetFocusTile(int slot) { focusTile_ = slot; }
+  int FocusTile() const { return focusTile_; }
   DrawSwitches Switches() const;
 
   void RedrawAll();
@@ -50,6 +53,7 @@ class FieldView final : public RepaintSink {
   PixelBuffer& picture_;
   FieldRenderer renderer_;
   QSize area_;
+  int focusTile_ = -1;
 };
 
 }  // namespace tv

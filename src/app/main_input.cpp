@@ -23,7 +23,8 @@ FieldInput::FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBa
       menus_(menus),
       edit_(edit),
       dragCursor_(ArtCursor("drag")),
-      moveCursor_(ArtCursor("move")) {}
+      moveCursor_(ArtCursor("move")),
+      keys_(game, view) {}
 
 int FieldInput::HitTestField(int x, int y) const {
   const MODE_P& board = game_.Board();
@@ -51,6 +52,8 @@ void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods) {
   // The editor's tools (placing, erasing, shifting the field) arrive with the editor.
   if (game_.BoardMode() == kEditMode) return;
   if (game_.SolutionMode() || game_.Paused()) return;
+  if (QPoint(x, y) != lastMouse_) keys_.Hide();
+  lastMouse_ = QPoint(x, y);
   const int slot = HitTestField(x, y);
   if (slot < 0) {
     status_.SetCurrentTile("", false);
@@ -113,6 +116,7 @@ bool FieldInput::KeyPress(int key) {
     return item != nullptr;
   }
   if (game_.BoardMode() == kPlayMode) {
+    if (!game_.Paused() && keys_.KeyPress(key)) return true;
     if (key != Qt::Key_Control || game_.Paused()) return false;
     const QPointF at = field_.mapFromGlobal(QPointF(QCursor::pos()));
     const QPoint p = field_.PicturePoint(at);

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QCursor>
+#include <QPoint>
 #include <Qt>
 #include <functional>
 
+#include "app/key_play.h"
 #include "game/edit_controls.h"
 
 namespace tv {
@@ -40,6 +42,7 @@ class FieldInput {
   // The tile shown see-through goes back to normal.
   void ClearHover();
   void EndDrag() { dragging_ = false; }
+  KeyPlay& Keys() { return keys_; }
 
  private:
   int HitTestField(int x, int y) const;
@@ -53,8 +56,10 @@ class FieldInput {
   const EditControls& edit_;
   QCursor dragCursor_;  // cursor 1: a field move in progress
   QCursor moveCursor_;  // cursor 2: the Move tool at rest
+  KeyPlay keys_;
   bool ready_ = false;
   bool dragging_ = false;
+  QPoint lastMouse_{-1, -1};  // a move event at the same point is no move of the player's
 };
 
 }  // namespace tv

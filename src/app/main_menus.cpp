@@ -165,6 +165,8 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_OptionsResume->setObjectName("MI_OptionsResume");
   m.MI_OptionsResume->setCheckable(true);
   m.MI_OptionsResume->setChecked(true);
+  m.MI_OptionsShowWinnable =
+      Check(m.MI_Options, "MI_OptionsShowWinnable", "Show &Winnable", nullptr);
   m.MI_Options->addSeparator();
   m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and &Music...", "music");
   m.MI_Options->addSeparator();

@@ -38,6 +38,7 @@ struct MainMenus {
   QAction *MI_OptionsBkgPic, *MI_OptionsBkgCol, *MI_OptionsTileset, *MI_OptionsZoomIn,
       *MI_OptionsZoomOut, *MI_OptionsDimBlockedTiles, *MI_OptionsDrawShadows,
       *MI_OptionsLongerHints, *MI_OptionsResume, *MI_OptionsMusic, *MI_GameClearRecords;
+  QAction* MI_OptionsShowWinnable = nullptr;
   QAction *MI_HelpContents, *MI_HelpPlay, *MI_HelpCompHome, *MI_HelpProdHome, *MI_HelpAbout;
 };
 

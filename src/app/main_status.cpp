@@ -46,6 +46,7 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   palette.setColor(QPalette::WindowText, kStatusText);
   L_Clock->setPalette(palette);
   new StatusPanel("P_ReshufLeft", "L_ReshufLeft", 190, light, P_PlayStatus);
+  new StatusPanel("P_Winnable", "L_Winnable", 150, light, P_PlayStatus);
   auto* current = new StatusPanel("P_CurTile", "L_CurTile", 220, dark, P_PlayStatus);
   palette = current->Label()->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
@@ -92,8 +93,8 @@ void StatusBars::SetCurrentTile(const std::string& name, bool free) {
 
 void StatusBars::PlacePanels() {
   int x = kFirstPanelX;
-  for (const char* name :
-       {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile", "P_GameNumber"}) {
+  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_Winnable",
+                           "P_CurTile", "P_GameNumber"}) {
     QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
     panel->move(x, kPanelTop);
     x += panel->width() + kPanelGap;

@@ -22,6 +22,7 @@
 #include "app/main_looks.h"
 #include "app/main_status.h"
 #include "app/status_holder.h"
+#include "app/winnable_panel.h"
 #include "content/about.h"
 #include "content/help.h"
 #include "content/music.h"
@@ -78,6 +79,12 @@ TF_Main::TF_Main(const MainOptions& options)
   field_->OnRatioChanged = [this] {
     if (ready_ && isVisible()) FitTileSize();
   };
+  input_->Keys().OnHint = [this] {
+    if (menus_.MI_GameHint->isEnabled()) menus_.MI_GameHint->trigger();
+  };
+  winnable_ = new WinnablePanel(status_->Panel("P_Winnable"), this);
+  game_->OnPositionChanged = [this] { PositionChanged(); };
+  game_->SetPreferWinnableHints(true);
   field_->OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
                            Qt::MouseButtons, Qt::KeyboardModifiers mods) {
     switch (kind) {
@@ -265,6 +272,8 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_OptionsDimBlockedTiles, &QAction::triggered, this, [this] { ToggleDimBlocked(); });
   connect(m.MI_OptionsDrawShadows, &QAction::triggered, this, [this] { ToggleDrawShadows(); });
   connect(m.MI_OptionsLongerHints, &QAction::triggered, this, [this] { ToggleLongerHints(); });
+  connect(m.MI_OptionsShowWinnable, &QAction::triggered, this,
+          [this](bool on) { SetShowWinnable(on); });
   connect(m.MI_OptionsMusic, &QAction::triggered, this, [this] { music_->Run(); });
   connect(m.MI_OptionsTileset, &QAction::triggered, this,
           [this] { looks_->MI_OptionsTilesetClick(); });
@@ -325,6 +334,7 @@ void TF_Main::ApplySettings(const Settings& settings) {
   tilesets_.ZoomedFaceWidth = settings_.ZoomFaceWidth;
   menus_.MI_OptionsResume->setChecked(settings_.ResumeGame);
   keeper_->SetOn(settings_.ResumeGame);
+  SetShowWinnable(settings_.ShowWinnable);
   QPalette palette = P_Field->palette();
   palette.setColor(QPalette::Window, PackedColor(settings_.BkgColor));
   P_Field->setPalette(palette);
@@ -599,6 +609,26 @@ void TF_Main::SetAnalogClock(bool analog) {
   settings_.AnalogClock = analog;
   const GAME_P& game = game_->PlayBoard().Game;
   status_->SetClockKind(analog, game.StartTime, game.ClockTime);
+}
+
+void TF_Main::SetShowWinnable(bool on) {
+  settings_.ShowWinnable = on;
+  menus_.MI_OptionsShowWinnable->setChecked(on);
+  game_->SetPreferWinnableHints(on);
+  winnable_->SetShown(on);
+  if (on) PositionChanged();
+}
+
+void TF_Main::PositionChanged() {
+  input_->Keys().AfterPositionChange();
+  const MODE_P& board = game_->PlayBoard();
+  // A failed deal leaves no tile present, whatever the counters say.
+  bool anyPresent = false;
+  for (int i = 0; i < std::clamp(board.Game.TileCount, 0, kMaxTiles); ++i)
+    anyPresent = anyPresent || board.Tiles[std::size_t(i)].Present;
+  const bool inPlay = ready_ && game_->BoardMode() == kPlayMode && !game_->SolutionMode() &&
+                      board.Game.TilesLeft > 0 && anyPresent;
+  winnable_->PositionChanged(board, inPlay);
 }
 
 void TF_Main::SelectTool(EditTool tool) {

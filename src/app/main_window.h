@@ -31,6 +31,7 @@ class MainLooks;
 class StatusBars;
 class TF_Music;
 class TF_Shuffle;
+class WinnablePanel;
 
 struct MainOptions {
   ProgramPaths Paths;
@@ -95,6 +96,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   void ToggleLongerHints();
   // Puts the current deal's number on the clipboard (nothing before the first deal).
   void CopyGameNumber();
+  void SetShowWinnable(bool on);
 
   // Widgets, for tests and screenshots.
   const MainMenus& Menus() const { return menus_; }
@@ -106,6 +108,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Music* Music() const { return music_; }
   MainLooks& Looks() const { return *looks_; }
   MainLibrary& Library() const { return *library_; }
+  WinnablePanel& Winnable() const { return *winnable_; }
+  FieldInput& Input() const { return *input_; }
   // Reads the layout into the play board and fits the tile size to the window;
   // false, without a message, when it cannot be read.
   bool OpenForPlay(const std::string& name);
@@ -146,6 +150,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   // redrawn.
   void AfterLayOut();
   void EnterSolutionControls(bool on);
+  // After every change of the tiles in play: the focus ring and the winnable verdict.
+  void PositionChanged();
 
   // Edit mode controls that exist before the editor's tools.
   void SelectTool(EditTool tool);
@@ -190,6 +196,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   std::unique_ptr<GameKeeper> keeper_;
   std::optional<KeptGame> kept_;  // found at start-up, taken up by FinishStartUp
   bool autoPaused_ = false;       // paused by minimising, so restoring goes on
+  WinnablePanel* winnable_ = nullptr;
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 

@@ -64,6 +64,7 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   s.LongerHints = store.StoreReadBool(kPlayMode, "LongerHints", "", s.LongerHints);
   s.ZoomFaceWidth =
       std::max(0, store.StoreReadInt(kPlayMode, "ZoomFaceWidth", "", s.ZoomFaceWidth));
+  s.ShowWinnable = store.StoreReadBool(kPlayMode, "ShowWinnable", "", s.ShowWinnable);
 
   s.Favourites = ReadNameList(store, "FavNum", "Fav", kMaxFavourites);
   s.Recent = ReadNameList(store, "RecentNum", "Recent", kMaxRecent);
@@ -100,6 +101,8 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
   const Settings defaults;
   WriteUnlessDefault(store, "LongerHints", s.LongerHints ? 1 : 0, defaults.LongerHints ? 1 : 0);
   WriteUnlessDefault(store, "ZoomFaceWidth", s.ZoomFaceWidth, defaults.ZoomFaceWidth);
+  if (!s.ShowWinnable || !store.StoreReadBool(kPlayMode, "ShowWinnable", "", true))
+    store.StoreWriteBool(kPlayMode, "ShowWinnable", "", s.ShowWinnable);
 
   WriteNameList(store, "FavNum", "Fav", s.Favourites);
   WriteNameList(store, "RecentNum", "Recent", s.Recent);

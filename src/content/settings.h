@@ -34,6 +34,8 @@ struct Settings {
   // Written only when not at their defaults, so a file of defaults stays as it was.
   bool LongerHints = false;        // the hint shows for 1.5 s and blinks
   std::int32_t ZoomFaceWidth = 0;  // face width the player zoomed to; 0: fit the window
+  // Written only when off (or when the file holds it off), so a default file stays as it was.
+  bool ShowWinnable = true;
 
   // Section "Main". The lists hold stored names; names the catalogue or the
   // music list no longer knows are dropped by their owners, not here.

@@ -13,6 +13,9 @@ namespace {
 
 constexpr int kSolutionTint = 0x0080FF;  // orange: red 255, green 128, blue 0
 constexpr int kShadowDarken = 25;
+// Focus ring: a bright band between two black lines shows on any face and background.
+constexpr int kRingColor = 0x00D8FF;  // amber: red 255, green 216, blue 0
+constexpr int kRingBlack = 0x000000;
 
 bool RectHasArea(const SpanRect& r) {
   return !r.IsEmpty() && r.left != SpanRect::kUnset && r.top != SpanRect::kUnset &&
@@ -253,8 +256,26 @@ void FieldRenderer::RedrawAll(const MODE_P& board, const FieldMarks& marks,
       else
         DrawNormalTile(field_, t.Left, t.Top, board, marks, sw, slot);
     }
+    DrawFocusRing(field_, 0, 0, board, marks);
   }
   if (sink_ != nullptr) sink_->RepaintNow(0, 0, availWidth_, availHeight_);
+}
+
+// Inside the tile's face rectangle, so a redraw of the tile's own rectangle covers it.
+void FieldRenderer::DrawFocusRing(PixelBuffer& target, int fx, int fy, const MODE_P& board,
+                                  const FieldMarks& marks) {
+  const int slot = marks.FocusTile;
+  if (slot < 0 || slot >= kMaxTiles || !board.Tiles[slot].Present) return;
+  const GAME_P& g = board.Game;
+  const int x = board.Tiles[slot].Left + g.EdgeWidth - fx, y = board.Tiles[slot].Top - fy;
+  // Thicker on large tiles, never more than a quarter of the face.
+  const int band = std::clamp(std::min(g.FaceWidth, g.FaceHeight) / 12, 1, 5);
+  if (g.FaceWidth < 2 * band + 4 || g.FaceHeight < 2 * band + 4) return;
+  FrameBlock(target, x, y, g.FaceWidth, g.FaceHeight, kRingBlack);
+  for (int k = 1; k <= band; ++k)
+    FrameBlock(target, x + k, y + k, g.FaceWidth - 2 * k, g.FaceHeight - 2 * k, kRingColor);
+  FrameBlock(target, x + band + 1, y + band + 1, g.FaceWidth - 2 * band - 2,
+             g.FaceHeight - 2 * band - 2, kRingBlack);
 }
 
 template <class DrawTile>
@@ -270,6 +291,7 @@ void FieldRenderer::RedrawRegion(PixelBuffer& region, const MODE_P& board, const
     if (!t.Present || std::abs(t.Left - rx) > w || std::abs(t.Top - ry) > h) continue;
     drawTile(i, t.Left - rx, t.Top - ry);
   }
+  DrawFocusRing(region, rx, ry, board, marks);
   CopyBlock(field_, rx, ry, w, h, region, 0, 0);
   Repaint(rx, ry, w, h, mode);
 }

@@ -29,6 +29,8 @@ struct FieldMarks {
   int SolutionTiles[2] = {-1, -1};
   // Edit mode: the cursor tile exists as slot TileCount (then also SecondTile).
   bool HasCursorTile = false;
+  // The keyboard's focus ring, drawn over everything around this tile.
+  int FocusTile = -1;
 };
 
 // Where the window learns which part of the field picture to show again.
@@ -73,6 +75,9 @@ class FieldRenderer {
                      int slot);
   const PixelBuffer& FaceSheet(const TILE_P& tile, const DrawSwitches& sw) const;
   void Repaint(int x, int y, int w, int h, tv::Repaint mode);
+  // The focus ring of `marks`, with the field's (fx, fy) at the target's (0, 0).
+  void DrawFocusRing(PixelBuffer& target, int fx, int fy, const MODE_P& board,
+                     const FieldMarks& marks);
   // Paints the background of the w by h region at (rx, ry) of the field into `region`,
   // calls drawTile(slot, x, y) for every present tile near it in drawing order (x, y
   // relative to the region), then copies the region to the field and repaints it.

@@ -173,6 +173,7 @@ bool Game::StartGame(int mode, bool animate) {
       selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
     }
     host_.RedrawAll();
+    PositionChanged();
     return false;
   }
 
@@ -245,6 +246,12 @@ void Game::UpdatePlayState() {
   host_.RedrawAll();
   host_.SetLabel(Label::TilesLeft, Format("%d Tiles Left", b.Game.TilesLeft));
   host_.SetLabel(Label::MovesLeft, Format("%d Moves Available", b.Game.MovesAvailable));
+  PositionChanged();
+}
+
+void Game::PositionChanged() {
+  hintRanking_.Invalidate();
+  if (OnPositionChanged) OnPositionChanged();
 }
 
 void Game::UpdateReshuffleLabel() {
@@ -435,21 +442,20 @@ void Game::Hint() {
   }
 
   if (hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
-  int number = 0;
-  for (int a = 0; a < n; ++a) {
-    if (!playable(a)) continue;
-    for (int c = a + 1; c < n; ++c) {
-      if (!playable(c) || b.Tiles[c].MatchClass != b.Tiles[a].MatchClass) continue;
-      if (number++ != hintIndex_) continue;
-      ShowHint(200, [&](bool on) {
-        selectedTile_ = on ? a : kNoTile;
-        secondTile_ = on ? c : kNoTile;
-        host_.RedrawTile(a, Repaint::TileNow);
-        host_.RedrawTile(c, Repaint::TileNow);
-      });
-      if (++hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
-      return;
-    }
+  // A small budget: the hint must stay quick even on a position the solver finds hard.
+  const std::vector<HintPair> pairs =
+      preferWinnableHints_ ? hintRanking_.For(b, std::chrono::milliseconds(60)) : HintPairs(b);
+  if (hintIndex_ < static_cast<int>(pairs.size())) {
+    const int a = pairs[std::size_t(hintIndex_)][0];
+    const int c = pairs[std::size_t(hintIndex_)][1];
+    ShowHint(200, [&](bool on) {
+      selectedTile_ = on ? a : kNoTile;
+      secondTile_ = on ? c : kNoTile;
+      host_.RedrawTile(a, Repaint::TileNow);
+      host_.RedrawTile(c, Repaint::TileNow);
+    });
+    if (++hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
+    return;
   }
   NoMoreMoves();
 }

@@ -6,10 +6,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "game/board.h"
 #include "game/deal.h"
+#include "game/hint_choice.h"
 #include "game/host.h"
 #include "game/kept_game.h"
 #include "game/random.h"
@@ -124,8 +126,14 @@ class Game {
   void SolutionLast();
   void ReturnToGame();
 
-  // Free tiles, moves, solution marks, redraw and the status labels.
+  // Free tiles, moves, solution marks, redraw and the status labels; then
+  // PositionChanged.
   void UpdatePlayState();
+  // Every path that changes the tiles in play ends here (through UpdatePlayState).
+  void PositionChanged();
+  std::function<void()> OnPositionChanged;
+  // Hint without a selection shows pairs that keep the game winnable first.
+  void SetPreferWinnableHints(bool on) { preferWinnableHints_ = on; }
   void UpdateReshuffleLabel();
 
  private:
@@ -172,6 +180,8 @@ class Game {
   bool solutionMode_ = false;
   bool longerHints_ = false;
   std::array<int, 2> solutionTiles_{kNoTile, kNoTile};
+  bool preferWinnableHints_ = false;
+  HintRanking hintRanking_;
 };
 
 // "%d Reshuffle Left" for one, "%d Reshuffles Left" otherwise.

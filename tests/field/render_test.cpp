@@ -332,6 +332,25 @@ TEST_F(LocalRedrawTest, RedrawTileAgreesWithFullRedraw) {
   EXPECT_EQ(sink_.calls, std::vector<std::string>{"now 0,0 180x140"});
 }
 
+TEST_F(LocalRedrawTest, FocusRingMovesByRedrawingTwoTiles) {
+  const PixelBuffer plain = RedrawAllInto({}, sw_);
+  FieldMarks ring;
+  ring.FocusTile = 28;
+  for (int to : {32, 0, 33}) {
+    const int from = ring.FocusTile;
+    ring.FocusTile = to;
+    const PixelBuffer expected = RedrawAllInto(ring, sw_);
+    ring.FocusTile = from;
+    RedrawAllInto(ring, sw_);
+    ring.FocusTile = to;
+    renderer_.RedrawTile(board_, ring, sw_, from, Repaint::Deferred);
+    renderer_.RedrawTile(board_, ring, sw_, to, Repaint::Deferred);
+    EXPECT_EQ(CountDifferences(field_, expected), 0) << from << " to " << to;
+    // The ring shows: the tile looks different from the same field without it.
+    EXPECT_GT(PixelsDifferingInTile(to, plain), 0) << to;
+  }
+}
+
 TEST_F(LocalRedrawTest, RedrawAroundRemovedTileAgreesWithFullRedraw) {
   // Free flags stay as they are: only the removed tile's pixels and shadows change.
   for (int slot : {32, 28, 12, 0}) {
