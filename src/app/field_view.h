@@ -14,6 +14,7 @@
 
 namespace tv {
 
+class Editor;
 class FieldWidget;
 class Game;
 struct Settings;
@@ -30,6 +31,8 @@ class FieldView final : public RepaintSink {
   // The stretched background picture of the moment, or none for the plain colour.
   std::function<const PixelBuffer*()> BackgroundSource;
 
+  // In edit mode the marks are the editor's: its cursor tile and erase candidate.
+  void SetEditor(const Editor* editor) { editor_ = editor; }
   FieldMarks Marks() const;
   DrawSwitches Switches() const;
 
@@ -49,6 +52,7 @@ class FieldView final : public RepaintSink {
   FieldWidget& widget_;
   FieldRenderer renderer_;
   QSize area_;
+  const Editor* editor_ = nullptr;
 };
 
 }  // namespace tv

@@ -25,6 +25,7 @@ class FieldView;
 class FieldWidget;
 class HelpViewer;
 class MainLibrary;
+class MainEditor;
 class MainLooks;
 class StatusBars;
 class TF_Music;
@@ -96,6 +97,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Music* Music() const { return music_; }
   MainLooks& Looks() const { return *looks_; }
   MainLibrary& Library() const { return *library_; }
+  MainEditor& Editor() const { return *editor_; }
   // Reads the layout into the play board and fits the tile size to the window;
   // false, without a message, when it cannot be read.
   bool OpenForPlay(const std::string& name);
@@ -126,6 +128,7 @@ class TF_Main : public QMainWindow, private WindowControls {
  private:
   void BuildWindow();
   void CreateLibrary();
+  void CreateEditor();  // in main_editor.cpp
   void ConnectCommands();
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;
@@ -174,6 +177,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Shuffle* shuffle_ = nullptr;
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
+  std::unique_ptr<MainEditor> editor_;
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 

@@ -108,7 +108,7 @@ void Editor::ResetTiles() {
   for (int i = 0; i < board_.Game.TileCount; ++i) {
     TILE_P& t = board_.Tiles[i];
     t.SheetCol = kEditorTileCol;
-    t.SheetRow = kEditorSheetRow;
+    t.SheetRow = kEditorTileRow;
     t.Present = true;
     t.HintMark = false;
   }
@@ -127,8 +127,8 @@ void Editor::MakeCursorTile() {
   c.Y = 0;
   c.Z = controls_.ZMode == LevelMode::Custom ? controls_.CustomZ : 0;
   c.Present = true;
-  c.SheetCol = kCursorTileCol;
-  c.SheetRow = kEditorSheetRow;
+  c.SheetCol = kEditorCursorCol;
+  c.SheetRow = kEditorTileRow;
   c.HintMark = false;
   c.Free = true;
   cursor_ = true;
@@ -380,7 +380,7 @@ void Editor::AddTile(int x, int y, int z) {
   t.Z = z;
   t.Present = true;
   t.SheetCol = kEditorTileCol;
-  t.SheetRow = kEditorSheetRow;
+  t.SheetRow = kEditorTileRow;
   ++board_.Game.TileCount;
 }
 
@@ -424,7 +424,7 @@ void Editor::PointerDown(int px, int py, bool mirror) {
     if (board_.Game.TileCount < kMaxTiles) {
       TILE_P& c = board_.Tiles[board_.Game.TileCount];
       c = placed;
-      c.SheetCol = kCursorTileCol;
+      c.SheetCol = kEditorCursorCol;
       c.Present = true;
       c.HintMark = false;
       cursor_ = true;

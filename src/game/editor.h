@@ -12,6 +12,7 @@
 
 #include "game/board.h"
 #include "game/edit_controls.h"
+#include "game/faces.h"
 #include "game/host.h"
 
 namespace tv {
@@ -19,10 +20,6 @@ namespace tv {
 constexpr int kEditorLevels = 21;
 // The layout file stores each coordinate in one byte after moving the layout to 0.
 constexpr int kMaxLayoutSpan = 255;
-// The editor tile's and the cursor tile's cells of the tile sheet.
-constexpr int kEditorSheetRow = 4;
-constexpr int kEditorTileCol = 7;
-constexpr int kCursorTileCol = 8;
 
 struct EditorStatus {
   int CursorZ = 0;
