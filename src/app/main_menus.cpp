@@ -241,6 +241,13 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.B_EditHelp = Button(e, "B_EditHelp", "Editor Help (F1)", "help");
   static_cast<QHBoxLayout*>(e->layout())->addStretch();
   t.B_EditAutoZ->setChecked(true);
+  // The editor's bar holds the most buttons: slightly narrower ones keep it whole in the
+  // smallest window.
+  for (QToolButton* b : e->findChildren<QToolButton*>()) b->setFixedWidth(kButtonSize.width() - 4);
+  for (QObject* child : e->children())
+    if (auto* gap = qobject_cast<QWidget*>(child);
+        gap && gap->metaObject() == &QWidget::staticMetaObject)
+      if (gap != t.P_CustomZ) gap->setFixedWidth(6);
 
   t.P_SolToolbar = new QWidget(t.P_ToolbarHolder);
   t.P_SolToolbar->setObjectName("P_SolToolbar");

@@ -356,8 +356,10 @@ bool Editor::Storable(int x, int y) const {
 }
 
 int Editor::MirrorX(int x) const {
-  int minX = x, maxX = x;
-  for (int i = 0; i < board_.Game.TileCount; ++i) {
+  // The centre line is the layout's as it stands, so drawing one half keeps it in place.
+  if (board_.Game.TileCount == 0) return x;
+  int minX = board_.Tiles[0].X, maxX = minX;
+  for (int i = 1; i < board_.Game.TileCount; ++i) {
     minX = std::min(minX, board_.Tiles[i].X);
     maxX = std::max(maxX, board_.Tiles[i].X);
   }
