@@ -243,8 +243,13 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_FileOpen, &QAction::triggered, this, [this] { editor_->FileOpen(); });
   connect(m.MI_FileSave, &QAction::triggered, this, [this] { (void)editor_->SaveLayout(); });
   connect(m.MI_FilePlay, &QAction::triggered, this, [this] { editor_->FilePlay(); });
-  connect(m.MI_EditUndo, &QAction::triggered, this, [this] { editor_->Logic().Undo(); });
-  connect(m.MI_EditRedo, &QAction::triggered, this, [this] { editor_->Logic().Redo(); });
+  // The shortcuts stay bound while the Edit menu is hidden: play must not reach the editor.
+  connect(m.MI_EditUndo, &QAction::triggered, this, [this] {
+    if (game_->BoardMode() == kEditMode) editor_->Logic().Undo();
+  });
+  connect(m.MI_EditRedo, &QAction::triggered, this, [this] {
+    if (game_->BoardMode() == kEditMode) editor_->Logic().Redo();
+  });
   same(t.B_EditUndo, m.MI_EditUndo);
   same(t.B_EditRedo, m.MI_EditRedo);
   connect(m.MI_FileExit, &QAction::triggered, this, &QWidget::close);

@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "app/art.h"
 #include "app/main_editor.h"
 #include "app/main_field.h"
 #include "app/main_menus.h"
@@ -28,8 +31,9 @@ void Settle(int ms = 200) {
   }
 }
 
-bool Save(QWidget* widget, const std::string& path) {
-  const bool ok = widget->grab().save(QString::fromStdString(path));
+bool Save(QWidget* widget, const std::string& path, QRect part = {}) {
+  const bool ok =
+      widget->grab(part.isNull() ? QRect(0, 0, -1, -1) : part).save(QString::fromStdString(path));
   std::printf("%s %s\n", ok ? "saved" : "could not save", path.c_str());
   return ok;
 }
@@ -96,6 +100,19 @@ int main(int argc, char** argv) {
   Send(w, QEvent::MouseMove, Cell(w, 6, 2, 1));
   Settle(300);
   bool ok = Save(&w, out + "editor-draw.png");
+  // The help page's pictures: the field's drawn corner with toolbar and status bar.
+  const QRect corner(0, 0, 660, 500);
+  QPixmap page(corner.width(), corner.height() + 40);
+  page.fill(Qt::black);
+  {
+    QPainter painter(&page);
+    painter.drawPixmap(0, 0, w.grab(corner));
+    painter.drawPixmap(0, corner.height(), w.grab(QRect(0, w.height() - 40, corner.width(), 40)));
+  }
+  ok = page.save(QString::fromStdString(out + "editor-help-draw.png")) && ok;
+  ok = tv::ArtImage("edit-redo", QSize(24, 24))
+           .save(QString::fromStdString(out + "edit-redo.png")) &&
+       ok;
 
   // Custom Z: the cursor tile refused where it would overlap a tile of its level.
   w.Toolbars().B_EditCustomZ->click();
@@ -103,6 +120,7 @@ int main(int argc, char** argv) {
   Send(w, QEvent::MouseMove, Cell(w, 2, 2, 1));
   Settle(300);
   ok = Save(&w, out + "editor-custom-z.png") && ok;
+  ok = Save(&w, out + "editor-help-custom-z.png", QRect(0, 0, 660, 300)) && ok;
 
   // The whole layout of a full game, and one placement timed through the window.
   w.Menus().MI_FileReturn->trigger();
