@@ -50,9 +50,10 @@ void FieldInput::ClearHover() {
 
 void FieldInput::EditMouseMove(int x, int y, Qt::MouseButtons buttons) {
   if (editor_ == nullptr) return;
+  // Every tool keeps the pointer known, so Draw chosen later starts under it.
+  editor_->PointerMove(x, y);
   switch (edit_.Tool) {
     case EditTool::Draw:
-      editor_->PointerMove(x, y);
       break;
     case EditTool::Erase: {
       const int slot = HitTestField(x, y);
