@@ -206,6 +206,7 @@ const std::vector<ArtItem>& ArtCatalogue() {
       Toggle("custom-z"),
       Icon("z-down"),
       Icon("z-up"),
+      Icon("edit-redo"),
       // solution toolbar
       Icon("sol-first"),
       Icon("sol-prev"),

@@ -3,6 +3,7 @@
 #include "app/main_field.h"
 #include "content/settings.h"
 #include "field/paused.h"
+#include "game/editor.h"
 #include "game/play.h"
 
 namespace tv {
@@ -30,6 +31,11 @@ FieldMarks FieldView::Marks() const {
   marks.SolutionMode = game_.SolutionMode();
   marks.SolutionTiles[0] = game_.SolutionTile(0);
   marks.SolutionTiles[1] = game_.SolutionTile(1);
+  if (marks.EditMode && editor_) {
+    marks.SelectedTile = editor_->EraseCandidate();
+    marks.SecondTile = editor_->CursorSlot();
+    marks.HasCursorTile = editor_->HasCursorTile();
+  }
   if (marks.EditMode || marks.SolutionMode) return marks;
   marks.FocusTile = focusTile_;
   return marks;

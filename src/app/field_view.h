@@ -14,6 +14,7 @@
 
 namespace tv {
 
+class Editor;
 class FieldWidget;
 class Game;
 struct Settings;
@@ -30,6 +31,8 @@ class FieldView final : public RepaintSink {
   // The stretched background picture of the moment, or none for the plain colour.
   std::function<const PixelBuffer*()> BackgroundSource;
 
+  // In edit mode the marks are the editor's: its cursor tile and erase candidate.
+  void SetEditor(const Editor* editor) { editor_ = editor; }
   FieldMarks Marks() const;
   // The keyboard's focus ring; -1 hides it. The caller redraws.
   void SetFocusTile(int slot) { focusTile_ = slot; }
@@ -54,6 +57,7 @@ class FieldView final : public RepaintSink {
   FieldRenderer renderer_;
   QSize area_;
   int focusTile_ = -1;
+  const Editor* editor_ = nullptr;
 };
 
 }  // namespace tv

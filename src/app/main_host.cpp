@@ -13,6 +13,7 @@
 #include "content/music_player.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
+#include "game/editor.h"
 #include "game/play.h"
 
 namespace tv {
@@ -39,7 +40,8 @@ void MainHost::RepaintField() {
 
 void MainHost::PlaceTiles() {
   MODE_P& board = p_.Play->Board();
-  tv::PlaceTiles(board, board.Game.TileCount);
+  const bool edit = p_.Play->BoardMode() == kEditMode;
+  tv::PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
 }
 
 void MainHost::DrawClock() {

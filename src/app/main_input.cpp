@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <algorithm>
 
 #include "app/art.h"
 #include "app/field_view.h"
@@ -9,6 +10,7 @@
 #include "app/main_menus.h"
 #include "app/main_status.h"
 #include "field/geometry.h"
+#include "game/editor.h"
 #include "game/faces.h"
 #include "game/play.h"
 
@@ -47,10 +49,40 @@ void FieldInput::ClearHover() {
   if (ready_) view_.RedrawTile(old, Repaint::TileNow);
 }
 
-void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods) {
+void FieldInput::EditMouseMove(int x, int y, Qt::MouseButtons buttons) {
+  if (editor_ == nullptr) return;
+  // Every tool keeps the pointer known, so Draw chosen later starts under it.
+  editor_->PointerMove(x, y);
+  switch (edit_.Tool) {
+    case EditTool::Draw:
+      break;
+    case EditTool::Erase: {
+      const int slot = HitTestField(x, y);
+      editor_->HoverErase(slot);
+      if (slot >= 0)
+        field_.setCursor(Qt::PointingHandCursor);
+      else
+        field_.unsetCursor();
+      break;
+    }
+    case EditTool::Move: {
+      if (!dragging_ || !(buttons & (Qt::LeftButton | Qt::RightButton))) break;
+      const GAME_P& g = game_.Board().Game;
+      const int cx = x / std::max(1, g.FaceWidth), cy = y / std::max(1, g.FaceHeight);
+      if (cx == dragX_ && cy == dragY_) break;
+      // Whole tiles under the pointer, two half-units each: the layout follows the hand.
+      editor_->ShiftLayout(2 * (cx - dragX_), 2 * (cy - dragY_), dragShifted_);
+      dragShifted_ = true;
+      dragX_ = cx;
+      dragY_ = cy;
+      break;
+    }
+  }
+}
+
+void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   if (!ready_) return;
-  // The editor's tools (placing, erasing, shifting the field) arrive with the editor.
-  if (game_.BoardMode() == kEditMode) return;
+  if (game_.BoardMode() == kEditMode) return EditMouseMove(x, y, buttons);
   if (game_.SolutionMode() || game_.Paused()) return;
   if (QPoint(x, y) != lastMouse_) keys_.Hide();
   lastMouse_ = QPoint(x, y);
@@ -72,14 +104,22 @@ void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods) {
     ClearHover();
 }
 
-void FieldInput::MouseDown(int x, int y, Qt::MouseButton button) {
+void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
   if (!ready_) return;
   if (game_.BoardMode() == kEditMode) {
     if (button == Qt::RightButton) {
       if (OnSelectTool) OnSelectTool(edit_.RightButtonTool());
     } else if (edit_.Tool == EditTool::Move) {
       dragging_ = true;
+      dragShifted_ = false;
+      const GAME_P& g = game_.Board().Game;
+      dragX_ = x / std::max(1, g.FaceWidth);
+      dragY_ = y / std::max(1, g.FaceHeight);
       field_.setCursor(dragCursor_);
+    } else if (editor_) {
+      editor_->PointerDown(x, y, mods & Qt::ShiftModifier);
+      // The next erase candidate is the tile now under the pointer.
+      if (edit_.Tool == EditTool::Erase) EditMouseMove(x, y, {});
     }
     return;
   }
@@ -124,11 +164,50 @@ bool FieldInput::KeyPress(int key) {
     if (slot >= 0) ShowHover(slot);
     return true;
   }
+  return EditKeyPress(key);
+}
+
+bool FieldInput::EditKeyPress(int key) {
   if (key == Qt::Key_Z) {
     if (OnSelectZMode) OnSelectZMode(edit_.OtherZMode());
     return true;
   }
-  return false;
+  if (editor_ == nullptr) return false;
+  int dx = 0, dy = 0;
+  switch (key) {
+    case Qt::Key_Left:
+      dx = -1;
+      break;
+    case Qt::Key_Right:
+      dx = 1;
+      break;
+    case Qt::Key_Up:
+      dy = -1;
+      break;
+    case Qt::Key_Down:
+      dy = 1;
+      break;
+    case Qt::Key_Home:
+      dx = -1;
+      dy = -1;
+      break;
+    case Qt::Key_PageUp:
+      dx = 1;
+      dy = -1;
+      break;
+    case Qt::Key_End:
+      dx = -1;
+      dy = 1;
+      break;
+    case Qt::Key_PageDown:
+      dx = 1;
+      dy = 1;
+      break;
+    default:
+      break;  // any other key redraws the field
+  }
+  editor_->ShiftLayout(dx, dy);
+  return dx != 0 || dy != 0;
 }
 
 void FieldInput::KeyRelease(bool autoRepeat) {

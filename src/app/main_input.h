@@ -13,6 +13,7 @@
 
 namespace tv {
 
+class Editor;
 class FieldView;
 class FieldWidget;
 class Game;
@@ -26,14 +27,17 @@ class FieldInput {
 
   // Until start-up has finished, field input is ignored.
   void SetReady(bool ready) { ready_ = ready; }
+  // The editor's rules, which edit mode's pointer and keys drive.
+  void SetEditor(Editor* editor) { editor_ = editor; }
 
   // The window checks the items and buttons of the tool or level mode chosen here.
   std::function<void(EditTool)> OnSelectTool;
   std::function<void(LevelMode)> OnSelectZMode;
 
   // Field-picture coordinates.
-  void MouseMove(int x, int y, Qt::KeyboardModifiers mods);
-  void MouseDown(int x, int y, Qt::MouseButton button);
+  void MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = {});
+  // Shift held: the editor's mirror helper.
+  void MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods = {});
   void MouseUp(int x, int y, Qt::MouseButton button);
   // True when the key was used here.
   bool KeyPress(int key);
@@ -46,6 +50,8 @@ class FieldInput {
 
  private:
   int HitTestField(int x, int y) const;
+  void EditMouseMove(int x, int y, Qt::MouseButtons buttons);
+  bool EditKeyPress(int key);
   void ShowHover(int slot);
 
   Game& game_;
@@ -54,12 +60,15 @@ class FieldInput {
   StatusBars& status_;
   const MainMenus& menus_;
   const EditControls& edit_;
+  Editor* editor_ = nullptr;
   QCursor dragCursor_;  // cursor 1: a field move in progress
   QCursor moveCursor_;  // cursor 2: the Move tool at rest
   KeyPlay keys_;
   bool ready_ = false;
   bool dragging_ = false;
-  QPoint lastMouse_{-1, -1};  // a move event at the same point is no move of the player's
+  QPoint lastMouse_{-1, -1};   // a move event at the same point is no move of the player's
+  bool dragShifted_ = false;   // the drag has moved the layout (one undo step)
+  int dragX_ = 0, dragY_ = 0;  // the drag's last cell, in whole tiles
 };
 
 }  // namespace tv

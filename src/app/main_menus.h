@@ -34,6 +34,7 @@ struct MainMenus {
   QAction *MI_LayoutCreate, *MI_LayoutEdit;
   QAction *MI_SolFirst, *MI_SolPrev, *MI_SolNext, *MI_SolLast, *MI_SolStop;
   QAction *MI_FileNew, *MI_FileOpen, *MI_FileSave, *MI_FilePlay, *MI_FileReturn, *MI_FileExit;
+  QAction *MI_EditUndo, *MI_EditRedo;
   QAction *MI_EditDraw, *MI_EditErase, *MI_EditMove, *MI_EditAutoZ, *MI_EditCustomZ;
   QAction *MI_OptionsBkgPic, *MI_OptionsBkgCol, *MI_OptionsTileset, *MI_OptionsZoomIn,
       *MI_OptionsZoomOut, *MI_OptionsDimBlockedTiles, *MI_OptionsDrawShadows,
@@ -53,6 +54,7 @@ struct MainToolbars {
 
   QToolButton *B_ChooseLayout, *B_New, *B_Restart, *B_Undo, *B_Redo, *B_Hint, *B_Pause, *B_BkgCol,
       *B_BkgPic, *B_Tiles, *B_ZoomIn, *B_ZoomOut, *B_DimBlocked, *B_Music, *B_PlayHelp;
+  QToolButton *B_EditUndo, *B_EditRedo;
   QToolButton *B_FileNew, *B_FileOpen, *B_FileSave, *B_FilePlay, *B_EditDraw, *B_EditErase,
       *B_EditMove, *B_EditAutoZ, *B_EditCustomZ, *B_CustomZDown, *B_CustomZUp, *B_EditHelp;
   QToolButton *B_SolFirst, *B_SolPrev, *B_SolNext, *B_SolLast, *B_SolStop, *B_SolHelp;

@@ -16,6 +16,7 @@
 
 #include "app/art.h"
 #include "app/field_view.h"
+#include "app/main_editor.h"
 #include "app/main_field.h"
 #include "app/main_input.h"
 #include "app/main_library.h"
@@ -28,6 +29,7 @@
 #include "content/music.h"
 #include "content/shuffle.h"
 #include "field/geometry.h"
+#include "game/editor.h"
 #include "game/game_file.h"
 #include "game/start_layout.h"
 
@@ -86,13 +88,13 @@ TF_Main::TF_Main(const MainOptions& options)
   game_->OnPositionChanged = [this] { PositionChanged(); };
   game_->SetPreferWinnableHints(true);
   field_->OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
-                           Qt::MouseButtons, Qt::KeyboardModifiers mods) {
+                           Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
     switch (kind) {
       case FieldWidget::MouseEventKind::Move:
-        input_->MouseMove(x, y, mods);
+        input_->MouseMove(x, y, mods, buttons);
         break;
       case FieldWidget::MouseEventKind::Down:
-        input_->MouseDown(x, y, button);
+        input_->MouseDown(x, y, button, mods);
         break;
       case FieldWidget::MouseEventKind::Up:
         input_->MouseUp(x, y, button);
@@ -140,6 +142,7 @@ TF_Main::TF_Main(const MainOptions& options)
   host_.Attach(HostParts{game_.get(), view_.get(), field_, input_.get(), status_,
                          static_cast<WindowControls*>(this), shuffle_, &T_NewGame, &T_UpdateClock,
                          clock_, options.Pauses, &music_->Player(), library_.get()});
+  CreateEditor();
   ConnectCommands();
 
   // A changed work area (a task bar moved, a screen resized) lays the field out again.
@@ -260,6 +263,19 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_SolLast, &QAction::triggered, this, [this] { game_->SolutionLast(); });
   connect(m.MI_SolStop, &QAction::triggered, this, [this] { game_->ReturnToGame(); });
   connect(m.MI_FileReturn, &QAction::triggered, this, [this] { MI_FileReturnClick(); });
+  connect(m.MI_FileNew, &QAction::triggered, this, [this] { editor_->FileNew(); });
+  connect(m.MI_FileOpen, &QAction::triggered, this, [this] { editor_->FileOpen(); });
+  connect(m.MI_FileSave, &QAction::triggered, this, [this] { (void)editor_->SaveLayout(); });
+  connect(m.MI_FilePlay, &QAction::triggered, this, [this] { editor_->FilePlay(); });
+  // The shortcuts stay bound while the Edit menu is hidden: play must not reach the editor.
+  connect(m.MI_EditUndo, &QAction::triggered, this, [this] {
+    if (game_->BoardMode() == kEditMode) editor_->Logic().Undo();
+  });
+  connect(m.MI_EditRedo, &QAction::triggered, this, [this] {
+    if (game_->BoardMode() == kEditMode) editor_->Logic().Redo();
+  });
+  same(t.B_EditUndo, m.MI_EditUndo);
+  same(t.B_EditRedo, m.MI_EditRedo);
   connect(m.MI_FileExit, &QAction::triggered, this, &QWidget::close);
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
     connect(a, &QAction::triggered, this,
@@ -415,8 +431,10 @@ void TF_Main::RedrawAll() {
 
 void TF_Main::LayOutAndRedraw() {
   const QSize area = AvailableArea();
-  LayOutField(game_->Board(), game_->BoardMode() == kEditMode, area.width(), area.height());
-  tv::PlaceTiles(game_->Board(), game_->Board().Game.TileCount);
+  const bool edit = game_->BoardMode() == kEditMode;
+  LayOutField(game_->Board(), edit, area.width(), area.height());
+  tv::PlaceTiles(game_->Board(),
+                 edit ? EditPlacedCount(game_->Board()) : game_->Board().Game.TileCount);
   laidOutArea_ = area;
   AfterLayOut();
 }
@@ -637,7 +655,12 @@ void TF_Main::SelectTool(EditTool tool) {
   QToolButton* buttons[] = {bars_.B_EditDraw, bars_.B_EditErase, bars_.B_EditMove};
   items[int(tool)]->setChecked(true);
   buttons[int(tool)]->setChecked(true);
-  field_->unsetCursor();
+  input_->EndDrag();
+  if (tool == EditTool::Move)
+    field_->setCursor(ArtCursor("move"));
+  else
+    field_->unsetCursor();
+  if (ready_ && game_->BoardMode() == kEditMode) editor_->Logic().SelectTool(tool);
 }
 
 void TF_Main::SelectZMode(LevelMode mode) {
@@ -645,11 +668,17 @@ void TF_Main::SelectZMode(LevelMode mode) {
   const bool custom = mode == LevelMode::Custom;
   (custom ? menus_.MI_EditCustomZ : menus_.MI_EditAutoZ)->setChecked(true);
   (custom ? bars_.B_EditCustomZ : bars_.B_EditAutoZ)->setChecked(true);
-  bars_.P_CustomZ->setEnabled(custom);
+  bars_.P_CustomZ->setVisible(custom);
+  if (!ready_ || game_->BoardMode() != kEditMode) return;
+  if (edit_.Tool != EditTool::Draw) SelectTool(EditTool::Draw);
+  editor_->Logic().SelectZMode(mode);
 }
 
 void TF_Main::ChangeCustomZ(int delta) {
-  edit_.ChangeCustomZ(delta);
+  if (ready_ && game_->BoardMode() == kEditMode)
+    editor_->Logic().ChangeCustomZ(delta);
+  else
+    edit_.ChangeCustomZ(delta);
   bars_.L_CustomZ->setText(QStringLiteral("Z: %1").arg(edit_.CustomZ));
 }
 
@@ -690,20 +719,14 @@ void TF_Main::MI_GameClearRecordsClick() {
   library_->ClearRecords();
 }
 
-void TF_Main::MI_LayoutEditClick(bool) {
+void TF_Main::MI_LayoutEditClick(bool create) {
   input_->ClearHover();
   T_UpdateClock.stop();
-  SetBoardMode(kEditMode, true);
-  setWindowTitle(QString(kProgramTitle) + " - " +
-                 QString::fromUtf8(game_->EditBoard().LayoutName().data(),
-                                   qsizetype(game_->EditBoard().LayoutName().size())));
+  editor_->Enter(create);
 }
 
 void TF_Main::MI_FileReturnClick() {
-  SetBoardMode(kPlayMode, true);
-  library_->Rebuild();
-  FitTileSize();
-  game_->DeferredStart(kDealNew);
+  editor_->FileReturn();
 }
 
 void TF_Main::SaveOnClose() {
@@ -720,6 +743,10 @@ void TF_Main::SaveOnClose() {
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {
+  if (ready_ && game_->BoardMode() == kEditMode && !editor_->SavePrompt()) {
+    event->ignore();
+    return;
+  }
   if (saveOnClose_) SaveOnClose();
   if (game_->BoardMode() == kEditMode) SetBoardMode(kPlayMode, false);
   ready_ = false;

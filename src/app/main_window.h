@@ -27,6 +27,7 @@ class FieldView;
 class FieldWidget;
 class HelpViewer;
 class MainLibrary;
+class MainEditor;
 class MainLooks;
 class StatusBars;
 class TF_Music;
@@ -110,6 +111,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   MainLibrary& Library() const { return *library_; }
   WinnablePanel& Winnable() const { return *winnable_; }
   FieldInput& Input() const { return *input_; }
+  MainEditor& Editor() const { return *editor_; }
   // Reads the layout into the play board and fits the tile size to the window;
   // false, without a message, when it cannot be read.
   bool OpenForPlay(const std::string& name);
@@ -141,6 +143,7 @@ class TF_Main : public QMainWindow, private WindowControls {
  private:
   void BuildWindow();
   void CreateLibrary();
+  void CreateEditor();  // in main_editor.cpp
   void ConnectCommands();
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;
@@ -197,6 +200,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   std::optional<KeptGame> kept_;  // found at start-up, taken up by FinishStartUp
   bool autoPaused_ = false;       // paused by minimising, so restoring goes on
   WinnablePanel* winnable_ = nullptr;
+  std::unique_ptr<MainEditor> editor_;
   QTimer T_NewGame;
   QTimer T_UpdateClock;
 

@@ -58,6 +58,13 @@ int ShowMessageBox(QWidget* parent, const std::string& text, int flags) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
   }
+  if ((flags & 0x0F) == kMessageYesNoCancel) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes  ? kAnswerYes
+           : answer == QMessageBox::No ? kAnswerNo
+                                       : kAnswerCancel;
+  }
   if ((flags & 0x0F) == kMessageOkCancel) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? kAnswerOk : kAnswerCancel;

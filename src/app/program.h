@@ -42,6 +42,7 @@ constexpr const char* kProgramTitle = "Tilvane";
 enum MessageFlags : int {
   kMessageOk = 0,
   kMessageOkCancel = 1,
+  kMessageYesNoCancel = 3,
   kMessageYesNo = 4,
   kMessageError = 0x10,
   kMessageQuestion = 0x20,

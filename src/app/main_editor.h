@@ -1,0 +1,74 @@
+// The main window's side of the layout editor: entering it, the File commands (New,
+// Open, Save, Play, Return to Game), the save question, the editor's tile size, and
+// the status texts and caption the editor's rules report.
+#pragma once
+
+#include <QSize>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "game/editor.h"
+
+namespace tv {
+
+class Game;
+class MainLibrary;
+class StatusBars;
+class Tilesets;
+struct FieldPictures;
+struct MainMenus;
+struct MainToolbars;
+
+// What the editor needs of the main window, and nothing more.
+struct MainEditorHost {
+  std::function<int(const std::string& text, int flags)> Message;
+  std::function<QSize()> AvailableArea;
+  std::function<void(int mode)> SetBoardMode;  // with menus, toolbar and status bar
+  // A new tile size was loaded: zoom commands set, field laid out and redrawn.
+  std::function<void()> AfterTileLoad;
+  std::function<void(const std::string& caption)> SetCaption;
+  // Reads the layout into the play board and fits the tile size; false when it cannot.
+  std::function<bool(const std::string& name)> OpenForPlay;
+  std::function<void()> StartNewGame;
+};
+
+class MainEditor {
+ public:
+  MainEditor(Game& game, GameHost& gameHost, EditControls& controls, Tilesets& tilesets,
+             FieldPictures& pictures, MainLibrary& library, const MainMenus& menus,
+             const MainToolbars& bars, StatusBars& status, MainEditorHost host);
+
+  Editor& Logic() { return editor_; }
+  const Editor& Logic() const { return editor_; }
+
+  // Layout > Create (a new layout) and Layout > Edit (the current one).
+  void Enter(bool create);
+
+  void FileNew();
+  void FileOpen();
+  void FilePlay();
+  void FileReturn();
+  // Whether the edited layout may be dropped (after saving it when asked to).
+  bool SavePrompt();
+  bool SaveLayout();
+  bool OpenLayout(const std::string& name);
+
+ private:
+  void EditorZoom(bool existing);
+  void ShowStatus(const EditorStatus& status);
+  void ShowCaption(bool modified);
+
+  Game& game_;
+  EditControls& controls_;
+  Tilesets& tilesets_;
+  FieldPictures& pictures_;
+  MainLibrary& library_;
+  const MainMenus& menus_;
+  const MainToolbars& bars_;
+  StatusBars& status_;
+  MainEditorHost host_;
+  Editor editor_;
+};
+
+}  // namespace tv

@@ -1,0 +1,191 @@
+// The layout editor in the main window, driven by mouse, keys, menus and the
+// open/save dialog as a designer would, on copies of the shipped content.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/main_editor.h"
+#include "app/main_field.h"
+#include "app/main_library.h"
+#include "app/main_status.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/widget_events.h"
+#include "library/opensave.h"
+#include "support/temp_dir.h"
+
+namespace tv {
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path kData = fs::path(TILVANE_SOURCE_DIR) / "data";
+
+struct EditorWorld {
+  EditorWorld() {
+    test::App();
+    fs::create_directories(dir.path() / "tiles");
+    for (const auto& entry : fs::directory_iterator(kData / "tiles"))
+      if (entry.path().filename().string().rfind("standard", 0) == 0)
+        fs::copy_file(entry.path(), dir.path() / "tiles" / entry.path().filename());
+    fs::copy(kData / "layouts", dir.path() / "layouts");
+    StartOptions options;
+    options.ProgramDir = dir.dir();
+    options.MessageBox = [this](const std::string& text, int) {
+      messages.push_back(text);
+      return answer;
+    };
+    options.ShowSplash = options.HoldSplash = options.Pauses = false;
+    window = StartProgram(options, std::chrono::steady_clock::now());
+    window->resize(1024, 720);
+    window->show();
+    QApplication::processEvents();
+    RunPendingStart();
+    window->Menus().MI_LayoutCreate->trigger();
+  }
+  void RunPendingStart() {
+    window->NewGameTimer()->stop();
+    window->T_NewGameTimer();
+    QApplication::processEvents();
+  }
+  const MODE_P& board() const { return window->CurrentGame().Board(); }
+  // A point inside cell (x, y) of level 0.
+  QPoint Cell(int x, int y) const {
+    const GAME_P& g = board().Game;
+    return {g.OriginX + x * (g.FaceWidth / 2) + 2, g.OriginY + y * (g.FaceHeight / 2) + 2};
+  }
+  void Put(int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    test::MouseMove(window->Field(), Cell(x, y), mods);
+    test::Mouse(window->Field(), QEvent::MouseButtonPress, Cell(x, y), Qt::LeftButton, mods);
+    test::MouseRelease(window->Field(), Cell(x, y));
+  }
+  // Answers the open/save dialog with `name` as soon as it shows.
+  void AnswerDialog(const std::string& name) {
+    QTimer::singleShot(0, [this, name] {
+      TF_OpenSave* dialog = window->Library().OpenSave();
+      dialog->NameEdit()->setText(QString::fromStdString(name));
+      dialog->OkButton()->click();
+    });
+  }
+  QString Status(const char* panel) const { return window->Status().Panel(panel)->Label()->text(); }
+  QString Title() const { return window->windowTitle(); }
+
+  test::TempDir dir;
+  int answer = kAnswerYes;
+  std::vector<std::string> messages;
+  std::unique_ptr<TF_Main> window;
+};
+
+// Draw with the mirror, undo and redo, save, play the new layout to its end, edit it again.
+TEST(EditorWindow, DrawSavePlayAndComeBack) {
+  EditorWorld w;
+  EXPECT_EQ(w.Title(), "Tilvane - new");
+  EXPECT_EQ(w.Status("P_EditTiles"), "Tiles: 0");
+  w.Put(0, 0);
+  w.Put(8, 0);
+  w.Put(2, 0, Qt::ShiftModifier);  // and its mirror at 6
+  w.Put(4, 0);
+  w.Put(4, 0);  // not moved: on top of the last one
+  EXPECT_EQ(w.board().Game.TileCount, 6);
+  EXPECT_EQ(w.board().Tiles[5].Z, 1);
+  EXPECT_EQ(w.Status("P_EditTiles"), "Tiles: 6");
+  EXPECT_EQ(w.Title(), "Tilvane - new*");
+  const QPalette dealable = w.window->Status().Panel("P_EditFree")->Label()->palette();
+  EXPECT_EQ(dealable.color(QPalette::WindowText), QColor(Qt::black));
+
+  test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier);
+  const QPalette odd = w.window->Status().Panel("P_EditFree")->Label()->palette();
+  EXPECT_NE(odd.color(QPalette::WindowText), QColor(Qt::black));
+  test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier);
+  test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier);
+  EXPECT_EQ(w.board().Game.TileCount, 2);  // the mirrored pair went in one step
+  test::TypeKey(w.window.get(), Qt::Key_Y, {}, Qt::ControlModifier);
+  test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier | Qt::ShiftModifier);
+  test::TypeKey(w.window.get(), Qt::Key_Y, {}, Qt::ControlModifier);
+  EXPECT_EQ(w.board().Game.TileCount, 6);
+
+  w.AnswerDialog("mine");
+  w.window->Toolbars().B_FileSave->click();
+  EXPECT_EQ(w.Title(), "Tilvane - mine");
+  ASSERT_TRUE(fs::exists(w.dir.path() / "layouts" / "mine.mah"));
+  test::TypeKey(w.window.get(), Qt::Key_Left);  // a shift is no change to save
+  EXPECT_EQ(w.Title(), "Tilvane - mine");
+
+  w.window->Toolbars().B_FilePlay->click();  // saved: no dialog
+  ASSERT_EQ(w.window->CurrentGame().BoardMode(), kPlayMode);
+  w.RunPendingStart();
+  const Game& game = w.window->CurrentGame();
+  ASSERT_EQ(game.PlayBoard().LayoutName(), "mine");
+  ASSERT_EQ(game.PlayBoard().Game.TilesLeft, 6);
+  EXPECT_NE(w.window->Library().Library().FindLayout("mine"), nullptr);
+  // The won game's record dialog and the chooser after it are closed as they show.
+  QTimer modal;
+  QObject::connect(&modal, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+  });
+  modal.start(5);
+  for (int left = 6; left > 0; left -= 2) {
+    for (int k : {left - 1, left - 2}) {
+      const TILE_P& t = game.PlayBoard().Tiles[std::size_t(game.DealSolution().Steps[k].Slot)];
+      test::MouseClick(w.window->Field(), {t.Left + game.PlayBoard().Game.FaceWidth / 2,
+                                           t.Top + game.PlayBoard().Game.FaceHeight / 2});
+    }
+    ASSERT_EQ(game.PlayBoard().Game.TilesLeft, left - 2);
+  }
+  w.window->Menus().MI_LayoutEdit->trigger();
+  EXPECT_EQ(w.board().Game.TileCount, 6);
+  EXPECT_EQ(w.Title(), "Tilvane - mine");
+}
+
+TEST(EditorWindow, RefusalsQuestionsAndFailedWrites) {
+  EditorWorld w;
+  w.window->Menus().MI_FileSave->trigger();
+  EXPECT_EQ(w.messages.back(), "There are no tiles on the field!");
+  w.Put(0, 0);
+  w.window->Menus().MI_FileSave->trigger();
+  EXPECT_EQ(w.messages.back(), "Number of tiles must be even (2,4,8...)!");
+  w.Put(2, 0);
+
+  // Cancel keeps the editor, and the window open.
+  w.answer = kAnswerCancel;
+  w.window->Menus().MI_FileReturn->trigger();
+  EXPECT_EQ(w.messages.back(), "Save layout \"new\" ?");
+  EXPECT_EQ(w.window->CurrentGame().BoardMode(), kEditMode);
+  EXPECT_FALSE(w.window->close());
+  EXPECT_TRUE(w.window->isVisible());
+
+  // A file that cannot be replaced: reported with its name, nothing lost.
+  fs::create_directories(w.dir.path() / "layouts" / "blocked.mah" / "inside");
+  w.AnswerDialog("blocked");
+  w.answer = kAnswerOk;
+  w.window->Menus().MI_FileSave->trigger();
+  EXPECT_NE(w.messages.back().find("\"blocked.mah\""), std::string::npos) << w.messages.back();
+  EXPECT_EQ(w.Title(), "Tilvane - new*");
+  EXPECT_EQ(w.board().Game.TileCount, 2);
+
+  // The Move Field drag: one tile right is two half-units; one undo step.
+  w.window->Menus().MI_EditMove->trigger();
+  const QPoint from = w.Cell(1, 1);
+  const QPoint to = from + QPoint(w.board().Game.FaceWidth, 0);
+  test::MousePress(w.window->Field(), from);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(to), w.window->Field()->mapToGlobal(QPointF(to)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w.window->Field(), &drag);
+  test::MouseRelease(w.window->Field(), to);
+  EXPECT_EQ(w.board().Tiles[0].X, 2);
+  w.window->Menus().MI_EditUndo->trigger();
+  EXPECT_EQ(w.board().Tiles[0].X, 0);
+
+  // No drops the changes.
+  w.answer = kAnswerNo;
+  w.window->Menus().MI_FileNew->trigger();
+  EXPECT_EQ(w.board().Game.TileCount, 0);
+  EXPECT_EQ(w.Title(), "Tilvane - new");
+}
+
+}  // namespace
+}  // namespace tv
