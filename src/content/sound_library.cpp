@@ -81,8 +81,7 @@ SoundLibrary::~SoundLibrary() {
   StopOutput();
 }
 
-bool SoundLibrary::StartOutput() {
-  if (started_) return true;
+bool SoundLibrary::OpenDevice() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     Fail(SoundError::NoOutputDevice);
     return false;
@@ -96,6 +95,36 @@ bool SoundLibrary::StartOutput() {
   // system's alternatives point at, or an environment variable.
   Mix_SetSoundFonts(soundFont_.c_str());
   Mix_Init(MIX_INIT_MID);
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  Mix_QuerySpec(&rate, &format, &channels);
+  // Cached effects were converted for the output they were loaded on.
+  if (rate != rate_ || format != format_ || channels != channels_) effects_.clear();
+  rate_ = rate, format_ = format, channels_ = channels;
+  open_ = true;
+  return true;
+}
+
+void SoundLibrary::CloseDevice() {
+  Mix_HaltChannel(-1);
+  Mix_HaltMusic();
+  current_ = kNoSong;
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  open_ = false;
+}
+
+bool SoundLibrary::EnsureOpen() {
+  if (!started_) {
+    Fail(SoundError::NoOutputDevice);
+    return false;
+  }
+  return open_ || OpenDevice();
+}
+
+bool SoundLibrary::StartOutput() {
+  if (started_) return true;
+  if (!OpenDevice()) return false;
   started_ = true;
   error_ = SoundError::None;
   return true;
@@ -103,15 +132,23 @@ bool SoundLibrary::StartOutput() {
 
 void SoundLibrary::StopOutput() {
   if (!started_) return;
-  Mix_HaltChannel(-1);
-  Mix_HaltMusic();
+  if (open_) {
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+  }
   songs_.clear();
   effects_.clear();
-  current_ = kNoSong;
-  Mix_CloseAudio();
+  if (open_) CloseDevice();
   Mix_Quit();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
   started_ = false;
+}
+
+bool SoundLibrary::RestIfQuiet() {
+  if (!open_) return true;
+  // A loaded song's synthesiser was made for this output.
+  if (!songs_.empty() || Mix_Playing(-1) > 0) return false;
+  CloseDevice();
+  return true;
 }
 
 SoundLibrary::Song* SoundLibrary::Find(SongHandle song) {
@@ -148,6 +185,7 @@ SongHandle SoundLibrary::SongFromFile(const std::string& path) {
     Fail(SoundError::UnknownFormat);
     return kNoSong;
   }
+  if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
   song->music = Mix_LoadMUS(path.c_str());
   if (!song->music) {
@@ -170,6 +208,7 @@ SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) 
     Fail(SoundError::UnknownFormat);
     return kNoSong;
   }
+  if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
   song->bytes = bytes;
   SDL_RWops* stream = SDL_RWFromConstMem(song->bytes.data(), int(song->bytes.size()));
@@ -232,10 +271,12 @@ bool SoundLibrary::HasEnded(SongHandle handle) {
 
 bool SoundLibrary::PreloadEffect(const std::string& path) {
   if (!started_) return false;
+  // A missing file neither opens the output nor stays in the cache.
+  if (!FileExists(path) || !EnsureOpen()) return false;
   if (effects_.count(path)) return true;
   auto effect = std::make_unique<Effect>();
-  effect->chunk = FileExists(path) ? Mix_LoadWAV(path.c_str()) : nullptr;
-  // A missing or broken file is tried again next time: it may be put in place later.
+  effect->chunk = Mix_LoadWAV(path.c_str());
+  // A broken file is tried again next time: it may be put in place later.
   if (!effect->chunk) return false;
   effects_.emplace(path, std::move(effect));
   return true;

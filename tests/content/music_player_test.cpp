@@ -13,7 +13,7 @@ namespace tv {
 namespace {
 
 struct FakeBackend : SoundBackend {
-  int startFailures = 0, starts = 0, error = 0;
+  int startFailures = 0, starts = 0, error = 0, rests = 0;
   bool loadFails = false;
   SongHandle next = 1;
   std::map<SongHandle, std::string> songs;  // loaded and not released
@@ -28,6 +28,7 @@ struct FakeBackend : SoundBackend {
     return starts > startFailures;
   }
   void StopOutput() override {}
+  bool RestIfQuiet() override { return songs.empty() && (rests += 1); }
   SongHandle SongFromFile(const std::string& path) override {
     if (loadFails) return error = int(SoundError::UnknownFormat), kNoSong;
     songs[next] = path;
@@ -50,7 +51,7 @@ struct FakeBackend : SoundBackend {
 
 struct FakeView : MusicView {
   std::int64_t now = 1000;
-  bool timers[2] = {false, false};
+  bool timers[3] = {false, false, false};
   std::vector<std::string> messages;
   bool visible = false, random = true, enabled = true;
   std::vector<bool> ticks;

@@ -126,7 +126,10 @@ class MusicDialogTest : public ::testing::Test {
     options.Rand = &rand;
     options.Message = [this](const std::string& text) { messages.push_back(text); };
     options.Sleep = [this](int ms) { slept += ms; };
-    return std::make_unique<TF_Music>(std::move(options));
+    auto dialog = std::make_unique<TF_Music>(std::move(options));
+    EXPECT_TRUE(messages.empty());  // nothing starts before the sound does
+    dialog->StartSound();
+    return dialog;
   }
   test::TempDir dir;
   RandState rand;
