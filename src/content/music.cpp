@@ -128,6 +128,7 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
   CLB_MusicFiles->setItemDelegate(new MusicItemDelegate(*player_, CLB_MusicFiles));
 
   if (!sleep_) sleep_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  player_->SetBuiltInTune(BuiltInTune);
   player_->StartUp();
   FillList();
 }
@@ -135,9 +136,7 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
 void TF_Music::StartSound() {
   if (soundStarted_) return;
   soundStarted_ = true;
-  // With the music off no synthesiser is made before the first song.
-  if (player_->StartLibrary(sleep_) && player_->State().MusicOn)
-    player_->LoadBuiltInTune(BuiltInTune());
+  player_->StartLibrary(sleep_);
 }
 
 TF_Music::~TF_Music() {

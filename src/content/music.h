@@ -40,8 +40,8 @@ class TF_Music : public QDialog, private MusicView {
   explicit TF_Music(MusicDialogOptions options, QWidget* parent = nullptr);
   ~TF_Music() override;
 
-  // Starts the audio output and, with the music on, tries the built-in tune. Left until
-  // the first field is painted: it costs the start-up a tenth of a second. Once only.
+  // Starts the audio output, once. Left until the first field is painted: opening the
+  // output holds back the first picture, and the first song is seconds away.
   void StartSound();
 
   void Run();  // modal, from the menu item or the toolbar button

@@ -66,15 +66,16 @@ bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
   return false;
 }
 
-void MusicPlayer::LoadBuiltInTune(const std::vector<std::uint8_t>& bytes) {
+bool MusicPlayer::LoadBuiltInTune(const std::vector<std::uint8_t>& bytes) {
   const SongHandle tune = backend_.SongFromMemory(bytes);
   if (tune == kNoSong) {
     ShowMusicError();
-    return;
+    return false;
   }
   SetVolume(state_.Volume, false);
   backend_.Release(tune);
   SoundStopped();
+  return true;
 }
 
 void MusicPlayer::StartUp() {
@@ -187,6 +188,10 @@ void MusicPlayer::PlayFile(int index) {
   if (!FileExists(path)) {
     view_.ShowMessage("File \"" + path + "\" does not exist!");
     return;
+  }
+  if (!tuneTried_ && tuneSource_) {
+    tuneTried_ = true;
+    if (!LoadBuiltInTune(tuneSource_())) return;
   }
   const SongHandle song = backend_.SongFromFile(path);
   if (song == kNoSong) {

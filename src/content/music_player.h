@@ -94,13 +94,17 @@ class MusicPlayer {
               std::string musicDir);
 
   // Start-up: StartUp (volume 128, music on, the first pause, the file scan, sound on)
-  // with the dialog; the output only once the first field is painted: StartLibrary,
-  // then LoadBuiltInTune. `sleepMs` waits between the attempts at opening the output;
-  // false after the failure message (shown once; the player then stays quiet).
+  // with the dialog; StartLibrary only once the first field is painted. `sleepMs` waits
+  // between the attempts at opening the output; false after the failure message (shown
+  // once; the player then stays quiet).
   bool StartLibrary(const std::function<void(int)>& sleepMs);
-  // Loads the tune to learn early whether songs can be made, and frees it: a song kept
-  // loaded would hold a synthesiser of its own beside the one playing.
-  void LoadBuiltInTune(const std::vector<std::uint8_t>& bytes);
+  // The built-in tune is tried just before the first song is loaded, so a game with the
+  // music off never makes a synthesiser. Loading it tells whether songs can be made at
+  // all; it is freed at once, since a song kept loaded holds a synthesiser of its own.
+  void SetBuiltInTune(std::function<std::vector<std::uint8_t>()> source) {
+    tuneSource_ = std::move(source);
+  }
+  bool LoadBuiltInTune(const std::vector<std::uint8_t>& bytes);  // false after its message
   void StartUp();
   void ScanMusic();     // the ".mid" files of the music folder, by name ignoring case
   void RestartPause();  // once the window is ready: the first song one pause later
@@ -156,6 +160,8 @@ class MusicPlayer {
   bool savedSoundOn_ = true;
   bool libraryStarted_ = false;
   std::int64_t lastSoundMs_ = 0;
+  std::function<std::vector<std::uint8_t>()> tuneSource_;
+  bool tuneTried_ = false;
   std::vector<MusicFile> files_;
 };
 

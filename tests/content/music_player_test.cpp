@@ -232,6 +232,40 @@ TEST_F(MusicPlayerTest, EffectsFollowTheSoundSwitch) {
   EXPECT_EQ(backend.effects, std::vector<std::string>{dir.dir() + "win.wav"});
 }
 
+TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong) {
+  const bool& resting = view.timers[int(MusicTimer::Rest)];
+  int tunes = 0;
+  player.SetBuiltInTune([&] { return ++tunes, std::vector<std::uint8_t>{1}; });
+  view.now += kOutputRestAfterMs - 1;
+  player.OnRestTimer();
+  EXPECT_EQ(backend.rests, 0);
+  view.now += 2;
+  player.OnRestTimer();
+  EXPECT_EQ(backend.rests, 1);
+  EXPECT_FALSE(resting);
+  player.PlaySound(int(Effect::Select));
+  EXPECT_TRUE(resting);
+  player.OnOk(false, 10, view.ticks);  // a song at once
+  EXPECT_EQ(tunes, 1);
+  EXPECT_EQ(backend.songs.size(), 1u);  // the tune was freed
+  view.now += 60000;
+  player.OnRestTimer();  // never under a loaded song
+  EXPECT_FALSE(resting);
+  EXPECT_EQ(backend.rests, 1);
+  EXPECT_EQ(NextAfterPause(), "c");
+  EXPECT_EQ(tunes, 1);
+  EXPECT_TRUE(resting);  // the pause began with the last song's end
+}
+
+TEST_F(MusicPlayerTest, AFailingTuneStallsWithOneMessage) {
+  player.SetBuiltInTune([] { return std::vector<std::uint8_t>{1}; });
+  backend.loadFails = true;
+  player.PlayNext();
+  EXPECT_EQ(view.messages, std::vector<std::string>{"Sound library error: "
+                                                    "No sound output device could be opened"});
+  EXPECT_FALSE(player.State().Playing);
+}
+
 TEST(MusicPlayerStart, ElevenAttemptsThenOneMessageAndSilence) {
   test::TempDir dir;
   std::filesystem::create_directories(dir.path() / "music");
