@@ -34,8 +34,8 @@ foreach(size 16 24 32 48 64 128 256 512)
 endforeach()
 
 # `cpack -G DEB` in the build folder: tilvane_<version>_<arch>.deb. The library
-# dependencies come from dpkg-shlibdeps; the soundfont, font and platform plugins
-# are loaded at run time, so no linker sees them.
+# dependencies come from dpkg-shlibdeps; the sound libraries, soundfont, font and
+# platform plugins are loaded at run time, so no linker sees them.
 # Packaging needs the program only, not every test and tool of the build.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 set(CPACK_PACKAGE_NAME tilvane)
@@ -48,7 +48,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-liberation2, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-liberation2, qt6-qpa-plugins")
 include(CPack)
 
 # The checks of the installed tree and of the package run the real program; a

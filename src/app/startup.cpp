@@ -25,6 +25,23 @@ namespace tv {
 namespace {
 
 constexpr auto kSplashMinimum = std::chrono::milliseconds(2000);
+// Should the field not be painted (a window started minimised), the sound starts anyway.
+constexpr int kSoundStartLatestMs = 1500;
+
+// Opening the output and loading the synthesiser would hold back the first picture;
+// the first song is ten seconds away, so they wait until the field has been painted.
+void StartSoundAfterFirstPaint(TF_Main& window) {
+  TF_Music* music = window.Music();
+  auto start = [music] { QTimer::singleShot(0, music, [music] { music->StartSound(); }); };
+  auto previous = std::move(window.Field()->OnPainted);
+  auto asked = std::make_shared<bool>(false);
+  window.Field()->OnPainted = [previous, asked, start] {
+    if (previous) previous();
+    if (!*asked) start();
+    *asked = true;
+  };
+  QTimer::singleShot(kSoundStartLatestMs, music, [music] { music->StartSound(); });
+}
 
 double SinceEpochMs() {
   return std::chrono::duration<double, std::milli>(
@@ -117,6 +134,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
       }
     };
   }
+  StartSoundAfterFirstPaint(*window);
   if (measure.QuitAfterMs > 0) {
     QTimer::singleShot(measure.QuitAfterMs, window.get(), &QWidget::close);
   }

@@ -106,7 +106,8 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
     : QDialog(parent),
       backend_(std::move(options.Backend)),
       message_(std::move(options.Message)),
-      showHelp_(std::move(options.ShowHelp)) {
+      showHelp_(std::move(options.ShowHelp)),
+      sleep_(std::move(options.Sleep)) {
   setObjectName("TF_Music");
   setWindowTitle("Sound and Music Options");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -115,6 +116,7 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
   setWindowModality(Qt::WindowModal);
   T_MusicPause.setInterval(100);
   T_MusicFinished.setInterval(250);
+  T_OutputRest.setInterval(1000);
   BuildControls();
 
   if (!backend_) backend_ = std::make_unique<SoundLibrary>();
@@ -122,13 +124,19 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
                                           options.SoundsDir, options.MusicDir);
   connect(&T_MusicPause, &QTimer::timeout, this, [this] { player_->OnPauseTimer(); });
   connect(&T_MusicFinished, &QTimer::timeout, this, [this] { player_->OnFinishedTimer(); });
+  connect(&T_OutputRest, &QTimer::timeout, this, [this] { player_->OnRestTimer(); });
   CLB_MusicFiles->setItemDelegate(new MusicItemDelegate(*player_, CLB_MusicFiles));
 
-  auto sleep = options.Sleep;
-  if (!sleep) sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-  if (player_->StartLibrary(sleep)) player_->LoadBuiltInTune(BuiltInTune());
+  if (!sleep_) sleep_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  player_->SetBuiltInTune(BuiltInTune);
   player_->StartUp();
   FillList();
+}
+
+void TF_Music::StartSound() {
+  if (soundStarted_) return;
+  soundStarted_ = true;
+  player_->StartLibrary(sleep_);
 }
 
 TF_Music::~TF_Music() {
@@ -315,7 +323,9 @@ std::int64_t TF_Music::NowMs() {
 }
 
 void TF_Music::SetTimer(MusicTimer timer, bool on) {
-  QTimer& t = timer == MusicTimer::Pause ? T_MusicPause : T_MusicFinished;
+  QTimer& t = timer == MusicTimer::Pause      ? T_MusicPause
+              : timer == MusicTimer::Finished ? T_MusicFinished
+                                              : T_OutputRest;
   if (!on)
     t.stop();
   else if (!t.isActive())

@@ -36,9 +36,13 @@ class TF_Music : public QDialog, private MusicView {
   Q_OBJECT
 
  public:
-  // Starts the audio output, loads the built-in tune and scans the music folder.
+  // Scans the music folder and starts the first pause; the output waits for StartSound.
   explicit TF_Music(MusicDialogOptions options, QWidget* parent = nullptr);
   ~TF_Music() override;
+
+  // Starts the audio output, once. Left until the first field is painted: opening the
+  // output holds back the first picture, and the first song is seconds away.
+  void StartSound();
 
   void Run();  // modal, from the menu item or the toolbar button
   MusicPlayer& Player() { return *player_; }
@@ -91,6 +95,8 @@ class TF_Music : public QDialog, private MusicView {
   std::unique_ptr<MusicPlayer> player_;
   std::function<void(const std::string&)> message_;
   std::function<void(const std::string&)> showHelp_;
+  std::function<void(int milliseconds)> sleep_;
+  bool soundStarted_ = false;
 
   QWidget* P_Form = nullptr;
   QGroupBox *GB_Sound = nullptr, *GB_Music = nullptr, *GB_Volume = nullptr,
@@ -104,6 +110,7 @@ class TF_Music : public QDialog, private MusicView {
   QPushButton *B_PlayNext = nullptr, *B_Ok = nullptr, *B_Cancel = nullptr, *B_Help = nullptr;
   QTimer T_MusicPause;
   QTimer T_MusicFinished;
+  QTimer T_OutputRest;
 };
 
 }  // namespace tv

@@ -57,6 +57,7 @@ bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
   for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
     if (backend_.StartOutput()) {
       libraryStarted_ = true;
+      SoundStopped();
       return true;
     }
     if (attempt < kSoundStartAttempts && sleepMs) sleepMs(kSoundStartRetryMs);
@@ -65,14 +66,16 @@ bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
   return false;
 }
 
-// Kept loaded for the whole run, never played: the synthesiser and its soundfont are
-// then ready before the first real song.
-void MusicPlayer::LoadBuiltInTune(const std::vector<std::uint8_t>& bytes) {
-  builtInTune_ = backend_.SongFromMemory(bytes);
-  if (builtInTune_ == kNoSong)
+bool MusicPlayer::LoadBuiltInTune(const std::vector<std::uint8_t>& bytes) {
+  const SongHandle tune = backend_.SongFromMemory(bytes);
+  if (tune == kNoSong) {
     ShowMusicError();
-  else
-    SetVolume(state_.Volume, false);
+    return false;
+  }
+  SetVolume(state_.Volume, false);
+  backend_.Release(tune);
+  SoundStopped();
+  return true;
 }
 
 void MusicPlayer::StartUp() {
@@ -106,10 +109,9 @@ void MusicPlayer::RestartPause() {
 
 void MusicPlayer::Shutdown() {
   StopSong();
-  if (builtInTune_ != kNoSong) backend_.Release(builtInTune_);
-  builtInTune_ = kNoSong;
   view_.SetTimer(MusicTimer::Pause, false);
   view_.SetTimer(MusicTimer::Finished, false);
+  view_.SetTimer(MusicTimer::Rest, false);
   backend_.StopOutput();
   files_.clear();
 }
@@ -140,6 +142,7 @@ void MusicPlayer::StoreSettings(Settings& settings) const {
 void MusicPlayer::PlaySound(int number) {
   if (!soundOn_ || number < 0 || number >= kEffectCount) return;
   backend_.PlayEffect(soundsDir_ + kEffectNames[number] + ".wav");
+  if (libraryStarted_) SoundStopped();  // counted from the start: effects are short
 }
 
 bool MusicPlayer::Ticked(int index) {
@@ -186,6 +189,10 @@ void MusicPlayer::PlayFile(int index) {
     view_.ShowMessage("File \"" + path + "\" does not exist!");
     return;
   }
+  if (!tuneTried_ && tuneSource_) {
+    tuneTried_ = true;
+    if (!LoadBuiltInTune(tuneSource_())) return;
+  }
   const SongHandle song = backend_.SongFromFile(path);
   if (song == kNoSong) {
     ShowMusicError();
@@ -209,6 +216,7 @@ void MusicPlayer::StopSong() {
     backend_.Halt(state_.Song);
     backend_.Release(state_.Song);
     state_.Song = kNoSong;
+    SoundStopped();
   }
   state_.Playing = false;
   if (view_.Visible()) view_.RepaintList();
@@ -277,6 +285,21 @@ void MusicPlayer::OnFinishedTimer() {
     StopSong();
     StartPause(false);
   }
+}
+
+void MusicPlayer::SoundStopped() {
+  lastSoundMs_ = view_.NowMs();
+  view_.SetTimer(MusicTimer::Rest, true);
+}
+
+void MusicPlayer::OnRestTimer() {
+  // A song rests the timer until it stops; an effect still sounding keeps it waiting.
+  if (state_.Song != kNoSong) {
+    view_.SetTimer(MusicTimer::Rest, false);
+    return;
+  }
+  if (view_.NowMs() - lastSoundMs_ < kOutputRestAfterMs) return;
+  if (backend_.RestIfQuiet()) view_.SetTimer(MusicTimer::Rest, false);
 }
 
 void MusicPlayer::OnDialogShown() {

@@ -52,7 +52,11 @@ struct MusicState {
   SongHandle Song = kNoSong;
 };
 
-enum class MusicTimer : int { Pause, Finished };  // 100 ms and 250 ms
+// 100 ms, 250 ms, and once a second while the output waits to rest.
+enum class MusicTimer : int { Pause, Finished, Rest };
+// How long the output stays open after the last sound: effects in a game under way do
+// not reopen it for every click.
+constexpr std::int64_t kOutputRestAfterMs = 5000;
 
 // The player's window side: its dialog, its two timers, the clock and the message box.
 class MusicView {
@@ -89,11 +93,19 @@ class MusicPlayer {
   MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand, std::string soundsDir,
               std::string musicDir);
 
-  // Start-up, in this order. `sleepMs` waits between the attempts at opening the
-  // output; false after the failure message (shown once; the player then stays quiet).
+  // Start-up: StartUp (volume 128, music on, the first pause, the file scan, sound on)
+  // with the dialog; StartLibrary only once the first field is painted. `sleepMs` waits
+  // between the attempts at opening the output; false after the failure message (shown
+  // once; the player then stays quiet).
   bool StartLibrary(const std::function<void(int)>& sleepMs);
-  void LoadBuiltInTune(const std::vector<std::uint8_t>& bytes);
-  void StartUp();       // volume 128, music on, the first pause, the file scan, sound on
+  // The built-in tune is tried just before the first song is loaded, so a game with the
+  // music off never makes a synthesiser. Loading it tells whether songs can be made at
+  // all; it is freed at once, since a song kept loaded holds a synthesiser of its own.
+  void SetBuiltInTune(std::function<std::vector<std::uint8_t>()> source) {
+    tuneSource_ = std::move(source);
+  }
+  bool LoadBuiltInTune(const std::vector<std::uint8_t>& bytes);  // false after its message
+  void StartUp();
   void ScanMusic();     // the ".mid" files of the music folder, by name ignoring case
   void RestartPause();  // once the window is ready: the first song one pause later
   void Shutdown();      // song stopped and freed, output closed
@@ -115,6 +127,7 @@ class MusicPlayer {
   void SetPauseSeconds(int seconds);
   void OnPauseTimer();
   void OnFinishedTimer();
+  void OnRestTimer();  // closes the output once nothing has sounded for a while
 
   // The options dialog's events.
   void OnDialogShown();  // keeps the state for Cancel
@@ -134,6 +147,7 @@ class MusicPlayer {
  private:
   bool Ticked(int index);
   void ShowMusicError();
+  void SoundStopped();  // the output may rest a while after now
 
   SoundBackend& backend_;
   MusicView& view_;
@@ -145,7 +159,9 @@ class MusicPlayer {
   bool soundOn_ = true;
   bool savedSoundOn_ = true;
   bool libraryStarted_ = false;
-  SongHandle builtInTune_ = kNoSong;
+  std::int64_t lastSoundMs_ = 0;
+  std::function<std::vector<std::uint8_t>()> tuneSource_;
+  bool tuneTried_ = false;
   std::vector<MusicFile> files_;
 };
 

@@ -37,6 +37,10 @@ class SoundBackend {
   virtual bool StartOutput() = 0;
   // Frees every song and effect and closes the output.
   virtual void StopOutput() = 0;
+  // Closes a started output while no song is loaded and no effect sounds, so a silent
+  // game runs no mixing thread; the next song or effect opens it again. True when the
+  // output is closed now.
+  virtual bool RestIfQuiet() = 0;
 
   virtual SongHandle SongFromFile(const std::string& path) = 0;
   virtual SongHandle SongFromMemory(const std::vector<std::uint8_t>& bytes) = 0;

@@ -21,6 +21,7 @@ class SoundLibrary final : public SoundBackend {
 
   bool StartOutput() override;
   void StopOutput() override;
+  bool RestIfQuiet() override;
   SongHandle SongFromFile(const std::string& path) override;
   SongHandle SongFromMemory(const std::vector<std::uint8_t>& bytes) override;
   void Begin(SongHandle song) override;
@@ -33,6 +34,7 @@ class SoundLibrary final : public SoundBackend {
   int ErrorCode() const override { return static_cast<int>(error_); }
 
   bool Started() const { return started_; }
+  bool Open() const { return open_; }
   // Loads the effect into the cache unless it is there; false when it cannot be loaded.
   bool PreloadEffect(const std::string& path);
 
@@ -43,9 +45,14 @@ class SoundLibrary final : public SoundBackend {
   SongHandle Keep(std::unique_ptr<Song> song);
   void Fail(SoundError error) { error_ = error; }
   void ApplyVolume(const Song& song);
+  bool OpenDevice();
+  void CloseDevice();
+  bool EnsureOpen();
 
   std::string soundFont_;
-  bool started_ = false;
+  bool started_ = false;  // the output opened once: later openings are on demand
+  bool open_ = false;
+  int rate_ = 0, format_ = 0, channels_ = 0;  // what the output gave at its last opening
   SoundError error_ = SoundError::None;
   SongHandle nextHandle_ = 1;
   SongHandle current_ = kNoSong;  // the song the mixer plays or played last

@@ -13,7 +13,7 @@ namespace tv {
 namespace {
 
 struct FakeBackend : SoundBackend {
-  int startFailures = 0, starts = 0, error = 0;
+  int startFailures = 0, starts = 0, error = 0, rests = 0;
   bool loadFails = false;
   SongHandle next = 1;
   std::map<SongHandle, std::string> songs;  // loaded and not released
@@ -28,6 +28,7 @@ struct FakeBackend : SoundBackend {
     return starts > startFailures;
   }
   void StopOutput() override {}
+  bool RestIfQuiet() override { return songs.empty() && (rests += 1); }
   SongHandle SongFromFile(const std::string& path) override {
     if (loadFails) return error = int(SoundError::UnknownFormat), kNoSong;
     songs[next] = path;
@@ -50,7 +51,7 @@ struct FakeBackend : SoundBackend {
 
 struct FakeView : MusicView {
   std::int64_t now = 1000;
-  bool timers[2] = {false, false};
+  bool timers[3] = {false, false, false};
   std::vector<std::string> messages;
   bool visible = false, random = true, enabled = true;
   std::vector<bool> ticks;
@@ -229,6 +230,40 @@ TEST_F(MusicPlayerTest, EffectsFollowTheSoundSwitch) {
   player.OnPlaySoundClicked(false);
   player.PlaySound(int(Effect::Select));
   EXPECT_EQ(backend.effects, std::vector<std::string>{dir.dir() + "win.wav"});
+}
+
+TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong) {
+  const bool& resting = view.timers[int(MusicTimer::Rest)];
+  int tunes = 0;
+  player.SetBuiltInTune([&] { return ++tunes, std::vector<std::uint8_t>{1}; });
+  view.now += kOutputRestAfterMs - 1;
+  player.OnRestTimer();
+  EXPECT_EQ(backend.rests, 0);
+  view.now += 2;
+  player.OnRestTimer();
+  EXPECT_EQ(backend.rests, 1);
+  EXPECT_FALSE(resting);
+  player.PlaySound(int(Effect::Select));
+  EXPECT_TRUE(resting);
+  player.OnOk(false, 10, view.ticks);  // a song at once
+  EXPECT_EQ(tunes, 1);
+  EXPECT_EQ(backend.songs.size(), 1u);  // the tune was freed
+  view.now += 60000;
+  player.OnRestTimer();  // never under a loaded song
+  EXPECT_FALSE(resting);
+  EXPECT_EQ(backend.rests, 1);
+  EXPECT_EQ(NextAfterPause(), "c");
+  EXPECT_EQ(tunes, 1);
+  EXPECT_TRUE(resting);  // the pause began with the last song's end
+}
+
+TEST_F(MusicPlayerTest, AFailingTuneStallsWithOneMessage) {
+  player.SetBuiltInTune([] { return std::vector<std::uint8_t>{1}; });
+  backend.loadFails = true;
+  player.PlayNext();
+  EXPECT_EQ(view.messages, std::vector<std::string>{"Sound library error: "
+                                                    "No sound output device could be opened"});
+  EXPECT_FALSE(player.State().Playing);
 }
 
 TEST(MusicPlayerStart, ElevenAttemptsThenOneMessageAndSilence) {

@@ -95,6 +95,42 @@ TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
   EXPECT_EQ(library.ErrorCode(), int(SoundError::NoOutputDevice));
 }
 
+// Waits up to 3 s for the output to rest.
+bool Rests(SoundLibrary& library) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (!library.RestIfQuiet() && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return !library.Open();
+}
+
+TEST(SoundLibrary, OutputRestsOnlyWhenQuietAndOpensAgainOnDemand) {
+  test::TempDir dir;
+  WriteSong(dir.path() / "short.mid", 2);
+  WriteWave(dir.path() / "select.wav");
+  const std::string effect = dir.dir() + "select.wav";
+  SoundLibrary library;
+  ASSERT_TRUE(library.StartOutput());
+  library.PlayEffect(effect);
+  EXPECT_FALSE(library.RestIfQuiet());  // the effect still sounds
+  EXPECT_TRUE(Rests(library));
+  library.PlayEffect(dir.dir() + "missing.wav");
+  EXPECT_FALSE(library.Open());  // a missing effect opens nothing
+  library.PlayEffect(effect);
+  EXPECT_TRUE(library.Open());
+  EXPECT_TRUE(Rests(library));
+
+  const SongHandle song = library.SongFromFile(dir.dir() + "short.mid");
+  ASSERT_NE(song, kNoSong);
+  library.Begin(song);
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(8);
+  while (!library.HasEnded(song) && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(library.HasEnded(song));  // played on the output opened for it
+  EXPECT_FALSE(library.RestIfQuiet());  // a loaded song holds the output
+  library.Release(song);
+  EXPECT_TRUE(Rests(library));
+}
+
 TEST(SoundLibrary, ShippedSongsAndEffectsLoad) {
   const fs::path data = TILVANE_SOURCE_DIR "/data";
   if (!fs::exists(data / "music")) GTEST_SKIP() << "no songs shipped yet";
@@ -126,7 +162,10 @@ class MusicDialogTest : public ::testing::Test {
     options.Rand = &rand;
     options.Message = [this](const std::string& text) { messages.push_back(text); };
     options.Sleep = [this](int ms) { slept += ms; };
-    return std::make_unique<TF_Music>(std::move(options));
+    auto dialog = std::make_unique<TF_Music>(std::move(options));
+    EXPECT_TRUE(messages.empty());  // nothing starts before the sound does
+    dialog->StartSound();
+    return dialog;
   }
   test::TempDir dir;
   RandState rand;

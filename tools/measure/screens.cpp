@@ -195,6 +195,7 @@ int main(int argc, char** argv) {
 
   // The sound options, with a song of the music folder playing.
   tv::TF_Music* music = window->Music();
+  music->StartSound();
   music->show();
   music->Player().PlayNext();
   Settle(300);
