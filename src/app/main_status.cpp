@@ -3,10 +3,14 @@
 #include "app/main_status.h"
 
 #include <QEvent>
+#include <QFontMetrics>
+#include <algorithm>
+#include <initializer_list>
 
 #include "app/framed_label.h"
 #include "app/qt_pictures.h"
 #include "field/render.h"
+#include "game/faces.h"
 
 namespace tv {
 namespace {
@@ -17,6 +21,22 @@ constexpr int kFirstPanelX = 8;
 constexpr int kDigitalClockWidth = 110;
 constexpr int kClockFaceSize = 34;
 constexpr QColor kStatusText(0x2a, 0x1d, 0x10);
+constexpr int kTextMargin = 14;  // each side of a panel's longest text
+
+// Wide enough for the longest text the panel can show, so seven panels fit a 1280 screen.
+int FittedWidth(std::initializer_list<QString> texts) {
+  const QFontMetrics metrics(StatusPanelFont());
+  int widest = 0;
+  for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+  return (widest + 2 * kTextMargin + 1) / 2 * 2;
+}
+
+int LongestFaceNameWidth() {
+  const QFontMetrics metrics(StatusPanelFont());
+  int widest = 0;
+  for (const char* name : FaceNames) widest = std::max(widest, metrics.horizontalAdvance(name));
+  return (widest + 2 * kTextMargin + 1) / 2 * 2;
+}
 
 }  // namespace
 
@@ -28,8 +48,10 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   P_EditStatus = new QWidget(holder);
   P_EditStatus->setObjectName("P_EditStatus");
 
-  new StatusPanel("P_TilesLeft", "L_TilesLeft", 160, light, P_PlayStatus);
-  new StatusPanel("P_MovesLeft", "L_MovesLeft", 200, light, P_PlayStatus);
+  new StatusPanel("P_TilesLeft", "L_TilesLeft", FittedWidth({"144 Tiles Left"}), light,
+                  P_PlayStatus);
+  new StatusPanel("P_MovesLeft", "L_MovesLeft", FittedWidth({"888 Moves Available"}), light,
+                  P_PlayStatus);
   P_Clock = new QWidget(P_PlayStatus);
   P_Clock->setObjectName("P_Clock");
   P_Clock->setCursor(Qt::PointingHandCursor);
@@ -45,14 +67,19 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   QPalette palette = L_Clock->palette();
   palette.setColor(QPalette::WindowText, kStatusText);
   L_Clock->setPalette(palette);
-  new StatusPanel("P_ReshufLeft", "L_ReshufLeft", 190, light, P_PlayStatus);
-  new StatusPanel("P_Winnable", "L_Winnable", 150, light, P_PlayStatus);
-  auto* current = new StatusPanel("P_CurTile", "L_CurTile", 220, dark, P_PlayStatus);
+  new StatusPanel("P_ReshufLeft", "L_ReshufLeft", FittedWidth({"3 Reshuffles Left"}), light,
+                  P_PlayStatus);
+  auto* winnable = new StatusPanel("P_Winnable", "L_Winnable",
+                                   FittedWidth({"Winnable", "Not winnable"}), light, P_PlayStatus);
+  winnable->installEventFilter(this);
+  auto* current =
+      new StatusPanel("P_CurTile", "L_CurTile", LongestFaceNameWidth(), dark, P_PlayStatus);
   palette = current->Label()->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
   current->Label()->setPalette(palette);
   // The deal's number, so a game can be shared and played again.
-  P_GameNumber = new StatusPanel("P_GameNumber", "L_GameNumber", 190, light, P_PlayStatus);
+  P_GameNumber = new StatusPanel("P_GameNumber", "L_GameNumber", FittedWidth({"Game 4294967295"}),
+                                 light, P_PlayStatus);
   P_GameNumber->setCursor(Qt::PointingHandCursor);
   P_GameNumber->setToolTip("Click to copy the game number");
   P_GameNumber->installEventFilter(this);
@@ -61,6 +88,7 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   new StatusPanel("P_EditTiles", "L_EditTiles", 130, light, P_EditStatus);
   new StatusPanel("P_EditFree", "L_EditFree", 170, light, P_EditStatus);
   P_EditStatus->hide();
+  P_PlayStatus->installEventFilter(this);
   SetClockKind(false, 0, 0);
 }
 
@@ -93,9 +121,20 @@ void StatusBars::SetCurrentTile(const std::string& name, bool free) {
 
 void StatusBars::PlacePanels() {
   int x = kFirstPanelX;
-  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_Winnable",
-                           "P_CurTile", "P_GameNumber"}) {
+  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile"}) {
     QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
+    panel->move(x, kPanelTop);
+    x += panel->width() + kPanelGap;
+  }
+  // Our own panels follow; one that would be cut by the window's edge waits outside it
+  // (a hidden panel is the player's choice and takes no room).
+  for (const char* name : {"P_Winnable", "P_GameNumber"}) {
+    QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
+    if (panel->isHidden()) continue;
+    if (x + panel->width() > P_PlayStatus->width()) {
+      panel->move(P_PlayStatus->width() + kPanelGap, kPanelTop);
+      continue;
+    }
     panel->move(x, kPanelTop);
     x += panel->width() + kPanelGap;
   }
@@ -150,6 +189,11 @@ void StatusBars::DrawClock(double startTime, double clockTime) {
 }
 
 bool StatusBars::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((watched == P_PlayStatus && type == QEvent::Resize) ||
+      (watched != P_PlayStatus && watched != P_Clock &&
+       (type == QEvent::ShowToParent || type == QEvent::HideToParent)))
+    PlacePanels();
   if (watched == P_Clock && event->type() == QEvent::MouseButtonPress && OnClockClicked) {
     OnClockClicked();
     return true;
