@@ -16,6 +16,7 @@
 #include "app/main_input.h"
 #include "app/main_status.h"
 #include "app/main_window.h"
+#include "app/program_folder.h"
 #include "app/startup.h"
 #include "app/widget_events.h"
 #include "app/winnable_panel.h"
@@ -27,16 +28,11 @@ namespace tv {
 namespace {
 
 namespace fs = std::filesystem;
-const fs::path kData = fs::path(TILVANE_SOURCE_DIR) / "data";
 
 struct KeyWorld {
   KeyWorld() {
     test::App();
-    fs::create_directories(dir.path() / "tiles");
-    for (const auto& entry : fs::directory_iterator(kData / "tiles"))
-      if (entry.path().filename().string().rfind("standard", 0) == 0)
-        fs::copy_file(entry.path(), dir.path() / "tiles" / entry.path().filename());
-    fs::copy(kData / "layouts", dir.path() / "layouts");
+    test::CopyPlayContent(dir.path());
     StartOptions options;
     options.ProgramDir = dir.dir();
     options.MessageBox = [](const std::string&, int) { return kAnswerYes; };

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "../measure/screen_tool.h"
 #include "app/main_field.h"
 #include "app/main_input.h"
 #include "app/main_window.h"
@@ -21,13 +22,7 @@
 
 namespace {
 
-void Settle(int ms) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < until) {
-    QApplication::processEvents();
-    QThread::msleep(10);
-  }
-}
+using tv::screens::Settle;
 
 void Key(tv::TF_Main& w, int key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -74,17 +69,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const std::string out = std::string(argv[2]) + "/";
   tv::StartOptions options;
-  options.ProgramDir = argv[1];
-  options.ShowSplash = false;
-  auto window = tv::StartProgram(options, std::chrono::steady_clock::now());
+  auto window = tv::screens::StartShown(options, argv[1]);
   if (!window) return 1;
-  window->SetSaveOnClose(false);
-  window->show();
-  Settle(300);
-  window->NewGameTimer()->stop();
-  window->PlayGameNumber(argc > 3 ? std::uint32_t(std::stoul(argv[3])) : 1234u);
-  window->NewGameTimer()->stop();
-  window->T_NewGameTimer();
+  tv::screens::DealGame(*window, argc > 3 ? std::uint32_t(std::stoul(argv[3])) : 1234u);
   Settle(600);
 
   // Four pairs of the deal's own line removed with keys, then the ring on a free tile.

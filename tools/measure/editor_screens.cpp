@@ -20,16 +20,11 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "field/geometry.h"
+#include "screen_tool.h"
 
 namespace {
 
-void Settle(int ms = 200) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < until) {
-    QApplication::processEvents();
-    QThread::msleep(10);
-  }
-}
+using tv::screens::Settle;
 
 bool Save(QWidget* widget, const std::string& path, QRect part = {}) {
   const bool ok =
@@ -76,14 +71,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const std::string out = std::string(argv[2]) + "/";
   tv::StartOptions options;
-  options.ProgramDir = argv[1];
-  options.ShowSplash = false;
   options.MessageBox = [](const std::string&, int) { return int(tv::kAnswerNo); };
-  auto window = tv::StartProgram(options, std::chrono::steady_clock::now());
+  auto window = tv::screens::StartShown(options, argv[1]);
   if (!window) return 1;
-  window->SetSaveOnClose(false);
   window->resize(1280, 800);
-  window->show();
   Settle(300);
   tv::TF_Main& w = *window;
 

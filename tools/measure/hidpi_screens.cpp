@@ -16,16 +16,11 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "field/geometry.h"
+#include "screen_tool.h"
 
 namespace {
 
-void Settle(int ms) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < until) {
-    QApplication::processEvents();
-    QThread::msleep(10);
-  }
-}
+using tv::screens::Settle;
 
 // A logical point of the field widget over the middle of `slot`'s face, or none when
 // another tile covers it there.
@@ -59,17 +54,9 @@ int main(int argc, char** argv) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   QApplication app(argc, argv);
   tv::StartOptions options;
-  options.ProgramDir = argv[1];
-  options.ShowSplash = false;
-  auto window = tv::StartProgram(options, std::chrono::steady_clock::now());
+  auto window = tv::screens::StartShown(options, argv[1]);
   if (!window) return 1;
-  window->SetSaveOnClose(false);
-  window->show();
-  Settle(300);
-  window->NewGameTimer()->stop();
-  window->PlayGameNumber(std::uint32_t(argc > 3 ? std::stoul(argv[3]) : 7));
-  window->NewGameTimer()->stop();
-  window->T_NewGameTimer();
+  tv::screens::DealGame(*window, std::uint32_t(argc > 3 ? std::stoul(argv[3]) : 7));
   Settle(600);
 
   // Pairs of the solution whose tiles are hit at their centres; a click that misses

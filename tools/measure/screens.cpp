@@ -27,16 +27,11 @@
 #include "field/geometry.h"
 #include "library/congrat.h"
 #include "library/layouts.h"
+#include "screen_tool.h"
 
 namespace {
 
-void Settle(int ms = 200) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < until) {
-    QApplication::processEvents();
-    QThread::msleep(10);
-  }
-}
+using tv::screens::Settle;
 
 bool Save(QWidget* widget, const std::string& path) {
   const bool ok = widget->grab().save(QString::fromStdString(path));
@@ -76,19 +71,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const std::string out = std::string(argv[2]) + "/";
   tv::StartOptions options;
-  options.ProgramDir = argv[1];
-  options.ShowSplash = false;
-  auto window = tv::StartProgram(options, std::chrono::steady_clock::now());
+  auto window = tv::screens::StartShown(options, argv[1]);
   if (!window) return 1;
-  window->SetSaveOnClose(false);
-  window->show();
-  Settle(300);
   const tv::Game& game = window->CurrentGame();
   if (argc > 3) {
-    window->NewGameTimer()->stop();
-    window->PlayGameNumber(std::uint32_t(std::stoul(argv[3])));
-    window->NewGameTimer()->stop();
-    window->T_NewGameTimer();
+    tv::screens::DealGame(*window, std::uint32_t(std::stoul(argv[3])));
   }
   Settle(600);
 

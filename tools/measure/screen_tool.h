@@ -1,0 +1,44 @@
+// What the screenshot tools share: the program started in a folder without a splash,
+// time for the window system to catch up, and a fixed deal.
+#pragma once
+
+#include <QApplication>
+#include <QThread>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+
+namespace tv::screens {
+
+inline void Settle(int ms = 200) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < until) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
+
+// Started and shown, settings left alone at the end; null when the start failed.
+inline std::unique_ptr<TF_Main> StartShown(StartOptions options, const char* programDir) {
+  options.ProgramDir = programDir;
+  options.ShowSplash = false;
+  auto window = StartProgram(options, std::chrono::steady_clock::now());
+  if (!window) return window;
+  window->SetSaveOnClose(false);
+  window->show();
+  Settle(300);
+  return window;
+}
+
+// Deals game `number` at once instead of waiting for the start's own deal.
+inline void DealGame(TF_Main& window, std::uint32_t number) {
+  window.NewGameTimer()->stop();
+  window.PlayGameNumber(number);
+  window.NewGameTimer()->stop();
+  window.T_NewGameTimer();
+}
+
+}  // namespace tv::screens
