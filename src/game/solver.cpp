@@ -54,6 +54,7 @@ class LostPositions {
   explicit LostPositions(std::size_t limit) : limit_(limit) { slots_.resize(std::size_t{1} << 12); }
 
   bool Contains(const Bits& key) const {
+    if (!key.Any()) return false;  // the empty board is won, and marks free slots
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = Hash(key) & mask;; i = (i + 1) & mask) {
       if (slots_[i] == key) return true;
@@ -377,7 +378,6 @@ class Search {
     if (left == 0) return Outcome::kWon;
     if (Stop()) return Outcome::kStopped;
     ++nodes_;
-    if (lost_.Contains(present)) return Outcome::kLost;
 
     // A class whose remaining tiles are all free goes at once: removing free
     // tiles only frees others, so any clearing line still works without them.
@@ -387,8 +387,9 @@ class Search {
       const bool wasLastPair = lastPairs_[c];
       lastPairs_.reset(c);
       const Bits after = present.Without(rest);
-      const Outcome out =
-          Explore(after, FreedBy(rest, after, free), left - rest.Count(), depth + 1);
+      const Outcome out = lost_.Contains(after) ? Outcome::kLost
+                                                : Explore(after, FreedBy(rest, after, free),
+                                                          left - rest.Count(), depth + 1);
       lastPairs_[c] = wasLastPair;
       if (out == Outcome::kWon) {
         Bits pop = rest;
@@ -443,7 +444,8 @@ class Search {
       Bits after = present;
       after.Reset(move.a);
       after.Reset(move.b);
-      // Known lost: skip before paying for the last pair's edges.
+      // Known lost: skip before paying for the last pair's edges. Every child is
+      // looked up here, so Explore need not look up its own position.
       if (lost_.Contains(after)) continue;
       const int c = class_[move.a];
       Bits kept = after & classTiles_[c];
