@@ -192,7 +192,7 @@ TEST(SolverTest, DealsAndTheirSolutionsAreNeverCalledLost) {
   EXPECT_GT(decided, asked * 9 / 10) << decided << " of " << asked;
 }
 
-// The start of Arena game 10 takes this search a quarter of a million nodes.
+// The start of Arena game 10 takes this search over a hundred thousand nodes.
 MODE_P HardPosition() {
   MODE_P board;
   EXPECT_TRUE(ReadLayout(std::string(TILVANE_SOURCE_DIR) + "/data/layouts/", "Arena", board).Ok());
