@@ -54,6 +54,7 @@ class LostPositions {
   explicit LostPositions(std::size_t limit) : limit_(limit) { slots_.resize(std::size_t{1} << 12); }
 
   bool Contains(const Bits& key) const {
+    if (!key.Any()) return false;  // the empty board is won, and marks free slots
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = Hash(key) & mask;; i = (i + 1) & mask) {
       if (slots_[i] == key) return true;
@@ -209,7 +210,7 @@ class Search {
     // allowance has searched everything.
     for (std::int64_t run = 1;; ++run) {
       runLimit_ = nodes_ + 128 * Luby(run);
-      switch (Explore(start_, start_.Count(), 0)) {
+      switch (Explore(start_, FreeTiles(start_), start_.Count(), 0)) {
         case Outcome::kWon:
           return Verdict::kWinnable;
         case Outcome::kLost:
@@ -240,6 +241,19 @@ class Search {
 
   bool IsFreeIn(int i, const Bits& present) const {
     return !cover_[i].Meets(present) && (!left_[i].Meets(present) || !right_[i].Meets(present));
+  }
+
+  // The free tiles once `gone` has left: a removal can only free the tiles it
+  // held, and a free tile stays free.
+  Bits FreedBy(const Bits& gone, const Bits& after, const Bits& free) const {
+    Bits held;
+    Bits rest = gone;
+    for (int i = rest.Pop(); i >= 0; i = rest.Pop()) held = held | holds_[i];
+    held = (held & after).Without(free);
+    Bits result = free & after;
+    for (int i = held.Pop(); i >= 0; i = held.Pop())
+      if (IsFreeIn(i, after)) result.Set(i);
+    return result;
   }
 
   Bits FreeTiles(const Bits& present) const {
@@ -359,12 +373,11 @@ class Search {
     line_[lineCount_++] = {static_cast<std::int16_t>(a), static_cast<std::int16_t>(b)};
   }
 
-  Outcome Explore(const Bits& present, int left, int depth) {
+  // `free`: the free tiles of `present`, kept up to date by the caller.
+  Outcome Explore(const Bits& present, const Bits& free, int left, int depth) {
     if (left == 0) return Outcome::kWon;
     if (Stop()) return Outcome::kStopped;
     ++nodes_;
-    if (lost_.Contains(present)) return Outcome::kLost;
-    const Bits free = FreeTiles(present);
 
     // A class whose remaining tiles are all free goes at once: removing free
     // tiles only frees others, so any clearing line still works without them.
@@ -373,7 +386,10 @@ class Search {
       if (!rest.Any() || rest.Without(free).Any()) continue;
       const bool wasLastPair = lastPairs_[c];
       lastPairs_.reset(c);
-      const Outcome out = Explore(present.Without(rest), left - rest.Count(), depth + 1);
+      const Bits after = present.Without(rest);
+      const Outcome out = lost_.Contains(after) ? Outcome::kLost
+                                                : Explore(after, FreedBy(rest, after, free),
+                                                          left - rest.Count(), depth + 1);
       lastPairs_[c] = wasLastPair;
       if (out == Outcome::kWon) {
         Bits pop = rest;
@@ -428,6 +444,9 @@ class Search {
       Bits after = present;
       after.Reset(move.a);
       after.Reset(move.b);
+      // Known lost: skip before paying for the last pair's edges. Every child is
+      // looked up here, so Explore need not look up its own position.
+      if (lost_.Contains(after)) continue;
       const int c = class_[move.a];
       Bits kept = after & classTiles_[c];
       const bool lastPair = kept.Count() == 2;
@@ -437,7 +456,10 @@ class Search {
         if (InRing(c)) continue;
         lastPairs_.set(c);
       }
-      const Outcome out = Explore(after, left - 2, depth + 1);
+      Bits gone;
+      gone.Set(move.a);
+      gone.Set(move.b);
+      const Outcome out = Explore(after, FreedBy(gone, after, free), left - 2, depth + 1);
       if (lastPair) lastPairs_.reset(c);
       if (out == Outcome::kWon) Record(move.a, move.b);
       if (out != Outcome::kLost) return out;

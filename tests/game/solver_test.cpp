@@ -165,7 +165,7 @@ std::vector<MODE_P> ShippedLayouts() {
 // solution: the solver may run out of budget there but never call one lost.
 TEST(SolverTest, DealsAndTheirSolutionsAreNeverCalledLost) {
   SolveLimits limits;
-  limits.maxTime = std::chrono::milliseconds(100);
+  limits.maxNodes = 20000;  // a node budget, not a clock, so a slow machine gets the same answers
   int decided = 0, asked = 0;
   for (const MODE_P& layout : ShippedLayouts()) {
     for (std::uint32_t seed : {1u, 77u}) {
@@ -189,10 +189,10 @@ TEST(SolverTest, DealsAndTheirSolutionsAreNeverCalledLost) {
       }
     }
   }
-  EXPECT_GT(decided, asked * 9 / 10);
+  EXPECT_GT(decided, asked * 9 / 10) << decided << " of " << asked;
 }
 
-// The start of Arena game 10 takes this search a quarter of a million nodes.
+// The start of Arena game 10 takes this search over a hundred thousand nodes.
 MODE_P HardPosition() {
   MODE_P board;
   EXPECT_TRUE(ReadLayout(std::string(TILVANE_SOURCE_DIR) + "/data/layouts/", "Arena", board).Ok());
