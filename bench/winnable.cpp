@@ -55,10 +55,18 @@ std::vector<tv::MODE_P> RandomPlayPositions() {
     tv::MODE_P board;
     if (tv::ReadLayout(dir, name, board).Ok()) layouts.push_back(board);
   }
+  // Every layout gives its share, spread evenly from the deals to the ends of its games.
   std::vector<tv::MODE_P> positions;
-  for (std::uint32_t game = 1; positions.size() < kPositions && !layouts.empty(); ++game)
-    CollectGame(layouts[game % layouts.size()], game * 7919u, positions);
-  positions.resize(std::min<std::size_t>(positions.size(), kPositions));
+  const std::size_t count = layouts.size();
+  std::uint32_t game = 1;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t share = kPositions / count + (i < kPositions % count ? 1 : 0);
+    std::vector<tv::MODE_P> played;
+    for (int tries = 0; played.size() < share && tries < 50; ++tries)
+      CollectGame(layouts[i], game++ * 7919u, played);
+    const std::size_t taken = std::min(share, played.size());
+    for (std::size_t k = 0; k < taken; ++k) positions.push_back(played[k * played.size() / taken]);
+  }
   return positions;
 }
 
