@@ -10,6 +10,13 @@ FramedLabel::FramedLabel(FrameMaker frame, QWidget* parent)
   setTextFormat(Qt::PlainText);
 }
 
+void FramedLabel::SetOwnText(const QString& text) {
+  if (ownTextSet_ && text == ownText_) return;
+  ownText_ = text;
+  ownTextSet_ = true;
+  update();
+}
+
 void FramedLabel::paintEvent(QPaintEvent*) {
   const double ratio = devicePixelRatioF();
   if (frame_.isNull() || frame_.devicePixelRatio() != ratio) frame_ = makeFrame_(ratio);
@@ -17,7 +24,7 @@ void FramedLabel::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, frame_);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(rect(), static_cast<int>(alignment()), text());
+  painter.drawText(rect(), static_cast<int>(alignment()), ownTextSet_ ? ownText_ : text());
 }
 
 }  // namespace tv

@@ -17,12 +17,20 @@ class FramedLabel : public QLabel {
 
   FramedLabel(FrameMaker frame, QWidget* parent);
 
+  // For a text that changes every second (the clock): QLabel::setText lays the text out
+  // for its size hint each time, which a fixed-size label never uses. From the first
+  // call on, this text is the one painted.
+  void SetOwnText(const QString& text);
+  const QString& OwnText() const { return ownText_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   FrameMaker makeFrame_;
   QPixmap frame_;
+  QString ownText_;
+  bool ownTextSet_ = false;
 };
 
 }  // namespace tv

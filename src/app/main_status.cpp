@@ -171,7 +171,7 @@ void StatusBars::DrawClock(double startTime, double clockTime) {
   forceDraw_ = false;
   const QString text = QString::fromStdString(ClockText(startTime, clockTime));
   if (!analog_) {
-    if (L_Clock->text() != text) L_Clock->setText(text);
+    L_Clock->SetOwnText(text);
     return;
   }
   // Face and hands in device pixels, made again if the screen's density has changed.

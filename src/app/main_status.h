@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "app/framed_label.h"
 #include "app/status_panel.h"
 #include "field/pixel_buffer.h"
 #include "game/host.h"
@@ -35,7 +36,7 @@ class StatusBars : public QObject {
   void SetClockKind(bool analog, double startTime, double clockTime);
   bool AnalogClock() const { return analog_; }
   void DrawClock(double startTime, double clockTime);
-  QLabel* ClockLabel() const { return L_Clock; }
+  FramedLabel* ClockLabel() const { return L_Clock; }
   QLabel* ClockImage() const { return I_Clock; }
 
   // A click on the clock panel (the player switches the clock kind there).
@@ -60,7 +61,7 @@ class StatusBars : public QObject {
   QWidget* P_Clock = nullptr;
   QWidget* P_GameNumber = nullptr;
   QLabel* I_Clock = nullptr;
-  QLabel* L_Clock = nullptr;
+  FramedLabel* L_Clock = nullptr;
 };
 
 }  // namespace tv

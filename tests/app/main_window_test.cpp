@@ -24,6 +24,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/framed_label.h"
 #include "app/main_field.h"
 #include "app/main_library.h"
 #include "app/main_status.h"
@@ -466,12 +467,12 @@ TEST(MainWindow, ClockFollowsTheGameTimeDigitalAndAnalog) {
   World world;
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  QLabel* clock = world.window->Status().ClockLabel();
-  EXPECT_EQ(clock->text(), "00:00:00");
+  FramedLabel* clock = world.window->Status().ClockLabel();
+  EXPECT_EQ(clock->OwnText(), "00:00:00");
   // An hour, a minute and five seconds later (and half a second into the next).
   world.now += (3600 + 65.5) / 86400.0;
   world.window->T_UpdateClockTimer();
-  EXPECT_EQ(clock->text(), "01:01:05");
+  EXPECT_EQ(clock->OwnText(), "01:01:05");
   // The next tick comes just after the next whole second.
   EXPECT_NEAR(world.window->ClockTimer()->interval(), 502, 1);
 
