@@ -57,7 +57,8 @@ bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
   for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
     if (backend_.StartOutput()) {
       libraryStarted_ = true;
-      SoundStopped();
+      // Nothing sounds yet: the device rests until the first effect or song opens it.
+      if (!backend_.RestIfQuiet()) SoundStopped();
       return true;
     }
     if (attempt < kSoundStartAttempts && sleepMs) sleepMs(kSoundStartRetryMs);

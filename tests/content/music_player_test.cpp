@@ -236,12 +236,16 @@ TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong
   const bool& resting = view.timers[int(MusicTimer::Rest)];
   int tunes = 0;
   player.SetBuiltInTune([&] { return ++tunes, std::vector<std::uint8_t>{1}; });
+  EXPECT_EQ(backend.rests, 1);  // nothing sounded since the start
+  EXPECT_FALSE(resting);
+  player.PlaySound(int(Effect::Select));
+  EXPECT_TRUE(resting);
   view.now += kOutputRestAfterMs - 1;
   player.OnRestTimer();
-  EXPECT_EQ(backend.rests, 0);
+  EXPECT_EQ(backend.rests, 1);
   view.now += 2;
   player.OnRestTimer();
-  EXPECT_EQ(backend.rests, 1);
+  EXPECT_EQ(backend.rests, 2);
   EXPECT_FALSE(resting);
   player.PlaySound(int(Effect::Select));
   EXPECT_TRUE(resting);
@@ -251,7 +255,7 @@ TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong
   view.now += 60000;
   player.OnRestTimer();  // never under a loaded song
   EXPECT_FALSE(resting);
-  EXPECT_EQ(backend.rests, 1);
+  EXPECT_EQ(backend.rests, 2);
   EXPECT_EQ(NextAfterPause(), "c");
   EXPECT_EQ(tunes, 1);
   EXPECT_TRUE(resting);  // the pause began with the last song's end
