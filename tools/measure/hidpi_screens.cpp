@@ -22,6 +22,10 @@ namespace {
 
 using tv::screens::Settle;
 
+void Click(tv::TF_Main& w, QPointF p) {
+  tv::screens::ClickField(w, p);
+}
+
 // A logical point of the field widget over the middle of `slot`'s face, or none when
 // another tile covers it there.
 bool CentreOf(const tv::TF_Main& w, int slot, QPointF& logical) {
@@ -33,15 +37,6 @@ bool CentreOf(const tv::TF_Main& w, int slot, QPointF& logical) {
   if (tv::HitTest(b, b.Game.TileCount, x, y) != slot) return false;
   logical = QPointF((x + 0.5) / ratio, (y + 0.5) / ratio);
   return true;
-}
-
-void Click(tv::TF_Main& w, QPointF p) {
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, p, w.Field()->mapToGlobal(p), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w.Field(), &event);
-  }
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QThread>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 
+#include "app/main_field.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 
@@ -31,6 +33,16 @@ inline std::unique_ptr<TF_Main> StartShown(StartOptions options, const char* pro
   window->show();
   Settle(300);
   return window;
+}
+
+// A left click on the field at a point of its widget.
+inline void ClickField(TF_Main& window, QPointF p) {
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, p, window.Field()->mapToGlobal(p), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(window.Field(), &event);
+  }
 }
 
 // Deals game `number` at once instead of waiting for the start's own deal.

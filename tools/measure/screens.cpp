@@ -51,13 +51,7 @@ QPoint PointOn(tv::TF_Main& w, int slot) {
 }
 
 void Click(tv::TF_Main& w, int slot) {
-  const QPoint p = PointOn(w, slot);
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, QPointF(p), w.Field()->mapToGlobal(QPointF(p)), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w.Field(), &event);
-  }
+  tv::screens::ClickField(w, QPointF(PointOn(w, slot)));
 }
 
 }  // namespace
