@@ -1,5 +1,7 @@
 #include "app/framed_label.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace tv {
@@ -14,7 +16,44 @@ void FramedLabel::SetOwnText(const QString& text) {
   if (ownTextSet_ && text == ownText_) return;
   ownText_ = text;
   ownTextSet_ = true;
-  update();
+  glyphsValid_ = false;
+  // Painted at once rather than through a posted update: one pass of the event loop less
+  // for the clock's every second.
+  if (isVisible())
+    repaint();
+  else
+    update();
+}
+
+void FramedLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    rawFont_ = QRawFont();
+    glyphsValid_ = false;
+  }
+  QLabel::changeEvent(event);
+}
+
+bool FramedLabel::MakeGlyphs() {
+  if (glyphsValid_) return true;
+  if (!rawFont_.isValid()) rawFont_ = QRawFont::fromFont(font());
+  if (!rawFont_.isValid()) return false;
+  const QList<quint32> indexes = rawFont_.glyphIndexesForString(ownText_);
+  // A character the font lacks needs the fallback fonts that only full text layout finds.
+  if (indexes.size() != ownText_.size() || indexes.contains(0u)) return false;
+  const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes);
+  QList<QPointF> positions;
+  positions.reserve(advances.size());
+  qreal x = 0;
+  for (const QPointF& advance : advances) {
+    positions.append(QPointF(x, 0));
+    x += advance.x();
+  }
+  glyphs_.setRawFont(rawFont_);
+  glyphs_.setGlyphIndexes(indexes);
+  glyphs_.setPositions(positions);
+  glyphsWidth_ = x;
+  glyphsValid_ = true;
+  return true;
 }
 
 void FramedLabel::paintEvent(QPaintEvent*) {
@@ -24,7 +63,25 @@ void FramedLabel::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, frame_);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(rect(), static_cast<int>(alignment()), ownTextSet_ ? ownText_ : text());
+  if (!ownTextSet_ || !MakeGlyphs()) {
+    painter.drawText(rect(), static_cast<int>(alignment()), ownTextSet_ ? ownText_ : text());
+    return;
+  }
+  // Placed as text layout would place one line.
+  const QFontMetricsF metrics(font());
+  const Qt::Alignment align = alignment();
+  qreal x = 0;
+  if (align & Qt::AlignHCenter)
+    x = (width() - glyphsWidth_) / 2;
+  else if (align & Qt::AlignRight)
+    x = width() - glyphsWidth_;
+  qreal y = 0;
+  const qreal lineHeight = metrics.ascent() + metrics.descent();
+  if (align & Qt::AlignVCenter)
+    y = (height() - lineHeight) / 2;
+  else if (align & Qt::AlignBottom)
+    y = height() - lineHeight;
+  painter.drawGlyphRun(QPointF(x, y + metrics.ascent()), glyphs_);
 }
 
 }  // namespace tv

@@ -4,8 +4,10 @@
 // of the screen the label is painted on, and made again when that changes.
 #pragma once
 
+#include <QGlyphRun>
 #include <QLabel>
 #include <QPixmap>
+#include <QRawFont>
 #include <functional>
 
 namespace tv {
@@ -25,12 +27,20 @@ class FramedLabel : public QLabel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   FrameMaker makeFrame_;
   QPixmap frame_;
   QString ownText_;
   bool ownTextSet_ = false;
+  // The own text's glyphs, looked up in the font's character map without shaping: the
+  // clock's digits need no shaping, and shaping was the larger part of each tick.
+  QRawFont rawFont_;
+  QGlyphRun glyphs_;
+  qreal glyphsWidth_ = 0;
+  bool glyphsValid_ = false;
+  bool MakeGlyphs();
 };
 
 }  // namespace tv

@@ -29,6 +29,7 @@
 #include "app/main_library.h"
 #include "app/main_status.h"
 #include "app/startup.h"
+#include "app/status_panel.h"
 #include "app/widget_events.h"
 #include "content/help.h"
 #include "content/music.h"
@@ -490,6 +491,29 @@ TEST(MainWindow, ClockFollowsTheGameTimeDigitalAndAnalog) {
   world.window->SetAnalogClock(false);
   EXPECT_TRUE(clock->isVisible());
   EXPECT_TRUE(face->toolTip().isEmpty());
+}
+
+// The clock's text is drawn from looked-up glyphs instead of laid out; it must look
+// exactly as the laid-out text would, in the shipped font and with a missing character.
+TEST(MainWindow, ClockTextLooksLikeLaidOutText) {
+  App();
+  const auto flat = [](double) {
+    QPixmap frame(120, 20);
+    frame.fill(Qt::white);
+    return frame;
+  };
+  for (const QString& text :
+       {QString("01:01:05"), QString("12:34:56"), QString::fromUtf8("\u6771 1")}) {
+    FramedLabel own(flat, nullptr), laidOut(flat, nullptr);
+    for (FramedLabel* label : {&own, &laidOut}) {
+      label->setFont(StatusPanelFont());
+      label->setAlignment(Qt::AlignCenter);
+      label->resize(120, 20);
+    }
+    own.SetOwnText(text);
+    laidOut.setText(text);
+    EXPECT_EQ(own.grab().toImage(), laidOut.grab().toImage()) << text.toStdString();
+  }
 }
 
 TEST(MainWindow, MissingLayoutStartsDragon) {
