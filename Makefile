@@ -3,7 +3,7 @@
 
 # What the game needs to build and run.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
-            libsdl2-mixer-dev timgm6mb-soundfont libpng-dev libjpeg-dev libgif-dev \
+            libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libpng-dev libjpeg-dev libgif-dev \
             fonts-liberation2
 # What only the checks need: tests, benchmarks, the fuzzers' compiler and runtime, the
 # format check, and the CJK font the tileset generator's tests draw with.

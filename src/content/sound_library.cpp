@@ -1,10 +1,13 @@
-// SDL2_mixer plays one song at a time; the layer keeps a volume and a repeat flag per
-// song and hands them to the mixer when that song is the one playing.
+// SDL2_mixer mixes the output and plays the effects; songs are synthesised by FluidSynth
+// driven here and fed to the mixer's music hook, one song at a time. Driving it here
+// lets the synthesiser load only the soundfont samples a song uses, which the mixer's
+// own MIDI player cannot be told to do: it loaded the whole soundfont for every song.
 #include "content/sound_library.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dlfcn.h>
+#include <fluidsynth.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,25 +26,31 @@ namespace {
 // and stay mapped for the rest of the run, as linked libraries would.
 // clang-format off
 #define TV_SDL_CALLS(X) \
-  X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError) X(SDL_RWFromConstMem)
+  X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError)
 #define TV_MIX_CALLS(X) \
-  X(Mix_OpenAudio) X(Mix_CloseAudio) X(Mix_SetSoundFonts) X(Mix_Init) X(Mix_Quit) \
-  X(Mix_QuerySpec) X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_Playing) X(Mix_FreeMusic) \
-  X(Mix_FreeChunk) X(Mix_LoadMUS) X(Mix_LoadMUS_RW) X(Mix_VolumeMusic) X(Mix_PlayMusic) \
-  X(Mix_PlayingMusic) X(Mix_LoadWAV) X(Mix_PlayChannel)
+  X(Mix_OpenAudio) X(Mix_CloseAudio) X(Mix_QuerySpec) X(Mix_HaltChannel) X(Mix_Playing) \
+  X(Mix_FreeChunk) X(Mix_HookMusic) X(Mix_LoadWAV) X(Mix_PlayChannel)
+#define TV_FLUID_CALLS(X) \
+  X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setint) \
+  X(fluid_settings_setnum) X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload) \
+  X(fluid_synth_set_gain) X(fluid_synth_write_s16) X(fluid_synth_all_sounds_off) \
+  X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add_mem) X(fluid_player_play) \
+  X(fluid_player_stop) X(fluid_player_get_status) X(fluid_player_set_loop)
 // clang-format on
 
 struct MixerCalls {
 #define TV_POINTER(name) decltype(&::name) name = nullptr;
   TV_SDL_CALLS(TV_POINTER)
   TV_MIX_CALLS(TV_POINTER)
+  TV_FLUID_CALLS(TV_POINTER)
 #undef TV_POINTER
 };
 
 std::optional<MixerCalls> OpenMixer() {
   void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_GLOBAL);
   void* mixer = sdl ? dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_GLOBAL) : nullptr;
-  if (!mixer) return std::nullopt;
+  void* fluid = mixer ? dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_GLOBAL) : nullptr;
+  if (!fluid) return std::nullopt;
   MixerCalls calls;
   bool complete = true;
 #define TV_BIND(library, name)                                             \
@@ -49,8 +58,11 @@ std::optional<MixerCalls> OpenMixer() {
   complete = complete && calls.name;
 #define TV_BIND_SDL(name) TV_BIND(sdl, name)
 #define TV_BIND_MIX(name) TV_BIND(mixer, name)
+#define TV_BIND_FLUID(name) TV_BIND(fluid, name)
   TV_SDL_CALLS(TV_BIND_SDL)
   TV_MIX_CALLS(TV_BIND_MIX)
+  TV_FLUID_CALLS(TV_BIND_FLUID)
+#undef TV_BIND_FLUID
 #undef TV_BIND_MIX
 #undef TV_BIND_SDL
 #undef TV_BIND
@@ -69,13 +81,12 @@ constexpr int kMixRate = 22050;
 constexpr int kMixFrames = 2048;  // about 90 ms: an effect answers its click without lag
 constexpr int kEffectChannel = 0;
 
-// SDL reports failures as text only; memory shortage is the one worth telling apart.
-SoundError LoadError() {
-  const char* text = Mixer()->SDL_GetError();
-  if (text && (std::strstr(text, "memory") || std::strstr(text, "Memory")))
-    return SoundError::NotEnoughMemory;
-  return SoundError::UnknownFormat;
-}
+// Enough for the densest shipped song (48 voices) and for chords a player's own files
+// may add; every voice costs memory whether it sounds or not.
+constexpr int kPolyphony = 128;
+// The synthesiser's gain at full volume: its default is 0.2, and louder than this
+// clips the shipped songs' loudest chords.
+constexpr float kFullGain = 1.2f;
 
 // The synthesiser takes any bytes and only fails while playing: a song must at least
 // begin as a standard MIDI file.
@@ -108,15 +119,55 @@ const char* SoundErrorText(int code) {
 }
 
 struct SoundLibrary::Song {
-  Mix_Music* music = nullptr;
-  std::vector<std::uint8_t> bytes;  // a memory song's image, alive as long as the song
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  fluid_player_t* player = nullptr;
+  std::vector<std::uint8_t> bytes;   // the MIDI file, for playing it again from the start
+  std::vector<std::int16_t> stereo;  // for an output that is not stereo
+  int channels = 2;                  // of the output the song was loaded for
   int volume = 256;
   bool repeat = false;
   bool begun = false;
   ~Song() {
-    if (music) Mixer()->Mix_FreeMusic(music);
+    if (player) Mixer()->delete_fluid_player(player);
+    if (synth) Mixer()->delete_fluid_synth(synth);
+    if (settings) Mixer()->delete_fluid_settings(settings);
+  }
+  bool NewPlayer() {
+    if (player) Mixer()->delete_fluid_player(player);
+    player = Mixer()->new_fluid_player(synth);
+    return player && Mixer()->fluid_player_add_mem(player, bytes.data(), bytes.size()) == FLUID_OK;
   }
 };
+
+namespace {
+
+// The mixer's music hook, on its audio thread: the song fills the 16-bit output.
+void MixSong(void* data, Uint8* stream, int length) {
+  auto* song = static_cast<SoundLibrary::Song*>(data);
+  auto* out = reinterpret_cast<std::int16_t*>(stream);
+  const int channels = std::max(song->channels, 1);
+  const int frames = length / int(sizeof(std::int16_t)) / channels;
+  if (channels == 2) {
+    Mixer()->fluid_synth_write_s16(song->synth, frames, out, 0, 2, out, 1, 2);
+    return;
+  }
+  std::vector<std::int16_t>& stereo = song->stereo;
+  if (stereo.size() < std::size_t(frames) * 2) stereo.resize(std::size_t(frames) * 2);
+  Mixer()->fluid_synth_write_s16(song->synth, frames, stereo.data(), 0, 2, stereo.data(), 1, 2);
+  for (int i = 0; i < frames; ++i) {
+    const int left = stereo[std::size_t(i) * 2], right = stereo[std::size_t(i) * 2 + 1];
+    std::int16_t* frame = out + std::ptrdiff_t(i) * channels;
+    if (channels == 1) {
+      frame[0] = std::int16_t((left + right) / 2);
+    } else {
+      frame[0] = std::int16_t(left), frame[1] = std::int16_t(right);
+      std::fill(frame + 2, frame + channels, std::int16_t(0));
+    }
+  }
+}
+
+}  // namespace
 
 struct SoundLibrary::Effect {
   Mix_Chunk* chunk = nullptr;
@@ -145,10 +196,6 @@ bool SoundLibrary::OpenDevice() {
     Fail(SoundError::NoOutputDevice);
     return false;
   }
-  // Named explicitly: the mixer's own search would take whatever soundfont the
-  // system's alternatives point at, or an environment variable.
-  Mixer()->Mix_SetSoundFonts(soundFont_.c_str());
-  Mixer()->Mix_Init(MIX_INIT_MID);
   int rate = 0, channels = 0;
   Uint16 format = 0;
   Mixer()->Mix_QuerySpec(&rate, &format, &channels);
@@ -161,7 +208,7 @@ bool SoundLibrary::OpenDevice() {
 
 void SoundLibrary::CloseDevice() {
   Mixer()->Mix_HaltChannel(-1);
-  Mixer()->Mix_HaltMusic();
+  Mixer()->Mix_HookMusic(nullptr, nullptr);
   current_ = kNoSong;
   Mixer()->Mix_CloseAudio();
   Mixer()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -188,12 +235,12 @@ void SoundLibrary::StopOutput() {
   if (!started_) return;
   if (open_) {
     Mixer()->Mix_HaltChannel(-1);
-    Mixer()->Mix_HaltMusic();
+    Mixer()->Mix_HookMusic(nullptr, nullptr);
   }
+  current_ = kNoSong;
   songs_.clear();
   effects_.clear();
   if (open_) CloseDevice();
-  Mixer()->Mix_Quit();
   started_ = false;
 }
 
@@ -229,21 +276,44 @@ SongHandle SoundLibrary::SongFromFile(const std::string& path) {
     Fail(SoundError::FileNotFound);
     return kNoSong;
   }
-  std::uint8_t head[14] = {};
-  std::size_t got = 0;
+  std::vector<std::uint8_t> bytes;
   if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    got = std::fread(head, 1, sizeof head, file);
+    std::uint8_t block[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+      bytes.insert(bytes.end(), block, block + got);
     std::fclose(file);
   }
-  if (!LooksLikeMidi(head, got)) {
+  if (!LooksLikeMidi(bytes.data(), bytes.size())) {
     Fail(SoundError::UnknownFormat);
     return kNoSong;
   }
+  return LoadSong(std::move(bytes));
+}
+
+SongHandle SoundLibrary::LoadSong(std::vector<std::uint8_t> bytes) {
   if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
-  song->music = Mixer()->Mix_LoadMUS(path.c_str());
-  if (!song->music) {
-    Fail(LoadError());
+  song->bytes = std::move(bytes);
+  song->channels = channels_;
+  const MixerCalls& fluid = *Mixer();
+  song->settings = fluid.new_fluid_settings();
+  if (!song->settings) {
+    Fail(SoundError::NotEnoughMemory);
+    return kNoSong;
+  }
+  fluid.fluid_settings_setnum(song->settings, "synth.sample-rate", double(rate_));
+  fluid.fluid_settings_setint(song->settings, "synth.polyphony", kPolyphony);
+  fluid.fluid_settings_setint(song->settings, "synth.dynamic-sample-loading", 1);
+  song->synth = fluid.new_fluid_synth(song->settings);
+  if (!song->synth) {
+    Fail(SoundError::NotEnoughMemory);
+    return kNoSong;
+  }
+  // Named explicitly, not whatever soundfont the system's alternatives point at.
+  if (fluid.fluid_synth_sfload(song->synth, soundFont_.c_str(), 1) == FLUID_FAILED ||
+      !song->NewPlayer()) {
+    Fail(SoundError::UnknownFormat);
     return kNoSong;
   }
   return Keep(std::move(song));
@@ -262,44 +332,52 @@ SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) 
     Fail(SoundError::UnknownFormat);
     return kNoSong;
   }
-  if (!EnsureOpen()) return kNoSong;
-  auto song = std::make_unique<Song>();
-  song->bytes = bytes;
-  SDL_RWops* stream = Mixer()->SDL_RWFromConstMem(song->bytes.data(), int(song->bytes.size()));
-  song->music = stream ? Mixer()->Mix_LoadMUS_RW(stream, 1) : nullptr;
-  if (!song->music) {
-    Fail(LoadError());
-    return kNoSong;
-  }
-  return Keep(std::move(song));
+  return LoadSong(bytes);
 }
 
 void SoundLibrary::ApplyVolume(const Song& song) {
-  // The mixer's scale is 0..128.
-  Mixer()->Mix_VolumeMusic(std::clamp(song.volume, 0, 256) * MIX_MAX_VOLUME / 256);
+  Mixer()->fluid_synth_set_gain(song.synth,
+                                kFullGain * float(std::clamp(song.volume, 0, 256)) / 256);
+}
+
+void SoundLibrary::Unhook() {
+  if (current_ == kNoSong) return;
+  // Waits for the audio thread to leave the song.
+  Mixer()->Mix_HookMusic(nullptr, nullptr);
+  if (Song* song = songs_.count(current_) ? songs_[current_].get() : nullptr) {
+    Mixer()->fluid_player_stop(song->player);
+    Mixer()->fluid_synth_all_sounds_off(song->synth, -1);
+  }
+  hooked_ = false;
 }
 
 void SoundLibrary::Begin(SongHandle handle) {
   Song* song = Find(handle);
   if (!song) return;
-  ApplyVolume(*song);
-  if (Mixer()->Mix_PlayMusic(song->music, song->repeat ? -1 : 0) != 0) {
+  Unhook();
+  // A song begun before starts again from its beginning.
+  if ((song->begun && !song->NewPlayer()) ||
+      Mixer()->fluid_player_set_loop(song->player, song->repeat ? -1 : 1) != FLUID_OK ||
+      Mixer()->fluid_player_play(song->player) != FLUID_OK) {
     Fail(SoundError::PlayingFailed);
     return;
   }
+  ApplyVolume(*song);
   current_ = handle;
   song->begun = true;
+  Mixer()->Mix_HookMusic(MixSong, song);
+  hooked_ = true;
 }
 
 void SoundLibrary::Halt(SongHandle handle) {
   if (!Find(handle)) return;
-  if (current_ == handle) Mixer()->Mix_HaltMusic();
+  if (current_ == handle) Unhook();
 }
 
 void SoundLibrary::Release(SongHandle handle) {
   if (!Find(handle)) return;
   if (current_ == handle) {
-    Mixer()->Mix_HaltMusic();
+    Unhook();
     current_ = kNoSong;
   }
   songs_.erase(handle);
@@ -314,13 +392,14 @@ void SoundLibrary::SetSongVolume(SongHandle handle, int volume) {
   Song* song = Find(handle);
   if (!song) return;
   song->volume = std::clamp(volume, 0, 256);
-  if (current_ == handle) ApplyVolume(*song);
+  ApplyVolume(*song);
 }
 
 bool SoundLibrary::HasEnded(SongHandle handle) {
   const Song* song = Find(handle);
   if (!song || !song->begun) return false;
-  return current_ != handle || !Mixer()->Mix_PlayingMusic();
+  return current_ != handle || !hooked_ ||
+         Mixer()->fluid_player_get_status(song->player) == FLUID_PLAYER_DONE;
 }
 
 bool SoundLibrary::PreloadEffect(const std::string& path) {

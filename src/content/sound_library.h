@@ -1,5 +1,5 @@
-// The audio back end over SDL2_mixer: MIDI songs through its FluidSynth synthesiser
-// with the General MIDI soundfont, effects as WAV chunks on one channel of their own.
+// The audio back end over SDL2_mixer: MIDI songs through a FluidSynth synthesiser with
+// the General MIDI soundfont, effects as WAV chunks on one channel of their own.
 #pragma once
 
 #include <map>
@@ -38,13 +38,17 @@ class SoundLibrary final : public SoundBackend {
   // Loads the effect into the cache unless it is there; false when it cannot be loaded.
   bool PreloadEffect(const std::string& path);
 
+  struct Song;  // public for the audio thread's hook
+
  private:
-  struct Song;
   struct Effect;
   Song* Find(SongHandle song);
   SongHandle Keep(std::unique_ptr<Song> song);
   void Fail(SoundError error) { error_ = error; }
   void ApplyVolume(const Song& song);
+  SongHandle LoadSong(std::vector<std::uint8_t> bytes);
+  // Takes the current song off the output and silences it.
+  void Unhook();
   bool OpenDevice();
   void CloseDevice();
   bool EnsureOpen();
@@ -56,6 +60,7 @@ class SoundLibrary final : public SoundBackend {
   SoundError error_ = SoundError::None;
   SongHandle nextHandle_ = 1;
   SongHandle current_ = kNoSong;  // the song the mixer plays or played last
+  bool hooked_ = false;           // the current song is on the output
   std::map<SongHandle, std::unique_ptr<Song>> songs_;
   std::map<std::string, std::unique_ptr<Effect>> effects_;
 };

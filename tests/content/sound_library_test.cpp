@@ -148,6 +148,37 @@ TEST(SoundLibrary, ShippedSongsAndEffectsLoad) {
         << EffectName(i);
 }
 
+// SDL's file output records what would have been heard.
+TEST(SoundLibrary, SongsAreHeardAtTheirVolume) {
+  test::TempDir dir;
+  WriteSong(dir.path() / "short.mid", 2);
+  const char* before = std::getenv("SDL_AUDIODRIVER");
+  const std::string saved = before ? before : "";
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  const auto peak = [&](int volume) {
+    const std::string out = dir.dir() + "out" + std::to_string(volume) + ".raw";
+    setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    SoundLibrary library;
+    EXPECT_TRUE(library.StartOutput());
+    const SongHandle song = library.SongFromFile(dir.dir() + "short.mid");
+    library.SetSongVolume(song, volume);
+    library.Begin(song);
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));  // the first note
+    library.StopOutput();
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(ReadWholeFile(out, bytes).Ok());
+    int highest = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+      highest = std::max(highest, std::abs(int(std::int16_t(bytes[i] | bytes[i + 1] << 8))));
+    return highest;
+  };
+  const int loud = peak(256), soft = peak(64);
+  before ? setenv("SDL_AUDIODRIVER", saved.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
+  EXPECT_GT(loud, 2000);
+  EXPECT_LT(loud, 32000);  // no clipping
+  EXPECT_NEAR(double(soft) / loud, 0.25, 0.03);
+}
+
 class MusicDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
