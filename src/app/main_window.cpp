@@ -657,7 +657,7 @@ void TF_Main::SelectTool(EditTool tool) {
   buttons[int(tool)]->setChecked(true);
   input_->EndDrag();
   if (tool == EditTool::Move)
-    field_->setCursor(ArtCursor("move"));
+    field_->setCursor(ArtCursor("move", field_->devicePixelRatioF()));
   else
     field_->unsetCursor();
   if (ready_ && game_->BoardMode() == kEditMode) editor_->Logic().SelectTool(tool);
@@ -710,8 +710,7 @@ void TF_Main::MI_HelpPlayClick() {
 }
 
 void TF_Main::MI_HelpAboutClick() {
-  const AboutPictures pictures{ArtImage("about"), ArtImage("play-up"), ArtImage("play-down")};
-  auto about = std::make_unique<TF_About>(false, pictures, this);
+  auto about = std::make_unique<TF_About>(false, AboutArt(), this);
   about->exec();
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "content/dense_label.h"
 #include "game/names.h"
 #include "library/layout_header.h"
 #include "library/layout_list.h"
@@ -89,13 +90,13 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
 
   P_Preview = new QWidget(this);
   P_Preview->setFixedSize(kPreviewWidth, kPreviewHeight);
-  I_PreviewField = new QLabel(P_Preview);
+  I_PreviewField = new DenseLabel(P_Preview);
+  I_PreviewField->setObjectName("I_PreviewField");
   I_PreviewField->setGeometry(0, 0, kPreviewWidth, kPreviewHeight);
-  preview_ = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB888);
 
   P_Info = new QWidget(this);
   P_Info->setFixedSize(kInfoWidth, kInfoHeight);
-  I_Info = new QLabel(P_Info);
+  I_Info = new DenseLabel(P_Info);
   I_Info->setGeometry(0, 0, kInfoWidth, kInfoHeight);
   const auto label = [this](const char* name, const char* text, int x, int y, bool right) {
     auto* l = new QLabel(text, P_Info);
@@ -123,11 +124,15 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   I_BestStars->hide();
   for (QLabel* l : {L_PlayCap, L_WinCap, L_BestPlayerCap, L_BestTimeCap, Label1}) l->adjustSize();
   L_BestPlayer->setGeometry(100, 88, 154, 22);
-  info_ = QImage(kInfoWidth, kInfoHeight, QImage::Format_RGB888);
   const int b = L_WinCap->geometry().bottom() + 1 + 1;
   const int t = L_BestPlayerCap->y();
-  DrawFrame(info_, pictures_.FrameWhite, b + (t - b) / 2);
-  I_Info->setPixmap(QPixmap::fromImage(info_));
+  const int dividerY = b + (t - b) / 2;
+  I_Info->SetMaker([this, dividerY](double ratio) {
+    const auto S = [ratio](int v) { return int(std::lround(v * ratio)); };
+    QImage info(S(kInfoWidth), S(kInfoHeight), QImage::Format_RGB888);
+    DrawFrame(info, FramePiecesAt(pictures_, true, ratio), S(dividerY), ratio);
+    return info;
+  });
 
   B_Del = new QToolButton(this);
   B_Del->setObjectName("B_Del");
@@ -309,12 +314,16 @@ void TF_Layouts::HeaderClicked(int section) {
 
 void TF_Layouts::DrawPreview() {
   const LayoutInfo* entry = ChooserEntry();
-  if (entry)
-    DrawLayoutPreview(preview_, library_.Paths().LayoutsDir, entry->Name, previewTiles_,
-                      pictures_.FrameGreen);
-  else
-    DrawLayoutPreview(preview_, {}, {}, {}, pictures_.FrameGreen);
-  I_PreviewField->setPixmap(QPixmap::fromImage(preview_));
+  // Drawn again, from the file, only when the screen's density changes.
+  I_PreviewField->SetMaker([this, name = entry ? entry->Name : std::string()](double ratio) {
+    if (previewArt_.Tiles.empty() || previewArt_.Ratio != ratio)
+      previewArt_ = MakePreviewArt(pictures_, previewTiles_, ratio);
+    if (name.empty())
+      DrawLayoutPreview(preview_, {}, {}, {previewArt_.Ratio, {}, previewArt_.Frame});
+    else
+      DrawLayoutPreview(preview_, library_.Paths().LayoutsDir, name, previewArt_);
+    return preview_;
+  });
   ShowInfo(entry);
 }
 
