@@ -36,6 +36,10 @@ const QCursor& FieldInput::EditCursor(bool drag) {
   return drag ? dragCursor_ : moveCursor_;
 }
 
+void FieldInput::RatioChanged() {
+  if (field_.cursor().shape() == Qt::BitmapCursor) field_.setCursor(EditCursor(dragging_));
+}
+
 int FieldInput::HitTestField(int x, int y) const {
   const MODE_P& board = game_.Board();
   const bool play = game_.BoardMode() == kPlayMode;

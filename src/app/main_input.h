@@ -46,6 +46,8 @@ class FieldInput {
   // The tile shown see-through goes back to normal.
   void ClearHover();
   void EndDrag() { dragging_ = false; }
+  // The field moved to a screen of another density: an editor cursor on view is drawn again.
+  void RatioChanged();
   KeyPlay& Keys() { return keys_; }
 
  private:

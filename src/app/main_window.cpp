@@ -79,6 +79,7 @@ TF_Main::TF_Main(const MainOptions& options)
   input_->OnSelectZMode = [this](LevelMode mode) { SelectZMode(mode); };
   // Another screen density: the tiles that fit are another size.
   field_->OnRatioChanged = [this] {
+    input_->RatioChanged();
     if (ready_ && isVisible()) FitTileSize();
   };
   input_->Keys().OnHint = [this] {

@@ -150,6 +150,10 @@ TEST_F(DenseWindow, PreviewThumbnailAndAboutBoxAreDrawnInDevicePixels) {
   EXPECT_EQ(about.size(), QSize(370, 300));
   EXPECT_EQ(about.findChild<QLabel*>("I_Bkg")->pixmap().size(), QSize(555, 450));
   EXPECT_EQ(about.findChild<QLabel*>("I_Play")->pixmap().size(), QSize(180, 54));
+
+  const QCursor move = ArtCursor("move", kRatio);
+  EXPECT_EQ(move.pixmap().size(), QSize(48, 48));
+  EXPECT_EQ(move.hotSpot(), QPoint(16, 16));  // in points
 }
 
 }  // namespace
