@@ -62,6 +62,9 @@ LibraryPictures LoadLibraryPictures() {
   p.PreviewTilesPart = [](QRect source, QSize size) {
     return KeyedPicture("preview-tiles", Qt::black, source, size);
   };
+  p.DrawSmallStars = [](QSize size) { return ArtImage("stars-small", size); };
+  p.DrawMidStars = [](QSize size) { return ArtImage("stars-middle", size); };
+  p.DrawLargeStars = [](QSize size) { return ArtImage("stars-large", size); };
   p.FramePieces = [](bool white, QSize size) {
     return ArtImage(white ? "rec-frame-white" : "rec-frame-green", size, Qt::white);
   };
@@ -93,7 +96,7 @@ MainLibrary::MainLibrary(const LibraryPaths& paths, MainLibraryHost host, const 
     if (host_.Message) host_.Message(text, kMessageOk);
   };
   chooser_ = new TF_Layouts(library_, pictures_, callbacks, host_.Owner);
-  congrat_ = new TF_Congrat(pictures_.LargeStars, host_.Owner);
+  congrat_ = new TF_Congrat(pictures_.LargeStars, host_.Owner, pictures_.DrawLargeStars);
   rename_ = new TF_Rename(paths.LayoutsDir, report, host_.Owner);
   openSave_ = new TF_OpenSave(
       paths.LayoutsDir, report,

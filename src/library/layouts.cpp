@@ -54,7 +54,11 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   setMinimumSize(kMinWidth, kMinHeight);
   resize(723, 575);
   previewTiles_ = CutPreviewTiles(pictures_.PreviewTiles);
-  smallStars_ = KeyedOut(pictures_.SmallStars, qRgb(255, 0, 255));
+  const auto keyed = [draw = pictures_.DrawSmallStars](QSize size) {
+    return draw ? KeyedOut(draw(size), qRgb(255, 0, 255)) : QImage();
+  };
+  smallStars_ = StarsStrip(KeyedOut(pictures_.SmallStars, qRgb(255, 0, 255)), 16, keyed);
+  midStars_ = StarsStrip(pictures_.MidStars, 24, pictures_.DrawMidStars);
 
   PC_Pages = new QTabWidget(this);
   PC_Pages->setObjectName("PC_Pages");
@@ -119,7 +123,7 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   L_BestTimeCap = label("L_BestTimeCap", "Time:", 14, 116, false);
   L_BestTime = label("L_BestTime", "", 254, 116, true);
   Label1 = label("Label1", "Stars:", 14, 144, false);
-  I_BestStars = new QLabel(P_Info);
+  I_BestStars = new DenseLabel(P_Info);
   I_BestStars->setGeometry(176, 144, 78, 24);
   I_BestStars->hide();
   for (QLabel* l : {L_PlayCap, L_WinCap, L_BestPlayerCap, L_BestTimeCap, Label1}) l->adjustSize();
@@ -335,7 +339,8 @@ void TF_Layouts::ShowInfo(const LayoutInfo* entry) {
   L_BestTime->setText(record ? QString::fromStdString(FormatRecordTime(entry->BestTime))
                              : QString());
   if (record)
-    I_BestStars->setPixmap(QPixmap::fromImage(StarsRow(pictures_.MidStars, 24, entry->Stars)));
+    I_BestStars->SetMaker(
+        [this, stars = entry->Stars](double ratio) { return midStars_.Row(stars, ratio); });
   I_BestStars->setVisible(record && entry->Stars >= 0);
   lists_[kTagAll]->viewport()->update();
 }

@@ -98,7 +98,8 @@ class TF_Layouts : public QDialog {
   LibraryPictures pictures_;
   LayoutsCallbacks callbacks_;
   std::vector<PreviewTile> previewTiles_;
-  QImage smallStars_;
+  StarsStrip smallStars_;
+  StarsStrip midStars_;
   PreviewArt previewArt_;  // for the preview's present density
   QImage preview_;
   std::weak_ptr<LayoutInfo> chooserEntry_;
@@ -112,7 +113,8 @@ class TF_Layouts : public QDialog {
   QWidget* P_Info = nullptr;
   DenseLabel* I_Info = nullptr;
   QLabel *L_PlayCap, *L_Play, *L_WinCap, *L_Win, *L_BestPlayerCap, *L_BestPlayer, *L_BestTimeCap,
-      *L_BestTime, *Label1, *I_BestStars;
+      *L_BestTime, *Label1;
+  DenseLabel* I_BestStars = nullptr;
   QToolButton* B_Del = nullptr;
   QPushButton* B_Rename = nullptr;
   QToolButton* B_Help = nullptr;

@@ -14,6 +14,26 @@ QImage StarsRow(const QImage& strip, int rowHeight, int stars) {
   return strip.copy(0, stars * (rowHeight + 1), strip.width(), rowHeight);
 }
 
+StarsStrip::StarsStrip(QImage plain, int rowHeight, std::function<QImage(QSize size)> draw)
+    : plain_(std::move(plain)), rowHeight_(rowHeight), draw_(std::move(draw)) {}
+
+QImage StarsStrip::Row(int stars, double ratio) const {
+  if (ratio == 1 || plain_.isNull()) return StarsRow(plain_, rowHeight_, stars);
+  if (stars < 0 || stars > 3) return {};
+  const auto S = [ratio](int v) { return int(std::lround(v * ratio)); };
+  if (drawnRatio_ != ratio) {
+    const QSize size(S(plain_.width()), S(plain_.height()));
+    drawn_ = draw_ ? draw_(size) : QImage();
+    if (drawn_.isNull())
+      drawn_ = plain_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    drawnRatio_ = ratio;
+  }
+  const int top = stars * (rowHeight_ + 1);
+  QImage row = drawn_.copy(0, S(top), drawn_.width(), S(top + rowHeight_) - S(top));
+  row.setDevicePixelRatio(ratio);
+  return row;
+}
+
 QImage KeyedOut(const QImage& picture, QRgb key) {
   QImage out = picture.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < out.height(); ++y) {

@@ -28,11 +28,32 @@ struct LibraryPictures {
   // Unset, the pictures above are scaled.
   std::function<QImage(QRect source, QSize size)> PreviewTilesPart;
   std::function<QImage(bool white, QSize size)> FramePieces;
+  // The three star strips drawn at `size` device pixels.
+  std::function<QImage(QSize size)> DrawSmallStars, DrawMidStars, DrawLargeStars;
 };
 
 // The row for `stars` (0 to 3) of a strip whose rows are `rowHeight` high; null
 // for any other number.
 QImage StarsRow(const QImage& strip, int rowHeight, int stars);
+
+// A star strip for screens of any density: drawn again for a ratio when it can be, else
+// scaled. The strip last drawn is kept.
+class StarsStrip {
+ public:
+  StarsStrip() = default;
+  StarsStrip(QImage plain, int rowHeight, std::function<QImage(QSize size)> draw = {});
+
+  // StarsRow for `ratio` device pixels per point, the row's device pixel ratio set.
+  QImage Row(int stars, double ratio = 1) const;
+  const QImage& Plain() const { return plain_; }
+
+ private:
+  QImage plain_;
+  int rowHeight_ = 0;
+  std::function<QImage(QSize size)> draw_;
+  mutable QImage drawn_;
+  mutable double drawnRatio_ = 0;
+};
 
 // `picture` with every pixel of `key` made transparent.
 QImage KeyedOut(const QImage& picture, QRgb key);
