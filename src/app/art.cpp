@@ -9,6 +9,7 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <cmath>
 
 // The resources live in a static library, whose registration object the linker would drop
 // unless something refers to it.
@@ -273,12 +274,29 @@ QImage ArtImage(const QString& name, QSize size, QColor background, bool on) {
   return {};
 }
 
-QCursor ArtCursor(const QString& name) {
+AboutPictures AboutArt(bool play) {
+  AboutPictures p;
+  p.Background = ArtImage("about");
+  p.DrawBackground = [](QSize size) { return ArtImage("about", size); };
+  if (!play) return p;
+  p.PlayUp = ArtImage("play-up");
+  p.PlayDown = ArtImage("play-down");
+  p.DrawPlayUp = [](QSize size) { return ArtImage("play-up", size); };
+  p.DrawPlayDown = [](QSize size) { return ArtImage("play-down", size); };
+  return p;
+}
+
+QCursor ArtCursor(const QString& name, double ratio) {
   const ArtItem* item = FindArt(name, ArtKind::Cursor);
   if (!item) return {};
-  const QImage image = Render(*item, item->size, Qt::transparent, false);
+  const QSize size(int(std::lround(item->size.width() * ratio)),
+                   int(std::lround(item->size.height() * ratio)));
+  const QImage image = Render(*item, size, Qt::transparent, false);
   if (image.isNull()) return {};
-  return QCursor(QPixmap::fromImage(image), item->hotSpot.x(), item->hotSpot.y());
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(ratio);
+  // The hot spot stays in points.
+  return QCursor(pixmap, item->hotSpot.x(), item->hotSpot.y());
 }
 
 }  // namespace tv

@@ -11,6 +11,8 @@
 #include <QString>
 #include <vector>
 
+#include "content/about.h"
+
 namespace tv {
 
 enum class ArtKind {
@@ -56,7 +58,12 @@ QImage RenderArt(const ArtItem& item, QSize size = {}, QColor background = Qt::t
 QImage ArtImage(const QString& name, QSize size = {}, QColor background = Qt::transparent,
                 bool on = false);
 
-// The editor's cursors ("drag" while a field move is in progress, "move" for the tool).
-QCursor ArtCursor(const QString& name);
+// The about box's art, drawn again at any size a denser screen asks for; `play` false
+// leaves out the play button's pictures (the splash has none).
+AboutPictures AboutArt(bool play = true);
+
+// The editor's cursors ("drag" while a field move is in progress, "move" for the tool),
+// drawn for a screen of `ratio` device pixels per point.
+QCursor ArtCursor(const QString& name, double ratio = 1);
 
 }  // namespace tv

@@ -24,9 +24,21 @@ FieldInput::FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBa
       status_(status),
       menus_(menus),
       edit_(edit),
-      dragCursor_(ArtCursor("drag")),
-      moveCursor_(ArtCursor("move")),
       keys_(game, view) {}
+
+const QCursor& FieldInput::EditCursor(bool drag) {
+  const double ratio = field_.devicePixelRatioF();
+  if (ratio != cursorRatio_) {
+    cursorRatio_ = ratio;
+    dragCursor_ = ArtCursor("drag", ratio);
+    moveCursor_ = ArtCursor("move", ratio);
+  }
+  return drag ? dragCursor_ : moveCursor_;
+}
+
+void FieldInput::RatioChanged() {
+  if (field_.cursor().shape() == Qt::BitmapCursor) field_.setCursor(EditCursor(dragging_));
+}
 
 int FieldInput::HitTestField(int x, int y) const {
   const MODE_P& board = game_.Board();
@@ -115,7 +127,7 @@ void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
       const GAME_P& g = game_.Board().Game;
       dragX_ = x / std::max(1, g.FaceWidth);
       dragY_ = y / std::max(1, g.FaceHeight);
-      field_.setCursor(dragCursor_);
+      field_.setCursor(EditCursor(true));
     } else if (editor_) {
       editor_->PointerDown(x, y, mods & Qt::ShiftModifier);
       // The next erase candidate is the tile now under the pointer.
@@ -138,7 +150,7 @@ void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
 void FieldInput::MouseUp(int, int, Qt::MouseButton) {
   if (!ready_) return;
   if (game_.BoardMode() == kEditMode && edit_.Tool == EditTool::Move && dragging_) {
-    field_.setCursor(moveCursor_);
+    field_.setCursor(EditCursor(false));
     dragging_ = false;
   }
 }

@@ -46,6 +46,8 @@ class FieldInput {
   // The tile shown see-through goes back to normal.
   void ClearHover();
   void EndDrag() { dragging_ = false; }
+  // The field moved to a screen of another density: an editor cursor on view is drawn again.
+  void RatioChanged();
   KeyPlay& Keys() { return keys_; }
 
  private:
@@ -61,8 +63,12 @@ class FieldInput {
   const MainMenus& menus_;
   const EditControls& edit_;
   Editor* editor_ = nullptr;
-  QCursor dragCursor_;  // cursor 1: a field move in progress
-  QCursor moveCursor_;  // cursor 2: the Move tool at rest
+  // Cursor 1 while a field move is in progress, else cursor 2 (the Move tool at rest),
+  // drawn for the field's present density.
+  const QCursor& EditCursor(bool drag);
+  QCursor dragCursor_;
+  QCursor moveCursor_;
+  double cursorRatio_ = 0;
   KeyPlay keys_;
   bool ready_ = false;
   bool dragging_ = false;

@@ -28,15 +28,17 @@ namespace {
 
 // The pictures whose magenta pixels are keys (markers, transparency), at their exact
 // size, outside the art catalogue whose pictures never hold magenta.
-QImage KeyedPicture(const char* name, QColor background) {
+// Only the part `source` of it when that is not empty, drawn at `size` when that is not.
+QImage KeyedPicture(const char* name, QColor background, QRect source = {}, QSize size = {}) {
   static const bool registered = (RegisterLibraryArt(), true);
   (void)registered;
   QSvgRenderer renderer(QStringLiteral(":/library-art/%1.svg").arg(name));
   if (!renderer.isValid()) return {};
-  QImage image(renderer.defaultSize(), QImage::Format_RGB888);
+  if (!source.isEmpty()) renderer.setViewBox(source);
+  QImage image(size.isEmpty() ? renderer.defaultSize() : size, QImage::Format_RGB888);
   image.fill(background);
   QPainter painter(&image);
-  renderer.render(&painter);
+  renderer.render(&painter, QRectF(QPointF(0, 0), image.size()));
   return image;
 }
 
@@ -57,6 +59,15 @@ LibraryPictures LoadLibraryPictures() {
   p.PageRecent = ArtIcon("restart");
   p.Delete = ArtIcon("edit-erase");
   p.Help = ArtIcon("help");
+  p.PreviewTilesPart = [](QRect source, QSize size) {
+    return KeyedPicture("preview-tiles", Qt::black, source, size);
+  };
+  p.DrawSmallStars = [](QSize size) { return ArtImage("stars-small", size); };
+  p.DrawMidStars = [](QSize size) { return ArtImage("stars-middle", size); };
+  p.DrawLargeStars = [](QSize size) { return ArtImage("stars-large", size); };
+  p.FramePieces = [](bool white, QSize size) {
+    return ArtImage(white ? "rec-frame-white" : "rec-frame-green", size, Qt::white);
+  };
   return p;
 }
 
@@ -85,7 +96,7 @@ MainLibrary::MainLibrary(const LibraryPaths& paths, MainLibraryHost host, const 
     if (host_.Message) host_.Message(text, kMessageOk);
   };
   chooser_ = new TF_Layouts(library_, pictures_, callbacks, host_.Owner);
-  congrat_ = new TF_Congrat(pictures_.LargeStars, host_.Owner);
+  congrat_ = new TF_Congrat(pictures_.LargeStars, host_.Owner, pictures_.DrawLargeStars);
   rename_ = new TF_Rename(paths.LayoutsDir, report, host_.Owner);
   openSave_ = new TF_OpenSave(
       paths.LayoutsDir, report,

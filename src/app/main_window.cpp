@@ -79,6 +79,7 @@ TF_Main::TF_Main(const MainOptions& options)
   input_->OnSelectZMode = [this](LevelMode mode) { SelectZMode(mode); };
   // Another screen density: the tiles that fit are another size.
   field_->OnRatioChanged = [this] {
+    input_->RatioChanged();
     if (ready_ && isVisible()) FitTileSize();
   };
   input_->Keys().OnHint = [this] {
@@ -657,7 +658,7 @@ void TF_Main::SelectTool(EditTool tool) {
   buttons[int(tool)]->setChecked(true);
   input_->EndDrag();
   if (tool == EditTool::Move)
-    field_->setCursor(ArtCursor("move"));
+    field_->setCursor(ArtCursor("move", field_->devicePixelRatioF()));
   else
     field_->unsetCursor();
   if (ready_ && game_->BoardMode() == kEditMode) editor_->Logic().SelectTool(tool);
@@ -710,8 +711,7 @@ void TF_Main::MI_HelpPlayClick() {
 }
 
 void TF_Main::MI_HelpAboutClick() {
-  const AboutPictures pictures{ArtImage("about"), ArtImage("play-up"), ArtImage("play-down")};
-  auto about = std::make_unique<TF_About>(false, pictures, this);
+  auto about = std::make_unique<TF_About>(false, AboutArt(), this);
   about->exec();
 }
 

@@ -66,7 +66,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   std::unique_ptr<TF_About> splash;
   if (options.ShowSplash) {
     // The splash has no play button: its pictures are not drawn.
-    splash = std::make_unique<TF_About>(true, AboutPictures{ArtImage("about"), {}, {}});
+    splash = std::make_unique<TF_About>(true, AboutArt(false));
     splash->show();
     splash->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

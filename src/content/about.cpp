@@ -7,16 +7,38 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <cmath>
 #include <functional>
 
+#include "content/dense_label.h"
+
 namespace tv {
+
+namespace {
+
+// `plain` for a screen of `ratio` device pixels per point: drawn again when it can be.
+QImage ForRatio(const QImage& plain, const AboutPictures::Draw& draw, double ratio) {
+  if (ratio == 1 || plain.isNull()) return plain;
+  const QSize size(int(std::lround(plain.width() * ratio)),
+                   int(std::lround(plain.height() * ratio)));
+  QImage drawn = draw ? draw(size) : QImage();
+  if (drawn.isNull()) drawn = plain.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  drawn.setDevicePixelRatio(ratio);
+  return drawn;
+}
+
+}  // namespace
 
 // A button made of two pictures: up, and pressed while the mouse is held on it.
 class PlayButton : public QLabel {
  public:
-  PlayButton(const QImage& up, const QImage& down, QWidget* parent)
-      : QLabel(parent), up_(QPixmap::fromImage(up)), down_(QPixmap::fromImage(down)) {
-    setPixmap(up_);
+  PlayButton(const AboutPictures& pictures, QWidget* parent)
+      : QLabel(parent),
+        up_(pictures.PlayUp),
+        down_(pictures.PlayDown),
+        drawUp_(pictures.DrawPlayUp),
+        drawDown_(pictures.DrawPlayDown) {
+    Show(false);
     resize(up_.size());
     setCursor(Qt::PointingHandCursor);
   }
@@ -24,16 +46,35 @@ class PlayButton : public QLabel {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) setPixmap(down_);
+    if (event->button() == Qt::LeftButton) Show(true);
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
-    setPixmap(up_);
+    Show(false);
     if (OnClick) OnClick();
+  }
+  void paintEvent(QPaintEvent* event) override {
+    if (devicePixelRatioF() != ratio_) Show(pressed_);
+    QLabel::paintEvent(event);
   }
 
  private:
-  QPixmap up_, down_;
+  void Show(bool down) {
+    const double ratio = devicePixelRatioF();
+    if (ratio != ratio_) {
+      ratio_ = ratio;
+      upShown_ = QPixmap::fromImage(ForRatio(up_, drawUp_, ratio));
+      downShown_ = QPixmap::fromImage(ForRatio(down_, drawDown_, ratio));
+    }
+    pressed_ = down;
+    setPixmap(down ? downShown_ : upShown_);
+  }
+
+  QImage up_, down_;
+  AboutPictures::Draw drawUp_, drawDown_;
+  double ratio_ = 0;
+  QPixmap upShown_, downShown_;
+  bool pressed_ = false;
 };
 
 namespace {
@@ -66,9 +107,11 @@ TF_About::TF_About(bool splash, const AboutPictures& pictures, QWidget* parent)
                    Qt::WindowCloseButtonHint);
   }
 
-  I_Bkg = new QLabel(this);
+  I_Bkg = new DenseLabel(this);
   I_Bkg->setObjectName("I_Bkg");
-  I_Bkg->setPixmap(QPixmap::fromImage(pictures.Background));
+  I_Bkg->SetMaker([plain = pictures.Background, draw = pictures.DrawBackground](double ratio) {
+    return ForRatio(plain, draw, ratio);
+  });
   I_Bkg->resize(pictures.Background.size());
   I_Bkg->installEventFilter(this);
 
@@ -77,7 +120,7 @@ TF_About::TF_About(bool splash, const AboutPictures& pictures, QWidget* parent)
   L_DateShadow = AddLabel("L_DateShadow", kProgramDate, 11, 225, true);
   L_Date = AddLabel("L_Date", kProgramDate, 10, 224, false);
 
-  I_Play = new PlayButton(pictures.PlayUp, pictures.PlayDown, this);
+  I_Play = new PlayButton(pictures, this);
   I_Play->setObjectName("I_Play");
   I_Play->OnClick = [this] { accept(); };
   I_Play->setVisible(!splash);

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <functional>
 
 class QLabel;
 
@@ -11,6 +12,7 @@ namespace tv {
 constexpr const char* kProgramVersion = "2.3.1";
 constexpr const char* kProgramDate = "March 9, 2013";
 
+class DenseLabel;
 class PlayButton;
 
 // The box's art, handed in by the caller so this window does not depend on where it lives.
@@ -18,6 +20,10 @@ struct AboutPictures {
   QImage Background;  // the box takes its size
   QImage PlayUp;
   QImage PlayDown;
+  // Each of them drawn again at a size in device pixels, for denser screens; unset, the
+  // pictures above are scaled.
+  using Draw = std::function<QImage(QSize size)>;
+  Draw DrawBackground, DrawPlayUp, DrawPlayDown;
 };
 
 class TF_About : public QDialog {
@@ -39,7 +45,7 @@ class TF_About : public QDialog {
   QLabel* AddLabel(const char* name, const QString& text, int x, int y, bool shadow);
 
   bool splash_;
-  QLabel* I_Bkg = nullptr;
+  DenseLabel* I_Bkg = nullptr;
   QWidget* B_Frame = nullptr;
   QLabel* L_Version = nullptr;
   QLabel* L_VersionShadow = nullptr;

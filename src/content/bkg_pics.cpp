@@ -30,7 +30,8 @@ void TF_BkgPics::FormActivate() {
   StartDrawing();
 }
 
-bool TF_BkgPics::DrawThumb(int item, QImage& image) {
+// The thumbnails are pictures of their own, at one size for every screen.
+bool TF_BkgPics::DrawThumb(int item, double, QImage& image) {
   if (item < 0 || item >= int(pics_.size())) return false;
   PixelBuffer I_Preview;
   if (!OpenPicture(pics_[item].ThumbPath, &I_Preview)) return false;

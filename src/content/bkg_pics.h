@@ -24,7 +24,7 @@ class TF_BkgPics : public ThumbChooser {
   TF_BkgPics(const std::vector<BKGPIC_P>& pics, Calls calls, QWidget* parent = nullptr);
 
  protected:
-  bool DrawThumb(int item, QImage& image) override;
+  bool DrawThumb(int item, double ratio, QImage& image) override;
   bool ChooseItem(int item) override;
   const char* NoSelectionMessage() const override { return "Please select a picture!"; }
   const char* UnreadableMessage() const override { return "The picture could not be read!"; }

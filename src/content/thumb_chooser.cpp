@@ -33,7 +33,11 @@ class ThumbChooser::ItemPainter : public QStyledItemDelegate {
     }
     const int image = index.data(kImageRole).toInt();
     const QImage& picture = c_.images_.at(std::clamp(image, 0, int(c_.images_.size()) - 1));
-    const int imageLeft = bounds.left() + (bounds.width() - picture.width()) / 2;
+    // On a screen of another density the thumbnails are drawn again, by the timer.
+    if (c_.ratio_ != 0 && p->device()->devicePixelRatioF() != c_.ratio_ && !c_.T_AddItem.isActive())
+      QTimer::singleShot(0, &c_, [chooser = &c_] { chooser->StartDrawing(); });
+    const int imageLeft =
+        bounds.left() + (bounds.width() - int(picture.deviceIndependentSize().width())) / 2;
     p->drawImage(imageLeft, bounds.top() + 6, picture);
 
     const QFontMetrics metrics(option.font);
@@ -139,6 +143,7 @@ void ThumbChooser::BuildItems(const std::vector<std::string>& captions,
   QImage blank(thumbSize_, QImage::Format_RGB888);
   blank.fill(LV_Thumbs->palette().color(QPalette::Base));
   images_.assign(2, blank);
+  ratio_ = LV_Thumbs->devicePixelRatioF();
   for (const std::string& caption : captions) {
     auto* item = new QListWidgetItem(QString::fromStdString(caption), LV_Thumbs);
     item->setData(kImageRole, kImageNotDrawn);
@@ -151,7 +156,17 @@ void ThumbChooser::BuildItems(const std::vector<std::string>& captions,
   built_ = true;
 }
 
+void ThumbChooser::FollowRatio() {
+  const double ratio = LV_Thumbs->devicePixelRatioF();
+  if (ratio == ratio_) return;
+  ratio_ = ratio;
+  images_.resize(std::min<std::size_t>(images_.size(), kImageUnreadable + 1));
+  for (int i = 0; i < LV_Thumbs->count(); ++i)
+    if (ImageIndex(i) > kImageUnreadable) LV_Thumbs->item(i)->setData(kImageRole, kImageNotDrawn);
+}
+
 bool ThumbChooser::T_AddItemTimer() {
+  FollowRatio();
   std::vector<ThumbSlot> entries(LV_Thumbs->count());
   const int viewHeight = LV_Thumbs->viewport()->height();
   for (int i = 0; i < LV_Thumbs->count(); ++i) {
@@ -168,7 +183,7 @@ bool ThumbChooser::T_AddItemTimer() {
   QImage image;
   bool drawn = false;
   try {
-    drawn = DrawThumb(next, image);
+    drawn = DrawThumb(next, ratio_, image);
   } catch (...) {
     drawn = false;  // a broken file must not stop the dialog
   }

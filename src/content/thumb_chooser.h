@@ -41,8 +41,9 @@ class ThumbChooser : public QDialog {
   bool T_AddItemTimer();
 
  protected:
-  // Draws item `item`'s thumbnail into `image`; false when it cannot be made.
-  virtual bool DrawThumb(int item, QImage& image) = 0;
+  // Draws item `item`'s thumbnail into `image`, for `ratio` device pixels per point when
+  // it can (the image's device pixel ratio says which); false when it cannot be made.
+  virtual bool DrawThumb(int item, double ratio, QImage& image) = 0;
   // OK with a selected, readable item; true closes the dialog.
   virtual bool ChooseItem(int item) = 0;
   virtual const char* NoSelectionMessage() const = 0;
@@ -73,6 +74,7 @@ class ThumbChooser : public QDialog {
   void B_CancelClick();
   void StopDrawing();
   void ApplyResizeRule();
+  void FollowRatio();
 
   QSize thumbSize_;
   std::function<void(const std::string&)> report_;
@@ -83,6 +85,7 @@ class ThumbChooser : public QDialog {
   QPushButton* B_Cancel = nullptr;
   QTimer T_AddItem;
   std::vector<QImage> images_;
+  double ratio_ = 0;  // of the screen the thumbnails were drawn for
   QColor selectionColor_;
   bool built_ = false;
   bool placed_ = false;

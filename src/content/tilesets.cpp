@@ -35,14 +35,16 @@ void TF_Tiles::FormActivate() {
   StartDrawing();
 }
 
-bool TF_Tiles::DrawThumb(int item, QImage& image) {
+bool TF_Tiles::DrawThumb(int item, double ratio, QImage& image) {
   const auto& list = sets_.List();
   if (item < 0 || item >= int(list.size())) return false;
-  if (!DrawTilesetThumb(sets_, list[item].get(), SampleBoard, pictures_, I_Thumb, thumbColor_))
+  if (!DrawTilesetThumb(sets_, list[item].get(), SampleBoard, pictures_, I_Thumb, thumbColor_,
+                        ratio))
     return false;
   image = QImage(I_Thumb.data(), I_Thumb.width(), I_Thumb.height(), I_Thumb.stride(),
                  QImage::Format_BGR888)
               .copy();
+  image.setDevicePixelRatio(ratio);
   return true;
 }
 

@@ -28,7 +28,7 @@ class TF_Tiles : public ThumbChooser {
   int ThumbColor() const { return thumbColor_; }
 
  protected:
-  bool DrawThumb(int item, QImage& image) override;
+  bool DrawThumb(int item, double ratio, QImage& image) override;
   bool ChooseItem(int item) override;
   const char* NoSelectionMessage() const override { return "Please select a tileset!"; }
   const char* UnreadableMessage() const override { return "The tileset could not be read!"; }

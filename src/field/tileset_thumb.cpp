@@ -1,6 +1,8 @@
 // Tileset thumbnails: the sample tiles are drawn as plain blocks, no shadows or dimming.
 #include "field/tileset_thumb.h"
 
+#include <cmath>
+
 #include "game/faces.h"
 
 namespace tv {
@@ -38,8 +40,10 @@ MODE_P MakeSampleBoard() {
 }
 
 Result DrawTilesetThumb(Tilesets& sets, const TILESET_P* tileset, MODE_P& sample,
-                        FieldPictures& pictures, PixelBuffer& thumb, int color) {
-  const int index = ChooseTileSize(sample, tileset, kTileThumbWidth, kTileThumbHeight);
+                        FieldPictures& pictures, PixelBuffer& thumb, int color, double ratio) {
+  const int width = static_cast<int>(std::lround(kTileThumbWidth * ratio));
+  const int height = static_cast<int>(std::lround(kTileThumbHeight * ratio));
+  const int index = ChooseTileSize(sample, tileset, width, height);
   const TileLoadTarget target{&sample, nullptr, &pictures};
   if (index < 0 || !sets.LoadTileSize(tileset, index, true, target))
     return Result::Fail(ThumbError::kUnreadable, "The tileset could not be read!");
@@ -47,10 +51,9 @@ Result DrawTilesetThumb(Tilesets& sets, const TILESET_P* tileset, MODE_P& sample
   GAME_P& g = sample.Game;
   const int w = g.FaceWidth, h = g.FaceHeight, dx = g.EdgeWidth;
   // The sample is 10 half-tiles wide and 6 high.
-  g.OriginX = (kTileThumbWidth - (w / 2) * 10 - dx) / 2;
-  g.OriginY = (kTileThumbHeight - (h / 2) * 6 - g.EdgeHeight) / 2;
-  if (thumb.width() != kTileThumbWidth || thumb.height() != kTileThumbHeight)
-    thumb.Create(kTileThumbWidth, kTileThumbHeight);
+  g.OriginX = (width - (w / 2) * 10 - dx) / 2;
+  g.OriginY = (height - (h / 2) * 6 - g.EdgeHeight) / 2;
+  if (thumb.width() != width || thumb.height() != height) thumb.Create(width, height);
   FillPicture(thumb, color);
   for (int k = 0; k < g.TileCount; ++k) {
     const TILE_P& t = sample.Tiles[sample.Order[k].Index];

@@ -20,9 +20,10 @@ MODE_P MakeSampleBoard();
 enum class ThumbError { kNone = 0, kUnreadable = 1 };
 
 // Loads the size of `tileset` that fits the sample into `pictures` (only the sheet and the
-// tile form) and draws the sample on `color` into `thumb` (made 321 by 241).
+// tile form) and draws the sample on `color` into `thumb` (made 321 by 241, each side
+// times `ratio`, the device pixels per point of the screen it is for).
 Result DrawTilesetThumb(Tilesets& sets, const TILESET_P* tileset, MODE_P& sample,
-                        FieldPictures& pictures, PixelBuffer& thumb, int color);
+                        FieldPictures& pictures, PixelBuffer& thumb, int color, double ratio = 1);
 
 // One entry of a thumbnail list as the filling order sees it.
 struct ThumbSlot {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "content/dense_label.h"
 #include "game/catalogue.h"
 #include "game/layout_library.h"
 #include "game/names.h"
@@ -14,8 +15,9 @@
 
 namespace tv {
 
-TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent)
-    : QDialog(parent), largeStars_(largeStars) {
+TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
+                       std::function<QImage(QSize size)> draw)
+    : QDialog(parent), largeStars_(largeStars, 32, std::move(draw)) {
   setObjectName("TF_Congrat");
   setWindowTitle("Congratulations!");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -29,7 +31,7 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent)
   QFont bold = L_Title->font();
   bold.setBold(true);
   L_Title->setFont(bold);
-  I_Stars = new QLabel(P_Form);
+  I_Stars = new DenseLabel(P_Form);
   I_Stars->setObjectName("I_Stars");
   I_Stars->setGeometry(129, 50, 102, 32);
   L_PlayerNameCap = new QLabel("Please enter your name for the records table:", P_Form);
@@ -58,8 +60,8 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent)
 
 bool TF_Congrat::Ask(bool record, int stars, std::string& name) {
   record_ = record;
-  starsPicture_ = StarsRow(largeStars_, 32, stars);
-  I_Stars->setPixmap(QPixmap::fromImage(starsPicture_));
+  starsPicture_ = largeStars_.Row(stars);
+  I_Stars->SetMaker([this, stars](double ratio) { return largeStars_.Row(stars, ratio); });
   const bool ok = exec() == QDialog::Accepted;
   if (ok) name = E_PlayerName->text().toStdString();
   return ok;

@@ -4,7 +4,10 @@
 
 #include <QDialog>
 #include <QImage>
+#include <functional>
 #include <string>
+
+#include "library/library_pictures.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,12 +15,16 @@ class QPushButton;
 
 namespace tv {
 
+class DenseLabel;
+
 class TF_Congrat : public QDialog {
   Q_OBJECT
 
  public:
   // `largeStars`: the 102 x 131 strip.
-  explicit TF_Congrat(const QImage& largeStars, QWidget* parent = nullptr);
+  // `draw`, when set, draws the strip again at a size in device pixels for dense screens.
+  explicit TF_Congrat(const QImage& largeStars, QWidget* parent = nullptr,
+                      std::function<QImage(QSize size)> draw = {});
 
   // Shows the dialog modally; in record mode true with `name` set (blanks trimmed,
   // "Player" when empty) when the player confirms.
@@ -33,12 +40,12 @@ class TF_Congrat : public QDialog {
  private:
   void B_OkClick();
 
-  QImage largeStars_;
+  StarsStrip largeStars_;
   QImage starsPicture_;
   bool record_ = false;
   QWidget* P_Form = nullptr;
   QLabel* L_Title = nullptr;
-  QLabel* I_Stars = nullptr;
+  DenseLabel* I_Stars = nullptr;
   QLabel* L_PlayerNameCap = nullptr;
   QLineEdit* E_PlayerName = nullptr;
   QPushButton* B_Ok = nullptr;

@@ -41,7 +41,7 @@ class RowDelegate : public QStyledItemDelegate {
       if (cell.right() + 1 <= 0) continue;
       if (s == 3) {
         if (e && e->Stars >= 0) {
-          const QImage stars = StarsRow(list_->SmallStars(), 16, e->Stars);
+          const QImage stars = list_->SmallStars().Row(e->Stars, p->device()->devicePixelRatioF());
           p->drawImage(cell.left(), cell.top() + (cell.height() - 16) / 2, stars);
         }
         continue;
@@ -62,7 +62,7 @@ class RowDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-LayoutList::LayoutList(LayoutHeader* header, const QImage& smallStars, QWidget* parent)
+LayoutList::LayoutList(LayoutHeader* header, const StarsStrip& smallStars, QWidget* parent)
     : QListWidget(parent), header_(header), stars_(smallStars) {
   setItemDelegate(new RowDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/catalogue.h"
+#include "library/library_pictures.h"
 
 namespace tv {
 
@@ -23,7 +24,7 @@ class LayoutList : public QListWidget {
   Q_OBJECT
 
  public:
-  LayoutList(LayoutHeader* header, const QImage& smallStars, QWidget* parent = nullptr);
+  LayoutList(LayoutHeader* header, const StarsStrip& smallStars, QWidget* parent = nullptr);
 
   void SetRows(std::vector<LayoutRow> rows);
   void RemoveRow(int row);
@@ -37,7 +38,7 @@ class LayoutList : public QListWidget {
   void SelectRow(int row);
 
   LayoutHeader* Header() const { return header_; }
-  const QImage& SmallStars() const { return stars_; }
+  const StarsStrip& SmallStars() const { return stars_; }
 
   static constexpr int kRowHeight = 24;
 
@@ -55,7 +56,7 @@ class LayoutList : public QListWidget {
 
  private:
   LayoutHeader* header_;
-  QImage stars_;
+  StarsStrip stars_;
   std::vector<LayoutRow> rows_;
 };
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "content/dense_label.h"
 #include "game/names.h"
 #include "library/layout_header.h"
 #include "library/layout_list.h"
@@ -53,7 +54,11 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   setMinimumSize(kMinWidth, kMinHeight);
   resize(723, 575);
   previewTiles_ = CutPreviewTiles(pictures_.PreviewTiles);
-  smallStars_ = KeyedOut(pictures_.SmallStars, qRgb(255, 0, 255));
+  const auto keyed = [draw = pictures_.DrawSmallStars](QSize size) {
+    return draw ? KeyedOut(draw(size), qRgb(255, 0, 255)) : QImage();
+  };
+  smallStars_ = StarsStrip(KeyedOut(pictures_.SmallStars, qRgb(255, 0, 255)), 16, keyed);
+  midStars_ = StarsStrip(pictures_.MidStars, 24, pictures_.DrawMidStars);
 
   PC_Pages = new QTabWidget(this);
   PC_Pages->setObjectName("PC_Pages");
@@ -89,13 +94,13 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
 
   P_Preview = new QWidget(this);
   P_Preview->setFixedSize(kPreviewWidth, kPreviewHeight);
-  I_PreviewField = new QLabel(P_Preview);
+  I_PreviewField = new DenseLabel(P_Preview);
+  I_PreviewField->setObjectName("I_PreviewField");
   I_PreviewField->setGeometry(0, 0, kPreviewWidth, kPreviewHeight);
-  preview_ = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB888);
 
   P_Info = new QWidget(this);
   P_Info->setFixedSize(kInfoWidth, kInfoHeight);
-  I_Info = new QLabel(P_Info);
+  I_Info = new DenseLabel(P_Info);
   I_Info->setGeometry(0, 0, kInfoWidth, kInfoHeight);
   const auto label = [this](const char* name, const char* text, int x, int y, bool right) {
     auto* l = new QLabel(text, P_Info);
@@ -118,16 +123,20 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   L_BestTimeCap = label("L_BestTimeCap", "Time:", 14, 116, false);
   L_BestTime = label("L_BestTime", "", 254, 116, true);
   Label1 = label("Label1", "Stars:", 14, 144, false);
-  I_BestStars = new QLabel(P_Info);
+  I_BestStars = new DenseLabel(P_Info);
   I_BestStars->setGeometry(176, 144, 78, 24);
   I_BestStars->hide();
   for (QLabel* l : {L_PlayCap, L_WinCap, L_BestPlayerCap, L_BestTimeCap, Label1}) l->adjustSize();
   L_BestPlayer->setGeometry(100, 88, 154, 22);
-  info_ = QImage(kInfoWidth, kInfoHeight, QImage::Format_RGB888);
   const int b = L_WinCap->geometry().bottom() + 1 + 1;
   const int t = L_BestPlayerCap->y();
-  DrawFrame(info_, pictures_.FrameWhite, b + (t - b) / 2);
-  I_Info->setPixmap(QPixmap::fromImage(info_));
+  const int dividerY = b + (t - b) / 2;
+  I_Info->SetMaker([this, dividerY](double ratio) {
+    const auto S = [ratio](int v) { return int(std::lround(v * ratio)); };
+    QImage info(S(kInfoWidth), S(kInfoHeight), QImage::Format_RGB888);
+    DrawFrame(info, FramePiecesAt(pictures_, true, ratio), S(dividerY), ratio);
+    return info;
+  });
 
   B_Del = new QToolButton(this);
   B_Del->setObjectName("B_Del");
@@ -309,12 +318,16 @@ void TF_Layouts::HeaderClicked(int section) {
 
 void TF_Layouts::DrawPreview() {
   const LayoutInfo* entry = ChooserEntry();
-  if (entry)
-    DrawLayoutPreview(preview_, library_.Paths().LayoutsDir, entry->Name, previewTiles_,
-                      pictures_.FrameGreen);
-  else
-    DrawLayoutPreview(preview_, {}, {}, {}, pictures_.FrameGreen);
-  I_PreviewField->setPixmap(QPixmap::fromImage(preview_));
+  // Drawn again, from the file, only when the screen's density changes.
+  I_PreviewField->SetMaker([this, name = entry ? entry->Name : std::string()](double ratio) {
+    if (previewArt_.Tiles.empty() || previewArt_.Ratio != ratio)
+      previewArt_ = MakePreviewArt(pictures_, previewTiles_, ratio);
+    if (name.empty())
+      DrawLayoutPreview(preview_, {}, {}, {previewArt_.Ratio, {}, previewArt_.Frame});
+    else
+      DrawLayoutPreview(preview_, library_.Paths().LayoutsDir, name, previewArt_);
+    return preview_;
+  });
   ShowInfo(entry);
 }
 
@@ -326,7 +339,8 @@ void TF_Layouts::ShowInfo(const LayoutInfo* entry) {
   L_BestTime->setText(record ? QString::fromStdString(FormatRecordTime(entry->BestTime))
                              : QString());
   if (record)
-    I_BestStars->setPixmap(QPixmap::fromImage(StarsRow(pictures_.MidStars, 24, entry->Stars)));
+    I_BestStars->SetMaker(
+        [this, stars = entry->Stars](double ratio) { return midStars_.Row(stars, ratio); });
   I_BestStars->setVisible(record && entry->Stars >= 0);
   lists_[kTagAll]->viewport()->update();
 }

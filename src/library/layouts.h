@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace tv {
 
+class DenseLabel;
 class LayoutHeader;
 class LayoutList;
 
@@ -63,6 +64,7 @@ class TF_Layouts : public QDialog {
   QPushButton* OkButton() const { return B_OK; }
   QPushButton* RenameButton() const { return B_Rename; }
   QToolButton* DeleteButton() const { return B_Del; }
+  // In device pixels of the preview's screen.
   const QImage& Preview() const { return preview_; }
   QString InfoText(const char* label) const;
   bool StarsShown() const;
@@ -96,21 +98,23 @@ class TF_Layouts : public QDialog {
   LibraryPictures pictures_;
   LayoutsCallbacks callbacks_;
   std::vector<PreviewTile> previewTiles_;
-  QImage smallStars_;
+  StarsStrip smallStars_;
+  StarsStrip midStars_;
+  PreviewArt previewArt_;  // for the preview's present density
   QImage preview_;
-  QImage info_;
   std::weak_ptr<LayoutInfo> chooserEntry_;
   bool firstActivation_ = true;
 
   QTabWidget* PC_Pages = nullptr;
   std::array<LayoutHeader*, 3> headers_{};
   std::array<LayoutList*, 3> lists_{};
-  QLabel* I_PreviewField = nullptr;
+  DenseLabel* I_PreviewField = nullptr;
   QWidget* P_Preview = nullptr;
   QWidget* P_Info = nullptr;
-  QLabel* I_Info = nullptr;
+  DenseLabel* I_Info = nullptr;
   QLabel *L_PlayCap, *L_Play, *L_WinCap, *L_Win, *L_BestPlayerCap, *L_BestPlayer, *L_BestTimeCap,
-      *L_BestTime, *Label1, *I_BestStars;
+      *L_BestTime, *Label1;
+  DenseLabel* I_BestStars = nullptr;
   QToolButton* B_Del = nullptr;
   QPushButton* B_Rename = nullptr;
   QToolButton* B_Help = nullptr;

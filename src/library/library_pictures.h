@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -22,35 +23,79 @@ struct LibraryPictures {
   QImage FrameGreen;    // 32 x 32 frame pieces
   QImage FrameWhite;
   QIcon PageAll, PageFavs, PageRecent, Delete, Help;
+  // For high-density screens: the part `source` of the preview tile strip, and the whole of
+  // a frame piece picture (`white` false: the green one), drawn at `size` device pixels.
+  // Unset, the pictures above are scaled.
+  std::function<QImage(QRect source, QSize size)> PreviewTilesPart;
+  std::function<QImage(bool white, QSize size)> FramePieces;
+  // The three star strips drawn at `size` device pixels.
+  std::function<QImage(QSize size)> DrawSmallStars, DrawMidStars, DrawLargeStars;
 };
 
 // The row for `stars` (0 to 3) of a strip whose rows are `rowHeight` high; null
 // for any other number.
 QImage StarsRow(const QImage& strip, int rowHeight, int stars);
 
+// A star strip for screens of any density: drawn again for a ratio when it can be, else
+// scaled. The strip last drawn is kept.
+class StarsStrip {
+ public:
+  StarsStrip() = default;
+  StarsStrip(QImage plain, int rowHeight, std::function<QImage(QSize size)> draw = {});
+
+  // StarsRow for `ratio` device pixels per point, the row's device pixel ratio set.
+  QImage Row(int stars, double ratio = 1) const;
+  const QImage& Plain() const { return plain_; }
+
+ private:
+  QImage plain_;
+  int rowHeight_ = 0;
+  std::function<QImage(QSize size)> draw_;
+  mutable QImage drawn_;
+  mutable double drawnRatio_ = 0;
+};
+
 // `picture` with every pixel of `key` made transparent.
 QImage KeyedOut(const QImage& picture, QRgb key);
 
 // Frame from the 32 x 32 pieces over the whole target, white inside; a divider
-// across at `dividerY` when it is not negative.
-void DrawFrame(QImage& target, const QImage& pieces, int dividerY = -1);
+// across at `dividerY` when it is not negative. At a `ratio` other than 1 the target,
+// the pieces and `dividerY` are in device pixels, everything else scaled by it.
+void DrawFrame(QImage& target, const QImage& pieces, int dividerY = -1, double ratio = 1);
+
+// Frame pieces for `ratio`: drawn by `pictures` at that density when it can, else scaled.
+QImage FramePiecesAt(const LibraryPictures& pictures, bool white, double ratio);
 
 struct PreviewTile {
   TileSize Size;   // face and edge
   QImage Picture;  // side by side, black made transparent
+  int Left = 0;    // where it starts in the strip
 };
 
 // The tile pictures of the strip: each ends at a magenta marker on the top row;
 // the run of black at the start of its top row is its edge.
 std::vector<PreviewTile> CutPreviewTiles(const QImage& strip);
 
+// What a preview is drawn with on a screen of `Ratio` device pixels per point; tile sizes
+// and pictures in device pixels.
+struct PreviewArt {
+  double Ratio = 1;
+  std::vector<PreviewTile> Tiles;
+  QImage Frame;
+};
+
+// The strip's tiles and the green frame for `ratio`; the tiles are those of `tiles`
+// (cut from the strip) drawn again at the density.
+PreviewArt MakePreviewArt(const LibraryPictures& pictures, const std::vector<PreviewTile>& tiles,
+                          double ratio);
+
 constexpr int kPreviewWidth = 270;
 constexpr int kPreviewHeight = 202;
 
-// The preview of the layout `name` into a 270 x 202 picture: the green frame,
-// then, when the layout reads, every tile in stacking order at the largest size
-// that fits 256 x 192. False when the layout could not be read.
+// The preview of the layout `name` into a 270 x 202 picture (times the art's ratio): the
+// green frame, then, when the layout reads, every tile in stacking order at the largest
+// size that fits 256 x 192. False when the layout could not be read.
 bool DrawLayoutPreview(QImage& target, std::string_view layoutsDir, std::string_view name,
-                       const std::vector<PreviewTile>& tiles, const QImage& frame);
+                       const PreviewArt& art);
 
 }  // namespace tv

@@ -116,7 +116,7 @@ TEST(ShuffleDialog, MinusOneIsStoredAsTheLargestNumber) {
 }
 
 AboutPictures Pictures() {
-  return {ArtImage("about"), ArtImage("play-up"), ArtImage("play-down")};
+  return AboutArt();
 }
 
 TEST(AboutBox, ModesDifferInBorderOutlineAndPlayButton) {

@@ -8,12 +8,18 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/art.h"
 #include "app/main_field.h"
+#include "app/main_library.h"
+#include "app/main_looks.h"
 #include "app/main_status.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "content/about.h"
+#include "content/tilesets.h"
 #include "field/geometry.h"
 #include "field/tilesets.h"
+#include "library/layouts.h"
 #include "support/temp_dir.h"
 
 namespace tv {
@@ -113,6 +119,41 @@ TEST_F(DenseWindow, ClicksAtLogicalCentresSelectAndRemoveTiles) {
   ClickCentre(second);
   EXPECT_EQ(game.PlayBoard().Game.TilesLeft, left - 2);
   EXPECT_FALSE(game.PlayBoard().Tiles[std::size_t(first)].Present);
+}
+
+TEST_F(DenseWindow, PreviewThumbnailAndAboutBoxAreDrawnInDevicePixels) {
+  TF_Layouts* chooser = window->Library().Chooser();
+  chooser->show();
+  QApplication::processEvents();
+  const QImage& preview = chooser->Preview();
+  EXPECT_EQ(preview.size(), QSize(405, 303));
+  int face = 0;  // the preview tiles' face colour: the layout was drawn, not just the frame
+  for (int y = 0; y < preview.height(); ++y)
+    for (int x = 0; x < preview.width(); ++x) face += preview.pixel(x, y) == qRgb(246, 236, 210);
+  EXPECT_GT(face, 1000);
+  EXPECT_EQ(chooser->findChild<QLabel*>("I_PreviewField")->pixmap().devicePixelRatio(), kRatio);
+  chooser->hide();
+
+  TF_Tiles* tiles = window->Looks().Tiles();
+  tiles->show();
+  QApplication::processEvents();
+  while (tiles->T_AddItemTimer()) {
+  }
+  const QImage& thumb = tiles->Image(tiles->ImageIndex(0));
+  EXPECT_EQ(thumb.size(), QSize(482, 362));
+  EXPECT_EQ(thumb.devicePixelRatio(), kRatio);
+  tiles->hide();
+
+  TF_About about(false, AboutArt());
+  about.show();
+  QApplication::processEvents();
+  EXPECT_EQ(about.size(), QSize(370, 300));
+  EXPECT_EQ(about.findChild<QLabel*>("I_Bkg")->pixmap().size(), QSize(555, 450));
+  EXPECT_EQ(about.findChild<QLabel*>("I_Play")->pixmap().size(), QSize(180, 54));
+
+  const QCursor move = ArtCursor("move", kRatio);
+  EXPECT_EQ(move.pixmap().size(), QSize(48, 48));
+  EXPECT_EQ(move.hotSpot(), QPoint(16, 16));  // in points
 }
 
 }  // namespace

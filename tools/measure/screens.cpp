@@ -166,9 +166,7 @@ int main(int argc, char** argv) {
   std::string player;
   congrat->Ask(true, 2, player);
 
-  const tv::AboutPictures pictures{tv::ArtImage("about"), tv::ArtImage("play-up"),
-                                   tv::ArtImage("play-down")};
-  tv::TF_About about(false, pictures, window.get());
+  tv::TF_About about(false, tv::AboutArt(), window.get());
   about.show();
   Settle(300);
   ok = Save(&about, out + "about.png") && ok;

@@ -1,0 +1,29 @@
+#include "content/dense_label.h"
+
+#include <QPixmap>
+
+namespace tv {
+
+DenseLabel::DenseLabel(QWidget* parent) : QLabel(parent) {}
+
+void DenseLabel::SetMaker(Maker maker) {
+  maker_ = std::move(maker);
+  Make(devicePixelRatioF());
+}
+
+void DenseLabel::Make(double ratio) {
+  ratio_ = ratio;
+  if (!maker_) return;
+  QPixmap pixmap = QPixmap::fromImage(maker_(ratio));
+  pixmap.setDevicePixelRatio(ratio);
+  setPixmap(pixmap);
+}
+
+void DenseLabel::paintEvent(QPaintEvent* event) {
+  // The only place that learns of a new density for certain.
+  const double ratio = devicePixelRatioF();
+  if (ratio != ratio_) Make(ratio);
+  QLabel::paintEvent(event);
+}
+
+}  // namespace tv
