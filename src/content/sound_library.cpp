@@ -344,11 +344,11 @@ void SoundLibrary::Unhook() {
   if (current_ == kNoSong) return;
   // Waits for the audio thread to leave the song.
   Mixer()->Mix_HookMusic(nullptr, nullptr);
-  if (Song* song = songs_.count(current_) ? songs_[current_].get() : nullptr) {
-    Mixer()->fluid_player_stop(song->player);
-    Mixer()->fluid_synth_all_sounds_off(song->synth, -1);
+  if (const auto it = songs_.find(current_); it != songs_.end()) {
+    Mixer()->fluid_player_stop(it->second->player);
+    Mixer()->fluid_synth_all_sounds_off(it->second->synth, -1);
   }
-  hooked_ = false;
+  current_ = kNoSong;
 }
 
 void SoundLibrary::Begin(SongHandle handle) {
@@ -366,7 +366,6 @@ void SoundLibrary::Begin(SongHandle handle) {
   current_ = handle;
   song->begun = true;
   Mixer()->Mix_HookMusic(MixSong, song);
-  hooked_ = true;
 }
 
 void SoundLibrary::Halt(SongHandle handle) {
@@ -376,10 +375,7 @@ void SoundLibrary::Halt(SongHandle handle) {
 
 void SoundLibrary::Release(SongHandle handle) {
   if (!Find(handle)) return;
-  if (current_ == handle) {
-    Unhook();
-    current_ = kNoSong;
-  }
+  if (current_ == handle) Unhook();
   songs_.erase(handle);
 }
 
@@ -398,8 +394,7 @@ void SoundLibrary::SetSongVolume(SongHandle handle, int volume) {
 bool SoundLibrary::HasEnded(SongHandle handle) {
   const Song* song = Find(handle);
   if (!song || !song->begun) return false;
-  return current_ != handle || !hooked_ ||
-         Mixer()->fluid_player_get_status(song->player) == FLUID_PLAYER_DONE;
+  return current_ != handle || Mixer()->fluid_player_get_status(song->player) == FLUID_PLAYER_DONE;
 }
 
 bool SoundLibrary::PreloadEffect(const std::string& path) {

@@ -47,7 +47,7 @@ class SoundLibrary final : public SoundBackend {
   void Fail(SoundError error) { error_ = error; }
   void ApplyVolume(const Song& song);
   SongHandle LoadSong(std::vector<std::uint8_t> bytes);
-  // Takes the current song off the output and silences it.
+  // Takes the current song off the output and silences it; none is current after.
   void Unhook();
   bool OpenDevice();
   void CloseDevice();
@@ -59,8 +59,7 @@ class SoundLibrary final : public SoundBackend {
   int rate_ = 0, format_ = 0, channels_ = 0;  // what the output gave at its last opening
   SoundError error_ = SoundError::None;
   SongHandle nextHandle_ = 1;
-  SongHandle current_ = kNoSong;  // the song the mixer plays or played last
-  bool hooked_ = false;           // the current song is on the output
+  SongHandle current_ = kNoSong;  // the song on the output
   std::map<SongHandle, std::unique_ptr<Song>> songs_;
   std::map<std::string, std::unique_ptr<Effect>> effects_;
 };
