@@ -121,8 +121,13 @@ void MainLibrary::Connect() {
 }
 
 void MainLibrary::Report(const Result& result) {
-  if (!result && !result.Message().empty() && host_.Message)
-    host_.Message(result.Message(), kMessageError);
+  if (result || result.Message().empty() || !host_.Message) return;
+  // Every count, name and exit writes the records: one failing disk, one message.
+  if (result.Is(LibraryError::Records)) {
+    if (recordsReported_) return;
+    recordsReported_ = true;
+  }
+  host_.Message(result.Message(), kMessageError);
 }
 
 void MainLibrary::ApplyLists(const Settings& settings) {
@@ -189,8 +194,10 @@ void MainLibrary::CountGame(bool won) {
   const CountOutcome counted = library_.CountGame(name, won, duration, reshuffles);
   if (won) {
     std::string player;
-    const bool ok = congrat_->Ask(counted.NewRecord, StarsFor(reshuffles), player);
-    if (counted.Entry && counted.NewRecord)
+    // A record that could not be written is not announced; the message after says why.
+    const bool record = counted.NewRecord && counted.Saved.Ok();
+    const bool ok = congrat_->Ask(record, StarsFor(reshuffles), player);
+    if (counted.Entry && record)
       Report(library_.SetBestPlayer(counted.Entry, ok ? player : kDefaultPlayer));
   }
   if (counted.Entry) Report(counted.Saved);

@@ -68,6 +68,7 @@ class MainLibrary {
   void ClearRecords();
 
  private:
+  // Shows a failure; a failed records write only the first time in a session.
   void Report(const Result& result);
   void Connect();
 
@@ -79,6 +80,7 @@ class MainLibrary {
   TF_Congrat* congrat_ = nullptr;
   TF_Rename* rename_ = nullptr;
   TF_OpenSave* openSave_ = nullptr;
+  bool recordsReported_ = false;
 };
 
 }  // namespace tv

@@ -12,7 +12,6 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <chrono>
-#include <filesystem>
 
 #include "app/art.h"
 #include "app/field_view.h"
@@ -22,6 +21,7 @@
 #include "app/main_library.h"
 #include "app/main_looks.h"
 #include "app/main_status.h"
+#include "app/settings_keeper.h"
 #include "app/status_holder.h"
 #include "app/winnable_panel.h"
 #include "content/about.h"
@@ -50,10 +50,7 @@ TF_Main::TF_Main(const MainOptions& options)
   setObjectName("TF_Main");
   setWindowTitle(kProgramTitle);
   game_ = std::make_unique<Game>(host_, paths_.LayoutsDir);
-  // The kept game lies beside the settings file, wherever that is.
-  keeper_ = std::make_unique<GameKeeper>(
-      (std::filesystem::path(paths_.SettingsFile).parent_path() / kGameFileName).string(),
-      paths_.LayoutsDir);
+  keeper_ = std::make_unique<GameKeeper>(paths_.GameFile, paths_.LayoutsDir);
 
   // Deals without a game number depend on this seed.
   game_->Rand().value = static_cast<std::uint32_t>(
@@ -103,6 +100,9 @@ TF_Main::TF_Main(const MainOptions& options)
     }
   };
 
+  settingsKeeper_ = new SettingsKeeper(
+      paths_.SettingsFile, [this] { return CurrentSettings(); },
+      [this](const std::string& text) { Message(text, kMessageWarning); }, this);
   help_ = new HelpViewer(paths_.ContentDir, this);
   help_->OnMessage = [this](const std::string& text) { Message(text, kMessageWarning); };
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
@@ -514,7 +514,12 @@ void TF_Main::SetPausedView(bool on) {
 }
 
 void TF_Main::MoveMade() {
-  static_cast<void>(keeper_->Update(*game_, clock_()));
+  const Result kept = keeper_->Update(*game_, clock_());
+  // Said once a session; every later move tries again.
+  if (!kept && !keeperReported_ && kept.Is(GameFileCode::kIoError)) {
+    keeperReported_ = true;
+    Message("Could not keep the unfinished game!$D" + kept.Message(), kMessageWarning);
+  }
 }
 
 void TF_Main::SetSolutionView(bool on) {
@@ -729,21 +734,42 @@ void TF_Main::MI_FileReturnClick() {
   editor_->FileReturn();
 }
 
+Settings TF_Main::CurrentSettings() const {
+  Settings settings = settings_;
+  settings.LayoutName = std::string(game_->PlayBoard().LayoutName());
+  settings.TilesetName = tilesets_.TilesetName;
+  settings.AnalogClock = status_->AnalogClock();
+  settings.ZoomFaceWidth = tilesets_.ZoomedFaceWidth;
+  library_->StoreLists(settings);
+  music_->Player().StoreSettings(settings);
+  return settings;
+}
+
+void TF_Main::SetSaveOnClose(bool save) {
+  saveOnClose_ = save;
+  if (save) {
+    settingsKeeper_->Written(CurrentSettings());
+    settingsKeeper_->Start();
+  } else
+    settingsKeeper_->Stop();
+}
+
 void TF_Main::SaveOnClose() {
-  settings_.LayoutName = std::string(game_->PlayBoard().LayoutName());
-  settings_.TilesetName = tilesets_.TilesetName;
-  settings_.AnalogClock = status_->AnalogClock();
-  settings_.ZoomFaceWidth = tilesets_.ZoomedFaceWidth;
+  settingsKeeper_->Stop();
   MoveMade();  // the time played up to now, for the next start
   library_->SaveRecords();
-  library_->StoreLists(settings_);
-  music_->Player().StoreSettings(settings_);
+  settings_ = CurrentSettings();
   if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)
     Message("Could not write the settings file!$D" + saved.Message(), kMessageError);
 }
 
+void TF_Main::CloseWithoutQuestions() {
+  askOnClose_ = false;
+  close();
+}
+
 void TF_Main::closeEvent(QCloseEvent* event) {
-  if (ready_ && game_->BoardMode() == kEditMode && !editor_->SavePrompt()) {
+  if (askOnClose_ && ready_ && game_->BoardMode() == kEditMode && !editor_->SavePrompt()) {
     event->ignore();
     return;
   }

@@ -28,6 +28,7 @@ class FieldWidget;
 class HelpViewer;
 class MainLibrary;
 class MainEditor;
+class SettingsKeeper;
 class MainLooks;
 class StatusBars;
 class TF_Music;
@@ -72,9 +73,13 @@ class TF_Main : public QMainWindow, private WindowControls {
   const Game& CurrentGame() const { return *game_; }
   const ProgramPaths& Paths() const { return paths_; }
 
-  // Closing: settings (and records) are written unless `SkipSave` was set by a failed
-  // start-up.
-  void SetSaveOnClose(bool save) { saveOnClose_ = save; }
+  // Closing writes the settings, the records and the unfinished game; a start-up that
+  // has not finished turns that off. While on, changed settings are written soon.
+  void SetSaveOnClose(bool save);
+  // Closes as File > Exit does but asks nothing: a signal or a session's end.
+  void CloseWithoutQuestions();
+  // The settings as they stand: what the settings file gets.
+  Settings CurrentSettings() const;
 
   // The available area: the field panel between the toolbar and the status bar, in the
   // field picture's device pixels (the field is laid out and drawn in those).
@@ -197,6 +202,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
   std::unique_ptr<GameKeeper> keeper_;
+  bool keeperReported_ = false;  // the first failed write of the unfinished game was shown
+  SettingsKeeper* settingsKeeper_ = nullptr;
   std::optional<KeptGame> kept_;  // found at start-up, taken up by FinishStartUp
   bool autoPaused_ = false;       // paused by minimising, so restoring goes on
   WinnablePanel* winnable_ = nullptr;
@@ -206,6 +213,7 @@ class TF_Main : public QMainWindow, private WindowControls {
 
   bool ready_ = false;
   bool saveOnClose_ = true;
+  bool askOnClose_ = true;
   bool solutionView_ = false;
   QSize laidOutArea_;  // the available area of the last lay-out
 };

@@ -37,6 +37,8 @@ int ShowMessageBox(QWidget* parent, const std::string& text, int flags) {
   // Qt breaks lines at '\n'; the carriage return stays out of the shown text.
   QString shown = QString::fromStdString(ExpandLineBreaks(text));
   shown.remove(QChar('\r'));
+  // Messages name files and layouts; their text is never taken as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(shown);
   switch (flags & 0xF0) {
     case kMessageError:

@@ -23,6 +23,7 @@ struct ProgramPaths {
   std::string SettingsFile;
   std::string RecordsFile;     // "tilvane.won2"
   std::string OldRecordsFile;  // "tilvane.won"
+  std::string GameFile;        // the unfinished game
   // Installed only: the layouts shipped with the program, and the file naming every
   // shipped layout already offered to the player's layouts folder.
   std::string ShippedLayoutsDir;

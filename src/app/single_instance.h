@@ -1,6 +1,6 @@
 // One running game per set of player files: two processes would overwrite each
-// other's records and settings. A lock file decides who runs; a local socket lets a
-// second start ask the running one to come to the front.
+// other's records and settings. A lock file beside the files decides who runs; a local
+// socket lets a second start ask the running one to come to the front.
 #pragma once
 
 #include <QLocalServer>
@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLockFile;
 
@@ -18,10 +19,11 @@ class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  // `key` names the player's files (the settings file): starts with the same key
-  // exclude each other. `folder` holds the lock and the socket; empty: the user's
-  // runtime folder.
-  explicit SingleInstance(const std::string& key, QString folder = {});
+  // `lockFolders` hold the player's files (the settings folder, the data folder): a
+  // start that shares any of them with a running game hands over to it. The lock lies
+  // in each folder itself, so it holds whatever the environment says; `socketFolder`
+  // (empty: the user's runtime folder) only carries the request to come forward.
+  explicit SingleInstance(std::vector<std::string> lockFolders, QString socketFolder = {});
   ~SingleInstance() override;
 
   // True when this process may run. False when another holds the files; that one
@@ -31,14 +33,11 @@ class SingleInstance : public QObject {
   // Called in the running process when a later start asks for the window.
   std::function<void()> OnRaise;
 
-  QString SocketPath() const { return socketPath_; }
-
  private:
-  void AcceptRequest();
+  struct Guard;
+  void AcceptRequest(QLocalServer* server);
 
-  QString socketPath_;
-  std::unique_ptr<QLockFile> lock_;
-  QLocalServer server_;
+  std::vector<std::unique_ptr<Guard>> guards_;
 };
 
 }  // namespace tv

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "app/art.h"
@@ -14,12 +16,14 @@
 #include "app/main_field.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
+#include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/user_folders.h"
 #include "content/about.h"
 #include "content/music.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
+#include "game/files.h"
 
 namespace tv {
 namespace {
@@ -41,6 +45,19 @@ void StartSoundAfterFirstPaint(TF_Main& window) {
     *asked = true;
   };
   QTimer::singleShot(kSoundStartLatestMs, music, [music] { music->StartSound(); });
+}
+
+void ExitWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return;
+  }
+  const char* display = std::getenv("DISPLAY");
+  std::fprintf(stderr,
+               "Tilvane needs a graphical display, and none could be opened (DISPLAY=%s).\n"
+               "Start it from a desktop session.\n",
+               display && display[0] ? display : "unset");
+  std::_Exit(1);
 }
 
 double SinceEpochMs() {
@@ -78,10 +95,24 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   mainOptions.MessageBox = options.MessageBox;
   mainOptions.Pauses = options.Pauses;
   mainOptions.Clock = options.Clock;
+  // What a killed write left; this game holds the files' lock, so none is under way.
+  for (const std::string& file : {mainOptions.Paths.SettingsFile, mainOptions.Paths.RecordsFile,
+                                  mainOptions.Paths.GameFile, mainOptions.Paths.LayoutsDir + "."})
+    RemoveLeftoverTemporaries(std::filesystem::path(file).parent_path().string());
   // Installed runs fill the player's layouts folder before the catalogue reads it.
   const Result prepared = PrepareUserFolders(mainOptions.Paths);
+  // With nothing playable in the player's folder the shipped layouts serve this run;
+  // the next start fills the folder again.
+  ProgramPaths& paths = mainOptions.Paths;
+  if (paths.Installed && !HasReadableLayout(paths.LayoutsDir) &&
+      HasReadableLayout(paths.ShippedLayoutsDir))
+    paths.LayoutsDir = paths.ShippedLayoutsDir;
   auto window = std::make_unique<TF_Main>(mainOptions);
   if (!prepared) window->Message(prepared.Message(), kMessageWarning);
+  for (const std::string& name : window->TileSets().Refused())
+    window->Message("Tileset \"" + name + "\" was not loaded:$Dits descriptor names a tile size " +
+                        "no field can show.",
+                    kMessageWarning);
   // Whatever ends the start-up early, nothing is written.
   window->SetSaveOnClose(false);
   auto fail = [&](const char* message) -> std::unique_ptr<TF_Main> {
@@ -155,12 +186,18 @@ int RunProgram(int argc, char** argv) {
   }
   // Qt sees only the program name, so no toolkit option slips past the check above.
   int toolkitArgc = 1;
+  // Without a display the toolkit would abort with advice about reinstalling.
+  const QtMessageHandler previous = qInstallMessageHandler(ExitWithoutDisplay);
   QApplication app(toolkitArgc, argv);
+  qInstallMessageHandler(previous);
   QGuiApplication::setDesktopFileName("org.tilvane.Tilvane");
   StartOptions options;
   options.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";
-  // A second start hands over to the running game before any window appears.
-  SingleInstance instance(MakeProgramPaths(options.ProgramDir).SettingsFile);
+  // A second start hands over to the running game before any window appears: one
+  // game per settings folder and per data folder (the records).
+  const ProgramPaths paths = MakeProgramPaths(options.ProgramDir);
+  SingleInstance instance({std::filesystem::path(paths.SettingsFile).parent_path().string(),
+                           std::filesystem::path(paths.RecordsFile).parent_path().string()});
   if (!instance.Claim()) return 0;
   std::unique_ptr<TF_Main> window = StartProgram(options, started);
   if (!window) return 1;
@@ -170,6 +207,11 @@ int RunProgram(int argc, char** argv) {
     w->raise();
     w->activateWindow();
   };
+  SignalClose closeOnSignal([w = window.get()] {
+    w->CloseWithoutQuestions();
+    // Ends a modal dialog's loop too.
+    QCoreApplication::quit();
+  });
   window->show();
   return app.exec();
 }

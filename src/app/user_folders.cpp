@@ -7,10 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "game/files.h"
+#include "game/game_file.h"
 #include "game/layout_file.h"
 
 #ifndef TILVANE_CONTENT_FROM_BIN
@@ -46,7 +47,9 @@ bool HoldsContent(const std::string& dir) {
 
 std::vector<std::string> ReadOfferedNames(const std::string& file) {
   std::vector<std::string> names;
-  std::ifstream in(file);
+  std::vector<std::uint8_t> bytes;
+  if (!ReadWholeFile(file, bytes, kMaxListFileBytes)) return names;
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty()) names.push_back(line);
@@ -72,11 +75,30 @@ std::vector<std::string> LayoutNamesIn(const std::string& dir) {
   return names;
 }
 
+// The unfinished game lay beside the settings before it had a folder of its own.
+Result MoveOldGameFile(const ProgramPaths& paths) {
+  const fs::path old = fs::path(paths.SettingsFile).parent_path() / kGameFileName;
+  std::error_code error;
+  if (old == fs::path(paths.GameFile) || !fs::exists(old, error) ||
+      fs::exists(paths.GameFile, error))
+    return {};
+  fs::rename(old, paths.GameFile, error);
+  if (!error) return {};
+  // Another file system: copied whole, then the old one goes.
+  std::vector<std::uint8_t> bytes;
+  Result moved = ReadWholeFile(old.string(), bytes, kMaxGameFileBytes);
+  if (moved) moved = WriteFileAtomically(paths.GameFile, bytes.data(), bytes.size());
+  if (!moved) return Result::Fail(UserFoldersError::kCopy, moved.Message());
+  fs::remove(old, error);
+  return {};
+}
+
 }  // namespace
 
 UserFolders UserFoldersFromEnvironment() {
   return {BaseFolder("XDG_CONFIG_HOME", ".config") + "tilvane/",
-          BaseFolder("XDG_DATA_HOME", ".local/share") + "tilvane/"};
+          BaseFolder("XDG_DATA_HOME", ".local/share") + "tilvane/",
+          BaseFolder("XDG_STATE_HOME", ".local/state") + "tilvane/"};
 }
 
 std::string InstalledContentDir(const std::string& programDir) {
@@ -104,6 +126,7 @@ ProgramPaths PortablePaths(const std::string& programDir) {
   paths.SettingsFile = dir + "tilvane.ini";
   paths.RecordsFile = dir + "tilvane.won2";
   paths.OldRecordsFile = dir + "tilvane.won";
+  paths.GameFile = dir + kGameFileName;
   return paths;
 }
 
@@ -124,34 +147,42 @@ ProgramPaths InstalledPaths(const std::string& programDir, const std::string& co
   paths.RecordsFile = folders.DataDir + "tilvane.won2";
   paths.OldRecordsFile = folders.DataDir + "tilvane.won";
   paths.OfferedLayoutsFile = folders.DataDir + "offered-layouts.txt";
+  paths.GameFile =
+      (folders.StateDir.empty() ? folders.ConfigDir : folders.StateDir) + kGameFileName;
   return paths;
 }
 
 Result PrepareUserFolders(const ProgramPaths& paths) {
   if (!paths.Installed) return {};
   std::error_code error;
-  for (const fs::path& dir :
-       {fs::path(paths.SettingsFile).parent_path(), fs::path(paths.LayoutsDir)}) {
+  for (const fs::path& dir : {fs::path(paths.SettingsFile).parent_path(),
+                              fs::path(paths.LayoutsDir), fs::path(paths.GameFile).parent_path()}) {
     fs::create_directories(dir, error);
     if (!fs::is_directory(dir))
       return Result::Fail(UserFoldersError::kCreate,
-                          "Could not create the folder \"" + dir.string() + "\"!");
+                          "Could not create the folder \"" + dir.string() + "\"!$D" +
+                              (error ? error.message() : "not a folder"));
   }
+  Result result = MoveOldGameFile(paths);
 
-  std::vector<std::string> offered = ReadOfferedNames(paths.OfferedLayoutsFile);
   const std::vector<std::string> present = LayoutNamesIn(paths.LayoutsDir);
+  // An emptied folder (deleted, or never filled for want of space) is offered everything.
+  std::vector<std::string> offered =
+      present.empty() ? std::vector<std::string>{} : ReadOfferedNames(paths.OfferedLayoutsFile);
   bool changed = false;
-  Result result;
   for (const std::string& file : LayoutNamesIn(paths.ShippedLayoutsDir)) {
     const std::string name = BareLayoutName(file);
     if (Contains(offered, name)) continue;
     // A layout of the player's own under that name is kept as it is.
     if (!Contains(present, file)) {
-      fs::copy_file(paths.ShippedLayoutsDir + file, paths.LayoutsDir + file, error);
-      if (error) {
-        // Not remembered, so the next start tries again.
-        result =
-            Result::Fail(UserFoldersError::kCopy, "Could not copy the layout \"" + name + "\"!");
+      std::vector<std::uint8_t> bytes;
+      Result copied = ReadWholeFile(paths.ShippedLayoutsDir + file, bytes, kMaxLayoutFileBytes);
+      if (copied) copied = WriteFileAtomically(paths.LayoutsDir + file, bytes.data(), bytes.size());
+      if (!copied) {
+        // Not remembered, so the next start tries again; the first failure is told.
+        if (result)
+          result = Result::Fail(UserFoldersError::kCopy,
+                                "Could not copy the layout \"" + name + "\"!$D" + copied.Message());
         continue;
       }
     }
@@ -163,10 +194,17 @@ Result PrepareUserFolders(const ProgramPaths& paths) {
     for (const std::string& name : offered) text += name + "\n";
     if (const Result written =
             WriteFileAtomically(paths.OfferedLayoutsFile, text.data(), text.size());
-        !written)
+        !written && result)
       return Result::Fail(UserFoldersError::kWrite, written.Message());
   }
   return result;
+}
+
+bool HasReadableLayout(const std::string& layoutsDir) {
+  std::vector<LayoutPosition> positions;
+  for (const std::string& file : LayoutNamesIn(layoutsDir))
+    if (ReadLayoutPositions(layoutsDir, BareLayoutName(file), positions)) return true;
+  return false;
 }
 
 }  // namespace tv

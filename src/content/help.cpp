@@ -11,9 +11,55 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
+#include <vector>
+
+#include "game/files.h"
 
 namespace tv {
+namespace {
+
+constexpr std::size_t kMaxHelpFileBytes = 8 * 1024 * 1024;
+constexpr char kRefusedPage[] =
+    "<html><body><h3>This page is not part of the help.</h3>"
+    "<p>The help shows only the pages and pictures of its own folder.</p></body></html>";
+
+// A browser that reads nothing but the help folder's own regular files: a page, however
+// it was made, cannot point it at a device, a pipe or the player's files.
+class HelpBrowser : public QTextBrowser {
+ public:
+  HelpBrowser(std::string helpDir, QWidget* parent)
+      : QTextBrowser(parent), helpDir_(std::move(helpDir)) {}
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    std::vector<std::uint8_t> bytes;
+    const std::string path = url.isLocalFile() ? url.toLocalFile().toStdString() : std::string();
+    // Never an empty answer: the document would then open the file itself.
+    if (!IsHelpFile(helpDir_, path) || !ReadWholeFile(path, bytes, kMaxHelpFileBytes))
+      return QByteArray(type == QTextDocument::HtmlResource ? kRefusedPage : " ");
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+  }
+
+ private:
+  std::string helpDir_;
+};
+
+}  // namespace
+
+bool IsHelpFile(const std::string& helpDir, const std::string& path) {
+  if (path.empty()) return false;
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::weakly_canonical(helpDir, error);
+  if (error) return false;
+  const std::filesystem::path file = std::filesystem::weakly_canonical(path, error);
+  if (error || !std::filesystem::is_regular_file(file, error)) return false;
+  const auto [end, rest] = std::mismatch(folder.begin(), folder.end(), file.begin(), file.end());
+  // weakly_canonical leaves an empty last element for a trailing '/'.
+  return (end == folder.end() || (std::next(end) == folder.end() && end->empty())) &&
+         rest != file.end();
+}
 
 HelpViewer::HelpViewer(const std::string& programDir, QWidget* parent)
     : QWidget(parent, Qt::Window), helpDir_(programDir + "help/") {
@@ -28,7 +74,7 @@ void HelpViewer::ShowTopic(const std::string& topic) {
   if (!available_) return;
   // The browser is made on first use: most runs never open the help.
   if (!browser_) {
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(helpDir_, this);
     browser_->setObjectName("HelpBrowser");
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
@@ -88,6 +134,13 @@ void HelpViewer::OpenLink(const QUrl& url) {
     const QUrl target = browser_->source().resolved(url);
     topic_ = target.fileName().toStdString();
     browser_->setSource(target);
+    return;
+  }
+  // Only addresses a web browser or a mail program shows leave the help.
+  const QString scheme = url.scheme().toLower();
+  if (scheme != "http" && scheme != "https" && scheme != "mailto") {
+    if (OnMessage)
+      OnMessage("The link \"" + url.toString().toStdString() + "\" cannot be followed.");
     return;
   }
   const bool opened = OpenExternal ? OpenExternal(url) : QDesktopServices::openUrl(url);

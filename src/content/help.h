@@ -12,6 +12,10 @@ class QUrl;
 
 namespace tv {
 
+// True when `path` is a regular file inside `helpDir` (links resolved): what the help
+// viewer may read.
+bool IsHelpFile(const std::string& helpDir, const std::string& path);
+
 class HelpViewer : public QWidget {
   Q_OBJECT
 
@@ -32,8 +36,8 @@ class HelpViewer : public QWidget {
   // Opens an address outside the help; false when nothing could show it.
   std::function<bool(const QUrl&)> OpenExternal;
 
-  // Shows a link of a help page: another topic in the viewer, anything else in the
-  // system's browser, with a message when that fails.
+  // Shows a link of a help page: another topic in the viewer, a web or mail address in
+  // the system's programs, with a message when that fails or for any other address.
   void OpenLink(const QUrl& url);
 
   // The topic shown last, empty before the first.

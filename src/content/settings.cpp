@@ -77,15 +77,15 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   s.SoundOn = store.StoreReadBool(kMain, kSound, "On", s.SoundOn);
   s.ResumeGame = store.StoreReadBool(kMain, "ResumeGame", "", s.ResumeGame);
 
-  // Each entry needs a line of its own, so a count beyond the line count is
-  // damage; bounding it keeps a corrupt count from stalling start-up.
-  const int lineCount = static_cast<int>(store.Lines().size());
-  const int unchecked =
-      std::min(store.StoreReadInt(kMain, kMusic, "UncheckMusicNum", 0), lineCount);
+  // Each entry needs a line of its own, so a count beyond the lines there is damage;
+  // the entries are looked up in one pass, so even a huge count costs one read.
+  const auto music = store.StoreReadKeys(kMain, kMusic);
+  const int unchecked = std::min(store.StoreReadInt(kMain, kMusic, "UncheckMusicNum", 0),
+                                 static_cast<int>(music.size()));
   s.UncheckedMusic.clear();
   for (int k = 0; k < unchecked; ++k) {
-    std::string name = store.StoreReadString(kMain, kMusic, Numbered("UncheckMusic", k), "");
-    if (!name.empty()) s.UncheckedMusic.push_back(std::move(name));
+    const auto found = music.find(Numbered("UncheckMusic", k));
+    if (found != music.end() && !found->second.empty()) s.UncheckedMusic.push_back(found->second);
   }
 }
 

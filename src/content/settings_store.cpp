@@ -101,7 +101,7 @@ Result SettingsStore::StoreLoad(const std::string& path) {
   lines_.clear();
   if (!FileExists(path)) return {};
   std::vector<std::uint8_t> bytes;
-  if (const Result read = ReadWholeFile(path, bytes); !read)
+  if (const Result read = ReadWholeFile(path, bytes, kMaxSettingsFileBytes); !read)
     return Result::Fail(StoreCode::kCannotRead, read.Message());
   SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return {};
@@ -147,6 +147,22 @@ StoreLocation SettingsStore::StoreFind(std::string_view section, std::string_vie
     }
   }
   return found;
+}
+
+std::unordered_map<std::string, std::string> SettingsStore::StoreReadKeys(
+    std::string_view section, std::string_view subsection) const {
+  std::unordered_map<std::string, std::string> keys;
+  const StoreLocation found = StoreFind(section, subsection, "");
+  if (found.Subsection < 0) return keys;
+  for (std::size_t i = std::size_t(found.Subsection) + 1; i < lines_.size(); ++i) {
+    const std::string_view trimmed = TrimBlanks(lines_[i]);
+    if (StartsWith(trimmed, "[") || StartsWith(trimmed, "<")) break;
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos || equals == 0) continue;
+    keys.emplace(std::string(trimmed.substr(0, equals)),
+                 std::string(TrimBlanks(trimmed.substr(equals + 1))));
+  }
+  return keys;
 }
 
 std::optional<std::string_view> SettingsStore::FindValue(std::string_view section,

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "game/result.h"
@@ -61,6 +62,11 @@ class SettingsStore {
                             std::string_view key, std::int32_t fallback) const;
   bool StoreReadBool(std::string_view section, std::string_view subsection, std::string_view key,
                      bool fallback) const;
+
+  // Every "key=value" of a subsection in one pass, the first of a repeated key winning,
+  // as the single reads find it: for long numbered lists.
+  std::unordered_map<std::string, std::string> StoreReadKeys(std::string_view section,
+                                                             std::string_view subsection) const;
 
   void StoreWriteString(std::string_view section, std::string_view subsection, std::string_view key,
                         std::string_view value);

@@ -26,7 +26,7 @@ namespace {
 // and stay mapped for the rest of the run, as linked libraries would.
 // clang-format off
 #define TV_SDL_CALLS(X) \
-  X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError)
+  X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetError) X(SDL_SetHint)
 #define TV_MIX_CALLS(X) \
   X(Mix_OpenAudio) X(Mix_CloseAudio) X(Mix_QuerySpec) X(Mix_HaltChannel) X(Mix_Playing) \
   X(Mix_FreeChunk) X(Mix_HookMusic) X(Mix_LoadWAV) X(Mix_PlayChannel)
@@ -187,6 +187,9 @@ bool SoundLibrary::OpenDevice() {
     Fail(SoundError::Unknown);
     return false;
   }
+  // SDL would otherwise take SIGTERM and SIGINT for an event queue nobody reads, and the
+  // game could no longer be closed by a signal; the program handles them itself.
+  Mixer()->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (Mixer()->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     Fail(SoundError::NoOutputDevice);
     return false;
@@ -277,12 +280,9 @@ SongHandle SoundLibrary::SongFromFile(const std::string& path) {
     return kNoSong;
   }
   std::vector<std::uint8_t> bytes;
-  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    std::uint8_t block[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
-      bytes.insert(bytes.end(), block, block + got);
-    std::fclose(file);
+  if (!ReadWholeFile(path, bytes, kMaxSongFileBytes)) {
+    Fail(SoundError::UnknownFormat);
+    return kNoSong;
   }
   if (!LooksLikeMidi(bytes.data(), bytes.size())) {
     Fail(SoundError::UnknownFormat);
@@ -400,7 +400,7 @@ bool SoundLibrary::HasEnded(SongHandle handle) {
 bool SoundLibrary::PreloadEffect(const std::string& path) {
   if (!started_) return false;
   // A missing file neither opens the output nor stays in the cache.
-  if (!FileExists(path) || !EnsureOpen()) return false;
+  if (!CheckReadableFile(path, kMaxEffectFileBytes) || !EnsureOpen()) return false;
   if (effects_.count(path)) return true;
   auto effect = std::make_unique<Effect>();
   effect->chunk = Mixer()->Mix_LoadWAV(path.c_str());

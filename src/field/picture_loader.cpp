@@ -419,7 +419,7 @@ Result DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* ou
 Result OpenPicture(const std::string& path, PixelBuffer* out) {
   if (!FileExists(path)) return Result::Fail(PictureCode::kMissing, "file not found");
   std::vector<std::uint8_t> bytes;
-  if (const Result read = ReadWholeFile(path, bytes); !read)
+  if (const Result read = ReadWholeFile(path, bytes, kMaxPictureFileBytes); !read)
     return Result::Fail(PictureCode::kCannotRead, read.Message());
   return DecodePicture(bytes.data(), bytes.size(), out);
 }

@@ -32,6 +32,12 @@ bool ParseTileSizeLine(std::string_view line, TileSize& size) {
   return true;
 }
 
+bool IsSensibleTileSize(const TileSize& size) {
+  return size.W >= kMinTileSide && size.W <= kMaxTileWidth && size.H >= kMinTileSide &&
+         size.H <= kMaxTileHeight && size.dx >= 1 && size.dx <= kMaxTileDepth &&
+         size.dx <= size.W / 2 && size.dy >= 1 && size.dy <= size.H / 2;
+}
+
 std::vector<TileSize> ParseTilesetDescriptor(std::string_view text) {
   std::vector<TileSize> sizes;
   while (!text.empty() && static_cast<int>(sizes.size()) < kMaxTileSizesPerTileset) {

@@ -16,6 +16,14 @@ struct TileSize {
 
 constexpr int kMaxTileSizesPerTileset = 20;
 
+// Tiles a field can show: from a thumbnail-sized 8 by 8 up to beyond what a 4K screen
+// needs, with a depth that leaves the face most of the tile.
+constexpr int kMinTileSide = 8;
+constexpr int kMaxTileWidth = 512;
+constexpr int kMaxTileHeight = 640;
+constexpr int kMaxTileDepth = 64;
+bool IsSensibleTileSize(const TileSize& size);
+
 // The value of `key` in `line`: the text between the key's first occurrence and
 // the first ';' after it, trimmed, its leading decimal digits (0 without any).
 // A key that is missing gives -1; one without a following ';' gives 0.

@@ -47,6 +47,7 @@ void DrawTileForm(PixelBuffer& form, const TileSize& s) {
 
 void Tilesets::ScanTilesets(const std::string& tilesDir) {
   list_.clear();
+  refused_.clear();
   dir_ = tilesDir;
   if (!dir_.empty() && dir_.back() != '/') dir_ += '/';
   // Each descriptor under the name and extension case found on disk.
@@ -67,9 +68,14 @@ void Tilesets::ScanTilesets(const std::string& tilesDir) {
     ts->DescriptorPath = path.string();
     std::vector<std::uint8_t> bytes;
     // A descriptor that cannot be read leaves the tileset out.
-    if (!ReadWholeFile(ts->DescriptorPath, bytes)) continue;
+    if (!ReadWholeFile(ts->DescriptorPath, bytes, kMaxDescriptorBytes)) continue;
     const std::vector<TileSize> sizes = ParseTilesetDescriptor(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    // One impossible size says the descriptor is not to be trusted at all.
+    if (!std::all_of(sizes.begin(), sizes.end(), IsSensibleTileSize)) {
+      refused_.push_back(ts->Name);
+      continue;
+    }
     ts->SizeCount = std::min<int>(static_cast<int>(sizes.size()), kMaxTileSizes);
     std::copy_n(sizes.begin(), ts->SizeCount, ts->Sizes.begin());
     list_.push_back(std::move(ts));

@@ -59,7 +59,10 @@ class Tilesets {
  public:
   // Lists the descriptors in `tilesDir` (with or without a trailing '/'),
   // sorted by name ignoring case.
+  // A descriptor with a tile size no field can show (see IsSensibleTileSize) leaves its
+  // tileset out, named in Refused().
   void ScanTilesets(const std::string& tilesDir);
+  const std::vector<std::string>& Refused() const { return refused_; }
   void FreeTilesets();
 
   const std::vector<std::unique_ptr<TILESET_P>>& List() const { return list_; }
@@ -95,6 +98,7 @@ class Tilesets {
  private:
   std::string dir_;
   std::vector<std::unique_ptr<TILESET_P>> list_;
+  std::vector<std::string> refused_;
 };
 
 // Index of the size to use for `board` in width by height (the zoomed-to size when it

@@ -1,5 +1,9 @@
 #include "game/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -48,40 +52,148 @@ std::string ResolveCaseInsensitive(const std::string& path) {
   return path;
 }
 
-Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
+Result CheckReadableFile(const std::string& path, std::size_t maxBytes) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0)
     return Result::Fail(FileCode::kCannotOpen,
                         "Cannot open \"" + path + "\": " + std::strerror(errno));
-  std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
-                                 std::istreambuf_iterator<char>());
-  if (in.bad()) return Result::Fail(FileCode::kCannotRead, "Cannot read \"" + path + "\"");
-  out = std::move(data);
+  if (!S_ISREG(info.st_mode))
+    return Result::Fail(FileCode::kNotRegular, "\"" + path + "\" is not a regular file");
+  if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
+    return Result::Fail(FileCode::kTooLarge,
+                        "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes");
   return {};
 }
 
+Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
+                     std::size_t maxBytes) {
+  // Non-blocking, so that a pipe put in a file's place cannot hold the open.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0)
+    return Result::Fail(FileCode::kCannotOpen,
+                        "Cannot open \"" + path + "\": " + std::strerror(errno));
+  struct stat info {};
+  Result result;
+  if (fstat(fd, &info) != 0)
+    result = Result::Fail(FileCode::kCannotRead,
+                          "Cannot read \"" + path + "\": " + std::strerror(errno));
+  else if (!S_ISREG(info.st_mode))
+    result = Result::Fail(FileCode::kNotRegular, "\"" + path + "\" is not a regular file");
+  else if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
+    result = Result::Fail(FileCode::kTooLarge,
+                          "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes");
+  std::vector<std::uint8_t> data;
+  if (result) {
+    // The size may change while reading; never more than the cap is taken.
+    data.resize(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), maxBytes) + 1);
+    std::size_t got = 0;
+    while (got < data.size()) {
+      const ssize_t n = read(fd, data.data() + got, data.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        result = Result::Fail(FileCode::kCannotRead,
+                              "Cannot read \"" + path + "\": " + std::strerror(errno));
+        break;
+      }
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+      if (got == data.size() && got <= maxBytes)
+        data.resize(std::min(data.size() * 2, maxBytes + 1));
+    }
+    if (result && got > maxBytes)
+      result = Result::Fail(FileCode::kTooLarge, "\"" + path + "\" is larger than " +
+                                                     std::to_string(maxBytes) + " bytes");
+    data.resize(got);
+  }
+  close(fd);
+  if (result) out = std::move(data);
+  return result;
+}
+
+namespace {
+
+constexpr std::string_view kTempPrefix = ".tilvane-";
+constexpr std::string_view kTempSuffix = ".tmp";
+
+// The file a write lands in: a symbolic link is followed, so that the target changes
+// and the link stays a link.
+std::string WriteTarget(const std::string& path) {
+  std::string target = path;
+  for (int hops = 0; hops < 16; ++hops) {
+    std::error_code error;
+    if (!fs::is_symlink(target, error)) break;
+    const fs::path link = fs::read_symlink(target, error);
+    if (error) break;
+    target = (link.is_absolute() ? link : fs::path(target).parent_path() / link).string();
+  }
+  return target;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+}  // namespace
+
 Result WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
+  const std::string target = WriteTarget(path);
   // A short temporary name in the same folder: the target's name plus a suffix
   // could pass the file system's 255-byte limit.
   std::random_device rd;
-  const std::size_t slash = path.rfind('/');
-  const std::string temp = path.substr(0, slash == std::string::npos ? 0 : slash + 1) +
-                           ".tilvane-" + std::to_string(rd() % 1000000) + ".tmp";
+  const std::size_t slash = target.rfind('/');
+  const std::string folder = target.substr(0, slash == std::string::npos ? 0 : slash + 1);
+  const std::string temp =
+      folder + std::string(kTempPrefix) + std::to_string(rd() % 1000000) + std::string(kTempSuffix);
+  int fd = -1;
   auto fail = [&](FileCode code, const char* what) {
     Result failed =
         Result::Fail(code, std::string(what) + " \"" + path + "\": " + std::strerror(errno));
-    std::remove(temp.c_str());
+    if (fd >= 0) close(fd);
+    unlink(temp.c_str());
     return failed;
   };
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return fail(FileCode::kCannotCreate, "Cannot create");
-  const bool written = size == 0 || std::fwrite(data, 1, size, f) == size;
-  const bool flushed = std::fflush(f) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !flushed || !closed) return fail(FileCode::kCannotWrite, "Cannot write");
-  if (std::rename(temp.c_str(), path.c_str()) != 0)
+  // The file keeps the mode it has (a private 0600 stays private); a new one gets the
+  // usual 0666 less the umask.
+  struct stat old {};
+  const bool exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return fail(FileCode::kCannotCreate, "Cannot create");
+  if (exists && fchmod(fd, old.st_mode & 07777) != 0)
+    return fail(FileCode::kCannotWrite, "Cannot write");
+  const auto* bytes = static_cast<const char*>(data);
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t n = write(fd, bytes + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return fail(FileCode::kCannotWrite, "Cannot write");
+    done += static_cast<std::size_t>(n);
+  }
+  // On disk before it takes the old file's place, so a power cut leaves one whole file.
+  if (fsync(fd) != 0) return fail(FileCode::kCannotWrite, "Cannot write");
+  const int closed = close(fd);
+  fd = -1;
+  if (closed != 0) return fail(FileCode::kCannotWrite, "Cannot write");
+  if (std::rename(temp.c_str(), target.c_str()) != 0)
     return fail(FileCode::kCannotReplace, "Cannot replace");
+  SyncFolder(folder);
   return {};
+}
+
+int RemoveLeftoverTemporaries(const std::string& folder) {
+  int removed = 0;
+  std::error_code error;
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() > kTempPrefix.size() + kTempSuffix.size() &&
+        name.compare(0, kTempPrefix.size(), kTempPrefix) == 0 &&
+        name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) == 0 &&
+        it->is_regular_file(error) && fs::remove(it->path(), error))
+      ++removed;
+  }
+  return removed;
 }
 
 }  // namespace tv

@@ -23,14 +23,39 @@ enum class FileCode {
   kCannotCreate = 3,
   kCannotWrite = 4,
   kCannotReplace = 5,
+  kNotRegular = 6,  // a folder, a pipe, a device
+  kTooLarge = 7,
 };
 
-// Reads a whole file (FileCode); `out` changes only on success.
-Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+// The largest file each reader takes: far above any real file of its kind, far below
+// what would hurt to hold. A hostile or broken file beyond it is refused unread.
+constexpr std::size_t kMaxLayoutFileBytes = 64 * 1024;          // real ones: under 500 bytes
+constexpr std::size_t kMaxRecordsFileBytes = 16 * 1024 * 1024;  // 377 bytes a layout
+constexpr std::size_t kMaxGameFileBytes = 64 * 1024;            // real ones: under 3 KB
+constexpr std::size_t kMaxSettingsFileBytes = 1024 * 1024;      // real ones: a few KB
+constexpr std::size_t kMaxListFileBytes = 1024 * 1024;          // the offered layouts
+constexpr std::size_t kMaxDescriptorBytes = 64 * 1024;          // a tileset's sizes
+constexpr std::size_t kMaxPictureFileBytes = 64 * 1024 * 1024;  // an 8K photograph
+constexpr std::size_t kMaxSongFileBytes = 4 * 1024 * 1024;      // real ones: under 40 KB
+constexpr std::size_t kMaxEffectFileBytes = 16 * 1024 * 1024;   // real ones: under 200 KB
+constexpr std::size_t kMaxAnyFileBytes = 64 * 1024 * 1024;      // tools and tests
 
-// Writes a temporary file beside the target, then renames it over the target, so
-// the target is either the old file or the complete new one (FileCode).
+// Reads a whole regular file of at most `maxBytes` (FileCode); `out` changes only on
+// success. A pipe, device or folder is refused without waiting for it.
+Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
+                     std::size_t maxBytes = kMaxAnyFileBytes);
+
+// Whether `path` is a regular file a reader may open (FileCode, with the reason).
+Result CheckReadableFile(const std::string& path, std::size_t maxBytes);
+
+// Writes a temporary file beside the target, flushes it to disk, then renames it over
+// the target, so the target is either the old file or the complete new one, even
+// after a power cut (FileCode). A symbolic link is written through to its target, and
+// an existing file keeps its permissions.
 Result WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
+
+// Removes the temporary files a killed write left in `folder`; how many went.
+int RemoveLeftoverTemporaries(const std::string& folder);
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool LessIgnoreCase(std::string_view a, std::string_view b);

@@ -307,7 +307,9 @@ Result DecodeKeptGame(const std::vector<std::uint8_t>& bytes, KeptGame& kept) {
 
 bool LayoutFileHash(const std::string& layoutsDir, const std::string& name, std::uint64_t& hash) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(ResolveCaseInsensitive(LayoutPath(layoutsDir, name)), bytes)) return false;
+  if (!ReadWholeFile(ResolveCaseInsensitive(LayoutPath(layoutsDir, name)), bytes,
+                     kMaxLayoutFileBytes))
+    return false;
   hash = ContentHash(bytes);
   return true;
 }
@@ -315,6 +317,9 @@ bool LayoutFileHash(const std::string& layoutsDir, const std::string& name, std:
 Result CheckKeptLayout(const std::string& layoutsDir, const KeptGame& kept) {
   std::uint64_t hash = 0;
   std::vector<LayoutPosition> positions;
+  const std::string layout = ResolveCaseInsensitive(LayoutPath(layoutsDir, kept.LayoutName));
+  if (FileExists(layout) && !LayoutFileHash(layoutsDir, kept.LayoutName, hash))
+    return Result::Fail(GameFileCode::kIoError, "the layout of the kept game cannot be read");
   if (!LayoutFileHash(layoutsDir, kept.LayoutName, hash) || hash != kept.LayoutHash ||
       !ReadLayoutPositions(layoutsDir, kept.LayoutName, positions))
     return Result::Fail(GameFileCode::kLayoutChanged, "the layout of the kept game has changed");
@@ -331,7 +336,7 @@ Result CheckKeptLayout(const std::string& layoutsDir, const KeptGame& kept) {
 Result ReadGameFile(const std::string& path, const std::string& layoutsDir, KeptGame& kept) {
   if (!FileExists(path)) return Result::Fail(GameFileCode::kMissing, "no kept game");
   std::vector<std::uint8_t> bytes;
-  if (Result read = ReadWholeFile(path, bytes); !read)
+  if (Result read = ReadWholeFile(path, bytes, kMaxGameFileBytes); !read)
     return Result::Fail(GameFileCode::kIoError, read.Message());
   KeptGame k;
   if (Result decoded = DecodeKeptGame(bytes, k); !decoded) return decoded;
@@ -342,6 +347,9 @@ Result ReadGameFile(const std::string& path, const std::string& layoutsDir, Kept
 
 Result WriteGameFile(const std::string& path, const KeptGame& kept) {
   const std::vector<std::uint8_t> bytes = EncodeKeptGame(kept);
+  // A game the reader would refuse is not written over the last good one.
+  KeptGame check;
+  if (Result checked = DecodeKeptGame(bytes, check); !checked) return checked;
   if (Result written = WriteFileAtomically(path, bytes.data(), bytes.size()); !written)
     return Result::Fail(GameFileCode::kIoError, written.Message());
   return {};

@@ -46,7 +46,8 @@ Result CheckKeptLayout(const std::string& layoutsDir, const KeptGame& kept);
 // Reads and checks the game file (GameFileCode); `kept` changes only on success.
 Result ReadGameFile(const std::string& path, const std::string& layoutsDir, KeptGame& kept);
 
-// Writes the game whole or not at all.
+// Writes the game whole or not at all, and only when it reads back (kDamaged
+// otherwise, with the old file left as it was).
 Result WriteGameFile(const std::string& path, const KeptGame& kept);
 
 }  // namespace tv

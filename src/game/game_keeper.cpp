@@ -33,12 +33,16 @@ Result GameKeeper::Update(const Game& game, double now) {
 }
 
 std::optional<KeptGame> GameKeeper::TakeKept() {
-  KeptGame kept;
-  if (!on_ || !ReadGameFile(path_, layoutsDir_, kept)) {
+  if (!on_) {
     Forget();
     return std::nullopt;
   }
-  return kept;
+  KeptGame kept;
+  const Result read = ReadGameFile(path_, layoutsDir_, kept);
+  if (read) return kept;
+  // Only a game found wrong goes; one that cannot be read now may read another day.
+  if (read.Is(GameFileCode::kDamaged) || read.Is(GameFileCode::kLayoutChanged)) Forget();
+  return std::nullopt;
 }
 
 void GameKeeper::Forget() {

@@ -27,7 +27,8 @@ class GameKeeper {
   Result Update(const Game& game, double now);
 
   // Start-up: the kept game, if keeping is on and the file holds a game whose layout
-  // file is unchanged. Anything else (off, damaged, layout changed) is removed.
+  // file is unchanged. A damaged game, one whose layout changed or is gone, and any
+  // game when keeping is off are removed; a file that cannot be read now is left.
   std::optional<KeptGame> TakeKept();
 
   void Forget();

@@ -84,7 +84,7 @@ Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
     return Result::Fail(LayoutReadCode::kMissing,
                         LayoutReadMessage(LayoutReadCode::kMissing, fileName));
   std::vector<std::uint8_t> bytes;
-  if (Result read = ReadWholeFile(path, bytes); !read)
+  if (Result read = ReadWholeFile(path, bytes, kMaxLayoutFileBytes); !read)
     return Result::Fail(LayoutReadCode::kIoError, read.Message());
   return ParseLayoutBytes(bytes, positions, fileName);
 }

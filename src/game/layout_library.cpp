@@ -41,11 +41,21 @@ Result LayoutLibrary::BuildCatalogue() {
   std::vector<EntryPtr> entries = ScanLayouts(paths_.LayoutsDir);
   if (entries.empty()) return {};
   catalogue_.Replace(std::move(entries));
-  Result loaded = LoadRecords(catalogue_, paths_.RecordsFile, paths_.OldRecordsFile);
+  std::vector<RecordRow> unmatched;
+  Result loaded =
+      LoadRecords(catalogue_, paths_.RecordsFile, paths_.OldRecordsFile, nullptr, &unmatched);
+  keptRows_.clear();
+  for (RecordRow& row : unmatched)
+    if (!FindLayoutFile(paths_.LayoutsDir, row.Name).empty()) keptRows_.push_back(std::move(row));
   catalogue_.SortCatalogue(kSortName, false);
   favourites_.ResolveRefs(catalogue_);
   recent_.ResolveRefs(catalogue_);
-  if (!loaded) return Result::Fail(LibraryError::Records, loaded.Message());
+  if (!loaded) {
+    recordsBlocked_ = loaded.Message();
+    return Result::Fail(LibraryError::Records,
+                        "Could not read the records file!$D" + loaded.Message() +
+                            "$DThe records of this session cannot be saved.");
+  }
   return {};
 }
 
@@ -104,7 +114,10 @@ Result LayoutLibrary::SetBestPlayer(LayoutInfo* entry, std::string_view name) {
 }
 
 Result LayoutLibrary::SaveRecords() const {
-  Result saved = tv::SaveRecords(catalogue_, paths_.RecordsFile);
+  if (!recordsBlocked_.empty())
+    return Result::Fail(LibraryError::Records,
+                        "The records of this session cannot be saved:$D" + recordsBlocked_);
+  Result saved = tv::SaveRecords(catalogue_, paths_.RecordsFile, keptRows_);
   if (!saved)
     return Result::Fail(LibraryError::Records,
                         "Could not write the records file!$D" + saved.Message());
@@ -113,6 +126,9 @@ Result LayoutLibrary::SaveRecords() const {
 
 Result LayoutLibrary::ClearRecords() {
   for (const EntryPtr& e : catalogue_.Entries()) e->ClearRecord();
+  // Clearing is the player's own word: the unreadable file goes too.
+  keptRows_.clear();
+  recordsBlocked_.clear();
   std::error_code ignored;
   std::filesystem::remove(paths_.OldRecordsFile, ignored);
   std::filesystem::remove(paths_.RecordsFile, ignored);

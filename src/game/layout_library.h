@@ -51,7 +51,9 @@ class LayoutLibrary {
   LayoutInfo* FindLayout(std::string_view name) const { return catalogue_.FindLayout(name); }
 
   // Reads the folder, loads the records, sorts by name and re-finds both lists'
-  // entries. A folder without any readable layout changes nothing.
+  // entries. A folder without any readable layout changes nothing. A records file
+  // that cannot be read, or is of an unknown version, is never written over in this
+  // session: every later save fails instead (LibraryError::Records).
   Result BuildCatalogue();
 
   // The lists from the names the settings keep (unknown names are dropped).
@@ -80,6 +82,9 @@ class LayoutLibrary {
   Catalogue catalogue_;
   RefList favourites_;
   RefList recent_;
+  // Records of layouts whose file is there but does not read: written back as they were.
+  std::vector<RecordRow> keptRows_;
+  std::string recordsBlocked_;  // why the records file must not be written; empty: it may
 };
 
 }  // namespace tv

@@ -173,57 +173,81 @@ RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
   return format;
 }
 
+bool IsSensibleRecord(const RecordRow& row) {
+  if (row.Played < 0 || row.Won < 0 || row.Won > row.Played || row.BestReshuffles < 0) return false;
+  // Times are fractions of a day; none is set (-1) until a game is won.
+  if (row.BestTime == -1.0) return true;
+  return std::isfinite(row.BestTime) && row.BestTime >= 0 && row.BestTime <= row.Played;
+}
+
 Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std::string& wonPath,
-                   RecordsFormat* format) {
+                   RecordsFormat* format, std::vector<RecordRow>* unmatched) {
   if (format) *format = RecordsFormat::None;
   const bool current = FileExists(won2Path);
   if (!current && !FileExists(wonPath)) return {};
   std::vector<std::uint8_t> bytes;
-  if (const Result read = ReadWholeFile(current ? won2Path : wonPath, bytes); !read)
+  if (const Result read = ReadWholeFile(current ? won2Path : wonPath, bytes, kMaxRecordsFileBytes);
+      !read)
     return Result::Fail(RecordsError::Unreadable, read.Message());
   std::vector<RecordRow> rows;
   const RecordsFormat read = ParseRecords(bytes, !current, rows);
   if (format) *format = read;
+  // An empty file is what a crash during the first write may leave; anything else
+  // unknown may be a later version's, and is not to be written over.
+  if (read == RecordsFormat::None && !bytes.empty())
+    return Result::Fail(RecordsError::Unknown,
+                        "\"" + (current ? won2Path : wonPath) +
+                            "\" is not a records file of a version this program knows");
   // Folded names looked up once each; the first entry of a name is the one found.
   std::unordered_map<std::u32string, LayoutInfo*> byName;
   for (const EntryPtr& e : catalogue.Entries()) byName.emplace(FoldCase(e->Name), e.get());
   for (const RecordRow& row : rows) {
+    if (!IsSensibleRecord(row)) continue;
     const auto found = byName.find(FoldCase(row.Name));
-    if (found == byName.end()) continue;
+    if (found == byName.end()) {
+      if (unmatched) unmatched->push_back(row);
+      continue;
+    }
     LayoutInfo* entry = found->second;
     entry->Played = row.Played;
     entry->Won = row.Won;
     entry->BestPlayer = row.BestPlayer;
-    // Not a number is no record either.
-    entry->BestTime = std::isfinite(row.BestTime) && row.BestTime >= 0 ? row.BestTime : -1.0;
+    entry->BestTime = row.BestTime;
     entry->BestReshuffles = read == RecordsFormat::V23 ? row.BestReshuffles : 0;
     entry->Stars = entry->BestTime != -1.0 ? StarsFor(entry->BestReshuffles) : -1;
   }
   return {};
 }
 
-std::vector<std::uint8_t> EncodeRecords(const Catalogue& catalogue) {
+std::vector<std::uint8_t> EncodeRecords(const Catalogue& catalogue,
+                                        const std::vector<RecordRow>& kept) {
   std::vector<std::uint8_t> out(kMagic, kMagic + 8);
   PutText(out, "2.3", 10);
-  std::int32_t n = 0;
+  std::int32_t n = static_cast<std::int32_t>(kept.size());
   for (const EntryPtr& e : catalogue.Entries()) n += e->Played > 0 ? 1 : 0;
   PutInt(out, n);
-  for (const EntryPtr& e : catalogue.Entries()) {
-    if (e->Played <= 0) continue;
-    PutText(out, e->Name, 256);
-    PutInt(out, e->Played);
-    PutInt(out, e->Won);
-    PutText(out, e->BestPlayer, 101);
+  auto put = [&out](const std::string& name, std::int32_t played, std::int32_t won,
+                    const std::string& player, double time, std::int32_t reshuffles) {
+    PutText(out, name, 256);
+    PutInt(out, played);
+    PutInt(out, won);
+    PutText(out, player, 101);
     std::uint64_t u = 0;
-    std::memcpy(&u, &e->BestTime, sizeof u);
+    std::memcpy(&u, &time, sizeof u);
     for (int k = 0; k < 8; ++k) out.push_back(static_cast<std::uint8_t>(u >> (8 * k)));
-    PutInt(out, e->BestReshuffles);
-  }
+    PutInt(out, reshuffles);
+  };
+  for (const EntryPtr& e : catalogue.Entries())
+    if (e->Played > 0)
+      put(e->Name, e->Played, e->Won, e->BestPlayer, e->BestTime, e->BestReshuffles);
+  for (const RecordRow& r : kept)
+    put(r.Name, r.Played, r.Won, r.BestPlayer, r.BestTime, r.BestReshuffles);
   return out;
 }
 
-Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path) {
-  const std::vector<std::uint8_t> bytes = EncodeRecords(catalogue);
+Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path,
+                   const std::vector<RecordRow>& kept) {
+  const std::vector<std::uint8_t> bytes = EncodeRecords(catalogue, kept);
   if (const Result written = WriteFileAtomically(won2Path, bytes.data(), bytes.size()); !written)
     return Result::Fail(RecordsError::Unwritable, written.Message());
   return {};

@@ -41,19 +41,27 @@ RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
 // of a day; -1 when it does not read as a time of day.
 double ParseLegacyTime(std::string_view text);
 
-enum class RecordsError : int { None = 0, Unreadable, Unwritable };
+enum class RecordsError : int { None = 0, Unreadable, Unwritable, Unknown };
+
+// A record whose values cannot be (negative counts, more won than played, a time that
+// is not a number or longer than a day for every game played) is no record.
+bool IsSensibleRecord(const RecordRow& row);
 
 // Reads `won2Path`, or `wonPath` when the first does not exist, into the entries
-// of the catalogue (a later record of the same entry wins). A file that exists
-// but cannot be read fails, and the entries keep their values.
+// of the catalogue (a later record of the same entry wins); senseless records are
+// left out. A file that exists but cannot be read, or is not a records file of a
+// known version, fails (Unreadable, Unknown), and the entries keep their values.
+// `unmatched`, when given, gets the records of names the catalogue does not hold.
 Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std::string& wonPath,
-                   RecordsFormat* format = nullptr);
+                   RecordsFormat* format = nullptr, std::vector<RecordRow>* unmatched = nullptr);
 
-// The "2.3" bytes of every played entry, in catalogue order.
-std::vector<std::uint8_t> EncodeRecords(const Catalogue& catalogue);
+// The "2.3" bytes of every played entry, in catalogue order, then the `kept` rows.
+std::vector<std::uint8_t> EncodeRecords(const Catalogue& catalogue,
+                                        const std::vector<RecordRow>& kept = {});
 
 // Writes `won2Path` whole or not at all.
-Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path);
+Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path,
+                   const std::vector<RecordRow>& kept = {});
 
 inline int StarsFor(int reshuffles) {
   return reshuffles >= 3 ? 0 : 3 - (reshuffles < 0 ? 0 : reshuffles);

@@ -105,6 +105,7 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   const auto label = [this](const char* name, const char* text, int x, int y, bool right) {
     auto* l = new QLabel(text, P_Info);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);  // names from the records file are shown as written
     l->setFont(Arial(15));
     if (right) {
       l->setAlignment(Qt::AlignRight | Qt::AlignTop);

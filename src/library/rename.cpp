@@ -32,6 +32,7 @@ TF_Rename::TF_Rename(std::string layoutsDir, std::function<void(const std::strin
   L_OldNameCap->move(16, 20);
   L_OldName = new QLabel(P_Form);
   L_OldName->setObjectName("L_OldName");
+  L_OldName->setTextFormat(Qt::PlainText);
   L_OldName->setGeometry(96, 20, 240, 20);
   L_NewNameCap = new QLabel("To", P_Form);
   L_NewNameCap->move(16, 52);

@@ -1,6 +1,7 @@
 // The small windows: game number check and dialog, about box in both modes, help
 // viewer with and without its folder, message text and dialog placement.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "app/art.h"
@@ -210,6 +212,49 @@ TEST(HelpViewer, LinksOpenTopicsAndReportAnAddressThatDoesNotOpen) {
   help.OpenLink(QUrl("https://example.invalid/"));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("https://example.invalid/"), std::string::npos);
+}
+
+// A hostile page cannot make the viewer read a device, a pipe or a file outside the
+// help, nor hand a script address to the desktop.
+TEST(HelpViewer, ReadsOnlyItsOwnFolderAndFollowsOnlyWebAndMailAddresses) {
+  App();
+  test::TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directories(dir.path() / "help/img");
+  const std::string help = dir.dir() + "help/";
+  std::ofstream(help + "img/ok.png") << "picture";
+  std::ofstream(dir.dir() + "secret.txt") << "the player's";
+  ASSERT_EQ(mkfifo((help + "pipe.png").c_str(), 0600), 0);
+  fs::create_symlink(dir.path() / "secret.txt", dir.path() / "help/link.htm");
+  const std::pair<std::string, bool> cases[] = {{help + "img/ok.png", true},
+                                                {help + "img/../img/ok.png", true},
+                                                {help + "../secret.txt", false},
+                                                {dir.dir() + "secret.txt", false},
+                                                {"/dev/zero", false},
+                                                {help + "pipe.png", false},
+                                                {help + "link.htm", false},
+                                                {help + "img", false},
+                                                {help + "missing.htm", false},
+                                                {"", false}};
+  for (const auto& [path, allowed] : cases) EXPECT_EQ(IsHelpFile(help, path), allowed) << path;
+
+  std::ofstream(help + "cont.htm") << "<html><body><p>Contents</p><img src=\"/dev/zero\">"
+                                      "<img src=\"pipe.png\"></body></html>";
+  HelpViewer viewer(dir.dir());
+  std::vector<std::string> messages;
+  viewer.OnMessage = [&](const std::string& text) { messages.push_back(text); };
+  int opened = 0;
+  viewer.OpenExternal = [&](const QUrl&) { return ++opened > 0; };
+  viewer.ShowTopic("cont.htm");  // returns: neither the device nor the pipe is read
+  EXPECT_TRUE(viewer.Browser()->toPlainText().contains("Contents"));
+  viewer.OpenLink(QUrl::fromLocalFile(QString::fromStdString(dir.dir() + "secret.txt")));
+  EXPECT_FALSE(viewer.Browser()->toPlainText().contains("player"));
+  EXPECT_TRUE(viewer.Browser()->toPlainText().contains("not part of the help"));
+  viewer.OpenLink(QUrl("javascript:alert(1)"));
+  viewer.OpenLink(QUrl("mailto:someone@example.invalid"));
+  EXPECT_EQ(opened, 1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("javascript:"), std::string::npos);
 }
 
 TEST(MessageText, DollarDBecomesALineBreak) {

@@ -344,6 +344,15 @@ TEST_F(SettingsFileTest, InvalidValuesGiveDefaultsAndCountsAreBounded) {
   EXPECT_EQ(s.UncheckedMusic, std::vector<std::string>{"b"});  // empty names are dropped
   EXPECT_TRUE(s.SoundOn);
 
+  // A long list with a huge count is read in one pass, every name in its place.
+  std::string many = "[Main]\n<Music>\nUncheckMusicNum=100000\n";
+  for (int k = 0; k < 3000; ++k)
+    many += "UncheckMusic" + std::to_string(k) + "=s" + std::to_string(k) + "\n\n";
+  WriteFile(path_, many);
+  ASSERT_TRUE(LoadSettings(path_, s));
+  ASSERT_EQ(s.UncheckedMusic.size(), 3000u);
+  EXPECT_EQ(s.UncheckedMusic[1234], "s1234");
+
   struct PauseCase {
     std::string_view stored;
     std::int32_t read;

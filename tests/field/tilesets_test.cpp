@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 #include "field/geometry.h"
 #include "field_test_sheet.h"
@@ -34,26 +35,26 @@ TEST(TilesetsTest, ScanSortsAndReadsDescriptorLines) {
   dir.Write("empty.tiles", "nothing here\n");
   dir.Write("notes.txt", "width: 30; height: 40; depth: 4;\n");
 
+  dir.Write("gamma.tiles", "width: 30; height: 40; depth: 4;\nwidth: 1; height: 1; depth: 1;\n");
+  dir.Write("delta.tiles", "width: 30; height: 40; depth: 1000;\n");
+
+  // A size no field can show (1000 x 1000, 1 x 1, depth 1000) leaves its tileset out,
+  // named, and the others load.
   Tilesets sets;
   sets.ScanTilesets(dir.str());
-  ASSERT_EQ(sets.List().size(), 3u);
+  ASSERT_EQ(sets.List().size(), 2u);
   EXPECT_EQ(sets.List()[0]->Name, "Alpha");
-  EXPECT_EQ(sets.List()[1]->Name, "beta");
-  EXPECT_EQ(sets.List()[2]->Name, "empty");
-  EXPECT_EQ(sets.List()[2]->SizeCount, 0);
+  EXPECT_EQ(sets.List()[1]->Name, "empty");
+  EXPECT_EQ(sets.List()[1]->SizeCount, 0);
+  EXPECT_EQ(sets.Refused(), (std::vector<std::string>{"beta", "delta", "gamma"}));
+  EXPECT_EQ(sets.FindTileset("BETA"), nullptr);
+  EXPECT_EQ(sets.FindTileset("alpha")->DescriptorPath, dir.str() + "Alpha.tiles");
 
-  const TILESET_P* beta = sets.FindTileset("BETA");
-  ASSERT_NE(beta, nullptr);
-  EXPECT_EQ(beta->DescriptorPath, dir.str() + "beta.tiles");
-  ASSERT_EQ(beta->SizeCount, 3);
-  const TileSize expected[] = {{20, 26, 3, 3}, {1000, 1000, 1, 1}, {40, 52, 6, 6}};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(beta->Sizes[i].W, expected[i].W) << i;
-    EXPECT_EQ(beta->Sizes[i].H, expected[i].H) << i;
-    EXPECT_EQ(beta->Sizes[i].dx, expected[i].dx) << i;
-    EXPECT_EQ(beta->Sizes[i].dy, expected[i].dy) << i;
-  }
-  EXPECT_EQ(sets.FindTileset("gamma"), nullptr);
+  std::ifstream in(dir.str() + "beta.tiles");
+  const std::vector<TileSize> sizes =
+      ParseTilesetDescriptor(std::string(std::istreambuf_iterator<char>(in), {}));
+  const std::vector<TileSize> expected = {{20, 26, 3, 3}, {1000, 1000, 1, 1}, {40, 52, 6, 6}};
+  EXPECT_EQ(sizes, expected);
 
   Tilesets none;
   none.ScanTilesets(dir.str() + "missing/");

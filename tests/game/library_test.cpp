@@ -2,6 +2,8 @@
 // files, the record rule, file operations and the cleaning of typed names.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -177,6 +179,37 @@ void Legacy(std::vector<std::uint8_t>& b, std::string_view text) {
   b.insert(b.end(), text.begin(), text.end());
 }
 
+// Distinct values at their known offsets: a reader or writer that swaps two fields in
+// step with the other would still round-trip, but not this.
+TEST(Records, HandBuiltFileReadsFieldByFieldAndIsWrittenBackTheSame) {
+  Folder f;
+  f.Layout("Dragon");
+  std::vector<std::uint8_t> b = Header("2.3");
+  Int(b, 1);
+  Field(b, "Dragon", 256);
+  Int(b, 7);  // played, at 22 + 256
+  Int(b, 3);  // won
+  Field(b, "Ann", 101);
+  const double time = 0.125;  // best time, at 22 + 256 + 8 + 101
+  std::uint64_t u = 0;
+  std::memcpy(&u, &time, sizeof u);
+  for (int k = 0; k < 8; ++k) b.push_back(std::uint8_t(u >> (8 * k)));
+  Int(b, 2);  // best reshuffles, last
+  ASSERT_EQ(b.size(), kRecordsHeaderSize + kRecordSize23);
+  f.Bytes(f.paths.RecordsFile, b);
+
+  LayoutLibrary lib = f.Built();
+  const LayoutInfo& d = *lib.FindLayout("Dragon");
+  EXPECT_EQ(d.Played, 7);
+  EXPECT_EQ(d.Won, 3);
+  EXPECT_EQ(d.BestPlayer, "Ann");
+  EXPECT_EQ(d.BestTime, 0.125);
+  EXPECT_EQ(d.BestReshuffles, 2);
+  fs::remove(f.paths.RecordsFile);
+  ASSERT_TRUE(lib.SaveRecords().Ok());
+  EXPECT_EQ(f.Read(f.paths.RecordsFile), b);
+}
+
 TEST(Records, OlderFormatsTruncatedFilesAndHostileLengths) {
   Folder f;
   f.Layout("a");
@@ -222,11 +255,60 @@ TEST(Records, OlderFormatsTruncatedFilesAndHostileLengths) {
   EXPECT_EQ(lib.FindLayout("b")->Played, 5);
   EXPECT_EQ(lib.FindLayout("c")->Played, 0);
 
-  // Wrong magic or version: no records at all.
+  // Wrong magic or version (perhaps a later program's): no records, and the file is
+  // never written over in this session, however often a game is counted.
   auto bad = Header("2.1");
   Int(bad, 0);
   f.Bytes(f.paths.RecordsFile, bad);
-  EXPECT_EQ(f.Built().FindLayout("a")->Played, 0);
+  LayoutLibrary later(f.paths);
+  EXPECT_TRUE(later.BuildCatalogue().Is(LibraryError::Records));
+  EXPECT_EQ(later.FindLayout("a")->Played, 0);
+  EXPECT_FALSE(later.CountGame("a", false, 0, 0).Saved);
+  EXPECT_FALSE(later.SaveRecords());
+  EXPECT_EQ(f.Read(f.paths.RecordsFile), bad);
+}
+
+// Values no game can give are dropped with the rest kept; a layout that is there but
+// does not read keeps its record.
+TEST(Records, SenselessValuesAreDroppedAndUnreadableLayoutsKeepTheirs) {
+  Folder f;
+  for (const char* name : {"a", "b", "c", "d", "e", "f"}) f.Layout(name);
+  struct Row {
+    const char* name;
+    std::int32_t played, won;
+    double time;
+    std::int32_t reshuffles;
+  };
+  const Row rows[] = {{"a", 3, 1, 0.01, 0},    {"b", -1, 0, -1.0, 0}, {"c", 2, 3, 0.01, 0},
+                      {"d", 1, 1, 2.5, 0},     {"e", 1, 1, 0.01, -2}, {"f", 1, 1, NAN, 0},
+                      {"locked", 4, 2, 0.2, 1}};
+  auto b = Header("2.3");
+  Int(b, 7);
+  for (const Row& r : rows) {
+    Field(b, r.name, 256);
+    Int(b, r.played);
+    Int(b, r.won);
+    Field(b, "Ann", 101);
+    std::uint64_t u = 0;
+    std::memcpy(&u, &r.time, sizeof u);
+    for (int k = 0; k < 8; ++k) b.push_back(std::uint8_t(u >> (8 * k)));
+    Int(b, r.reshuffles);
+  }
+  f.Bytes(f.paths.RecordsFile, b);
+  // "locked" exists but is not a layout the reader takes.
+  f.Bytes(f.paths.LayoutsDir + "locked.mah", {1, 2, 3});
+  LayoutLibrary lib = f.Built();
+  EXPECT_EQ(lib.FindLayout("a")->Played, 3);
+  for (const char* name : {"b", "c", "d", "e", "f"}) {
+    EXPECT_EQ(lib.FindLayout(name)->Played, 0) << name;
+    EXPECT_EQ(lib.FindLayout(name)->BestTime, -1.0) << name;
+  }
+  ASSERT_TRUE(lib.SaveRecords());
+  const auto saved = f.Read(f.paths.RecordsFile);
+  ASSERT_EQ(saved.size(), kRecordsHeaderSize + 2 * kRecordSize23);
+  EXPECT_EQ(
+      std::string(reinterpret_cast<const char*>(saved.data()) + kRecordsHeaderSize + kRecordSize23),
+      "locked");
 }
 
 TEST(Records, RecordRuleReshufflesFirstEqualIsNoRecord) {

@@ -1,4 +1,6 @@
 // Pause and its clock, redo, and the unfinished game kept on disk and taken up again.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -179,6 +181,37 @@ TEST_F(KeepTest, AChangedOrMissingLayoutOrADamagedFileStartsAfresh) {
   ASSERT_TRUE(keeper.Update(game, host.now));
   std::filesystem::remove(LayoutPath(dir.dir(), "pyramid"));
   EXPECT_FALSE(keeper.TakeKept());
+}
+
+TEST_F(KeepTest, AGameTheReaderWouldRefuseOrThatCannotBeWrittenLeavesTheOldFile) {
+  GameKeeper keeper(GameFile(), dir.dir());
+  ASSERT_TRUE(Start("pyramid"));
+  RemoveNext();
+  ASSERT_TRUE(keeper.Update(game, host.now));
+  std::vector<std::uint8_t> good;
+  ASSERT_TRUE(ReadWholeFile(GameFile(), good));
+
+  KeptGame bad = game.Keep(host.now);
+  bad.Tiles[0].Face = 200;  // no such face
+  EXPECT_TRUE(WriteGameFile(GameFile(), bad).Is(GameFileCode::kDamaged));
+  std::vector<std::uint8_t> after;
+  ASSERT_TRUE(ReadWholeFile(GameFile(), after));
+  EXPECT_EQ(after, good);
+
+  // A game file that cannot be read now (a pipe, a file far too large) is neither waited
+  // for nor thrown away.
+  const std::string pipe = dir.dir() + "pipe.sav";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(GameKeeper(pipe, dir.dir()).TakeKept());
+  EXPECT_TRUE(std::filesystem::exists(pipe));
+  std::filesystem::resize_file(GameFile(), 1ull << 31);
+  EXPECT_FALSE(keeper.TakeKept());
+  EXPECT_EQ(std::filesystem::file_size(GameFile()), 1ull << 31);
+
+  // A folder where the file belongs: the write fails as input/output, for the caller to tell.
+  GameKeeper blocked(dir.dir() + "blocked", dir.dir());
+  std::filesystem::create_directories(dir.path() / "blocked");
+  EXPECT_TRUE(blocked.Update(game, host.now).Is(GameFileCode::kIoError));
 }
 
 }  // namespace
