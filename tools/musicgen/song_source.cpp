@@ -568,6 +568,8 @@ Result Parser::Render(Song& song) {
     for (const Note& note : notes)
       if (note.start + note.length > song_.length)
         return Fail(SourceError::kBarLength, 0, instrument.name + " rings past the tail");
+    if (!instrument.controls.empty() && instrument.controls.back().tick > song_.length)
+      return Fail(SourceError::kBarLength, 0, instrument.name + " swells past the end");
   }
   if (song_.title.empty()) return Fail(SourceError::kSyntax, 0, "the song has no title");
   song = std::move(song_);
@@ -603,6 +605,10 @@ Result Parser::Parse(std::string_view text, Song& song) {
         if (phrase.length == 0 || (phrase.length % bar != 0 && bar % phrase.length != 0))
           return Fail(SourceError::kBarLength, lineNumber,
                       "phrase " + blockName + " is neither whole bars nor an even part of one");
+        for (const PhraseSwell& swell : phrase.swells)
+          if (swell.offset + swell.length > phrase.length)
+            return Fail(SourceError::kBarLength, lineNumber,
+                        "a swell runs past the end of phrase " + blockName);
         if (!phrases_.emplace(blockName, std::move(phrase)).second)
           return Fail(SourceError::kSyntax, lineNumber, "phrase named twice: " + blockName);
       } else if (block == Block::kSection) {

@@ -141,6 +141,7 @@ TEST(MusicGen, RefusesBadSourcesNamingTheLine) {
       {"G4:0.5", "G4:1/7", SourceError::kSyntax, "line 10:"},
       {"up up+12", "up^1 @90>300 up", SourceError::kSyntax, "line 16:"},
       {"D4:1 E4", "D4:1 ~90>20 E4", SourceError::kSyntax, "line 10:"},
+      {"D4:1 E4", "D4:1 ~90>20:4 E4", SourceError::kBarLength, "line 11:"},
       {"perc _ tick", "tempo 60:4 10:4", SourceError::kSyntax, "line 17:"},
   };
   for (const Case& c : cases) {
