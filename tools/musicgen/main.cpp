@@ -1,6 +1,6 @@
 // tilvane-musicgen: turns the note sources into the songs the program plays.
 //   tilvane-musicgen SRC_DIR OUT_DIR   writes OUT_DIR/<title>.mid for every SRC_DIR/*.txt
-//   tilvane-musicgen --list SRC_DIR    one line per song: title, length, tempo, mode, sounds
+//   tilvane-musicgen --list SRC_DIR    one line per song: title, length, meter, tempo, mode, sounds
 //   tilvane-musicgen --check DIR       the figures of every DIR/*.mid; fails outside the limits
 //   tilvane-musicgen --figures FILE    one song's figures: seconds tail repeated% spread
 #include <algorithm>
@@ -45,8 +45,9 @@ void List(const tv::music::Song& song) {
     sounds += (sounds.empty() ? "" : ", ") + instrument.name +
               (instrument.drums ? " (drums)" : " (" + std::to_string(instrument.program + 1) + ")");
   const int seconds = int(song.Seconds() + 0.5);
-  std::printf("%s | %d:%02d | %d bpm | %s | %s\n", song.title.c_str(), seconds / 60, seconds % 60,
-              song.tempo, song.mode.c_str(), sounds.c_str());
+  std::printf("%s | %d:%02d | %d/%d | %d bpm | %s | %s\n", song.title.c_str(), seconds / 60,
+              seconds % 60, song.meter, song.meterUnit, song.tempo, song.mode.c_str(),
+              sounds.c_str());
 }
 
 bool Measure(const fs::path& path, tv::music::SongFigures& figures) {

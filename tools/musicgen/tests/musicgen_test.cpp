@@ -1,8 +1,10 @@
 // The song generator: the files it writes are well-formed MIDI with the notes where
-// the source puts them, bad sources are refused with the line, and the shipped songs
-// are exactly what their sources generate.
+// the source puts them, bad sources are refused with the line, the figures read back
+// from MIDI data count what they should, and the shipped songs are exactly what their
+// sources generate, within the limits a player's evening needs.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -250,6 +252,8 @@ TEST(MusicGen, ShippedSongsAreWhatTheirSourcesGenerate) {
   namespace fs = std::filesystem;
   int songs = 0;
   std::map<int, int> programUse;
+  std::ifstream help(fs::path(TILVANE_SOURCE_DIR) / "data/help/music.htm");
+  const std::string helpPage{std::istreambuf_iterator<char>(help), {}};
   for (const auto& entry :
        fs::directory_iterator(fs::path(TILVANE_SOURCE_DIR) / "data/music-src")) {
     if (entry.path().extension() != ".txt") continue;
@@ -276,6 +280,14 @@ TEST(MusicGen, ShippedSongsAreWhatTheirSourcesGenerate) {
     EXPECT_LE(figures.RepeatedShare(), tv::music::kMostRepeatedShare) << song.title;
     EXPECT_GE(figures.leadVelocitySpread, tv::music::kLeastLeadSpread) << song.title;
     for (const int program : figures.programs) ++programUse[program];
+
+    // The help page lists every song with its length.
+    const int seconds = int(song.Seconds() + 0.5);
+    char length[16];
+    std::snprintf(length, sizeof length, "%d:%02d", seconds / 60, seconds % 60);
+    EXPECT_NE(helpPage.find("<td>" + song.title + "</td><td>" + length + "</td>"),
+              std::string::npos)
+        << song.title << " (" << length << ") is missing from the music help page";
     ++songs;
   }
   EXPECT_GE(songs, 12);
