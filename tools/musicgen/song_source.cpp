@@ -206,7 +206,9 @@ Result Parser::HeaderLine(const std::vector<std::string>& words, int line) {
     return Fail(SourceError::kSyntax, line, key + " needs one positive number");
   if (key == "tempo")
     song_.tempo = *value;
-  else if (key == "meter" && *value <= 16)
+  else if (key == "meter" && *value > 16)
+    return Fail(SourceError::kSyntax, line, "a bar holds at most 16 beats");
+  else if (key == "meter")
     song_.meter = *value;
   else if (key == "gain")
     gainPercent_ = *value;
