@@ -92,6 +92,12 @@ int Check(const fs::path& dir) {
                 programs.c_str(), verdict.c_str());
     failures += !verdict.empty();
   }
+  const auto most =
+      std::max_element(programUse.begin(), programUse.end(),
+                       [](const auto& a, const auto& b) { return a.second < b.second; });
+  if (most != programUse.end())
+    std::printf("most shared program: %d, in %d of %zu songs\n", most->first + 1, most->second,
+                songs.size());
   for (const auto& [program, count] : programUse)
     if (2 * count > int(songs.size())) {
       std::printf("program %d is in %d of %zu songs\n", program + 1, count, songs.size());

@@ -100,7 +100,8 @@ Result ReadSongFigures(const std::vector<std::uint8_t>& bytes, SongFigures& figu
         if (meta == 0x58 && length >= 2 && barTicks == 4 * division && tick == 0) {
           const std::uint32_t count = in.Fixed(1);
           const std::uint32_t unit = in.Fixed(1);
-          barTicks = std::max<std::uint32_t>(1, count * 4 * division >> unit);
+          if (count > 0 && unit <= 6)
+            barTicks = std::max<std::uint32_t>(1, count * 4 * division >> unit);
           length -= 2;
         }
         in.at_ += length;
