@@ -134,6 +134,8 @@ music: deps
 # (one to two minutes, so not part of `make test`).
 music-check: deps
 	$(call install_missing,fluidsynth sox)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(CMAKE_FLAGS)
+	cmake --build build -j$(JOBS) --target tilvane-musicgen
 	tools/musicgen/check_audio.sh data/music data/sounds
 
 clean:

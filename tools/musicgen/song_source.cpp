@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <sstream>
+#include <variant>
 
 namespace tv::music {
 namespace {
@@ -20,9 +21,30 @@ struct PhraseNote {
   int velocityPercent = 100;
 };
 
+// An expression (controller 11) level, or a swell from one level to another.
+struct PhraseSwell {
+  std::uint32_t offset = 0;
+  std::uint32_t length = 0;  // 0: a step
+  int from = 127;
+  int to = 127;
+};
+
 struct Phrase {
   std::vector<PhraseNote> notes;
+  std::vector<PhraseSwell> swells;
   std::uint32_t length = 0;
+};
+
+// One item of a section line: a phrase with its changes, or bars of rest.
+struct LineItem {
+  const Phrase* phrase = nullptr;  // null for rest
+  std::string name;
+  int repeat = 1;
+  int transpose = 0;  // semitones
+  int degrees = 0;    // steps along the scale
+  std::uint32_t Length(std::uint32_t bar) const {
+    return std::uint32_t(repeat) * (phrase ? phrase->length : bar);
+  }
 };
 
 struct SectionLine {
@@ -130,6 +152,9 @@ class Parser {
                     std::uint32_t& barStart, std::uint32_t& lastLength);
   Result Render(Song& song);
   Result RenderLine(const SectionLine& line, std::uint32_t start, std::uint32_t& end);
+  Result RenderTempoLine(const SectionLine& line, std::uint32_t start, std::uint32_t& end);
+  Result ParseItem(std::string_view text, int line, LineItem& item) const;
+  std::optional<int> Step(int key, int degrees) const;
 
   Song song_;
   std::set<int> scale_;
@@ -160,17 +185,33 @@ Result Parser::HeaderLine(const std::vector<std::string>& words, int line) {
     }
     return {};
   }
+  if (key == "meter" && words.size() == 2 && words[1].find('/') != std::string::npos) {
+    const std::size_t slash = words[1].find('/');
+    const auto count = ToInt(std::string_view(words[1]).substr(0, slash));
+    const auto unit = ToInt(std::string_view(words[1]).substr(slash + 1));
+    if (!count || *count <= 0 || *count > 16 || !unit || (*unit != 2 && *unit != 4 && *unit != 8))
+      return Fail(SourceError::kSyntax, line, "meter is beats or beats/unit: 4, 3/4, 6/8");
+    song_.meter = *count;
+    song_.meterUnit = *unit;
+    return {};
+  }
+  if (key == "tail") {
+    const auto ticks = words.size() == 2 ? ToTicks(words[1]) : std::nullopt;
+    if (!ticks) return Fail(SourceError::kSyntax, line, "tail needs a length in beats");
+    tail_ = *ticks;
+    return {};
+  }
   const auto value = words.size() == 2 ? ToInt(words[1]) : std::nullopt;
   if (!value || *value <= 0)
     return Fail(SourceError::kSyntax, line, key + " needs one positive number");
   if (key == "tempo")
     song_.tempo = *value;
+  else if (key == "meter" && *value > 16)
+    return Fail(SourceError::kSyntax, line, "a bar holds at most 16 beats");
   else if (key == "meter")
     song_.meter = *value;
   else if (key == "gain")
     gainPercent_ = *value;
-  else if (key == "tail")
-    tail_ = std::uint32_t(*value) * kTicksPerBeat;
   else
     return Fail(SourceError::kSyntax, line, "unknown word: " + key);
   return {};
@@ -190,8 +231,10 @@ Result Parser::InstrumentLine(const std::vector<std::string>& words, int line) {
       continue;
     }
     const auto value = i + 1 < words.size() ? ToInt(words[i + 1]) : std::nullopt;
-    if (!value || *value < 0 || *value > 127)
-      return Fail(SourceError::kSyntax, line, words[i] + " needs a number 0 to 127");
+    const int most = words[i] == "gate" ? 400 : 127;
+    if (!value || *value < 0 || *value > most)
+      return Fail(SourceError::kSyntax, line,
+                  words[i] + " needs a number 0 to " + std::to_string(most));
     const std::string& key = words[i++];
     if (key == "program") {
       if (*value < 1) return Fail(SourceError::kSyntax, line, "programs count from 1");
@@ -208,7 +251,7 @@ Result Parser::InstrumentLine(const std::vector<std::string>& words, int line) {
     else if (key == "velocity")
       instrument.velocity = *value;
     else if (key == "gate")
-      instrument.gatePercent = std::clamp(*value, 10, 100);
+      instrument.gatePercent = std::clamp(*value, 10, 400);
     else
       return Fail(SourceError::kSyntax, line, "unknown setting: " + key);
   }
@@ -227,17 +270,39 @@ Result Parser::PhraseLine(const std::vector<std::string>& words, int line, Phras
                           std::uint32_t& barStart, std::uint32_t& lastLength) {
   for (const std::string& word : words) {
     if (word == "|") {
-      const std::uint32_t bar = std::uint32_t(song_.meter) * kTicksPerBeat;
+      const std::uint32_t bar = song_.BarTicks();
       if (phrase.length - barStart != bar) {
         std::ostringstream what;
         what << "bar of " << double(phrase.length - barStart) / kTicksPerBeat << " beats, not "
-             << song_.meter;
+             << double(bar) / kTicksPerBeat;
         return Fail(SourceError::kBarLength, line, what.str());
       }
       barStart = phrase.length;
       continue;
     }
     std::string_view token = word;
+    if (token[0] == '~') {
+      // ~N sets the expression; ~A>B:BEATS swells from A to B without taking time.
+      PhraseSwell swell;
+      swell.offset = phrase.length;
+      std::string_view levels = token.substr(1);
+      if (const std::size_t colon = levels.find(':'); colon != std::string_view::npos) {
+        const auto ticks = ToTicks(levels.substr(colon + 1));
+        if (!ticks) return Fail(SourceError::kSyntax, line, "bad length in " + word);
+        swell.length = *ticks;
+        levels = levels.substr(0, colon);
+      }
+      const std::size_t arrow = levels.find('>');
+      const auto from = ToInt(levels.substr(0, arrow));
+      const auto to = arrow == std::string_view::npos ? from : ToInt(levels.substr(arrow + 1));
+      if (!from || !to || *from < 0 || *from > 127 || *to < 0 || *to > 127 ||
+          (arrow != std::string_view::npos) != (swell.length > 0))
+        return Fail(SourceError::kSyntax, line, "expression is ~N or ~A>B:BEATS: " + word);
+      swell.from = *from;
+      swell.to = *to;
+      phrase.swells.push_back(swell);
+      continue;
+    }
     PhraseNote note;
     if (const std::size_t at = token.find('@'); at != std::string_view::npos) {
       const auto percent = ToInt(token.substr(at + 1));
@@ -274,74 +339,137 @@ Result Parser::PhraseLine(const std::vector<std::string>& words, int line, Phras
   return {};
 }
 
-// One section line: phrases (NAME, NAME+3, NAME-12, NAME*2), "_" or "_*N" for bars
-// of rest, and "@PERCENT" for the loudness of what follows.
+// NAME followed by any of *N (repeat), +N / -N (semitones), ^N / ^-N (scale steps);
+// "_" is a bar of rest.
+Result Parser::ParseItem(std::string_view text, int line, LineItem& item) const {
+  const std::size_t nameEnd = std::min(text.find_first_of("*+-^"), text.size());
+  item.name = std::string(text.substr(0, nameEnd));
+  std::size_t at = nameEnd;
+  while (at < text.size()) {
+    const char kind = text[at];
+    std::size_t end = text.find_first_of("*+-^", at + 1);
+    if (kind == '^' && end == at + 1 && text[end] == '-') end = text.find_first_of("*+-^", end + 1);
+    if (end == std::string_view::npos) end = text.size();
+    const auto number =
+        ToInt(text.substr(at + (kind == '-' ? 0 : 1), end - at - (kind == '-' ? 0 : 1)));
+    if (!number) return Fail(SourceError::kSyntax, line, "bad change in " + std::string(text));
+    if (kind == '*') {
+      if (*number <= 0) return Fail(SourceError::kSyntax, line, "bad repeat " + std::string(text));
+      item.repeat = *number;
+    } else if (kind == '^') {
+      item.degrees = *number;
+    } else {
+      item.transpose = *number;
+    }
+    at = end;
+  }
+  if (item.name == "_") return {};
+  const auto phrase = phrases_.find(item.name);
+  if (phrase == phrases_.end())
+    return Fail(SourceError::kUnknownName, line, "no phrase " + item.name);
+  item.phrase = &phrase->second;
+  return {};
+}
+
+// A key moved along the scale by `degrees` steps; nullopt when it is not in the scale.
+std::optional<int> Parser::Step(int key, int degrees) const {
+  if (degrees == 0) return key;
+  const std::vector<int> classes(scale_.begin(), scale_.end());
+  const auto found = std::find(classes.begin(), classes.end(), key % 12);
+  if (found == classes.end()) return std::nullopt;
+  const int size = int(classes.size());
+  const int index = (key / 12) * size + int(found - classes.begin()) + degrees;
+  if (index < 0) return std::nullopt;
+  return (index / size) * 12 + classes[std::size_t(index % size)];
+}
+
+// One section line: items as ParseItem reads them, "@PERCENT" for the loudness of what
+// follows, and "@FROM>TO" for loudness that moves evenly up to the next "@" or the end.
 Result Parser::RenderLine(const SectionLine& line, std::uint32_t start, std::uint32_t& end) {
+  if (line.instrument == "tempo") return RenderTempoLine(line, start, end);
   const auto found = std::find_if(song_.instruments.begin(), song_.instruments.end(),
                                   [&](const Instrument& i) { return i.name == line.instrument; });
   if (found == song_.instruments.end())
     return Fail(SourceError::kUnknownName, line.lineNumber, "no instrument " + line.instrument);
   Instrument& instrument = *found;
   int& humanise = humanise_[std::size_t(found - song_.instruments.begin())];
+  const std::uint32_t bar = song_.BarTicks();
+
+  // Loudness marks hold a place among the items so a swell knows how far it reaches.
+  struct Mark {
+    int from = 100;
+    int to = 100;
+  };
+  std::vector<std::variant<LineItem, Mark>> items;
+  for (std::string_view text : line.items) {
+    if (text[0] == '@') {
+      const std::size_t arrow = text.find('>');
+      const auto from =
+          ToInt(text.substr(1, arrow == std::string_view::npos ? text.npos : arrow - 1));
+      const auto to = arrow == std::string_view::npos ? from : ToInt(text.substr(arrow + 1));
+      if (!from || !to || *from <= 0 || *from > 200 || *to <= 0 || *to > 200)
+        return Fail(SourceError::kSyntax, line.lineNumber, "bad loudness " + std::string(text));
+      items.emplace_back(Mark{*from, *to});
+      continue;
+    }
+    LineItem item;
+    if (Result result = ParseItem(text, line.lineNumber, item); !result) return result;
+    items.emplace_back(std::move(item));
+  }
+
   std::uint32_t cursor = start;
-  int linePercent = 100;
-  const std::uint32_t bar = std::uint32_t(song_.meter) * kTicksPerBeat;
-  for (std::string_view item : line.items) {
-    if (item[0] == '@') {
-      const auto percent = ToInt(item.substr(1));
-      if (!percent || *percent <= 0 || *percent > 200)
-        return Fail(SourceError::kSyntax, line.lineNumber, "bad loudness " + std::string(item));
-      linePercent = *percent;
+  Mark loudness;
+  std::uint32_t markStart = start;
+  std::uint32_t markSpan = 1;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (const Mark* mark = std::get_if<Mark>(&items[i])) {
+      loudness = *mark;
+      markStart = cursor;
+      markSpan = 0;
+      for (std::size_t j = i + 1; j < items.size() && std::holds_alternative<LineItem>(items[j]);
+           ++j)
+        markSpan += std::get<LineItem>(items[j]).Length(bar);
+      markSpan = std::max<std::uint32_t>(markSpan, 1);
       continue;
     }
-    int repeat = 1;
-    if (const std::size_t star = item.find('*'); star != std::string_view::npos) {
-      const auto count = ToInt(item.substr(star + 1));
-      if (!count || *count <= 0)
-        return Fail(SourceError::kSyntax, line.lineNumber, "bad repeat " + std::string(item));
-      repeat = *count;
-      item = item.substr(0, star);
-    }
-    if (item == "_") {
-      cursor += bar * std::uint32_t(repeat);
+    const LineItem& item = std::get<LineItem>(items[i]);
+    if (!item.phrase) {
+      cursor += item.Length(bar);
       continue;
     }
-    int transpose = 0;
-    if (const std::size_t sign = item.find_first_of("+-"); sign != std::string_view::npos) {
-      const auto shift = ToInt(item.substr(sign + (item[sign] == '+' ? 1 : 0)));
-      if (!shift)
-        return Fail(SourceError::kSyntax, line.lineNumber, "bad shift " + std::string(item));
-      transpose = *shift;
-      item = item.substr(0, sign);
-    }
-    const auto phrase = phrases_.find(item);
-    if (phrase == phrases_.end())
-      return Fail(SourceError::kUnknownName, line.lineNumber, "no phrase " + std::string(item));
-    for (int r = 0; r < repeat; ++r) {
-      for (const PhraseNote& source : phrase->second.notes) {
+    const Phrase& phrase = *item.phrase;
+    for (int r = 0; r < item.repeat; ++r) {
+      for (const PhraseNote& source : phrase.notes) {
+        const std::uint32_t noteStart = cursor + source.offset;
+        const int linePercent = loudness.from + int(std::int64_t(loudness.to - loudness.from) *
+                                                    (noteStart - markStart) / markSpan);
         for (const int raw : source.keys) {
           int key = raw;
           if (instrument.drums != (raw < 0)) {
             // A name such as "block" is a drum only; a note name is a pitch only.
             const std::string kind = instrument.drums ? "a pitch" : "a drum";
             return Fail(SourceError::kSyntax, line.lineNumber,
-                        "phrase " + phrase->first + " plays " + kind + " on " + instrument.name);
+                        "phrase " + item.name + " plays " + kind + " on " + instrument.name);
           }
           if (instrument.drums) {
             key = -raw;
           } else {
-            key += transpose;
+            const auto stepped = Step(key, item.degrees);
+            if (!stepped)
+              return Fail(SourceError::kOutOfScale, line.lineNumber,
+                          "phrase " + item.name + " steps from outside the scale");
+            key = *stepped + item.transpose;
             if (key < 0 || key > 127)
               return Fail(SourceError::kSyntax, line.lineNumber, "shifted out of range");
             if (!scale_.empty() && !scale_.contains(key % 12))
               return Fail(SourceError::kOutOfScale, line.lineNumber,
-                          "phrase " + phrase->first + " leaves the scale");
+                          "phrase " + item.name + " leaves the scale");
           }
           humanise = (humanise * 5 + 3) % 7;  // a small, repeatable unevenness
           const int velocity =
               instrument.velocity * linePercent / 100 * source.velocityPercent / 100 + humanise - 3;
           Note note;
-          note.start = cursor + source.offset;
+          note.start = noteStart;
           note.length = std::max<std::uint32_t>(
               1, source.length * std::uint32_t(instrument.gatePercent) / 100);
           note.key = std::uint8_t(key);
@@ -349,8 +477,55 @@ Result Parser::RenderLine(const SectionLine& line, std::uint32_t start, std::uin
           instrument.notes.push_back(note);
         }
       }
-      cursor += phrase->second.length;
+      for (const PhraseSwell& swell : phrase.swells) {
+        // Steps of an eighth of a beat are smooth enough to hear as one swell.
+        const std::uint32_t steps = std::max<std::uint32_t>(1, swell.length / (kTicksPerBeat / 8));
+        for (std::uint32_t step = 0; step <= (swell.length ? steps : 0); ++step) {
+          const int value = swell.from + (swell.to - swell.from) * int(step) / int(steps);
+          const std::uint32_t tick = cursor + swell.offset + swell.length * step / steps;
+          auto& controls = instrument.controls;
+          if (!controls.empty() && controls.back().tick == tick && controls.back().number == 11)
+            controls.pop_back();
+          controls.push_back({tick, 11, std::uint8_t(value)});
+        }
+      }
+      cursor += phrase.length;
     }
+  }
+  if ((cursor - start) % bar != 0)
+    return Fail(SourceError::kBarLength, line.lineNumber,
+                "the line for " + line.instrument + " is not whole bars");
+  end = std::max(end, cursor);
+  return {};
+}
+
+// tempo BPM:BEATS ... holds a tempo; A>B:BEATS moves evenly from A to B.
+Result Parser::RenderTempoLine(const SectionLine& line, std::uint32_t start, std::uint32_t& end) {
+  std::uint32_t cursor = start;
+  for (const std::string& text : line.items) {
+    const std::size_t colon = text.find(':');
+    const std::size_t arrow = text.find('>');
+    const std::uint32_t length =
+        colon == std::string::npos ? 0
+                                   : ToTicks(std::string_view(text).substr(colon + 1)).value_or(0);
+    const std::string_view speeds = std::string_view(text).substr(0, colon);
+    const int from = ToInt(speeds.substr(0, arrow)).value_or(0);
+    const int to = arrow == std::string::npos ? from : ToInt(speeds.substr(arrow + 1)).value_or(0);
+    if (length == 0 || from < 20 || from > 300 || to < 20 || to > 300)
+      return Fail(SourceError::kSyntax, line.lineNumber,
+                  "tempo is BPM:BEATS or A>B:BEATS: " + text);
+    // A quarter of a beat per step: a slowing that the ear hears as one gesture.
+    const std::uint32_t steps =
+        from == to ? 1 : std::max<std::uint32_t>(1, length / (kTicksPerBeat / 4));
+    for (std::uint32_t step = 0; step < steps; ++step) {
+      const double bpm = from + double(to - from) * step / std::max<std::uint32_t>(1, steps - 1);
+      const auto microseconds = std::uint32_t(60000000.0 / bpm + 0.5);
+      const std::uint32_t tick = cursor + length * step / steps;
+      auto& changes = song_.tempoChanges;
+      while (!changes.empty() && changes.back().tick >= tick) changes.pop_back();
+      changes.push_back({tick, microseconds});
+    }
+    cursor += length;
   }
   end = std::max(end, cursor);
   return {};
@@ -380,8 +555,23 @@ Result Parser::Render(Song& song) {
     if (channel == kDrumChannel) ++channel;
     if (channel > 15) return Fail(SourceError::kSyntax, 0, "more than 15 pitched instruments");
     instrument.channel = channel++;
-    std::stable_sort(instrument.notes.begin(), instrument.notes.end(),
+    auto& notes = instrument.notes;
+    std::stable_sort(notes.begin(), notes.end(),
                      [](const Note& a, const Note& b) { return a.start < b.start; });
+    // A note left ringing ends where the same key strikes again, or that key's release
+    // would cut the new note short.
+    for (std::size_t i = 0; i < notes.size(); ++i)
+      for (std::size_t j = i + 1;
+           j < notes.size() && notes[j].start < notes[i].start + notes[i].length; ++j)
+        if (notes[j].key == notes[i].key && notes[j].start > notes[i].start)
+          notes[i].length = notes[j].start - notes[i].start;
+    std::stable_sort(instrument.controls.begin(), instrument.controls.end(),
+                     [](const Control& a, const Control& b) { return a.tick < b.tick; });
+    for (const Note& note : notes)
+      if (note.start + note.length > song_.length)
+        return Fail(SourceError::kBarLength, 0, instrument.name + " rings past the tail");
+    if (!instrument.controls.empty() && instrument.controls.back().tick > song_.length)
+      return Fail(SourceError::kBarLength, 0, instrument.name + " swells past the end");
   }
   if (song_.title.empty()) return Fail(SourceError::kSyntax, 0, "the song has no title");
   song = std::move(song_);
@@ -412,9 +602,15 @@ Result Parser::Parse(std::string_view text, Song& song) {
     if (words.empty()) continue;
     if (words[0] == "end") {
       if (block == Block::kPhrase) {
-        if (phrase.length % (std::uint32_t(song_.meter) * kTicksPerBeat) != 0)
+        // Whole bars, or an even part of one so a bar can hold two chords.
+        const std::uint32_t bar = song_.BarTicks();
+        if (phrase.length == 0 || (phrase.length % bar != 0 && bar % phrase.length != 0))
           return Fail(SourceError::kBarLength, lineNumber,
-                      "phrase " + blockName + " is not whole bars");
+                      "phrase " + blockName + " is neither whole bars nor an even part of one");
+        for (const PhraseSwell& swell : phrase.swells)
+          if (swell.offset + swell.length > phrase.length)
+            return Fail(SourceError::kBarLength, lineNumber,
+                        "a swell runs past the end of phrase " + blockName);
         if (!phrases_.emplace(blockName, std::move(phrase)).second)
           return Fail(SourceError::kSyntax, lineNumber, "phrase named twice: " + blockName);
       } else if (block == Block::kSection) {
@@ -503,6 +699,19 @@ std::vector<std::uint8_t> Text(std::uint8_t type, const std::string& text) {
 
 }  // namespace
 
+double Song::SecondsAt(std::uint32_t tick) const {
+  double seconds = 0;
+  std::uint32_t from = 0;
+  double perTick = 60.0 / tempo / kTicksPerBeat;
+  for (const TempoChange& change : tempoChanges) {
+    if (change.tick >= tick) break;
+    seconds += (change.tick - from) * perTick;
+    from = change.tick;
+    perTick = change.microsecondsPerBeat / 1e6 / kTicksPerBeat;
+  }
+  return seconds + (tick - from) * perTick;
+}
+
 Result ParseSong(std::string_view text, Song& song) {
   return Parser().Parse(text, song);
 }
@@ -518,7 +727,20 @@ std::vector<std::uint8_t> WriteMidi(const Song& song) {
                             1,
                             {0xFF, 0x51, 0x03, std::uint8_t(microseconds >> 16),
                              std::uint8_t(microseconds >> 8), std::uint8_t(microseconds)}},
-                           {0, 2, {0xFF, 0x58, 0x04, std::uint8_t(song.meter), 2, 24, 8}}};
+                           {0,
+                            2,
+                            {0xFF, 0x58, 0x04, std::uint8_t(song.meter),
+                             std::uint8_t(song.meterUnit == 8   ? 3
+                                          : song.meterUnit == 2 ? 1
+                                                                : 2),
+                             std::uint8_t(song.meterUnit == 8 ? 36 : 24), 8}}};
+  for (const TempoChange& change : song.tempoChanges) {
+    const std::uint32_t us = change.microsecondsPerBeat;
+    tempo.push_back(
+        {change.tick,
+         3,
+         {0xFF, 0x51, 0x03, std::uint8_t(us >> 16), std::uint8_t(us >> 8), std::uint8_t(us)}});
+  }
   PutTrack(out, std::move(tempo), song.length);
 
   for (const Instrument& instrument : song.instruments) {
@@ -534,6 +756,8 @@ std::vector<std::uint8_t> WriteMidi(const Song& song) {
         control(10, instrument.pan),
         control(91, instrument.reverb),
         control(93, instrument.chorus)};
+    for (const Control& c : instrument.controls)
+      events.push_back({c.tick, 0, {std::uint8_t(0xB0 | channel), c.number, c.value}});
     for (const Note& note : instrument.notes) {
       events.push_back({note.start, 2, {std::uint8_t(0x90 | channel), note.key, note.velocity}});
       events.push_back({note.start + note.length, 1, {std::uint8_t(0x80 | channel), note.key, 0}});

@@ -21,6 +21,13 @@ struct Note {
   std::uint8_t velocity = 0;
 };
 
+// A controller change on an instrument's channel (expression swells).
+struct Control {
+  std::uint32_t tick = 0;
+  std::uint8_t number = 0;
+  std::uint8_t value = 0;
+};
+
 struct Instrument {
   std::string name;
   int program = 0;  // 0-based General MIDI program
@@ -31,19 +38,29 @@ struct Instrument {
   int reverb = 40;
   int chorus = 0;
   int velocity = 80;
-  int gatePercent = 95;  // how much of its written length a note sounds
+  int gatePercent = 95;  // how much of its written length a note sounds; over 100 lets it ring
   std::vector<Note> notes;
+  std::vector<Control> controls;
+};
+
+struct TempoChange {
+  std::uint32_t tick = 0;
+  std::uint32_t microsecondsPerBeat = 0;
 };
 
 struct Song {
   std::string title;
   std::string mode;
-  int tempo = 80;            // quarter notes per minute
-  int meter = 4;             // quarter-note beats per bar
+  int tempo = 80;  // quarter notes per minute at the start
+  int meter = 4;   // notes of 1/meterUnit per bar: 4/4, 3/4, 6/8
+  int meterUnit = 4;
   std::uint32_t length = 0;  // ticks, including the closing ring-out
   std::vector<Instrument> instruments;
+  std::vector<TempoChange> tempoChanges;  // after the opening tempo, in order
 
-  double Seconds() const { return double(length) / kTicksPerBeat * 60.0 / tempo; }
+  std::uint32_t BarTicks() const { return std::uint32_t(meter * 4 * kTicksPerBeat / meterUnit); }
+  double SecondsAt(std::uint32_t tick) const;
+  double Seconds() const { return SecondsAt(length); }
 };
 
 enum class SourceError { kNone = 0, kSyntax, kUnknownName, kBarLength, kOutOfScale, kTooLong };

@@ -1,12 +1,17 @@
 // The song generator: the files it writes are well-formed MIDI with the notes where
-// the source puts them, bad sources are refused with the line, and the shipped songs
-// are exactly what their sources generate.
+// the source puts them, bad sources are refused with the line, the figures read back
+// from MIDI data count what they should, and the shipped songs are exactly what their
+// sources generate, within the limits a player's evening needs.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 
+#include "song_figures.h"
 #include "song_source.h"
 
 namespace {
@@ -136,6 +141,10 @@ TEST(MusicGen, RefusesBadSourcesNamingTheLine) {
       {"_ tick", "_ tock", SourceError::kUnknownName, "line 17:"},
       {"block:2", "D4:2", SourceError::kSyntax, "line 17:"},
       {"G4:0.5", "G4:1/7", SourceError::kSyntax, "line 10:"},
+      {"up up+12", "up^1 @90>300 up", SourceError::kSyntax, "line 16:"},
+      {"D4:1 E4", "D4:1 ~90>20 E4", SourceError::kSyntax, "line 10:"},
+      {"D4:1 E4", "D4:1 ~90>20:4 E4", SourceError::kBarLength, "line 11:"},
+      {"perc _ tick", "tempo 60:4 10:4", SourceError::kSyntax, "line 17:"},
   };
   for (const Case& c : cases) {
     std::string text = kSmallSong;
@@ -147,9 +156,104 @@ TEST(MusicGen, RefusesBadSourcesNamingTheLine) {
   }
 }
 
+// Builds a song from kSmallSong with one text replaced, and reads its figures back.
+tv::music::SongFigures FiguresOf(const std::string& change, const std::string& into,
+                                 Song* parsed = nullptr, const char* base = kSmallSong) {
+  std::string text = base;
+  text.replace(text.find(change), change.size(), into);
+  Song song;
+  const tv::Result result = ParseSong(text, song);
+  EXPECT_TRUE(result) << into << ": " << result.Message();
+  tv::music::SongFigures figures;
+  EXPECT_TRUE(tv::music::ReadSongFigures(tv::music::WriteMidi(song), figures));
+  if (parsed) *parsed = song;
+  return figures;
+}
+
+TEST(MusicGen, NotationChangesReachTheNotesAndTheFigures) {
+  // The plain song: two bars, the second an octave up, a two-beat tail at 60 bpm after
+  // notes that sound 95 % of their length.
+  const auto plain = FiguresOf("form A", "form A");
+  EXPECT_EQ(plain.bars, 2);
+  EXPECT_EQ(plain.repeatedBars, 0);
+  EXPECT_NEAR(plain.tailSeconds, 2.05, 0.01);
+  EXPECT_EQ(plain.programs, std::set<int>{107});
+
+  struct Case {
+    const char* change;
+    const char* into;
+    int bars;
+    int repeated;
+    double seconds;
+  };
+  const Case cases[] = {
+      {"up up+12", "up up", 2, 0, 10},  // the drum tells the bars apart
+      {"up up+12   # the second bar an octave higher\n  perc _ tick", "up up\n perc tick tick", 2,
+       1, 10},  // the same bar again, in every part
+
+      {"form A", "form A A", 4, 2, 18},              // a whole section again
+      {"up up+12", "up up^1", 2, 0, 10},             // a step along the scale is new material
+      {"perc _ tick", "tempo 60:4 120:4", 2, 0, 7},  // the second bar and tail twice as fast
+      {"perc _ tick", "tempo 60>120:8", 2, 0, 0},    // speeding up: shorter than 10 s
+  };
+  for (const Case& c : cases) {
+    const auto figures = FiguresOf(c.change, c.into);
+    EXPECT_EQ(figures.bars, c.bars) << c.into;
+    EXPECT_EQ(figures.repeatedBars, c.repeated) << c.into;
+    if (c.seconds > 0)
+      EXPECT_NEAR(figures.seconds, c.seconds, 0.01) << c.into;
+    else
+      EXPECT_LT(figures.seconds, 9.5) << c.into;
+  }
+
+  // A rising hairpin spreads the lead's loudness; a flat line does not.
+  EXPECT_LE(plain.leadVelocitySpread, 6);
+  EXPECT_GE(FiguresOf("koto up up+12", "koto @40>120 up up+12").leadVelocitySpread, 40);
+
+  // Steps along the scale wrap into the next octave: B4 one step up is D5.
+  Song song;
+  FiguresOf("koto up up+12", "koto up up^1", &song);
+  EXPECT_EQ(song.instruments[0].notes[9].key, 74);
+
+  // Notes left ringing end where the same key strikes again.
+  std::string ringing = kSmallSong;
+  ringing.replace(ringing.find("D4:1 E4"), 7, "D4:1 D4");
+  FiguresOf("instrument koto program 108", "instrument koto program 108 gate 300", &song,
+            ringing.c_str());
+  EXPECT_EQ(song.instruments[0].notes[0].length, 480u);
+  EXPECT_EQ(song.instruments[0].notes[1].length, 480u * 3);
+
+  // A swell is a run of expression changes; 6/8 bars hold three beats.
+  FiguresOf("D4:1 E4", "D4:1 ~40>120:2 E4", &song);
+  EXPECT_EQ(song.instruments[0].controls.front().value, 40);
+  EXPECT_EQ(song.instruments[0].controls.back().value, 120);
+  EXPECT_EQ(song.instruments[0].controls.size(), 2u * 17);  // in both bars
+  std::string eight = kSmallSong;
+  eight.replace(eight.find("meter 4"), 7, "meter 6/8");
+  eight.replace(eight.find("B4:1 |"), 6, "| B4:1 D5:2 |");
+  eight.replace(eight.find("block:2 r |"), 11, "block:2 r:1 | r:3 |");
+  ASSERT_TRUE(ParseSong(eight, song));
+  EXPECT_EQ(song.BarTicks(), 3u * 480);
+}
+
+TEST(MusicGen, FiguresRefuseWhatIsNotASong) {
+  using tv::music::FiguresError;
+  tv::music::SongFigures figures;
+  Song song;
+  ASSERT_TRUE(ParseSong(kSmallSong, song));
+  std::vector<std::uint8_t> bytes = tv::music::WriteMidi(song);
+  EXPECT_TRUE(tv::music::ReadSongFigures({bytes.begin(), bytes.end() - 5}, figures)
+                  .Is(FiguresError::kTruncated));
+  bytes[0] = 'X';
+  EXPECT_TRUE(tv::music::ReadSongFigures(bytes, figures).Is(FiguresError::kNotMidi));
+}
+
 TEST(MusicGen, ShippedSongsAreWhatTheirSourcesGenerate) {
   namespace fs = std::filesystem;
   int songs = 0;
+  std::map<int, int> programUse;
+  std::ifstream help(fs::path(TILVANE_SOURCE_DIR) / "data/help/music.htm");
+  const std::string helpPage{std::istreambuf_iterator<char>(help), {}};
   for (const auto& entry :
        fs::directory_iterator(fs::path(TILVANE_SOURCE_DIR) / "data/music-src")) {
     if (entry.path().extension() != ".txt") continue;
@@ -167,9 +271,28 @@ TEST(MusicGen, ShippedSongsAreWhatTheirSourcesGenerate) {
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     EXPECT_EQ(bytes, tv::music::WriteMidi(song)) << shipped << " is stale: run make music";
     EXPECT_FALSE(ReadMidi(bytes).notes.empty());
+
+    // What a player hears over an evening: no long silence at the end, little literal
+    // repetition, a lead that rises and falls, and no sound in every song.
+    tv::music::SongFigures figures;
+    ASSERT_TRUE(tv::music::ReadSongFigures(bytes, figures)) << song.title;
+    EXPECT_LE(figures.tailSeconds, tv::music::kLongestTail) << song.title;
+    EXPECT_LE(figures.RepeatedShare(), tv::music::kMostRepeatedShare) << song.title;
+    EXPECT_GE(figures.leadVelocitySpread, tv::music::kLeastLeadSpread) << song.title;
+    for (const int program : figures.programs) ++programUse[program];
+
+    // The help page lists every song with its length.
+    const int seconds = int(song.Seconds() + 0.5);
+    char length[16];
+    std::snprintf(length, sizeof length, "%d:%02d", seconds / 60, seconds % 60);
+    EXPECT_NE(helpPage.find("<td>" + song.title + "</td><td>" + length + "</td>"),
+              std::string::npos)
+        << song.title << " (" << length << ") is missing from the music help page";
     ++songs;
   }
-  EXPECT_GE(songs, 8);
+  EXPECT_GE(songs, 12);
+  for (const auto& [program, count] : programUse)
+    EXPECT_LE(2 * count, songs) << "program " << program + 1 << " is in " << count << " songs";
 }
 
 }  // namespace
