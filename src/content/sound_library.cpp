@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "game/files.h"
+#include "game/song_figures.h"
 
 namespace tv {
 
@@ -285,6 +286,11 @@ SongHandle SoundLibrary::SongFromFile(const std::string& path) {
     return kNoSong;
   }
   if (!LooksLikeMidi(bytes.data(), bytes.size())) {
+    Fail(SoundError::UnknownFormat);
+    return kNoSong;
+  }
+  music::SongFigures figures;
+  if (ReadSongFigures(bytes, figures) && figures.seconds > music::kLongestPlayableSong) {
     Fail(SoundError::UnknownFormat);
     return kNoSong;
   }

@@ -81,6 +81,14 @@ TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
   EXPECT_EQ(library.ErrorCode(), int(SoundError::FileNotFound));
   EXPECT_EQ(library.SongFromFile(dir.dir() + "broken.mid"), kNoSong);
   EXPECT_EQ(library.ErrorCode(), int(SoundError::UnknownFormat));
+  // A note held for days by a huge delta time: skipped, not left to hold the song cycle.
+  const std::string endless = {0,          char(0x90), 60,         90,         char(0xFF),
+                               char(0xFF), char(0xFF), 0x7F,       char(0x80), 60,
+                               0,          0,          char(0xFF), 0x2F,       0};
+  std::ofstream(dir.path() / "endless.mid", std::ios::binary)
+      << std::string("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0", 21) << char(endless.size()) << endless;
+  EXPECT_EQ(library.SongFromFile(dir.dir() + "endless.mid"), kNoSong);
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::UnknownFormat));
   library.Release(song);
   library.Begin(song);
   EXPECT_EQ(library.ErrorCode(), int(SoundError::InvalidParameter));

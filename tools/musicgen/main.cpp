@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game/files.h"
-#include "song_figures.h"
+#include "game/song_figures.h"
 #include "song_source.h"
 
 namespace {

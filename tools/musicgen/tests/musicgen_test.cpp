@@ -11,7 +11,7 @@
 #include <set>
 #include <sstream>
 
-#include "song_figures.h"
+#include "game/song_figures.h"
 #include "song_source.h"
 
 namespace {

@@ -10,6 +10,10 @@
 
 namespace tv::music {
 
+// A song file that would play longer than this (a huge delta time, a broken tempo) is
+// skipped rather than left to hold the song cycle.
+constexpr double kLongestPlayableSong = 20 * 60;  // seconds
+
 // The limits every shipped song keeps.
 constexpr double kShortestSong = 60;         // seconds
 constexpr double kLongestSong = 180;         // seconds

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads any Standard MIDI File (running status, system exclusive, several tempos) far
 // enough to measure its notes, bars and tempo.
-#include "song_figures.h"
+#include "game/song_figures.h"
 
 #include <algorithm>
 #include <map>
