@@ -97,9 +97,9 @@ class RefList {
   std::vector<LayoutRef> refs_;
 };
 
-// The catalogue's entries read from `layoutsDir`: every "*.mah" file whose layout
-// reads, with its tile and free-tile counts, in name order. Unreadable files and
-// names over 255 bytes are left out.
+// The catalogue's entries read from `layoutsDir`: every file ListLayoutFolder lists
+// whose layout reads, with its tile and free-tile counts, in name order. Unreadable
+// files and names over 255 bytes are left out.
 std::vector<EntryPtr> ScanLayouts(const std::string& layoutsDir);
 
 }  // namespace tv

@@ -307,7 +307,7 @@ Result DecodeKeptGame(const std::vector<std::uint8_t>& bytes, KeptGame& kept) {
 
 bool LayoutFileHash(const std::string& layoutsDir, const std::string& name, std::uint64_t& hash) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(ResolveCaseInsensitive(LayoutPath(layoutsDir, name)), bytes)) return false;
+  if (!ReadWholeFile(LayoutPath(layoutsDir, name), bytes)) return false;
   hash = ContentHash(bytes);
   return true;
 }

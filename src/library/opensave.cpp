@@ -7,8 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <algorithm>
-#include <filesystem>
 
 #include "game/names.h"
 #include "library/rename.h"
@@ -26,16 +24,8 @@ std::string WithName(const char* format, const std::string& name) {
 
 std::vector<std::string> ListLayoutFiles(const std::string& layoutsDir) {
   std::vector<std::string> names;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(layoutsDir, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string file = it->path().filename().string();
-    if (file.size() > 4 && SameNameIgnoringCase(file.substr(file.size() - 4), ".mah"))
-      names.push_back(LowerAscii(file.substr(0, file.size() - 4)));
-  }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return CompareNamesIgnoringCase(a, b) < 0;
-  });
+  for (const LayoutFile& file : ListLayoutFolder(layoutsDir))
+    names.push_back(LowerAscii(file.Name));
   return names;
 }
 

@@ -29,6 +29,9 @@ namespace fs = std::filesystem;
 using test::App;
 using test::KeyClick;
 
+constexpr const char* kHiddenMessage =
+    "A layout name cannot begin with \".\": the file would be hidden!";
+
 TEST(LibraryPictures, ExactSizesAndTheFivePreviewTiles) {
   App();
   const LibraryPictures p = LoadLibraryPictures();
@@ -180,6 +183,11 @@ TEST(LibraryDialogs, RenameCleansTypingAndRefusesTakenNames) {
   QTimer::singleShot(0, &dialog, [&] {
     dialog.NameEdit()->setText("a*?b");
     EXPECT_EQ(dialog.NameEdit()->text(), "ab");
+    dialog.NameEdit()->setText(".Hidden");
+    dialog.RenameButton()->click();
+    EXPECT_EQ(messages.back(), kHiddenMessage);
+    EXPECT_EQ(dialog.NameEdit()->text(), ".Hidden");  // as typed
+    messages.clear();
     dialog.NameEdit()->setText("PAGODA");
     dialog.RenameButton()->click();
     EXPECT_EQ(messages, std::vector<std::string>{"Layout with this name already exists!"});
@@ -217,6 +225,11 @@ TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
   dialog.SetMode(OpenSaveMode::Save);
   QTimer::singleShot(0, &dialog, [&] {
     EXPECT_EQ(dialog.NameEdit()->selectedText(), "PAGODA");
+    dialog.NameEdit()->setText(" .x");
+    dialog.OkButton()->click();
+    EXPECT_EQ(messages.back(), kHiddenMessage);
+    EXPECT_EQ(dialog.NameEdit()->text(), " .x");
+    dialog.NameEdit()->setText("PAGODA");
     dialog.OkButton()->click();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(messages.back(), "File \"PAGODA\" already exists. Overwrite it?");
