@@ -98,6 +98,11 @@ void RefList::ResolveRefs(const Catalogue& catalogue) {
   for (LayoutRef& ref : refs_) ref.Entry = catalogue.Share(catalogue.FindLayout(ref.Name));
 }
 
+void RefList::FollowRename(const LayoutInfo* entry) {
+  for (LayoutRef& ref : refs_)
+    if (entry && ref.Get() == entry) ref.Name = entry->Name;
+}
+
 std::vector<std::string> RefList::Names() const {
   std::vector<std::string> names;
   for (const LayoutRef& ref : refs_) names.push_back(ref.Name);

@@ -87,6 +87,8 @@ class RefList {
   void AddRecent(const EntryPtr& entry);
   // Re-finds every reference's entry by its stored name.
   void ResolveRefs(const Catalogue& catalogue);
+  // The entry was given a new name: its references store that name from now on.
+  void FollowRename(const LayoutInfo* entry);
   // The stored names as the settings keep them; and the list from such names,
   // skipping names without entry.
   std::vector<std::string> Names() const;

@@ -345,6 +345,7 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   f.Layout("c");
   LayoutLibrary lib = f.Built();
   ASSERT_TRUE(lib.AddFavourite("b").Ok());
+  lib.AddRecent("b");
   lib.CountGame("b", false, 0, 0);
   LayoutInfo* b = lib.FindLayout("b");
   EXPECT_TRUE(lib.DeleteLayout(b, "B").Is(LibraryError::CurrentLayout));
@@ -356,6 +357,9 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   const Result taken = lib.RenameLayout(b, "x", "a");
   EXPECT_TRUE(taken.Is(LibraryError::FileSystem));
   EXPECT_NE(taken.Message().find("b.mah"), std::string::npos);
+  EXPECT_EQ(b->Name, "b");
+  f.Layout("Y");  // a name that differs only in case would hide that layout
+  EXPECT_TRUE(lib.RenameLayout(b, "y", "a").Is(LibraryError::FileSystem));
   EXPECT_EQ(b->Name, "b");
 
   fs::remove(f.paths.LayoutsDir + "c.mah");
@@ -370,12 +374,23 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   ASSERT_TRUE(lib.RenameLayout(b, "aa", "a").Ok());
   EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"a", "aa", "c"}));
   EXPECT_EQ(f.Built().FindLayout("aa")->Played, 1);
-  EXPECT_EQ(lib.Favourites().Refs()[0].Name, "b");  // the stored name stays
+
+  // The lists follow a new name, dots and all, and find it again after a rebuild.
+  ASSERT_TRUE(lib.RenameLayout(b, "aa.v2", "a").Ok());
+  EXPECT_EQ(lib.Favourites().Names(), std::vector<std::string>{"aa.v2"});
+  EXPECT_EQ(lib.Recent().Names(), std::vector<std::string>{"aa.v2"});
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());
+  b = lib.FindLayout("aa.v2");
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Played, 1);
+  EXPECT_EQ(lib.Favourites().Refs()[0].Get(), b);
+  EXPECT_EQ(lib.Recent().Refs()[0].Get(), b);
 
   ASSERT_TRUE(lib.DeleteLayout(b, "a").Ok());
-  EXPECT_FALSE(fs::exists(f.paths.LayoutsDir + "aa.mah"));
+  EXPECT_FALSE(fs::exists(f.paths.LayoutsDir + "aa.v2.mah"));
   EXPECT_EQ(lib.Favourites().Size(), 0);
-  EXPECT_EQ(lib.Layouts().Size(), 2u);
+  EXPECT_EQ(lib.Recent().Size(), 0);
+  EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"a", "x", "Y"}));
 }
 
 TEST(Names, SanitizeDropsForbiddenCharactersInAnyEncoding) {
