@@ -132,6 +132,8 @@ TEST(LayoutChooser, KeysSortingAndButtonsPerPage) {
   EXPECT_TRUE(c.window->DeleteButton()->isEnabled());
   c.window->DeleteButton()->click();
   EXPECT_EQ(c.messages.back(), "Delete layout \"alpha\" from Favorites?");
+  test::KeyRelease(c.window->List(kTagFavs), Qt::Key_Return);  // the answer's key
+  EXPECT_EQ(c.opened.size(), 1u);
   EXPECT_EQ(c.library->Favourites().Size(), 0);
   EXPECT_TRUE(fs::exists(c.dir.path() / "layouts" / "alpha.mah"));
 }
@@ -143,6 +145,9 @@ TEST(LayoutChooser, DeletingTheLastRowAndTheCurrentLayout) {
   KeyClick(c.all(), Qt::Key_G);
   KeyClick(c.all(), Qt::Key_Delete);
   EXPECT_EQ(c.messages.back(), "Delete layout \"gamma\" ?");
+  // The Enter that answered the question box comes back to the list as a release only.
+  test::KeyRelease(c.all(), Qt::Key_Return);
+  EXPECT_TRUE(c.opened.empty());
   EXPECT_FALSE(fs::exists(c.dir.path() / "layouts" / "gamma.mah"));
   EXPECT_EQ(c.all()->RowCount(), 2);
   EXPECT_EQ(c.Selected(), "beta");  // the new last row
