@@ -62,7 +62,9 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   B_Cancel->setGeometry(381, 325, 100, 32);
   setFixedSize(P_Form->size());
   connect(LV_Files, &QListWidget::itemClicked, this, [this] { CopySelected(); });
-  connect(LV_Files, &QListWidget::currentRowChanged, this, [this] { CopySelected(); });
+  // Only a row the player selects is copied: the list taking the focus makes its first
+  // row current without selecting it, and the default name stays.
+  connect(LV_Files, &QListWidget::itemSelectionChanged, this, [this] { CopySelected(); });
   connect(LV_Files, &QListWidget::itemDoubleClicked, this, [this] { B_OkClick(); });
   connect(E_FileName, &QLineEdit::textEdited, this, [this] { CleanWhileTyping(E_FileName); });
   connect(B_Ok, &QPushButton::clicked, this, [this] { B_OkClick(); });
@@ -93,7 +95,8 @@ void TF_OpenSave::showEvent(QShowEvent* event) {
 }
 
 void TF_OpenSave::CopySelected() {
-  if (QListWidgetItem* item = LV_Files->currentItem()) E_FileName->setText(item->text());
+  const QList<QListWidgetItem*> selected = LV_Files->selectedItems();
+  if (!selected.isEmpty()) E_FileName->setText(selected.front()->text());
 }
 
 void TF_OpenSave::B_OkClick() {

@@ -215,9 +215,16 @@ TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
         messages.push_back(q);
         return ++asked > 1;  // Cancel first, then OK
       });
+  dialog.SetName("start");
   QTimer::singleShot(0, &dialog, [&] {
     ASSERT_EQ(dialog.Files()->count(), 1);
     EXPECT_EQ(dialog.Files()->item(0)->text(), "pagoda");
+    // The list taking the focus makes a row current; only a row chosen is copied.
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(dialog.Files(), &focus);
+    EXPECT_EQ(dialog.NameEdit()->text(), "start");
+    dialog.Files()->setCurrentRow(0);
+    EXPECT_EQ(dialog.NameEdit()->text(), "pagoda");
     dialog.NameEdit()->setText("nothing");
     dialog.OkButton()->click();
     EXPECT_EQ(messages.back(), "File \"nothing\" does not exist!");
