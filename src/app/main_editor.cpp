@@ -120,9 +120,8 @@ bool MainEditor::SaveLayout() {
   const std::string name = dialog->Name();
   if (const Result written = WriteLayout(game_.LayoutsDir(), name, board); !written) {
     // Nothing was replaced; the layout stays here, still unsaved.
-    host_.Message(
-        "Could not write layout file \"" + BareLayoutName(name) + ".mah\"!$D" + written.Message(),
-        kMessageError);
+    host_.Message("Could not write layout file \"" + name + ".mah\"!$D" + written.Message(),
+                  kMessageError);
     return false;
   }
   editor_.MarkSaved();
@@ -133,14 +132,13 @@ bool MainEditor::SaveLayout() {
 bool MainEditor::OpenLayout(const std::string& name) {
   MODE_P& board = game_.EditBoard();
   if (const Result read = ReadLayout(game_.LayoutsDir(), name, board); !read) {
-    host_.Message(LayoutReadMessage(read.As<LayoutReadCode>(), BareLayoutName(name) + ".mah"),
-                  kMessageOk);
+    host_.Message(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"), kMessageOk);
     return false;
   }
   editor_.Begin();
   EditorZoom(true);
   editor_.SelectTool(EditTool::Draw);
-  library_.OpenSave()->SetName(BareLayoutName(name));
+  library_.OpenSave()->SetName(std::string(board.LayoutName()));
   ShowCaption(false);
   return true;
 }

@@ -31,6 +31,7 @@
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/game_file.h"
+#include "game/names.h"
 #include "game/start_layout.h"
 
 namespace tv {
@@ -408,7 +409,7 @@ void TF_Main::FinishStartUp() {
   LayOutAndRedraw();  // the background, until the first deal fills it
   ready_ = true;
   input_->SetReady(true);
-  if (kept_ && game_->PlayBoard().LayoutName() == kept_->LayoutName) {
+  if (kept_ && SameNameIgnoringCase(game_->PlayBoard().LayoutName(), kept_->LayoutName)) {
     game_->Resume(*kept_);
     LayOutAndRedraw();
   } else {

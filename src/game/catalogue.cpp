@@ -1,7 +1,5 @@
 #include "game/catalogue.h"
 
-#include <dirent.h>
-
 #include <algorithm>
 
 #include "game/board.h"
@@ -100,6 +98,11 @@ void RefList::ResolveRefs(const Catalogue& catalogue) {
   for (LayoutRef& ref : refs_) ref.Entry = catalogue.Share(catalogue.FindLayout(ref.Name));
 }
 
+void RefList::FollowRename(const LayoutInfo* entry) {
+  for (LayoutRef& ref : refs_)
+    if (entry && ref.Get() == entry) ref.Name = entry->Name;
+}
+
 std::vector<std::string> RefList::Names() const {
   std::vector<std::string> names;
   for (const LayoutRef& ref : refs_) names.push_back(ref.Name);
@@ -113,24 +116,14 @@ void RefList::Load(const std::vector<std::string>& names, const Catalogue& catal
 }
 
 std::vector<EntryPtr> ScanLayouts(const std::string& layoutsDir) {
-  std::vector<std::pair<std::u32string, std::string>> names;  // folded, as on disk
-  if (DIR* d = opendir(layoutsDir.empty() ? "." : layoutsDir.c_str())) {
-    while (const dirent* e = readdir(d)) {
-      const std::string_view file(e->d_name);
-      if (file.size() <= 4 || !SameNameIgnoringCase(file.substr(file.size() - 4), ".mah")) continue;
-      const std::string name(file.substr(0, file.size() - 4));
-      names.emplace_back(FoldCase(name), name);
-    }
-    closedir(d);
-  }
-  std::sort(names.begin(), names.end());
   std::vector<EntryPtr> entries;
   auto scratch = std::make_unique<MODE_P>();
-  for (const auto& [folded, name] : names) {
-    if (name.size() > kLayoutNameBytes) continue;
-    if (!ReadLayout(layoutsDir, name, *scratch).Ok()) continue;
+  // Each file is read by the name the listing found, never looked up again.
+  for (const LayoutFile& file : ListLayoutFolder(layoutsDir)) {
+    if (file.Name.size() > kLayoutNameBytes) continue;
+    if (!ReadLayoutFile(layoutsDir + file.File, *scratch).Ok()) continue;
     auto entry = std::make_shared<LayoutInfo>();
-    entry->Name = name;
+    entry->Name = file.Name;
     entry->Tiles = scratch->Game.TileCount;
     entry->FreeTiles = scratch->Game.FreeCount;
     entries.push_back(std::move(entry));

@@ -87,6 +87,8 @@ class RefList {
   void AddRecent(const EntryPtr& entry);
   // Re-finds every reference's entry by its stored name.
   void ResolveRefs(const Catalogue& catalogue);
+  // The entry was given a new name: its references store that name from now on.
+  void FollowRename(const LayoutInfo* entry);
   // The stored names as the settings keep them; and the list from such names,
   // skipping names without entry.
   std::vector<std::string> Names() const;
@@ -97,9 +99,9 @@ class RefList {
   std::vector<LayoutRef> refs_;
 };
 
-// The catalogue's entries read from `layoutsDir`: every "*.mah" file whose layout
-// reads, with its tile and free-tile counts, in name order. Unreadable files and
-// names over 255 bytes are left out.
+// The catalogue's entries read from `layoutsDir`: every file ListLayoutFolder lists
+// whose layout reads, with its tile and free-tile counts, in name order. Unreadable
+// files and names over 255 bytes are left out.
 std::vector<EntryPtr> ScanLayouts(const std::string& layoutsDir);
 
 }  // namespace tv

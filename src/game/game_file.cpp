@@ -307,9 +307,7 @@ Result DecodeKeptGame(const std::vector<std::uint8_t>& bytes, KeptGame& kept) {
 
 bool LayoutFileHash(const std::string& layoutsDir, const std::string& name, std::uint64_t& hash) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(ResolveCaseInsensitive(LayoutPath(layoutsDir, name)), bytes,
-                     kMaxLayoutFileBytes))
-    return false;
+  if (!ReadWholeFile(LayoutPath(layoutsDir, name), bytes, kMaxLayoutFileBytes)) return false;
   hash = ContentHash(bytes);
   return true;
 }
@@ -317,7 +315,7 @@ bool LayoutFileHash(const std::string& layoutsDir, const std::string& name, std:
 Result CheckKeptLayout(const std::string& layoutsDir, const KeptGame& kept) {
   std::uint64_t hash = 0;
   std::vector<LayoutPosition> positions;
-  const std::string layout = ResolveCaseInsensitive(LayoutPath(layoutsDir, kept.LayoutName));
+  const std::string layout = LayoutPath(layoutsDir, kept.LayoutName);
   if (FileExists(layout) && !LayoutFileHash(layoutsDir, kept.LayoutName, hash))
     return Result::Fail(GameFileCode::kIoError, "the layout of the kept game cannot be read");
   if (!LayoutFileHash(layoutsDir, kept.LayoutName, hash) || hash != kept.LayoutHash ||

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game/files.h"
+#include "game/names.h"
 
 namespace tv {
 
@@ -28,13 +29,15 @@ void PutInt32(std::vector<std::uint8_t>& out, std::int32_t v) {
 std::string BareLayoutName(std::string_view nameOrPath) {
   const std::size_t slash = nameOrPath.find_last_of("/\\");
   if (slash != std::string_view::npos) nameOrPath.remove_prefix(slash + 1);
-  const std::size_t dot = nameOrPath.rfind('.');
-  if (dot != std::string_view::npos) nameOrPath = nameOrPath.substr(0, dot);
+  if (nameOrPath.size() >= 4 && LowerAscii(nameOrPath.substr(nameOrPath.size() - 4)) == ".mah")
+    nameOrPath.remove_suffix(4);
   return std::string(nameOrPath);
 }
 
 std::string LayoutPath(std::string_view layoutsDir, std::string_view name) {
-  return std::string(layoutsDir) + BareLayoutName(name) + ".mah";
+  std::string file = FindLayoutFile(layoutsDir, name);
+  if (file.empty()) file = std::string(name) + ".mah";
+  return std::string(layoutsDir) + file;
 }
 
 void ScrambleBlock(std::uint8_t* data, std::int32_t size) {
@@ -73,13 +76,16 @@ Result ParseLayoutBytes(const std::vector<std::uint8_t>& bytes,
   };
   for (std::int32_t i = 0; i < n; ++i)
     positions.push_back({decoded(3 * i), decoded(3 * i + 1), decoded(3 * i + 2)});
+  // Tiles on one spot cannot all be shown or reached: the writer refuses them too.
+  if (!CheckLayoutPositions(positions)) {
+    positions.clear();
+    return fail(LayoutReadCode::kInvalid);
+  }
   return {};
 }
 
-Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
-                           std::vector<LayoutPosition>& positions) {
-  const std::string fileName = BareLayoutName(name) + ".mah";
-  const std::string path = ResolveCaseInsensitive(LayoutPath(layoutsDir, name));
+Result ReadLayoutFilePositions(const std::string& path, std::vector<LayoutPosition>& positions) {
+  const std::string fileName = Utf8OrLatin1(path.substr(path.find_last_of('/') + 1));
   if (!FileExists(path))
     return Result::Fail(LayoutReadCode::kMissing,
                         LayoutReadMessage(LayoutReadCode::kMissing, fileName));
@@ -87,6 +93,11 @@ Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
   if (Result read = ReadWholeFile(path, bytes, kMaxLayoutFileBytes); !read)
     return Result::Fail(LayoutReadCode::kIoError, read.Message());
   return ParseLayoutBytes(bytes, positions, fileName);
+}
+
+Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
+                           std::vector<LayoutPosition>& positions) {
+  return ReadLayoutFilePositions(LayoutPath(layoutsDir, name), positions);
 }
 
 void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions) {
@@ -101,14 +112,18 @@ void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions) {
   board.Game.TileCount = n;
 }
 
-Result ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board) {
+Result ReadLayoutFile(const std::string& path, MODE_P& board) {
   std::vector<LayoutPosition> positions;
-  if (Result read = ReadLayoutPositions(layoutsDir, name, positions); !read) return read;
+  if (Result read = ReadLayoutFilePositions(path, positions); !read) return read;
   PutPositions(board, positions);
-  board.SetLayoutName(BareLayoutName(name));
+  board.SetLayoutName(CleanLayoutName(BareLayoutName(path)));
   ComputeGridExtent(board);
   board.Game.FreeCount = MarkFreeTiles(board);  // every tile is present here
   return {};
+}
+
+Result ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board) {
+  return ReadLayoutFile(LayoutPath(layoutsDir, name), board);
 }
 
 Result CheckLayoutPositions(const std::vector<LayoutPosition>& positions) {
@@ -168,16 +183,18 @@ std::vector<std::uint8_t> EncodeLayout(const std::vector<LayoutPosition>& positi
   return out;
 }
 
-Result WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
-                            const std::vector<LayoutPosition>& positions) {
+Result WriteLayoutFile(const std::string& path, const std::vector<LayoutPosition>& positions) {
   if (Result fits = CheckLayoutPositions(positions); !fits)
     return Result::Fail(LayoutWriteCode::kBadPositions, fits.Message());
   const std::vector<std::uint8_t> bytes = EncodeLayout(positions);
-  if (Result written =
-          WriteFileAtomically(LayoutPath(layoutsDir, name), bytes.data(), bytes.size());
-      !written)
+  if (Result written = WriteFileAtomically(path, bytes.data(), bytes.size()); !written)
     return Result::Fail(LayoutWriteCode::kIoError, written.Message());
   return {};
+}
+
+Result WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
+                            const std::vector<LayoutPosition>& positions) {
+  return WriteLayoutFile(LayoutPath(layoutsDir, name), positions);
 }
 
 Result WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board) {
@@ -185,8 +202,9 @@ Result WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& b
   const int n = std::clamp(board.Game.TileCount, 0, kMaxTiles);
   for (int i = 0; i < n; ++i)
     positions.push_back({board.Tiles[i].X, board.Tiles[i].Y, board.Tiles[i].Z});
-  if (Result written = WriteLayoutPositions(layoutsDir, name, positions); !written) return written;
-  board.SetLayoutName(BareLayoutName(name));
+  const std::string path = LayoutPath(layoutsDir, name);
+  if (Result written = WriteLayoutFile(path, positions); !written) return written;
+  board.SetLayoutName(CleanLayoutName(BareLayoutName(path)));
   return {};
 }
 

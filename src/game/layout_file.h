@@ -39,10 +39,13 @@ struct LayoutPosition {
   bool operator==(const LayoutPosition&) const = default;
 };
 
-// "dir/name.ext" -> "name": directory dropped, then the extension from the last dot.
+// "dir/name.mah" -> "name": the directory and a trailing ".mah" (any letter case)
+// dropped; every other dot belongs to the name. Only for a path or file name coming in.
 std::string BareLayoutName(std::string_view nameOrPath);
 
-// layoutsDir + bare name + ".mah"; layoutsDir ends with '/' or is empty.
+// The one way from a layout's name to its file: the file FindLayoutFile finds for
+// the name, else layoutsDir + name + ".mah" (where a new layout goes). The name is
+// taken as it is; layoutsDir ends with '/' or is empty.
 std::string LayoutPath(std::string_view layoutsDir, std::string_view name);
 
 // XORs each overlapping 16-bit little-endian word with 0x2B96; its own inverse.
@@ -57,11 +60,17 @@ Result ParseLayoutBytes(const std::vector<std::uint8_t>& bytes,
 // TileCount; nothing else of the board changes.
 void PutPositions(MODE_P& board, const std::vector<LayoutPosition>& positions);
 
-// Reads layoutsDir/name.mah into the board (LayoutReadCode); a failure leaves the board
-// untouched.
+// Reads the layout file at `path` (LayoutReadCode); only the tools and the folder's
+// scan, which know the file, read by path.
+Result ReadLayoutFilePositions(const std::string& path, std::vector<LayoutPosition>& positions);
+// The board's LayoutName becomes the file's name (CleanLayoutName); a failure leaves
+// the board untouched.
+Result ReadLayoutFile(const std::string& path, MODE_P& board);
+
+// The layout of that name (LayoutPath) into the board, named as its file is.
 Result ReadLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board);
 
-// Reads only the positions of a layout file (previews, tools).
+// Reads only the positions of a layout (previews).
 Result ReadLayoutPositions(std::string_view layoutsDir, std::string_view name,
                            std::vector<LayoutPosition>& positions);
 
@@ -72,9 +81,14 @@ Result CheckLayoutPositions(const std::vector<LayoutPosition>& positions);
 // The bytes of a layout file holding these positions, shifted to start at 0.
 std::vector<std::uint8_t> EncodeLayout(const std::vector<LayoutPosition>& positions);
 
-// Writes the board's slots 0..TileCount-1 whole or not at all (temporary file,
-// then rename) and sets the board's LayoutName (LayoutWriteCode). Positions a layout
-// file cannot hold are refused and nothing is written.
+// Writes the positions to `path` whole or not at all (temporary file, then rename)
+// (LayoutWriteCode). Positions a layout file cannot hold are refused and nothing is
+// written.
+Result WriteLayoutFile(const std::string& path, const std::vector<LayoutPosition>& positions);
+
+// Writes the board's slots 0..TileCount-1 to the file of that name (LayoutPath: an
+// existing layout whose name differs only in letter case is written over under its
+// own name) and names the board as the file is.
 Result WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& board);
 
 Result WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,

@@ -169,9 +169,17 @@ Result LayoutLibrary::RenameLayout(LayoutInfo* entry, const std::string& newName
     errno = ENOENT;
     return FileFailure("Could not rename", entry->Name + ".mah");
   }
+  // Another layout whose name differs only in letter case would be hidden by this one.
+  if (const std::string taken = FindLayoutFile(paths_.LayoutsDir, newName);
+      !taken.empty() && taken != file) {
+    errno = EEXIST;
+    return FileFailure("Could not rename", file);
+  }
   if (file != target && RenameNoReplace(paths_.LayoutsDir + file, paths_.LayoutsDir + target) != 0)
     return FileFailure("Could not rename", file);
   entry->Name = newName;
+  favourites_.FollowRename(entry);
+  recent_.FollowRename(entry);
   if (catalogue_.SortColumn() == kSortName)
     catalogue_.SortCatalogue(kSortName, catalogue_.SortDescending());
   // The records follow the new name at once.

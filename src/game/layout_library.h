@@ -74,7 +74,8 @@ class LayoutLibrary {
   // File operations; on failure (a message naming the file and the reason) the
   // catalogue, the lists and the records stay as they were.
   Result DeleteLayout(LayoutInfo* entry, std::string_view currentName);
-  // `newName` is a checked name (CheckRenameName). Never replaces another file.
+  // `newName` is a checked name (CheckRenameName). Never replaces another file; the
+  // favourites and the recent list follow the new name.
   Result RenameLayout(LayoutInfo* entry, const std::string& newName, std::string_view currentName);
 
  private:

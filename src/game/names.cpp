@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace tv {
 namespace {
@@ -207,46 +208,104 @@ std::string TrimBlanks(std::string_view text) {
 
 namespace {
 
-// Trimmed, cleaned and cut; empty when the name could reach outside the folder.
-std::string CleanName(std::string_view typed) {
-  std::string name = TrimBlanks(typed);
+constexpr std::string_view kExtension = ".mah";
+
+bool EndsWithExtension(std::string_view name) {
+  return name.size() >= kExtension.size() &&
+         LowerAscii(name.substr(name.size() - kExtension.size())) == kExtension;
+}
+
+// Trimmed, cleaned, without a trailing ".mah" and cut; `lower` for the rename dialog.
+Result CleanName(std::string_view typed, bool lower, const char* emptyMessage,
+                 std::string& result) {
+  std::string name = TrimBlanks(lower ? LowerAscii(typed) : std::string(typed));
   SanitizeName(name);
-  name = TrimBlanks(CutUtf8(name, kMaxNameBytes));
-  if (!name.empty() && name.front() == '.') name.clear();
-  return name;
+  name = TrimBlanks(name);
+  if (!name.empty() && name.front() == '.') {
+    result = std::string(typed);
+    return Result::Fail(NameError::LeadingDot,
+                        "A layout name cannot begin with \".\": the file would be hidden!");
+  }
+  if (EndsWithExtension(name)) name = TrimBlanks(name.substr(0, name.size() - kExtension.size()));
+  result = TrimBlanks(CutUtf8(name, kMaxNameBytes));
+  if (result.empty()) return Result::Fail(NameError::Empty, emptyMessage);
+  return {};
+}
+
+// A layout file and its name with the name folded once, for sorting and lookups.
+struct FoldedFile {
+  std::u32string Folded;
+  LayoutFile File;
+};
+
+// Names ignoring case first, then the names' and the files' bytes, so the same file
+// of a name comes first every time.
+bool ComesFirst(const FoldedFile& a, const FoldedFile& b) {
+  if (a.Folded != b.Folded) return a.Folded < b.Folded;
+  if (a.File.Name != b.File.Name) return a.File.Name < b.File.Name;
+  return a.File.File < b.File.File;
+}
+
+template <typename Visit>
+void ForEachLayoutFile(std::string_view layoutsDir, Visit visit) {
+  const std::string dir = layoutsDir.empty() ? std::string(".") : std::string(layoutsDir);
+  DIR* d = opendir(dir.c_str());
+  if (!d) return;
+  while (const dirent* e = readdir(d)) {
+    const std::string_view file(e->d_name);
+    if (!EndsWithExtension(file)) continue;
+    std::string name = CleanLayoutName(file.substr(0, file.size() - kExtension.size()));
+    if (name.empty()) continue;
+    std::u32string folded = FoldCase(name);
+    visit(FoldedFile{std::move(folded), LayoutFile{std::move(name), std::string(file)}});
+  }
+  closedir(d);
 }
 
 }  // namespace
 
-std::string FindLayoutFile(std::string_view layoutsDir, std::string_view name) {
-  const std::string dir = layoutsDir.empty() ? std::string(".") : std::string(layoutsDir);
-  DIR* d = opendir(dir.c_str());
-  if (!d) return {};
-  const std::u32string wanted = FoldCase(std::string(name) + ".mah");
-  std::string found;
-  while (const dirent* e = readdir(d)) {
-    const std::string_view file(e->d_name);
-    if (FoldCase(file) != wanted) continue;
-    // An exact match wins over one that differs in case.
-    if (found.empty() || file == std::string(name) + ".mah") found = file;
+std::string CleanLayoutName(std::string_view name) {
+  const std::string text = Utf8OrLatin1(name);
+  std::string clean;
+  clean.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = Decode(text, i);
+    if (c >= 0x20 && c != 0x7F && (c < 0x80 || c > 0x9F)) Encode(c, clean);
   }
-  closedir(d);
-  return found;
+  return TrimBlanks(clean);
+}
+
+std::vector<LayoutFile> ListLayoutFolder(std::string_view layoutsDir) {
+  std::vector<FoldedFile> files;
+  ForEachLayoutFile(layoutsDir, [&](FoldedFile f) { files.push_back(std::move(f)); });
+  std::sort(files.begin(), files.end(), ComesFirst);
+  std::vector<LayoutFile> out;
+  out.reserve(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i)
+    if (i == 0 || files[i].Folded != files[i - 1].Folded) out.push_back(std::move(files[i].File));
+  return out;
+}
+
+std::string FindLayoutFile(std::string_view layoutsDir, std::string_view name) {
+  const std::u32string wanted = FoldCase(CleanLayoutName(name));
+  std::optional<FoldedFile> best;
+  ForEachLayoutFile(layoutsDir, [&](FoldedFile f) {
+    if (f.Folded == wanted && (!best || ComesFirst(f, *best))) best = std::move(f);
+  });
+  return best ? best->File.File : std::string();
 }
 
 Result CheckRenameName(std::string_view typed, std::string_view oldName,
                        std::string_view layoutsDir, std::string& result) {
-  result = CleanName(LowerAscii(typed));
-  if (result.empty()) return Result::Fail(NameError::Empty, "Please enter new layout name!");
+  if (Result cleaned = CleanName(typed, true, "Please enter new layout name!", result); !cleaned)
+    return cleaned;
   if (!SameNameIgnoringCase(result, oldName) && !FindLayoutFile(layoutsDir, result).empty())
     return Result::Fail(NameError::Exists, "Layout with this name already exists!");
   return {};
 }
 
 Result CleanFileName(std::string_view typed, std::string& result) {
-  result = CleanName(typed);
-  if (result.empty()) return Result::Fail(NameError::Empty, "Please enter file name!");
-  return {};
+  return CleanName(typed, false, "Please enter file name!", result);
 }
 
 }  // namespace tv

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/result.h"
 
@@ -42,22 +43,40 @@ std::string TrimBlanks(std::string_view text);
 
 enum class NameError : int {
   None = 0,
-  Empty,    // empty, dots only or starting with a dot
-  Exists,   // another file of the folder has this name, ignoring case
-  Missing,  // open: no such file
+  Empty,       // nothing left after cleaning
+  Exists,      // another file of the folder has this name, ignoring case
+  Missing,     // open: no such file
+  LeadingDot,  // the file would be hidden
 };
 
 // The rename dialog's acceptance of `typed` (a bare name) for the layout `oldName`:
-// lower-cased, trimmed, cleaned and cut to kMaxNameBytes into `result`.
+// lower-cased, trimmed, cleaned, cut to kMaxNameBytes and a trailing ".mah" dropped,
+// into `result`. A name beginning with "." is refused and `result` is `typed` as it
+// was, so the field keeps what the player wrote.
 Result CheckRenameName(std::string_view typed, std::string_view oldName,
                        std::string_view layoutsDir, std::string& result);
 
-// The open/save dialog's cleaning of `typed` into `result`, with the message for an
-// empty name (letter case stays as typed).
+// The open/save dialog's cleaning of `typed` into `result`, refused as above; letter
+// case stays as typed.
 Result CleanFileName(std::string_view typed, std::string& result);
 
-// The file of `name` in the folder, matched ignoring letter case ("" when none);
-// a layout file is any name ending in ".mah", whatever the case of the extension.
+// The name a layout file goes by: read as UTF-8 (else Latin-1), without control
+// characters and outer blanks, so a file copied in by hand with a line break in its
+// name still gets a name the settings file can keep on one line.
+std::string CleanLayoutName(std::string_view name);
+
+struct LayoutFile {
+  std::string Name;  // CleanLayoutName of the file name without ".mah"
+  std::string File;  // the file's name on disk
+};
+
+// The layout files of a folder ("*.mah", any letter case), one per name ignoring
+// case: of files whose names differ only in case the first in sorted order stands
+// for the name, and the others are left alone. Sorted by name; one listing of the
+// folder, whatever its size.
+std::vector<LayoutFile> ListLayoutFolder(std::string_view layoutsDir);
+
+// The file ListLayoutFolder lists for `name` ("" when none): one pass over the folder.
 std::string FindLayoutFile(std::string_view layoutsDir, std::string_view name);
 
 }  // namespace tv

@@ -76,7 +76,7 @@ bool Game::PrepareLayout() {
   const Result read = ReadLayout(layoutsDir_, name, b);
   if (read || b.Game.TileCount >= 2) return true;
   // The player sees the short text even where the reader knows more.
-  host_.ShowMessage(LayoutReadMessage(read.As<LayoutReadCode>(), BareLayoutName(name) + ".mah"));
+  host_.ShowMessage(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"));
   return false;
 }
 

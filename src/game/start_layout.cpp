@@ -1,25 +1,15 @@
 #include "game/start_layout.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <vector>
 
-#include "game/files.h"
 #include "game/layout_file.h"
+#include "game/names.h"
 
 namespace tv {
 
 std::string FirstLayoutName(const std::string& layoutsDir) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(layoutsDir, error)) {
-    const std::string file = entry.path().filename().string();
-    if (file.size() > 4 && EqualsIgnoreCase(file.substr(file.size() - 4), ".mah"))
-      names.push_back(BareLayoutName(file));
-  }
-  if (names.empty()) return {};
-  return *std::min_element(names.begin(), names.end(),
-                           [](const auto& a, const auto& b) { return LessIgnoreCase(a, b); });
+  const std::vector<LayoutFile> files = ListLayoutFolder(layoutsDir);
+  return files.empty() ? std::string() : files.front().Name;
 }
 
 bool ReadStartLayout(const std::string& layoutsDir, const std::string& remembered,

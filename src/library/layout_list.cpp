@@ -119,6 +119,7 @@ void LayoutList::keyPressEvent(QKeyEvent* event) {
   // Letters, Enter and Delete act on release; arrows and paging move as usual.
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || key == Qt::Key_Return || key == Qt::Key_Enter ||
       key == Qt::Key_Delete) {
+    pressed_.insert(key);
     event->accept();
     return;
   }
@@ -127,7 +128,15 @@ void LayoutList::keyPressEvent(QKeyEvent* event) {
 
 void LayoutList::keyReleaseEvent(QKeyEvent* event) {
   QListWidget::keyReleaseEvent(event);
-  if (!event->isAutoRepeat()) emit KeyReleased(event->key());
+  // A key whose press went elsewhere (the Enter that answered a question box, say)
+  // was meant for that window, not for the list.
+  if (event->isAutoRepeat() || pressed_.erase(event->key()) == 0) return;
+  emit KeyReleased(event->key());
+}
+
+void LayoutList::focusOutEvent(QFocusEvent* event) {
+  pressed_.clear();
+  QListWidget::focusOutEvent(event);
 }
 
 void LayoutList::mouseReleaseEvent(QMouseEvent* event) {

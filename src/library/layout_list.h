@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,7 @@ class LayoutList : public QListWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyboardSearch(const QString&) override {}
@@ -58,6 +60,7 @@ class LayoutList : public QListWidget {
   LayoutHeader* header_;
   StarsStrip stars_;
   std::vector<LayoutRow> rows_;
+  std::set<int> pressed_;  // acting keys pressed here and not yet released
 };
 
 }  // namespace tv

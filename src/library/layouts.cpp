@@ -425,6 +425,10 @@ void TF_Layouts::B_RenameClick() {
     return;
   }
   RefillAll();
+  RefillRefs(kTagFavs);
+  RefillRefs(kTagRecent);
+  // The Favorites menu shows the new name too.
+  if (callbacks_.FavouritesChanged) callbacks_.FavouritesChanged();
   if (!renamed) Tell(renamed.Message());
 }
 

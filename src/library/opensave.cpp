@@ -7,8 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <algorithm>
-#include <filesystem>
 
 #include "game/names.h"
 #include "library/rename.h"
@@ -26,16 +24,8 @@ std::string WithName(const char* format, const std::string& name) {
 
 std::vector<std::string> ListLayoutFiles(const std::string& layoutsDir) {
   std::vector<std::string> names;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(layoutsDir, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string file = it->path().filename().string();
-    if (file.size() > 4 && SameNameIgnoringCase(file.substr(file.size() - 4), ".mah"))
-      names.push_back(LowerAscii(file.substr(0, file.size() - 4)));
-  }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return CompareNamesIgnoringCase(a, b) < 0;
-  });
+  for (const LayoutFile& file : ListLayoutFolder(layoutsDir))
+    names.push_back(LowerAscii(file.Name));
   return names;
 }
 
@@ -72,7 +62,9 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   B_Cancel->setGeometry(381, 325, 100, 32);
   setFixedSize(P_Form->size());
   connect(LV_Files, &QListWidget::itemClicked, this, [this] { CopySelected(); });
-  connect(LV_Files, &QListWidget::currentRowChanged, this, [this] { CopySelected(); });
+  // Only a row the player selects is copied: the list taking the focus makes its first
+  // row current without selecting it, and the default name stays.
+  connect(LV_Files, &QListWidget::itemSelectionChanged, this, [this] { CopySelected(); });
   connect(LV_Files, &QListWidget::itemDoubleClicked, this, [this] { B_OkClick(); });
   connect(E_FileName, &QLineEdit::textEdited, this, [this] { CleanWhileTyping(E_FileName); });
   connect(B_Ok, &QPushButton::clicked, this, [this] { B_OkClick(); });
@@ -103,7 +95,8 @@ void TF_OpenSave::showEvent(QShowEvent* event) {
 }
 
 void TF_OpenSave::CopySelected() {
-  if (QListWidgetItem* item = LV_Files->currentItem()) E_FileName->setText(item->text());
+  const QList<QListWidgetItem*> selected = LV_Files->selectedItems();
+  if (!selected.isEmpty()) E_FileName->setText(selected.front()->text());
 }
 
 void TF_OpenSave::B_OkClick() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,7 @@ namespace tv {
 
 enum class OpenSaveMode : int { Open, Save };
 
-// The names of the folder's layout files: lower case (A to Z only), no extension,
+// The names of the folder's layouts (ListLayoutFolder) in lower case (A to Z only),
 // sorted ignoring case.
 std::vector<std::string> ListLayoutFiles(const std::string& layoutsDir);
 

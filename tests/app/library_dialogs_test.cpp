@@ -29,6 +29,9 @@ namespace fs = std::filesystem;
 using test::App;
 using test::KeyClick;
 
+constexpr const char* kHiddenMessage =
+    "A layout name cannot begin with \".\": the file would be hidden!";
+
 TEST(LibraryPictures, ExactSizesAndTheFivePreviewTiles) {
   App();
   const LibraryPictures p = LoadLibraryPictures();
@@ -129,6 +132,8 @@ TEST(LayoutChooser, KeysSortingAndButtonsPerPage) {
   EXPECT_TRUE(c.window->DeleteButton()->isEnabled());
   c.window->DeleteButton()->click();
   EXPECT_EQ(c.messages.back(), "Delete layout \"alpha\" from Favorites?");
+  test::KeyRelease(c.window->List(kTagFavs), Qt::Key_Return);  // the answer's key
+  EXPECT_EQ(c.opened.size(), 1u);
   EXPECT_EQ(c.library->Favourites().Size(), 0);
   EXPECT_TRUE(fs::exists(c.dir.path() / "layouts" / "alpha.mah"));
 }
@@ -140,6 +145,9 @@ TEST(LayoutChooser, DeletingTheLastRowAndTheCurrentLayout) {
   KeyClick(c.all(), Qt::Key_G);
   KeyClick(c.all(), Qt::Key_Delete);
   EXPECT_EQ(c.messages.back(), "Delete layout \"gamma\" ?");
+  // The Enter that answered the question box comes back to the list as a release only.
+  test::KeyRelease(c.all(), Qt::Key_Return);
+  EXPECT_TRUE(c.opened.empty());
   EXPECT_FALSE(fs::exists(c.dir.path() / "layouts" / "gamma.mah"));
   EXPECT_EQ(c.all()->RowCount(), 2);
   EXPECT_EQ(c.Selected(), "beta");  // the new last row
@@ -180,6 +188,11 @@ TEST(LibraryDialogs, RenameCleansTypingAndRefusesTakenNames) {
   QTimer::singleShot(0, &dialog, [&] {
     dialog.NameEdit()->setText("a*?b");
     EXPECT_EQ(dialog.NameEdit()->text(), "ab");
+    dialog.NameEdit()->setText(".Hidden");
+    dialog.RenameButton()->click();
+    EXPECT_EQ(messages.back(), kHiddenMessage);
+    EXPECT_EQ(dialog.NameEdit()->text(), ".Hidden");  // as typed
+    messages.clear();
     dialog.NameEdit()->setText("PAGODA");
     dialog.RenameButton()->click();
     EXPECT_EQ(messages, std::vector<std::string>{"Layout with this name already exists!"});
@@ -202,9 +215,16 @@ TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
         messages.push_back(q);
         return ++asked > 1;  // Cancel first, then OK
       });
+  dialog.SetName("start");
   QTimer::singleShot(0, &dialog, [&] {
     ASSERT_EQ(dialog.Files()->count(), 1);
     EXPECT_EQ(dialog.Files()->item(0)->text(), "pagoda");
+    // The list taking the focus makes a row current; only a row chosen is copied.
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(dialog.Files(), &focus);
+    EXPECT_EQ(dialog.NameEdit()->text(), "start");
+    dialog.Files()->setCurrentRow(0);
+    EXPECT_EQ(dialog.NameEdit()->text(), "pagoda");
     dialog.NameEdit()->setText("nothing");
     dialog.OkButton()->click();
     EXPECT_EQ(messages.back(), "File \"nothing\" does not exist!");
@@ -217,6 +237,11 @@ TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
   dialog.SetMode(OpenSaveMode::Save);
   QTimer::singleShot(0, &dialog, [&] {
     EXPECT_EQ(dialog.NameEdit()->selectedText(), "PAGODA");
+    dialog.NameEdit()->setText(" .x");
+    dialog.OkButton()->click();
+    EXPECT_EQ(messages.back(), kHiddenMessage);
+    EXPECT_EQ(dialog.NameEdit()->text(), " .x");
+    dialog.NameEdit()->setText("PAGODA");
     dialog.OkButton()->click();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(messages.back(), "File \"PAGODA\" already exists. Overwrite it?");

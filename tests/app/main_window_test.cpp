@@ -38,7 +38,9 @@
 #include "field/tilesets.h"
 #include "game/faces.h"
 #include "library/congrat.h"
+#include "library/layout_list.h"
 #include "library/layouts.h"
+#include "library/rename.h"
 #include "support/temp_dir.h"
 
 namespace tv {
@@ -263,11 +265,27 @@ TEST(MainWindow, FavouritesMenuAndTheRecentList) {
   EXPECT_EQ(world.board().LayoutName(), "Fortress");
   EXPECT_EQ(world.window->Library().Library().Recent().Names(),
             (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
+
+  // Both lists follow a layout renamed in the chooser; a deleted one leaves them.
+  MainLibrary& library = world.window->Library();
+  TF_Layouts* chooser = library.Chooser();
+  chooser->show();
+  chooser->List(kTagAll)->SelectEntry(library.Library().FindLayout("Dragon"));
+  QTimer::singleShot(0, library.Rename(), [&] {
+    library.Rename()->NameEdit()->setText("Dragon v1.2");
+    library.Rename()->RenameButton()->click();
+  });
+  chooser->RenameButton()->click();
+  EXPECT_EQ(m.Favourites[1]->text(), "dragon v1.2");
+  chooser->List(kTagAll)->SelectEntry(library.Library().FindLayout("Star"));
+  chooser->DeleteButton()->click();
+  chooser->hide();
   world.window->close();
   Settings saved;
   ASSERT_TRUE(LoadSettings(world.dir.dir() + "tilvane.ini", saved).Ok());
-  EXPECT_EQ(saved.Favourites, (std::vector<std::string>{"Fortress", "Dragon"}));
-  EXPECT_EQ(saved.Recent, (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
+  EXPECT_EQ(saved.Favourites, (std::vector<std::string>{"Fortress", "dragon v1.2"}));
+  EXPECT_EQ(saved.Recent, (std::vector<std::string>{"dragon v1.2", "Fortress"}));
+  EXPECT_TRUE(fs::exists(world.dir.path() / "layouts" / "dragon v1.2.mah"));
 }
 
 TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {

@@ -73,7 +73,7 @@ TEST(LayoutFile, ScrambleIsItsOwnInverseAndLeavesShortBlocksAlone) {
 TEST(LayoutFile, WriterShiftsToZeroAndReaderComputesExtent) {
   TempDir dir;
   MODE_P board = BoardFrom({{10, 4, 1}, {40, 20, 3}, {12, 4, 1}, {20, 10, 2}});
-  ASSERT_TRUE(WriteLayout(dir.dir(), "sub/Shape.mah", board));
+  ASSERT_TRUE(WriteLayout(dir.dir(), "Shape", board));
   EXPECT_EQ(board.LayoutName(), "Shape");
   MODE_P read;
   ASSERT_TRUE(ReadLayout(dir.dir(), "Shape", read));
@@ -169,10 +169,18 @@ TEST(LayoutFile, LongerBlockThanNeededStillReads) {
 }
 
 TEST(LayoutFile, NamesAndMessages) {
-  EXPECT_EQ(BareLayoutName("C:\\games\\layouts\\Dragon.mah"), "Dragon");
-  EXPECT_EQ(BareLayoutName("dir/My.Layout.mah"), "My.Layout");
-  EXPECT_EQ(BareLayoutName("Plain"), "Plain");
-  EXPECT_EQ(LayoutPath("layouts/", "x/Fort.mah"), "layouts/Fort.mah");
+  // Only a trailing ".mah", in any letter case, is the extension.
+  const std::pair<const char*, const char*> bare[] = {
+      {"C:\\games\\layouts\\Dragon.mah", "Dragon"},
+      {"dir/v1.2.mah", "v1.2"},
+      {"v1.2", "v1.2"},
+      {"Dragon.v2", "Dragon.v2"},
+      {"layouts/wave.2.MAH", "wave.2"},
+      {"x.mah.mah", "x.mah"},
+      {"Plain", "Plain"},
+  };
+  for (const auto& [path, name] : bare) EXPECT_EQ(BareLayoutName(path), name) << path;
+  EXPECT_EQ(LayoutPath("layouts/", "v1.2"), "layouts/v1.2.mah");
   EXPECT_EQ(LayoutReadMessage(LayoutReadCode::kMissing, "a.mah"), "File \"a.mah\" does not exist!");
   EXPECT_EQ(LayoutReadMessage(LayoutReadCode::kNotLayout, "a.mah"),
             "File \"a.mah\" is not a layout file!");
@@ -187,6 +195,43 @@ TEST(LayoutFile, NamesAreFoundWhateverTheirCase) {
   MODE_P board;
   EXPECT_TRUE(ReadLayout(dir.dir(), "pyramid", board));
   EXPECT_EQ(board.Game.TileCount, 2);
+}
+
+// A name is one file: dots are part of it, and a name that differs only in letter
+// case reads and writes the file that is there (of twins, the first in sorted order).
+TEST(LayoutFile, ANameIsOneFileWhateverItsDotsAndLetterCase) {
+  TempDir dir;
+  const auto two = EncodeLayout({{0, 0, 0}, {2, 0, 0}});
+  const auto four = EncodeLayout({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}});
+  for (const char* file : {"Dragon.mah", "Wave.mah", "v1.mah", "Cat.mah"})
+    WriteBytes(dir.path() / file, two);
+  WriteBytes(dir.path() / "CAT.mah", four);
+  MODE_P board = BoardFrom({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}, {8, 0, 0}, {10, 0, 0}});
+  struct Case {
+    const char* written;  // the name the player gave
+    const char* file;     // the file that must hold the six tiles
+    const char* named;    // the board's name afterwards
+  };
+  const Case cases[] = {
+      {"Dragon.v2", "Dragon.v2.mah", "Dragon.v2"},
+      {"wave.2", "wave.2.mah", "wave.2"},
+      {"v1.2", "v1.2.mah", "v1.2"},
+      {"dragon", "Dragon.mah", "Dragon"},
+      {"cat", "CAT.mah", "CAT"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(WriteLayout(dir.dir(), c.written, board)) << c.written;
+    EXPECT_EQ(board.LayoutName(), c.named) << c.written;
+    EXPECT_EQ(ReadBytes(dir.path() / c.file).size(), 18u + 18u) << c.written;
+    MODE_P read;
+    ASSERT_TRUE(ReadLayout(dir.dir(), c.written, read)) << c.written;
+    EXPECT_EQ(read.Game.TileCount, 6) << c.written;
+    EXPECT_EQ(read.LayoutName(), c.named) << c.written;
+  }
+  for (const char* untouched : {"Wave.mah", "v1.mah", "Cat.mah"})
+    EXPECT_EQ(ReadBytes(dir.path() / untouched), two) << untouched;
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "dragon.mah"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "cat.mah"));
 }
 
 TEST(LayoutFile, FailedWriteKeepsTheOldFile) {

@@ -2,12 +2,14 @@
 // files, the record rule, file operations and the cleaning of typed names.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "game/files.h"
+#include "game/layout_file.h"
 #include "game/layout_library.h"
 #include "game/names.h"
 #include "test_support.h"
@@ -130,6 +132,59 @@ TEST(Catalogue, ReferencesSurviveRebuildsAndVanishedEntries) {
   EXPECT_EQ(lib.Favourites().Refs()[1].Get(), nullptr);  // kept by name, without entry
   EXPECT_EQ(lib.Favourites().Refs()[0].Get(), lib.FindLayout("keep"));
   EXPECT_EQ(lib.Recent().Names(), (std::vector<std::string>{"gone"}));
+}
+
+// Names come from file names once: dots stay, the extension's case does not matter,
+// case twins are one layout (the first in sorted order) and a control character
+// never reaches a name the settings keep.
+TEST(Catalogue, DotsCaseTwinsAndControlCharactersInFileNames) {
+  Folder f;
+  const std::string dir = f.paths.LayoutsDir;
+  f.Layout("v1");
+  f.Layout("v1.2", 2);
+  f.Layout("Wave");
+  f.Layout("wave.2");
+  const std::vector<std::uint8_t> four = EncodeLayout({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {6, 0, 0}});
+  f.Bytes(dir + "Cat.mah", four);
+  f.Bytes(dir + "CAT.mah", EncodeLayout({{0, 0, 0}, {2, 0, 0}}));
+  f.Bytes(dir + "new\nline.mah", four);
+  f.Bytes(dir + "tab\tbed.MAH", four);
+  LayoutLibrary lib = f.Built();
+  EXPECT_EQ(Names(lib.Layouts()),
+            (std::vector<std::string>{"CAT", "newline", "tabbed", "v1", "v1.2", "Wave", "wave.2"}));
+  EXPECT_EQ(lib.FindLayout("cat")->Tiles, 2);
+  EXPECT_EQ(lib.FindLayout("v1.2")->Tiles, 4);
+  lib.CountGame("v1.2", false, 0, 0);
+  lib.CountGame("cat", false, 0, 0);
+  ASSERT_TRUE(lib.AddFavourite("newline").Ok());
+  lib.AddRecent("tabbed");
+  EXPECT_EQ(lib.Favourites().Names(), std::vector<std::string>{"newline"});
+  EXPECT_EQ(lib.Recent().Names(), std::vector<std::string>{"tabbed"});
+
+  LayoutLibrary again = f.Built();  // the records follow the names
+  EXPECT_EQ(again.FindLayout("v1.2")->Played, 1);
+  EXPECT_EQ(again.FindLayout("v1")->Played, 0);
+  EXPECT_EQ(again.FindLayout("CAT")->Played, 1);
+  MODE_P board;
+  ASSERT_TRUE(ReadLayout(dir, "newline", board).Ok());  // as the next start does
+  EXPECT_EQ(board.LayoutName(), "newline");
+  EXPECT_EQ(board.Game.TileCount, 4);
+  EXPECT_EQ(f.Read(dir + "Cat.mah"), four);
+}
+
+// The folder is listed once, not once per file whose extension is not ".mah".
+TEST(Catalogue, ThousandsOfUpperCaseExtensionsInOnePass) {
+  Folder f;
+  const std::string base = f.dir.dir() + "two.mah";
+  f.Bytes(base, EncodeLayout({{0, 0, 0}, {2, 0, 0}}));
+  constexpr int kFiles = 5000;
+  for (int i = 0; i < kFiles; ++i)  // links: many files made quickly
+    fs::create_hard_link(base, f.paths.LayoutsDir + "L" + std::to_string(i) + ".MAH");
+  const auto start = std::chrono::steady_clock::now();
+  LayoutLibrary lib = f.Built();
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(lib.Layouts().Size(), std::size_t(kFiles));
+  EXPECT_LT(took.count(), 2.0);  // about 0.1 s in one pass; quadratic took over 10 s
 }
 
 TEST(Records, CurrentFormatRoundTripsByteForByte) {
@@ -372,6 +427,7 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   f.Layout("c");
   LayoutLibrary lib = f.Built();
   ASSERT_TRUE(lib.AddFavourite("b").Ok());
+  lib.AddRecent("b");
   lib.CountGame("b", false, 0, 0);
   LayoutInfo* b = lib.FindLayout("b");
   EXPECT_TRUE(lib.DeleteLayout(b, "B").Is(LibraryError::CurrentLayout));
@@ -383,6 +439,9 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   const Result taken = lib.RenameLayout(b, "x", "a");
   EXPECT_TRUE(taken.Is(LibraryError::FileSystem));
   EXPECT_NE(taken.Message().find("b.mah"), std::string::npos);
+  EXPECT_EQ(b->Name, "b");
+  f.Layout("Y");  // a name that differs only in case would hide that layout
+  EXPECT_TRUE(lib.RenameLayout(b, "y", "a").Is(LibraryError::FileSystem));
   EXPECT_EQ(b->Name, "b");
 
   fs::remove(f.paths.LayoutsDir + "c.mah");
@@ -397,12 +456,23 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   ASSERT_TRUE(lib.RenameLayout(b, "aa", "a").Ok());
   EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"a", "aa", "c"}));
   EXPECT_EQ(f.Built().FindLayout("aa")->Played, 1);
-  EXPECT_EQ(lib.Favourites().Refs()[0].Name, "b");  // the stored name stays
+
+  // The lists follow a new name, dots and all, and find it again after a rebuild.
+  ASSERT_TRUE(lib.RenameLayout(b, "aa.v2", "a").Ok());
+  EXPECT_EQ(lib.Favourites().Names(), std::vector<std::string>{"aa.v2"});
+  EXPECT_EQ(lib.Recent().Names(), std::vector<std::string>{"aa.v2"});
+  ASSERT_TRUE(lib.BuildCatalogue().Ok());
+  b = lib.FindLayout("aa.v2");
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Played, 1);
+  EXPECT_EQ(lib.Favourites().Refs()[0].Get(), b);
+  EXPECT_EQ(lib.Recent().Refs()[0].Get(), b);
 
   ASSERT_TRUE(lib.DeleteLayout(b, "a").Ok());
-  EXPECT_FALSE(fs::exists(f.paths.LayoutsDir + "aa.mah"));
+  EXPECT_FALSE(fs::exists(f.paths.LayoutsDir + "aa.v2.mah"));
   EXPECT_EQ(lib.Favourites().Size(), 0);
-  EXPECT_EQ(lib.Layouts().Size(), 2u);
+  EXPECT_EQ(lib.Recent().Size(), 0);
+  EXPECT_EQ(Names(lib.Layouts()), (std::vector<std::string>{"a", "x", "Y"}));
 }
 
 TEST(Names, SanitizeDropsForbiddenCharactersInAnyEncoding) {
@@ -427,6 +497,11 @@ TEST(Names, SanitizeDropsForbiddenCharactersInAnyEncoding) {
     EXPECT_EQ(SanitizeName(s), in != out) << in;
     EXPECT_EQ(s, out) << in;
   }
+  for (int code = 0; code < 128; code = code == 31 ? 127 : code + 1) {
+    std::string s = "a" + std::string(1, char(code)) + "b";
+    EXPECT_TRUE(SanitizeName(s)) << code;
+    EXPECT_EQ(s, "ab") << code;
+  }
 }
 
 TEST(Names, RenameAndFileNameChecks) {
@@ -438,10 +513,25 @@ TEST(Names, RenameAndFileNameChecks) {
   EXPECT_TRUE(CheckRenameName(" DRAGON ", "Dragon", dir, out).Ok());
   EXPECT_EQ(out, "dragon");
   EXPECT_TRUE(CheckRenameName("PAGODA", "Dragon", dir, out).Is(NameError::Exists));
-  for (const char* empty : {"   ", "...", ".hidden", "../x", "*?"}) {
+  for (const char* empty : {"   ", "*?"}) {
     EXPECT_EQ(CheckRenameName(empty, "Dragon", dir, out).Message(), "Please enter new layout name!")
         << empty;
     EXPECT_EQ(CleanFileName(empty, out).Message(), "Please enter file name!") << empty;
+  }
+  // A name beginning with a dot is refused with the reason, and the text stays as typed.
+  const std::string hidden = "A layout name cannot begin with \".\": the file would be hidden!";
+  for (const char* dotted : {"...", ".Hidden", "../x", " .x", ".mah"}) {
+    EXPECT_EQ(CheckRenameName(dotted, "Dragon", dir, out).Message(), hidden) << dotted;
+    EXPECT_EQ(out, dotted);
+    EXPECT_EQ(CleanFileName(dotted, out).Message(), hidden) << dotted;
+    EXPECT_EQ(out, dotted);
+  }
+  // Dots inside a name are the name's; a trailing ".mah" typed with it is not.
+  const std::pair<const char*, const char*> typed[] = {
+      {"v1.2", "v1.2"}, {"Dragon.v2", "Dragon.v2"}, {"wave.2.MAH", "wave.2"}, {"x.", "x."}};
+  for (const auto& [in, name] : typed) {
+    ASSERT_TRUE(CleanFileName(in, out).Ok()) << in;
+    EXPECT_EQ(out, name);
   }
   ASSERT_TRUE(CleanFileName("My/Layout", out).Ok());
   EXPECT_EQ(out, "MyLayout");

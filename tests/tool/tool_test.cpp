@@ -71,6 +71,12 @@ TEST_F(ToolTest, MakeInfoAndDealOfTheSmallExamples) {
   EXPECT_NE(deal.out.find("\"slots\":[[2,0,0,1],[4,0,0,1],[0,0,0,1],[6,0,0,1]]"),
             std::string::npos);
   EXPECT_EQ(Tool("verify " + four + " --seed 12345").out, "ok\n");
+
+  // Only ".mah" is the extension: "v1.2" is its own file.
+  const std::string dotted = Make("v1.2", "[[0,0,0],[2,0,0]]");
+  EXPECT_TRUE(std::filesystem::exists(dotted));
+  EXPECT_FALSE(std::filesystem::exists(dir_.dir() + "v1.mah"));
+  EXPECT_EQ(Tool("info " + dotted).status, 0);
 }
 
 TEST_F(ToolTest, FailedDealAndExitCodes) {

@@ -131,9 +131,7 @@ int MakeCommand(const std::string& path) {
     std::cerr << "tilvane-tool: " << fits.Message() << "\n";
     return kExitData;
   }
-  std::string dir, name;
-  SplitLayoutPath(path, dir, name);
-  if (const tv::Result written = tv::WriteLayoutPositions(dir, name, positions); !written) {
+  if (const tv::Result written = tv::WriteLayoutFile(LayoutFileOf(path), positions); !written) {
     std::cerr << "tilvane-tool: " << written.Message() << "\n";
     return kExitIo;
   }

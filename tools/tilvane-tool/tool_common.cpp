@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "game/layout_file.h"
+#include "game/names.h"
 
 namespace tv::tool {
 
@@ -19,16 +20,13 @@ bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned lon
   return true;
 }
 
-void SplitLayoutPath(const std::string& path, std::string& dir, std::string& name) {
-  const std::size_t slash = path.find_last_of('/');
-  dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  name = BareLayoutName(path);
+std::string LayoutFileOf(const std::string& path) {
+  const bool named = path.size() >= 4 && LowerAscii(path.substr(path.size() - 4)) == ".mah";
+  return named ? path : path + ".mah";
 }
 
 int LoadBoard(const std::string& path, MODE_P& board) {
-  std::string dir, name;
-  SplitLayoutPath(path, dir, name);
-  const Result read = ReadLayout(dir, name, board);
+  const Result read = ReadLayoutFile(LayoutFileOf(path), board);
   if (read.Is(LayoutReadCode::kIoError)) {
     std::cerr << "tilvane-tool: " << path << ": " << read.Message() << "\n";
     return kExitIo;

@@ -18,8 +18,9 @@ constexpr int kExitIo = 74;
 bool ParseUnsigned(const std::string& text, unsigned long long max, unsigned long long& out,
                    int base = 10);
 
-// "dir/name.mah" -> the folder the reader takes ("dir/") and the layout name.
-void SplitLayoutPath(const std::string& path, std::string& dir, std::string& name);
+// The layout file a path names: the path as it is when it ends in ".mah" (any letter
+// case), else with ".mah" added.
+std::string LayoutFileOf(const std::string& path);
 
 // Reads the layout into the board. On failure prints why and returns the exit
 // code (the read code, or 74 for an input/output error); 0 on success.
