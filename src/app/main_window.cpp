@@ -30,8 +30,8 @@
 #include "content/shuffle.h"
 #include "field/geometry.h"
 #include "game/editor.h"
+#include "game/files.h"
 #include "game/game_file.h"
-#include "game/names.h"
 #include "game/start_layout.h"
 
 namespace tv {
@@ -409,7 +409,7 @@ void TF_Main::FinishStartUp() {
   LayOutAndRedraw();  // the background, until the first deal fills it
   ready_ = true;
   input_->SetReady(true);
-  if (kept_ && SameNameIgnoringCase(game_->PlayBoard().LayoutName(), kept_->LayoutName)) {
+  if (kept_ && EqualsIgnoreCase(game_->PlayBoard().LayoutName(), kept_->LayoutName)) {
     game_->Resume(*kept_);
     LayOutAndRedraw();
   } else {
