@@ -138,6 +138,10 @@ TEST(LayoutFile, RefusalsLeaveTheBoardUntouched) {
       {"negative block size", withBlock(Header(2, -6), 6), LayoutReadCode::kInvalid},
       {"block too small for the tiles", withBlock(Header(4, 11), 11), LayoutReadCode::kInvalid},
       {"huge announced block", withBlock(Header(2, 0x7FFFFFFF), 6), LayoutReadCode::kIoError},
+      {"144 tiles on one spot", EncodeLayout(std::vector<LayoutPosition>(144, {255, 255, 255})),
+       LayoutReadCode::kInvalid},
+      {"two tiles on one spot", EncodeLayout({{0, 0, 0}, {2, 0, 1}, {2, 0, 1}, {4, 0, 0}}),
+       LayoutReadCode::kInvalid},
   };
   for (const Case& c : cases) {
     WriteBytes(dir.path() / "bad.mah", c.bytes);
