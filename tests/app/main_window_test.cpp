@@ -244,6 +244,37 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   EXPECT_EQ(dragon->Stars, 3);
 }
 
+// A records file that cannot be written is told once, not at every count, name and
+// exit, and the congratulation does not announce a record that was not kept.
+TEST(MainWindow, AnUnwritableRecordsFileIsToldOnceAndNoRecordIsClaimed) {
+  World world;
+  fs::create_directories(world.dir.path() / "tilvane.won2");  // a folder in the file's place
+  ASSERT_TRUE(world.Start());
+  world.RunPendingStart();
+  QString title;
+  QTimer modal;
+  QObject::connect(&modal, &QTimer::timeout, [&] {
+    QWidget* top = QApplication::activeModalWidget();
+    if (auto* congrat = qobject_cast<TF_Congrat*>(top)) {
+      title = congrat->Title()->text();
+      congrat->reject();
+    } else if (auto* chooser = qobject_cast<TF_Layouts*>(top)) {
+      chooser->reject();
+    }
+  });
+  modal.start(5);
+  const Solution& solution = world.game().DealSolution();
+  for (int left = 144; left > 0; left -= 2) {
+    world.Click(solution.Steps[std::size_t(left - 1)].Slot);
+    world.Click(solution.Steps[std::size_t(left - 2)].Slot);
+  }
+  world.window->close();
+  EXPECT_EQ(title, "You have won the game!");
+  int told = 0;
+  for (const Message& m : world.messages) told += m.text.find("records file") != std::string::npos;
+  EXPECT_EQ(told, 1);
+}
+
 TEST(MainWindow, FavouritesMenuAndTheRecentList) {
   World world;
   world.WriteSettings(
