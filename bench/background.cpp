@@ -24,7 +24,7 @@ void BM_ResizeBkgPic(benchmark::State& state) {
     return;
   }
   Settings settings;
-  Background background(settings, dir.string() + "/");
+  Background background(settings, {dir.string() + "/"});
   background.SetFieldSize(1920, 1200);
   background.ResizeBkgPic(1920, 1040);
   if (!background.LoadBkgPic("bench").Ok()) {
@@ -51,7 +51,7 @@ void BM_LoadDefaultBkgPic(benchmark::State& state) {
     return;
   }
   Settings settings;
-  Background background(settings, dir);
+  Background background(settings, {dir});
   background.SetFieldSize(1920, 1200);
   background.ResizeBkgPic(1920, 1040);
   for (auto _ : state) {

@@ -13,8 +13,8 @@ MainLooks::MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& pat
     : settings_(settings),
       calls_(std::move(calls)),
       parent_(parent),
-      background_(settings, paths.BkgDir),
-      bkgPics_(ScanBkgPics(paths.BkgDir)) {
+      background_(settings, paths.BkgDirs()),
+      bkgPics_(ScanBkgPics(paths.BkgDirs())) {
   background_.SetFieldSize(fieldSize.width(), fieldSize.height());
   TF_Tiles::Calls tileCalls{calls_.Message, calls_.Place, [this] { return settings_.BkgColor; },
                             calls_.ApplyTileset};

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -27,7 +28,23 @@ struct ProgramPaths {
   // shipped layout already offered to the player's layouts folder.
   std::string ShippedLayoutsDir;
   std::string OfferedLayoutsFile;
+  // Installed only: the player's own tilesets, pictures and songs, read together with
+  // the shipped ones; the player's file wins on a name clash.
+  std::string UserTilesDir;
+  std::string UserBkgDir;
+  std::string UserMusicDir;
   bool Installed = false;
+
+  // The folders to read, the player's last.
+  std::vector<std::string> TilesDirs() const { return Folders(TilesDir, UserTilesDir); }
+  std::vector<std::string> BkgDirs() const { return Folders(BkgDir, UserBkgDir); }
+  std::vector<std::string> MusicDirs() const { return Folders(MusicDir, UserMusicDir); }
+
+ private:
+  static std::vector<std::string> Folders(const std::string& shipped, const std::string& own) {
+    if (own.empty()) return {shipped};
+    return {shipped, own};
+  }
 };
 
 // `programDir` with or without a trailing '/'; decides between the two ways to run.

@@ -124,14 +124,19 @@ ProgramPaths InstalledPaths(const std::string& programDir, const std::string& co
   paths.RecordsFile = folders.DataDir + "tilvane.won2";
   paths.OldRecordsFile = folders.DataDir + "tilvane.won";
   paths.OfferedLayoutsFile = folders.DataDir + "offered-layouts.txt";
+  paths.UserTilesDir = folders.DataDir + "tiles/";
+  paths.UserBkgDir = folders.DataDir + "bkg/";
+  paths.UserMusicDir = folders.DataDir + "music/";
   return paths;
 }
 
 Result PrepareUserFolders(const ProgramPaths& paths) {
   if (!paths.Installed) return {};
   std::error_code error;
+  // The player's content folders are made empty, so the help's folders are there to fill.
   for (const fs::path& dir :
-       {fs::path(paths.SettingsFile).parent_path(), fs::path(paths.LayoutsDir)}) {
+       {fs::path(paths.SettingsFile).parent_path(), fs::path(paths.LayoutsDir),
+        fs::path(paths.UserTilesDir), fs::path(paths.UserBkgDir), fs::path(paths.UserMusicDir)}) {
     fs::create_directories(dir, error);
     if (!fs::is_directory(dir))
       return Result::Fail(UserFoldersError::kCreate,

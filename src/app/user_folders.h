@@ -1,7 +1,8 @@
 // The two ways to run. From a writable folder that holds the content folders (a build
 // folder, an unpacked copy) everything lies beside the program. Installed, the content
 // is read from share/tilvane and the player's own files go to the per-user folders:
-// settings in $XDG_CONFIG_HOME/tilvane, records and layouts in $XDG_DATA_HOME/tilvane.
+// settings in $XDG_CONFIG_HOME/tilvane; records, layouts and the player's own tilesets,
+// pictures and songs (tiles/, bkg/, music/) in $XDG_DATA_HOME/tilvane.
 #pragma once
 
 #include <string>
@@ -34,7 +35,8 @@ ProgramPaths InstalledPaths(const std::string& programDir, const std::string& co
 
 enum class UserFoldersError { kNone, kCreate, kCopy, kWrite };
 
-// Installed runs only: creates the player's folders and copies each shipped layout
+// Installed runs only: creates the player's folders (settings, layouts, tiles, bkg,
+// music) and copies each shipped layout
 // whose name was never offered before, so a layout the player deleted stays deleted
 // and one the player keeps under the same name is never overwritten.
 Result PrepareUserFolders(const ProgramPaths& paths);

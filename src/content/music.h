@@ -23,8 +23,8 @@ class QSlider;
 namespace tv {
 
 struct MusicDialogOptions {
-  std::string SoundsDir;  // the effects' folder, ends with '/'
-  std::string MusicDir;   // ends with '/'
+  std::string SoundsDir;               // the effects' folder, ends with '/'
+  std::vector<std::string> MusicDirs;  // each ends with '/'; a later folder wins
   RandState* Rand = nullptr;
   std::unique_ptr<SoundBackend> Backend;             // empty: SoundLibrary
   std::function<void(const std::string&)> Message;   // the program's message box

@@ -74,7 +74,7 @@ class BackgroundTest : public ::testing::Test {
   }
   test::TempDir dir;
   Settings settings;
-  Background bkg{settings, dir.dir()};
+  Background bkg{settings, {dir.dir()}};
 };
 
 TEST_F(BackgroundTest, LoadingStretchesOverTheAreaAndResetsTheColour) {

@@ -189,7 +189,7 @@ class MusicDialogTest : public ::testing::Test {
   std::unique_ptr<TF_Music> MakeDialog() {
     MusicDialogOptions options;
     options.SoundsDir = dir.dir();
-    options.MusicDir = dir.dir() + "music/";
+    options.MusicDirs = {dir.dir() + "music/"};
     options.Rand = &rand;
     options.Message = [this](const std::string& text) { messages.push_back(text); };
     options.Sleep = [this](int ms) { slept += ms; };
