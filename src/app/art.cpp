@@ -257,6 +257,15 @@ const ArtItem* FindArt(const QString& name, ArtKind kind) {
   return it == items.end() ? nullptr : &*it;
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QImage image = RenderSvg(QStringLiteral(":/art/desktop/program.svg"), QSize(size, size));
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
 QIcon ArtIcon(const QString& name) {
   const ArtItem* item = FindArt(name, ArtKind::Icon);
   if (!item || !QFile::exists(SourcePath(*item))) return {};

@@ -47,6 +47,9 @@ const ArtItem* FindArt(const QString& name, ArtKind kind);
 // give a null icon.
 QIcon ArtIcon(const QString& name);
 
+// The program's icon, the desktop entry's own, in the sizes a window manager asks for.
+QIcon ProgramIcon();
+
 // One catalogue item rendered at exactly `size` (its natural size when `size` is empty)
 // over `background`; a transparent background gives an ARGB image, an opaque one an RGB
 // image ready for 24-bit composition. `on` selects the checked look of toggles.

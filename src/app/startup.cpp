@@ -63,6 +63,8 @@ MeasureOptions ReadMeasureOptions(const std::string& settingsFile) {
 
 std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
                                       std::chrono::steady_clock::time_point started) {
+  // Before the first window: X11 takes its class (the desktop entry's StartupWMClass) from it.
+  QApplication::setApplicationName(kProgramTitle);
   std::unique_ptr<TF_About> splash;
   if (options.ShowSplash) {
     // The splash has no play button: its pictures are not drawn.
@@ -71,7 +73,6 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
     splash->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
-  QApplication::setApplicationName(kProgramTitle);
 
   MainOptions mainOptions;
   mainOptions.Paths = MakeProgramPaths(options.ProgramDir);
@@ -156,7 +157,9 @@ int RunProgram(int argc, char** argv) {
   // Qt sees only the program name, so no toolkit option slips past the check above.
   int toolkitArgc = 1;
   QApplication app(toolkitArgc, argv);
-  QGuiApplication::setDesktopFileName("org.tilvane.Tilvane");
+  // Docks find the launcher by this name and show the window's own icon (_NET_WM_ICON).
+  QGuiApplication::setDesktopFileName("org.tilvane.tilvane");
+  QApplication::setWindowIcon(ProgramIcon());
   StartOptions options;
   options.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";
   // A second start hands over to the running game before any window appears.
