@@ -64,9 +64,10 @@ test-deps:
 desktop-deps:
 	$(call install_missing,$(DESKTOP_PACKAGES))
 
-# `make install PREFIX=... DESTDIR=...`: the program, its content under share/tilvane,
-# the desktop entry, the metainfo and the icons.
-install: deps desktop-deps
+# `make install PREFIX=... DESTDIR=...`: the program in games/, its content under
+# share/tilvane, the desktop entry, the metainfo, the icons, the manual page, the
+# copyright and the changelog. Hardened when dpkg-dev is there.
+install: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(HARDENING) $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target tilvane
 	DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
