@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background picture as start-up and every lay-out of the window use it: a 1920 by
 // 1200 picture stretched into a 1920 by 1040 available area, and the default picture loaded.
 #include "content/background.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing as a Linux desktop program, and the Debian package built from it.
 # Installed, the program finds its content at a fixed place relative to itself, so
 # any prefix (and DESTDIR) works.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's vector art on demand, at the exact pixel size asked for, so icons
 // stay sharp at toolbar, menu and high-density sizes without shipping bitmaps.
 #include "app/art.h"

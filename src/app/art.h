@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the program carries: icons, status frames, clock face, about box art and the
 // editor's cursors, all drawn from vector sources compiled into the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The looks collaborator: background loading and the three dialogs; every change
 // ends in one full redraw through the window.
 #include "app/main_looks.h"

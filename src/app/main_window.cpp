@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window set-up, modes, commands and the window events; field input is in
 // main_input.cpp.
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows share for the whole run: where the program's files lie, and the
 // routines every window uses to talk to the player (message box, dialog placement).
 #pragma once

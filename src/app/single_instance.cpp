@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock is the authority (it survives a crashed holder: Qt treats a lock whose
 // process is gone as stale); the socket only carries the request to come forward.
 #include "app/single_instance.h"

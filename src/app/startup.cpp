@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up order: splash, main window set-up, settings, layout with its fallbacks,
 // tileset with its fallbacks, then the first deal; the splash stays at least 2 s.
 #include "app/startup.h"

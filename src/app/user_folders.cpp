@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deciding where the files lie, and offering the shipped layouts to the player.
 #include "app/user_folders.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways to run. From a writable folder that holds the content folders (a build
 // folder, an unpacked copy) everything lies beside the program. Installed, the content
 // is read from share/tilvane and the player's own files go to the per-user folders:

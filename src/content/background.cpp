@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background pictures: the scan, the load that changes nothing when a picture cannot be
 // read, the stretch over the available area, and chooser thumbnails.
 #include "content/background.h"

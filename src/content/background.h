@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the field shows behind the tiles: a picture from the "bkg" folders stretched over
 // the available area, or the plain background colour. Finding the pictures, loading one,
 // scaling it, and the thumbnails of the picture chooser. Plain C++ over pixel buffers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound and music options: the controls call the player at once (switches, volume,
 // Play Next); OK takes the choice, the pause and the ticks, Cancel restores the rest.
 #include "content/music.h"

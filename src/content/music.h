@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sound and Music Options" dialog. It lives from start-up to shutdown and owns the
 // music player, its two timers and the audio back end; shown modally, it changes the
 // sound and music switches, the volume, the choice, the pause and the ticked songs.

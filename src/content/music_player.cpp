@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's cycle: pause (pause timer) -> choose and start a song -> playing (the
 // finished timer polls the back end) -> finished -> pause again.
 #include "content/music_player.h"

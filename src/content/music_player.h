@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background music player and the sound effects, without windows: the cycle of
 // pause, choice, song and finish driven by two timers, the random and in-order choice
 // over the ticked files, the volume, and what the options dialog's OK and Cancel do.

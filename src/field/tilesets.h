@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tilesets of the content folders: scanning their descriptors, looking them up,
 // choosing a tile size for an area and loading one size (sheet, tile form and the
 // pictures derived from them). Also the fit and zoom operations built on that.

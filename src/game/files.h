@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small file helpers shared by every reader and writer of the program's files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background pictures: which files are offered, the thumbnail box, loading with its
 // three outcomes, the start-up fallback, the stretch, and saving and restoring the record.
 #include "content/background.h"

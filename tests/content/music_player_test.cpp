@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music player's cycle with a fake back end, a fake dialog and a clock of our own:
 // choice rules, pause and finish timers, volume, Cancel, messages and effects.
 #include "content/music_player.h"

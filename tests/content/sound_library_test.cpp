@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL back end on the dummy output and the options dialog over it: songs from a file
 // and from memory play to their end, failures carry the layer's own codes, effects load,
 // the shipped songs and effects load, and a machine without output says so once.

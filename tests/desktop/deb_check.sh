@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # deb_check.sh BUILD VERSION: builds the Debian package, has lintian check it (no error,
 # no warning), unpacks it into a scratch root and starts the unpacked program under a
 # virtual X server until its field shows.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # install_check.sh BUILD VERSION: installs the built program under a scratch root, as
 # `make install DESTDIR=...` does, and checks what a Linux desktop expects of it.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every song through the soundfont the program uses and measures songs and
 # effects with sox; fails when one breaks the limits below.
 #   check_audio.sh [MUSIC_DIR] [SOUNDS_DIR]
