@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a player or developer needs: `make run` and `make test`.
 # Both install any missing Debian package first, so a fresh machine works.
 
@@ -17,11 +18,18 @@ CHECK_FLAGS := -DTILVANE_WERROR=ON -DTILVANE_TESTS=ON
 FUZZ_SECONDS ?= 20
 SOURCES = $(shell find src tests tools bench -name '*.cpp' -o -name '*.h')
 # Tools of the desktop checks and of `make deb` (file and dpkg-dev work out the
-# package's library dependencies).
-DESKTOP_PACKAGES := desktop-file-utils appstream dpkg-dev file xvfb xauth
+# package's library dependencies and give Debian's build flags; lintian checks the package).
+DESKTOP_PACKAGES := desktop-file-utils appstream dpkg-dev file xvfb xauth lintian
+# Debian's hardening flags, for every build that may become the package. Expanded when a
+# recipe runs, so after desktop-deps has installed dpkg-dev.
+buildflag = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1) 2>/dev/null)
+HARDENING = -DCMAKE_C_FLAGS="$(call buildflag,CFLAGS) $(call buildflag,CPPFLAGS)" \
+            -DCMAKE_CXX_FLAGS="$(call buildflag,CXXFLAGS) $(call buildflag,CPPFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$(call buildflag,LDFLAGS)" \
+            -DCMAKE_SHARED_LINKER_FLAGS="$(call buildflag,LDFLAGS)"
 PREFIX ?= /usr/local
 
-.PHONY: run test deps test-deps desktop-deps build build-asan build-release format-check \
+.PHONY: run test deps test-deps desktop-deps build build-asan build-release format-check licence-check \
         fuzz-short clean bench fuzz tiles bkg layouts music music-check install deb icons
 
 define install_missing
@@ -43,7 +51,7 @@ run: deps
 # The tileset generator's tests need the CJK font; here they fail rather than skip without it.
 TEST_ENV := QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy TILVANE_REQUIRE_FONTS=1
 
-test: deps test-deps desktop-deps format-check build build-asan build-release
+test: deps test-deps desktop-deps format-check licence-check build build-asan build-release
 	cd build && $(TEST_ENV) ctest --output-on-failure -j$(JOBS)
 	cd build-asan && $(TEST_ENV) ctest --output-on-failure -j$(JOBS)
 	$(MAKE) fuzz-short
@@ -57,16 +65,17 @@ test-deps:
 desktop-deps:
 	$(call install_missing,$(DESKTOP_PACKAGES))
 
-# `make install PREFIX=... DESTDIR=...`: the program, its content under share/tilvane,
-# the desktop entry, the metainfo and the icons.
+# `make install PREFIX=... DESTDIR=...`: the program in games/, its content under
+# share/tilvane, the desktop entry, the metainfo, the icons, the manual page, the
+# copyright and the changelog. Hardened when dpkg-dev is there.
 install: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(HARDENING) $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target tilvane
 	DESTDIR="$(DESTDIR)" cmake --install build --prefix "$(PREFIX)"
 
 # build/tilvane_<version>_<arch>.deb
 deb: deps desktop-deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(HARDENING) $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target tilvane
 	cd build && cpack -G DEB
 
@@ -74,11 +83,12 @@ deb: deps desktop-deps
 icons: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILVANE_WERROR=ON $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target tilvane-icongen
-	QT_QPA_PLATFORM=offscreen build/bin/tilvane-icongen resources/desktop/org.tilvane.Tilvane.svg \
+	QT_QPA_PLATFORM=offscreen build/bin/tilvane-icongen resources/desktop/org.tilvane.tilvane.svg \
 	  resources/desktop/icons
 
-build:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CHECK_FLAGS) $(CMAKE_FLAGS)
+# The checks' build is hardened as the package is: the package check packs it.
+build: desktop-deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CHECK_FLAGS) $(HARDENING) $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS)
 
 build-asan:
@@ -86,12 +96,16 @@ build-asan:
 	cmake --build build-asan -j$(JOBS)
 
 # A packager's build: Release, no tests; only that it compiles cleanly is checked.
-build-release:
-	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTILVANE_WERROR=ON $(CMAKE_FLAGS)
+build-release: desktop-deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTILVANE_WERROR=ON $(HARDENING) $(CMAKE_FLAGS)
 	cmake --build build-release -j$(JOBS)
 
 format-check:
 	clang-format --dry-run --Werror $(SOURCES)
+
+# Every source, script and build file starts with its licence line.
+licence-check:
+	tools/licence/spdx.sh --check
 
 # Every fuzzer briefly under the sanitizers; a crash fails the run.
 fuzz-short:

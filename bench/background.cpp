@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background picture as start-up and every lay-out of the window use it: a 1920 by
 // 1200 picture stretched into a 1920 by 1040 available area, and the default picture loaded.
 #include "content/background.h"
@@ -24,7 +25,7 @@ void BM_ResizeBkgPic(benchmark::State& state) {
     return;
   }
   Settings settings;
-  Background background(settings, dir.string() + "/");
+  Background background(settings, {dir.string() + "/"});
   background.SetFieldSize(1920, 1200);
   background.ResizeBkgPic(1920, 1040);
   if (!background.LoadBkgPic("bench").Ok()) {
@@ -51,7 +52,7 @@ void BM_LoadDefaultBkgPic(benchmark::State& state) {
     return;
   }
   Settings settings;
-  Background background(settings, dir);
+  Background background(settings, {dir});
   background.SetFieldSize(1920, 1200);
   background.ResizeBkgPic(1920, 1040);
   for (auto _ : state) {

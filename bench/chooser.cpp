@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the layout chooser: activation with the preview of the current layout,
 // over the shipped layouts and over a folder of 500.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deal of the default layout, the stacking order and the count of moves.
 #include "game/deal.h"
 

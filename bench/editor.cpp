@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the last tile of a 144-tile layout in the editor: the placement with its
 // free-tile count, stacking order and the check that game number 1 deals.
 #include "game/editor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field drawing costs on a dealt layout with the shipped standard tileset.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue build over a large layouts folder with a full records file.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hot pixel routines at the sizes the field uses: one tile's keyed copy, darkening a tile
 // sheet, filling and resizing a full-screen picture.
 #include <benchmark/benchmark.h>

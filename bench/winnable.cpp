@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The still-winnable verdict over positions met in random play on every shipped
 // layout, from the deal to the end: median and 99th percentile of the decision
 // time under the play budget, and the share left undecided.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the runtime content folders from data/ beside the program; sound effects
 # lie directly beside it.
 foreach(folder layouts tiles bkg music help)

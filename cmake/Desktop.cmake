@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing as a Linux desktop program, and the Debian package built from it.
 # Installed, the program finds its content at a fixed place relative to itself, so
 # any prefix (and DESTDIR) works.
@@ -7,13 +8,15 @@ include(GNUInstallDirs)
 find_package(Qt6 REQUIRED COMPONENTS Network)
 target_link_libraries(tilvane_app PUBLIC Qt6::Network)
 
-set(TILVANE_APP_ID org.tilvane.Tilvane)
+set(TILVANE_APP_ID org.tilvane.tilvane)
+# A game goes where the distribution's other games are.
+set(TILVANE_INSTALL_BINDIR games CACHE STRING "The program's folder under the prefix")
 set(TILVANE_INSTALL_CONTENT ${CMAKE_INSTALL_DATADIR}/tilvane)
-file(RELATIVE_PATH content_from_bin /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${TILVANE_INSTALL_CONTENT})
+file(RELATIVE_PATH content_from_bin /prefix/${TILVANE_INSTALL_BINDIR} /prefix/${TILVANE_INSTALL_CONTENT})
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/user_folders.cpp PROPERTIES
   COMPILE_DEFINITIONS TILVANE_CONTENT_FROM_BIN="${content_from_bin}")
 
-install(TARGETS tilvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tilvane RUNTIME DESTINATION ${TILVANE_INSTALL_BINDIR})
 foreach(folder layouts tiles bkg music help)
   if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/data/${folder})
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/${folder} DESTINATION ${TILVANE_INSTALL_CONTENT})
@@ -33,6 +36,22 @@ foreach(size 16 24 32 48 64 128 256 512)
           RENAME ${TILVANE_APP_ID}.png)
 endforeach()
 
+# The manual page, the copyright and the changelog, compressed as Debian wants them:
+# at the highest level and without a time stamp, so every build gives the same bytes.
+set(package_dir ${CMAKE_SOURCE_DIR}/resources/package)
+set(package_out ${CMAKE_BINARY_DIR}/package)
+configure_file(${package_dir}/tilvane.6.in ${package_out}/tilvane.6 @ONLY)
+configure_file(${package_dir}/changelog ${package_out}/changelog COPYONLY)
+foreach(file tilvane.6 changelog)
+  execute_process(COMMAND gzip -9nf ${package_out}/${file} RESULT_VARIABLE gzip_failed)
+  if(gzip_failed)
+    message(FATAL_ERROR "gzip could not compress ${package_out}/${file}")
+  endif()
+endforeach()
+install(FILES ${package_out}/tilvane.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${package_dir}/copyright ${package_out}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tilvane)
+
 # `cpack -G DEB` in the build folder: tilvane_<version>_<arch>.deb. The library
 # dependencies come from dpkg-shlibdeps; the sound libraries, soundfont, font and
 # platform plugins are loaded at run time, so no linker sees them.
@@ -42,6 +61,16 @@ set(CPACK_PACKAGE_NAME tilvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tilvane developers <dev@tilvane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mahjong solitaire with winnable deals and a layout editor")
+# Lines as Debian wants them: under 80 characters, paragraphs apart.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "The 144 tiles of a Mahjong set are stacked in the shape of a layout; remove"
+  "free tiles in matching pairs until the field is empty. Every deal can be won,"
+  "and the way to win it can be replayed step by step."
+  ""
+  "Around the game come a layout editor, a catalogue of layouts with favourites,"
+  "recent layouts and records for each, several tilesets in many tile sizes,"
+  "background pictures or a plain colour, music and sound effects. Players may"
+  "add background pictures, tilesets and songs of their own.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers that keep the top-level list short: every folder globs its own sources,
 # so adding a file never means editing the build.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's vector art on demand, at the exact pixel size asked for, so icons
 // stay sharp at toolbar, menu and high-density sizes without shipping bitmaps.
 #include "app/art.h"
@@ -255,6 +256,15 @@ const ArtItem* FindArt(const QString& name, ArtKind kind) {
     return item.name == name && group(item.kind) == group(kind);
   });
   return it == items.end() ? nullptr : &*it;
+}
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QImage image = RenderSvg(QStringLiteral(":/art/desktop/program.svg"), QSize(size, size));
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
 }
 
 QIcon ArtIcon(const QString& name) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the program carries: icons, status frames, clock face, about box art and the
 // editor's cursors, all drawn from vector sources compiled into the program.
 #pragma once
@@ -46,6 +47,9 @@ const ArtItem* FindArt(const QString& name, ArtKind kind);
 // distinct On state, and the Disabled mode is a faded, desaturated version. Unknown names
 // give a null icon.
 QIcon ArtIcon(const QString& name);
+
+// The program's icon, the desktop entry's own, in the sizes a window manager asks for.
+QIcon ProgramIcon();
 
 // One catalogue item rendered at exactly `size` (its natural size when `size` is empty)
 // over `background`; a transparent background gives an ARGB image, an opaque one an RGB

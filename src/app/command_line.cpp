@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line parsing, kept apart from the windows so it runs before any of them.
 #include "app/command_line.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: only --help and --version; anything else that looks like an
 // option is refused, and plain arguments are ignored.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field on screen: the field picture, its renderer and the widget that shows it.
 // Drawing requests of the game and of the field input end here, for the board of the
 // current mode with the marks of play and the player's drawing switches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that paints its own frame picture under its text. Being opaque, a new text
 // repaints only the label, not the panel, clock picture and strip behind it: the clock
 // changes every second for as long as the game runs. The frame is made for the density

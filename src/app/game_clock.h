@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one source of the time of day for the game: the local date-time in days. Tests
 // put a clock of their own in its place, so nothing waits for real time to pass.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play without a mouse: the arrow keys move a focus ring between free tiles, Space
 // or Enter act on the ringed tile as a click would, Escape drops the selection and
 // H asks for a hint. The ring appears with the first arrow key and goes with the

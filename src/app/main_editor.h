@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the layout editor: entering it, the File commands (New,
 // Open, Save, Play, Return to Game), the save question, the editor's tile size, and
 // the status texts and caption the editor's rules report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field on screen: shows the field picture's own memory and passes the mouse on.
 // The picture is laid out and drawn in device pixels, so on a high-density screen every
 // picture pixel is one screen pixel; this widget is the one place that converts between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the game reaches the window. Pauses block the window thread on purpose: the
 // animations are drawn with immediate repaints, and no input is taken meanwhile.
 #include "app/main_host.h"

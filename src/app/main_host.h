@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's host in the main window: the game's requests passed on to the field view,
 // the status bars, the field input, the timers and the few window controls it drives.
 #pragma once

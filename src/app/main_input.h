@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse and keyboard on the field: selection clicks, the face name and hand cursor under
 // the mouse, the see-through view of a tile while Ctrl is held, the solution's stepping
 // keys and the editor's mouse buttons and keys.

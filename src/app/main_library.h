@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the layout library: owns the library (catalogue,
 // lists, records) and its dialogs, runs the Favorites menu, the chooser command,
 // the counting of games and Clear Players Records.

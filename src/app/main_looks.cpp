@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The looks collaborator: background loading and the three dialogs; every change
 // ends in one full redraw through the window.
 #include "app/main_looks.h"
@@ -13,8 +14,8 @@ MainLooks::MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& pat
     : settings_(settings),
       calls_(std::move(calls)),
       parent_(parent),
-      background_(settings, paths.BkgDir),
-      bkgPics_(ScanBkgPics(paths.BkgDir)) {
+      background_(settings, paths.BkgDirs()),
+      bkgPics_(ScanBkgPics(paths.BkgDirs())) {
   background_.SetFieldSize(fieldSize.width(), fieldSize.height());
   TF_Tiles::Calls tileCalls{calls_.Message, calls_.Place, [this] { return settings_.BkgColor; },
                             calls_.ApplyTileset};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field's looks, as the main window offers them: the background (picture or
 // colour) with its chooser and colour picker, and the tileset chooser. The window
 // hands in what it must do in return through a few calls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu items and toolbar buttons, created in the order they appear.
 #include "app/main_menus.h"
 

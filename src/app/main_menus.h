@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: every menu item and toolbar button with its caption,
 // hint, shortcut and picture. The window connects them to its handlers.
 #pragma once

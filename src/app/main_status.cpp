@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status panels are composed once from the frame pictures; only label texts and the
 // clock change while playing.
 #include "app/main_status.h"

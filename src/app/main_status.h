@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bars of the main window: framed panels with centred labels, and the game
 // clock, digital (a label on a frame) or analog (a small drawn face).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main window set-up, modes, commands and the window events; field input is in
 // main_input.cpp.
 #include "app/main_window.h"
@@ -56,7 +57,7 @@ TF_Main::TF_Main(const MainOptions& options)
   // Deals without a game number depend on this seed.
   game_->Rand().value = static_cast<std::uint32_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
-  tilesets_.ScanTilesets(paths_.TilesDir);
+  tilesets_.ScanTilesets(paths_.TilesDirs());
 
   // The window fills the work area, between 640 by 480 and the screen's size.
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -110,7 +111,7 @@ TF_Main::TF_Main(const MainOptions& options)
   // Starts the sound output and scans the music folder.
   MusicDialogOptions music;
   music.SoundsDir = paths_.SoundsDir;
-  music.MusicDir = paths_.MusicDir;
+  music.MusicDirs = paths_.MusicDirs();
   music.Rand = &game_->Rand();
   music.Message = [this](const std::string& text) { Message(text); };
   music.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program paths, the message box and dialog placement.
 #include "app/program.h"
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows share for the whole run: where the program's files lie, and the
 // routines every window uses to talk to the player (message box, dialog placement).
 #pragma once
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -28,7 +30,23 @@ struct ProgramPaths {
   // shipped layout already offered to the player's layouts folder.
   std::string ShippedLayoutsDir;
   std::string OfferedLayoutsFile;
+  // Installed only: the player's own tilesets, pictures and songs, read together with
+  // the shipped ones; the player's file wins on a name clash.
+  std::string UserTilesDir;
+  std::string UserBkgDir;
+  std::string UserMusicDir;
   bool Installed = false;
+
+  // The folders to read, the player's last.
+  std::vector<std::string> TilesDirs() const { return Folders(TilesDir, UserTilesDir); }
+  std::vector<std::string> BkgDirs() const { return Folders(BkgDir, UserBkgDir); }
+  std::vector<std::string> MusicDirs() const { return Folders(MusicDir, UserMusicDir); }
+
+ private:
+  static std::vector<std::string> Folders(const std::string& shipped, const std::string& own) {
+    if (own.empty()) return {shipped};
+    return {shipped, own};
+  }
 };
 
 // `programDir` with or without a trailing '/'; decides between the two ways to run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies between our 24-bit pictures and Qt images.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check is a comparison of two small values, cheap enough to run every second.
 #include "app/settings_keeper.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the settings file soon after the player changes something (a favourite, the
 // recent list, the layout, an option), so a killed game loses at most the last second.
 // The file is the same as the one written at exit: both go through SaveSettings.

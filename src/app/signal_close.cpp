@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A signal handler may do almost nothing, so it writes one byte to a pipe that the
 // window thread watches; the closing itself runs there.
 #include "app/signal_close.h"

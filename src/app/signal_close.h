@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGINT and SIGHUP (a kill, Ctrl+C, a logout) close the game the way File >
 // Exit does, so the unfinished game, the records and the settings are written.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locks are the authority (they survive a crashed holder: Qt treats a lock whose
 // process is gone as stale); the sockets only carry the request to come forward.
 #include "app/single_instance.h"

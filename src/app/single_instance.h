@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running game per set of player files: two processes would overwrite each
 // other's records and settings. A lock file beside the files decides who runs; a local
 // socket lets a second start ask the running one to come to the front.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up order: splash, main window set-up, settings, layout with its fallbacks,
 // tileset with its fallbacks, then the first deal; the splash stays at least 2 s.
 #include "app/startup.h"
@@ -80,6 +81,8 @@ MeasureOptions ReadMeasureOptions(const std::string& settingsFile) {
 
 std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
                                       std::chrono::steady_clock::time_point started) {
+  // Before the first window: X11 takes its class (the desktop entry's StartupWMClass) from it.
+  QApplication::setApplicationName(kProgramTitle);
   std::unique_ptr<TF_About> splash;
   if (options.ShowSplash) {
     // The splash has no play button: its pictures are not drawn.
@@ -88,7 +91,6 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
     splash->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
-  QApplication::setApplicationName(kProgramTitle);
 
   MainOptions mainOptions;
   mainOptions.Paths = MakeProgramPaths(options.ProgramDir);
@@ -190,7 +192,9 @@ int RunProgram(int argc, char** argv) {
   const QtMessageHandler previous = qInstallMessageHandler(ExitWithoutDisplay);
   QApplication app(toolkitArgc, argv);
   qInstallMessageHandler(previous);
-  QGuiApplication::setDesktopFileName("org.tilvane.Tilvane");
+  // Docks find the launcher by this name and show the window's own icon (_NET_WM_ICON).
+  QGuiApplication::setDesktopFileName("org.tilvane.tilvane");
+  QApplication::setWindowIcon(ProgramIcon());
   StartOptions options;
   options.ProgramDir = QCoreApplication::applicationDirPath().toStdString() + "/";
   // A second start hands over to the running game before any window appears: one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry and exit: the splash, the order in which the windows and the data
 // come to life, the fallbacks for layout and tileset, and the failure messages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip under the field: a dark lacquer gradient with a thin gold line on top.
 #pragma once
 

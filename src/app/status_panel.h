@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A framed status panel, 34 high, with a label centred over its frame picture.
 #pragma once
 

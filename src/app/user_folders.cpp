@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deciding where the files lie, and offering the shipped layouts to the player.
 #include "app/user_folders.h"
 
@@ -149,14 +150,20 @@ ProgramPaths InstalledPaths(const std::string& programDir, const std::string& co
   paths.OfferedLayoutsFile = folders.DataDir + "offered-layouts.txt";
   paths.GameFile =
       (folders.StateDir.empty() ? folders.ConfigDir : folders.StateDir) + kGameFileName;
+  paths.UserTilesDir = folders.DataDir + "tiles/";
+  paths.UserBkgDir = folders.DataDir + "bkg/";
+  paths.UserMusicDir = folders.DataDir + "music/";
   return paths;
 }
 
 Result PrepareUserFolders(const ProgramPaths& paths) {
   if (!paths.Installed) return {};
   std::error_code error;
-  for (const fs::path& dir : {fs::path(paths.SettingsFile).parent_path(),
-                              fs::path(paths.LayoutsDir), fs::path(paths.GameFile).parent_path()}) {
+  // The player's content folders are made empty, so the help's folders are there to fill.
+  for (const fs::path& dir :
+       {fs::path(paths.SettingsFile).parent_path(), fs::path(paths.LayoutsDir),
+        fs::path(paths.UserTilesDir), fs::path(paths.UserBkgDir), fs::path(paths.UserMusicDir),
+        fs::path(paths.GameFile).parent_path()}) {
     fs::create_directories(dir, error);
     if (!fs::is_directory(dir))
       return Result::Fail(UserFoldersError::kCreate,

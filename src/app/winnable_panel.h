@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Winnable" panel of the play status bar: every new position goes to the solver
 // on its own thread, and the panel says "Winnable" or "Not winnable" once the verdict
 // for the position on the field arrives. While the verdict is pending, or when the

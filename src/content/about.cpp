@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // About box and splash: the about picture with the version and date printed over it,
 // and in about mode a play button that closes it.
 #include "content/about.h"

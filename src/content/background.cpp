@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background pictures: the scan, the load that changes nothing when a picture cannot be
 // read, the stretch over the available area, and chooser thumbnails.
 #include "content/background.h"
@@ -16,34 +17,21 @@ constexpr std::string_view kPictureExt = ".jpg";
 
 }  // namespace
 
-std::vector<BKGPIC_P> ScanBkgPics(const std::string& bkgDir) {
-  std::vector<std::string> thumbs;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(bkgDir, error)) {
-    if (!entry.is_regular_file(error)) continue;
-    const std::string file = entry.path().filename().string();
-    if (file.size() <= kPictureExt.size()) continue;
-    if (!EqualsIgnoreCase(std::string_view(file).substr(file.size() - kPictureExt.size()),
-                          kPictureExt))
-      continue;
-    const std::string stem = file.substr(0, file.size() - kPictureExt.size());
-    if (stem.size() < kThumbSuffix.size() ||
-        !EqualsIgnoreCase(std::string_view(stem).substr(stem.size() - kThumbSuffix.size()),
-                          kThumbSuffix))
-      continue;
-    thumbs.push_back(stem);
-  }
-  std::sort(thumbs.begin(), thumbs.end(),
-            [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });
-
+std::vector<BKGPIC_P> ScanBkgPics(const std::vector<std::string>& bkgDirs) {
   std::vector<BKGPIC_P> pics;
-  for (const std::string& thumb : thumbs) {
+  for (const FolderFile& thumb : FilesInFolders(bkgDirs, kPictureExt)) {
+    if (thumb.Name.size() < kThumbSuffix.size() ||
+        !EqualsIgnoreCase(
+            std::string_view(thumb.Name).substr(thumb.Name.size() - kThumbSuffix.size()),
+            kThumbSuffix))
+      continue;
     BKGPIC_P pic;
-    pic.Name = thumb.substr(0, thumb.size() - kThumbSuffix.size());
-    pic.ThumbPath = bkgDir + thumb + std::string(kPictureExt);
-    pic.PicPath = ResolveCaseInsensitive(bkgDir + pic.Name + std::string(kPictureExt));
+    pic.Name = thumb.Name.substr(0, thumb.Name.size() - kThumbSuffix.size());
+    pic.ThumbPath = thumb.Path;
+    // The picture the field would load: each file is looked up on its own.
+    pic.PicPath = FindInFolders(bkgDirs, pic.Name + std::string(kPictureExt));
     // A thumbnail "-thumb.jpg" alone names no picture.
-    if (!pic.Name.empty() && FileExists(pic.PicPath)) pics.push_back(std::move(pic));
+    if (!pic.Name.empty() && !pic.PicPath.empty()) pics.push_back(std::move(pic));
   }
   return pics;
 }
@@ -75,8 +63,8 @@ void DrawBkgThumb(const PixelBuffer& preview, PixelBuffer& thumb) {
     ResizeBilinear(preview, thumb, place.x, place.y, place.width, place.height);
 }
 
-Background::Background(Settings& settings, std::string bkgDir)
-    : settings_(settings), dir_(std::move(bkgDir)) {}
+Background::Background(Settings& settings, std::vector<std::string> bkgDirs)
+    : settings_(settings), dirs_(std::move(bkgDirs)) {}
 
 void Background::SetFieldSize(int width, int height) {
   fieldWidth_ = width;
@@ -99,8 +87,8 @@ void Background::ResizeBkgPic(int availWidth, int availHeight) {
 }
 
 Result Background::LoadBkgPic(const std::string& name) {
-  const std::string path = ResolveCaseInsensitive(dir_ + name + std::string(kPictureExt));
-  if (!FileExists(path)) {
+  const std::string path = FindInFolders(dirs_, name + std::string(kPictureExt));
+  if (path.empty()) {
     settings_.UseTexture = false;
     return Result::Fail(BkgLoadError::kMissing, "");
   }

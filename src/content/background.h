@@ -1,4 +1,5 @@
-// What the field shows behind the tiles: a picture from the "bkg" folder stretched over
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the field shows behind the tiles: a picture from the "bkg" folders stretched over
 // the available area, or the plain background colour. Finding the pictures, loading one,
 // scaling it, and the thumbnails of the picture chooser. Plain C++ over pixel buffers.
 #pragma once
@@ -24,9 +25,13 @@ struct BKGPIC_P {
   std::string PicPath;
 };
 
-// The ".jpg" files of `bkgDir` (ending in '/') named "<name>-thumb" (any letter case)
-// whose picture "<name>.jpg" exists, sorted by thumbnail name ignoring case.
-std::vector<BKGPIC_P> ScanBkgPics(const std::string& bkgDir);
+// The ".jpg" files of `bkgDirs` (each ending in '/') named "<name>-thumb" (any letter
+// case) whose picture "<name>.jpg" exists, sorted by thumbnail name ignoring case. Each
+// file, thumbnail or picture, is taken from the last folder that holds it.
+std::vector<BKGPIC_P> ScanBkgPics(const std::vector<std::string>& bkgDirs);
+inline std::vector<BKGPIC_P> ScanBkgPics(const std::string& bkgDir) {
+  return ScanBkgPics(std::vector{bkgDir});
+}
 
 enum class BkgLoadError { kNone = 0, kMissing = 1, kUnreadable = 2 };
 
@@ -54,8 +59,9 @@ class Background {
     int AvailWidth = 0, AvailHeight = 0;  // the area ResizedBkgPic was stretched for
   };
 
-  // `settings` holds BkgColor, UseTexture and Texture and must outlive this object.
-  Background(Settings& settings, std::string bkgDir);
+  // `settings` holds BkgColor, UseTexture and Texture and must outlive this object. A
+  // picture is read from the last of `bkgDirs` that holds it.
+  Background(Settings& settings, std::vector<std::string> bkgDirs);
 
   // The field picture's size (the scaled copy is kept at that size) and the available
   // area the picture is stretched over.
@@ -78,11 +84,9 @@ class Background {
   Record Save() const;
   void Restore(Record record);
 
-  const std::string& Dir() const { return dir_; }
-
  private:
   Settings& settings_;
-  std::string dir_;
+  std::vector<std::string> dirs_;
   PixelBuffer orig_;
   PixelBuffer resized_;
   bool resizedValid_ = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background picture chooser: thumbnails are read from the "-thumb" files and fitted
 // into the 200 by 150 box.
 #include "content/bkg_pics.h"

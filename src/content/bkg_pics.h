@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background picture chooser: the pictures of the "bkg" folder as thumbnails.
 // Thumbnails do not depend on the background colour and are drawn once.
 #pragma once

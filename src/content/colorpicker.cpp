@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour picker: the pictures come from the colour-wheel routines; this file only
 // places the controls and routes the clicks.
 #include "content/colorpicker.h"

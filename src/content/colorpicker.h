@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour picker: a fixed palette, the default colours and a hue wheel or square.
 // Every choice is applied to the field at once; the caller puts the previous
 // background back when the dialog closes other than with OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label whose picture is made for the density of the screen it is shown on, and made
 // again when that changes (a window dragged to another screen), so it is never scaled.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help window: a text browser over the help folder, following links between topics.
 #include "content/help.h"
 

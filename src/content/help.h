@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages: HTML topics in a "help" folder beside the program, shown in a
 // browser window of the program's own. Without the folder every help command is silent.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound and music options: the controls call the player at once (switches, volume,
 // Play Next); OK takes the choice, the pause and the ticks, Cancel restores the rest.
 #include "content/music.h"
@@ -121,7 +122,7 @@ TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
 
   if (!backend_) backend_ = std::make_unique<SoundLibrary>();
   player_ = std::make_unique<MusicPlayer>(*backend_, static_cast<MusicView&>(*this), *options.Rand,
-                                          options.SoundsDir, options.MusicDir);
+                                          options.SoundsDir, options.MusicDirs);
   connect(&T_MusicPause, &QTimer::timeout, this, [this] { player_->OnPauseTimer(); });
   connect(&T_MusicFinished, &QTimer::timeout, this, [this] { player_->OnFinishedTimer(); });
   connect(&T_OutputRest, &QTimer::timeout, this, [this] { player_->OnRestTimer(); });

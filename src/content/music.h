@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sound and Music Options" dialog. It lives from start-up to shutdown and owns the
 // music player, its two timers and the audio back end; shown modally, it changes the
 // sound and music switches, the volume, the choice, the pause and the ticked songs.
@@ -23,8 +24,8 @@ class QSlider;
 namespace tv {
 
 struct MusicDialogOptions {
-  std::string SoundsDir;  // the effects' folder, ends with '/'
-  std::string MusicDir;   // ends with '/'
+  std::string SoundsDir;               // the effects' folder, ends with '/'
+  std::vector<std::string> MusicDirs;  // each ends with '/'; a later folder wins
   RandState* Rand = nullptr;
   std::unique_ptr<SoundBackend> Backend;             // empty: SoundLibrary
   std::function<void(const std::string&)> Message;   // the program's message box

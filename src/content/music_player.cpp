@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's cycle: pause (pause timer) -> choose and start a song -> playing (the
 // finished timer polls the back end) -> finished -> pause again.
 #include "content/music_player.h"
@@ -46,12 +47,12 @@ ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected) {
 }
 
 MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand,
-                         std::string soundsDir, std::string musicDir)
+                         std::string soundsDir, std::vector<std::string> musicDirs)
     : backend_(backend),
       view_(view),
       rand_(rand),
       soundsDir_(std::move(soundsDir)),
-      musicDir_(std::move(musicDir)) {}
+      musicDirs_(std::move(musicDirs)) {}
 
 bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
   for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
@@ -90,17 +91,11 @@ void MusicPlayer::StartUp() {
 
 void MusicPlayer::ScanMusic() {
   files_.clear();
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(musicDir_, error)) {
-    const std::filesystem::path& path = entry.path();
-    if (!EqualsIgnoreCase(path.extension().string(), ".mid")) continue;
-    std::string name = path.stem().string();
+  for (FolderFile& file : FilesInFolders(musicDirs_, ".mid")) {
     // Longer names do not fit the list's records.
-    if (name.empty() || name.size() > kMaxMusicFileName) continue;
-    files_.push_back({std::move(name), true});
+    if (file.Name.empty() || file.Name.size() > kMaxMusicFileName) continue;
+    files_.push_back({std::move(file.Name), true, std::move(file.Path)});
   }
-  std::sort(files_.begin(), files_.end(),
-            [](const MusicFile& a, const MusicFile& b) { return LessIgnoreCase(a.Name, b.Name); });
 }
 
 void MusicPlayer::RestartPause() {
@@ -185,7 +180,7 @@ void MusicPlayer::PlayFile(int index) {
   // After the failure message at start-up there is no output: nothing to tell again.
   if (!libraryStarted_) return;
   const std::string& name = files_[std::size_t(index)].Name;
-  const std::string path = musicDir_ + name + ".mid";
+  const std::string& path = files_[std::size_t(index)].Path;
   if (!FileExists(path)) {
     view_.ShowMessage("File \"" + path + "\" does not exist!");
     return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background music player and the sound effects, without windows: the cycle of
 // pause, choice, song and finish driven by two timers, the random and in-order choice
 // over the ticked files, the volume, and what the options dialog's OK and Cancel do.
@@ -33,6 +34,7 @@ const char* EffectName(int number);
 struct MusicFile {
   std::string Name;  // without folder and extension
   bool Ticked = true;
+  std::string Path;
 };
 
 struct MusicState {
@@ -89,9 +91,10 @@ ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected);
 
 class MusicPlayer {
  public:
-  // `soundsDir` and `musicDir` end with '/'. `rand` is the program's generator.
+  // `soundsDir` and the `musicDirs` end with '/'; a song of a later music folder wins
+  // over an earlier one's. `rand` is the program's generator.
   MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand, std::string soundsDir,
-              std::string musicDir);
+              std::vector<std::string> musicDirs);
 
   // Start-up: StartUp (volume 128, music on, the first pause, the file scan, sound on)
   // with the dialog; StartLibrary only once the first field is painted. `sleepMs` waits
@@ -106,7 +109,7 @@ class MusicPlayer {
   }
   bool LoadBuiltInTune(const std::vector<std::uint8_t>& bytes);  // false after its message
   void StartUp();
-  void ScanMusic();     // the ".mid" files of the music folder, by name ignoring case
+  void ScanMusic();     // the ".mid" files of the music folders, by name ignoring case
   void RestartPause();  // once the window is ready: the first song one pause later
   void Shutdown();      // song stopped and freed, output closed
 
@@ -153,7 +156,7 @@ class MusicPlayer {
   MusicView& view_;
   RandState& rand_;
   std::string soundsDir_;
-  std::string musicDir_;
+  std::vector<std::string> musicDirs_;
   MusicState state_;
   MusicState saved_;
   bool soundOn_ = true;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel view: the image is a deep copy, so the buffer may change or go away.
 #include "content/pixel_view.h"
 

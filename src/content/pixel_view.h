@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small widget that shows one of our pixel buffers and passes the mouse on; the
 // colour picker's palette, default colours, gamma picture and colour swatches.
 #pragma once

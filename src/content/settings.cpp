@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing every entry of the settings file through the text store.
 #include "content/settings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's choices kept from one run to the next in "tilvane.ini", and their
 // reading at start-up and writing at shutdown.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings text store: find, read and write entries by prefix of trimmed lines.
 #include "content/settings_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-oriented text store behind the settings file: "[section]" headers,
 // "<subsection>" lines with or without a value, and "key=value" lines. A write
 // changes or inserts only the lines it concerns and keeps every other line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game number dialog: the number is checked on OK and the dialog stays open on a bad one.
 #include "content/shuffle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game number dialog: shows the current deal's number and takes a new one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the music player and the sound effects need from an audio back end: songs loaded
 // from a file or from memory, started, stopped and freed, a volume per song and a
 // finished query, short effects, and a numeric last-error code. The real back end is

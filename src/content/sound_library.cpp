@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL2_mixer mixes the output and plays the effects; songs are synthesised by FluidSynth
 // driven here and fed to the mixer's music hook, one song at a time. Driving it here
 // lets the synthesiser load only the soundfont samples a song uses, which the mixer's

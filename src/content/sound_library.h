@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio back end over SDL2_mixer: MIDI songs through a FluidSynth synthesiser with
 // the General MIDI soundfont, effects as WAV chunks on one channel of their own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnail chooser: the list shows images kept here by index; the item painter draws
 // them, so the list view needs no icons of its own.
 #include "content/thumb_chooser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arrangement both picture choosers share: a list of large thumbnails drawn lazily,
 // one per 10 ms tick with the visible items first, and OK and Cancel below it.
 // Subclasses draw one thumbnail and act on OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tileset chooser: every tileset as seven sample tiles on the background colour.
 // Thumbnails are kept between showings while the colour stays the same.
 #pragma once

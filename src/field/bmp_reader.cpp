@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows bitmap reader of our own: the format is simple enough that a library buys nothing.
 #include "field/bmp_reader.h"
 

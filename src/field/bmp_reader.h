@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reader of uncompressed Windows bitmaps: 1-, 4- and 8-bit paletted, 16-, 24- and 32-bit,
 // bottom-up and top-down.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour picker arithmetic. All divisions truncate toward zero, as the integer
 // operators do for the non-negative values used here.
 #include "field/color_wheel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour picker's pictures: the fixed palette, the default colours, the hue
 // wheel and square ("gamma") with the colour at each point, and the marks that
 // show the selected colour in each of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the field drawing works with, made when a tile size is loaded.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board positions to field pixels: tile size fields, layout extent, centring,
 // the fit and zoom choices among a tileset's sizes, and hit-testing.
 #pragma once

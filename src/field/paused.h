@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field while the game is paused: the background with a quiet "Paused" in the
 // middle of the available area, and no tile to study.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files in and PNG files out. Each decoder works into a scratch picture, so a
 // failure leaves the caller's picture as it was.
 #include "field/picture_loader.h"

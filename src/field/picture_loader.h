@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening picture files (JPEG, GIF, Windows bitmap, PNG) into a PixelBuffer, and writing
 // PNG files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel toolkit routines: every loop works row by row on the buffers' own memory.
 #include "field/pixel_buffer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel toolkit: 24-bit pictures in our own memory and the routines that draw into them.
 //
 // Memory layout: 3 bytes per pixel in the order blue, green, red; rows top-down, each

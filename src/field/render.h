@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the field picture: background, tiles in stacking order as small blocks
 // with shadows, dimming and marks; local redraws of one tile and of the region
 // around it; see-through tiles; status panel frames and the game clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text drawing into a PixelBuffer, and the program's own resources. Implemented with Qt in
 // text_qt.cpp; this header carries no Qt types so the rest of the field code stays free
 // of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The only Qt code of the field library: text drawn with QPainter straight into a
 // PixelBuffer's memory, and the program's compiled-in resources.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tileset descriptor: one tile size per line holding "width:", "height:" and
 // "depth:", and the name of each size's picture sheet.
 #pragma once

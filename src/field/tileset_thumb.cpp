@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tileset thumbnails: the sample tiles are drawn as plain blocks, no shadows or dimming.
 #include "field/tileset_thumb.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails of tilesets for the chooser: seven sample tiles of a tileset drawn on a
 // colour, and the order in which a list of thumbnails is filled in.
 #pragma once

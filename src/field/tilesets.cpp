@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "field/tilesets.h"
 
 #include <algorithm>
@@ -45,27 +46,18 @@ void DrawTileForm(PixelBuffer& form, const TileSize& s) {
     }
 }
 
-void Tilesets::ScanTilesets(const std::string& tilesDir) {
+void Tilesets::ScanTilesets(const std::vector<std::string>& tilesDirs) {
   list_.clear();
   refused_.clear();
-  dir_ = tilesDir;
-  if (!dir_.empty() && dir_.back() != '/') dir_ += '/';
-  // Each descriptor under the name and extension case found on disk.
-  std::vector<fs::path> found;
-  std::error_code ec;
-  for (fs::directory_iterator it(tilesDir, ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path& p = it->path();
-    if (!EqualsIgnoreCase(p.extension().string(), ".tiles")) continue;
-    if (!it->is_regular_file(ec)) continue;
-    found.push_back(p);
+  std::vector<std::string> dirs;
+  for (std::string dir : tilesDirs) {
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    dirs.push_back(std::move(dir));
   }
-  std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
-    return LessIgnoreCase(a.stem().string(), b.stem().string());
-  });
-  for (const fs::path& path : found) {
+  for (const FolderFile& file : FilesInFolders(dirs, ".tiles")) {
     auto ts = std::make_unique<TILESET_P>();
-    ts->Name = path.stem().string();
-    ts->DescriptorPath = path.string();
+    ts->Name = file.Name;
+    ts->DescriptorPath = file.Path;
     std::vector<std::uint8_t> bytes;
     // A descriptor that cannot be read leaves the tileset out.
     if (!ReadWholeFile(ts->DescriptorPath, bytes, kMaxDescriptorBytes)) continue;
@@ -95,11 +87,8 @@ const TILESET_P* Tilesets::FindTileset(std::string_view name) const {
 }
 
 std::string Tilesets::SheetPath(const TILESET_P& tileset, const TileSize& size) const {
-  std::string dir = dir_;
-  if (dir.empty()) {
-    const fs::path p(tileset.DescriptorPath);
-    if (p.has_parent_path()) dir = p.parent_path().string() + "/";
-  }
+  const fs::path p(tileset.DescriptorPath);
+  const std::string dir = p.has_parent_path() ? p.parent_path().string() + "/" : "";
   return dir + TileSheetFileName(tileset.Name, size.W, size.H);
 }
 

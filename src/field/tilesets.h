@@ -1,4 +1,5 @@
-// The tilesets beside the program: scanning their descriptors, looking them up,
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tilesets of the content folders: scanning their descriptors, looking them up,
 // choosing a tile size for an area and loading one size (sheet, tile form and the
 // pictures derived from them). Also the fit and zoom operations built on that.
 #pragma once
@@ -20,7 +21,7 @@ namespace tv {
 constexpr int kMaxTileSizes = kMaxTileSizesPerTileset;
 
 struct TILESET_P {
-  std::string DescriptorPath;  // tiles directory + name + ".tiles"
+  std::string DescriptorPath;  // its tiles folder + name + ".tiles"
   std::string Name;            // letter case as found on disk
   std::array<TileSize, kMaxTileSizes> Sizes{};
   int SizeCount = 0;
@@ -57,18 +58,19 @@ enum class TileLoadError {
 
 class Tilesets {
  public:
-  // Lists the descriptors in `tilesDir` (with or without a trailing '/'),
-  // sorted by name ignoring case.
-  // A descriptor with a tile size no field can show (see IsSensibleTileSize) leaves its
+  // Lists the descriptors in `tilesDirs` (each with or without a trailing '/'), sorted
+  // by name ignoring case; a later folder's tileset wins over an earlier one's. A
+  // descriptor with a tile size no field can show (see IsSensibleTileSize) leaves its
   // tileset out, named in Refused().
-  void ScanTilesets(const std::string& tilesDir);
+  void ScanTilesets(const std::vector<std::string>& tilesDirs);
+  void ScanTilesets(const std::string& tilesDir) { ScanTilesets(std::vector{tilesDir}); }
   const std::vector<std::string>& Refused() const { return refused_; }
   void FreeTilesets();
 
   const std::vector<std::unique_ptr<TILESET_P>>& List() const { return list_; }
   const TILESET_P* FindTileset(std::string_view name) const;
 
-  // Sheet path of a size: tiles directory + "name-W-H.png".
+  // Sheet path of a size: the descriptor's folder + "name-W-H.png".
   std::string SheetPath(const TILESET_P& tileset, const TileSize& size) const;
 
   // On failure nothing of the target changes; the result carries the message the
@@ -96,7 +98,6 @@ class Tilesets {
   int ZoomedFaceWidth = 0;
 
  private:
-  std::string dir_;
   std::vector<std::unique_ptr<TILESET_P>> list_;
   std::vector<std::string> refused_;
 };

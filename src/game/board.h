@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board record shared by play, drawing and the editor, the free-tile rule,
 // the count of available moves and the stacking order.
 #pragma once

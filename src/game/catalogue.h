@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of playable layout files with their records, and the two short
 // reference lists (favourites, recently started) that point into it.
 #pragma once

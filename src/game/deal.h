@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deal generation: fills the layout's positions pair by pair, backwards from a
 // won game, so that every deal can be won by undoing the order of filling.
 #pragma once

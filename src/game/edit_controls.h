@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's controls that the main window shows before the editor's own tools:
 // the chosen tool, the level mode and the custom level, and the rules of switching them.
 #pragma once

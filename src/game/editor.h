@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout editor's rules on the editor's board: the cursor tile that follows the
 // pointer, placing and erasing with Auto Z or a chosen level, shifting the layout,
 // undo and redo, the mirror helper and the verdict whether the layout can be dealt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 42 tile faces: names, match classes, the full set in pair order and the
 // face's cell in a tileset's picture sheet.
 #pragma once

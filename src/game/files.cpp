@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/files.h"
 
 #include <fcntl.h>
@@ -36,6 +37,38 @@ bool LessIgnoreCase(std::string_view a, std::string_view b) {
 bool FileExists(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(path, ec);
+}
+
+std::vector<FolderFile> FilesInFolders(const std::vector<std::string>& dirs, std::string_view ext) {
+  std::vector<FolderFile> files;
+  for (const std::string& dir : dirs) {
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+      const fs::path& path = it->path();
+      if (!EqualsIgnoreCase(path.extension().string(), ext)) continue;
+      if (!it->is_regular_file(ec)) continue;
+      FolderFile file{path.stem().string(), path.string()};
+      const auto same = std::find_if(files.begin(), files.end(), [&](const FolderFile& f) {
+        return EqualsIgnoreCase(f.Name, file.Name);
+      });
+      if (same != files.end())
+        *same = std::move(file);
+      else
+        files.push_back(std::move(file));
+    }
+  }
+  std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
+    return LessIgnoreCase(a.Name, b.Name);
+  });
+  return files;
+}
+
+std::string FindInFolders(const std::vector<std::string>& dirs, const std::string& fileName) {
+  for (auto dir = dirs.rbegin(); dir != dirs.rend(); ++dir) {
+    const std::string path = ResolveCaseInsensitive(*dir + fileName);
+    if (FileExists(path)) return path;
+  }
+  return {};
 }
 
 std::string ResolveCaseInsensitive(const std::string& path) {

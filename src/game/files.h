@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small file helpers shared by every reader and writer of the program's files.
 #pragma once
 
@@ -15,6 +16,20 @@ namespace tv {
 std::string ResolveCaseInsensitive(const std::string& path);
 
 bool FileExists(const std::string& path);
+
+// A file found in one of several folders.
+struct FolderFile {
+  std::string Name;  // without folder and extension, letter case as on disk
+  std::string Path;
+};
+
+// The regular files "*<ext>" (extension in any letter case) of `dirs`, each ending with
+// '/', sorted by name ignoring case. A later folder's file takes the place of an earlier
+// one's of the same name (ignoring case), so the player's folder, given last, wins.
+std::vector<FolderFile> FilesInFolders(const std::vector<std::string>& dirs, std::string_view ext);
+
+// `fileName` in the last of `dirs` that holds it (letter case resolved); empty if none.
+std::string FindInFolders(const std::vector<std::string>& dirs, const std::string& fileName);
 
 enum class FileCode {
   kDone = 0,

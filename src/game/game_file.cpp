@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game file: a small binary record, little-endian, of one kept game.
 //
 //   "TVGAMESV", uint32 version 1

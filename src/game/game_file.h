@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kept unfinished game on disk ("game.sav" beside the settings file): written
 // whole after every move, read once at start-up. The reader checks every count,
 // slot, face and position before it hands anything back, and the game is taken up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the unfinished game on disk while it is played, so that the next start,
 // after a close, a crash or a killed process, continues it. Written after every
 // move; a game that is not worth keeping (nothing removed yet, won, stuck, shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint's order of pairs when it prefers pairs that keep the game winnable: the
 // pairs in the hint's own order, those after which the tiles can still all be
 // removed first, then those the solver could not decide in its budget, then those

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door from the game logic to the rest of the program: drawing, pauses,
 // sounds, records, the chooser and message boxes. The main window implements it;
 // tests implement it with a recording fake, so play runs without windows or waits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game handed out as a kept game, and a kept game taken up again where the
 // player stopped: same tiles, undo and redo lists, reshuffles, solution and time.
 #include <algorithm>

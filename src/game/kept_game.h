@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An unfinished game as it is kept between runs: enough to continue exactly where
 // the player stopped, with undo, redo, reshuffles, clock and solution. Plain data;
 // the game file (game_file.h) reads and writes it, the game takes it up again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the keyboard's focus ring goes: from one free tile to the nearest free tile
 // in the direction of an arrow key, on the grid of the board (half-tile units).
 #pragma once

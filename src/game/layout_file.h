@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing layout files (.mah): magic, tile count, scrambled block.
 #pragma once
 

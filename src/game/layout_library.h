@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout library the whole run shares: the catalogue with its records, the
 // favourites and the recent list, and the file operations on layouts. Every change
 // of a record is written to the records file at once, so neither a crash nor a

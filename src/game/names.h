@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout and player names: UTF-8 handling, case-insensitive comparison and the
 // cleaning of names typed for layout files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pause: the clock stands and the tiles are hidden until the player goes on. The
 // pause is taken out of the game's time by moving its start on by the paused span,
 // so the clock, the records and a kept game all see the time actually played.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games, the field click, removal with its fade, undo, hint, the
 // reshuffle allowance, the end of a game and the clock.
 #include "game/play.h"

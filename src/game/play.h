@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game being played: starting deals, selection and removal of pairs, undo,
 // hint, reshuffles, the end of a game, the clock, and the replay of the solution.
 // All of it works on the board of the current mode and reaches the windows only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one linear congruential generator; a game number is its state.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game records: the records files (current "2.3", older "2.0", legacy "1.0"), the
 // record rule and the stars of a game.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a local redraw of the field reaches the screen: shared by the game, which asks
 // for redraws, and the field drawing, which carries them out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one shape of failure across the program: an operation that can fail returns a
 // Result, which is either success or a code of the operation's own enum class together
 // with the text the player is shown. Callers decide where the text goes.

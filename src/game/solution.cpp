@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay of a deal's solution on the play board: the deal shown whole, then
 // stepped through pair by pair. Nothing here keeps undo entries, plays sounds or
 // counts games.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decides whether the tiles as they lie can all be removed, exactly: "winnable"
 // only with a clearing line in hand, "not winnable" only after the whole search,
 // and "unknown" when the budget runs out or a newer position cancels the search.

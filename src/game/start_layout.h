@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout the program starts with: the remembered one, else "Dragon", else the
 // first layout of the folder by name.
 #pragma once

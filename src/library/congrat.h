@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The congratulation dialog after a won game: the stars of the game and, for a
 // new record, the name for the records table.
 #pragma once

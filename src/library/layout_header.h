@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chooser's column header: Game, Tiles, Free Tiles, Stars, in the platform's
 // header look, with the sort arrow on the sorted column. Widths always snap back.
 #pragma once

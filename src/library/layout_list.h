@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of the chooser's lists: a row per layout (or per reference whose layout is
 // gone, drawn greyed), its cells drawn under the sections of its header.
 #pragma once

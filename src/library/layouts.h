@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout chooser: all layouts, favourites and recent layouts on three pages,
 // with a preview and the record of the selected layout; deletes, renames and
 // removes favourites through the layout library.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the layout library's windows draw with, handed in by the program:
 // star strips, the preview tile strip, sort arrows and frame pieces; and the drawing
 // routines on them (star rows, frames, the layout preview).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open/save dialog of the layout editor: lists the layout files and asks for
 // the name of a layout to open or to save.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rename dialog: asks the chooser for a layout's new name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running as a desktop program: the command line, where the files lie in the two ways
 // to run, the shipped layouts offered to the player once, and one game at a time.
 #include <gtest/gtest.h>

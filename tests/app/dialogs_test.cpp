@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows: game number check and dialog, about box in both modes, help
 // viewer with and without its folder, message text and dialog placement.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout editor in the main window, driven by mouse, keys, menus and the
 // open/save dialog as a designer would, on copies of the shipped content.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard play and the winnable panel in the running window: a whole game cleared
 // with keys only, the verdict after a losing move and its undo, and the option.
 #include <gtest/gtest.h>

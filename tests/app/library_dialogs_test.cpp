@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout library's windows over a temporary layouts folder: pictures, the
 // chooser's pages, keys and buttons, and the congratulation and rename dialogs.
 #include <gtest/gtest.h>

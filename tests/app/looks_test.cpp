@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field's looks through the main window: background pictures chosen from
 // thumbnails, the colour picker's live colour and its Cancel, the tileset chooser and
 // its thumbnails on the background colour, and what a restart brings back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with real content in a temporary program folder: start-up, a whole
 // game won by clicks, hover, solution mode, keys, fallbacks and the settings round trip.
 #include "app/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program folder for window tests: the standard tileset's sheets and every shipped layout.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and mouse events sent straight to widgets, as the window system would.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The art loader: every item renders at its size with real content, icons keep their states
 // apart, the status frames can be composed without seams and the clock face leaves room for
 // the hands.

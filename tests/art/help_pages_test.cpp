@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages: every topic loads in a text browser, and every page, picture and
 // stylesheet they point to is there, at the size the page gives it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One application object for the whole test program, created on first use.
 #pragma once
 

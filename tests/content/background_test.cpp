@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background pictures: which files are offered, the thumbnail box, loading with its
 // three outcomes, the start-up fallback, the stretch, and saving and restoring the record.
 #include "content/background.h"
@@ -74,7 +75,7 @@ class BackgroundTest : public ::testing::Test {
   }
   test::TempDir dir;
   Settings settings;
-  Background bkg{settings, dir.dir()};
+  Background bkg{settings, {dir.dir()}};
 };
 
 TEST_F(BackgroundTest, LoadingStretchesOverTheAreaAndResetsTheColour) {

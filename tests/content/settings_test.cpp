@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings text store and the settings file: matching, reading, insertion,
 // the layout of a new file, round trips and whole-or-nothing writes.
 #include "content/settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL back end on the dummy output and the options dialog over it: songs from a file
 // and from memory play to their end, failures carry the layer's own codes, effects load,
 // the shipped songs and effects load, and a machine without output says so once.
@@ -197,7 +198,7 @@ class MusicDialogTest : public ::testing::Test {
   std::unique_ptr<TF_Music> MakeDialog() {
     MusicDialogOptions options;
     options.SoundsDir = dir.dir();
-    options.MusicDir = dir.dir() + "music/";
+    options.MusicDirs = {dir.dir() + "music/"};
     options.Rand = &rand;
     options.Message = [this](const std::string& text) { messages.push_back(text); };
     options.Sleep = [this](int ms) { slept += ms; };

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the desktop checks: a scratch folder removed at the end, failures that
 # say what is wrong, and a start of the real program that reports when its field shows.
 work=$(mktemp -d)

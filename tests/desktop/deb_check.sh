@@ -1,6 +1,8 @@
 #!/bin/sh
-# deb_check.sh BUILD VERSION: builds the Debian package, unpacks it into a scratch
-# root and starts the unpacked program under a virtual X server until its field shows.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# deb_check.sh BUILD VERSION: builds the Debian package, has lintian check it (no error,
+# no warning), unpacks it into a scratch root and starts the unpacked program under a
+# virtual X server until its field shows.
 set -eu
 build=$1 version=$2
 . "$(dirname "$0")/common.sh"
@@ -14,9 +16,15 @@ for d in libqt6widgets6 libpng16 libsdl2-mixer-2.0-0 libfluidsynth3 timgm6mb-sou
   echo "$depends" | grep -q "$d" || fail "Depends lacks $d: $depends"
 done
 
+lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || fail "lintian: $(cat "$work/lintian")"
+
 dpkg -x "$deb" "$work/root"
+doc="$work/root/usr/share/doc/tilvane"
+grep -q "^License: GPL-3.0-or-later" "$doc/copyright" || fail "the copyright names no GPL-3.0-or-later"
+zcat "$doc/changelog.gz" | head -n 1 | grep -q "^tilvane ($version)" ||
+  fail "the changelog's first entry is not $version"
 measure_settings 1500
-timeout 60 xvfb-run -a -s "-screen 0 1280x800x24" "$work/root/usr/bin/tilvane" >"$work/out" 2>&1 ||
+timeout 60 xvfb-run -a -s "-screen 0 1280x800x24" "$work/root/usr/games/tilvane" >"$work/out" 2>&1 ||
   fail "the installed program failed: $(tail -5 "$work/out")"
 grep -q "^first-field-paint" "$work/out" || fail "no window: $(tail -5 "$work/out")"
 # Installed, the player's files live in the per-user folders, never beside the program.

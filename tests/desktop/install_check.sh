@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # install_check.sh BUILD VERSION: installs the built program under a scratch root, as
 # `make install DESTDIR=...` does, and checks what a Linux desktop expects of it.
 set -eu
@@ -7,8 +8,9 @@ build=$1 version=$2
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr/local >/dev/null
 p="$work/root/usr/local"
-id=org.tilvane.Tilvane
-for f in bin/tilvane share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+id=org.tilvane.tilvane
+for f in games/tilvane share/man/man6/tilvane.6.gz share/doc/tilvane/copyright \
+         share/doc/tilvane/changelog.gz share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/tilvane/layouts/Dragon.mah \
          share/tilvane/tiles share/tilvane/music share/tilvane/help/play.htm \
          share/tilvane/sounds/select.wav; do
@@ -20,15 +22,19 @@ for size in 16 24 32 48 64 128 256 512; do
   [ "$(png_width "$icon")" = "$size" ] || fail "the ${size}px icon is $(png_width "$icon") wide"
 done
 desktop-file-validate "$p/share/applications/$id.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml" >/dev/null ||
-  fail "metainfo: $(appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml")"
+# Clean means no remark at all, not even a pedantic one.
+remarks=$(appstreamcli validate --pedantic --no-net "$p/share/metainfo/$id.metainfo.xml" 2>&1) ||
+  fail "metainfo: $remarks"
+! echo "$remarks" | grep -q '^[EWIP]:' || fail "metainfo: $remarks"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$p/share/metainfo/$id.metainfo.xml" ||
+  fail "the metainfo names another licence"
 grep -q "<release version=\"$version\"" "$p/share/metainfo/$id.metainfo.xml" ||
   fail "the metainfo has no release $version"
 
-[ "$("$p/bin/tilvane" --version)" = "tilvane $version" ] || fail "--version"
-"$p/bin/tilvane" --help | grep -q -- "--version" || fail "--help"
+[ "$("$p/games/tilvane" --version)" = "tilvane $version" ] || fail "--version"
+"$p/games/tilvane" --help | grep -q -- "--version" || fail "--help"
 rc=0
-"$p/bin/tilvane" --fullscreen >"$work/out" 2>"$work/err" || rc=$?
+"$p/games/tilvane" --fullscreen >"$work/out" 2>"$work/err" || rc=$?
 [ "$rc" = 64 ] || fail "an unknown option exits with $rc"
 [ "$(wc -l <"$work/err")" = 1 ] && [ ! -s "$work/out" ] || fail "usage: $(cat "$work/err")"
 echo "installed tree checked"

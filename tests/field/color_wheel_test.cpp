@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour picker arithmetic at its sample points, the palette marks, the gamma mark,
 // and the order in which chooser thumbnails are filled in.
 #include "field/color_wheel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small tilesets of the tests' own making: a descriptor and plain-coloured
 // sheets written into a temporary folder.
 #pragma once

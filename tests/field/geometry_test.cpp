@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tile positions, extent, centring, the fit and zoom choices and hit-testing.
 #include "field/geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture loader: real files of every kind and variant decode to the expected pixels;
 // truncated, corrupted and hostile files fail cleanly and leave the target untouched.
 #include "field/picture_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel toolkit: the exact arithmetic of each routine, clipping at every edge, and the
 // rectangle rules the renderer relies on.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field drawing: shadows and their cut order, marks, dimming, local redraws that
 // must agree with a full redraw, the pair fade, frames, the clock and a golden field.
 #include "field/render.h"

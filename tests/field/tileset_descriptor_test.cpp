@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Descriptor lines: which define a tile size and with what values.
 #include "field/tileset_descriptor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scanning descriptors, loading a tile size with its checks, the tile form and the
 // derived pictures, and the fit and zoom operations over a loaded tileset.
 #include "field/tilesets.h"

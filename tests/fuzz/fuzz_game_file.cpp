@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the game file reader. Whatever it accepts must encode to
 // the same bytes, and taken up by a game and kept again must come back unchanged.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the layout reader, then deals whatever it accepts.
 #include <cstddef>
 #include <cstdint>

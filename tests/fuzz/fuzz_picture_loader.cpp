@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the picture loader. A picture that decodes is written as PNG
 // and read back, which must give the same pixels.
 #include <cstddef>

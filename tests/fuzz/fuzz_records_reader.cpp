@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the records reader as a current and as a legacy file;
 // whatever it reads must fit its buffers, be UTF-8, and survive a write and a
 // second read unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the settings store, then checks that whatever was read
 // survives a write and a second read unchanged.
 #include <cstddef>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers with clang and runs each for a while (60 s by default).
 # Not part of CI: run it by hand or with `make fuzz`.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator, deals in every mode, and the replay check of every solution.
 #include "game/deal.h"
 

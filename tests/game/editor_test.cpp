@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's rules through its pointer, with a host that records sounds.
 #include "game/editor.h"
 

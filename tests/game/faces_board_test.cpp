@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faces, the free-tile rule, available moves and the stacking order.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way files are read and written: only regular files of a bounded size are
 // read, without waiting; writes are whole, durable, follow links and keep permissions.
 #include "game/files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The focus ring's moves between free tiles, and the hint's order of pairs.
 #include "game/key_focus.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout file: exact bytes, the extent, refusals and whole-or-nothing writes.
 #include "game/layout_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout library in a temporary program folder: catalogue, lists, records
 // files, the record rule, file operations and the cleaning of typed names.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winnable verdict: hand-made positions, agreement with a plain search on
 // small random layouts, every shipped deal, and cancellation.
 #include "game/solver.h"

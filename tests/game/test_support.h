@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boards built from positions, for the game tests.
 #pragma once
 

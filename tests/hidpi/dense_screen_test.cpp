@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at 1.5 device pixels per point (a program of its own: the ratio is
 // fixed when the application object is made).
 #include <gtest/gtest.h>

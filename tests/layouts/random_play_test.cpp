@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Careless play, the designer's measure of how forgiving a layout is: it may only take
 // free pairs of one class, and it plays on until nothing or no pair is left.
 #include "layoutgen/random_play.h"

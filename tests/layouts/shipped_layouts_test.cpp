@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped layouts: each file reads, deals games 1 to 200 with a solution that
 // replays, and is exactly what its text source generates; and the source parser
 // refuses broken sources with the file and line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording stand-in for the window: keeps what play asked of it, answers the
 // chooser and the game-number dialog as told, and runs a clock that pauses advance.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pause and its clock, redo, and the unfinished game kept on disk and taken up again.
 #include <sys/stat.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game over a fake window and small layouts written to a temporary folder.
 #pragma once
 

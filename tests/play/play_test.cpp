@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play through the window's interface: a whole won game, selection, undo, hint,
 // stuck games, reshuffles, restarts, game numbers and failed starts.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution replay: stepping both ways, the jumps, the marks, the enabled
 // states, and the return to the game with and without a reshuffle.
 #include "play_fixture.h"

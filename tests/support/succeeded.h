@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ASSERT_TRUE(Succeeded(...)) shows a failed operation's message.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh folder under the system's temporary directory, removed at the end.
 // Header-only so that every test program can use it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test program: headless defaults, and leak reports from system
 // libraries that are not ours to fix kept out of the sanitizer build's results.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background pictures shipped in data/bkg, opened with the game's picture loader.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tilesets shipped in data/tiles, read the way the game reads them.
 #include <gtest/gtest.h>
 

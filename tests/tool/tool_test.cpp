@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-tool as a user runs it: outputs, exit codes and messages.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

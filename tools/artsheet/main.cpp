@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact sheet of the program's art: every item at its real size and enlarged, plus the
 // status panels and toolbars as the window composes them, so the family can be judged at a
 // glance. Also renders icons and illustrations to PNG files for the help pages.

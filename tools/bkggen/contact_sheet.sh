@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders a dealt Dragon on every background picture with every tileset and lays
 # the renderings out in one sheet: a row per picture, a column per tileset.
 #   tools/bkggen/contact_sheet.sh [OUT.png] [CELL_WIDTH]

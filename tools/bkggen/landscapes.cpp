@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Landscapes: the river among karst towers in ink wash, ridges fading into mist,
 // and a moonlit night.
 #include <QPainter>

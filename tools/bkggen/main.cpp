@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-bkggen: paints our own background pictures into a directory.
 //   tilvane-bkggen --out DIR [--only NAME]...   (every picture when none is named)
 //   tilvane-bkggen --list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small tools the background paintings share: colours as floats, a seeded
 // random sequence, value noise, and a per-pixel fill. Everything is seeded by
 // constants, so a picture comes out the same on every run.

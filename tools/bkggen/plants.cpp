@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plants: a bamboo grove fading into mist, and plum branches in ink with their
 // blossoms.
 #include <QLinearGradient>

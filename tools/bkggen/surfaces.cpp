@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surfaces: woven silk brocade, polished jade, and lacquered wood with a gold
 // border.
 #include <QPainter>

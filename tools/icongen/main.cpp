@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-icongen ICON.svg OUTDIR: writes OUTDIR/<n>x<n>.png for every theme size, so
 // the small sizes are drawn from the art itself rather than scaled by the desktop.
 #include <QGuiApplication>

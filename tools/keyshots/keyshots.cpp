@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program in a given folder and saves two pictures: the focus ring on a
 // free tile after a few pairs removed by keys (keyboard.png), and the status bar's
 // verdict right after a move that loses the game (winnable.png), and a close look at

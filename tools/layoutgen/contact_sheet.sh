@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws every shipped layout, dealt with game number 1 in the standard tileset, on one
 # labelled sheet (name, tile count and levels), for judging the set at a glance.
 #   tools/layoutgen/contact_sheet.sh [OUT.png] [LAYOUT_DIR] [CELL_WIDTH]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text sources of the shipped layouts: parsing, checking and turning them into
 // layout files. Header-only so the shipped-layouts test compiles the same code.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-layoutgen: turns the layout text sources (format in layout_source.h)
 // into layout files, and with --check deals every layout for game numbers 1 to
 // 200 so a designer sees at once whether a shape deals reliably; --play also plays

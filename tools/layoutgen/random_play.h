@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Careless play on a dealt board: at every step one of the removable pairs is taken at
 // random. How often that clears a layout tells a designer how forgiving the shape is;
 // every deal can be won, so the rest of the difference is in the shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the layout editor in use, for its help page and for a look at it in a
 // large and a small window; also times one placement through a real mouse click.
 //

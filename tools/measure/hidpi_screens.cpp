@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture of the window in play as the screen shows it, for checking high-density
 // screens: run under a window system with QT_SCALE_FACTOR set. It plays a few pairs by
 // clicking the logical centre of each tile, grabs the screen and counts the field pixels

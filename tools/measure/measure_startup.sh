@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the program as a player starts it: time from process start to the first
 # painted field and to the painted deal, peak memory, and CPU use while idle with the
 # clock running. Runs in a throw-away copy of the program folder, with a settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the screenshot tools share: the program started in a folder without a splash,
 // time for the window system to catch up, and a fixed deal.
 #pragma once

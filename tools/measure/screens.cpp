@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program in a given folder, plays a few moves, and saves pictures of the
 // window in play mode, paused and in solution mode, of the about box and of the sound options.
 //

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every song through the soundfont the program uses and measures songs and
 # effects with sox; the song's own figures (tail, repeated bars, lead loudness range)
 # come from tilvane-musicgen reading its MIDI data. Fails when one breaks the limits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-musicgen: turns the note sources into the songs the program plays.
 //   tilvane-musicgen SRC_DIR OUT_DIR   writes OUT_DIR/<title>.mid for every SRC_DIR/*.txt
 //   tilvane-musicgen --list SRC_DIR    one line per song: title, length, meter, tempo, mode, sounds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the note sources: header lines, instruments, phrases of notes, sections that
 // lay phrases on instruments, and the form that strings sections together.
 #include "song_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The note source of one song (the notation is described in data/music-src/README.md)
 // and the song it describes: timed notes per instrument, ready to be written out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each effect is built in floating point, then faded at both ends (so it starts and
 // stops at zero and never clicks) and scaled to its own peak below full scale: the
 // effects heard on every click sit lowest, so a long game does not tire the ear.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's sound effects, synthesised from a few plucked, struck and blown
 // voices, and the 16-bit mono WAV files they are shipped as.
 #pragma once

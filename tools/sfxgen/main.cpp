@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-sfxgen OUT_DIR: writes the program's sound effects as OUT_DIR/<name>.wav.
 #include <cstdio>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by the face pictures: a painter bound to one face with
 // coordinates relative to the face's inner area, so every design scales with
 // the tile size.

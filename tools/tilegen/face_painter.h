@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the face pictures of a tileset: one sheet cell at any face size.
 #pragma once
 

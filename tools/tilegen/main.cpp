@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-tilegen: draws our own tilesets into a tiles directory.
 //   tilvane-tilegen --out DIR [--style NAME]...   (every style when none is named)
 //   tilvane-tilegen --preview-strip FILE   (the layout chooser's blank preview tiles)

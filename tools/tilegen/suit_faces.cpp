@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dots, bamboos and characters: the three numbered suits.
 #include <QPainterPath>
 #include <QString>

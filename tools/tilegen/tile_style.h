@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The looks of our own tilesets: face colours, ink colours and the tile sizes
 // each tileset is drawn at.
 #pragma once

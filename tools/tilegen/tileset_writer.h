@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a style into a tileset on disk: one PNG sheet per tile size and the
 // descriptor that lists the sizes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-tool: a command-line companion for layouts and deals, printing JSON.
 #include <cstdint>
 #include <cstdio>

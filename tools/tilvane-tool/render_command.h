@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `tilvane-tool render`: deals a layout and writes the drawn field as a PNG.
 #pragma once
 

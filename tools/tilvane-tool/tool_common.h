@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the subcommands of tilvane-tool share: exit codes, argument parsing and
 // reading a layout file named by its path.
 #pragma once

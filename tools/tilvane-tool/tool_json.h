@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position list that `tilvane-tool make` reads: [[x,y,z],...].
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tilvane-tool winnable: deals a game, plays the given pairs and decides
 // whether the tiles as they then lie can still be cleared.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The song generator: the files it writes are well-formed MIDI with the notes where
 // the source puts them, bad sources are refused with the line, the figures read back
 // from MIDI data count what they should, and the shipped songs are exactly what their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects: short where they must be, never near full scale, silent at both
 // ends so they cannot click, and shipped exactly as the generator makes them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated tilesets: what the game's own loader reads back, and whether the
 // faces can be told apart and join the tile body.
 #include <gtest/gtest.h>

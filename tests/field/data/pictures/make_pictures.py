@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerates the picture fixtures of the loader tests.
 
 Bitmaps are written here byte by byte; PNG, GIF and JPEG files come from the netpbm
