@@ -282,9 +282,14 @@ void MusicPlayer::OnPauseTimer() {
 
 void MusicPlayer::OnFinishedTimer() {
   if (state_.Playing && state_.Song != kNoSong && backend_.HasEnded(state_.Song)) {
+    // The pause the player hears began when the last notes died away, not when the
+    // file ran out a little later.
+    const std::int64_t quiet =
+        std::clamp<std::int64_t>(backend_.QuietMs(state_.Song), 0, state_.PauseLengthMs);
     view_.SetTimer(MusicTimer::Finished, false);
     StopSong();
     StartPause(false);
+    *state_.PauseStart -= quiet;
   }
 }
 

@@ -45,6 +45,8 @@ struct FakeBackend : SoundBackend {
   void SetRepeat(SongHandle, bool) override {}
   void SetSongVolume(SongHandle s, int v) override { volumes[s] = v; }
   bool HasEnded(SongHandle s) override { return s == begun && ended; }
+  std::int64_t quiet = 0;
+  std::int64_t QuietMs(SongHandle s) override { return s == begun ? quiet : 0; }
   void PlayEffect(const std::string& path) override { effects.push_back(path); }
   int ErrorCode() const override { return error; }
 };
@@ -153,6 +155,29 @@ TEST_F(MusicPlayerTest, InOrderStartsAfterTheFirstFileAndWrapsPastUnticked) {
   Untick({0});
   EXPECT_EQ(NextAfterPause(), "d");
   EXPECT_EQ(NextAfterPause(), "b");
+}
+
+// The pause heard is counted from the song's silence, however long its file ran on.
+TEST_F(MusicPlayerTest, ThePauseHeardBetweenSongsIsThePauseSet) {
+  Untick({});
+  const struct {
+    std::int64_t quiet;        // the song's silence when its file ends
+    std::int64_t startsAfter;  // ms after the finish the next song starts
+  } cases[] = {{0, 10000}, {1400, 8600}, {25000, 0}};
+  for (const auto& c : cases) {
+    const std::string before = player.State().SongName;
+    backend.ended = true;
+    backend.quiet = c.quiet;
+    player.OnFinishedTimer();
+    ASSERT_FALSE(player.State().Playing);
+    view.now += c.startsAfter - 1;
+    player.OnPauseTimer();
+    EXPECT_FALSE(player.State().Playing) << c.quiet;
+    view.now += 2;
+    player.OnPauseTimer();
+    EXPECT_TRUE(player.State().Playing) << c.quiet;
+    EXPECT_NE(player.State().SongName, before);
+  }
 }
 
 TEST(PauseLabel, SnapsToFiveSecondsAndNamesMinutes) {
