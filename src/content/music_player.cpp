@@ -12,6 +12,9 @@ namespace tv {
 
 namespace {
 
+// A load slower than this is no measure of the next one.
+constexpr std::int64_t kMaxSongStartMs = 2000;
+
 constexpr const char* kEffectNames[kEffectCount] = {"select", "remove", "win",    "loose",
                                                     "put",    "erase",  "invalid"};
 
@@ -194,6 +197,7 @@ void MusicPlayer::PlayFile(int index) {
     tuneTried_ = true;
     if (!LoadBuiltInTune(tuneSource_())) return;
   }
+  const std::int64_t loading = view_.NowMs();
   const SongHandle song = backend_.SongFromFile(path);
   if (song == kNoSong) {
     ShowMusicError();
@@ -208,6 +212,7 @@ void MusicPlayer::PlayFile(int index) {
   SetVolume(state_.Volume, false);
   backend_.SetRepeat(song, false);
   backend_.Begin(song);
+  songStartMs_ = std::clamp<std::int64_t>(view_.NowMs() - loading, 0, kMaxSongStartMs);
   state_.Playing = true;
   view_.SetTimer(MusicTimer::Finished, true);
 }
@@ -274,7 +279,7 @@ void MusicPlayer::OnPauseTimer() {
       view_.SetTimer(MusicTimer::Pause, false);
       PlayNext();
     }
-  } else if (elapsed > state_.PauseLengthMs) {
+  } else if (elapsed + songStartMs_ > state_.PauseLengthMs) {
     view_.SetTimer(MusicTimer::Pause, false);
     PlayNext();
   }

@@ -480,6 +480,10 @@ std::int64_t SoundLibrary::QuietMs(SongHandle handle) {
   return frames * 1000 / std::max(song->rate, 1);
 }
 
+int SoundLibrary::EffectsSounding() const {
+  return open_ ? Mixer()->Mix_Playing(-1) : 0;
+}
+
 bool SoundLibrary::PreloadEffect(const std::string& path) {
   if (!started_) return false;
   // A missing file neither opens the output nor stays in the cache.

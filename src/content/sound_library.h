@@ -41,6 +41,8 @@ class SoundLibrary final : public SoundBackend {
   int ErrorCode() const override { return static_cast<int>(error_); }
 
   bool Started() const { return started_; }
+  // Effects sounding now, each on a channel of its own.
+  int EffectsSounding() const;
   bool Open() const { return open_; }
   // Loads the effect into the cache unless it is there; false when it cannot be loaded.
   bool PreloadEffect(const std::string& path);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include "support/temp_dir.h"
@@ -29,7 +30,9 @@ struct FakeBackend : SoundBackend {
   }
   void StopOutput() override {}
   bool RestIfQuiet() override { return songs.empty() && (rests += 1); }
+  std::function<void()> onLoad;
   SongHandle SongFromFile(const std::string& path) override {
+    if (onLoad) onLoad();
     if (loadFails) return error = int(SoundError::UnknownFormat), kNoSong;
     songs[next] = path;
     return next++;
@@ -157,14 +160,21 @@ TEST_F(MusicPlayerTest, InOrderStartsAfterTheFirstFileAndWrapsPastUnticked) {
   EXPECT_EQ(NextAfterPause(), "b");
 }
 
-// The pause heard is counted from the song's silence, however long its file ran on.
+// The pause heard is counted from the song's silence, however long its file ran on,
+// and ends as much sooner as the last song took to load and start.
 TEST_F(MusicPlayerTest, ThePauseHeardBetweenSongsIsThePauseSet) {
   Untick({});
   const struct {
     std::int64_t quiet;        // the song's silence when its file ends
+    std::int64_t loadMs;       // the time the song now playing took to start
     std::int64_t startsAfter;  // ms after the finish the next song starts
-  } cases[] = {{0, 10000}, {1400, 8600}, {25000, 0}};
+  } cases[] = {{0, 0, 10000}, {1400, 0, 8600}, {25000, 0, 0}, {1000, 300, 8700}};
   for (const auto& c : cases) {
+    if (c.loadMs) {  // another song, loading as slowly as asked
+      backend.onLoad = [&] { view.now += c.loadMs; };
+      player.PlayNext();
+      backend.onLoad = nullptr;
+    }
     const std::string before = player.State().SongName;
     backend.ended = true;
     backend.quiet = c.quiet;

@@ -135,7 +135,9 @@ TEST(SoundLibrary, OutputRestsOnlyWhenQuietAndOpensAgainOnDemand) {
   SoundLibrary library;
   ASSERT_TRUE(library.StartOutput());
   library.PlayEffect(effect);
-  EXPECT_FALSE(library.RestIfQuiet());  // the effect still sounds
+  library.PlayEffect(effect);
+  EXPECT_EQ(library.EffectsSounding(), 2);  // the second sounds beside the first
+  EXPECT_FALSE(library.RestIfQuiet());      // the effects still sound
   EXPECT_TRUE(Rests(library));
   library.PlayEffect(dir.dir() + "missing.wav");
   EXPECT_FALSE(library.Open());  // a missing effect opens nothing
