@@ -100,13 +100,12 @@ void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseBu
   if (QPoint(x, y) != lastMouse_) keys_.Hide();
   lastMouse_ = QPoint(x, y);
   const int slot = HitTestField(x, y);
+  NameTile(slot);
   if (slot < 0) {
-    status_.SetCurrentTile("", false);
     field_.unsetCursor();
     return;
   }
   const TILE_P& tile = game_.Board().Tiles[std::size_t(slot)];
-  status_.SetCurrentTile(FaceName(tile.Face), tile.Free);
   if (tile.Free)
     field_.setCursor(Qt::PointingHandCursor);
   else
@@ -115,6 +114,20 @@ void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseBu
     ShowHover(slot);
   else
     ClearHover();
+}
+
+void FieldInput::NameTile(int slot) {
+  namedSlot_ = slot;
+  if (slot < 0) return status_.SetCurrentTile("", false);
+  const TILE_P& tile = game_.Board().Tiles[std::size_t(slot)];
+  status_.SetCurrentTile(FaceName(tile.Face), tile.Free);
+}
+
+void FieldInput::AfterPositionChange() {
+  if (namedSlot_ < 0) return;
+  const bool playing =
+      ready_ && game_.BoardMode() == kPlayMode && !game_.SolutionMode() && !game_.Paused();
+  NameTile(playing ? HitTestField(lastMouse_.x(), lastMouse_.y()) : -1);
 }
 
 void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {

@@ -50,12 +50,16 @@ class FieldInput {
   // The field moved to a screen of another density: an editor cursor on view is drawn again.
   void RatioChanged();
   KeyPlay& Keys() { return keys_; }
+  // The tiles changed under the pointer: the tile-name panel names what is there now,
+  // never a tile that has gone.
+  void AfterPositionChange();
 
  private:
   int HitTestField(int x, int y) const;
   void EditMouseMove(int x, int y, Qt::MouseButtons buttons);
   bool EditKeyPress(int key);
   void ShowHover(int slot);
+  void NameTile(int slot);
 
   Game& game_;
   FieldView& view_;
@@ -74,6 +78,7 @@ class FieldInput {
   bool ready_ = false;
   bool dragging_ = false;
   QPoint lastMouse_{-1, -1};   // a move event at the same point is no move of the player's
+  int namedSlot_ = -1;         // the tile the tile-name panel names
   bool dragShifted_ = false;   // the drag has moved the layout (one undo step)
   int dragX_ = 0, dragY_ = 0;  // the drag's last cell, in whole tiles
 };

@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "content/settings.h"
 #include "field/tilesets.h"
+#include "game/files.h"
 #include "game/layout_file.h"
 #include "library/congrat.h"
 #include "library/layouts.h"
@@ -241,7 +242,10 @@ void TF_Main::CreateLibrary() {
 }
 
 bool TF_Main::OpenForPlay(const std::string& name) {
+  const std::string shown(game_->PlayBoard().LayoutName());
   if (!ReadLayout(paths_.LayoutsDir, name, game_->PlayBoard()).Ok()) return false;
+  // A zoom is the player's choice for the layout it was made on.
+  if (!EqualsIgnoreCase(shown, game_->PlayBoard().LayoutName())) tilesets_.ZoomedFaceWidth = 0;
   FitTileSize();
   return true;
 }

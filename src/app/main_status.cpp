@@ -36,6 +36,8 @@ int LongestFaceNameWidth() {
   const QFontMetrics metrics(StatusPanelFont());
   int widest = 0;
   for (const char* name : FaceNames) widest = std::max(widest, metrics.horizontalAdvance(name));
+  // The panel also carries the note that the game number was copied.
+  widest = std::max(widest, metrics.horizontalAdvance(kGameNumberCopiedNote));
   return (widest + 2 * kTextMargin + 1) / 2 * 2;
 }
 
@@ -90,6 +92,9 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   new StatusPanel("P_EditFree", "L_EditFree", 170, light, P_EditStatus);
   P_EditStatus->hide();
   P_PlayStatus->installEventFilter(this);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(2000);
+  connect(&noteTimer_, &QTimer::timeout, this, [this] { SetCurrentTile("", false); });
   SetClockKind(false, 0, 0);
 }
 
@@ -118,6 +123,12 @@ void StatusBars::SetCurrentTile(const std::string& name, bool free) {
   palette.setColor(QPalette::WindowText, free ? QColor(0, 0, 255) : QColor(Qt::black));
   label->setPalette(palette);
   label->setText(QString::fromStdString(name));
+  noteTimer_.stop();
+}
+
+void StatusBars::ShowNote(const std::string& text) {
+  SetCurrentTile(text, false);
+  noteTimer_.start();
 }
 
 void StatusBars::PlacePanels() {

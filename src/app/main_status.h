@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -15,6 +16,8 @@
 #include "game/host.h"
 
 namespace tv {
+
+constexpr const char* kGameNumberCopiedNote = "Game number copied";
 
 class StatusBars : public QObject {
  public:
@@ -32,6 +35,9 @@ class StatusBars : public QObject {
 
   // Face name under the mouse: blue for a free tile, black otherwise; empty clears.
   void SetCurrentTile(const std::string& name, bool free);
+  // A short word to the player in the tile-name panel, gone after two seconds (or at
+  // the next tile named).
+  void ShowNote(const std::string& text);
 
   // Chooses the clock kind, places the panels again and draws the clock.
   void SetClockKind(bool analog, double startTime, double clockTime);
@@ -61,6 +67,7 @@ class StatusBars : public QObject {
   QWidget* P_EditStatus;
   QWidget* P_Clock = nullptr;
   QWidget* P_GameNumber = nullptr;
+  QTimer noteTimer_;
   QLabel* I_Clock = nullptr;
   FramedLabel* L_Clock = nullptr;
 };

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <chrono>
 
@@ -509,8 +508,10 @@ void TF_Main::SetPausedView(bool on) {
   bars_.B_Pause->setChecked(on);
   // Undo, redo, hint and reshuffle follow the game; these are the window's own.
   for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameShowSol,
-                     menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
+                     menus_.MI_GameClearRecords, menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
+  // A favourite starts a game, which only New and Restart may do while paused.
+  menus_.MI_Favs->setEnabled(!on);
   bars_.B_ChooseLayout->setEnabled(!on);
   DisableCommandsNotBuiltYet(menus_, bars_);
 }
@@ -627,8 +628,7 @@ void TF_Main::CopyGameNumber() {
   if (panel->Label()->text().isEmpty()) return;
   const QString number = QString::number(game_->PlayBoard().Game.Seed);
   QGuiApplication::clipboard()->setText(number);
-  QToolTip::showText(panel->mapToGlobal(QPoint(0, 0)),
-                     QStringLiteral("Game number %1 copied").arg(number), nullptr);
+  status_->ShowNote(kGameNumberCopiedNote);
 }
 
 void TF_Main::SetAnalogClock(bool analog) {
@@ -647,6 +647,7 @@ void TF_Main::SetShowWinnable(bool on) {
 
 void TF_Main::PositionChanged() {
   input_->Keys().AfterPositionChange();
+  input_->AfterPositionChange();
   const MODE_P& board = game_->PlayBoard();
   // A failed deal leaves no tile present, whatever the counters say.
   bool anyPresent = false;
@@ -823,10 +824,14 @@ void TF_Main::resizeEvent(QResizeEvent* event) {
   // The panel's new size is known only after the layout has run.
   if (QLayout* layout = centralWidget()->layout()) layout->activate();
   // A window made smaller must not leave tiles out of reach: a size that no longer fits
-  // gives way to the largest that does. A size zoomed into stays while the window grows.
+  // gives way to the largest that does. A window grown enough for larger tiles than the
+  // ones shown gets them; a size zoomed into beyond the fit stays while the window grows.
   const QSize area = AvailableArea();
   const bool shrunk = area.width() < laidOutArea_.width() || area.height() < laidOutArea_.height();
-  if (shrunk && !LayoutFits(game_->Board(), area.width(), area.height())) {
+  const bool grown = area.width() > laidOutArea_.width() || area.height() > laidOutArea_.height();
+  if ((shrunk && !LayoutFits(game_->Board(), area.width(), area.height())) ||
+      (grown && game_->BoardMode() == kPlayMode &&
+       ZoomGivesWayToLargerTiles(tilesets_, game_->Board(), area.width(), area.height()))) {
     FitTileSize();
     return;
   }

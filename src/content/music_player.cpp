@@ -13,6 +13,9 @@ namespace tv {
 
 namespace {
 
+// A load slower than this is no measure of the next one.
+constexpr std::int64_t kMaxSongStartMs = 2000;
+
 constexpr const char* kEffectNames[kEffectCount] = {"select", "remove", "win",    "loose",
                                                     "put",    "erase",  "invalid"};
 
@@ -189,6 +192,7 @@ void MusicPlayer::PlayFile(int index) {
     tuneTried_ = true;
     if (!LoadBuiltInTune(tuneSource_())) return;
   }
+  const std::int64_t loading = view_.NowMs();
   const SongHandle song = backend_.SongFromFile(path);
   if (song == kNoSong) {
     ShowMusicError();
@@ -203,6 +207,7 @@ void MusicPlayer::PlayFile(int index) {
   SetVolume(state_.Volume, false);
   backend_.SetRepeat(song, false);
   backend_.Begin(song);
+  songStartMs_ = std::clamp<std::int64_t>(view_.NowMs() - loading, 0, kMaxSongStartMs);
   state_.Playing = true;
   view_.SetTimer(MusicTimer::Finished, true);
 }
@@ -269,7 +274,7 @@ void MusicPlayer::OnPauseTimer() {
       view_.SetTimer(MusicTimer::Pause, false);
       PlayNext();
     }
-  } else if (elapsed > state_.PauseLengthMs) {
+  } else if (elapsed + songStartMs_ > state_.PauseLengthMs) {
     view_.SetTimer(MusicTimer::Pause, false);
     PlayNext();
   }
@@ -277,9 +282,14 @@ void MusicPlayer::OnPauseTimer() {
 
 void MusicPlayer::OnFinishedTimer() {
   if (state_.Playing && state_.Song != kNoSong && backend_.HasEnded(state_.Song)) {
+    // The pause the player hears began when the last notes died away, not when the
+    // file ran out a little later.
+    const std::int64_t quiet =
+        std::clamp<std::int64_t>(backend_.QuietMs(state_.Song), 0, state_.PauseLengthMs);
     view_.SetTimer(MusicTimer::Finished, false);
     StopSong();
     StartPause(false);
+    *state_.PauseStart -= quiet;
   }
 }
 

@@ -163,6 +163,9 @@ class MusicPlayer {
   bool savedSoundOn_ = true;
   bool libraryStarted_ = false;
   std::int64_t lastSoundMs_ = 0;
+  // How long the last song took to load and start: the next pause ends that much
+  // sooner, so the silence heard is the pause set.
+  std::int64_t songStartMs_ = 0;
   std::function<std::vector<std::uint8_t>()> tuneSource_;
   bool tuneTried_ = false;
   std::vector<MusicFile> files_;

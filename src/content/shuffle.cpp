@@ -16,27 +16,18 @@ namespace tv {
 std::optional<std::uint32_t> ParseGameNumber(const std::string& text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  if (i < text.size() && text[i] == '+') ++i;
   if (i == text.size()) return std::nullopt;
-  // Magnitude up to 2^63 (the one negative value without a positive twin).
-  constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
-  std::uint64_t magnitude = 0;
+  std::uint64_t number = 0;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (c < '0' || c > '9') return std::nullopt;
-    const std::uint64_t digit = std::uint64_t(c - '0');
-    if (magnitude > (kLimit - digit) / 10) return std::nullopt;
-    magnitude = magnitude * 10 + digit;
+    number = number * 10 + std::uint64_t(c - '0');
+    // Stops long before 64 bits could overflow.
+    if (number > kLastGameNumber) return std::nullopt;
   }
-  if (!negative && magnitude == kLimit) return std::nullopt;
-  const std::uint64_t bits = negative ? ~magnitude + 1 : magnitude;  // two's complement
-  const auto low = static_cast<std::uint32_t>(bits);
-  if (low == 0) return std::nullopt;
-  return low;
+  if (number < kFirstGameNumber) return std::nullopt;
+  return static_cast<std::uint32_t>(number);
 }
 
 TF_Shuffle::TF_Shuffle(std::function<void(const std::string&)> report, QWidget* parent)
@@ -51,7 +42,7 @@ TF_Shuffle::TF_Shuffle(std::function<void(const std::string&)> report, QWidget* 
   Label1 = new QLabel("Select a game number from", P_Form);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignHCenter);
-  Label2 = new QLabel("1 to 2147483647", P_Form);
+  Label2 = new QLabel(kGameNumberRangeText, P_Form);
   Label2->setObjectName("Label2");
   Label2->setAlignment(Qt::AlignHCenter);
   E_Shuffle = new QLineEdit(P_Form);

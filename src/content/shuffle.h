@@ -14,12 +14,17 @@ class QPushButton;
 
 namespace tv {
 
-// The game number check: a signed 64-bit decimal (leading blanks and a sign allowed)
-// whose low 32 bits are not all zero; the result is those low 32 bits.
+// The game numbers the game makes, shows and accepts: every 32-bit generator state but 0.
+constexpr std::uint32_t kFirstGameNumber = 1;
+constexpr std::uint32_t kLastGameNumber = 4294967295u;
+
+// The game number check: a decimal number (leading blanks and a plus sign allowed) from
+// kFirstGameNumber to kLastGameNumber. Anything else is refused, never wrapped into range.
 std::optional<std::uint32_t> ParseGameNumber(const std::string& text);
 
+constexpr const char* kGameNumberRangeText = "1 to 4294967295";
 constexpr const char* kGameNumberRangeMessage =
-    "The number must be in the range from 1 to 2147483647 !";
+    "The number must be in the range from 1 to 4294967295 !";
 
 class TF_Shuffle : public QDialog {
   Q_OBJECT

@@ -53,8 +53,12 @@ class SoundBackend {
   virtual void SetSongVolume(SongHandle song, int volume) = 0;
   // True once a begun song has played to its end.
   virtual bool HasEnded(SongHandle song) = 0;
+  // How long the song on the output has been silent (its last notes died away), in ms;
+  // 0 while it sounds or when it is not on the output. A song file runs on a little
+  // past its last note, and the pause between songs is counted from the silence.
+  virtual std::int64_t QuietMs(SongHandle song) = 0;
 
-  // Starts the effect in `path` without waiting, in place of one still sounding.
+  // Starts the effect in `path` without waiting, beside any still sounding.
   // A file that cannot be loaded plays nothing.
   virtual void PlayEffect(const std::string& path) = 0;
 

@@ -11,9 +11,13 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 #include "game/files.h"
 #include "game/song_figures.h"
@@ -81,7 +85,17 @@ const MixerCalls* Mixer() {
 
 constexpr int kMixRate = 22050;
 constexpr int kMixFrames = 2048;  // about 90 ms: an effect answers its click without lag
-constexpr int kEffectChannel = 0;
+// Effects take any free channel of the mixer's eight, so the win sounds over the last
+// pair's removal instead of cutting it short.
+constexpr int kAnyFreeChannel = -1;
+
+// A change of volume and a song's start and stop glide over this time.
+constexpr double kRampSeconds = 0.010;
+// A song is silent below this level (about -60 dB of full scale).
+constexpr int kQuietLevel = 33;
+// The fade before a song leaves the output lasts until the audio thread's next turn
+// (one buffer, about 90 ms); a stalled output is not waited for longer.
+constexpr auto kFadeWaitLimit = std::chrono::milliseconds(300);
 
 // Enough for the densest shipped song (48 voices) and for chords a player's own files
 // may add; every voice costs memory whether it sounds or not.
@@ -97,6 +111,20 @@ bool LooksLikeMidi(const std::uint8_t* bytes, std::size_t size) {
 }
 
 }  // namespace
+
+float RampFrames(std::int16_t* samples, int frames, int channels, float gain, float target,
+                 float step) {
+  for (int i = 0; i < frames; ++i) {
+    if (gain < target)
+      gain = std::min(target, gain + step);
+    else if (gain > target)
+      gain = std::max(target, gain - step);
+    if (gain == 1.0f) continue;
+    std::int16_t* frame = samples + std::ptrdiff_t(i) * channels;
+    for (int c = 0; c < channels; ++c) frame[c] = std::int16_t(std::lround(frame[c] * gain));
+  }
+  return gain;
+}
 
 const char* SoundErrorText(int code) {
   switch (static_cast<SoundError>(code)) {
@@ -127,9 +155,17 @@ struct SoundLibrary::Song {
   std::vector<std::uint8_t> bytes;   // the MIDI file, for playing it again from the start
   std::vector<std::int16_t> stereo;  // for an output that is not stereo
   int channels = 2;                  // of the output the song was loaded for
+  int rate = kMixRate;
   int volume = 256;
   bool repeat = false;
   bool begun = false;
+  // Shared with the audio thread.
+  std::atomic<float> target{1.0f};         // the gain the volume asks for
+  std::atomic<bool> leaving{false};        // fading out before it leaves the output
+  std::atomic<bool> silent{false};         // faded out: it may leave now
+  std::atomic<std::int64_t> rendered{0};   // frames written to the output
+  std::atomic<std::int64_t> lastHeard{0};  // the frame after the last one above kQuietLevel
+  float gain = 0;                          // the audio thread's own
   ~Song() {
     if (player) Mixer()->delete_fluid_player(player);
     if (synth) Mixer()->delete_fluid_synth(synth);
@@ -144,6 +180,26 @@ struct SoundLibrary::Song {
 
 namespace {
 
+// The song's gain glides toward its volume (or to silence while it leaves), and the
+// last frame heard is noted for QuietMs.
+void ShapeSong(SoundLibrary::Song& song, std::int16_t* out, int frames, int channels) {
+  const bool leaving = song.leaving.load();
+  const float target = leaving ? 0.0f : song.target.load();
+  const float step = float(1.0 / (kRampSeconds * std::max(song.rate, 1)));
+  song.gain = RampFrames(out, frames, channels, song.gain, target, step);
+  if (leaving && song.gain <= 0.0f) song.silent = true;
+  const std::int64_t first = song.rendered.load();
+  for (int i = frames - 1; i >= 0; --i) {
+    const std::int16_t* frame = out + std::ptrdiff_t(i) * channels;
+    if (std::any_of(frame, frame + channels,
+                    [](std::int16_t v) { return std::abs(v) > kQuietLevel; })) {
+      song.lastHeard = first + i + 1;
+      break;
+    }
+  }
+  song.rendered = first + frames;
+}
+
 // The mixer's music hook, on its audio thread: the song fills the 16-bit output.
 void MixSong(void* data, Uint8* stream, int length) {
   auto* song = static_cast<SoundLibrary::Song*>(data);
@@ -152,6 +208,7 @@ void MixSong(void* data, Uint8* stream, int length) {
   const int frames = length / int(sizeof(std::int16_t)) / channels;
   if (channels == 2) {
     Mixer()->fluid_synth_write_s16(song->synth, frames, out, 0, 2, out, 1, 2);
+    ShapeSong(*song, out, frames, channels);
     return;
   }
   std::vector<std::int16_t>& stereo = song->stereo;
@@ -167,6 +224,7 @@ void MixSong(void* data, Uint8* stream, int length) {
       std::fill(frame + 2, frame + channels, std::int16_t(0));
     }
   }
+  ShapeSong(*song, out, frames, channels);
 }
 
 }  // namespace
@@ -303,6 +361,7 @@ SongHandle SoundLibrary::LoadSong(std::vector<std::uint8_t> bytes) {
   auto song = std::make_unique<Song>();
   song->bytes = std::move(bytes);
   song->channels = channels_;
+  song->rate = rate_;
   const MixerCalls& fluid = *Mixer();
   song->settings = fluid.new_fluid_settings();
   if (!song->settings) {
@@ -317,6 +376,9 @@ SongHandle SoundLibrary::LoadSong(std::vector<std::uint8_t> bytes) {
     Fail(SoundError::NotEnoughMemory);
     return kNoSong;
   }
+  // The volume is applied to the output, where it can glide; the synthesiser keeps
+  // its full gain.
+  fluid.fluid_synth_set_gain(song->synth, kFullGain);
   // Named explicitly, not whatever soundfont the system's alternatives point at.
   if (fluid.fluid_synth_sfload(song->synth, soundFont_.c_str(), 1) == FLUID_FAILED ||
       !song->NewPlayer()) {
@@ -342,13 +404,21 @@ SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) 
   return LoadSong(bytes);
 }
 
-void SoundLibrary::ApplyVolume(const Song& song) {
-  Mixer()->fluid_synth_set_gain(song.synth,
-                                kFullGain * float(std::clamp(song.volume, 0, 256)) / 256);
+void SoundLibrary::ApplyVolume(Song& song) {
+  song.target = float(std::clamp(song.volume, 0, 256)) / 256;
 }
 
 void SoundLibrary::Unhook() {
   if (current_ == kNoSong) return;
+  // The song fades out on the audio thread first: cut off mid-note, the output would
+  // step to silence.
+  if (const auto it = songs_.find(current_); it != songs_.end() && open_) {
+    Song& song = *it->second;
+    song.leaving = true;
+    const auto until = std::chrono::steady_clock::now() + kFadeWaitLimit;
+    while (!song.silent && std::chrono::steady_clock::now() < until)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
   // Waits for the audio thread to leave the song.
   Mixer()->Mix_HookMusic(nullptr, nullptr);
   if (const auto it = songs_.find(current_); it != songs_.end()) {
@@ -370,6 +440,12 @@ void SoundLibrary::Begin(SongHandle handle) {
     return;
   }
   ApplyVolume(*song);
+  // Fades in from silence; nothing else touches these until the hook is set.
+  song->gain = 0;
+  song->leaving = false;
+  song->silent = false;
+  song->rendered = 0;
+  song->lastHeard = 0;
   current_ = handle;
   song->begun = true;
   Mixer()->Mix_HookMusic(MixSong, song);
@@ -404,6 +480,17 @@ bool SoundLibrary::HasEnded(SongHandle handle) {
   return current_ != handle || Mixer()->fluid_player_get_status(song->player) == FLUID_PLAYER_DONE;
 }
 
+std::int64_t SoundLibrary::QuietMs(SongHandle handle) {
+  const Song* song = Find(handle);
+  if (!song || current_ != handle) return 0;
+  const std::int64_t frames = song->rendered.load() - song->lastHeard.load();
+  return frames * 1000 / std::max(song->rate, 1);
+}
+
+int SoundLibrary::EffectsSounding() const {
+  return open_ ? Mixer()->Mix_Playing(-1) : 0;
+}
+
 bool SoundLibrary::PreloadEffect(const std::string& path) {
   if (!started_) return false;
   // A missing file neither opens the output nor stays in the cache.
@@ -419,8 +506,7 @@ bool SoundLibrary::PreloadEffect(const std::string& path) {
 
 void SoundLibrary::PlayEffect(const std::string& path) {
   if (!PreloadEffect(path)) return;
-  // Playing on the one effect channel cuts off the effect still sounding there.
-  Mixer()->Mix_PlayChannel(kEffectChannel, effects_[path]->chunk, 0);
+  Mixer()->Mix_PlayChannel(kAnyFreeChannel, effects_[path]->chunk, 0);
 }
 
 }  // namespace tv

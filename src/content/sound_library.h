@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The audio back end over SDL2_mixer: MIDI songs through a FluidSynth synthesiser with
-// the General MIDI soundfont, effects as WAV chunks on one channel of their own.
+// the General MIDI soundfont, effects as WAV chunks on the mixer's channels.
 #pragma once
 
 #include <map>
@@ -12,6 +12,12 @@
 namespace tv {
 
 constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// Scales `frames` interleaved 16-bit frames by a gain that moves from `gain` toward
+// `target` by at most `step` a frame, so a change of volume, a start or a stop never
+// steps the output (which clicks). Returns the gain reached.
+float RampFrames(std::int16_t* samples, int frames, int channels, float gain, float target,
+                 float step);
 
 class SoundLibrary final : public SoundBackend {
  public:
@@ -31,10 +37,13 @@ class SoundLibrary final : public SoundBackend {
   void SetRepeat(SongHandle song, bool repeat) override;
   void SetSongVolume(SongHandle song, int volume) override;
   bool HasEnded(SongHandle song) override;
+  std::int64_t QuietMs(SongHandle song) override;
   void PlayEffect(const std::string& path) override;
   int ErrorCode() const override { return static_cast<int>(error_); }
 
   bool Started() const { return started_; }
+  // Effects sounding now, each on a channel of its own.
+  int EffectsSounding() const;
   bool Open() const { return open_; }
   // Loads the effect into the cache unless it is there; false when it cannot be loaded.
   bool PreloadEffect(const std::string& path);
@@ -46,7 +55,7 @@ class SoundLibrary final : public SoundBackend {
   Song* Find(SongHandle song);
   SongHandle Keep(std::unique_ptr<Song> song);
   void Fail(SoundError error) { error_ = error; }
-  void ApplyVolume(const Song& song);
+  void ApplyVolume(Song& song);
   SongHandle LoadSong(std::vector<std::uint8_t> bytes);
   // Takes the current song off the output and silences it; none is current after.
   void Unhook();

@@ -215,6 +215,15 @@ Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int ava
   return firstFailure;
 }
 
+bool ZoomGivesWayToLargerTiles(Tilesets& sets, const MODE_P& board, int width, int height) {
+  const TILESET_P* ts = sets.CurTileset;
+  if (ts == nullptr) return false;
+  const int best = ChooseTileSize(board, ts, width, height);
+  if (best < 0 || ts->Sizes[std::size_t(best)].W <= board.Game.FaceWidth) return false;
+  sets.ZoomedFaceWidth = 0;
+  return true;
+}
+
 ZoomStates ZoomCommandStates(const Tilesets& sets) {
   if (sets.CurTileset == nullptr) return {};
   const int count = sets.CurTileset->SizeCount;

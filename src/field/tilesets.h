@@ -93,8 +93,10 @@ class Tilesets {
   const TILESET_P* CurTileset = nullptr;
   int CurSizeIndex = -1;
   std::string TilesetName = "standard";
-  // The face width the player last zoomed to (0: none). Every fit takes that size
-  // while it fits the window, so the player's choice outlives a new layout.
+  // The face width the player last zoomed to (0: none): the player's choice for the
+  // layout shown, taken by every fit while it fits the window. Another layout or
+  // tileset forgets it, and so does a window grown enough for larger tiles
+  // (ZoomGivesWayToLargerTiles).
   int ZoomedFaceWidth = 0;
 
  private:
@@ -127,6 +129,11 @@ Result FitTileSize(const FieldContext& field, int availWidth, int availHeight);
 // and lays out and places the field. NoOtherSize when there is none. The caller
 // redraws and sets the zoom commands.
 Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight);
+
+// For a window that grew: true, with the zoom forgotten, when a size larger than the
+// one `board` shows now fits width by height, so the caller fits the tiles again;
+// false, with the zoom kept, while the size shown is still as large as the best fit.
+bool ZoomGivesWayToLargerTiles(Tilesets& sets, const MODE_P& board, int width, int height);
 
 // Enabled states of zoom in and zoom out for the loaded size.
 struct ZoomStates {

@@ -118,6 +118,7 @@ void Game::Resume(const KeptGame& k) {
   host_.PlaceTiles();
   UpdatePlayState();
   UpdateReshuffleLabel();
+  host_.SetLabel(Label::GameNumber, GameNumberLabel(b.Game.Seed));
   const double now = host_.Now();
   b.Game.StartTime = now - k.PlayedDays;
   b.Game.ClockTime = now;

@@ -125,7 +125,10 @@ bool Game::StartGame(int mode, bool animate) {
   // A reshuffle that cannot be dealt gives the player back the board and the
   // allowance as they were, so undo and the solution stay usable.
   const bool reshuffling = mode == kDealReshuffle;
-  if (reshuffling && reshuffle_.count >= kReshufflesPerGame) return false;
+  // An empty field has nothing to reshuffle; refusing here spares the player a message
+  // that reads as if the layout were broken.
+  if (reshuffling && (reshuffle_.count >= kReshufflesPerGame || b.Game.TilesLeft <= 0))
+    return false;
   MODE_P before;
   RESHUFFLE_P reshuffleBefore;
   if (reshuffling) {
@@ -136,6 +139,8 @@ bool Game::StartGame(int mode, bool animate) {
   switch (mode) {
     case kDealNew:
       if (!PrepareLayout()) return false;
+      // 0 is no game number the player could type again; its successor is 1.
+      if (rand_.value == 0) rand_.Below(1);
       b.Game.Seed = rand_.value;
       reshuffle_ = RESHUFFLE_P{};
       break;
@@ -172,6 +177,7 @@ bool Game::StartGame(int mode, bool animate) {
       host_.Enable(Command::Undo, false);
       ForgetRedo();
       selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
+      ClearStatus();
     }
     host_.RedrawAll();
     PositionChanged();
@@ -258,7 +264,23 @@ void Game::PositionChanged() {
 void Game::UpdateReshuffleLabel() {
   const int left = ReshufflesLeft();
   host_.SetLabel(Label::ReshufLeft, ReshuffleLabel(left));
-  host_.Enable(Command::Reshuffle, left > 0);
+  host_.Enable(Command::Reshuffle, left > 0 && Board().Game.TilesLeft > 0);
+}
+
+// The field is empty after a failed deal, so nothing of the previous game may stay
+// on show: no counters, no number, a clock standing at zero.
+void Game::ClearStatus() {
+  MODE_P& b = Board();
+  b.Game.TilesLeft = 0;
+  b.Game.MovesAvailable = 0;
+  for (const Label label :
+       {Label::TilesLeft, Label::MovesLeft, Label::ReshufLeft, Label::GameNumber})
+    host_.SetLabel(label, "");
+  b.Game.StartTime = b.Game.ClockTime = host_.Now();
+  host_.SetTimer(Timer::UpdateClock, false);
+  host_.DrawClock();
+  for (const Command command : {Command::Hint, Command::Reshuffle, Command::Pause})
+    host_.Enable(command, false);
 }
 
 void Game::ClickTile(int slot) {
@@ -372,6 +394,7 @@ void Game::GameWon() {
   host_.Enable(Command::Hint, false);
   host_.Enable(Command::Undo, false);
   host_.Enable(Command::Pause, false);
+  host_.Enable(Command::Reshuffle, false);
   if (host_.ShowLayoutChooser()) DeferredStart(kDealNew);
 }
 

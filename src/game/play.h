@@ -145,6 +145,7 @@ class Game {
   void FadePair();
   void GameWon();
   void NoMoreMoves();
+  void ClearStatus();
   // show(true) marks the hinted tiles, show(false) clears them again.
   template <typename Show>
   void ShowHint(int shortMilliseconds, Show show);

@@ -32,7 +32,7 @@ using test::MouseClick;
 using test::MousePress;
 using test::MouseRelease;
 
-TEST(GameNumber, AcceptsWhatTheCheckAllows) {
+TEST(GameNumber, AcceptsTheOneRangeAndNeverWraps) {
   struct Case {
     const char* text;
     std::optional<std::uint32_t> expected;
@@ -40,19 +40,23 @@ TEST(GameNumber, AcceptsWhatTheCheckAllows) {
       {"42", 42u},
       {" 42", 42u},
       {"+7", 7u},
-      {"-1", 4294967295u},
+      {"1", 1u},
       {"4294967295", 4294967295u},
       {"2147483648", 2147483648u},
-      {"4294967297", 1u},  // only the low 32 bits count
-      {"9223372036854775807", 4294967295u},
+      {"2828434056", 2828434056u},  // shown by the status bar today
+      {"0004294967295", 4294967295u},
+      {"-1", std::nullopt},
+      {"4294967297", std::nullopt},   // once wrapped to 1
+      {"99999999999", std::nullopt},  // once wrapped to 1215752191
+      {"9223372036854775807", std::nullopt},
+      {"99999999999999999999999", std::nullopt},
       {"0", std::nullopt},
       {"4294967296", std::nullopt},
       {"-4294967296", std::nullopt},
-      {"-9223372036854775808", std::nullopt},
-      {"9223372036854775808", std::nullopt},  // beyond 64 bits signed
       {"", std::nullopt},
       {"  ", std::nullopt},
       {"-", std::nullopt},
+      {"+", std::nullopt},
       {"12a", std::nullopt},
       {"abc", std::nullopt},
       {"42 ", std::nullopt},
@@ -70,7 +74,7 @@ void WhenShown(QWidget* dialog, F action) {
   });
 }
 
-TEST(ShuffleDialog, OkAtOnceKeepsTheOfferedNumberEvenAboveTheLabelRange) {
+TEST(ShuffleDialog, OkAtOnceKeepsTheOfferedNumberAndTheLabelNamesTheRange) {
   App();
   std::vector<std::string> messages;
   TF_Shuffle dialog([&](const std::string& m) { messages.push_back(m); });
@@ -78,6 +82,7 @@ TEST(ShuffleDialog, OkAtOnceKeepsTheOfferedNumberEvenAboveTheLabelRange) {
   WhenShown(&dialog, [&] {
     EXPECT_EQ(dialog.ShuffleEdit()->text(), "3000000000");
     EXPECT_EQ(dialog.ShuffleEdit()->selectedText(), "3000000000");
+    EXPECT_EQ(dialog.findChild<QLabel*>("Label2")->text(), "1 to 4294967295");
     KeyClick(dialog.ShuffleEdit(), Qt::Key_Return);
   });
   EXPECT_TRUE(dialog.Ask(seed));
@@ -103,19 +108,26 @@ TEST(ShuffleDialog, BadEntryIsReportedAndTheDialogStaysOpenUntilCancel) {
   EXPECT_FALSE(dialog.Ask(seed));
   EXPECT_EQ(seed, 77u);
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0], "The number must be in the range from 1 to 2147483647 !");
+  EXPECT_EQ(messages[0], "The number must be in the range from 1 to 4294967295 !");
 }
 
-TEST(ShuffleDialog, MinusOneIsStoredAsTheLargestNumber) {
+TEST(ShuffleDialog, ANumberOutsideTheRangeIsRefusedNotWrapped) {
   App();
-  TF_Shuffle dialog([](const std::string&) { FAIL() << "no message expected"; });
+  std::vector<std::string> messages;
+  TF_Shuffle dialog([&](const std::string& m) { messages.push_back(m); });
   std::uint32_t seed = 5;
   WhenShown(&dialog, [&] {
-    dialog.ShuffleEdit()->setText("-1");
+    for (const char* text : {"-1", "99999999999"}) {
+      dialog.ShuffleEdit()->setText(text);
+      dialog.OkButton()->click();
+      EXPECT_TRUE(dialog.isVisible()) << text;
+    }
+    dialog.ShuffleEdit()->setText("4294967295");
     dialog.OkButton()->click();
   });
   EXPECT_TRUE(dialog.Ask(seed));
   EXPECT_EQ(seed, 4294967295u);
+  EXPECT_EQ(messages.size(), 2u);
 }
 
 AboutPictures Pictures() {

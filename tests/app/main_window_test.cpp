@@ -356,6 +356,20 @@ TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
   // An empty spot clears the name.
   test::MouseMove(field, {1, 1});
   EXPECT_TRUE(current->text().isEmpty());
+
+  // A pair removed under the pointer: the panel names what lies there now, never the
+  // tile that has gone.
+  const Solution& solution = world.game().DealSolution();
+  const int first = solution.Steps[143].Slot, second = solution.Steps[142].Slot;
+  world.Click(first);
+  const QPoint point = world.PointOn(second);
+  test::MouseMove(field, point);
+  test::MouseClick(field, point);
+  ASSERT_FALSE(world.board().Tiles[std::size_t(second)].Present);
+  const MODE_P& b = world.board();
+  const int under = HitTest(b, b.Game.TileCount, point.x(), point.y());
+  EXPECT_EQ(current->text().toStdString(),
+            under < 0 ? std::string() : FaceName(b.Tiles[std::size_t(under)].Face));
 }
 
 TEST(MainWindow, SolutionModeThroughItsToolbarAndKeys) {
@@ -661,12 +675,15 @@ TEST(MainWindow, ZoomAndLongerHintsAreRememberedAcrossARestart) {
   world.window->ZoomTiles(false);
   const int zoomed = world.board().Game.FaceWidth;
   ASSERT_LT(zoomed, fit);
+  // Another layout is fitted again; a zoom made on it outlives a restart.
   ASSERT_TRUE(world.window->OpenForPlay("Pyramid"));
-  EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
+  EXPECT_GT(world.board().Game.FaceWidth, zoomed);
+  world.window->ZoomTiles(false);
+  const int pyramidZoomed = world.board().Game.FaceWidth;
   world.window->Menus().MI_OptionsLongerHints->trigger();
   world.window->close();
   start();
-  EXPECT_EQ(world.board().Game.FaceWidth, zoomed);
+  EXPECT_EQ(world.board().Game.FaceWidth, pyramidZoomed);
   EXPECT_TRUE(world.window->Menus().MI_OptionsLongerHints->isChecked());
   EXPECT_TRUE(world.game().LongerHints());
 
@@ -713,6 +730,7 @@ TEST(MainWindow, AccessKeysGameNumberAndHelpWindow) {
   EXPECT_EQ(world.Label("L_GameNumber"), "Game 3000000000");
   test::MouseClick(world.window->Status().Panel("P_GameNumber"));
   EXPECT_EQ(QApplication::clipboard()->text(), "3000000000");
+  EXPECT_EQ(world.Label("L_CurTile"), "Game number copied");
 
   HelpViewer& help = *world.window->Help();
   help.ShowTopic("cont.htm");
@@ -884,6 +902,14 @@ TEST(MainWindow, ShrinkingTheWindowFitsTheTilesAgain) {
   ASSERT_GE(slot, 0);
   world.Click(slot);
   EXPECT_EQ(world.game().SelectedTile(), slot);
+  // Zoomed out and grown back: the tiles are as large as the window allows again.
+  test::TypeKey(&w, Qt::Key_R, "r");
+  const int reduced = world.board().Game.FaceWidth;
+  resize(1000, 740);
+  const QSize grown = w.AvailableArea();
+  const int fit = ChooseTileSize(world.board(), set, grown.width(), grown.height());
+  EXPECT_GT(world.board().Game.FaceWidth, reduced);
+  EXPECT_EQ(world.board().Game.FaceWidth, set->Sizes[std::size_t(fit)].W);
 }
 
 // A damaged tile sheet costs that size only; with nothing loadable the start stops.
@@ -994,7 +1020,7 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   EXPECT_TRUE(world.Button("B_Pause")->isChecked());
   EXPECT_NE(world.window->Field()->Image(), shown);
   for (QAction* a : {m.MI_GameUndo, m.MI_GameHint, m.MI_GameReshuffle, m.MI_GameShowSol,
-                     m.MI_LayoutChoose, m.MI_GameShuffle, m.MI_LayoutEdit})
+                     m.MI_LayoutChoose, m.MI_GameShuffle, m.MI_LayoutEdit, m.MI_Favs->menuAction()})
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
   for (QAction* a : {m.MI_GameNew, m.MI_GameRestart, m.MI_GamePause, m.MI_HelpPlay})
     EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
@@ -1004,6 +1030,7 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   EXPECT_FALSE(world.game().Paused());
   EXPECT_EQ(world.window->Field()->Image(), shown);
   EXPECT_TRUE(m.MI_GameShowSol->isEnabled());
+  EXPECT_TRUE(m.MI_Favs->menuAction()->isEnabled());
 
   // Minimised, the game pauses; restored, it goes on.
   world.window->showMinimized();

@@ -2,6 +2,7 @@
 // A sound back end and a music dialog that only record, for the tests of the music player.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,7 +29,9 @@ struct FakeBackend : SoundBackend {
   }
   void StopOutput() override {}
   bool RestIfQuiet() override { return songs.empty() && (rests += 1); }
+  std::function<void()> onLoad;
   SongHandle SongFromFile(const std::string& path) override {
+    if (onLoad) onLoad();
     if (loadFails) return error = int(SoundError::UnknownFormat), kNoSong;
     songs[next] = path;
     return next++;
@@ -44,6 +47,8 @@ struct FakeBackend : SoundBackend {
   void SetRepeat(SongHandle, bool) override {}
   void SetSongVolume(SongHandle s, int v) override { volumes[s] = v; }
   bool HasEnded(SongHandle s) override { return s == begun && ended; }
+  std::int64_t quiet = 0;
+  std::int64_t QuietMs(SongHandle s) override { return s == begun ? quiet : 0; }
   void PlayEffect(const std::string& path) override { effects.push_back(path); }
   int ErrorCode() const override { return error; }
 };

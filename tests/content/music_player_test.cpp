@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include "content/music_fakes.h"
@@ -96,6 +97,36 @@ TEST_F(MusicPlayerTest, InOrderStartsAfterTheFirstFileAndWrapsPastUnticked) {
   Untick({0});
   EXPECT_EQ(NextAfterPause(), "d");
   EXPECT_EQ(NextAfterPause(), "b");
+}
+
+// The pause heard is counted from the song's silence, however long its file ran on,
+// and ends as much sooner as the last song took to load and start.
+TEST_F(MusicPlayerTest, ThePauseHeardBetweenSongsIsThePauseSet) {
+  Untick({});
+  const struct {
+    std::int64_t quiet;        // the song's silence when its file ends
+    std::int64_t loadMs;       // the time the song now playing took to start
+    std::int64_t startsAfter;  // ms after the finish the next song starts
+  } cases[] = {{0, 0, 10000}, {1400, 0, 8600}, {25000, 0, 0}, {1000, 300, 8700}};
+  for (const auto& c : cases) {
+    if (c.loadMs) {  // another song, loading as slowly as asked
+      backend.onLoad = [&] { view.now += c.loadMs; };
+      player.PlayNext();
+      backend.onLoad = nullptr;
+    }
+    const std::string before = player.State().SongName;
+    backend.ended = true;
+    backend.quiet = c.quiet;
+    player.OnFinishedTimer();
+    ASSERT_FALSE(player.State().Playing);
+    view.now += c.startsAfter - 1;
+    player.OnPauseTimer();
+    EXPECT_FALSE(player.State().Playing) << c.quiet;
+    view.now += 2;
+    player.OnPauseTimer();
+    EXPECT_TRUE(player.State().Playing) << c.quiet;
+    EXPECT_NE(player.State().SongName, before);
+  }
 }
 
 TEST(PauseLabel, SnapsToFiveSecondsAndNamesMinutes) {

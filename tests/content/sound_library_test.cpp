@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +53,29 @@ void WriteWave(const fs::path& path) {
   out << "RIFF" << le(36 + data, 4) << "WAVEfmt " << le(16, 4) << le(1, 2) << le(1, 2)
       << le(22050, 4) << le(44100, 4) << le(2, 2) << le(16, 2) << "data" << le(data, 4);
   out.write(reinterpret_cast<const char*>(samples.data()), data);
+}
+
+// A change of volume, a start and a stop glide: no frame steps by more than the ramp
+// allows, and the gain arrives where it was sent.
+TEST(SoundLibrary, VolumeChangesGlideInsteadOfStepping) {
+  const struct {
+    float from, to;
+    int channels;
+  } cases[] = {{1.0f, 0.0f, 2}, {0.0f, 1.0f, 2}, {1.0f, 0.25f, 1}, {0.5f, 0.5f, 2}};
+  const float step = 1.0f / 220;  // 10 ms at 22050 Hz
+  for (const auto& c : cases) {
+    std::vector<std::int16_t> samples(std::size_t(400 * c.channels), 30000);
+    const float reached = RampFrames(samples.data(), 400, c.channels, c.from, c.to, step);
+    EXPECT_FLOAT_EQ(reached, c.to);
+    int previous = std::lround(30000 * c.from), jump = 0;
+    for (std::size_t i = 0; i < samples.size(); i += std::size_t(c.channels)) {
+      jump = std::max(jump, std::abs(samples[i] - previous));
+      previous = samples[i];
+      EXPECT_EQ(samples[i + std::size_t(c.channels) - 1], samples[i]);
+    }
+    EXPECT_LE(jump, 30000 * step + 1) << c.from << " to " << c.to;
+    EXPECT_EQ(samples.back(), std::lround(30000 * c.to));
+  }
 }
 
 TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
@@ -120,7 +144,9 @@ TEST(SoundLibrary, OutputRestsOnlyWhenQuietAndOpensAgainOnDemand) {
   SoundLibrary library;
   ASSERT_TRUE(library.StartOutput());
   library.PlayEffect(effect);
-  EXPECT_FALSE(library.RestIfQuiet());  // the effect still sounds
+  library.PlayEffect(effect);
+  EXPECT_EQ(library.EffectsSounding(), 2);  // the second sounds beside the first
+  EXPECT_FALSE(library.RestIfQuiet());      // the effects still sound
   EXPECT_TRUE(Rests(library));
   library.PlayEffect(dir.dir() + "missing.wav");
   EXPECT_FALSE(library.Open());  // a missing effect opens nothing

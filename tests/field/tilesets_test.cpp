@@ -290,5 +290,40 @@ TEST_F(TileLoadTest, FitAndZoom) {
   EXPECT_EQ(board_.Game.FaceWidth, 40);
 }
 
+// A zoom is the player's choice while it fits; a grown window brings larger tiles back
+// only when a larger size than the one shown fits.
+TEST_F(TileLoadTest, AZoomGivesWayOnlyToLargerTilesThatFit) {
+  MODE_P edit;
+  board_.Game.TileCount = 2;
+  board_.Tiles[1].X = 4;
+  board_.Tiles[1].Z = 1;
+  FieldContext field{&sets_, &board_, &edit, false, &pics_};
+  ASSERT_TRUE(Load(0));
+  struct Step {
+    bool zoomIn;       // the player's zoom before the window grows
+    int zoomW, zoomH;  // the window the zoom is made in
+    int grownW, grownH;
+    bool givesWay;
+    int faceWidth;  // shown after the grown window is laid out
+  } steps[] = {
+      {false, 1000, 1000, 1200, 1200, true, 40},  // zoomed out: the fit comes back
+      {false, 1000, 1000, 140, 200, false, 20},   // zoomed out, still the best fit: kept
+      {true, 100, 200, 120, 200, false, 40},      // zoomed in past the fit: kept
+  };
+  for (const Step& s : steps) {
+    ASSERT_TRUE(FitTileSize(field, s.zoomW, s.zoomH).Ok());
+    ASSERT_TRUE(ZoomTiles(field, s.zoomIn, s.zoomW, s.zoomH).Ok());
+    const int zoomed = board_.Game.FaceWidth;
+    EXPECT_EQ(sets_.ZoomedFaceWidth, zoomed);
+    EXPECT_EQ(ZoomGivesWayToLargerTiles(sets_, board_, s.grownW, s.grownH), s.givesWay);
+    EXPECT_EQ(sets_.ZoomedFaceWidth, s.givesWay ? 0 : zoomed);
+    if (s.givesWay) {
+      ASSERT_TRUE(FitTileSize(field, s.grownW, s.grownH).Ok());
+    }
+    EXPECT_EQ(board_.Game.FaceWidth, s.faceWidth) << s.grownW;
+    sets_.ZoomedFaceWidth = 0;
+  }
+}
+
 }  // namespace
 }  // namespace tv

@@ -47,6 +47,7 @@ TEST_F(PlayTest, GameWonByRemovingTheSolutionFromTheEnd) {
   EXPECT_EQ(host.countedGames, (std::vector<bool>{false, true}));
   EXPECT_FALSE(host.enabled[Command::Undo]);
   EXPECT_FALSE(host.enabled[Command::Hint]);
+  EXPECT_FALSE(host.enabled[Command::Reshuffle]);
   EXPECT_FALSE(host.timers[Timer::UpdateClock]);
   EXPECT_EQ(B().Game.ClockTime, host.now);
   EXPECT_EQ(B().Game.StartTime, start);
@@ -60,6 +61,10 @@ TEST_F(PlayTest, GameWonByRemovingTheSolutionFromTheEnd) {
   EXPECT_FALSE(host.timers[Timer::NewGame]);
   game.Undo();
   EXPECT_EQ(B().Game.TilesLeft, 0);
+  // Nothing is left to reshuffle, and no message says the layout were at fault.
+  EXPECT_FALSE(game.StartGame(kDealReshuffle, false));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(game.ReshufflesLeft(), 3);
 }
 
 TEST_F(PlayTest, ChooserConfirmedAfterAWinRequestsANewDeal) {
@@ -292,6 +297,10 @@ TEST_F(PlayTest, TheSameGameNumberGivesTheSameDealAfterOtherGames) {
   host.timers[Timer::NewGame] = false;
   game.SelectGameShuffle();
   EXPECT_FALSE(host.timers[Timer::NewGame]);
+  // Every number the game makes is one the dialog takes (1 to 4294967295).
+  game.Rand().value = 0;
+  Tick(kDealNew);
+  EXPECT_EQ(B().Game.Seed, 1u);
 }
 
 TEST_F(PlayTest, DealAnimationBuildsThePairsInTheirOrderOfFilling) {
@@ -327,8 +336,15 @@ TEST_F(PlayTest, FailedStarts) {
   EXPECT_EQ(host.messages,
             std::vector<std::string>{"Cannot create playable game for this layout!"});
   for (int i = 0; i < kMaxTiles; ++i) EXPECT_FALSE(B().Tiles[i].Present);
-  EXPECT_EQ(host.labels[Label::TilesLeft], tilesLabel);
-  EXPECT_FALSE(host.enabled[Command::Undo]);
+  // Nothing of the previous game stays on show over the empty field.
+  EXPECT_NE(tilesLabel, "");
+  for (const Label label :
+       {Label::TilesLeft, Label::MovesLeft, Label::ReshufLeft, Label::GameNumber})
+    EXPECT_EQ(host.labels[label], "") << int(label);
+  EXPECT_EQ(B().Game.ClockTime, B().Game.StartTime);
+  EXPECT_FALSE(host.timers[Timer::UpdateClock]);
+  for (const Command command : {Command::Undo, Command::Hint, Command::Reshuffle, Command::Pause})
+    EXPECT_FALSE(host.enabled[command]) << int(command);
   EXPECT_EQ(game.UndoCount(), 0);
 }
 

@@ -66,9 +66,24 @@ void Pluck(Buffer& out, double start, double frequency, double level, double sec
     seed = seed * 1664525u + 1013904223u;
     value = double(seed >> 8) / double(1u << 24) * 2.0 - 1.0;
   }
-  // Soften the burst so the pluck is round, not a bright twang.
-  for (int pass = 0; pass < 3; ++pass)
-    for (std::size_t i = 1; i < period; ++i) line[i] = 0.5 * (line[i] + line[i - 1]);
+  // Soften the burst so the pluck is round, not a bright twang: a moving average over an
+  // eighth of the period, taken twice, leaves no step between neighbouring samples that
+  // would click. The line is a loop, so the average runs across its ends too.
+  const std::size_t width = std::max<std::size_t>(2, period / 8);
+  for (int pass = 0; pass < 2; ++pass) {
+    const std::vector<double> before = line;
+    for (std::size_t i = 0; i < period; ++i) {
+      double sum = 0;
+      for (std::size_t k = 0; k < width; ++k) sum += before[(i + period - k) % period];
+      line[i] = sum / double(width);
+    }
+  }
+  // Noise of a few hundred samples has a mean of its own: the string would sound with
+  // a DC offset that dies only as slowly as the note.
+  double mean = 0;
+  for (const double value : line) mean += value;
+  mean /= double(period);
+  for (double& value : line) value -= mean;
   const std::size_t count = At(seconds);
   const double attack = 0.003 * kSampleRate;
   const double release = 0.030 * kSampleRate;  // the string is stopped softly, not cut
@@ -165,7 +180,9 @@ std::vector<std::int16_t> Loose() {
   Pluck(out, 0.0, Hz(62), 0.9, 1.1, 0.996);   // D4
   Pluck(out, 0.22, Hz(57), 1.0, 0.9, 0.996);  // A3
   Pluck(out, 0.22, Hz(50), 0.6, 0.9, 0.994);  // D3
-  return Finish(std::move(out), -5.0);
+  // The round plucks carry more of their energy below the peak than bright ones: a lower
+  // peak keeps the loudness the effect had.
+  return Finish(std::move(out), -9.0);
 }
 
 // A low, round knock: a tile is set down in the editor.

@@ -31,6 +31,18 @@ TEST(SfxGen, EffectsKeepTheirLimits) {
     EXPECT_GT(peak, peakLimit / 4) << effect.name << " is too quiet";
     EXPECT_LE(std::abs(int(effect.samples.front())), 1) << effect.name;
     EXPECT_LE(std::abs(int(effect.samples.back())), 1) << effect.name;
+    // No step from one sample to the next as large as a click, and no stretch of 50 ms
+    // that sits off zero (a DC offset thumps when the effect starts or is cut).
+    int jump = 0;
+    for (std::size_t k = 1; k < effect.samples.size(); ++k)
+      jump = std::max(jump, std::abs(int(effect.samples[k]) - int(effect.samples[k - 1])));
+    EXPECT_LT(jump, 32768 / 5) << effect.name;
+    const std::size_t window = kSampleRate / 20;
+    for (std::size_t start = 0; start + window <= effect.samples.size(); start += window) {
+      double sum = 0;
+      for (std::size_t k = start; k < start + window; ++k) sum += effect.samples[k];
+      EXPECT_LT(std::abs(sum / double(window)), 32768 * 0.004) << effect.name << " at " << start;
+    }
   }
 }
 
