@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -154,6 +155,11 @@ TEST(Looks, PictureChooserLoadsReportsAndIsRememberedAfterARestart) {
     EXPECT_EQ(dialog.List()->currentItem()->text(), "li-river");
     LooksWorld::DrawAll(dialog);
     EXPECT_EQ(dialog.ImageIndex(0), ThumbChooser::kImageUnreadable);
+    // Marked, not a white cell that passes for a white picture; the columns are centred.
+    EXPECT_NE(LooksWorld::ThumbPixel(dialog, 0, {10, 10}), JoinColor(255, 255, 255));
+    const QRect list = dialog.List()->geometry();
+    EXPECT_LE(std::abs(list.left() - (dialog.List()->parentWidget()->width() - list.right() - 1)),
+              1);
     EXPECT_EQ(LooksWorld::ThumbPixel(dialog, 2, {100, 75}), kLacquer);
     LooksWorld::Select(dialog, "bad");
     dialog.OkButton()->click();
