@@ -43,9 +43,8 @@ QIcon WithCheckMark(const QIcon& base) {
               Qt::RoundJoin);
     painter.setPen(tick);
     painter.setBrush(Qt::NoBrush);
-    const QPointF mark[] = {{x + d * 0.26, y + d * 0.52},
-                            {x + d * 0.44, y + d * 0.70},
-                            {x + d * 0.76, y + d * 0.32}};
+    const QPointF mark[] = {
+        {x + d * 0.26, y + d * 0.52}, {x + d * 0.44, y + d * 0.70}, {x + d * 0.76, y + d * 0.32}};
     painter.drawPolyline(mark, 3);
     painter.end();
     icon.addPixmap(on, QIcon::Normal, QIcon::On);

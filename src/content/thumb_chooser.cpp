@@ -280,8 +280,10 @@ void ThumbChooser::ApplyResizeRule() {
   const int frame = 2 * LV_Thumbs->frameWidth();
   const int bar = LV_Thumbs->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, LV_Thumbs);
   const int cell = std::max(1, LV_Thumbs->gridSize().width());
-  const int columns = std::max(1, (P_Thumbs->width() - frame - bar) / cell);
-  const int width = std::min(P_Thumbs->width(), columns * cell + frame + bar);
+  // A few pixels to spare: the view wraps a row that fills its width exactly.
+  const int slack = 4;
+  const int columns = std::max(1, (P_Thumbs->width() - frame - bar - slack) / cell);
+  const int width = std::min(P_Thumbs->width(), columns * cell + frame + bar + slack);
   LV_Thumbs->setGeometry((P_Thumbs->width() - width) / 2, 0, width, P_Thumbs->height());
 }
 

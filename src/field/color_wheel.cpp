@@ -119,7 +119,7 @@ void RenderGamma(PixelBuffer& gamma, int mode, int faceColor) {
   for (int y = 0; y < kGammaSize; ++y) {
     for (int x = 0; x < kGammaSize; ++x) {
       const double r = std::hypot(double(x - kCentre), double(y - kCentre));
-      if (DistanceFromCentre(x, y) < kCentre || r >= kCentre + 0.5) continue;
+      if (r >= kCentre + 0.5 || GammaColorAt(mode, x, y)) continue;
       const double cover = std::clamp(kCentre + 0.5 - r, 0.0, 1.0);
       const double inward = (kCentre - 1) / r;
       const auto rim = GammaColorAt(mode, kCentre + Rounded((x - kCentre) * inward),
@@ -127,9 +127,8 @@ void RenderGamma(PixelBuffer& gamma, int mode, int faceColor) {
       if (!rim) continue;
       const RgbBytes c = SplitColor(*rim);
       const auto mix = [cover](int a, int b) { return Rounded(a * cover + b * (1 - cover)); };
-      gamma.SetPixel(x, y,
-                     JoinColor(mix(c.red, face.red), mix(c.green, face.green),
-                               mix(c.blue, face.blue)));
+      gamma.SetPixel(
+          x, y, JoinColor(mix(c.red, face.red), mix(c.green, face.green), mix(c.blue, face.blue)));
     }
   }
 }

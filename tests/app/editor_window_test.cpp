@@ -196,8 +196,8 @@ TEST(EditorWindow, ToolsKeysAndLevelShowWhatIsInForce) {
   EXPECT_TRUE(t.B_EditDraw->isChecked());
 
   // Undo and redo with empty stacks do nothing, and leave the level mode alone.
-  for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::ControlModifier),
-                                     Qt::ControlModifier | Qt::ShiftModifier}) {
+  for (Qt::KeyboardModifiers mods :
+       {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
     test::TypeKey(w.window.get(), Qt::Key_Z, {}, mods);
     EXPECT_TRUE(m.MI_EditAutoZ->isChecked());
   }

@@ -238,7 +238,8 @@ TEST(LibraryDialogs, OpenListRowsKeepOneSize) {
                                           std::string(251, 'w')};
   for (const std::string& name : names)
     ASSERT_TRUE(WriteLayoutPositions(dir.dir(), name, {{0, 0, 0}, {2, 0, 0}}).Ok()) << name;
-  TF_OpenSave dialog(dir.dir(), [](const std::string&) {}, [](const std::string&) { return true; });
+  TF_OpenSave dialog(
+      dir.dir(), [](const std::string&) {}, [](const std::string&) { return true; });
   QTimer::singleShot(0, &dialog, [&] {
     QListWidget* list = dialog.Files();
     ASSERT_EQ(list->count(), 3);

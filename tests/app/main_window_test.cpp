@@ -638,8 +638,15 @@ TEST(MainWindow, ZoomAndLongerHintsAreRememberedAcrossARestart) {
   while (world.window->Menus().MI_OptionsZoomIn->isEnabled()) world.window->ZoomTiles(true);
   world.window->close();
   start();
-  World plain;  // the same layout, never zoomed
-  plain.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n");
+  World plain;  // the same layout in the same window, never zoomed
+  Settings placed;
+  ASSERT_TRUE(LoadSettings((world.dir.path() / "tilvane.ini").string(), placed));
+  const auto line = [](const char* key, int value) {
+    return "      " + std::string(key) + "=" + std::to_string(value) + "\r\n";
+  };
+  plain.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n[Main]\r\n   <MainWindow>\r\n" +
+                      line("Left", placed.WindowLeft) + line("Top", placed.WindowTop) +
+                      line("Width", placed.WindowWidth) + line("Height", placed.WindowHeight));
   ASSERT_TRUE(plain.Start());
   plain.RunPendingStart();
   EXPECT_EQ(world.board().Game.FaceWidth, plain.board().Game.FaceWidth);
