@@ -16,6 +16,7 @@
 #include "app/main_field.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
+#include "app/program_looks.h"
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/user_folders.h"
@@ -80,6 +81,7 @@ MeasureOptions ReadMeasureOptions(const std::string& settingsFile) {
 
 std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
                                       std::chrono::steady_clock::time_point started) {
+  ApplyProgramLooks();
   std::unique_ptr<TF_About> splash;
   if (options.ShowSplash) {
     // The splash has no play button: its pictures are not drawn.

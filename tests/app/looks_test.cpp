@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -122,6 +123,32 @@ class LooksWorld {
   std::vector<std::string> messages;
   std::unique_ptr<TF_Main> window;
 };
+
+// A dark desktop theme leaves every window of the game on its own readable palette:
+// dark text on light surfaces in the window, its dialogs and its message boxes.
+TEST(Looks, TheGamesPaletteStandsWhateverTheDesktops) {
+  test::App();
+  QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+  dark.setColor(QPalette::WindowText, QColor(200, 200, 200));
+  dark.setColor(QPalette::Text, QColor(210, 210, 210));
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  QApplication::setPalette(dark);
+  LooksWorld world;
+  world.Start();
+  QMessageBox box(world.window.get());
+  for (QWidget* w :
+       {static_cast<QWidget*>(world.window.get()),
+        static_cast<QWidget*>(world.looks().BkgPicsDialog()), static_cast<QWidget*>(&box)}) {
+    ASSERT_NE(w, nullptr);
+    const QPalette p = w->palette();
+    for (auto [text, surface] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                 std::pair{QPalette::Text, QPalette::Base},
+                                 std::pair{QPalette::ButtonText, QPalette::Button}}) {
+      EXPECT_LT(p.color(text).lightness(), 90) << w->objectName().toStdString();
+      EXPECT_GT(p.color(surface).lightness(), 180) << w->objectName().toStdString();
+    }
+  }
+}
 
 TEST(Looks, ColourPickerShowsColoursLiveAndCancelRestoresPictureOrColour) {
   LooksWorld world;
