@@ -88,6 +88,7 @@ void MainEditor::ShowStatus(const EditorStatus& s) {
   menus_.MI_EditRedo->setEnabled(s.CanRedo);
   bars_.B_EditRedo->setEnabled(s.CanRedo);
   if (game_.BoardMode() == kEditMode) ShowCaption(s.Modified);
+  if (host_.ShowTool) host_.ShowTool(controls_.Tool);
 }
 
 void MainEditor::ShowCaption(bool modified) {
@@ -194,6 +195,7 @@ void TF_Main::CreateEditor() {
   host.SetCaption = [this](const std::string& caption) { SetCaption(caption); };
   host.OpenForPlay = [this](const std::string& name) { return OpenForPlay(name); };
   host.StartNewGame = [this] { game_->DeferredStart(kDealNew); };
+  host.ShowTool = [this](EditTool tool) { ShowTool(tool); };
   editor_ = std::make_unique<MainEditor>(*game_, host_, edit_, tilesets_, pictures_, *library_,
                                          menus_, bars_, *status_, std::move(host));
   view_->SetEditor(&editor_->Logic());

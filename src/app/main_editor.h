@@ -32,6 +32,8 @@ struct MainEditorHost {
   // Reads the layout into the play board and fits the tile size; false when it cannot.
   std::function<bool(const std::string& name)> OpenForPlay;
   std::function<void()> StartNewGame;
+  // The tool in force, shown on its menu item and button.
+  std::function<void(EditTool tool)> ShowTool;
 };
 
 class MainEditor {

@@ -93,6 +93,11 @@ void FieldInput::EditMouseMove(int x, int y, Qt::MouseButtons buttons) {
   }
 }
 
+void FieldInput::EraseUnderPointer() {
+  if (!ready_ || editor_ == nullptr || !editor_->PointerKnown()) return;
+  EditMouseMove(editor_->PointerX(), editor_->PointerY(), {});
+}
+
 void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   if (!ready_) return;
   if (game_.BoardMode() == kEditMode) return EditMouseMove(x, y, buttons);
@@ -169,7 +174,7 @@ void FieldInput::MouseUp(int, int, Qt::MouseButton) {
   }
 }
 
-bool FieldInput::KeyPress(int key) {
+bool FieldInput::KeyPress(int key, Qt::KeyboardModifiers mods) {
   if (!ready_) return false;
   if (game_.BoardMode() == kPlayMode && game_.SolutionMode()) {
     QAction* item = key == Qt::Key_Left    ? menus_.MI_SolPrev
@@ -190,10 +195,12 @@ bool FieldInput::KeyPress(int key) {
     if (slot >= 0) ShowHover(slot);
     return true;
   }
-  return EditKeyPress(key);
+  return EditKeyPress(key, mods);
 }
 
-bool FieldInput::EditKeyPress(int key) {
+bool FieldInput::EditKeyPress(int key, Qt::KeyboardModifiers mods) {
+  // Ctrl+Z with nothing to undo reaches here: a shortcut never falls through to a key.
+  if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   if (key == Qt::Key_Z) {
     if (OnSelectZMode) OnSelectZMode(edit_.OtherZMode());
     return true;

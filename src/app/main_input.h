@@ -41,12 +41,14 @@ class FieldInput {
   void MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods = {});
   void MouseUp(int x, int y, Qt::MouseButton button);
   // True when the key was used here.
-  bool KeyPress(int key);
+  bool KeyPress(int key, Qt::KeyboardModifiers mods = Qt::NoModifier);
   void KeyRelease(bool autoRepeat);
 
   // The tile shown see-through goes back to normal.
   void ClearHover();
   void EndDrag() { dragging_ = false; }
+  // The Erase tool was chosen: the tile under the pointer is the candidate at once.
+  void EraseUnderPointer();
   // The field moved to a screen of another density: an editor cursor on view is drawn again.
   void RatioChanged();
   KeyPlay& Keys() { return keys_; }
@@ -57,7 +59,7 @@ class FieldInput {
  private:
   int HitTestField(int x, int y) const;
   void EditMouseMove(int x, int y, Qt::MouseButtons buttons);
-  bool EditKeyPress(int key);
+  bool EditKeyPress(int key, Qt::KeyboardModifiers mods);
   void ShowHover(int slot);
   void NameTile(int slot);
 

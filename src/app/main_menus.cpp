@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
+#include <algorithm>
 
 #include "app/art.h"
 
@@ -23,9 +25,38 @@ QAction* Item(QMenu* menu, const char* name, const char* caption, const char* ic
   return action;
 }
 
+// The menu draws a checked item's icon in its On state; a plain icon would show the
+// check only as a faint frame, so the On state carries a clear check mark.
+QIcon WithCheckMark(const QIcon& base) {
+  QIcon icon;
+  for (int size : {16, 20, 24, 32, 48, 64}) {
+    const QPixmap off = base.pixmap(QSize(size, size));
+    if (off.isNull()) continue;
+    icon.addPixmap(off, QIcon::Normal, QIcon::Off);
+    QPixmap on = off;
+    QPainter painter(&on);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double d = size * 0.62, x = size - d, y = size - d;
+    painter.setPen(QPen(QColor(255, 255, 255), size / 16.0));
+    painter.setBrush(QColor(24, 120, 48));
+    painter.drawEllipse(QRectF(x, y, d, d).adjusted(0.5, 0.5, -0.5, -0.5));
+    QPen tick(QColor(255, 255, 255), std::max(1.5, d * 0.16), Qt::SolidLine, Qt::RoundCap,
+              Qt::RoundJoin);
+    painter.setPen(tick);
+    painter.setBrush(Qt::NoBrush);
+    const QPointF mark[] = {
+        {x + d * 0.26, y + d * 0.52}, {x + d * 0.44, y + d * 0.70}, {x + d * 0.76, y + d * 0.32}};
+    painter.drawPolyline(mark, 3);
+    painter.end();
+    icon.addPixmap(on, QIcon::Normal, QIcon::On);
+  }
+  return icon;
+}
+
 QAction* Check(QMenu* menu, const char* name, const char* caption, const char* icon) {
   QAction* action = Item(menu, name, caption, icon);
   action->setCheckable(true);
+  if (icon) action->setIcon(WithCheckMark(action->icon()));
   return action;
 }
 
@@ -174,6 +205,10 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_OptionsResume->setChecked(true);
   m.MI_OptionsShowWinnable =
       Check(m.MI_Options, "MI_OptionsShowWinnable", "Show &Winnable", nullptr);
+  m.MI_OptionsFullScreen = Check(m.MI_Options, "MI_OptionsFullScreen", "&Full Screen", nullptr);
+  m.MI_OptionsFullScreen->setShortcut(Qt::Key_F11);
+  // The editor hides no Options item, but the key works whatever menus show.
+  window->addAction(m.MI_OptionsFullScreen);
   m.MI_Options->addSeparator();
   m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and &Music...", "music");
   m.MI_Options->addSeparator();

@@ -41,6 +41,7 @@ struct MainMenus {
       *MI_OptionsZoomOut, *MI_OptionsDimBlockedTiles, *MI_OptionsDrawShadows,
       *MI_OptionsLongerHints, *MI_OptionsResume, *MI_OptionsMusic, *MI_GameClearRecords;
   QAction* MI_OptionsShowWinnable = nullptr;
+  QAction* MI_OptionsFullScreen = nullptr;
   QAction *MI_HelpContents, *MI_HelpPlay, *MI_HelpCompHome, *MI_HelpProdHome, *MI_HelpAbout;
 };
 

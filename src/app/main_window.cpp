@@ -65,6 +65,7 @@ TF_Main::TF_Main(const MainOptions& options)
   setMinimumSize(640, 480);
   setMaximumSize(std::max(640, screenRect.width()), std::max(480, screenRect.height()));
   BuildWindow();
+  startArea_ = workArea;
   setGeometry(workArea);
 
   // The field picture is as large as the largest screen (or the smallest window) in device
@@ -251,6 +252,7 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_GameRedo, &QAction::triggered, this, [this] { game_->Redo(); });
   connect(m.MI_GamePause, &QAction::triggered, this, [this] { MI_GamePauseClick(); });
   connect(m.MI_OptionsResume, &QAction::triggered, this, [this] { MI_OptionsResumeClick(); });
+  connect(m.MI_OptionsFullScreen, &QAction::triggered, this, [this] { ToggleFullScreen(); });
   connect(m.MI_GameHint, &QAction::triggered, this, [this] { game_->Hint(); });
   connect(m.MI_GameShowSol, &QAction::triggered, this, [this] {
     input_->ClearHover();
@@ -360,6 +362,30 @@ void TF_Main::ApplySettings(const Settings& settings) {
   status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
   music_->Player().ApplySettings(settings_);
   library_->ApplyLists(settings_);
+  PlaceWindow(settings_);
+}
+
+void TF_Main::PlaceWindow(const Settings& s) {
+  if (s.WindowWidth <= 0 || s.WindowHeight <= 0) return;
+  QRect wanted(s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight);
+  const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    // A screen gone or made smaller since: the window comes back whole onto one there is.
+    const QRect area = screen->availableGeometry();
+    wanted.setSize(wanted.size().boundedTo(area.size()).expandedTo(minimumSize()));
+    wanted.moveLeft(std::clamp(wanted.left(), area.left(),
+                               std::max(area.left(), area.right() + 1 - wanted.width())));
+    wanted.moveTop(std::clamp(wanted.top(), area.top(),
+                              std::max(area.top(), area.bottom() + 1 - wanted.height())));
+  }
+  setGeometry(wanted);
+  if (s.WindowMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TF_Main::ToggleFullScreen() {
+  setWindowState(windowState() ^ Qt::WindowFullScreen);
+  menus_.MI_OptionsFullScreen->setChecked(isFullScreen());
 }
 
 bool TF_Main::ReadStartLayout() {
@@ -464,6 +490,9 @@ void TF_Main::SetBoardMode(int mode, bool update) {
     bars_.P_EditToolbar->setVisible(edit);
     bars_.P_SolToolbar->setVisible(false);
     status_->ShowEditStatus(edit);
+    // The other bars may differ in height: the field's size is known once they are laid out.
+    if (layout() != nullptr) layout()->activate();
+    if (QLayout* inner = centralWidget()->layout()) inner->activate();
   } else if (!ready_) {
     // The first switch, at set-up: the edit controls start hidden.
     menus_.MI_File->menuAction()->setVisible(false);
@@ -658,10 +687,10 @@ void TF_Main::PositionChanged() {
   winnable_->PositionChanged(board, inPlay);
 }
 
-void TF_Main::SelectTool(EditTool tool) {
-  edit_.Tool = tool;
+void TF_Main::ShowTool(EditTool tool, bool always) {
   QAction* items[] = {menus_.MI_EditDraw, menus_.MI_EditErase, menus_.MI_EditMove};
   QToolButton* buttons[] = {bars_.B_EditDraw, bars_.B_EditErase, bars_.B_EditMove};
+  if (!always && items[int(tool)]->isChecked() && buttons[int(tool)]->isChecked()) return;
   items[int(tool)]->setChecked(true);
   buttons[int(tool)]->setChecked(true);
   input_->EndDrag();
@@ -669,7 +698,14 @@ void TF_Main::SelectTool(EditTool tool) {
     field_->setCursor(ArtCursor("move", field_->devicePixelRatioF()));
   else
     field_->unsetCursor();
-  if (ready_ && game_->BoardMode() == kEditMode) editor_->Logic().SelectTool(tool);
+}
+
+void TF_Main::SelectTool(EditTool tool) {
+  edit_.Tool = tool;
+  ShowTool(tool, true);
+  if (!ready_ || game_->BoardMode() != kEditMode) return;
+  editor_->Logic().SelectTool(tool);
+  if (tool == EditTool::Erase) input_->EraseUnderPointer();
 }
 
 void TF_Main::SelectZMode(LevelMode mode) {
@@ -745,6 +781,17 @@ Settings TF_Main::CurrentSettings() const {
   settings.ZoomFaceWidth = tilesets_.ZoomedFaceWidth;
   library_->StoreLists(settings);
   music_->Player().StoreSettings(settings);
+  // Where the player left the window; full screen and maximised keep the size beneath.
+  const bool maximized = windowState() & Qt::WindowMaximized;
+  const QRect normal = maximized || isFullScreen() ? normalGeometry() : geometry();
+  if (isVisible() && normal.isValid()) {
+    const bool asStarted = !maximized && normal == startArea_;
+    settings.WindowLeft = asStarted ? 0 : normal.left();
+    settings.WindowTop = asStarted ? 0 : normal.top();
+    settings.WindowWidth = asStarted ? 0 : normal.width();
+    settings.WindowHeight = asStarted ? 0 : normal.height();
+    settings.WindowMaximized = maximized;
+  }
   return settings;
 }
 
@@ -787,7 +834,7 @@ void TF_Main::closeEvent(QCloseEvent* event) {
 }
 
 void TF_Main::keyPressEvent(QKeyEvent* event) {
-  if (input_->KeyPress(event->key())) return;
+  if (input_->KeyPress(event->key(), event->modifiers())) return;
   QMainWindow::keyPressEvent(event);
 }
 
@@ -798,7 +845,9 @@ void TF_Main::keyReleaseEvent(QKeyEvent* event) {
 
 void TF_Main::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || !ready_) return;
+  if (event->type() != QEvent::WindowStateChange) return;
+  menus_.MI_OptionsFullScreen->setChecked(isFullScreen());  // also when the desktop ends it
+  if (!ready_) return;
   // Nobody plays a minimised game: its clock stands until the window is back.
   if (windowState() & Qt::WindowMinimized) {
     if (!game_->Paused() && game_->CanPause()) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -147,6 +148,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QRect startArea_;  // the work area filled on a first start
   void BuildWindow();
   void CreateLibrary();
   void CreateEditor();  // in main_editor.cpp
@@ -164,6 +166,8 @@ class TF_Main : public QMainWindow, private WindowControls {
 
   // Edit mode controls that exist before the editor's tools.
   void SelectTool(EditTool tool);
+  // The menu items, buttons and mouse cursor follow the tool the editor has in force.
+  void ShowTool(EditTool tool, bool always = false);
   void SelectZMode(LevelMode mode);
   void ChangeCustomZ(int delta);
 
@@ -171,6 +175,9 @@ class TF_Main : public QMainWindow, private WindowControls {
   void MI_GameShuffleClick();
   void MI_GamePauseClick();
   void MI_OptionsResumeClick();
+  void ToggleFullScreen();
+  // Puts the window where the settings say the player left it; nothing on a first start.
+  void PlaceWindow(const Settings& settings);
   void MI_HelpPlayClick();
   void MI_HelpAboutClick();
   void MI_GameClearRecordsClick();

@@ -17,6 +17,7 @@
 #include "app/main_field.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
+#include "app/program_looks.h"
 #include "app/signal_close.h"
 #include "app/single_instance.h"
 #include "app/user_folders.h"
@@ -83,6 +84,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
                                       std::chrono::steady_clock::time_point started) {
   // Before the first window: X11 takes its class (the desktop entry's StartupWMClass) from it.
   QApplication::setApplicationName(kProgramTitle);
+  ApplyProgramLooks();
   std::unique_ptr<TF_About> splash;
   if (options.ShowSplash) {
     // The splash has no play button: its pictures are not drawn.

@@ -2,6 +2,7 @@
 // Help window: a text browser over the help folder, following links between topics.
 #include "content/help.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
@@ -101,6 +102,14 @@ void HelpViewer::ShowTopic(const std::string& topic) {
     layout->setSpacing(0);
     layout->addWidget(browser_);
     layout->addLayout(buttons);
+  }
+  // Over a modal dialog the help is modal in its turn, or that dialog would block it.
+  QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality wanted =
+      modal != nullptr && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != wanted && !(isVisible() && wanted == Qt::NonModal)) {
+    hide();
+    setWindowModality(wanted);
   }
   topic_ = topic;
   const QString path = QString::fromStdString(helpDir_ + topic);

@@ -14,6 +14,7 @@ constexpr std::string_view kPlayMode = "PlayMode";
 constexpr std::string_view kMain = "Main";
 constexpr std::string_view kMusic = "Music";
 constexpr std::string_view kSound = "Sound";
+constexpr std::string_view kWindow = "MainWindow";
 
 std::string Numbered(std::string_view name, int k) {
   return std::string(name) + std::to_string(k);
@@ -77,6 +78,17 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   s.MusicOn = store.StoreReadBool(kMain, kMusic, "On", s.MusicOn);
   s.SoundOn = store.StoreReadBool(kMain, kSound, "On", s.SoundOn);
   s.ResumeGame = store.StoreReadBool(kMain, "ResumeGame", "", s.ResumeGame);
+  const auto extent = [&](std::string_view key, std::int32_t fallback) {
+    const std::int32_t v = store.StoreReadInt(kMain, kWindow, key, fallback);
+    return v >= -kMaxWindowExtent && v <= kMaxWindowExtent ? v : fallback;
+  };
+  s.WindowLeft = extent("Left", s.WindowLeft);
+  s.WindowTop = extent("Top", s.WindowTop);
+  s.WindowWidth = extent("Width", s.WindowWidth);
+  s.WindowHeight = extent("Height", s.WindowHeight);
+  s.WindowMaximized = store.StoreReadBool(kMain, kWindow, "Maximized", s.WindowMaximized);
+  // A size needs both sides; anything else fills the work area as on the first start.
+  if (s.WindowWidth <= 0 || s.WindowHeight <= 0) s.WindowWidth = s.WindowHeight = 0;
 
   // Each entry needs a line of its own, so a count beyond the lines there is damage;
   // the entries are looked up in one pass, so even a huge count costs one read.
@@ -120,6 +132,13 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
                       static_cast<std::int32_t>(s.UncheckedMusic.size()));
   if (!s.ResumeGame || store.StoreFind(kMain, "ResumeGame", "").Subsection >= 0)
     store.StoreWriteBool(kMain, "ResumeGame", "", s.ResumeGame);
+  if (s.WindowWidth > 0 || store.StoreFind(kMain, kWindow, "").Subsection >= 0) {
+    store.StoreWriteBool(kMain, kWindow, "Maximized", s.WindowMaximized);
+    store.StoreWriteInt(kMain, kWindow, "Height", s.WindowHeight);
+    store.StoreWriteInt(kMain, kWindow, "Width", s.WindowWidth);
+    store.StoreWriteInt(kMain, kWindow, "Top", s.WindowTop);
+    store.StoreWriteInt(kMain, kWindow, "Left", s.WindowLeft);
+  }
 }
 
 Result LoadSettings(const std::string& path, Settings& settings) {

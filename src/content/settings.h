@@ -21,6 +21,8 @@ constexpr int kMaxRecent = 20;
 constexpr std::int32_t kMinMusicPause = 5;
 constexpr std::int32_t kMaxMusicPause = 300;
 constexpr std::int32_t kMaxColor = 0xFFFFFF;
+// Far beyond any screen, so a damaged size never makes a window no desktop can hold.
+constexpr std::int32_t kMaxWindowExtent = 100000;
 
 struct Settings {
   // Section "PlayMode".
@@ -50,6 +52,13 @@ struct Settings {
   std::vector<std::string> UncheckedMusic;  // bare file names, in list order
   // Written only once it differs from the default, so a default file stays as it was.
   bool ResumeGame = true;  // an unfinished game continues at the next start
+  // Subsection "MainWindow": where the player left the main window (its inner area, in
+  // logical pixels). Width 0 fills the work area; written only once it is not 0.
+  std::int32_t WindowLeft = 0;
+  std::int32_t WindowTop = 0;
+  std::int32_t WindowWidth = 0;
+  std::int32_t WindowHeight = 0;
+  bool WindowMaximized = false;
 
   bool operator==(const Settings&) const = default;
 };

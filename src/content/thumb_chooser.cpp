@@ -6,7 +6,9 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "field/tileset_thumb.h"
 
@@ -15,6 +17,23 @@ namespace {
 
 constexpr int kImageRole = Qt::UserRole;
 constexpr int kCellMargin = 8;  // each cell is this much larger than a thumbnail
+
+// A picture that could not be read: a grey cell crossed out, not a blank one that looks
+// like a white picture.
+QImage UnreadableMark(QSize size) {
+  QImage mark(size, QImage::Format_RGB888);
+  mark.fill(QColor(208, 208, 208));
+  QPainter p(&mark);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(150, 150, 150), 1));
+  p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
+  p.setPen(QPen(QColor(176, 32, 32), 3, Qt::SolidLine, Qt::RoundCap));
+  const double d = std::min(size.width(), size.height()) * 0.18;
+  const QPointF c(size.width() / 2.0, size.height() / 2.0);
+  p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+  p.drawLine(c + QPointF(-d, d), c + QPointF(d, -d));
+  return mark;
+}
 
 }  // namespace
 
@@ -144,6 +163,7 @@ void ThumbChooser::BuildItems(const std::vector<std::string>& captions,
   QImage blank(thumbSize_, QImage::Format_RGB888);
   blank.fill(LV_Thumbs->palette().color(QPalette::Base));
   images_.assign(2, blank);
+  images_[kImageUnreadable] = UnreadableMark(thumbSize_);
   ratio_ = LV_Thumbs->devicePixelRatioF();
   for (const std::string& caption : captions) {
     auto* item = new QListWidgetItem(QString::fromStdString(caption), LV_Thumbs);
@@ -257,7 +277,15 @@ void ThumbChooser::ApplyResizeRule() {
   B_Ok->setGeometry(B_Cancel->x() - 16 - button.width(), B_Cancel->y(), button.width(),
                     button.height());
   P_Thumbs->setGeometry(16, 8, client.width() - 32, B_Cancel->y() - 24);
-  LV_Thumbs->setGeometry(0, 0, P_Thumbs->width(), P_Thumbs->height());
+  // As many whole columns as fit, with the list centred on them rather than left.
+  const int frame = 2 * LV_Thumbs->frameWidth();
+  const int bar = LV_Thumbs->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, LV_Thumbs);
+  const int cell = std::max(1, LV_Thumbs->gridSize().width());
+  // A few pixels to spare: the view wraps a row that fills its width exactly.
+  const int slack = 4;
+  const int columns = std::max(1, (P_Thumbs->width() - frame - bar - slack) / cell);
+  const int width = std::min(P_Thumbs->width(), columns * cell + frame + bar + slack);
+  LV_Thumbs->setGeometry((P_Thumbs->width() - width) / 2, 0, width, P_Thumbs->height());
 }
 
 }  // namespace tv

@@ -3,6 +3,7 @@
 // operators do for the non-negative values used here.
 #include "field/color_wheel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -22,6 +23,13 @@ constexpr int kCentre = kGammaSize / 2;
 
 int Rounded(double v) {
   return static_cast<int>(std::lround(v));
+}
+
+// A black ring is lost around a dark cell (navy, dark red, the dark greys): yellow there.
+int MarkColorFor(int color) {
+  const RgbBytes c = SplitColor(color);
+  const int luma = (299 * c.red + 587 * c.green + 114 * c.blue) / 1000;
+  return luma <= 128 ? JoinColor(255, 255, 0) : kColorBlack;
 }
 
 int DistanceFromCentre(int x, int y) {
@@ -105,6 +113,25 @@ void RenderGamma(PixelBuffer& gamma, int mode, int faceColor) {
   for (int y = 0; y < kGammaSize; ++y)
     for (int x = 0; x < kGammaSize; ++x)
       gamma.SetPixel(x, y, GammaColorAt(mode, x, y).value_or(faceColor));
+  if (mode != kGammaCircle) return;
+  // A fringe just outside the rim, blended by how much of each pixel the wheel covers,
+  // so the edge is smooth; the wheel's own pixels stay as they are, for the mark.
+  const RgbBytes face = SplitColor(faceColor);
+  for (int y = 0; y < kGammaSize; ++y) {
+    for (int x = 0; x < kGammaSize; ++x) {
+      const double r = std::hypot(double(x - kCentre), double(y - kCentre));
+      if (r >= kCentre + 0.5 || GammaColorAt(mode, x, y)) continue;
+      const double cover = std::clamp(kCentre + 0.5 - r, 0.0, 1.0);
+      const double inward = (kCentre - 1) / r;
+      const auto rim = GammaColorAt(mode, kCentre + Rounded((x - kCentre) * inward),
+                                    kCentre + Rounded((y - kCentre) * inward));
+      if (!rim) continue;
+      const RgbBytes c = SplitColor(*rim);
+      const auto mix = [cover](int a, int b) { return Rounded(a * cover + b * (1 - cover)); };
+      gamma.SetPixel(
+          x, y, JoinColor(mix(c.red, face.red), mix(c.green, face.green), mix(c.blue, face.blue)));
+    }
+  }
 }
 
 std::optional<GammaPoint> MarkGammaColor(PixelBuffer& gamma, const PixelBuffer& stored, int mode,
@@ -147,10 +174,8 @@ int DrawPalette(PixelBuffer& palette, int selected, int faceColor) {
   for (int i = 0; i < kPaletteCells; ++i) {
     const bool mark = colors[i] == selected;
     if (mark) marked = i;
-    // The four darkest greys would hide a black mark.
-    const int markColor = i >= 40 && i <= 43 ? JoinColor(255, 255, 0) : kColorBlack;
     DrawCell(palette, 6 + kCellPitch * (i % kPaletteColumns),
-             6 + kCellPitch * (i / kPaletteColumns), colors[i], mark, markColor);
+             6 + kCellPitch * (i / kPaletteColumns), colors[i], mark, MarkColorFor(colors[i]));
   }
   return marked;
 }
@@ -165,7 +190,7 @@ int DrawDefaultColors(PixelBuffer& picture, std::span<const int> colors, int sel
   for (int i = 0; i < count; ++i) {
     const bool mark = colors[i] == selected;
     if (mark) marked = i;
-    DrawCell(picture, 6 + kCellPitch * i, 6, colors[i], mark, kColorBlack);
+    DrawCell(picture, 6 + kCellPitch * i, 6, colors[i], mark, MarkColorFor(colors[i]));
   }
   return marked;
 }

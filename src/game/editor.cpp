@@ -197,7 +197,7 @@ void Editor::AfterChange(bool contentChanged) {
 }
 
 void Editor::Report() {
-  status_.CursorZ = cursor_ ? board_.Tiles[board_.Game.TileCount].Z : status_.CursorZ;
+  status_.CursorZ = PointerLevel();
   status_.Modified = !SameLayout(Take(), saved_);
   status_.CanUndo = !undo_.empty();
   status_.CanRedo = !redo_.empty();
@@ -281,50 +281,68 @@ bool Editor::LevelOverlap(int x, int y, int z) const {
   return false;
 }
 
+void Editor::CellAt(int z, int px, int py, int& cx, int& cy) const {
+  const GAME_P& g = board_.Game;
+  const int halfW = std::max(1, g.FaceWidth / 2), halfH = std::max(1, g.FaceHeight / 2);
+  int ox = g.OriginX + z * g.EdgeWidth;
+  int oy = g.OriginY - z * (g.EdgeHeight - 1);
+  if (g.OriginX >= px) ox += g.FaceWidth / 2;
+  if (g.OriginY >= py) oy += g.FaceHeight / 2;
+  cx = (px - ox) / halfW;
+  cy = (py - oy) / halfH;
+}
+
+bool Editor::AutoLevel(int px, int py, int& x, int& y, int& z) const {
+  for (int level = 0; level < kEditorLevels; ++level) {
+    int cx = 0, cy = 0;
+    CellAt(level, px, py, cx, cy);
+    if (!CellFree(board_, cx, cy, level)) continue;
+    x = cx;
+    y = cy;
+    z = level;
+    while (z > 0 && CellFree(board_, x, y, z - 1)) --z;
+    return true;
+  }
+  return false;
+}
+
+int Editor::PointerLevel() const {
+  int z = 0;
+  if (cursor_) {
+    z = board_.Tiles[board_.Game.TileCount].Z;
+  } else if (candidate_ >= 0 && candidate_ < board_.Game.TileCount) {
+    z = board_.Tiles[candidate_].Z;
+  } else if (pointerKnown_) {
+    int x = 0, y = 0;
+    if (!AutoLevel(pointerX_, pointerY_, x, y, z)) z = kEditorLevels - 1;
+  }
+  return std::clamp(z, 0, kEditorLevels - 1);
+}
+
 void Editor::PlaceCursorTile(int px, int py, bool recheck) {
   pointerKnown_ = true;
   pointerX_ = px;
   pointerY_ = py;
   if (!cursor_) {
     if (board_.Game.TileCount >= kMaxTiles) host_.RedrawAll();
+    ReportLevel();
     return;
   }
-  const GAME_P& g = board_.Game;
-  const int slot = g.TileCount;
+  const int slot = board_.Game.TileCount;
   TILE_P& c = board_.Tiles[slot];
-  const int halfW = std::max(1, g.FaceWidth / 2), halfH = std::max(1, g.FaceHeight / 2);
-  const auto cellAt = [&](int z, int& cx, int& cy) {
-    int ox = g.OriginX + z * g.EdgeWidth;
-    int oy = g.OriginY - z * (g.EdgeHeight - 1);
-    if (g.OriginX >= px) ox += g.FaceWidth / 2;
-    if (g.OriginY >= py) oy += g.FaceHeight / 2;
-    cx = (px - ox) / halfW;
-    cy = (py - oy) / halfH;
-  };
   const int oldX = c.X, oldY = c.Y, oldZ = c.Z;
   const bool oldMark = c.HintMark;
   int x = c.X, y = c.Y, z = c.Z;
   bool mark = false;
   if (controls_.ZMode == LevelMode::Auto) {
-    bool found = false;
-    for (int level = 0; level < kEditorLevels && !found; ++level) {
-      int cx = 0, cy = 0;
-      cellAt(level, cx, cy);
-      if (CellFree(board_, cx, cy, level)) {
-        x = cx;
-        y = cy;
-        z = level;
-        found = true;
-      }
-    }
-    if (found)
-      while (z > 0 && CellFree(board_, x, y, z - 1)) --z;
-    mark = !found;
+    mark = !AutoLevel(px, py, x, y, z);  // with no level free the tile keeps its place
   } else {
-    cellAt(z, x, y);
+    CellAt(z, px, py, x, y);
     if (x == oldX && y == oldY && !recheck) return;
     mark = LevelOverlap(x, y, z);
   }
+  // Too far from the rest to be stored: refused, and shown so before the click.
+  mark = mark || !Storable(x, y);
   const bool moved = x != oldX || y != oldY || z != oldZ;
   if (!moved && mark == oldMark && !recheck) return;
   if (moved) {
@@ -395,10 +413,17 @@ void Editor::RemoveSlot(int slot) {
 }
 
 void Editor::PointerMove(int px, int py) {
-  if (controls_.Tool == EditTool::Draw) PlaceCursorTile(px, py);
   pointerKnown_ = true;
   pointerX_ = px;
   pointerY_ = py;
+  if (controls_.Tool == EditTool::Draw)
+    PlaceCursorTile(px, py);
+  else
+    ReportLevel();
+}
+
+void Editor::ReportLevel() {
+  if (PointerLevel() != status_.CursorZ) Report();
 }
 
 void Editor::PointerDown(int px, int py, bool mirror) {
@@ -491,6 +516,7 @@ void Editor::HoverErase(int slot) {
   candidate_ = slot >= 0 && slot < board_.Game.TileCount ? slot : -1;
   if (old >= 0) host_.RedrawTile(old, Repaint::TileNow);
   if (candidate_ >= 0) host_.RedrawTile(candidate_, Repaint::TileNow);
+  ReportLevel();
 }
 
 void Editor::Undo() {

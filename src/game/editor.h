@@ -81,6 +81,10 @@ class Editor {
   bool HasCursorTile() const { return cursor_; }
   int CursorSlot() const { return cursor_ ? board_.Game.TileCount : -1; }
   int EraseCandidate() const { return candidate_; }
+  // The last pointer position on the field, when there was one.
+  bool PointerKnown() const { return pointerKnown_; }
+  int PointerX() const { return pointerX_; }
+  int PointerY() const { return pointerY_; }
   // Tiles placed on the field, with the cursor tile.
   int PlacedCount() const { return board_.Game.TileCount + (cursor_ ? 1 : 0); }
   const EditorStatus& Status() const { return status_; }
@@ -102,9 +106,18 @@ class Editor {
   int CountFreeTiles();
   void AfterChange(bool contentChanged);
   void Report();
+  void ReportLevel();  // a report only when the level shown changes
   bool Storable(int x, int y) const;
   int MirrorX(int x) const;  // across the layout's vertical centre line
   bool LevelOverlap(int x, int y, int z) const;
+  // The cell under the pointer as seen at level z.
+  void CellAt(int z, int px, int py, int& cx, int& cy) const;
+  // Auto Z: the lowest level whose cell under the pointer is clear from there up, after
+  // sinking; false when all levels are taken.
+  bool AutoLevel(int px, int py, int& x, int& y, int& z) const;
+  // The level the status shows: the cursor tile's, the erase candidate's, or where a
+  // tile would land under the pointer; always a real level.
+  int PointerLevel() const;
   bool CanPut(int x, int y, int z) const;
   void AddTile(int x, int y, int z);
   void RemoveSlot(int slot);

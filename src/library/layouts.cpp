@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -129,7 +130,11 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   I_BestStars->setGeometry(176, 144, 78, 24);
   I_BestStars->hide();
   for (QLabel* l : {L_PlayCap, L_WinCap, L_BestPlayerCap, L_BestTimeCap, Label1}) l->adjustSize();
-  L_BestPlayer->setGeometry(100, 88, 154, 22);
+  // The name's line is the caption's, from a gap after it to the right edge.
+  const QRect cap = L_BestPlayerCap->geometry();
+  L_BestPlayer->setGeometry(cap.right() + 9, cap.y(), 254 - (cap.right() + 9), cap.height());
+  L_BestPlayer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  L_BestPlayerCap->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   const int b = L_WinCap->geometry().bottom() + 1 + 1;
   const int t = L_BestPlayerCap->y();
   const int dividerY = b + (t - b) / 2;
@@ -337,7 +342,13 @@ void TF_Layouts::ShowInfo(const LayoutInfo* entry) {
   L_Play->setText(QString::number(entry ? entry->Played : 0));
   L_Win->setText(QString::number(entry ? entry->Won : 0));
   const bool record = entry && entry->BestTime != -1.0;
-  L_BestPlayer->setText(record ? QString::fromUtf8(entry->BestPlayer) : QString());
+  // A long name shows its beginning, cut short before the caption, with the whole name
+  // in the tooltip.
+  const QString player = record ? QString::fromUtf8(entry->BestPlayer) : QString();
+  const QString shown =
+      L_BestPlayer->fontMetrics().elidedText(player, Qt::ElideRight, L_BestPlayer->width());
+  L_BestPlayer->setText(shown);
+  L_BestPlayer->setToolTip(shown == player ? QString() : player);
   L_BestTime->setText(record ? QString::fromStdString(FormatRecordTime(entry->BestTime))
                              : QString());
   if (record)
@@ -410,6 +421,8 @@ void TF_Layouts::RemoveFavourite() {
 }
 
 void TF_Layouts::B_RenameClick() {
+  // Keys go back to the list whatever the outcome, so Delete works without a click.
+  const auto refocus = qScopeGuard([this] { lists_[kTagAll]->setFocus(); });
   LayoutInfo* entry = lists_[kTagAll]->EntryAt(lists_[kTagAll]->SelectedRow());
   if (!entry) entry = ChooserEntry();
   if (!entry) return;

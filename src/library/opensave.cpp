@@ -15,6 +15,8 @@
 namespace tv {
 namespace {
 
+constexpr int kFileColumnWidth = 150;  // three columns across the list
+
 std::string WithName(const char* format, const std::string& name) {
   std::string text = format;
   text.replace(text.find("%s"), 2, name);
@@ -48,6 +50,8 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   LV_Files->setFlow(QListView::TopToBottom);
   LV_Files->setWrapping(true);
   LV_Files->setResizeMode(QListView::Adjust);
+  LV_Files->setUniformItemSizes(true);
+  LV_Files->setTextElideMode(Qt::ElideRight);
   L_FileName = new QLabel("Enter file name", P_Form);
   L_FileName->move(16, 276);
   E_FileName = new QLineEdit(P_Form);
@@ -80,8 +84,15 @@ void TF_OpenSave::showEvent(QShowEvent* event) {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().center() - rect().center());
   LV_Files->clear();
-  for (const std::string& name : ListLayoutFiles(layoutsDir_))
-    LV_Files->addItem(QString::fromStdString(name));
+  // One size for every row, whatever script a name is in, so the columns line up; a long
+  // name is shortened in its cell and shown whole in its tooltip.
+  const QSize cell(kFileColumnWidth, LV_Files->fontMetrics().height() + 4);
+  for (const std::string& name : ListLayoutFiles(layoutsDir_)) {
+    auto* item = new QListWidgetItem(QString::fromStdString(name), LV_Files);
+    item->setSizeHint(cell);
+    if (LV_Files->fontMetrics().horizontalAdvance(item->text()) > cell.width() - 8)
+      item->setToolTip(item->text());
+  }
   E_FileName->setText(QString::fromStdString(name_));
   const bool save = mode_ == OpenSaveMode::Save;
   setWindowTitle(save ? "Save Layout File" : "Open Layout File");

@@ -13,6 +13,7 @@
 #include "app/main_editor.h"
 #include "app/main_field.h"
 #include "app/main_library.h"
+#include "app/main_menus.h"
 #include "app/main_status.h"
 #include "app/main_window.h"
 #include "app/program_folder.h"
@@ -182,6 +183,50 @@ TEST(EditorWindow, RefusalsQuestionsAndFailedWrites) {
   w.window->Menus().MI_FileNew->trigger();
   EXPECT_EQ(w.board().Game.TileCount, 0);
   EXPECT_EQ(w.Title(), "Tilvane - new");
+}
+
+// The menu items, buttons and status show the editor's state as it is, and no key does
+// two things.
+TEST(EditorWindow, ToolsKeysAndLevelShowWhatIsInForce) {
+  EditorWorld w;
+  const MainMenus& m = w.window->Menus();
+  const MainToolbars& t = w.window->Toolbars();
+  m.MI_EditMove->trigger();
+  m.MI_FileNew->trigger();
+  EXPECT_TRUE(m.MI_EditDraw->isChecked());
+  EXPECT_TRUE(t.B_EditDraw->isChecked());
+
+  // Undo and redo with empty stacks do nothing, and leave the level mode alone.
+  for (Qt::KeyboardModifiers mods :
+       {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+    test::TypeKey(w.window.get(), Qt::Key_Z, {}, mods);
+    EXPECT_TRUE(m.MI_EditAutoZ->isChecked());
+  }
+
+  // Erase, chosen by the right button or the menu, takes the tile under the pointer at once.
+  for (QAction* erase : {static_cast<QAction*>(nullptr), m.MI_EditErase}) {
+    w.Put(4, 4);
+    if (erase) {
+      erase->trigger();
+    } else {
+      test::MouseClick(w.window->Field(), w.Cell(4, 4), Qt::RightButton);
+    }
+    ASSERT_TRUE(m.MI_EditErase->isChecked());
+    test::MouseClick(w.window->Field(), w.Cell(4, 4));
+    EXPECT_EQ(w.board().Game.TileCount, 0);
+    m.MI_EditDraw->trigger();
+  }
+
+  // The level shown is a real one, after the editor is left and entered again.
+  w.Put(4, 4);
+  w.Put(4, 4);
+  w.answer = kAnswerNo;
+  m.MI_FileReturn->trigger();
+  w.RunPendingStart();
+  m.MI_LayoutEdit->trigger();
+  test::MouseMove(w.window->Field(), w.Cell(0, 0));
+  const int level = w.Status("P_EditZ").mid(3).toInt();
+  EXPECT_TRUE(level >= 0 && level < kEditorLevels) << w.Status("P_EditZ").toStdString();
 }
 
 }  // namespace

@@ -153,6 +153,10 @@ TEST(LayoutChooser, DeletingTheLastRowAndTheCurrentLayout) {
   EXPECT_EQ(c.all()->RowCount(), 2);
   EXPECT_EQ(c.Selected(), "beta");  // the new last row
   EXPECT_EQ(c.window->ChooserEntry()->Name, "beta");
+  // After Rename, refused here, keys go to the list again: Delete works without a click.
+  c.window->RenameButton()->setFocus();
+  c.window->RenameButton()->click();
+  EXPECT_EQ(c.window->focusWidget(), c.all());
 }
 
 TEST(LibraryDialogs, CongratulationModesAndTheRecordHoldersName) {
@@ -250,6 +254,30 @@ TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
   });
   EXPECT_TRUE(dialog.Ask());
   EXPECT_EQ(asked, 2);
+}
+
+// Rows keep one size whatever a name holds, so the columns line up and stay in sight.
+TEST(LibraryDialogs, OpenListRowsKeepOneSize) {
+  App();
+  test::TempDir dir;
+  const std::vector<std::string> names = {"pagoda", "\xc3\xbdmir \xe9\xb3\xa5\xe5\xb1\x85",
+                                          std::string(251, 'w')};
+  for (const std::string& name : names)
+    ASSERT_TRUE(WriteLayoutPositions(dir.dir(), name, {{0, 0, 0}, {2, 0, 0}}).Ok()) << name;
+  TF_OpenSave dialog(
+      dir.dir(), [](const std::string&) {}, [](const std::string&) { return true; });
+  QTimer::singleShot(0, &dialog, [&] {
+    QListWidget* list = dialog.Files();
+    ASSERT_EQ(list->count(), 3);
+    const QSize first = list->visualItemRect(list->item(0)).size();
+    for (int i = 0; i < list->count(); ++i) {
+      const QRect row = list->visualItemRect(list->item(i));
+      EXPECT_EQ(row.size(), first) << i;
+      EXPECT_LE(row.right(), list->viewport()->width()) << i;
+    }
+    dialog.reject();
+  });
+  EXPECT_FALSE(dialog.Ask());
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -123,6 +125,32 @@ class LooksWorld {
   std::unique_ptr<TF_Main> window;
 };
 
+// A dark desktop theme leaves every window of the game on its own readable palette:
+// dark text on light surfaces in the window, its dialogs and its message boxes.
+TEST(Looks, TheGamesPaletteStandsWhateverTheDesktops) {
+  test::App();
+  QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+  dark.setColor(QPalette::WindowText, QColor(200, 200, 200));
+  dark.setColor(QPalette::Text, QColor(210, 210, 210));
+  dark.setColor(QPalette::Base, QColor(20, 20, 20));
+  QApplication::setPalette(dark);
+  LooksWorld world;
+  world.Start();
+  QMessageBox box(world.window.get());
+  for (QWidget* w :
+       {static_cast<QWidget*>(world.window.get()),
+        static_cast<QWidget*>(world.looks().BkgPicsDialog()), static_cast<QWidget*>(&box)}) {
+    ASSERT_NE(w, nullptr);
+    const QPalette p = w->palette();
+    for (auto [text, surface] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                 std::pair{QPalette::Text, QPalette::Base},
+                                 std::pair{QPalette::ButtonText, QPalette::Button}}) {
+      EXPECT_LT(p.color(text).lightness(), 90) << w->objectName().toStdString();
+      EXPECT_GT(p.color(surface).lightness(), 180) << w->objectName().toStdString();
+    }
+  }
+}
+
 TEST(Looks, ColourPickerShowsColoursLiveAndCancelRestoresPictureOrColour) {
   LooksWorld world;
   world.Start();
@@ -155,6 +183,11 @@ TEST(Looks, PictureChooserLoadsReportsAndIsRememberedAfterARestart) {
     EXPECT_EQ(dialog.List()->currentItem()->text(), "li-river");
     LooksWorld::DrawAll(dialog);
     EXPECT_EQ(dialog.ImageIndex(0), ThumbChooser::kImageUnreadable);
+    // Marked, not a white cell that passes for a white picture; the columns are centred.
+    EXPECT_NE(LooksWorld::ThumbPixel(dialog, 0, {10, 10}), JoinColor(255, 255, 255));
+    const QRect list = dialog.List()->geometry();
+    EXPECT_LE(std::abs(list.left() - (dialog.List()->parentWidget()->width() - list.right() - 1)),
+              1);
     EXPECT_EQ(LooksWorld::ThumbPixel(dialog, 2, {100, 75}), kLacquer);
     LooksWorld::Select(dialog, "bad");
     dialog.OkButton()->click();

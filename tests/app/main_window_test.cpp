@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -201,7 +202,7 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   QObject::connect(&modal, &QTimer::timeout, [&] {
     QWidget* top = QApplication::activeModalWidget();
     if (auto* congrat = qobject_cast<TF_Congrat*>(top)) {
-      congrat->NameEdit()->setText("  Ann ");
+      congrat->NameEdit()->setText("  Ann Montgomery-Wintergreen of Little Saxby ");
       congrat->findChild<QPushButton*>("B_Ok")->click();
     } else if (auto* chooser = qobject_cast<TF_Layouts*>(top)) {
       shownPlayer = chooser->InfoText("L_BestPlayer");
@@ -234,14 +235,16 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   EXPECT_FALSE(world.window->ClockTimer()->isActive());
   EXPECT_EQ(world.window->windowTitle(), "Tilvane - Dragon");
   EXPECT_TRUE(world.messages.empty());
-  EXPECT_EQ(shownPlayer, "Ann");
+  // A long name shows its beginning, shortened.
+  EXPECT_TRUE(shownPlayer.startsWith("Ann Mont") && shownPlayer.endsWith(QChar(0x2026)))
+      << shownPlayer.toStdString();
   // Counted and written at once, as a restart reads it.
   LayoutLibrary reread({world.dir.dir() + "layouts/", world.dir.dir() + "tilvane.won2", ""});
   ASSERT_TRUE(reread.BuildCatalogue().Ok());
   const LayoutInfo* dragon = reread.FindLayout("Dragon");
   EXPECT_EQ(dragon->Played, 1);
   EXPECT_EQ(dragon->Won, 1);
-  EXPECT_EQ(dragon->BestPlayer, "Ann");
+  EXPECT_EQ(dragon->BestPlayer, "Ann Montgomery-Wintergreen of Little Saxby");
   EXPECT_EQ(dragon->Stars, 3);
 }
 
@@ -642,6 +645,15 @@ TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
   world.Button("B_DimBlocked")->click();
   world.window->SetAnalogClock(true);
   EXPECT_FALSE(world.window->Menus().MI_OptionsDimBlockedTiles->isChecked());
+  // F11 goes full screen and back; the place the player left the window is kept.
+  QAction* full = world.window->Menus().MI_OptionsFullScreen;
+  for (bool on : {true, false}) {
+    test::TypeKey(world.window.get(), Qt::Key_F11);
+    EXPECT_EQ(world.window->isFullScreen(), on);
+    EXPECT_EQ(full->isChecked(), on);
+  }
+  world.window->setGeometry(QRect(20, 30, 700, 500));
+  QApplication::processEvents();
   world.window->close();
   world.window.reset();
 
@@ -651,8 +663,11 @@ TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
   EXPECT_EQ(saved.TilesetName, "night");
   EXPECT_FALSE(saved.DrawShadows);
   EXPECT_FALSE(saved.DimLockedTiles);
+  EXPECT_EQ(QRect(saved.WindowLeft, saved.WindowTop, saved.WindowWidth, saved.WindowHeight),
+            QRect(20, 30, 700, 500));
 
   ASSERT_TRUE(world.Start());
+  EXPECT_EQ(world.window->geometry().topLeft(), QPoint(20, 30));
   EXPECT_EQ(world.board().LayoutName(), "Pyramid");
   EXPECT_FALSE(world.window->Menus().MI_OptionsDrawShadows->isChecked());
   EXPECT_FALSE(world.window->Menus().MI_OptionsDimBlockedTiles->isChecked());
@@ -690,8 +705,15 @@ TEST(MainWindow, ZoomAndLongerHintsAreRememberedAcrossARestart) {
   while (world.window->Menus().MI_OptionsZoomIn->isEnabled()) world.window->ZoomTiles(true);
   world.window->close();
   start();
-  World plain;  // the same layout, never zoomed
-  plain.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n");
+  World plain;  // the same layout in the same window, never zoomed
+  Settings placed;
+  ASSERT_TRUE(LoadSettings((world.dir.path() / "tilvane.ini").string(), placed));
+  const auto line = [](const char* key, int value) {
+    return "      " + std::string(key) + "=" + std::to_string(value) + "\r\n";
+  };
+  plain.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n[Main]\r\n   <MainWindow>\r\n" +
+                      line("Left", placed.WindowLeft) + line("Top", placed.WindowTop) +
+                      line("Width", placed.WindowWidth) + line("Height", placed.WindowHeight));
   ASSERT_TRUE(plain.Start());
   plain.RunPendingStart();
   EXPECT_EQ(world.board().Game.FaceWidth, plain.board().Game.FaceWidth);
@@ -743,6 +765,42 @@ TEST(MainWindow, AccessKeysGameNumberAndHelpWindow) {
   help.ShowTopic("play.htm");
   help.CloseButton()->click();
   EXPECT_FALSE(help.isVisible());
+}
+
+// Help asked for from a modal dialog can be used while that dialog stays open, also when
+// it was open already before the dialog.
+TEST(MainWindow, HelpFromAModalDialogIsNotBlockedByIt) {
+  World world;
+  world.CopyHelp();
+  ASSERT_TRUE(world.Start());
+  HelpViewer& help = *world.window->Help();
+  struct BlockWatch : QObject {
+    bool blocked = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::WindowBlocked) blocked = true;
+      if (event->type() == QEvent::WindowUnblocked) blocked = false;
+      return false;
+    }
+  } watch;
+  help.installEventFilter(&watch);
+  for (bool openBefore : {false, true}) {
+    if (openBefore) help.ShowTopic("cont.htm");
+    QDialog dialog(world.window.get());
+    bool blocked = true, shown = false;
+    QTimer::singleShot(0, &dialog, [&] {
+      help.ShowTopic("play.htm");
+      QApplication::processEvents();
+      blocked = watch.blocked;
+      shown = help.isVisible();
+      help.CloseButton()->click();
+      dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_TRUE(shown) << openBefore;
+    EXPECT_FALSE(blocked) << openBefore;
+  }
+  help.ShowTopic("cont.htm");  // from the window again: not modal
+  EXPECT_EQ(help.windowModality(), Qt::NonModal);
 }
 
 TEST(MainWindow, HelpCommandsAreSilentWithoutTheHelpFolder) {
@@ -982,6 +1040,23 @@ TEST(MainWindow, TheFadingSecondTileIsNotHit) {
 }
 
 // Commands whose feature is not built yet stay disabled, also after the solution.
+// A checked command with an icon shows a clear check: the icon itself changes, since the
+// menu shows such an item's check only as a faint frame around it.
+TEST(MainWindow, CheckedCommandsShowAClearCheck) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  int checkable = 0;
+  for (QAction* a : world.window->findChildren<QAction*>()) {
+    if (!a->isCheckable() || a->icon().isNull()) continue;
+    ++checkable;
+    const QIcon icon = a->icon();
+    EXPECT_NE(icon.pixmap(QSize(24, 24), QIcon::Normal, QIcon::Off).toImage(),
+              icon.pixmap(QSize(24, 24), QIcon::Normal, QIcon::On).toImage())
+        << a->objectName().toStdString();
+  }
+  EXPECT_GE(checkable, 8);  // the options and the editor's tools and level modes
+}
+
 TEST(MainWindow, CommandsNotBuiltYetStayDisabled) {
   World world;
   ASSERT_TRUE(world.Start());

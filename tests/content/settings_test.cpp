@@ -254,6 +254,11 @@ Settings Unusual() {
   s.SoundOn = false;
   s.ResumeGame = false;  // written only when off; the defaults then write it back on
   s.UncheckedMusic = {"Song One", "two"};
+  s.WindowLeft = -20;  // a second screen to the left
+  s.WindowTop = 40;
+  s.WindowWidth = 1000;
+  s.WindowHeight = 700;
+  s.WindowMaximized = true;
   return s;
 }
 
@@ -326,7 +331,7 @@ TEST_F(SettingsFileTest, InvalidValuesGiveDefaultsAndCountsAreBounded) {
   text += "<Fav5>\n";  // shadowed by the first "<Fav5>"
   text +=
       "<Music>\nPause=3\nMusicVolume2=999\nUncheckMusicNum=2147483647\nUncheckMusic1=b\n"
-      "UncheckMusic0=\n<Sound>\nOn=x\n";
+      "UncheckMusic0=\n<Sound>\nOn=x\n<MainWindow>\nLeft=999999\nWidth=0\nHeight=500\n";
   WriteFile(path_, text);
 
   Settings s;
@@ -344,6 +349,9 @@ TEST_F(SettingsFileTest, InvalidValuesGiveDefaultsAndCountsAreBounded) {
   EXPECT_EQ(s.MusicVolume, 999);                               // the player clamps it when applied
   EXPECT_EQ(s.UncheckedMusic, std::vector<std::string>{"b"});  // empty names are dropped
   EXPECT_TRUE(s.SoundOn);
+  EXPECT_EQ(s.WindowLeft, 0);  // no window anywhere near; a size needs both sides
+  EXPECT_EQ(s.WindowWidth, 0);
+  EXPECT_EQ(s.WindowHeight, 0);
 
   // A long list with a huge count is read in one pass, every name in its place.
   std::string many = "[Main]\n<Music>\nUncheckMusicNum=100000\n";

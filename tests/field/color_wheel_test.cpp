@@ -52,6 +52,14 @@ TEST(GammaColor, RenderFillsOutsideTheWheelWithTheFaceColour) {
   EXPECT_EQ(gamma.GetPixel(0, 0), kFace);
   EXPECT_EQ(gamma.GetPixel(150, 0), JoinColor(255, 0, 0));
   EXPECT_EQ(gamma.GetPixel(150, 299), JoinColor(0, 4, 4));
+  // The rim is smoothed: along a diagonal the face colour gives way to the wheel's through
+  // a pixel of both, never in one step.
+  int blended = 0;
+  for (int k = 0; k < 60; ++k) {
+    const int v = gamma.GetPixel(k, k);
+    blended += v != kFace && !GammaColorAt(kGammaCircle, k, k).has_value();
+  }
+  EXPECT_GE(blended, 1);
 }
 
 TEST(GammaMark, OutlinesTheNearestPixelInsideTheWheelOrNothing) {
@@ -82,7 +90,7 @@ TEST(GammaMark, OutlinesTheNearestPixelInsideTheWheelOrNothing) {
   EXPECT_EQ(0, std::memcmp(gamma.data(), stored.data(), stored.size()));
 }
 
-TEST(Palette, MarksTheSelectedCellYellowOnlyForTheDarkGreys) {
+TEST(Palette, MarksTheSelectedCellYellowOnDarkCellsAndBlackOnLightOnes) {
   PixelBuffer palette;
   // Cell 41 (dark grey) at column 1 of row 5; its ring starts 3 pixels outside.
   EXPECT_EQ(DrawPalette(palette, JoinColor(64, 64, 64), kFace), 41);
@@ -91,6 +99,9 @@ TEST(Palette, MarksTheSelectedCellYellowOnlyForTheDarkGreys) {
   // Cell 44 is the first light grey: black ring.
   EXPECT_EQ(DrawPalette(palette, JoinColor(152, 152, 152), kFace), 44);
   EXPECT_EQ(palette.GetPixel(6 + 28 * 4 - 1, 6 + 28 * 5 - 1), kColorBlack);
+  // Navy (cell 16) would hide a black ring as the greys do.
+  EXPECT_EQ(DrawPalette(palette, JoinColor(0, 0, 128), kFace), 16);
+  EXPECT_EQ(palette.GetPixel(6 - 1, 6 + 28 * 2 - 1), JoinColor(255, 255, 0));
   // Not in the palette: no mark anywhere, the gaps show the face colour.
   EXPECT_EQ(DrawPalette(palette, JoinColor(1, 2, 3), kFace), -1);
   EXPECT_EQ(palette.GetPixel(6 + 28 - 2, 6 + 28 * 5 - 2), kFace);
@@ -100,7 +111,9 @@ TEST(Palette, MarksTheSelectedCellYellowOnlyForTheDarkGreys) {
   PixelBuffer row;
   EXPECT_EQ(DrawDefaultColors(row, defaults, JoinColor(64, 64, 64), kFace), 1);
   EXPECT_EQ(row.width(), 8 + 28 * 2);
-  EXPECT_EQ(row.GetPixel(6 + 28 - 2, 4), kColorBlack);  // default colours mark black
+  EXPECT_EQ(row.GetPixel(6 + 28 - 2, 4), JoinColor(255, 255, 0));  // the same rule
+  EXPECT_EQ(DrawDefaultColors(row, defaults, JoinColor(0, 128, 0), kFace), 0);
+  EXPECT_EQ(row.GetPixel(6 - 2, 4), JoinColor(255, 255, 0));
 }
 
 TEST(Palette, CellsUnderThePointer) {

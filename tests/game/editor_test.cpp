@@ -102,6 +102,30 @@ TEST(Editor, PositionsStayStorable) {
   EXPECT_FALSE(w.editor.Status().Modified);  // a shift saves to the same bytes
 }
 
+// What the status and the cursor tile show is what a click would meet: the level under
+// the pointer in every tool, always a real one, and a refusal marked before the click.
+TEST(Editor, ShownLevelAndMarkMatchWhatAClickMeets) {
+  EditorWorld w({{4, 4, 0}, {4, 4, 1}, {4, 4, 2}});
+  w.Point(4, 4, 3);
+  EXPECT_EQ(w.editor.Status().CursorZ, 3);
+  w.editor.SelectTool(EditTool::Erase);
+  w.editor.HoverErase(1);
+  EXPECT_EQ(w.editor.Status().CursorZ, 1);
+  w.editor.HoverErase(-1);
+  w.Point(20, 20);
+  EXPECT_EQ(w.editor.Status().CursorZ, 0);
+  w.editor.SelectTool(EditTool::Move);
+  w.Point(4, 4, 3);
+  EXPECT_EQ(w.editor.Status().CursorZ, 3);
+  for (LevelMode mode : {LevelMode::Auto, LevelMode::Custom}) {
+    w.editor.SelectZMode(mode);  // and Draw again
+    w.Point(kMaxLayoutSpan + 5, 4);
+    EXPECT_TRUE(w.Cursor().HintMark) << int(mode);  // too wide to store
+    w.Point(8, 4);
+    EXPECT_FALSE(w.Cursor().HintMark) << int(mode);
+  }
+}
+
 TEST(Editor, UndoRedoAndTheSavedMarker) {
   EditorWorld w({{0, 0, 0}, {2, 0, 0}});
   w.Point(8, 0);
