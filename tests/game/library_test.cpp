@@ -234,6 +234,11 @@ void Legacy(std::vector<std::uint8_t>& b, std::string_view text) {
   Int(b, std::int32_t(text.size()));
   b.insert(b.end(), text.begin(), text.end());
 }
+void Double(std::vector<std::uint8_t>& b, double v) {
+  std::uint64_t u = 0;
+  std::memcpy(&u, &v, sizeof u);
+  for (int k = 0; k < 8; ++k) b.push_back(std::uint8_t(u >> (8 * k)));
+}
 
 // Distinct values at their known offsets: a reader or writer that swaps two fields in
 // step with the other would still round-trip, but not this.
@@ -246,11 +251,8 @@ TEST(Records, HandBuiltFileReadsFieldByFieldAndIsWrittenBackTheSame) {
   Int(b, 7);  // played, at 22 + 256
   Int(b, 3);  // won
   Field(b, "Ann", 101);
-  const double time = 0.125;  // best time, at 22 + 256 + 8 + 101
-  std::uint64_t u = 0;
-  std::memcpy(&u, &time, sizeof u);
-  for (int k = 0; k < 8; ++k) b.push_back(std::uint8_t(u >> (8 * k)));
-  Int(b, 2);  // best reshuffles, last
+  Double(b, 0.125);  // best time, at 22 + 256 + 8 + 101
+  Int(b, 2);         // best reshuffles, last
   ASSERT_EQ(b.size(), kRecordsHeaderSize + kRecordSize23);
   f.Bytes(f.paths.RecordsFile, b);
 
@@ -345,9 +347,7 @@ TEST(Records, SenselessValuesAreDroppedAndUnreadableLayoutsKeepTheirs) {
     Int(b, r.played);
     Int(b, r.won);
     Field(b, "Ann", 101);
-    std::uint64_t u = 0;
-    std::memcpy(&u, &r.time, sizeof u);
-    for (int k = 0; k < 8; ++k) b.push_back(std::uint8_t(u >> (8 * k)));
+    Double(b, r.time);
     Int(b, r.reshuffles);
   }
   f.Bytes(f.paths.RecordsFile, b);
