@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "content/dense_label.h"
+#include "content/plain_text.h"
 #include "game/names.h"
 #include "library/layout_header.h"
 #include "library/layout_list.h"
@@ -348,7 +349,7 @@ void TF_Layouts::ShowInfo(const LayoutInfo* entry) {
   const QString shown =
       L_BestPlayer->fontMetrics().elidedText(player, Qt::ElideRight, L_BestPlayer->width());
   L_BestPlayer->setText(shown);
-  L_BestPlayer->setToolTip(shown == player ? QString() : player);
+  L_BestPlayer->setToolTip(shown == player ? QString() : PlainToolTip(player));
   L_BestTime->setText(record ? QString::fromStdString(FormatRecordTime(entry->BestTime))
                              : QString());
   if (record)

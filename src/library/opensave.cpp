@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "content/plain_text.h"
 #include "game/names.h"
 #include "library/rename.h"
 
@@ -91,7 +92,7 @@ void TF_OpenSave::showEvent(QShowEvent* event) {
     auto* item = new QListWidgetItem(QString::fromStdString(name), LV_Files);
     item->setSizeHint(cell);
     if (LV_Files->fontMetrics().horizontalAdvance(item->text()) > cell.width() - 8)
-      item->setToolTip(item->text());
+      item->setToolTip(PlainToolTip(item->text()));
   }
   E_FileName->setText(QString::fromStdString(name_));
   const bool save = mode_ == OpenSaveMode::Save;

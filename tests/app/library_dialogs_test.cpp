@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -278,6 +279,28 @@ TEST(LibraryDialogs, OpenListRowsKeepOneSize) {
     dialog.reject();
   });
   EXPECT_FALSE(dialog.Ask());
+}
+
+// A record holder's name from the records file is shown as written: markup in it is
+// neither drawn nor followed (an <img> of a device would be read for ever).
+TEST(LayoutChooser, ARecordHoldersNameIsPlainText) {
+  Chooser c({{"alpha", 2}, {"beta", 1}});
+  LayoutInfo* alpha = c.library->FindLayout("alpha");
+  const std::string hostile = "<img src=\"/dev/zero\"><b>" + std::string(80, 'x') + "</b>";
+  alpha->Played = 1;
+  alpha->Won = 1;
+  alpha->BestTime = 0.01;
+  alpha->Stars = 3;
+  alpha->BestPlayer = hostile;
+  c.window->ShowInfo(alpha);
+  auto* label = c.window->findChild<QLabel*>("L_BestPlayer");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  EXPECT_TRUE(label->text().startsWith("<img src=")) << label->text().toStdString();
+  // The tooltip keeps every character as text.
+  QTextDocument tip;
+  tip.setHtml(label->toolTip());
+  EXPECT_EQ(tip.toPlainText().toStdString(), hostile);
 }
 
 }  // namespace
