@@ -34,6 +34,12 @@ void FramedLabel::changeEvent(QEvent* event) {
   QLabel::changeEvent(event);
 }
 
+// The frame is drawn for one width: a panel made narrower or wider needs a new one.
+void FramedLabel::resizeEvent(QResizeEvent* event) {
+  frame_ = QPixmap();
+  QLabel::resizeEvent(event);
+}
+
 bool FramedLabel::MakeGlyphs() {
   if (glyphsValid_) return true;
   if (!rawFont_.isValid()) rawFont_ = QRawFont::fromFont(font());

@@ -29,6 +29,7 @@ class FramedLabel : public QLabel {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   FrameMaker makeFrame_;

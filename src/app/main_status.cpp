@@ -7,8 +7,10 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "app/framed_label.h"
+#include "app/main_menus.h"
 #include "app/qt_pictures.h"
 #include "field/render.h"
 #include "game/faces.h"
@@ -18,18 +20,26 @@ namespace {
 
 constexpr int kPanelTop = 3;
 constexpr int kPanelGap = 16;
+constexpr int kShortGap = 6;  // between short panels in a narrow window
+constexpr int kRowGap = 3;
 constexpr int kFirstPanelX = 8;
 constexpr int kDigitalClockWidth = 110;
 constexpr int kClockFaceSize = 34;
 constexpr QColor kStatusText(0x2a, 0x1d, 0x10);
 constexpr int kTextMargin = 14;  // each side of a panel's longest text
 
+constexpr int kShortMargin = 8;
+
 // Wide enough for the longest text the panel can show, so seven panels fit a 1280 screen.
-int FittedWidth(std::initializer_list<QString> texts) {
+int FittedWidth(std::initializer_list<QString> texts, int margin = kTextMargin) {
   const QFontMetrics metrics(StatusPanelFont());
   int widest = 0;
   for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
-  return (widest + 2 * kTextMargin + 1) / 2 * 2;
+  return (widest + 2 * margin + 1) / 2 * 2;
+}
+
+int ShortWidth(const QString& text) {
+  return FittedWidth({ShortStatusText(text)}, kShortMargin);
 }
 
 int LongestFaceNameWidth() {
@@ -52,9 +62,9 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   P_EditStatus->setObjectName("P_EditStatus");
 
   new StatusPanel("P_TilesLeft", "L_TilesLeft", FittedWidth({"144 Tiles Left"}), light,
-                  P_PlayStatus);
+                  P_PlayStatus, ShortWidth("144 Tiles Left"));
   new StatusPanel("P_MovesLeft", "L_MovesLeft", FittedWidth({"888 Moves Available"}), light,
-                  P_PlayStatus);
+                  P_PlayStatus, ShortWidth("888 Moves Available"));
   P_Clock = new QWidget(P_PlayStatus);
   P_Clock->setObjectName("P_Clock");
   P_Clock->setCursor(Qt::PointingHandCursor);
@@ -71,9 +81,10 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   palette.setColor(QPalette::WindowText, kStatusText);
   L_Clock->setPalette(palette);
   new StatusPanel("P_ReshufLeft", "L_ReshufLeft", FittedWidth({"3 Reshuffles Left"}), light,
-                  P_PlayStatus);
-  auto* winnable = new StatusPanel("P_Winnable", "L_Winnable",
-                                   FittedWidth({"Winnable", "Not winnable"}), light, P_PlayStatus);
+                  P_PlayStatus, ShortWidth("3 Reshuffles Left"));
+  auto* winnable =
+      new StatusPanel("P_Winnable", "L_Winnable", FittedWidth({"Winnable", "Not winnable"}), light,
+                      P_PlayStatus, FittedWidth({"Winnable", "Not winnable"}, kShortMargin));
   winnable->installEventFilter(this);
   auto* current =
       new StatusPanel("P_CurTile", "L_CurTile", LongestFaceNameWidth(), dark, P_PlayStatus);
@@ -81,8 +92,9 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   palette.setColor(QPalette::WindowText, Qt::black);
   current->Label()->setPalette(palette);
   // The deal's number, so a game can be shared and played again.
-  P_GameNumber = new StatusPanel("P_GameNumber", "L_GameNumber", FittedWidth({"Game 4294967295"}),
-                                 light, P_PlayStatus);
+  P_GameNumber =
+      new StatusPanel("P_GameNumber", "L_GameNumber", FittedWidth({"Game 4294967295"}), light,
+                      P_PlayStatus, FittedWidth({"Game 4294967295"}, kShortMargin));
   P_GameNumber->setCursor(Qt::PointingHandCursor);
   P_GameNumber->setToolTip("Click to copy the game number");
   P_GameNumber->installEventFilter(this);
@@ -114,15 +126,22 @@ void StatusBars::SetLabel(Label label, const std::string& text) {
 void StatusBars::ShowEditStatus(bool edit) {
   P_PlayStatus->setVisible(!edit);
   P_EditStatus->setVisible(edit);
+  // The editor's panels take one row.
+  if (edit) {
+    if (auto* holder = qobject_cast<QWidget*>(parent())) holder->setFixedHeight(kStatusHeight);
+  } else {
+    PlacePanels();
+  }
 }
 
 void StatusBars::SetCurrentTile(const std::string& name, bool free) {
-  QLabel* label = Panel("P_CurTile")->Label();
+  StatusPanel* panel = Panel("P_CurTile");
+  QLabel* label = panel->Label();
   QPalette palette = label->palette();
   // Packed FF0000 is blue.
   palette.setColor(QPalette::WindowText, free ? QColor(0, 0, 255) : QColor(Qt::black));
   label->setPalette(palette);
-  label->setText(QString::fromStdString(name));
+  panel->SetText(QString::fromStdString(name));
   noteTimer_.stop();
 }
 
@@ -131,24 +150,51 @@ void StatusBars::ShowNote(const std::string& text) {
   noteTimer_.start();
 }
 
+// Whole texts in one row while they fit; a narrower window first wraps them into two rows,
+// then shortens the counters and closes the gaps, wrapping into as many rows as it takes.
+// A panel is never cut or pushed out of sight (a hidden panel is the player's choice and
+// takes no room).
 void StatusBars::PlacePanels() {
-  int x = kFirstPanelX;
-  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile"}) {
+  std::vector<QWidget*> panels;
+  for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_Clock", "P_ReshufLeft", "P_CurTile",
+                           "P_Winnable", "P_GameNumber"}) {
     QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
-    panel->move(x, kPanelTop);
-    x += panel->width() + kPanelGap;
+    if (!panel->isHidden()) panels.push_back(panel);
   }
-  // Our own panels follow; one that would be cut by the window's edge waits outside it
-  // (a hidden panel is the player's choice and takes no room).
-  for (const char* name : {"P_Winnable", "P_GameNumber"}) {
-    QWidget* panel = P_PlayStatus->findChild<QWidget*>(name);
-    if (panel->isHidden()) continue;
-    if (x + panel->width() > P_PlayStatus->width()) {
-      panel->move(P_PlayStatus->width() + kPanelGap, kPanelTop);
-      continue;
+  const int room = P_PlayStatus->width();
+  auto rowsNeeded = [&](bool isShort, int gap) {
+    int rows = 1, x = kFirstPanelX;
+    for (QWidget* panel : panels) {
+      auto* status = dynamic_cast<StatusPanel*>(panel);
+      const int width = status ? status->WidthFor(isShort) : panel->width();
+      if (x > kFirstPanelX && x + width > room) {
+        ++rows;
+        x = kFirstPanelX;
+      }
+      x += width + gap;
     }
-    panel->move(x, kPanelTop);
-    x += panel->width() + kPanelGap;
+    return rows;
+  };
+  bool isShort = false;
+  int gap = kPanelGap;
+  if (rowsNeeded(false, kPanelGap) > 2) {
+    isShort = true;
+    gap = kShortGap;
+  }
+  int row = 0, x = kFirstPanelX;
+  for (QWidget* panel : panels) {
+    if (auto* status = dynamic_cast<StatusPanel*>(panel)) status->SetShort(isShort);
+    if (x > kFirstPanelX && x + panel->width() > room) {
+      ++row;
+      x = kFirstPanelX;
+    }
+    panel->move(x, kPanelTop + row * (kPanelHeight + kRowGap));
+    x += panel->width() + gap;
+  }
+  if (P_PlayStatus->isVisible() || !P_EditStatus->isVisible()) {
+    auto* holder = qobject_cast<QWidget*>(parent());
+    const int height = kStatusHeight + row * (kPanelHeight + kRowGap);
+    if (holder && holder->height() != height) holder->setFixedHeight(height);
   }
   x = kFirstPanelX;
   for (const char* name : {"P_EditZ", "P_EditTiles", "P_EditFree"}) {

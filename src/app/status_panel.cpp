@@ -46,13 +46,19 @@ PixelBuffer ClockFacePicture(double ratio) {
   return ArtPicture("clock-face", ratio);
 }
 
+QString ShortStatusText(const QString& text) {
+  for (const QString& tail : {QStringLiteral(" Left"), QStringLiteral(" Available")})
+    if (text.endsWith(tail) && text.count(' ') > 1) return text.chopped(tail.size());
+  return text;
+}
+
 StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width,
-                         const StatusFrameArt& frame, QWidget* parent)
-    : QWidget(parent) {
+                         const StatusFrameArt& frame, QWidget* parent, int shortWidth)
+    : QWidget(parent), fullWidth_(width), shortWidth_(shortWidth > 0 ? shortWidth : width) {
   setObjectName(panelName);
   resize(width, kPanelHeight);
   label_ = new FramedLabel(
-      [frame, width](double ratio) { return StatusFramePixmap(frame, width, ratio); }, this);
+      [frame, this](double ratio) { return StatusFramePixmap(frame, this->width(), ratio); }, this);
   label_->setObjectName(labelName);
   label_->setFont(StatusPanelFont());
   label_->setAlignment(Qt::AlignCenter);
@@ -63,7 +69,21 @@ StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width
 }
 
 void StatusPanel::SetText(const QString& text) {
-  if (label_->text() != text) label_->setText(text);
+  text_ = text;
+  ShowText();
+}
+
+void StatusPanel::SetShort(bool isShort) {
+  short_ = isShort;
+  const int width = WidthFor(isShort);
+  resize(width, kPanelHeight);
+  label_->resize(width, kPanelHeight);
+  ShowText();
+}
+
+void StatusPanel::ShowText() {
+  const QString shown = short_ ? ShortStatusText(text_) : text_;
+  if (label_->text() != shown) label_->setText(shown);
 }
 
 }  // namespace tv

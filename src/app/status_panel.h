@@ -28,15 +28,29 @@ QPixmap StatusFramePixmap(const StatusFrameArt& art, int width, double ratio);
 // The analog clock's face (34 by 34 points) in device pixels for `ratio`.
 PixelBuffer ClockFacePicture(double ratio);
 
+// A counter's shorter form for a narrow window: "144 Tiles Left" becomes "144 Tiles",
+// "888 Moves Available" becomes "888 Moves"; other texts stay whole.
+QString ShortStatusText(const QString& text);
+
 class StatusPanel : public QWidget {
  public:
+  // `width` holds the panel's longest text, `shortWidth` its longest shorter form.
   StatusPanel(const char* panelName, const char* labelName, int width, const StatusFrameArt& frame,
-              QWidget* parent);
+              QWidget* parent, int shortWidth = 0);
   QLabel* Label() const { return label_; }
+  // The whole text; the label shows its shorter form while the panel is short.
   void SetText(const QString& text);
+  const QString& Text() const { return text_; }
+  void SetShort(bool isShort);
+  int WidthFor(bool isShort) const { return isShort ? shortWidth_ : fullWidth_; }
 
  private:
+  void ShowText();
   QLabel* label_;
+  QString text_;
+  bool short_ = false;
+  int fullWidth_;
+  int shortWidth_;
 };
 
 }  // namespace tv

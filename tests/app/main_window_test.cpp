@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -765,6 +766,48 @@ TEST(MainWindow, AccessKeysGameNumberAndHelpWindow) {
   help.ShowTopic("play.htm");
   help.CloseButton()->click();
   EXPECT_FALSE(help.isVisible());
+}
+
+// Down to the smallest window every status panel shows its text whole: none hidden, cut
+// by the window's edge, narrower than its text or over another; 1280 keeps the whole texts.
+TEST(MainWindow, StatusPanelsShowTheirTextsWholeAtEveryWidth) {
+  World world;
+  ASSERT_TRUE(world.Start());
+  world.window->PlayGameNumber(3000000000u);
+  world.RunPendingStart();
+  world.window->Status().Panel("P_Winnable")->SetText("Not winnable");
+  world.window->Status().ShowNote(kGameNumberCopiedNote);
+  const QFontMetrics metrics(StatusPanelFont());
+  // The window is kept within its screen; the test's screen may be smaller than 1280.
+  world.window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  for (const int width : {640, 800, 900, 1024, 1280}) {
+    world.window->showNormal();
+    world.window->resize(width, width * 5 / 8);
+    QApplication::processEvents();
+    QWidget* bar = world.window->Status().PlayStatus();
+    ASSERT_EQ(bar->width(), width);
+    std::vector<QRect> shown;
+    for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_ReshufLeft", "P_CurTile",
+                             "P_Winnable", "P_GameNumber"}) {
+      StatusPanel* panel = world.window->Status().Panel(name);
+      SCOPED_TRACE(std::string(name) + " at " + std::to_string(width));
+      const QString text = panel->Label()->text();
+      ASSERT_TRUE(panel->isVisible());
+      EXPECT_FALSE(text.isEmpty());
+      EXPECT_TRUE(text == panel->Text() || (width < 1280 && text == ShortStatusText(panel->Text())))
+          << text.toStdString();
+      if (width == 1280) {
+        EXPECT_EQ(panel->y(), bar->findChild<QWidget*>("P_Clock")->y());
+      }
+      EXPECT_TRUE(bar->rect().contains(panel->geometry())) << panel->x() << "," << panel->y();
+      EXPECT_GE(panel->width(), metrics.horizontalAdvance(text) + 8);
+      for (const QRect& other : shown) EXPECT_FALSE(other.intersects(panel->geometry()));
+      shown.push_back(panel->geometry());
+    }
+    QWidget* clock = bar->findChild<QWidget*>("P_Clock");
+    EXPECT_TRUE(bar->rect().contains(clock->geometry()));
+    for (const QRect& other : shown) EXPECT_FALSE(other.intersects(clock->geometry()));
+  }
 }
 
 // Help asked for from a modal dialog can be used while that dialog stays open, also when
