@@ -230,7 +230,7 @@ void TF_Main::BuildWindow() {
       "QMenu::icon { padding-left: 6px; }"
       "QMenu::separator { height: 1px; background: #dcc49a; margin: 4px 6px; }");
 
-  // Favourite items exist from the start; the catalogue fills and shows them.
+  // A click on the clock switches its face; one on the game number copies it.
   status_->OnClockClicked = [this] { SetAnalogClock(!status_->AnalogClock()); };
   status_->OnGameNumberClicked = [this] { CopyGameNumber(); };
 }
@@ -519,7 +519,6 @@ void TF_Main::EnterSolutionControls(bool on) {
                      menus_.MI_GameShuffle, menus_.MI_GameShowSol, menus_.MI_GameClearRecords,
                      menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
-  DisableCommandsNotBuiltYet(menus_, bars_);
   if (on) {
     Enable(Command::Undo, false);
     Enable(Command::Redo, false);
@@ -542,7 +541,6 @@ void TF_Main::SetPausedView(bool on) {
   // A favourite starts a game, which only New and Restart may do while paused.
   menus_.MI_Favs->setEnabled(!on);
   bars_.B_ChooseLayout->setEnabled(!on);
-  DisableCommandsNotBuiltYet(menus_, bars_);
 }
 
 void TF_Main::MoveMade() {
