@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's side of the layout editor: entering it, its File commands and texts.
 #include "app/main_editor.h"
 
 #include <QAction>
