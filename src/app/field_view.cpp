@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The field on screen: the field picture, its renderer and the drawing requests they serve.
 #include "app/field_view.h"
 
 #include "app/main_field.h"

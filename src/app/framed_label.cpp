@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// An opaque label over its own frame picture, so a new text repaints only itself.
 #include "app/framed_label.h"
 
 #include <QEvent>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The time of day for the game, in days; tests put their own clock in its place.
 #include "app/game_clock.h"
 
 #include <QDateTime>

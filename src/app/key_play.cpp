@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Play by keyboard: the focus ring over the free tiles and the keys that act on it.
 #include "app/key_play.h"
 
 #include <Qt>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's side of the layout editor: entering it, its File commands and texts.
 #include "app/main_editor.h"
 
 #include <QAction>
@@ -84,9 +85,7 @@ void MainEditor::ShowStatus(const EditorStatus& s) {
   palette.setColor(QPalette::WindowText, s.Dealable ? Qt::black : QColor(200, 0, 0));
   free->Label()->setPalette(palette);
   menus_.MI_EditUndo->setEnabled(s.CanUndo);
-  bars_.B_EditUndo->setEnabled(s.CanUndo);
   menus_.MI_EditRedo->setEnabled(s.CanRedo);
-  bars_.B_EditRedo->setEnabled(s.CanRedo);
   if (game_.BoardMode() == kEditMode) ShowCaption(s.Modified);
   if (host_.ShowTool) host_.ShowTool(controls_.Tool);
 }

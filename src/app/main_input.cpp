@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Mouse and keyboard on the field, turned into the game's and the editor's commands.
 #include "app/main_input.h"
 
 #include <QAction>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's side of the layout library: its dialogs, favourites and records.
 #include "app/main_library.h"
 
 #include <QAction>

@@ -319,19 +319,6 @@ MainToolbars BuildToolbars(QWidget* parent) {
   return t;
 }
 
-std::vector<QObject*> CommandsNotBuiltYet(const MainMenus& m, const MainToolbars& t) {
-  (void)m;
-  (void)t;
-  return {};
-}
-
-void DisableCommandsNotBuiltYet(const MainMenus& m, const MainToolbars& t) {
-  for (QObject* command : CommandsNotBuiltYet(m, t)) {
-    if (auto* action = qobject_cast<QAction*>(command)) action->setEnabled(false);
-    if (auto* widget = qobject_cast<QWidget*>(command)) widget->setEnabled(false);
-  }
-}
-
 void CentreSolutionButtons(MainToolbars& bars) {
   // The toolbar may have just become visible: let the holder give it its size first.
   if (QLayout* layout = bars.P_ToolbarHolder->layout()) layout->activate();

@@ -8,7 +8,6 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
-#include <vector>
 
 class QMainWindow;
 class QLabel;
@@ -73,12 +72,6 @@ MainToolbars BuildToolbars(QWidget* parent);
 
 // Centres P_SolButtons in the solution toolbar.
 void CentreSolutionButtons(MainToolbars& bars);
-
-// The menu items and buttons whose feature is not built yet: disabled, so that no
-// command a player can click does nothing. The work that builds a feature enables its
-// commands by taking them off this list.
-std::vector<QObject*> CommandsNotBuiltYet(const MainMenus& menus, const MainToolbars& bars);
-void DisableCommandsNotBuiltYet(const MainMenus& menus, const MainToolbars& bars);
 
 // The publisher's name on the first home-page item.
 constexpr const char* kPublisherName = "Tilvane Games";

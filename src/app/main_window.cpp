@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <chrono>
+#include <utility>
 
 #include "app/art.h"
 #include "app/field_view.h"
@@ -230,7 +231,7 @@ void TF_Main::BuildWindow() {
       "QMenu::icon { padding-left: 6px; }"
       "QMenu::separator { height: 1px; background: #dcc49a; margin: 4px 6px; }");
 
-  // Favourite items exist from the start; the catalogue fills and shows them.
+  // A click on the clock switches its face; one on the game number copies it.
   status_->OnClockClicked = [this] { SetAnalogClock(!status_->AnalogClock()); };
   status_->OnGameNumberClicked = [this] { CopyGameNumber(); };
 }
@@ -238,10 +239,6 @@ void TF_Main::BuildWindow() {
 void TF_Main::ConnectCommands() {
   const MainMenus& m = menus_;
   const MainToolbars& t = bars_;
-  // A button runs its menu item's command.
-  auto same = [this](QToolButton* button, QAction* action) {
-    connect(button, &QToolButton::clicked, action, [action] { action->trigger(); });
-  };
   connect(m.MI_GameNew, &QAction::triggered, this, [this] { game_->DeferredStart(kDealNew); });
   connect(m.MI_GameRestart, &QAction::triggered, this,
           [this] { game_->DeferredStart(kDealRestart); });
@@ -278,8 +275,6 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_EditRedo, &QAction::triggered, this, [this] {
     if (game_->BoardMode() == kEditMode) editor_->Logic().Redo();
   });
-  same(t.B_EditUndo, m.MI_EditUndo);
-  same(t.B_EditRedo, m.MI_EditRedo);
   connect(m.MI_FileExit, &QAction::triggered, this, &QWidget::close);
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
     connect(a, &QAction::triggered, this,
@@ -308,26 +303,40 @@ void TF_Main::ConnectCommands() {
     connect(home, &QAction::triggered, this, [this] { ShowHelpTopic(kAboutTopic); });
   connect(m.MI_HelpAbout, &QAction::triggered, this, [this] { MI_HelpAboutClick(); });
 
-  same(t.B_ChooseLayout, m.MI_LayoutChoose);
-  same(t.B_New, m.MI_GameNew);
-  same(t.B_Restart, m.MI_GameRestart);
-  same(t.B_Undo, m.MI_GameUndo);
-  same(t.B_Redo, m.MI_GameRedo);
-  same(t.B_Pause, m.MI_GamePause);
-  same(t.B_Hint, m.MI_GameHint);
-  same(t.B_BkgCol, m.MI_OptionsBkgCol);
-  same(t.B_BkgPic, m.MI_OptionsBkgPic);
-  same(t.B_Tiles, m.MI_OptionsTileset);
-  same(t.B_ZoomIn, m.MI_OptionsZoomIn);
-  same(t.B_ZoomOut, m.MI_OptionsZoomOut);
-  same(t.B_Music, m.MI_OptionsMusic);
-  same(t.B_PlayHelp, m.MI_HelpPlay);
+  // Each button is its menu item's command: enabling, checking and running are the item's.
+  const std::pair<QToolButton*, QAction*> bound[] = {
+      {t.B_EditUndo, m.MI_EditUndo},
+      {t.B_EditRedo, m.MI_EditRedo},
+      {t.B_ChooseLayout, m.MI_LayoutChoose},
+      {t.B_New, m.MI_GameNew},
+      {t.B_Restart, m.MI_GameRestart},
+      {t.B_Undo, m.MI_GameUndo},
+      {t.B_Redo, m.MI_GameRedo},
+      {t.B_Pause, m.MI_GamePause},
+      {t.B_Hint, m.MI_GameHint},
+      {t.B_BkgCol, m.MI_OptionsBkgCol},
+      {t.B_BkgPic, m.MI_OptionsBkgPic},
+      {t.B_Tiles, m.MI_OptionsTileset},
+      {t.B_ZoomIn, m.MI_OptionsZoomIn},
+      {t.B_ZoomOut, m.MI_OptionsZoomOut},
+      {t.B_Music, m.MI_OptionsMusic},
+      {t.B_PlayHelp, m.MI_HelpPlay},
+      {t.B_FileNew, m.MI_FileNew},
+      {t.B_FileOpen, m.MI_FileOpen},
+      {t.B_FileSave, m.MI_FileSave},
+      {t.B_FilePlay, m.MI_FilePlay},
+      {t.B_SolFirst, m.MI_SolFirst},
+      {t.B_SolPrev, m.MI_SolPrev},
+      {t.B_SolNext, m.MI_SolNext},
+      {t.B_SolLast, m.MI_SolLast},
+      {t.B_SolStop, m.MI_SolStop},
+  };
+  for (const auto& [button, action] : bound) {
+    action->setToolTip(button->toolTip());  // the button's hint; menus show no tooltips
+    button->setDefaultAction(action);
+  }
   // The toggle button's own click flips its state; the command sets it again.
   connect(t.B_DimBlocked, &QToolButton::clicked, this, [this] { ToggleDimBlocked(); });
-  same(t.B_FileNew, m.MI_FileNew);
-  same(t.B_FileOpen, m.MI_FileOpen);
-  same(t.B_FileSave, m.MI_FileSave);
-  same(t.B_FilePlay, m.MI_FilePlay);
   connect(t.B_EditDraw, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Draw); });
   connect(t.B_EditErase, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Erase); });
   connect(t.B_EditMove, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Move); });
@@ -336,11 +345,6 @@ void TF_Main::ConnectCommands() {
   connect(t.B_CustomZDown, &QToolButton::clicked, this, [this] { ChangeCustomZ(-1); });
   connect(t.B_CustomZUp, &QToolButton::clicked, this, [this] { ChangeCustomZ(+1); });
   connect(t.B_EditHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("create.htm"); });
-  same(t.B_SolFirst, m.MI_SolFirst);
-  same(t.B_SolPrev, m.MI_SolPrev);
-  same(t.B_SolNext, m.MI_SolNext);
-  same(t.B_SolLast, m.MI_SolLast);
-  same(t.B_SolStop, m.MI_SolStop);
   connect(t.B_SolHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("solution.htm"); });
 }
 
@@ -519,7 +523,6 @@ void TF_Main::EnterSolutionControls(bool on) {
                      menus_.MI_GameShuffle, menus_.MI_GameShowSol, menus_.MI_GameClearRecords,
                      menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
-  DisableCommandsNotBuiltYet(menus_, bars_);
   if (on) {
     Enable(Command::Undo, false);
     Enable(Command::Redo, false);
@@ -534,15 +537,12 @@ void TF_Main::SetPausedView(bool on) {
   if (on) status_->SetCurrentTile("", false);
   if (!on) autoPaused_ = false;
   menus_.MI_GamePause->setChecked(on);
-  bars_.B_Pause->setChecked(on);
   // Undo, redo, hint and reshuffle follow the game; these are the window's own.
   for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameShowSol,
                      menus_.MI_GameClearRecords, menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
   // A favourite starts a game, which only New and Restart may do while paused.
   menus_.MI_Favs->setEnabled(!on);
-  bars_.B_ChooseLayout->setEnabled(!on);
-  DisableCommandsNotBuiltYet(menus_, bars_);
 }
 
 void TF_Main::MoveMade() {
@@ -561,42 +561,29 @@ void TF_Main::SetSolutionView(bool on) {
 }
 
 void TF_Main::Enable(Command command, bool on) {
+  const MainMenus& m = menus_;
+  // The buttons follow: each is bound to its item.
   switch (command) {
     case Command::Undo:
-      menus_.MI_GameUndo->setEnabled(on);
-      bars_.B_Undo->setEnabled(on);
-      break;
+      return m.MI_GameUndo->setEnabled(on);
     case Command::Hint:
-      menus_.MI_GameHint->setEnabled(on);
-      bars_.B_Hint->setEnabled(on);
-      break;
+      return m.MI_GameHint->setEnabled(on);
     case Command::Reshuffle:
-      menus_.MI_GameReshuffle->setEnabled(on);
-      break;
+      return m.MI_GameReshuffle->setEnabled(on);
     case Command::Redo:
-      menus_.MI_GameRedo->setEnabled(on);
-      bars_.B_Redo->setEnabled(on);
-      break;
+      return m.MI_GameRedo->setEnabled(on);
     case Command::Pause:
-      menus_.MI_GamePause->setEnabled(on);
-      bars_.B_Pause->setEnabled(on);
-      break;
+      return m.MI_GamePause->setEnabled(on);
     case Command::SolutionNext:
-      for (QAction* a : {menus_.MI_SolNext, menus_.MI_SolLast}) a->setEnabled(on);
-      for (QToolButton* b : {bars_.B_SolNext, bars_.B_SolLast}) b->setEnabled(on);
-      break;
+      for (QAction* a : {m.MI_SolNext, m.MI_SolLast}) a->setEnabled(on);
+      return;
     case Command::SolutionPrev:
-      for (QAction* a : {menus_.MI_SolFirst, menus_.MI_SolPrev}) a->setEnabled(on);
-      for (QToolButton* b : {bars_.B_SolFirst, bars_.B_SolPrev}) b->setEnabled(on);
-      break;
+      for (QAction* a : {m.MI_SolFirst, m.MI_SolPrev}) a->setEnabled(on);
+      return;
     case Command::ZoomIn:
-      menus_.MI_OptionsZoomIn->setEnabled(on);
-      bars_.B_ZoomIn->setEnabled(on);
-      break;
+      return m.MI_OptionsZoomIn->setEnabled(on);
     case Command::ZoomOut:
-      menus_.MI_OptionsZoomOut->setEnabled(on);
-      bars_.B_ZoomOut->setEnabled(on);
-      break;
+      return m.MI_OptionsZoomOut->setEnabled(on);
   }
 }
 
@@ -734,9 +721,8 @@ void TF_Main::MI_GameShuffleClick() {
 void TF_Main::MI_GamePauseClick() {
   game_->SetPaused(!game_->Paused());
   autoPaused_ = false;
-  // The item and the button flip themselves when clicked; the game decides.
+  // The item (and its button) flips itself when clicked; the game decides.
   menus_.MI_GamePause->setChecked(game_->Paused());
-  bars_.B_Pause->setChecked(game_->Paused());
 }
 
 void TF_Main::MI_OptionsResumeClick() {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus, toolbars, the field and the status bar, in play, solution
-// and edit mode. It owns the game and the field pictures and is the game's host.
+// and edit mode. It owns the game and the field pictures; its MainHost is the game's host.
 #pragma once
 
 #include <QMainWindow>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Copies between our 24-bit pictures and Qt images.
 #include "app/qt_pictures.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Paints the strip under the field: the lacquer gradient and its gold line.
 #include "app/status_holder.h"
 
 #include <QLinearGradient>

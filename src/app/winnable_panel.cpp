@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The "Winnable" panel: hands each position to the solver's thread and shows the verdict.
 #include "app/winnable_panel.h"
 
 #include <QLabel>

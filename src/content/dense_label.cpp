@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A label whose picture is remade for its screen's density, never scaled.
 #include "content/dense_label.h"
 
 #include <QPixmap>

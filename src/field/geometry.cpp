@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Board positions to field pixels, the fit and zoom choices, and hit-testing.
 #include "field/geometry.h"
 
 #include <algorithm>

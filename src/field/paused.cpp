@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The paused field: the background with a quiet "Paused" and no tiles.
 #include "field/paused.h"
 
 #include <algorithm>

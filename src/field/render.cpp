@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Draws the field, its local redraws and the status panel pictures into a given buffer.
 #include "field/render.h"
 
 #include <algorithm>

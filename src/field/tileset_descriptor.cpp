@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Parses tileset descriptors line by line, refusing values out of range.
 #include "field/tileset_descriptor.h"
 
 #include <cctype>

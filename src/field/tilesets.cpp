@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Scans the tilesets' descriptors, picks a tile size for an area and loads its pictures.
 #include "field/tilesets.h"
 
 #include <algorithm>

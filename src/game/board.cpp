@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The board: the free-tile rule, the count of available moves and the stacking order.
 #include "game/board.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The catalogue of playable layouts and the favourites and recent lists into it.
 #include "game/catalogue.h"
 
 #include <algorithm>

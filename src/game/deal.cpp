@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Deals pair by pair backwards from a won game, so every deal can be won.
 #include "game/deal.h"
 
 #include <algorithm>

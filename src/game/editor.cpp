@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The layout editor's rules: cursor tile, placing and erasing, shifting, undo and checks.
 #include "game/editor.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The 42 tile faces: names, match classes, pair order and sheet cells.
 #include "game/faces.h"
 
 namespace tv {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Bounded whole-file reads, atomic writes and folder listings for every file the program keeps.
 #include "game/files.h"
 
 #include <fcntl.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the unfinished game after every move so the next start continues it.
 #include "game/game_keeper.h"
 
 #include <filesystem>

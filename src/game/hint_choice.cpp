@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Orders the hint's pairs so those that keep the game winnable come first.
 #include "game/hint_choice.h"
 
 #include <algorithm>

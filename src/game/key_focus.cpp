@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Moves the keyboard's focus ring to the nearest free tile in an arrow's direction.
 #include "game/key_focus.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads and writes layout files, checking the whole input before anything changes.
 #include "game/layout_file.h"
 
 #include <algorithm>

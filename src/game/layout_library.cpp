@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The layout library: catalogue, favourites and recent list, and the file work on layouts.
 #include "game/layout_library.h"
 
 #include <fcntl.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Layout and player names: UTF-8, case-insensitive comparison and cleaning.
 #include "game/names.h"
 
 #include <dirent.h>

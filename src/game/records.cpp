@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Reads and writes the records files in all their versions; the record rule and stars.
 #include "game/records.h"
 
 #include <cmath>

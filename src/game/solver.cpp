@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The exact winnability search with its budget and its cancelling by newer positions.
 #include "game/solver.h"
 
 #include <algorithm>

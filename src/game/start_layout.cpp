@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Chooses the layout the program starts with, falling back step by step.
 #include "game/start_layout.h"
 
 #include <vector>

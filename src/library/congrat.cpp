@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The congratulation dialog: the won game's stars and the record holder's name.
 #include "library/congrat.h"
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The chooser's column header with its sort arrow; its widths snap back.
 #include "library/layout_header.h"
 
 #include <QMouseEvent>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One of the chooser's lists: its rows, drawn cell by cell under the header's sections.
 #include "library/layout_list.h"
 
 #include <QKeyEvent>

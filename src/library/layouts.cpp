@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The layout chooser's three pages, preview and record, working through the layout library.
 #include "library/layouts.h"
 
 #include <QKeyEvent>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Star rows, frames and the layout preview drawn from the pictures the program hands in.
 #include "library/library_pictures.h"
 
 #include <QPainter>

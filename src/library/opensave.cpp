@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The layout editor's open/save dialog: lists layout files and asks for a name.
 #include "library/opensave.h"
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The rename dialog: asks for a layout's new name and hands it back.
 #include "library/rename.h"
 
 #include <QGuiApplication>

@@ -1100,22 +1100,6 @@ TEST(MainWindow, CheckedCommandsShowAClearCheck) {
   EXPECT_GE(checkable, 8);  // the options and the editor's tools and level modes
 }
 
-TEST(MainWindow, CommandsNotBuiltYetStayDisabled) {
-  World world;
-  ASSERT_TRUE(world.Start());
-  world.RunPendingStart();
-  const auto commands = CommandsNotBuiltYet(world.window->Menus(), world.window->Toolbars());
-  auto enabled = [](QObject* command) {
-    if (auto* action = qobject_cast<QAction*>(command)) return action->isEnabled();
-    return static_cast<QWidget*>(command)->isEnabled();
-  };
-  world.window->Menus().MI_GameShowSol->trigger();
-  world.window->Menus().MI_SolStop->trigger();
-  for (QObject* command : commands)
-    EXPECT_FALSE(enabled(command)) << command->objectName().toStdString();
-  EXPECT_TRUE(world.window->Menus().MI_GameNew->isEnabled());
-}
-
 TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   World world;
   ASSERT_TRUE(world.Start());

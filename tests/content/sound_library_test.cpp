@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "art/qt_app.h"
@@ -23,6 +25,24 @@
 
 namespace tv {
 namespace {
+
+// Sets an environment variable for one scope and puts the old value back on leaving it,
+// even through a failed ASSERT, so later tests see the environment they started with.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    const char* before = std::getenv(name);
+    if (before) before_ = before;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() { before_ ? setenv(name_, before_->c_str(), 1) : unsetenv(name_); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> before_;
+};
 
 namespace fs = std::filesystem;
 
@@ -187,12 +207,10 @@ TEST(SoundLibrary, ShippedSongsAndEffectsLoad) {
 TEST(SoundLibrary, SongsAreHeardAtTheirVolume) {
   test::TempDir dir;
   WriteSong(dir.path() / "short.mid", 2);
-  const char* before = std::getenv("SDL_AUDIODRIVER");
-  const std::string saved = before ? before : "";
-  setenv("SDL_AUDIODRIVER", "disk", 1);
+  const ScopedEnv driver("SDL_AUDIODRIVER", "disk");
   const auto peak = [&](int volume) {
     const std::string out = dir.dir() + "out" + std::to_string(volume) + ".raw";
-    setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
+    const ScopedEnv file("SDL_DISKAUDIOFILE", out);
     SoundLibrary library;
     EXPECT_TRUE(library.StartOutput());
     const SongHandle song = library.SongFromFile(dir.dir() + "short.mid");
@@ -208,7 +226,6 @@ TEST(SoundLibrary, SongsAreHeardAtTheirVolume) {
     return highest;
   };
   const int loud = peak(256), soft = peak(64);
-  before ? setenv("SDL_AUDIODRIVER", saved.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
   EXPECT_GT(loud, 2000);
   EXPECT_LT(loud, 32000);  // no clipping
   EXPECT_NEAR(double(soft) / loud, 0.25, 0.03);
@@ -256,9 +273,7 @@ TEST_F(MusicDialogTest, PauseBarSnapsAndPlayNextPlaysThroughTheLibrary) {
 }
 
 TEST_F(MusicDialogTest, NoOutputDeviceGivesOneMessageThenSilence) {
-  const char* before = std::getenv("SDL_AUDIODRIVER");
-  const std::string saved = before ? before : "";
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  const ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
   auto dialog = MakeDialog();
   EXPECT_EQ(slept, 1000);
   ASSERT_EQ(messages.size(), 1u);
@@ -269,7 +284,6 @@ TEST_F(MusicDialogTest, NoOutputDeviceGivesOneMessageThenSilence) {
   EXPECT_FALSE(dialog->Player().State().Playing);
   EXPECT_EQ(messages.size(), 1u);
   dialog.reset();
-  before ? setenv("SDL_AUDIODRIVER", saved.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
 }
 
 }  // namespace

@@ -205,15 +205,25 @@ MODE_P HardPosition() {
 
 TEST(SolverTest, CancelledFromAnotherThreadAndByNewerPositions) {
   const MODE_P hard = HardPosition();
-  std::atomic<bool> cancel{false};
-  SolveResult r;
-  std::thread search([&] { r = DecideWinnable(hard, SolveLimits{}, &cancel); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  cancel = true;
-  search.join();
-  EXPECT_EQ(r.verdict, Verdict::kUnknown);
-  EXPECT_TRUE(r.cancelled);
-  EXPECT_GT(r.nodes, 0);
+  // A busy machine may start the search late or run it fast, so no single wait is sure
+  // to land mid-search: waits double until one does, and every outcome must be sound.
+  bool cancelledMidSearch = false;
+  for (int wait = 1; wait <= 4096 && !cancelledMidSearch; wait *= 2) {
+    std::atomic<bool> cancel{false};
+    SolveResult r;
+    std::thread search([&] { r = DecideWinnable(hard, SolveLimits{}, &cancel); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+    cancel = true;
+    search.join();
+    if (r.cancelled) {
+      EXPECT_EQ(r.verdict, Verdict::kUnknown);
+      cancelledMidSearch = r.nodes > 0;
+    } else {
+      EXPECT_EQ(r.verdict, Verdict::kWinnable) << "a dealt game finished uncancelled";
+      break;  // it ran out between two waits: longer ones would only find it done
+    }
+  }
+  EXPECT_TRUE(cancelledMidSearch);
 
   // The worker reports only the latest position; the hard one is cancelled.
   std::mutex m;
@@ -225,9 +235,9 @@ TEST(SolverTest, CancelledFromAnotherThreadAndByNewerPositions) {
       reports.emplace_back(ticket, res.verdict);
       done.notify_all();
     });
-    EXPECT_EQ(worker.Submit(hard), 1u);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // Whether the worker has begun the hard one or not, it gives way to the newer one.
     const MODE_P easy = Position({{0, 0, 0}, {0, 0, 1}}, {3, 3});
+    EXPECT_EQ(worker.Submit(hard), 1u);
     EXPECT_EQ(worker.Submit(easy), 2u);
     std::unique_lock lock(m);
     ASSERT_TRUE(done.wait_for(lock, std::chrono::seconds(10), [&] { return !reports.empty(); }));
