@@ -86,7 +86,8 @@ int Check(const fs::path& dir) {
     std::string programs;
     for (const int program : figures.programs) {
       ++programUse[program];
-      programs += (programs.empty() ? "" : " ") + std::to_string(program + 1);
+      if (!programs.empty()) programs += ' ';
+      programs += std::to_string(program + 1);
     }
     std::printf("%-34s %7.1f %6.2f %7.0f%% %6d  %s%s\n", path.stem().c_str(), figures.seconds,
                 figures.tailSeconds, figures.RepeatedShare() * 100, figures.leadVelocitySpread,
