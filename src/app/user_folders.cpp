@@ -76,6 +76,14 @@ std::vector<std::string> LayoutNamesIn(const std::string& dir) {
   return names;
 }
 
+// A copy that arrives whole or not at all.
+Result CopyWhole(const std::string& from, const std::string& to, std::size_t maxBytes) {
+  std::vector<std::uint8_t> bytes;
+  Result copied = ReadWholeFile(from, bytes, maxBytes);
+  if (copied) copied = WriteFileAtomically(to, bytes.data(), bytes.size());
+  return copied;
+}
+
 // The unfinished game lay beside the settings before it had a folder of its own.
 Result MoveOldGameFile(const ProgramPaths& paths) {
   const fs::path old = fs::path(paths.SettingsFile).parent_path() / kGameFileName;
@@ -86,9 +94,7 @@ Result MoveOldGameFile(const ProgramPaths& paths) {
   fs::rename(old, paths.GameFile, error);
   if (!error) return {};
   // Another file system: copied whole, then the old one goes.
-  std::vector<std::uint8_t> bytes;
-  Result moved = ReadWholeFile(old.string(), bytes, kMaxGameFileBytes);
-  if (moved) moved = WriteFileAtomically(paths.GameFile, bytes.data(), bytes.size());
+  Result moved = CopyWhole(old.string(), paths.GameFile, kMaxGameFileBytes);
   if (!moved) return Result::Fail(UserFoldersError::kCopy, moved.Message());
   fs::remove(old, error);
   return {};
@@ -182,9 +188,8 @@ Result PrepareUserFolders(const ProgramPaths& paths) {
     if (Contains(offered, name)) continue;
     // A layout of the player's own under that name is kept as it is.
     if (!Contains(present, file)) {
-      std::vector<std::uint8_t> bytes;
-      Result copied = ReadWholeFile(paths.ShippedLayoutsDir + file, bytes, kMaxLayoutFileBytes);
-      if (copied) copied = WriteFileAtomically(paths.LayoutsDir + file, bytes.data(), bytes.size());
+      const Result copied =
+          CopyWhole(paths.ShippedLayoutsDir + file, paths.LayoutsDir + file, kMaxLayoutFileBytes);
       if (!copied) {
         // Not remembered, so the next start tries again; the first failure is told.
         if (result)

@@ -86,17 +86,29 @@ std::string ResolveCaseInsensitive(const std::string& path) {
   return path;
 }
 
+namespace {
+
+Result TooLarge(const std::string& path, std::size_t maxBytes) {
+  return Result::Fail(FileCode::kTooLarge,
+                      "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes");
+}
+
+// The one rule for what a reader takes, applied to what stat or fstat found.
+Result CheckFileInfo(const std::string& path, const struct stat& info, std::size_t maxBytes) {
+  if (!S_ISREG(info.st_mode))
+    return Result::Fail(FileCode::kNotRegular, "\"" + path + "\" is not a regular file");
+  if (static_cast<std::uint64_t>(info.st_size) > maxBytes) return TooLarge(path, maxBytes);
+  return {};
+}
+
+}  // namespace
+
 Result CheckReadableFile(const std::string& path, std::size_t maxBytes) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0)
     return Result::Fail(FileCode::kCannotOpen,
                         "Cannot open \"" + path + "\": " + std::strerror(errno));
-  if (!S_ISREG(info.st_mode))
-    return Result::Fail(FileCode::kNotRegular, "\"" + path + "\" is not a regular file");
-  if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
-    return Result::Fail(FileCode::kTooLarge,
-                        "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes");
-  return {};
+  return CheckFileInfo(path, info, maxBytes);
 }
 
 Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
@@ -111,11 +123,8 @@ Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
   if (fstat(fd, &info) != 0)
     result = Result::Fail(FileCode::kCannotRead,
                           "Cannot read \"" + path + "\": " + std::strerror(errno));
-  else if (!S_ISREG(info.st_mode))
-    result = Result::Fail(FileCode::kNotRegular, "\"" + path + "\" is not a regular file");
-  else if (static_cast<std::uint64_t>(info.st_size) > maxBytes)
-    result = Result::Fail(FileCode::kTooLarge,
-                          "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes");
+  else
+    result = CheckFileInfo(path, info, maxBytes);
   std::vector<std::uint8_t> data;
   if (result) {
     // The size may change while reading; never more than the cap is taken.
@@ -134,9 +143,7 @@ Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
       if (got == data.size() && got <= maxBytes)
         data.resize(std::min(data.size() * 2, maxBytes + 1));
     }
-    if (result && got > maxBytes)
-      result = Result::Fail(FileCode::kTooLarge, "\"" + path + "\" is larger than " +
-                                                     std::to_string(maxBytes) + " bytes");
+    if (result && got > maxBytes) result = TooLarge(path, maxBytes);
     data.resize(got);
   }
   close(fd);
