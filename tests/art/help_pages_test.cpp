@@ -20,7 +20,7 @@ const QStringList kTopics = {"cont.htm",     "play.htm",  "solution.htm", "creat
                              "choose.htm",   "music.htm", "tilesets.htm", "bkgpics.htm",
                              "bkgcolor.htm", "about.htm"};
 // English lies at the top; each translation has every topic in its own folder.
-const QStringList kFolders = {"", "de/", "fr/"};
+const QStringList kFolders = {"", "de/", "es/", "fr/", "zh_CN/"};
 
 QString HelpDir() {
   return QStringLiteral(TILVANE_SOURCE_DIR "/data/help/");
