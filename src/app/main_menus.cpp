@@ -3,12 +3,12 @@
 #include "app/main_menus.h"
 
 #include <QActionGroup>
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyleOptionToolButton>
 #include <algorithm>
 
 #include "app/art.h"
@@ -70,9 +70,25 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
 constexpr QSize kButtonSize(40, 38);
 constexpr QSize kButtonIcon(30, 30);
 
+// A button bound to a checkable menu item: the item's icon carries a check mark for the
+// menu, the button shows its check by its frame, so it keeps its own plain picture.
+class PlainIconButton : public QToolButton {
+ public:
+  PlainIconButton(QWidget* parent, QIcon icon) : QToolButton(parent), icon_(std::move(icon)) {}
+
+ protected:
+  void initStyleOption(QStyleOptionToolButton* option) const override {
+    QToolButton::initStyleOption(option);
+    option->icon = icon_;
+  }
+
+ private:
+  QIcon icon_;
+};
+
 QToolButton* Button(QWidget* bar, const char* name, const char* hint, const char* icon,
                     bool checkable = false) {
-  auto* button = new QToolButton(bar);
+  auto* button = checkable ? new PlainIconButton(bar, ArtIcon(icon)) : new QToolButton(bar);
   button->setObjectName(name);
   button->setToolTip(hint);
   button->setIcon(ArtIcon(icon));
@@ -272,11 +288,6 @@ MainToolbars BuildToolbars(QWidget* parent) {
   Separator(e);
   t.B_EditAutoZ = Button(e, "B_EditAutoZ", "Auto Z", "auto-z", true);
   t.B_EditCustomZ = Button(e, "B_EditCustomZ", "Custom Z", "custom-z", true);
-  auto* toolGroup = new QButtonGroup(e);
-  for (QToolButton* b : {t.B_EditDraw, t.B_EditErase, t.B_EditMove}) toolGroup->addButton(b);
-  auto* levelGroup = new QButtonGroup(e);
-  for (QToolButton* b : {t.B_EditAutoZ, t.B_EditCustomZ}) levelGroup->addButton(b);
-  t.B_EditDraw->setChecked(true);
   t.P_CustomZ = new QWidget(e);
   t.P_CustomZ->setObjectName("P_CustomZ");
   t.P_CustomZ->setLayout(new QHBoxLayout);
@@ -290,7 +301,6 @@ MainToolbars BuildToolbars(QWidget* parent) {
   Separator(e);
   t.B_EditHelp = Button(e, "B_EditHelp", "Editor Help (F1)", "help");
   static_cast<QHBoxLayout*>(e->layout())->addStretch();
-  t.B_EditAutoZ->setChecked(true);
   // The editor's bar holds the most buttons: slightly narrower ones keep it whole in the
   // smallest window.
   for (QToolButton* b : e->findChildren<QToolButton*>()) b->setFixedWidth(kButtonSize.width() - 4);

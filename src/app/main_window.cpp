@@ -319,12 +319,18 @@ void TF_Main::ConnectCommands() {
       {t.B_Tiles, m.MI_OptionsTileset},
       {t.B_ZoomIn, m.MI_OptionsZoomIn},
       {t.B_ZoomOut, m.MI_OptionsZoomOut},
+      {t.B_DimBlocked, m.MI_OptionsDimBlockedTiles},
       {t.B_Music, m.MI_OptionsMusic},
       {t.B_PlayHelp, m.MI_HelpPlay},
       {t.B_FileNew, m.MI_FileNew},
       {t.B_FileOpen, m.MI_FileOpen},
       {t.B_FileSave, m.MI_FileSave},
       {t.B_FilePlay, m.MI_FilePlay},
+      {t.B_EditDraw, m.MI_EditDraw},
+      {t.B_EditErase, m.MI_EditErase},
+      {t.B_EditMove, m.MI_EditMove},
+      {t.B_EditAutoZ, m.MI_EditAutoZ},
+      {t.B_EditCustomZ, m.MI_EditCustomZ},
       {t.B_SolFirst, m.MI_SolFirst},
       {t.B_SolPrev, m.MI_SolPrev},
       {t.B_SolNext, m.MI_SolNext},
@@ -335,13 +341,6 @@ void TF_Main::ConnectCommands() {
     action->setToolTip(button->toolTip());  // the button's hint; menus show no tooltips
     button->setDefaultAction(action);
   }
-  // The toggle button's own click flips its state; the command sets it again.
-  connect(t.B_DimBlocked, &QToolButton::clicked, this, [this] { ToggleDimBlocked(); });
-  connect(t.B_EditDraw, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Draw); });
-  connect(t.B_EditErase, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Erase); });
-  connect(t.B_EditMove, &QToolButton::clicked, this, [this] { SelectTool(EditTool::Move); });
-  connect(t.B_EditAutoZ, &QToolButton::clicked, this, [this] { SelectZMode(LevelMode::Auto); });
-  connect(t.B_EditCustomZ, &QToolButton::clicked, this, [this] { SelectZMode(LevelMode::Custom); });
   connect(t.B_CustomZDown, &QToolButton::clicked, this, [this] { ChangeCustomZ(-1); });
   connect(t.B_CustomZUp, &QToolButton::clicked, this, [this] { ChangeCustomZ(+1); });
   connect(t.B_EditHelp, &QToolButton::clicked, this, [this] { ShowHelpTopic("create.htm"); });
@@ -351,7 +350,6 @@ void TF_Main::ConnectCommands() {
 void TF_Main::ApplySettings(const Settings& settings) {
   settings_ = settings;
   menus_.MI_OptionsDimBlockedTiles->setChecked(settings_.DimLockedTiles);
-  bars_.B_DimBlocked->setChecked(settings_.DimLockedTiles);
   menus_.MI_OptionsDrawShadows->setChecked(settings_.DrawShadows);
   menus_.MI_OptionsLongerHints->setChecked(settings_.LongerHints);
   game_->SetLongerHints(settings_.LongerHints);
@@ -623,7 +621,6 @@ void TF_Main::FitTileSize() {
 void TF_Main::ToggleDimBlocked() {
   settings_.DimLockedTiles = !settings_.DimLockedTiles;
   menus_.MI_OptionsDimBlockedTiles->setChecked(settings_.DimLockedTiles);
-  bars_.B_DimBlocked->setChecked(settings_.DimLockedTiles);
   RedrawAll();
 }
 
@@ -676,10 +673,8 @@ void TF_Main::PositionChanged() {
 
 void TF_Main::ShowTool(EditTool tool, bool always) {
   QAction* items[] = {menus_.MI_EditDraw, menus_.MI_EditErase, menus_.MI_EditMove};
-  QToolButton* buttons[] = {bars_.B_EditDraw, bars_.B_EditErase, bars_.B_EditMove};
-  if (!always && items[int(tool)]->isChecked() && buttons[int(tool)]->isChecked()) return;
+  if (!always && items[int(tool)]->isChecked()) return;
   items[int(tool)]->setChecked(true);
-  buttons[int(tool)]->setChecked(true);
   input_->EndDrag();
   if (tool == EditTool::Move)
     field_->setCursor(ArtCursor("move", field_->devicePixelRatioF()));
@@ -699,7 +694,6 @@ void TF_Main::SelectZMode(LevelMode mode) {
   edit_.ZMode = mode;
   const bool custom = mode == LevelMode::Custom;
   (custom ? menus_.MI_EditCustomZ : menus_.MI_EditAutoZ)->setChecked(true);
-  (custom ? bars_.B_EditCustomZ : bars_.B_EditAutoZ)->setChecked(true);
   bars_.P_CustomZ->setVisible(custom);
   if (!ready_ || game_->BoardMode() != kEditMode) return;
   if (edit_.Tool != EditTool::Draw) SelectTool(EditTool::Draw);
