@@ -29,7 +29,7 @@ void Click(tv::TF_Main& w, QPointF p) {
 
 // A logical point of the field widget over the middle of `slot`'s face, or none when
 // another tile covers it there.
-bool CentreOf(const tv::TF_Main& w, int slot, QPointF& logical) {
+bool CentreOf(tv::TF_Main& w, int slot, QPointF& logical) {
   const tv::MODE_P& b = w.CurrentGame().Board();
   const tv::TILE_P& t = b.Tiles[std::size_t(slot)];
   const double ratio = w.Parts().Field->Ratio();
