@@ -26,7 +26,22 @@ FieldInput::FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBa
       status_(status),
       menus_(menus),
       edit_(edit),
-      keys_(game, view) {}
+      keys_(game, view) {
+  field.OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
+                         Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    switch (kind) {
+      case FieldWidget::MouseEventKind::Move:
+        MouseMove(x, y, mods, buttons);
+        break;
+      case FieldWidget::MouseEventKind::Down:
+        MouseDown(x, y, button, mods);
+        break;
+      case FieldWidget::MouseEventKind::Up:
+        MouseUp(x, y, button);
+        break;
+    }
+  };
+}
 
 const QCursor& FieldInput::EditCursor(bool drag) {
   const double ratio = field_.devicePixelRatioF();

@@ -10,7 +10,6 @@
 #include "app/art.h"
 #include "app/main_host.h"
 #include "app/main_menus.h"
-#include "app/main_window.h"
 #include "app/program.h"
 #include "content/settings.h"
 #include "field/tilesets.h"
@@ -139,8 +138,8 @@ void MainLibrary::ApplyLists(const Settings& settings) {
 }
 
 void MainLibrary::StoreLists(Settings& settings) const {
-  settings.Favourites = const_cast<LayoutLibrary&>(library_).Favourites().Names();
-  settings.Recent = const_cast<LayoutLibrary&>(library_).Recent().Names();
+  settings.Favourites = library_.Favourites().Names();
+  settings.Recent = library_.Recent().Names();
 }
 
 void MainLibrary::SaveRecords() {
@@ -217,38 +216,6 @@ void MainLibrary::ClearRecords() {
     return;
   Report(library_.ClearRecords());
   chooser_->ShowInfo(nullptr);
-}
-
-}  // namespace tv
-
-// The main window's part: the library is made with the narrow host it needs.
-namespace tv {
-
-void TF_Main::CreateLibrary() {
-  MainLibraryHost host;
-  host.Owner = this;
-  host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
-  host.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
-  host.CurrentLayout = [this] { return std::string(game_->PlayBoard().LayoutName()); };
-  host.OpenForPlay = [this](const std::string& name) { return OpenForPlay(name); };
-  host.StartNewGame = [this] { game_->DeferredStart(kDealNew); };
-  host.GameDuration = [this] {
-    const GAME_P& g = game_->PlayBoard().Game;
-    return g.ClockTime - g.StartTime;
-  };
-  host.GameReshuffles = [this] { return game_->Reshuffle().count; };
-  library_ = std::make_unique<MainLibrary>(
-      LibraryPaths{paths_.LayoutsDir, paths_.RecordsFile, paths_.OldRecordsFile}, std::move(host),
-      menus_);
-}
-
-bool TF_Main::OpenForPlay(const std::string& name) {
-  const std::string shown(game_->PlayBoard().LayoutName());
-  if (!ReadLayout(paths_.LayoutsDir, name, game_->PlayBoard()).Ok()) return false;
-  // A zoom is the player's choice for the layout it was made on.
-  if (!EqualsIgnoreCase(shown, game_->PlayBoard().LayoutName())) tilesets_.ZoomedFaceWidth = 0;
-  FitTileSize();
-  return true;
 }
 
 }  // namespace tv

@@ -3,13 +3,14 @@
 #include "app/main_menus.h"
 
 #include <QActionGroup>
-#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyleOptionToolButton>
 #include <algorithm>
+#include <utility>
 
 #include "app/art.h"
 
@@ -70,9 +71,25 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
 constexpr QSize kButtonSize(40, 38);
 constexpr QSize kButtonIcon(30, 30);
 
+// A button bound to a checkable menu item: the item's icon carries a check mark for the
+// menu, the button shows its check by its frame, so it keeps its own plain picture.
+class PlainIconButton : public QToolButton {
+ public:
+  PlainIconButton(QWidget* parent, QIcon icon) : QToolButton(parent), icon_(std::move(icon)) {}
+
+ protected:
+  void initStyleOption(QStyleOptionToolButton* option) const override {
+    QToolButton::initStyleOption(option);
+    option->icon = icon_;
+  }
+
+ private:
+  QIcon icon_;
+};
+
 QToolButton* Button(QWidget* bar, const char* name, const char* hint, const char* icon,
                     bool checkable = false) {
-  auto* button = new QToolButton(bar);
+  auto* button = checkable ? new PlainIconButton(bar, ArtIcon(icon)) : new QToolButton(bar);
   button->setObjectName(name);
   button->setToolTip(hint);
   button->setIcon(ArtIcon(icon));
@@ -272,11 +289,6 @@ MainToolbars BuildToolbars(QWidget* parent) {
   Separator(e);
   t.B_EditAutoZ = Button(e, "B_EditAutoZ", "Auto Z", "auto-z", true);
   t.B_EditCustomZ = Button(e, "B_EditCustomZ", "Custom Z", "custom-z", true);
-  auto* toolGroup = new QButtonGroup(e);
-  for (QToolButton* b : {t.B_EditDraw, t.B_EditErase, t.B_EditMove}) toolGroup->addButton(b);
-  auto* levelGroup = new QButtonGroup(e);
-  for (QToolButton* b : {t.B_EditAutoZ, t.B_EditCustomZ}) levelGroup->addButton(b);
-  t.B_EditDraw->setChecked(true);
   t.P_CustomZ = new QWidget(e);
   t.P_CustomZ->setObjectName("P_CustomZ");
   t.P_CustomZ->setLayout(new QHBoxLayout);
@@ -290,7 +302,6 @@ MainToolbars BuildToolbars(QWidget* parent) {
   Separator(e);
   t.B_EditHelp = Button(e, "B_EditHelp", "Editor Help (F1)", "help");
   static_cast<QHBoxLayout*>(e->layout())->addStretch();
-  t.B_EditAutoZ->setChecked(true);
   // The editor's bar holds the most buttons: slightly narrower ones keep it whole in the
   // smallest window.
   for (QToolButton* b : e->findChildren<QToolButton*>()) b->setFixedWidth(kButtonSize.width() - 4);
@@ -317,6 +328,97 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.P_EditToolbar->hide();
   t.P_SolToolbar->hide();
   return t;
+}
+
+void ShowModeControls(const MainMenus& m, const MainToolbars& t, WindowMode mode) {
+  struct Shown {
+    QMenu* MainMenus::*menu;
+    bool play, edit, solution;
+  };
+  static constexpr Shown kMenus[] = {
+      {&MainMenus::MI_Game, true, false, false},   {&MainMenus::MI_Favs, true, false, false},
+      {&MainMenus::MI_Layout, true, false, false}, {&MainMenus::MI_Sol, false, false, true},
+      {&MainMenus::MI_File, false, true, false},   {&MainMenus::MI_Edit, false, true, false},
+  };
+  struct ShownBar {
+    QWidget* MainToolbars::*bar;
+    bool play, edit, solution;
+  };
+  static constexpr ShownBar kBars[] = {
+      {&MainToolbars::P_PlayToolbar, true, false, false},
+      {&MainToolbars::P_EditToolbar, false, true, false},
+      {&MainToolbars::P_SolToolbar, false, false, true},
+  };
+  const auto shown = [mode](bool play, bool edit, bool solution) {
+    return mode == WindowMode::Play ? play : mode == WindowMode::Edit ? edit : solution;
+  };
+  for (const Shown& s : kMenus)
+    (m.*s.menu)->menuAction()->setVisible(shown(s.play, s.edit, s.solution));
+  for (const ShownBar& s : kBars) (t.*s.bar)->setVisible(shown(s.play, s.edit, s.solution));
+}
+
+std::array<QAction*, 2> CommandItems(const MainMenus& m, Command command) {
+  switch (command) {
+    case Command::Undo:
+      return {m.MI_GameUndo, nullptr};
+    case Command::Hint:
+      return {m.MI_GameHint, nullptr};
+    case Command::Reshuffle:
+      return {m.MI_GameReshuffle, nullptr};
+    case Command::Redo:
+      return {m.MI_GameRedo, nullptr};
+    case Command::Pause:
+      return {m.MI_GamePause, nullptr};
+    case Command::SolutionNext:
+      return {m.MI_SolNext, m.MI_SolLast};
+    case Command::SolutionPrev:
+      return {m.MI_SolFirst, m.MI_SolPrev};
+    case Command::ZoomIn:
+      return {m.MI_OptionsZoomIn, nullptr};
+    case Command::ZoomOut:
+      return {m.MI_OptionsZoomOut, nullptr};
+  }
+  return {nullptr, nullptr};
+}
+
+void BindButtons(const MainMenus& m, const MainToolbars& t) {
+  const std::pair<QToolButton*, QAction*> bound[] = {
+      {t.B_EditUndo, m.MI_EditUndo},
+      {t.B_EditRedo, m.MI_EditRedo},
+      {t.B_ChooseLayout, m.MI_LayoutChoose},
+      {t.B_New, m.MI_GameNew},
+      {t.B_Restart, m.MI_GameRestart},
+      {t.B_Undo, m.MI_GameUndo},
+      {t.B_Redo, m.MI_GameRedo},
+      {t.B_Pause, m.MI_GamePause},
+      {t.B_Hint, m.MI_GameHint},
+      {t.B_BkgCol, m.MI_OptionsBkgCol},
+      {t.B_BkgPic, m.MI_OptionsBkgPic},
+      {t.B_Tiles, m.MI_OptionsTileset},
+      {t.B_ZoomIn, m.MI_OptionsZoomIn},
+      {t.B_ZoomOut, m.MI_OptionsZoomOut},
+      {t.B_DimBlocked, m.MI_OptionsDimBlockedTiles},
+      {t.B_Music, m.MI_OptionsMusic},
+      {t.B_PlayHelp, m.MI_HelpPlay},
+      {t.B_FileNew, m.MI_FileNew},
+      {t.B_FileOpen, m.MI_FileOpen},
+      {t.B_FileSave, m.MI_FileSave},
+      {t.B_FilePlay, m.MI_FilePlay},
+      {t.B_EditDraw, m.MI_EditDraw},
+      {t.B_EditErase, m.MI_EditErase},
+      {t.B_EditMove, m.MI_EditMove},
+      {t.B_EditAutoZ, m.MI_EditAutoZ},
+      {t.B_EditCustomZ, m.MI_EditCustomZ},
+      {t.B_SolFirst, m.MI_SolFirst},
+      {t.B_SolPrev, m.MI_SolPrev},
+      {t.B_SolNext, m.MI_SolNext},
+      {t.B_SolLast, m.MI_SolLast},
+      {t.B_SolStop, m.MI_SolStop},
+  };
+  for (const auto& [button, action] : bound) {
+    action->setToolTip(button->toolTip());  // the button's hint; menus show no tooltips
+    button->setDefaultAction(action);
+  }
 }
 
 void CentreSolutionButtons(MainToolbars& bars) {

@@ -387,8 +387,8 @@ void TF_Layouts::DeleteLayout() {
   LayoutInfo* entry = all->EntryAt(row);
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
-  if (SameNameIgnoringCase(entry->Name, current)) {
-    Tell(WithName("Layout \"%s\" is currently loaded and cannot be deleted!", entry->Name));
+  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Delete); !refused) {
+    Tell(refused.Message());
     return;
   }
   if (!Ask(WithName("Delete layout \"%s\" ?", entry->Name))) return;
@@ -429,8 +429,8 @@ void TF_Layouts::B_RenameClick() {
   if (!entry) entry = ChooserEntry();
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
-  if (SameNameIgnoringCase(entry->Name, current)) {
-    Tell(WithName("Layout \"%s\" is currently loaded and cannot be renamed!", entry->Name));
+  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Rename); !refused) {
+    Tell(refused.Message());
     return;
   }
   std::string newName;
