@@ -97,7 +97,7 @@ void MainHost::Pause(int milliseconds) {
 }
 
 void MainHost::PlaySound(Sound sound) {
-  p_.Sounds->PlaySound(static_cast<int>(sound));
+  p_.Sounds->PlaySound(sound);
 }
 bool MainHost::SoundOn() {
   return p_.Sounds->SoundOn();

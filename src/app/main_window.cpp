@@ -29,6 +29,7 @@
 #include "content/help.h"
 #include "content/music.h"
 #include "content/shuffle.h"
+#include "content/sound_output.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/files.h"
@@ -109,14 +110,15 @@ TF_Main::TF_Main(const MainOptions& options)
   help_ = new HelpViewer(paths_.ContentDir, this);
   help_->OnMessage = [this](const std::string& text) { Message(text, kMessageWarning); };
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
-  // Starts the sound output and scans the music folder.
-  MusicDialogOptions music;
-  music.SoundsDir = paths_.SoundsDir;
-  music.MusicDirs = paths_.MusicDirs();
-  music.Rand = &game_->Rand();
-  music.Message = [this](const std::string& text) { Message(text); };
-  music.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
-  music_ = new TF_Music(std::move(music), this);
+  // Scans the music folder; the output starts once the field is painted.
+  SoundOutputOptions sound;
+  sound.SoundsDir = paths_.SoundsDir;
+  sound.MusicDirs = paths_.MusicDirs();
+  sound.Rand = &game_->Rand();
+  sound.Message = [this](const std::string& text) { Message(text); };
+  sound_ = new SoundOutput(std::move(sound), this);
+  music_ = new TF_Music(
+      *sound_, [this](const std::string& topic) { ShowHelpTopic(topic); }, this);
   MainLooks::Calls looks{[this](const std::string& text) { Message(text); },
                          [this] { return AvailableArea(); },
                          [this] { RedrawAll(); },
@@ -145,7 +147,7 @@ TF_Main::TF_Main(const MainOptions& options)
   connect(&T_UpdateClock, &QTimer::timeout, this, &TF_Main::T_UpdateClockTimer);
   host_.Attach(HostParts{game_.get(), view_.get(), field_, input_.get(), status_,
                          static_cast<WindowControls*>(this), shuffle_, &T_NewGame, &T_UpdateClock,
-                         clock_, options.Pauses, &music_->Player(), library_.get()});
+                         clock_, options.Pauses, &sound_->Player(), library_.get()});
   CreateEditor();
   ConnectCommands();
 
@@ -364,7 +366,7 @@ void TF_Main::ApplySettings(const Settings& settings) {
   P_Field->setPalette(palette);
   const GAME_P& game = game_->PlayBoard().Game;
   status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
-  music_->Player().ApplySettings(settings_);
+  sound_->Player().ApplySettings(settings_);
   library_->ApplyLists(settings_);
   PlaceWindow(settings_);
 }
@@ -766,7 +768,7 @@ Settings TF_Main::CurrentSettings() const {
   settings.AnalogClock = status_->AnalogClock();
   settings.ZoomFaceWidth = tilesets_.ZoomedFaceWidth;
   library_->StoreLists(settings);
-  music_->Player().StoreSettings(settings);
+  sound_->Player().StoreSettings(settings);
   // Where the player left the window; full screen and maximised keep the size beneath.
   const bool maximized = windowState() & Qt::WindowMaximized;
   const QRect normal = maximized || isFullScreen() ? normalGeometry() : geometry();

@@ -33,6 +33,7 @@ class MainEditor;
 class SettingsKeeper;
 class MainLooks;
 class StatusBars;
+class SoundOutput;
 class TF_Music;
 class TF_Shuffle;
 class WinnablePanel;
@@ -114,6 +115,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   HelpViewer* Help() const { return help_; }
   TF_Shuffle* Shuffle() const { return shuffle_; }
   TF_Music* Music() const { return music_; }
+  SoundOutput& Sounds() const { return *sound_; }
   MainLooks& Looks() const { return *looks_; }
   MainLibrary& Library() const { return *library_; }
   WinnablePanel& Winnable() const { return *winnable_; }
@@ -207,6 +209,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   FieldWidget* field_ = nullptr;
   HelpViewer* help_ = nullptr;
   TF_Shuffle* shuffle_ = nullptr;
+  SoundOutput* sound_ = nullptr;  // the program's sound, from start-up to shutdown
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
   std::unique_ptr<GameKeeper> keeper_;
