@@ -32,13 +32,13 @@ MainEditor::MainEditor(Game& game, GameHost& gameHost, EditControls& controls, T
       bars_(bars),
       status_(status),
       host_(std::move(host)),
-      editor_(game.EditBoard(), controls, gameHost) {
+      editor_(game.MakeEditor(controls, gameHost)) {
   editor_.OnStatus = [this](const EditorStatus& s) { ShowStatus(s); };
 }
 
 void MainEditor::Enter(bool create) {
-  host_.SetBoardMode(kEditMode);
-  MODE_P& board = game_.EditBoard();
+  host_.SetBoardMode(BoardMode::Edit);
+  const MODE_P& board = game_.EditBoard();
   if (create) {
     editor_.NewLayout();
     bars_.L_CustomZ->setText("Z: 0");
@@ -46,7 +46,7 @@ void MainEditor::Enter(bool create) {
   } else {
     // The layout as its file holds it: the play board may be compacted by a reshuffle.
     const std::string name(game_.PlayBoard().LayoutName());
-    (void)ReadLayout(game_.LayoutsDir(), name, board);
+    (void)game_.ReadEditLayout(name);
     editor_.Begin();
     EditorZoom(true);
   }
@@ -63,14 +63,18 @@ void MainEditor::EditorZoom(bool existing) {
   reference.Game.TileCount = 2;
   reference.Tiles[1].X = reference.Tiles[1].Y = 15;
   int index = ChooseTileSize(reference, tileset, area.width(), area.height());
-  MODE_P& board = game_.EditBoard();
+  const MODE_P& board = game_.EditBoard();
   if (existing && board.Game.TileCount > 0) {
     const int own = ChooseTileSize(board, tileset, area.width(), area.height());
     if (own >= 0 && (index < 0 || tileset->Sizes[own].W <= tileset->Sizes[index].W)) index = own;
   }
   if (index < 0) return;
-  const Result loaded = tilesets_.LoadNearestTileSize(
-      tileset, index, TileLoadTarget{&board, &game_.PlayBoard(), &pictures_});
+  // Entered from play, the editor's board is the one shown.
+  Result loaded;
+  game_.PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    loaded =
+        tilesets_.LoadNearestTileSize(tileset, index, TileLoadTarget{&shown, &other, &pictures_});
+  });
   if (!loaded && !loaded.Message().empty()) host_.Message(loaded.Message(), kMessageOk);
   host_.AfterTileLoad();
 }
@@ -86,7 +90,7 @@ void MainEditor::ShowStatus(const EditorStatus& s) {
   free->Label()->setPalette(palette);
   menus_.MI_EditUndo->setEnabled(s.CanUndo);
   menus_.MI_EditRedo->setEnabled(s.CanRedo);
-  if (game_.BoardMode() == kEditMode) ShowCaption(s.Modified);
+  if (game_.Mode() == BoardMode::Edit) ShowCaption(s.Modified);
   if (host_.ShowTool) host_.ShowTool(controls_.Tool);
 }
 
@@ -104,7 +108,7 @@ bool MainEditor::SavePrompt() {
 }
 
 bool MainEditor::SaveLayout() {
-  MODE_P& board = game_.EditBoard();
+  const MODE_P& board = game_.EditBoard();
   const int count = board.Game.TileCount;
   if (count == 0) {
     host_.Message("There are no tiles on the field!", kMessageOk);
@@ -119,7 +123,7 @@ bool MainEditor::SaveLayout() {
   dialog->SetName(std::string(board.LayoutName()));
   if (!dialog->Ask()) return false;
   const std::string name = dialog->Name();
-  if (const Result written = WriteLayout(game_.LayoutsDir(), name, board); !written) {
+  if (const Result written = game_.WriteEditLayout(name); !written) {
     // Nothing was replaced; the layout stays here, still unsaved.
     host_.Message("Could not write layout file \"" + name + ".mah\"!$D" + written.Message(),
                   kMessageError);
@@ -131,8 +135,8 @@ bool MainEditor::SaveLayout() {
 }
 
 bool MainEditor::OpenLayout(const std::string& name) {
-  MODE_P& board = game_.EditBoard();
-  if (const Result read = ReadLayout(game_.LayoutsDir(), name, board); !read) {
+  const MODE_P& board = game_.EditBoard();
+  if (const Result read = game_.ReadEditLayout(name); !read) {
     host_.Message(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"), kMessageOk);
     return false;
   }
@@ -168,14 +172,14 @@ void MainEditor::FilePlay() {
   library_.Rebuild();
   LayoutInfo* entry = library_.Library().FindLayout(name);
   if (entry == nullptr) return;
-  host_.SetBoardMode(kPlayMode);
+  host_.SetBoardMode(BoardMode::Play);
   if (host_.OpenForPlay(entry->Name) && host_.StartNewGame) host_.StartNewGame();
 }
 
 void MainEditor::FileReturn() {
   if (!SavePrompt()) return;
   library_.Rebuild();
-  host_.SetBoardMode(kPlayMode);
+  host_.SetBoardMode(BoardMode::Play);
   if (host_.StartNewGame) host_.StartNewGame();
 }
 
@@ -183,9 +187,9 @@ void TF_Main::CreateEditor() {
   MainEditorHost host;
   host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
   host.AvailableArea = [this] { return AvailableArea(); };
-  host.SetBoardMode = [this](int mode) {
+  host.SetBoardMode = [this](BoardMode mode) {
     SetBoardMode(mode, true);
-    if (mode == kPlayMode) FitTileSize();
+    if (mode == BoardMode::Play) FitTileSize();
   };
   host.AfterTileLoad = [this] {
     SetZoomCommands();

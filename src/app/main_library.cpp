@@ -244,7 +244,7 @@ void TF_Main::CreateLibrary() {
 
 bool TF_Main::OpenForPlay(const std::string& name) {
   const std::string shown(game_->PlayBoard().LayoutName());
-  if (!ReadLayout(paths_.LayoutsDir, name, game_->PlayBoard()).Ok()) return false;
+  if (!game_->ReadPlayLayout(name).Ok()) return false;
   // A zoom is the player's choice for the layout it was made on.
   if (!EqualsIgnoreCase(shown, game_->PlayBoard().LayoutName())) tilesets_.ZoomedFaceWidth = 0;
   FitTileSize();

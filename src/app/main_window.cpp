@@ -158,7 +158,7 @@ TF_Main::TF_Main(const MainOptions& options)
     });
   }
 
-  SetBoardMode(kPlayMode, false);
+  SetBoardMode(BoardMode::Play, false);
   EnterSolutionControls(false);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -272,10 +272,10 @@ void TF_Main::ConnectCommands() {
   connect(m.MI_FilePlay, &QAction::triggered, this, [this] { editor_->FilePlay(); });
   // The shortcuts stay bound while the Edit menu is hidden: play must not reach the editor.
   connect(m.MI_EditUndo, &QAction::triggered, this, [this] {
-    if (game_->BoardMode() == kEditMode) editor_->Logic().Undo();
+    if (game_->Mode() == BoardMode::Edit) editor_->Logic().Undo();
   });
   connect(m.MI_EditRedo, &QAction::triggered, this, [this] {
-    if (game_->BoardMode() == kEditMode) editor_->Logic().Redo();
+    if (game_->Mode() == BoardMode::Edit) editor_->Logic().Redo();
   });
   connect(m.MI_FileExit, &QAction::triggered, this, &QWidget::close);
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
@@ -395,14 +395,10 @@ void TF_Main::ToggleFullScreen() {
 }
 
 bool TF_Main::ReadStartLayout() {
-  MODE_P& board = game_->PlayBoard();
   // A kept game brings its own layout, so the tile size fits it from the start.
   kept_ = keeper_->TakeKept();
   if (kept_) settings_.LayoutName = kept_->LayoutName;
-  if (!tv::ReadStartLayout(paths_.LayoutsDir, settings_.LayoutName, kDefaultLayout, board))
-    return false;
-  game_->EditBoard().Game = board.Game;
-  return true;
+  return game_->ReadStartLayout(settings_.LayoutName, kDefaultLayout);
 }
 
 bool TF_Main::LoadStartTileSize() {
@@ -414,9 +410,11 @@ bool TF_Main::LoadStartTileSize() {
 
 bool TF_Main::LoadTileset(const TILESET_P* tileset) {
   const QSize area = AvailableArea();
-  MODE_P* other = game_->BoardMode() == kEditMode ? &game_->PlayBoard() : &game_->EditBoard();
-  const TileLoadTarget target{&game_->Board(), other, &pictures_};
-  const Result loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
+  Result loaded;
+  game_->PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    const TileLoadTarget target{&shown, &other, &pictures_};
+    loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
+  });
   if (!loaded) {
     if (!loaded.Message().empty()) Message(loaded.Message());
     return false;
@@ -432,9 +430,9 @@ void TF_Main::SetZoomCommands() {
   Enable(Command::ZoomOut, zoom.ZoomOut);
 }
 
-FieldContext TF_Main::Context() {
-  return FieldContext{&tilesets_, &game_->PlayBoard(), &game_->EditBoard(),
-                      game_->BoardMode() == kEditMode, &pictures_};
+FieldContext TF_Main::Context(MODE_P& shown, MODE_P& other) {
+  const bool edit = game_->Mode() == BoardMode::Edit;
+  return FieldContext{&tilesets_, edit ? &other : &shown, edit ? &shown : &other, edit, &pictures_};
 }
 
 void TF_Main::FinishStartUp() {
@@ -465,10 +463,11 @@ void TF_Main::RedrawAll() {
 
 void TF_Main::LayOutAndRedraw() {
   const QSize area = AvailableArea();
-  const bool edit = game_->BoardMode() == kEditMode;
-  LayOutField(game_->Board(), edit, area.width(), area.height());
-  tv::PlaceTiles(game_->Board(),
-                 edit ? EditPlacedCount(game_->Board()) : game_->Board().Game.TileCount);
+  const bool edit = game_->Mode() == BoardMode::Edit;
+  game_->PlaceBoards([&](MODE_P& board, MODE_P&) {
+    LayOutField(board, edit, area.width(), area.height());
+    tv::PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
+  });
   laidOutArea_ = area;
   AfterLayOut();
 }
@@ -479,12 +478,12 @@ void TF_Main::AfterLayOut() {
   RedrawAll();
 }
 
-void TF_Main::SetBoardMode(int mode, bool update) {
-  const bool edit = mode == kEditMode;
+void TF_Main::SetBoardMode(BoardMode mode, bool update) {
+  const bool edit = mode == BoardMode::Edit;
   if (edit)
     game_->EnterEditMode();
   else
-    game_->SetBoardMode(kPlayMode);
+    game_->LeaveEditMode();
   if (update) {
     menus_.MI_Game->menuAction()->setVisible(!edit);
     menus_.MI_Favs->menuAction()->setVisible(!edit);
@@ -600,7 +599,10 @@ void TF_Main::ShowHelpTopic(const std::string& topic) {
 void TF_Main::ZoomTiles(bool zoomIn) {
   const QSize area = AvailableArea();
   input_->ClearHover();
-  const Result zoomed = tv::ZoomTiles(Context(), zoomIn, area.width(), area.height());
+  Result zoomed;
+  game_->PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    zoomed = tv::ZoomTiles(Context(shown, other), zoomIn, area.width(), area.height());
+  });
   if (!zoomed) {
     if (!zoomed.Message().empty()) Message(zoomed.Message());
     return;
@@ -612,7 +614,10 @@ void TF_Main::ZoomTiles(bool zoomIn) {
 
 void TF_Main::FitTileSize() {
   const QSize area = AvailableArea();
-  const Result fitted = tv::FitTileSize(Context(), area.width(), area.height());
+  Result fitted;
+  game_->PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    fitted = tv::FitTileSize(Context(shown, other), area.width(), area.height());
+  });
   if (!fitted) {
     if (!fitted.Message().empty()) Message(fitted.Message());
     return;
@@ -671,7 +676,7 @@ void TF_Main::PositionChanged() {
   bool anyPresent = false;
   for (int i = 0; i < std::clamp(board.Game.TileCount, 0, kMaxTiles); ++i)
     anyPresent = anyPresent || board.Tiles[std::size_t(i)].Present;
-  const bool inPlay = ready_ && game_->BoardMode() == kPlayMode && !game_->SolutionMode() &&
+  const bool inPlay = ready_ && game_->Mode() == BoardMode::Play && !game_->SolutionMode() &&
                       board.Game.TilesLeft > 0 && anyPresent;
   winnable_->PositionChanged(board, inPlay);
 }
@@ -692,7 +697,7 @@ void TF_Main::ShowTool(EditTool tool, bool always) {
 void TF_Main::SelectTool(EditTool tool) {
   edit_.Tool = tool;
   ShowTool(tool, true);
-  if (!ready_ || game_->BoardMode() != kEditMode) return;
+  if (!ready_ || game_->Mode() != BoardMode::Edit) return;
   editor_->Logic().SelectTool(tool);
   if (tool == EditTool::Erase) input_->EraseUnderPointer();
 }
@@ -703,13 +708,13 @@ void TF_Main::SelectZMode(LevelMode mode) {
   (custom ? menus_.MI_EditCustomZ : menus_.MI_EditAutoZ)->setChecked(true);
   (custom ? bars_.B_EditCustomZ : bars_.B_EditAutoZ)->setChecked(true);
   bars_.P_CustomZ->setVisible(custom);
-  if (!ready_ || game_->BoardMode() != kEditMode) return;
+  if (!ready_ || game_->Mode() != BoardMode::Edit) return;
   if (edit_.Tool != EditTool::Draw) SelectTool(EditTool::Draw);
   editor_->Logic().SelectZMode(mode);
 }
 
 void TF_Main::ChangeCustomZ(int delta) {
-  if (ready_ && game_->BoardMode() == kEditMode)
+  if (ready_ && game_->Mode() == BoardMode::Edit)
     editor_->Logic().ChangeCustomZ(delta);
   else
     edit_.ChangeCustomZ(delta);
@@ -734,7 +739,7 @@ void TF_Main::MI_OptionsResumeClick() {
 }
 
 void TF_Main::MI_HelpPlayClick() {
-  if (game_->BoardMode() == kEditMode)
+  if (game_->Mode() == BoardMode::Edit)
     ShowHelpTopic("create.htm");
   else if (game_->SolutionMode())
     ShowHelpTopic("solution.htm");
@@ -807,12 +812,12 @@ void TF_Main::CloseWithoutQuestions() {
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {
-  if (askOnClose_ && ready_ && game_->BoardMode() == kEditMode && !editor_->SavePrompt()) {
+  if (askOnClose_ && ready_ && game_->Mode() == BoardMode::Edit && !editor_->SavePrompt()) {
     event->ignore();
     return;
   }
   if (saveOnClose_) SaveOnClose();
-  if (game_->BoardMode() == kEditMode) SetBoardMode(kPlayMode, false);
+  if (game_->Mode() == BoardMode::Edit) SetBoardMode(BoardMode::Play, false);
   ready_ = false;
   input_->SetReady(false);
   T_NewGame.stop();
@@ -856,7 +861,7 @@ void TF_Main::showEvent(QShowEvent* event) {
 void TF_Main::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!isVisible()) return;
-  if (game_->BoardMode() == kPlayMode && !ready_) return;
+  if (game_->Mode() == BoardMode::Play && !ready_) return;
   if (solutionView_) CentreSolutionButtons(bars_);
   // The panel's new size is known only after the layout has run.
   if (QLayout* layout = centralWidget()->layout()) layout->activate();
@@ -867,7 +872,7 @@ void TF_Main::resizeEvent(QResizeEvent* event) {
   const bool shrunk = area.width() < laidOutArea_.width() || area.height() < laidOutArea_.height();
   const bool grown = area.width() > laidOutArea_.width() || area.height() > laidOutArea_.height();
   if ((shrunk && !LayoutFits(game_->Board(), area.width(), area.height())) ||
-      (grown && game_->BoardMode() == kPlayMode &&
+      (grown && game_->Mode() == BoardMode::Play &&
        ZoomGivesWayToLargerTiles(tilesets_, game_->Board(), area.width(), area.height()))) {
     FitTileSize();
     return;

@@ -88,8 +88,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   // field picture's device pixels (the field is laid out and drawn in those).
   QSize AvailableArea() const;
 
-  // Mode switch: 0 play, 1 edit; `update` also switches menus, toolbar and status bar.
-  void SetBoardMode(int mode, bool update);
+  // Mode switch; `update` also switches menus, toolbar and status bar.
+  void SetBoardMode(BoardMode mode, bool update);
   void SetSolutionView(bool on) override;
   void SetPausedView(bool on) override;
   // Keeps the unfinished game on disk after every move.
@@ -158,7 +158,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;
   void SetZoomCommands();
-  FieldContext Context();
+  FieldContext Context(MODE_P& shown, MODE_P& other);
   // Every path that lays the field out ends here: the editor's drag ends, the field is
   // redrawn.
   void AfterLayOut();
