@@ -173,7 +173,7 @@ int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int
 namespace {
 
 void LayOutAndPlace(const FieldContext& field, int availWidth, int availHeight) {
-  MODE_P& board = field.Board();
+  MODE_P& board = field.Shown();
   LayOutField(board, field.EditMode, availWidth, availHeight);
   CopyTileGeometry(board.Game, field.Other().Game);
   // Slot TileCount is the editor's cursor tile when there is one; an unused slot is harmless.
@@ -186,8 +186,8 @@ Result FitTileSize(const FieldContext& field, int availWidth, int availHeight) {
   const TILESET_P* ts = field.Sets->CurTileset;
   if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset, "");
   const int index =
-      ChooseTileSize(field.Board(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
-  const TileLoadTarget target{&field.Board(), &field.Other(), field.Pictures};
+      ChooseTileSize(field.Shown(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
+  const TileLoadTarget target{&field.Shown(), &field.Other(), field.Pictures};
   Result result = field.Sets->LoadNearestTileSize(ts, index, target);
   if (!result) return result;
   LayOutAndPlace(field, availWidth, availHeight);
@@ -197,7 +197,7 @@ Result FitTileSize(const FieldContext& field, int availWidth, int availHeight) {
 Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight) {
   const TILESET_P* ts = field.Sets->CurTileset;
   if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset, "");
-  MODE_P& board = field.Board();
+  MODE_P& board = field.Shown();
   const int first = zoomIn ? ZoomInIndex(ts->SizeList(), board.Game.FaceWidth)
                            : ZoomOutIndex(ts->SizeList(), board.Game.FaceWidth);
   if (first < 0) return Result::Fail(TileLoadError::NoOtherSize, "");
