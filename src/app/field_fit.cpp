@@ -15,9 +15,11 @@ FieldFit::FieldFit(Game& game, Tilesets& tilesets, FieldPictures& pictures, Call
 
 bool FieldFit::LoadTileset(const TILESET_P* tileset) {
   const QSize area = calls_.AvailableArea();
-  MODE_P* other = game_.BoardMode() == kEditMode ? &game_.PlayBoard() : &game_.EditBoard();
-  const TileLoadTarget target{&game_.Board(), other, &pictures_};
-  const Result loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
+  Result loaded;
+  game_.PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    const TileLoadTarget target{&shown, &other, &pictures_};
+    loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
+  });
   if (!loaded) {
     if (!loaded.Message().empty()) calls_.Message(loaded.Message());
     return false;
@@ -33,15 +35,18 @@ void FieldFit::SetZoomCommands() {
   calls_.Enable(Command::ZoomOut, zoom.ZoomOut);
 }
 
-FieldContext FieldFit::Context() {
-  return FieldContext{&tilesets_, &game_.PlayBoard(), &game_.EditBoard(),
-                      game_.BoardMode() == kEditMode, &pictures_};
+FieldContext FieldFit::Context(MODE_P& shown, MODE_P& other) {
+  const bool edit = game_.Mode() == BoardMode::Edit;
+  return FieldContext{&tilesets_, edit ? &other : &shown, edit ? &shown : &other, edit, &pictures_};
 }
 
 void FieldFit::Fit(TileFit fit) {
   const QSize area = calls_.AvailableArea();
   if (fit != TileFit::Window) calls_.ClearHover();
-  const Result fitted = FitTiles(Context(), fit, area.width(), area.height());
+  Result fitted;
+  game_.PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    fitted = FitTiles(Context(shown, other), fit, area.width(), area.height());
+  });
   if (!fitted) {
     if (!fitted.Message().empty()) calls_.Message(fitted.Message());
     return;
@@ -53,16 +58,18 @@ void FieldFit::Fit(TileFit fit) {
 
 void FieldFit::LayOut() {
   const QSize area = calls_.AvailableArea();
-  const bool edit = game_.BoardMode() == kEditMode;
-  LayOutField(game_.Board(), edit, area.width(), area.height());
-  PlaceTiles(game_.Board(), edit ? EditPlacedCount(game_.Board()) : game_.Board().Game.TileCount);
+  const bool edit = game_.Mode() == BoardMode::Edit;
+  game_.PlaceBoards([&](MODE_P& board, MODE_P&) {
+    LayOutField(board, edit, area.width(), area.height());
+    PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
+  });
   laidOutArea_ = area;
   calls_.AfterLayOut(laidOutArea_);
 }
 
 void FieldFit::Resized() {
   const QSize area = calls_.AvailableArea();
-  if (RefitAfterResize(tilesets_, game_.Board(), game_.BoardMode() == kPlayMode,
+  if (RefitAfterResize(tilesets_, game_.Board(), game_.Mode() == BoardMode::Play,
                        laidOutArea_.width(), laidOutArea_.height(), area.width(), area.height())) {
     Fit(TileFit::Window);
     return;

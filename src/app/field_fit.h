@@ -39,7 +39,7 @@ class FieldFit {
   void SetZoomCommands();
 
  private:
-  FieldContext Context();
+  FieldContext Context(MODE_P& shown, MODE_P& other);
 
   Game& game_;
   Tilesets& tilesets_;

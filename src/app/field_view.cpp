@@ -29,7 +29,7 @@ FieldMarks FieldView::Marks() const {
   FieldMarks marks;
   marks.SelectedTile = game_.SelectedTile();
   marks.SecondTile = game_.SecondTile();
-  marks.EditMode = game_.BoardMode() == kEditMode;
+  marks.EditMode = game_.Mode() == BoardMode::Edit;
   marks.SolutionMode = game_.SolutionMode();
   marks.SolutionTiles[0] = game_.SolutionTile(0);
   marks.SolutionTiles[1] = game_.SolutionTile(1);

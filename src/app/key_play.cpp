@@ -31,7 +31,7 @@ void KeyPlay::AfterPositionChange() {
 }
 
 bool KeyPlay::KeyPress(int key) {
-  if (game_.BoardMode() != kPlayMode || game_.SolutionMode()) return false;
+  if (game_.Mode() != BoardMode::Play || game_.SolutionMode()) return false;
   const MODE_P& board = game_.PlayBoard();
   switch (key) {
     case Qt::Key_Left:

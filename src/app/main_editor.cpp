@@ -31,7 +31,7 @@ MainEditor::MainEditor(Game& game, GameHost& gameHost, EditControls& controls, T
       bars_(bars),
       status_(status),
       host_(std::move(host)),
-      editor_(game.EditBoard(), controls, gameHost) {
+      editor_(game.MakeEditor(controls, gameHost)) {
   editor_.OnStatus = [this](const EditorStatus& s) { ShowStatus(s); };
 }
 
@@ -45,10 +45,10 @@ void MainEditor::Connect(QObject* context) {
   QObject::connect(m.MI_FilePlay, &QAction::triggered, context, [this] { FilePlay(); });
   // The shortcuts stay bound while the Edit menu is hidden: play must not reach the editor.
   QObject::connect(m.MI_EditUndo, &QAction::triggered, context, [this] {
-    if (game_.BoardMode() == kEditMode) editor_.Undo();
+    if (game_.Mode() == BoardMode::Edit) editor_.Undo();
   });
   QObject::connect(m.MI_EditRedo, &QAction::triggered, context, [this] {
-    if (game_.BoardMode() == kEditMode) editor_.Redo();
+    if (game_.Mode() == BoardMode::Edit) editor_.Redo();
   });
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
     QObject::connect(a, &QAction::triggered, context,
@@ -63,7 +63,7 @@ void MainEditor::Connect(QObject* context) {
 }
 
 bool MainEditor::Editing() const {
-  return host_.Ready() && game_.BoardMode() == kEditMode;
+  return host_.Ready() && game_.Mode() == BoardMode::Edit;
 }
 
 void MainEditor::ShowTool(EditTool tool, bool always) {
@@ -100,8 +100,8 @@ void MainEditor::ChangeCustomZ(int delta) {
 }
 
 void MainEditor::Enter(bool create) {
-  host_.SetBoardMode(kEditMode);
-  MODE_P& board = game_.EditBoard();
+  host_.SetBoardMode(BoardMode::Edit);
+  const MODE_P& board = game_.EditBoard();
   if (create) {
     editor_.NewLayout();
     bars_.L_CustomZ->setText("Z: 0");
@@ -109,7 +109,7 @@ void MainEditor::Enter(bool create) {
   } else {
     // The layout as its file holds it: the play board may be compacted by a reshuffle.
     const std::string name(game_.PlayBoard().LayoutName());
-    (void)ReadLayout(game_.LayoutsDir(), name, board);
+    (void)game_.ReadEditLayout(name);
     editor_.Begin();
     EditorZoom(true);
   }
@@ -120,11 +120,15 @@ void MainEditor::Enter(bool create) {
 void MainEditor::EditorZoom(bool existing) {
   const TILESET_P* tileset = tilesets_.CurTileset;
   const QSize area = host_.AvailableArea();
-  MODE_P& board = game_.EditBoard();
+  const MODE_P& board = game_.EditBoard();
   const int index = EditorTileSizeIndex(board, tileset, area.width(), area.height(), existing);
   if (index < 0) return;
-  const Result loaded = tilesets_.LoadNearestTileSize(
-      tileset, index, TileLoadTarget{&board, &game_.PlayBoard(), &pictures_});
+  // Entered from play, the editor's board is the one shown.
+  Result loaded;
+  game_.PlaceBoards([&](MODE_P& shown, MODE_P& other) {
+    loaded =
+        tilesets_.LoadNearestTileSize(tileset, index, TileLoadTarget{&shown, &other, &pictures_});
+  });
   if (!loaded && !loaded.Message().empty()) host_.Message(loaded.Message(), kMessageOk);
   host_.AfterTileLoad();
 }
@@ -140,7 +144,7 @@ void MainEditor::ShowStatus(const EditorStatus& s) {
   free->Label()->setPalette(palette);
   menus_.MI_EditUndo->setEnabled(s.CanUndo);
   menus_.MI_EditRedo->setEnabled(s.CanRedo);
-  if (game_.BoardMode() == kEditMode) ShowCaption(s.Modified);
+  if (game_.Mode() == BoardMode::Edit) ShowCaption(s.Modified);
   ShowTool(controls_.Tool);
 }
 
@@ -158,7 +162,7 @@ bool MainEditor::SavePrompt() {
 }
 
 bool MainEditor::SaveLayout() {
-  MODE_P& board = game_.EditBoard();
+  const MODE_P& board = game_.EditBoard();
   if (const Result savable = CheckLayoutToSave(board); !savable) {
     host_.Message(savable.Message(), kMessageOk);
     return false;
@@ -168,7 +172,7 @@ bool MainEditor::SaveLayout() {
   dialog->SetName(std::string(board.LayoutName()));
   if (!dialog->Ask()) return false;
   const std::string name = dialog->Name();
-  if (const Result written = WriteLayout(game_.LayoutsDir(), name, board); !written) {
+  if (const Result written = game_.WriteEditLayout(name); !written) {
     // Nothing was replaced; the layout stays here, still unsaved.
     host_.Message("Could not write layout file \"" + name + ".mah\"!$D" + written.Message(),
                   kMessageError);
@@ -180,8 +184,8 @@ bool MainEditor::SaveLayout() {
 }
 
 bool MainEditor::OpenLayout(const std::string& name) {
-  MODE_P& board = game_.EditBoard();
-  if (const Result read = ReadLayout(game_.LayoutsDir(), name, board); !read) {
+  const MODE_P& board = game_.EditBoard();
+  if (const Result read = game_.ReadEditLayout(name); !read) {
     host_.Message(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"), kMessageOk);
     return false;
   }
@@ -217,14 +221,14 @@ void MainEditor::FilePlay() {
   library_.Rebuild();
   LayoutInfo* entry = library_.Library().FindLayout(name);
   if (entry == nullptr) return;
-  host_.SetBoardMode(kPlayMode);
+  host_.SetBoardMode(BoardMode::Play);
   if (host_.OpenForPlay(entry->Name) && host_.StartNewGame) host_.StartNewGame();
 }
 
 void MainEditor::FileReturn() {
   if (!SavePrompt()) return;
   library_.Rebuild();
-  host_.SetBoardMode(kPlayMode);
+  host_.SetBoardMode(BoardMode::Play);
   if (host_.StartNewGame) host_.StartNewGame();
 }
 

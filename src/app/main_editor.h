@@ -11,10 +11,10 @@
 #include <string>
 
 #include "game/editor.h"
+#include "game/play.h"
 
 namespace tv {
 
-class Game;
 class MainLibrary;
 class StatusBars;
 class Tilesets;
@@ -26,7 +26,7 @@ struct MainToolbars;
 struct MainEditorHost {
   std::function<int(const std::string& text, int flags)> Message;
   std::function<QSize()> AvailableArea;
-  std::function<void(int mode)> SetBoardMode;  // with menus, toolbar and status bar
+  std::function<void(BoardMode mode)> SetBoardMode;  // with menus, toolbar and status bar
   // A new tile size was loaded: zoom commands set, field laid out and redrawn.
   std::function<void()> AfterTileLoad;
   std::function<void(const std::string& caption)> SetCaption;

@@ -40,9 +40,10 @@ void MainHost::RepaintField() {
 }
 
 void MainHost::PlaceTiles() {
-  MODE_P& board = p_.Play->Board();
-  const bool edit = p_.Play->BoardMode() == kEditMode;
-  tv::PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
+  const bool edit = p_.Play->Mode() == BoardMode::Edit;
+  p_.Play->PlaceBoards([edit](MODE_P& board, MODE_P&) {
+    tv::PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
+  });
 }
 
 void MainHost::DrawClock() {
@@ -97,7 +98,7 @@ void MainHost::Pause(int milliseconds) {
 }
 
 void MainHost::PlaySound(Sound sound) {
-  p_.Sounds->PlaySound(static_cast<int>(sound));
+  p_.Sounds->PlaySound(sound);
 }
 bool MainHost::SoundOn() {
   return p_.Sounds->SoundOn();

@@ -59,7 +59,7 @@ void FieldInput::RatioChanged() {
 
 int FieldInput::HitTestField(int x, int y) const {
   const MODE_P& board = game_.Board();
-  const bool play = game_.BoardMode() == kPlayMode;
+  const bool play = game_.Mode() == BoardMode::Play;
   return HitTest(board, board.Game.TileCount, x, y, play ? game_.SecondTile() : -1);
 }
 
@@ -116,7 +116,7 @@ void FieldInput::EraseUnderPointer() {
 
 void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   if (!ready_) return;
-  if (game_.BoardMode() == kEditMode) return EditMouseMove(x, y, buttons);
+  if (game_.Mode() == BoardMode::Edit) return EditMouseMove(x, y, buttons);
   if (game_.SolutionMode() || game_.Paused()) return;
   if (QPoint(x, y) != lastMouse_) keys_.Hide();
   lastMouse_ = QPoint(x, y);
@@ -147,13 +147,13 @@ void FieldInput::NameTile(int slot) {
 void FieldInput::AfterPositionChange() {
   if (namedSlot_ < 0) return;
   const bool playing =
-      ready_ && game_.BoardMode() == kPlayMode && !game_.SolutionMode() && !game_.Paused();
+      ready_ && game_.Mode() == BoardMode::Play && !game_.SolutionMode() && !game_.Paused();
   NameTile(playing ? HitTestField(lastMouse_.x(), lastMouse_.y()) : -1);
 }
 
 void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
   if (!ready_) return;
-  if (game_.BoardMode() == kEditMode) {
+  if (game_.Mode() == BoardMode::Edit) {
     if (button == Qt::RightButton) {
       if (OnSelectTool) OnSelectTool(edit_.RightButtonTool());
     } else if (edit_.Tool == EditTool::Move) {
@@ -184,7 +184,7 @@ void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
 
 void FieldInput::MouseUp(int, int, Qt::MouseButton) {
   if (!ready_) return;
-  if (game_.BoardMode() == kEditMode && edit_.Tool == EditTool::Move && dragging_) {
+  if (game_.Mode() == BoardMode::Edit && edit_.Tool == EditTool::Move && dragging_) {
     field_.setCursor(EditCursor(false));
     dragging_ = false;
   }
@@ -192,7 +192,7 @@ void FieldInput::MouseUp(int, int, Qt::MouseButton) {
 
 bool FieldInput::KeyPress(int key, Qt::KeyboardModifiers mods) {
   if (!ready_) return false;
-  if (game_.BoardMode() == kPlayMode && game_.SolutionMode()) {
+  if (game_.Mode() == BoardMode::Play && game_.SolutionMode()) {
     QAction* item = key == Qt::Key_Left    ? menus_.MI_SolPrev
                     : key == Qt::Key_Right ? menus_.MI_SolNext
                     : key == Qt::Key_Home  ? menus_.MI_SolFirst
@@ -202,7 +202,7 @@ bool FieldInput::KeyPress(int key, Qt::KeyboardModifiers mods) {
     if (item && item->isEnabled()) item->trigger();
     return item != nullptr;
   }
-  if (game_.BoardMode() == kPlayMode) {
+  if (game_.Mode() == BoardMode::Play) {
     if (!game_.Paused() && keys_.KeyPress(key)) return true;
     if (key != Qt::Key_Control || game_.Paused()) return false;
     const QPointF at = field_.mapFromGlobal(QPointF(QCursor::pos()));
@@ -260,7 +260,7 @@ bool FieldInput::EditKeyPress(int key, Qt::KeyboardModifiers mods) {
 }
 
 void FieldInput::KeyRelease(bool autoRepeat) {
-  if (ready_ && game_.BoardMode() == kPlayMode && !autoRepeat) ClearHover();
+  if (ready_ && game_.Mode() == BoardMode::Play && !autoRepeat) ClearHover();
 }
 
 }  // namespace tv

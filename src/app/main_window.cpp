@@ -30,6 +30,7 @@
 #include "content/help.h"
 #include "content/music.h"
 #include "content/shuffle.h"
+#include "content/sound_output.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/files.h"
@@ -108,14 +109,15 @@ TF_Main::TF_Main(const MainOptions& options)
   help_ = new HelpViewer(paths_.ContentDir, this);
   help_->OnMessage = [this](const std::string& text) { Message(text, kMessageWarning); };
   shuffle_ = new TF_Shuffle([this](const std::string& text) { Message(text); }, this);
-  // Starts the sound output and scans the music folder.
-  MusicDialogOptions music;
-  music.SoundsDir = paths_.SoundsDir;
-  music.MusicDirs = paths_.MusicDirs();
-  music.Rand = &game_->Rand();
-  music.Message = [this](const std::string& text) { Message(text); };
-  music.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
-  music_ = new TF_Music(std::move(music), this);
+  // Scans the music folder; the output starts once the field is painted.
+  SoundOutputOptions sound;
+  sound.SoundsDir = paths_.SoundsDir;
+  sound.MusicDirs = paths_.MusicDirs();
+  sound.Rand = &game_->Rand();
+  sound.Message = [this](const std::string& text) { Message(text); };
+  sound_ = new SoundOutput(std::move(sound), this);
+  music_ = new TF_Music(
+      *sound_, [this](const std::string& topic) { ShowHelpTopic(topic); }, this);
   MainLooks::Calls looks{[this](const std::string& text) { Message(text); },
                          [this] { return AvailableArea(); },
                          [this] { RedrawAll(); },
@@ -140,7 +142,7 @@ TF_Main::TF_Main(const MainOptions& options)
   connect(&T_UpdateClock, &QTimer::timeout, this, &TF_Main::T_UpdateClockTimer);
   host_.Attach(HostParts{game_.get(), view_.get(), field_, input_.get(), status_,
                          static_cast<WindowControls*>(this), shuffle_, &T_NewGame, &T_UpdateClock,
-                         clock_, options.Pauses, &music_->Player(), library_.get()});
+                         clock_, options.Pauses, &sound_->Player(), library_.get()});
   CreateEditor();
   ConnectCommands();
 
@@ -151,7 +153,7 @@ TF_Main::TF_Main(const MainOptions& options)
     });
   }
 
-  SetBoardMode(kPlayMode, false);
+  SetBoardMode(BoardMode::Play, false);
   EnterSolutionControls(false);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -172,9 +174,9 @@ TF_Main::~TF_Main() {
 }
 
 MainWindowParts TF_Main::Parts() {
-  return {menus_,        bars_,         *status_,   field_,        help_,   shuffle_,
-          music_,        *looks_,       *library_,  *winnable_,    *input_, *editor_,
-          fieldPicture_, edit_.CustomZ, &T_NewGame, &T_UpdateClock};
+  return {menus_,   bars_,         *status_,      field_,     help_,         shuffle_,
+          music_,   *sound_,       *looks_,       *library_,  *winnable_,    *input_,
+          *editor_, fieldPicture_, edit_.CustomZ, &T_NewGame, &T_UpdateClock};
 }
 
 int TF_Main::Message(const std::string& text, int flags) {
@@ -202,7 +204,7 @@ void TF_Main::CreateLibrary() {
 
 bool TF_Main::OpenForPlay(const std::string& name) {
   const std::string shown(game_->PlayBoard().LayoutName());
-  if (!ReadLayout(paths_.LayoutsDir, name, game_->PlayBoard()).Ok()) return false;
+  if (!game_->ReadPlayLayout(name).Ok()) return false;
   // A zoom is the player's choice for the layout it was made on.
   if (!EqualsIgnoreCase(shown, game_->PlayBoard().LayoutName())) tilesets_.ZoomedFaceWidth = 0;
   FitTileSize();
@@ -213,9 +215,9 @@ void TF_Main::CreateEditor() {
   MainEditorHost host;
   host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
   host.AvailableArea = [this] { return AvailableArea(); };
-  host.SetBoardMode = [this](int mode) {
+  host.SetBoardMode = [this](BoardMode mode) {
     SetBoardMode(mode, true);
-    if (mode == kPlayMode) FitTileSize();
+    if (mode == BoardMode::Play) FitTileSize();
   };
   host.AfterTileLoad = [this] {
     fit_->SetZoomCommands();
@@ -309,7 +311,7 @@ void TF_Main::ApplySettings(const Settings& settings) {
   SetPanelColor(P_Field, settings_.BkgColor);
   const GAME_P& game = game_->PlayBoard().Game;
   status_->SetClockKind(settings_.AnalogClock, game.StartTime, game.ClockTime);
-  music_->Player().ApplySettings(settings_);
+  sound_->Player().ApplySettings(settings_);
   library_->ApplyLists(settings_);
   PlaceWindow(*this, settings_);
 }
@@ -320,14 +322,10 @@ void TF_Main::ToggleFullScreen() {
 }
 
 bool TF_Main::ReadStartLayout() {
-  MODE_P& board = game_->PlayBoard();
   // A kept game brings its own layout, so the tile size fits it from the start.
   kept_ = keeper_->TakeKept();
   if (kept_) settings_.LayoutName = kept_->LayoutName;
-  if (!tv::ReadStartLayout(paths_.LayoutsDir, settings_.LayoutName, kDefaultLayout, board))
-    return false;
-  game_->EditBoard().Game = board.Game;
-  return true;
+  return game_->ReadStartLayout(settings_.LayoutName, kDefaultLayout);
 }
 
 bool TF_Main::LoadStartTileSize() {
@@ -366,12 +364,12 @@ void TF_Main::AfterLayOut(QSize laidOut) {
   RedrawAll();
 }
 
-void TF_Main::SetBoardMode(int mode, bool update) {
-  const bool edit = mode == kEditMode;
+void TF_Main::SetBoardMode(BoardMode mode, bool update) {
+  const bool edit = mode == BoardMode::Edit;
   if (edit)
     game_->EnterEditMode();
   else
-    game_->SetBoardMode(kPlayMode);
+    game_->LeaveEditMode();
   if (update) {
     ShowModeControls(menus_, bars_, edit ? WindowMode::Edit : WindowMode::Play);
     status_->ShowEditStatus(edit);
@@ -464,7 +462,7 @@ void TF_Main::PositionChanged() {
   input_->AfterPositionChange();
   const MODE_P& board = game_->PlayBoard();
   winnable_->PositionChanged(
-      board, ready_ && GameInPlay(board, game_->BoardMode() == kPlayMode, game_->SolutionMode()));
+      board, ready_ && GameInPlay(board, game_->Mode() == BoardMode::Play, game_->SolutionMode()));
 }
 
 void TF_Main::MI_GamePauseClick() {
@@ -475,7 +473,7 @@ void TF_Main::MI_GamePauseClick() {
 }
 
 void TF_Main::MI_HelpPlayClick() {
-  if (game_->BoardMode() == kEditMode)
+  if (game_->Mode() == BoardMode::Edit)
     ShowHelpTopic("create.htm");
   else if (game_->SolutionMode())
     ShowHelpTopic("solution.htm");
@@ -530,12 +528,12 @@ void TF_Main::CloseWithoutQuestions() {
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {
-  if (askOnClose_ && ready_ && game_->BoardMode() == kEditMode && !editor_->SavePrompt()) {
+  if (askOnClose_ && ready_ && game_->Mode() == BoardMode::Edit && !editor_->SavePrompt()) {
     event->ignore();
     return;
   }
   if (saveOnClose_) SaveOnClose();
-  if (game_->BoardMode() == kEditMode) SetBoardMode(kPlayMode, false);
+  if (game_->Mode() == BoardMode::Edit) SetBoardMode(BoardMode::Play, false);
   ready_ = false;
   input_->SetReady(false);
   T_NewGame.stop();
@@ -579,7 +577,7 @@ void TF_Main::showEvent(QShowEvent* event) {
 void TF_Main::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!isVisible()) return;
-  if (game_->BoardMode() == kPlayMode && !ready_) return;
+  if (game_->Mode() == BoardMode::Play && !ready_) return;
   if (solutionView_) CentreSolutionButtons(bars_);
   // The panel's new size is known only after the layout has run.
   if (QLayout* layout = centralWidget()->layout()) layout->activate();

@@ -36,6 +36,7 @@ class MainEditor;
 class SettingsKeeper;
 class MainLooks;
 class StatusBars;
+class SoundOutput;
 class TF_Music;
 class TF_Shuffle;
 class WinnablePanel;
@@ -50,6 +51,7 @@ struct MainWindowParts {
   HelpViewer* Help;
   TF_Shuffle* Shuffle;
   TF_Music* Music;
+  SoundOutput& Sounds;
   MainLooks& Looks;
   MainLibrary& Library;
   WinnablePanel& Winnable;
@@ -104,8 +106,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   // field picture's device pixels (the field is laid out and drawn in those).
   QSize AvailableArea() const;
 
-  // Mode switch: 0 play, 1 edit; `update` also switches menus, toolbar and status bar.
-  void SetBoardMode(int mode, bool update);
+  // Mode switch; `update` also switches menus, toolbar and status bar.
+  void SetBoardMode(BoardMode mode, bool update);
   void SetSolutionView(bool on) override;
   void SetPausedView(bool on) override;
   // Keeps the unfinished game on disk after every move.
@@ -193,6 +195,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   FieldWidget* field_ = nullptr;
   HelpViewer* help_ = nullptr;
   TF_Shuffle* shuffle_ = nullptr;
+  SoundOutput* sound_ = nullptr;  // the program's sound, from start-up to shutdown
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
   std::unique_ptr<GameKeeper> keeper_;

@@ -22,9 +22,9 @@
 #include "app/single_instance.h"
 #include "app/user_folders.h"
 #include "content/about.h"
-#include "content/music.h"
 #include "content/settings.h"
 #include "content/settings_store.h"
+#include "content/sound_output.h"
 #include "game/files.h"
 
 namespace tv {
@@ -37,8 +37,8 @@ constexpr int kSoundStartLatestMs = 1500;
 // Opening the output and loading the synthesiser would hold back the first picture;
 // the first song is ten seconds away, so they wait until the field has been painted.
 void StartSoundAfterFirstPaint(TF_Main& window) {
-  TF_Music* music = window.Parts().Music;
-  auto start = [music] { QTimer::singleShot(0, music, [music] { music->StartSound(); }); };
+  SoundOutput* sound = &window.Parts().Sounds;
+  auto start = [sound] { QTimer::singleShot(0, sound, [sound] { sound->StartSound(); }); };
   auto previous = std::move(window.Parts().Field->OnPainted);
   auto asked = std::make_shared<bool>(false);
   window.Parts().Field->OnPainted = [previous, asked, start] {
@@ -46,7 +46,7 @@ void StartSoundAfterFirstPaint(TF_Main& window) {
     if (!*asked) start();
     *asked = true;
   };
-  QTimer::singleShot(kSoundStartLatestMs, music, [music] { music->StartSound(); });
+  QTimer::singleShot(kSoundStartLatestMs, sound, [sound] { sound->StartSound(); });
 }
 
 void ExitWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -148,7 +148,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   splash.reset();
   window->SetSaveOnClose(true);
   // The first song one pause after the start-up has ended.
-  window->Parts().Music->Player().RestartPause();
+  window->Parts().Sounds.Player().RestartPause();
 
   if (measure.ReportFirstField) {
     TF_Main* w = window.get();

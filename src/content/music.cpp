@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,16 +17,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStyledItemDelegate>
-#include <QThread>
 #include <QVBoxLayout>
-#include <chrono>
-
-#include "content/sound_library.h"
-
-// Resources of a static library are registered by hand, outside any namespace.
-static void InitMusicResources() {
-  Q_INIT_RESOURCE(music);
-}
 
 namespace tv {
 
@@ -35,14 +25,6 @@ namespace {
 
 constexpr int kRowHeight = 24;
 constexpr int kTextInset = 5;
-
-std::vector<std::uint8_t> BuiltInTune() {
-  InitMusicResources();
-  QFile file(":/music/silent.mid");
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
-  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
-}
 
 // Rows of the music list: check box, then the name, green for the song playing.
 class MusicItemDelegate : public QStyledItemDelegate {
@@ -103,45 +85,23 @@ class MusicItemDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-TF_Music::TF_Music(MusicDialogOptions options, QWidget* parent)
-    : QDialog(parent),
-      backend_(std::move(options.Backend)),
-      message_(std::move(options.Message)),
-      showHelp_(std::move(options.ShowHelp)),
-      sleep_(std::move(options.Sleep)) {
+TF_Music::TF_Music(SoundOutput& output, std::function<void(const std::string&)> showHelp,
+                   QWidget* parent)
+    : QDialog(parent), output_(&output), player_(&output.Player()), showHelp_(std::move(showHelp)) {
   setObjectName("TF_Music");
   setWindowTitle("Sound and Music Options");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   // Modal to the main window only, so the help it opens can be read beside it.
   setWindowModality(Qt::WindowModal);
-  T_MusicPause.setInterval(100);
-  T_MusicFinished.setInterval(250);
-  T_OutputRest.setInterval(1000);
   BuildControls();
-
-  if (!backend_) backend_ = std::make_unique<SoundLibrary>();
-  player_ = std::make_unique<MusicPlayer>(*backend_, static_cast<MusicView&>(*this), *options.Rand,
-                                          options.SoundsDir, options.MusicDirs);
-  connect(&T_MusicPause, &QTimer::timeout, this, [this] { player_->OnPauseTimer(); });
-  connect(&T_MusicFinished, &QTimer::timeout, this, [this] { player_->OnFinishedTimer(); });
-  connect(&T_OutputRest, &QTimer::timeout, this, [this] { player_->OnRestTimer(); });
   CLB_MusicFiles->setItemDelegate(new MusicItemDelegate(*player_, CLB_MusicFiles));
-
-  if (!sleep_) sleep_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
-  player_->SetBuiltInTune(BuiltInTune);
-  player_->StartUp();
   FillList();
-}
-
-void TF_Music::StartSound() {
-  if (soundStarted_) return;
-  soundStarted_ = true;
-  player_->StartLibrary(sleep_);
+  output.AttachControls(this);
 }
 
 TF_Music::~TF_Music() {
-  player_->Shutdown();
+  if (output_) output_->AttachControls(nullptr);
 }
 
 void TF_Music::BuildControls() {
@@ -315,26 +275,6 @@ void TF_Music::B_OkClick() {
 void TF_Music::reject() {
   player_->OnCancel();
   QDialog::reject();
-}
-
-std::int64_t TF_Music::NowMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-void TF_Music::SetTimer(MusicTimer timer, bool on) {
-  QTimer& t = timer == MusicTimer::Pause      ? T_MusicPause
-              : timer == MusicTimer::Finished ? T_MusicFinished
-                                              : T_OutputRest;
-  if (!on)
-    t.stop();
-  else if (!t.isActive())
-    t.start();
-}
-
-void TF_Music::ShowMessage(const std::string& text) {
-  if (message_) message_(text);
 }
 
 bool TF_Music::ItemTicked(int index) {

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Sound and Music Options" dialog. It lives from start-up to shutdown and owns the
-// music player, its two timers and the audio back end; shown modally, it changes the
-// sound and music switches, the volume, the choice, the pause and the ticked songs.
+// The "Sound and Music Options" dialog: shown modally, it edits the program's sound
+// (SoundOutput): the sound and music switches, the volume, the choice, the pause and
+// the ticked songs.
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
+#include <QPointer>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "content/music_player.h"
+#include "content/sound_output.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -23,27 +23,14 @@ class QSlider;
 
 namespace tv {
 
-struct MusicDialogOptions {
-  std::string SoundsDir;               // the effects' folder, ends with '/'
-  std::vector<std::string> MusicDirs;  // each ends with '/'; a later folder wins
-  RandState* Rand = nullptr;
-  std::unique_ptr<SoundBackend> Backend;             // empty: SoundLibrary
-  std::function<void(const std::string&)> Message;   // the program's message box
-  std::function<void(const std::string&)> ShowHelp;  // opens a help topic
-  std::function<void(int milliseconds)> Sleep;       // empty: a real wait
-};
-
-class TF_Music : public QDialog, private MusicView {
+class TF_Music : public QDialog, private MusicControls {
   Q_OBJECT
 
  public:
-  // Scans the music folder and starts the first pause; the output waits for StartSound.
-  explicit TF_Music(MusicDialogOptions options, QWidget* parent = nullptr);
+  // `showHelp` opens a help topic.
+  TF_Music(SoundOutput& output, std::function<void(const std::string&)> showHelp,
+           QWidget* parent = nullptr);
   ~TF_Music() override;
-
-  // Starts the audio output, once. Left until the first field is painted: opening the
-  // output holds back the first picture, and the first song is seconds away.
-  void StartSound();
 
   void Run();  // modal, from the menu item or the toolbar button
   MusicPlayer& Player() { return *player_; }
@@ -61,8 +48,6 @@ class TF_Music : public QDialog, private MusicView {
   QPushButton* PlayNextButton() const { return B_PlayNext; }
   QPushButton* OkButton() const { return B_Ok; }
   QPushButton* CancelButton() const { return B_Cancel; }
-  QTimer* PauseTimer() { return &T_MusicPause; }
-  QTimer* FinishedTimer() { return &T_MusicFinished; }
 
   void reject() override;  // Cancel, Escape and the close box
 
@@ -78,10 +63,7 @@ class TF_Music : public QDialog, private MusicView {
   void SB_PauseChange(int position);
   void FillList();
 
-  // MusicView
-  std::int64_t NowMs() override;
-  void SetTimer(MusicTimer timer, bool on) override;
-  void ShowMessage(const std::string& text) override;
+  // MusicControls
   bool Visible() override { return isVisible(); }
   bool ItemTicked(int index) override;
   int SelectedItem() override;
@@ -92,12 +74,10 @@ class TF_Music : public QDialog, private MusicView {
   void EnableMusicControls(bool on) override;
   void SetVolumeBar(int value) override;
 
-  std::unique_ptr<SoundBackend> backend_;
-  std::unique_ptr<MusicPlayer> player_;
-  std::function<void(const std::string&)> message_;
+  // Guarded: the program's sound and its dialog may go in either order at shutdown.
+  QPointer<SoundOutput> output_;
+  MusicPlayer* player_ = nullptr;
   std::function<void(const std::string&)> showHelp_;
-  std::function<void(int milliseconds)> sleep_;
-  bool soundStarted_ = false;
 
   QWidget* P_Form = nullptr;
   QGroupBox *GB_Sound = nullptr, *GB_Music = nullptr, *GB_Volume = nullptr,
@@ -109,9 +89,6 @@ class TF_Music : public QDialog, private MusicView {
   QScrollBar* SB_Pause = nullptr;
   QListWidget* CLB_MusicFiles = nullptr;
   QPushButton *B_PlayNext = nullptr, *B_Ok = nullptr, *B_Cancel = nullptr, *B_Help = nullptr;
-  QTimer T_MusicPause;
-  QTimer T_MusicFinished;
-  QTimer T_OutputRest;
 };
 
 }  // namespace tv

@@ -16,8 +16,8 @@ namespace {
 // A load slower than this is no measure of the next one.
 constexpr std::int64_t kMaxSongStartMs = 2000;
 
-constexpr const char* kEffectNames[kEffectCount] = {"select", "remove", "win",    "loose",
-                                                    "put",    "erase",  "invalid"};
+constexpr const char* kEffectNames[kSoundCount] = {"select", "remove", "win",    "loose",
+                                                   "put",    "erase",  "invalid"};
 
 std::string Printf(const char* format, int a, int b = 0) {
   char text[64];
@@ -28,7 +28,7 @@ std::string Printf(const char* format, int a, int b = 0) {
 }  // namespace
 
 const char* EffectName(int number) {
-  return number >= 0 && number < kEffectCount ? kEffectNames[number] : "";
+  return number >= 0 && number < kSoundCount ? kEffectNames[number] : "";
 }
 
 std::string PauseLabel(int& position) {
@@ -138,8 +138,9 @@ void MusicPlayer::StoreSettings(Settings& settings) const {
     if (!file.Ticked) settings.UncheckedMusic.push_back(file.Name);
 }
 
-void MusicPlayer::PlaySound(int number) {
-  if (!soundOn_ || number < 0 || number >= kEffectCount) return;
+void MusicPlayer::PlaySound(Sound sound) {
+  const int number = static_cast<int>(sound);
+  if (!soundOn_ || number < 0 || number >= kSoundCount) return;
   backend_.PlayEffect(soundsDir_ + kEffectNames[number] + ".wav");
   if (libraryStarted_) SoundStopped();  // counted from the start: effects are short
 }

@@ -15,6 +15,7 @@
 #include "content/settings.h"
 #include "content/sound_backend.h"
 #include "game/random.h"
+#include "game/sound.h"
 
 namespace tv {
 
@@ -26,9 +27,7 @@ constexpr int kMaxMusicFileName = 100;
 constexpr int kMinVolume = 0;
 constexpr int kMaxVolume = 256;
 
-// Effect numbers; each names a ".wav" file in the program's folder.
-enum class Effect : int { Select = 0, Remove, Win, Loose, Put, Erase, Invalid };
-constexpr int kEffectCount = 7;
+// Each effect names a ".wav" file in the program's folder; "" for a number outside them.
 const char* EffectName(int number);
 
 struct MusicFile {
@@ -60,14 +59,10 @@ enum class MusicTimer : int { Pause, Finished, Rest };
 // not reopen it for every click.
 constexpr std::int64_t kOutputRestAfterMs = 5000;
 
-// The player's window side: its dialog, its two timers, the clock and the message box.
-class MusicView {
+// The options dialog's controls as the player sees them.
+class MusicControls {
  public:
-  virtual ~MusicView() = default;
-  virtual std::int64_t NowMs() = 0;
-  virtual void SetTimer(MusicTimer timer, bool on) = 0;
-  virtual void ShowMessage(const std::string& text) = 0;
-
+  virtual ~MusicControls() = default;
   virtual bool Visible() = 0;
   // The dialog's controls; the player reads them only while the dialog is visible.
   virtual bool ItemTicked(int index) = 0;
@@ -79,6 +74,14 @@ class MusicView {
   virtual void RepaintList() = 0;
   virtual void EnableMusicControls(bool on) = 0;  // the list and Play Next
   virtual void SetVolumeBar(int value) = 0;
+};
+
+// The player's surroundings: its timers, the clock, the message box and the controls.
+class MusicView : public MusicControls {
+ public:
+  virtual std::int64_t NowMs() = 0;
+  virtual void SetTimer(MusicTimer timer, bool on) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
 };
 
 // The pause label for a scroll bar position in seconds; a position whose seconds are
@@ -118,7 +121,7 @@ class MusicPlayer {
   void StoreSettings(Settings& settings) const;
 
   // Effects: played only while sounds are on.
-  void PlaySound(int number);
+  void PlaySound(Sound sound);
   bool SoundOn() const { return soundOn_; }
 
   void PlayNext();

@@ -2,7 +2,7 @@
 // What the music player and the sound effects need from an audio back end: songs loaded
 // from a file or from memory, started, stopped and freed, a volume per song and a
 // finished query, short effects, and a numeric last-error code. The real back end is
-// SoundLibrary; tests put a recording fake in its place.
+// MixerBackend; tests put a recording fake in its place.
 #pragma once
 
 #include <cstdint>

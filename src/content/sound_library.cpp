@@ -148,7 +148,7 @@ const char* SoundErrorText(int code) {
   return "Unknown error";
 }
 
-struct SoundLibrary::Song {
+struct MixerBackend::Song {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
@@ -182,7 +182,7 @@ namespace {
 
 // The song's gain glides toward its volume (or to silence while it leaves), and the
 // last frame heard is noted for QuietMs.
-void ShapeSong(SoundLibrary::Song& song, std::int16_t* out, int frames, int channels) {
+void ShapeSong(MixerBackend::Song& song, std::int16_t* out, int frames, int channels) {
   const bool leaving = song.leaving.load();
   const float target = leaving ? 0.0f : song.target.load();
   const float step = float(1.0 / (kRampSeconds * std::max(song.rate, 1)));
@@ -202,7 +202,7 @@ void ShapeSong(SoundLibrary::Song& song, std::int16_t* out, int frames, int chan
 
 // The mixer's music hook, on its audio thread: the song fills the 16-bit output.
 void MixSong(void* data, Uint8* stream, int length) {
-  auto* song = static_cast<SoundLibrary::Song*>(data);
+  auto* song = static_cast<MixerBackend::Song*>(data);
   auto* out = reinterpret_cast<std::int16_t*>(stream);
   const int channels = std::max(song->channels, 1);
   const int frames = length / int(sizeof(std::int16_t)) / channels;
@@ -229,20 +229,20 @@ void MixSong(void* data, Uint8* stream, int length) {
 
 }  // namespace
 
-struct SoundLibrary::Effect {
+struct MixerBackend::Effect {
   Mix_Chunk* chunk = nullptr;
   ~Effect() {
     if (chunk) Mixer()->Mix_FreeChunk(chunk);
   }
 };
 
-SoundLibrary::SoundLibrary(std::string soundFont) : soundFont_(std::move(soundFont)) {}
+MixerBackend::MixerBackend(std::string soundFont) : soundFont_(std::move(soundFont)) {}
 
-SoundLibrary::~SoundLibrary() {
+MixerBackend::~MixerBackend() {
   StopOutput();
 }
 
-bool SoundLibrary::OpenDevice() {
+bool MixerBackend::OpenDevice() {
   if (!Mixer()) {
     Fail(SoundError::Unknown);
     return false;
@@ -269,7 +269,7 @@ bool SoundLibrary::OpenDevice() {
   return true;
 }
 
-void SoundLibrary::CloseDevice() {
+void MixerBackend::CloseDevice() {
   Mixer()->Mix_HaltChannel(-1);
   Mixer()->Mix_HookMusic(nullptr, nullptr);
   current_ = kNoSong;
@@ -278,7 +278,7 @@ void SoundLibrary::CloseDevice() {
   open_ = false;
 }
 
-bool SoundLibrary::EnsureOpen() {
+bool MixerBackend::EnsureOpen() {
   if (!started_) {
     Fail(SoundError::NoOutputDevice);
     return false;
@@ -286,7 +286,7 @@ bool SoundLibrary::EnsureOpen() {
   return open_ || OpenDevice();
 }
 
-bool SoundLibrary::StartOutput() {
+bool MixerBackend::StartOutput() {
   if (started_) return true;
   if (!OpenDevice()) return false;
   started_ = true;
@@ -294,7 +294,7 @@ bool SoundLibrary::StartOutput() {
   return true;
 }
 
-void SoundLibrary::StopOutput() {
+void MixerBackend::StopOutput() {
   if (!started_) return;
   if (open_) {
     Mixer()->Mix_HaltChannel(-1);
@@ -307,7 +307,7 @@ void SoundLibrary::StopOutput() {
   started_ = false;
 }
 
-bool SoundLibrary::RestIfQuiet() {
+bool MixerBackend::RestIfQuiet() {
   if (!open_) return true;
   // A loaded song's synthesiser was made for this output.
   if (!songs_.empty() || Mixer()->Mix_Playing(-1) > 0) return false;
@@ -315,7 +315,7 @@ bool SoundLibrary::RestIfQuiet() {
   return true;
 }
 
-SoundLibrary::Song* SoundLibrary::Find(SongHandle song) {
+MixerBackend::Song* MixerBackend::Find(SongHandle song) {
   const auto it = songs_.find(song);
   if (it == songs_.end()) {
     Fail(SoundError::InvalidParameter);
@@ -324,13 +324,13 @@ SoundLibrary::Song* SoundLibrary::Find(SongHandle song) {
   return it->second.get();
 }
 
-SongHandle SoundLibrary::Keep(std::unique_ptr<Song> song) {
+SongHandle MixerBackend::Keep(std::unique_ptr<Song> song) {
   const SongHandle handle = nextHandle_++;
   songs_[handle] = std::move(song);
   return handle;
 }
 
-SongHandle SoundLibrary::SongFromFile(const std::string& path) {
+SongHandle MixerBackend::SongFromFile(const std::string& path) {
   if (!started_) {
     Fail(SoundError::NoOutputDevice);
     return kNoSong;
@@ -356,7 +356,7 @@ SongHandle SoundLibrary::SongFromFile(const std::string& path) {
   return LoadSong(std::move(bytes));
 }
 
-SongHandle SoundLibrary::LoadSong(std::vector<std::uint8_t> bytes) {
+SongHandle MixerBackend::LoadSong(std::vector<std::uint8_t> bytes) {
   if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
   song->bytes = std::move(bytes);
@@ -388,7 +388,7 @@ SongHandle SoundLibrary::LoadSong(std::vector<std::uint8_t> bytes) {
   return Keep(std::move(song));
 }
 
-SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) {
+SongHandle MixerBackend::SongFromMemory(const std::vector<std::uint8_t>& bytes) {
   if (!started_) {
     Fail(SoundError::NoOutputDevice);
     return kNoSong;
@@ -404,11 +404,11 @@ SongHandle SoundLibrary::SongFromMemory(const std::vector<std::uint8_t>& bytes) 
   return LoadSong(bytes);
 }
 
-void SoundLibrary::ApplyVolume(Song& song) {
+void MixerBackend::ApplyVolume(Song& song) {
   song.target = float(std::clamp(song.volume, 0, 256)) / 256;
 }
 
-void SoundLibrary::Unhook() {
+void MixerBackend::Unhook() {
   if (current_ == kNoSong) return;
   // The song fades out on the audio thread first: cut off mid-note, the output would
   // step to silence.
@@ -428,7 +428,7 @@ void SoundLibrary::Unhook() {
   current_ = kNoSong;
 }
 
-void SoundLibrary::Begin(SongHandle handle) {
+void MixerBackend::Begin(SongHandle handle) {
   Song* song = Find(handle);
   if (!song) return;
   Unhook();
@@ -451,22 +451,22 @@ void SoundLibrary::Begin(SongHandle handle) {
   Mixer()->Mix_HookMusic(MixSong, song);
 }
 
-void SoundLibrary::Halt(SongHandle handle) {
+void MixerBackend::Halt(SongHandle handle) {
   if (!Find(handle)) return;
   if (current_ == handle) Unhook();
 }
 
-void SoundLibrary::Release(SongHandle handle) {
+void MixerBackend::Release(SongHandle handle) {
   if (!Find(handle)) return;
   if (current_ == handle) Unhook();
   songs_.erase(handle);
 }
 
-void SoundLibrary::SetRepeat(SongHandle handle, bool repeat) {
+void MixerBackend::SetRepeat(SongHandle handle, bool repeat) {
   if (Song* song = Find(handle)) song->repeat = repeat;
 }
 
-void SoundLibrary::SetSongVolume(SongHandle handle, int volume) {
+void MixerBackend::SetSongVolume(SongHandle handle, int volume) {
   if (handle == kNoSong) return;
   Song* song = Find(handle);
   if (!song) return;
@@ -474,24 +474,24 @@ void SoundLibrary::SetSongVolume(SongHandle handle, int volume) {
   ApplyVolume(*song);
 }
 
-bool SoundLibrary::HasEnded(SongHandle handle) {
+bool MixerBackend::HasEnded(SongHandle handle) {
   const Song* song = Find(handle);
   if (!song || !song->begun) return false;
   return current_ != handle || Mixer()->fluid_player_get_status(song->player) == FLUID_PLAYER_DONE;
 }
 
-std::int64_t SoundLibrary::QuietMs(SongHandle handle) {
+std::int64_t MixerBackend::QuietMs(SongHandle handle) {
   const Song* song = Find(handle);
   if (!song || current_ != handle) return 0;
   const std::int64_t frames = song->rendered.load() - song->lastHeard.load();
   return frames * 1000 / std::max(song->rate, 1);
 }
 
-int SoundLibrary::EffectsSounding() const {
+int MixerBackend::EffectsSounding() const {
   return open_ ? Mixer()->Mix_Playing(-1) : 0;
 }
 
-bool SoundLibrary::PreloadEffect(const std::string& path) {
+bool MixerBackend::PreloadEffect(const std::string& path) {
   if (!started_) return false;
   // A missing file neither opens the output nor stays in the cache.
   if (!CheckReadableFile(path, kMaxEffectFileBytes) || !EnsureOpen()) return false;
@@ -504,7 +504,7 @@ bool SoundLibrary::PreloadEffect(const std::string& path) {
   return true;
 }
 
-void SoundLibrary::PlayEffect(const std::string& path) {
+void MixerBackend::PlayEffect(const std::string& path) {
   if (!PreloadEffect(path)) return;
   Mixer()->Mix_PlayChannel(kAnyFreeChannel, effects_[path]->chunk, 0);
 }

@@ -19,12 +19,12 @@ constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 float RampFrames(std::int16_t* samples, int frames, int channels, float gain, float target,
                  float step);
 
-class SoundLibrary final : public SoundBackend {
+class MixerBackend final : public SoundBackend {
  public:
-  explicit SoundLibrary(std::string soundFont = kDefaultSoundFont);
-  ~SoundLibrary() override;
-  SoundLibrary(const SoundLibrary&) = delete;
-  SoundLibrary& operator=(const SoundLibrary&) = delete;
+  explicit MixerBackend(std::string soundFont = kDefaultSoundFont);
+  ~MixerBackend() override;
+  MixerBackend(const MixerBackend&) = delete;
+  MixerBackend& operator=(const MixerBackend&) = delete;
 
   bool StartOutput() override;
   void StopOutput() override;

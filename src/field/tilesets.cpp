@@ -173,7 +173,7 @@ int ChooseTileSize(const MODE_P& board, const TILESET_P* tileset, int width, int
 namespace {
 
 void LayOutAndPlace(const FieldContext& field, int availWidth, int availHeight) {
-  MODE_P& board = field.Board();
+  MODE_P& board = field.Shown();
   LayOutField(board, field.EditMode, availWidth, availHeight);
   CopyTileGeometry(board.Game, field.Other().Game);
   // Slot TileCount is the editor's cursor tile when there is one; an unused slot is harmless.
@@ -187,7 +187,8 @@ namespace {
 // The next larger (or smaller) size that loads, from the one shown.
 Result LoadZoomedSize(const FieldContext& field, bool zoomIn) {
   const TILESET_P* ts = field.Sets->CurTileset;
-  MODE_P& board = field.Board();
+  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset, "");
+  MODE_P& board = field.Shown();
   const int first = zoomIn ? ZoomInIndex(ts->SizeList(), board.Game.FaceWidth)
                            : ZoomOutIndex(ts->SizeList(), board.Game.FaceWidth);
   if (first < 0) return Result::Fail(TileLoadError::NoOtherSize, "");
@@ -213,8 +214,8 @@ Result FitTiles(const FieldContext& field, TileFit fit, int availWidth, int avai
   Result result;
   if (fit == TileFit::Window) {
     const int index =
-        ChooseTileSize(field.Board(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
-    const TileLoadTarget target{&field.Board(), &field.Other(), field.Pictures};
+        ChooseTileSize(field.Shown(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
+    const TileLoadTarget target{&field.Shown(), &field.Other(), field.Pictures};
     result = field.Sets->LoadNearestTileSize(ts, index, target);
   } else {
     result = LoadZoomedSize(field, fit == TileFit::ZoomIn);

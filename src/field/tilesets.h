@@ -117,7 +117,7 @@ struct FieldContext {
   bool EditMode = false;
   FieldPictures* Pictures = nullptr;
 
-  MODE_P& Board() const { return EditMode ? *EditBoard : *PlayBoard; }
+  MODE_P& Shown() const { return EditMode ? *EditBoard : *PlayBoard; }
   MODE_P& Other() const { return EditMode ? *PlayBoard : *EditBoard; }
 };
 

@@ -9,19 +9,9 @@
 #include <string_view>
 
 #include "game/repaint.h"
+#include "game/sound.h"
 
 namespace tv {
-
-// Numbers match the effect files' order: select, remove, win, loose, put, erase, invalid.
-enum class Sound : int {
-  Select = 0,
-  Remove = 1,
-  Win = 2,
-  Loose = 3,
-  Put = 4,
-  Erase = 5,
-  Invalid = 6
-};
 
 enum class Command : int {
   Undo,

@@ -77,7 +77,7 @@ KeptGame Game::Keep(double now) const {
 }
 
 void Game::Resume(const KeptGame& k) {
-  boardMode_ = kPlayMode;
+  boardMode_ = BoardMode::Play;
   solutionMode_ = false;
   paused_ = false;
   MODE_P& b = playBoard_;
@@ -113,8 +113,8 @@ void Game::Resume(const KeptGame& k) {
     std::sort(reshuffle_.faces.begin(), reshuffle_.faces.begin() + saved);
   }
 
-  selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
-  hintIndex_ = 0;
+  pointer_.SelectedTile = pointer_.SecondTile = pointer_.HoverTile = kNoTile;
+  pointer_.HintIndex = 0;
   host_.PlaceTiles();
   UpdatePlayState();
   UpdateReshuffleLabel();

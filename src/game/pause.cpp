@@ -8,7 +8,7 @@ namespace tv {
 
 bool Game::CanPause() const {
   const GAME_P& g = playBoard_.Game;
-  return boardMode_ == kPlayMode && !solutionMode_ && g.TileCount > 0 && g.TilesLeft > 0;
+  return boardMode_ == BoardMode::Play && !solutionMode_ && g.TileCount > 0 && g.TilesLeft > 0;
 }
 
 double Game::PlayedDays(double now) const {
@@ -26,7 +26,7 @@ void Game::SetPaused(bool on) {
     pausedAt_ = now;
     g.ClockTime = now;
     host_.SetTimer(Timer::UpdateClock, false);
-    hoverTile_ = kNoTile;
+    pointer_.HoverTile = kNoTile;
   } else {
     paused_ = false;
     g.StartTime += now - pausedAt_;

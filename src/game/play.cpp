@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "game/layout_file.h"
+#include "game/start_layout.h"
 
 namespace tv {
 
@@ -38,9 +39,34 @@ Game::Game(GameHost& host, std::string layoutsDir)
 
 void Game::EnterEditMode() {
   editBoard_ = playBoard_;
-  boardMode_ = kEditMode;
+  boardMode_ = BoardMode::Edit;
   // The play marks mean nothing on the editor's board.
-  selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
+  pointer_.SelectedTile = pointer_.SecondTile = pointer_.HoverTile = kNoTile;
+}
+
+bool Game::ReadStartLayout(const std::string& remembered, const std::string& fallback) {
+  if (!tv::ReadStartLayout(layoutsDir_, remembered, fallback, playBoard_)) return false;
+  editBoard_.Game = playBoard_.Game;
+  return true;
+}
+
+Result Game::ReadPlayLayout(std::string_view name) {
+  return ReadLayout(layoutsDir_, name, playBoard_);
+}
+
+Result Game::ReadEditLayout(std::string_view name) {
+  return ReadLayout(layoutsDir_, name, editBoard_);
+}
+
+Result Game::WriteEditLayout(std::string_view name) {
+  return WriteLayout(layoutsDir_, name, editBoard_);
+}
+
+void Game::PlaceBoards(const std::function<void(MODE_P& shown, MODE_P& other)>& place) {
+  if (boardMode_ == BoardMode::Edit)
+    place(editBoard_, playBoard_);
+  else
+    place(playBoard_, editBoard_);
 }
 
 bool Game::TileInPlay(int slot) const {
@@ -72,7 +98,7 @@ void Game::PlayGameNumber(std::uint32_t number) {
 // A layout that cannot be read leaves the board's positions, which are dealt
 // again; only a board with nothing to deal reports the read failure.
 bool Game::PrepareLayout() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   const std::string name(b.LayoutName());
   const Result read = ReadLayout(layoutsDir_, name, b);
   if (read || b.Game.TileCount >= 2) return true;
@@ -82,7 +108,7 @@ bool Game::PrepareLayout() {
 }
 
 void Game::Compact() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   MODE_P copy = b;
   int k = 0;
   for (int i = 0; i < b.Game.TileCount; ++i)
@@ -121,7 +147,7 @@ bool Game::StartGame(int mode, bool animate) {
     paused_ = false;
     host_.SetPausedView(false);
   }
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   // A reshuffle that cannot be dealt gives the player back the board and the
   // allowance as they were, so undo and the solution stay usable.
   const bool reshuffling = mode == kDealReshuffle;
@@ -176,7 +202,7 @@ bool Game::StartGame(int mode, bool animate) {
       undoCount_ = 0;
       host_.Enable(Command::Undo, false);
       ForgetRedo();
-      selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
+      pointer_.SelectedTile = pointer_.SecondTile = pointer_.HoverTile = kNoTile;
       ClearStatus();
     }
     host_.RedrawAll();
@@ -191,7 +217,7 @@ bool Game::StartGame(int mode, bool animate) {
   }
   ClearHintMarks(b);
   host_.PlaceTiles();
-  selectedTile_ = secondTile_ = hoverTile_ = kNoTile;
+  pointer_.SelectedTile = pointer_.SecondTile = pointer_.HoverTile = kNoTile;
   if (mode == kDealNew || mode == kDealRestart) b.Game.Counted = false;
 
   if (animate) AnimateDeal();
@@ -210,7 +236,7 @@ bool Game::StartGame(int mode, bool animate) {
   undoCount_ = 0;
   host_.Enable(Command::Undo, false);
   ForgetRedo();
-  hintIndex_ = 0;
+  pointer_.HintIndex = 0;
   // The window keeps hint off while the solution is shown.
   host_.Enable(Command::Hint, !solutionMode_);
   host_.Enable(Command::Pause, CanPause());
@@ -223,7 +249,7 @@ bool Game::StartGame(int mode, bool animate) {
 }
 
 void Game::AnimateDeal() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   const MODE_P dealt = b;
   const int n = b.Game.TileCount;
   for (int i = 0; i < n; ++i) {
@@ -242,7 +268,7 @@ void Game::AnimateDeal() {
 }
 
 void Game::UpdatePlayState() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   MarkFreeTiles(b);
   b.Game.MovesAvailable = CountMoves(b);
   solutionTiles_ = {kNoTile, kNoTile};
@@ -264,13 +290,13 @@ void Game::PositionChanged() {
 void Game::UpdateReshuffleLabel() {
   const int left = ReshufflesLeft();
   host_.SetLabel(Label::ReshufLeft, ReshuffleLabel(left));
-  host_.Enable(Command::Reshuffle, left > 0 && Board().Game.TilesLeft > 0);
+  host_.Enable(Command::Reshuffle, left > 0 && ShownBoard().Game.TilesLeft > 0);
 }
 
 // The field is empty after a failed deal, so nothing of the previous game may stay
 // on show: no counters, no number, a clock standing at zero.
 void Game::ClearStatus() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   b.Game.TilesLeft = 0;
   b.Game.MovesAvailable = 0;
   for (const Label label :
@@ -284,38 +310,38 @@ void Game::ClearStatus() {
 }
 
 void Game::ClickTile(int slot) {
-  if (solutionMode_ || paused_ || boardMode_ != kPlayMode) return;
-  if (!TileInPlay(slot) || !Board().Tiles[slot].Free) return;
+  if (solutionMode_ || paused_ || boardMode_ != BoardMode::Play) return;
+  if (!TileInPlay(slot) || !ShownBoard().Tiles[slot].Free) return;
   const MODE_P& b = Board();
-  if (selectedTile_ == kNoTile) {
-    selectedTile_ = slot;
-    secondTile_ = kNoTile;
+  if (pointer_.SelectedTile == kNoTile) {
+    pointer_.SelectedTile = slot;
+    pointer_.SecondTile = kNoTile;
     host_.RedrawTile(slot, Repaint::TileNow);
     host_.PlaySound(Sound::Select);
-  } else if (slot == selectedTile_) {
-    const int second = secondTile_;
-    selectedTile_ = secondTile_ = kNoTile;
+  } else if (slot == pointer_.SelectedTile) {
+    const int second = pointer_.SecondTile;
+    pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
     host_.RedrawTile(slot, Repaint::TileNow);
     if (second != kNoTile) host_.RedrawTile(second, Repaint::TileNow);
-  } else if (b.Tiles[slot].MatchClass == b.Tiles[selectedTile_].MatchClass) {
-    RemovePair(slot, selectedTile_);
+  } else if (b.Tiles[slot].MatchClass == b.Tiles[pointer_.SelectedTile].MatchClass) {
+    RemovePair(slot, pointer_.SelectedTile);
   } else {
-    const int old = selectedTile_;
-    selectedTile_ = slot;
-    secondTile_ = kNoTile;
+    const int old = pointer_.SelectedTile;
+    pointer_.SelectedTile = slot;
+    pointer_.SecondTile = kNoTile;
     host_.RedrawTile(old, Repaint::Deferred);
     host_.RedrawTile(slot, Repaint::TileNow);
     host_.PlaySound(Sound::Select);
   }
 }
 
-// Both tiles of secondTile_ and selectedTile_ go see-through in ten steps.
+// Both tiles of pointer_.SecondTile and pointer_.SelectedTile go see-through in ten steps.
 void Game::FadePair() {
-  host_.RedrawAround(secondTile_, false, Repaint::Deferred);
-  host_.RedrawAround(selectedTile_, false, Repaint::TileNow);
+  host_.RedrawAround(pointer_.SecondTile, false, Repaint::Deferred);
+  host_.RedrawAround(pointer_.SelectedTile, false, Repaint::TileNow);
   for (int percent = 10; percent <= 100; percent += 10) {
-    host_.DrawSeeThrough(secondTile_, percent, true, Repaint::Deferred);
-    host_.DrawSeeThrough(selectedTile_, percent, true, Repaint::Deferred);
+    host_.DrawSeeThrough(pointer_.SecondTile, percent, true, Repaint::Deferred);
+    host_.DrawSeeThrough(pointer_.SelectedTile, percent, true, Repaint::Deferred);
     host_.RepaintField();
     host_.Pause(10);
   }
@@ -323,11 +349,11 @@ void Game::FadePair() {
 
 void Game::RemovePair(int tile, int selected) {
   if (!TileInPlay(tile) || !TileInPlay(selected) || tile == selected) return;
-  MODE_P& b = Board();
-  secondTile_ = tile;
-  selectedTile_ = selected;
-  host_.RedrawTile(secondTile_, Repaint::Deferred);
-  host_.RedrawTile(selectedTile_, Repaint::Deferred);
+  MODE_P& b = ShownBoard();
+  pointer_.SecondTile = tile;
+  pointer_.SelectedTile = selected;
+  host_.RedrawTile(pointer_.SecondTile, Repaint::Deferred);
+  host_.RedrawTile(pointer_.SelectedTile, Repaint::Deferred);
   host_.RepaintField();
 
   host_.PlaySound(Sound::Remove);
@@ -345,7 +371,7 @@ void Game::RemovePair(int tile, int selected) {
   }
   host_.Enable(Command::Undo, true);
 
-  selectedTile_ = secondTile_ = kNoTile;
+  pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
   host_.RedrawAround(tile, true, Repaint::Deferred);
   host_.RedrawAround(selected, true, Repaint::TileNow);
 
@@ -369,7 +395,7 @@ void Game::RemovePair(int tile, int selected) {
     GameWon();
     return;
   }
-  hintIndex_ = 0;
+  pointer_.HintIndex = 0;
   if (b.Game.MovesAvailable <= 0) {
     b.Game.ClockTime = host_.Now();
     host_.DrawClock();
@@ -385,7 +411,7 @@ void Game::NoMoreMoves() {
 }
 
 void Game::GameWon() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   b.Game.ClockTime = host_.Now();
   host_.DrawClock();
   host_.SetTimer(Timer::UpdateClock, false);
@@ -399,12 +425,12 @@ void Game::GameWon() {
 }
 
 void Game::Undo() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   // A won game keeps its removals, but they are no longer undone.
   if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || paused_ ||
-      boardMode_ != kPlayMode)
+      boardMode_ != BoardMode::Play)
     return;
-  selectedTile_ = secondTile_ = kNoTile;
+  pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
   const UNDO_P& step = undoSteps_[--undoCount_];
   b.Tiles[step.FirstSlot].Present = true;
   b.Tiles[step.SecondSlot].Present = true;
@@ -434,17 +460,17 @@ void Game::ShowHint(int shortMilliseconds, Show show) {
 }
 
 void Game::Hint() {
-  MODE_P& b = Board();
-  if (solutionMode_ || paused_ || boardMode_ != kPlayMode || b.Game.TilesLeft <= 0) return;
+  MODE_P& b = ShownBoard();
+  if (solutionMode_ || paused_ || boardMode_ != BoardMode::Play || b.Game.TilesLeft <= 0) return;
   const int n = std::clamp(b.Game.TileCount, 0, kMaxTiles);
   ClearHintMarks(b);
   auto playable = [&](int i) { return b.Tiles[i].Present && b.Tiles[i].Free; };
 
-  if (selectedTile_ != kNoTile) {
-    const std::uint8_t cls = b.Tiles[selectedTile_].MatchClass;
+  if (pointer_.SelectedTile != kNoTile) {
+    const std::uint8_t cls = b.Tiles[pointer_.SelectedTile].MatchClass;
     bool any = false;
     for (int i = 0; i < n; ++i) {
-      if (i != selectedTile_ && playable(i) && b.Tiles[i].MatchClass == cls) {
+      if (i != pointer_.SelectedTile && playable(i) && b.Tiles[i].MatchClass == cls) {
         b.Tiles[i].HintMark = true;
         any = true;
       }
@@ -465,20 +491,20 @@ void Game::Hint() {
     return;
   }
 
-  if (hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
+  if (pointer_.HintIndex >= b.Game.MovesAvailable) pointer_.HintIndex = 0;
   // A small budget: the hint must stay quick even on a position the solver finds hard.
   const std::vector<HintPair> pairs =
       preferWinnableHints_ ? hintRanking_.For(b, std::chrono::milliseconds(60)) : HintPairs(b);
-  if (hintIndex_ < static_cast<int>(pairs.size())) {
-    const int a = pairs[std::size_t(hintIndex_)][0];
-    const int c = pairs[std::size_t(hintIndex_)][1];
+  if (pointer_.HintIndex < static_cast<int>(pairs.size())) {
+    const int a = pairs[std::size_t(pointer_.HintIndex)][0];
+    const int c = pairs[std::size_t(pointer_.HintIndex)][1];
     ShowHint(200, [&](bool on) {
-      selectedTile_ = on ? a : kNoTile;
-      secondTile_ = on ? c : kNoTile;
+      pointer_.SelectedTile = on ? a : kNoTile;
+      pointer_.SecondTile = on ? c : kNoTile;
       host_.RedrawTile(a, Repaint::TileNow);
       host_.RedrawTile(c, Repaint::TileNow);
     });
-    if (++hintIndex_ >= b.Game.MovesAvailable) hintIndex_ = 0;
+    if (++pointer_.HintIndex >= b.Game.MovesAvailable) pointer_.HintIndex = 0;
     return;
   }
   NoMoreMoves();

@@ -9,13 +9,16 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "game/board.h"
 #include "game/deal.h"
+#include "game/editor.h"
 #include "game/hint_choice.h"
 #include "game/host.h"
 #include "game/kept_game.h"
 #include "game/random.h"
+#include "game/result.h"
 
 namespace tv {
 
@@ -41,7 +44,16 @@ struct RESHUFFLE_P {
   MODE_P saved;  // the compacted board, before its deal
 };
 
-enum BoardModeValue : int { kPlayMode = 0, kEditMode = 1 };
+enum class BoardMode { Play, Edit };
+
+// What the pointer marks on the play board: the tile under it, the selection with the
+// tile clicked second, and the hint pair shown next.
+struct PointerState {
+  int SelectedTile = kNoTile;
+  int SecondTile = kNoTile;
+  int HoverTile = kNoTile;
+  int HintIndex = 0;
+};
 
 class Game {
  public:
@@ -49,28 +61,43 @@ class Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // Boards.
-  MODE_P& PlayBoard() { return playBoard_; }
-  MODE_P& EditBoard() { return editBoard_; }
+  // Boards, to read: the play board, the editor's board and the one shown.
   const MODE_P& PlayBoard() const { return playBoard_; }
   const MODE_P& EditBoard() const { return editBoard_; }
-  MODE_P& Board() { return boardMode_ == kEditMode ? editBoard_ : playBoard_; }
-  const MODE_P& Board() const { return boardMode_ == kEditMode ? editBoard_ : playBoard_; }
-  int BoardMode() const { return boardMode_; }
-  void SetBoardMode(int mode) { boardMode_ = mode == kEditMode ? kEditMode : kPlayMode; }
+  const MODE_P& Board() const { return boardMode_ == BoardMode::Edit ? editBoard_ : playBoard_; }
+  BoardMode Mode() const { return boardMode_; }
   // Edit mode starts on a copy of the play board; the play board stays as it was.
   void EnterEditMode();
+  void LeaveEditMode() { boardMode_ = BoardMode::Play; }
+
+  // Layouts read into a board. The start layout is the first of `remembered`,
+  // `fallback` and the folder's first that reads; the editor's board takes its sizes.
+  bool ReadStartLayout(const std::string& remembered, const std::string& fallback);
+  Result ReadPlayLayout(std::string_view name);
+  Result ReadEditLayout(std::string_view name);
+  // Writes the editor's board as layout `name`, and names the board as the file is.
+  Result WriteEditLayout(std::string_view name);
+  // The layout the next deal reads.
+  void ChooseLayout(std::string_view name) { playBoard_.SetLayoutName(name); }
+  // The tile size and the tiles' places follow the window and the tileset, not the
+  // play: `place` sizes and places the tiles of the board shown and of the other one.
+  void PlaceBoards(const std::function<void(MODE_P& shown, MODE_P& other)>& place);
+  // The layout editor works on the editor's board.
+  Editor MakeEditor(EditControls& controls, GameHost& host) {
+    return Editor(editBoard_, controls, host);
+  }
   const std::string& LayoutsDir() const { return layoutsDir_; }
 
   RandState& Rand() { return rand_; }
   const Solution& DealSolution() const { return solution_; }
 
   // Play state.
-  int SelectedTile() const { return selectedTile_; }
-  int SecondTile() const { return secondTile_; }
-  int HoverTile() const { return hoverTile_; }
-  void SetHoverTile(int slot) { hoverTile_ = slot; }
-  int HintIndex() const { return hintIndex_; }
+  const PointerState& Pointer() const { return pointer_; }
+  int SelectedTile() const { return pointer_.SelectedTile; }
+  int SecondTile() const { return pointer_.SecondTile; }
+  int HoverTile() const { return pointer_.HoverTile; }
+  void SetHoverTile(int slot) { pointer_.HoverTile = slot; }
+  int HintIndex() const { return pointer_.HintIndex; }
   int UndoCount() const { return undoCount_; }
   const UNDO_P& UndoStep(int k) const { return undoSteps_[k]; }
   const RESHUFFLE_P& Reshuffle() const { return reshuffle_; }
@@ -138,6 +165,7 @@ class Game {
   void UpdateReshuffleLabel();
 
  private:
+  MODE_P& ShownBoard() { return boardMode_ == BoardMode::Edit ? editBoard_ : playBoard_; }
   bool PrepareLayout();
   void Compact();
   void RestoreReshuffledTiles(MODE_P& board) const;
@@ -161,14 +189,11 @@ class Game {
 
   MODE_P playBoard_;
   MODE_P editBoard_;
-  int boardMode_ = kPlayMode;
+  BoardMode boardMode_ = BoardMode::Play;
   RandState rand_;
   Solution solution_;
 
-  int selectedTile_ = kNoTile;
-  int secondTile_ = kNoTile;
-  int hoverTile_ = kNoTile;
-  int hintIndex_ = 0;
+  PointerState pointer_;
   std::array<UNDO_P, kUndoSize> undoSteps_{};
   int undoCount_ = 0;
   std::array<UNDO_P, kUndoSize> redoSteps_{};

@@ -11,9 +11,9 @@ void Game::ForgetRedo() {
 }
 
 void Game::Redo() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   if (redoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || paused_ ||
-      boardMode_ != kPlayMode)
+      boardMode_ != BoardMode::Play)
     return;
   const UNDO_P step = redoSteps_[redoCount_ - 1];
   // Only a pair that can be removed as the board stands: anything else means the
@@ -34,7 +34,7 @@ void Game::Redo() {
 }
 
 void Game::EnablePlayCommands() {
-  const bool inPlay = Board().Game.TilesLeft > 0 && !solutionMode_ && !paused_;
+  const bool inPlay = ShownBoard().Game.TilesLeft > 0 && !solutionMode_ && !paused_;
   host_.Enable(Command::Undo, inPlay && undoCount_ > 0);
   host_.Enable(Command::Redo, inPlay && redoCount_ > 0);
   host_.Enable(Command::Hint, inPlay);

@@ -18,7 +18,7 @@ void Game::SetSolutionEnabled() {
 }
 
 void Game::ShowSolution() {
-  if (solutionMode_ || boardMode_ != kPlayMode) return;
+  if (solutionMode_ || boardMode_ != BoardMode::Play) return;
   solutionMode_ = true;
   host_.SetSolutionView(true);
   solutionTiles_ = {kNoTile, kNoTile};
@@ -27,32 +27,32 @@ void Game::ShowSolution() {
 }
 
 void Game::SolutionNext() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   if (!solutionMode_ || b.Game.TilesLeft <= 2) return;
   const int first = SolutionSlot(b.Game.TilesLeft - 1);
   const int second = SolutionSlot(b.Game.TilesLeft - 2);
   if (!TileInPlay(first) || !TileInPlay(second)) return;
   solutionTiles_ = {kNoTile, kNoTile};
-  selectedTile_ = first;
-  secondTile_ = second;
+  pointer_.SelectedTile = first;
+  pointer_.SecondTile = second;
   host_.RedrawAll();
   host_.Pause(300);
 
   FadePair();
   b.Tiles[first].Present = false;
   b.Tiles[second].Present = false;
-  selectedTile_ = secondTile_ = kNoTile;
+  pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
   host_.RedrawAround(second, true, Repaint::Deferred);
   host_.RedrawAround(first, true, Repaint::TileNow);
 
   b.Game.TilesLeft -= 2;
   UpdatePlayState();
-  if (b.Game.TilesLeft > 0) hintIndex_ = 0;
+  if (b.Game.TilesLeft > 0) pointer_.HintIndex = 0;
   SetSolutionEnabled();
 }
 
 void Game::SolutionPrev() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   if (!solutionMode_ || b.Game.TilesLeft >= b.Game.TileCount) return;
   solutionTiles_ = {kNoTile, kNoTile};
   b.Game.TilesLeft += 2;
@@ -61,38 +61,38 @@ void Game::SolutionPrev() {
   if (first == kNoTile || second == kNoTile) return;
   b.Tiles[first].Present = true;
   b.Tiles[second].Present = true;
-  selectedTile_ = first;
-  secondTile_ = second;
+  pointer_.SelectedTile = first;
+  pointer_.SecondTile = second;
   host_.RedrawAll();
   host_.Pause(300);
 
-  selectedTile_ = secondTile_ = kNoTile;
+  pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
   host_.RedrawTile(first, Repaint::Deferred);
   host_.RedrawTile(second, Repaint::TileNow);
   UpdatePlayState();
-  hintIndex_ = 0;
+  pointer_.HintIndex = 0;
   SetSolutionEnabled();
 }
 
 void Game::SolutionFirst() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   if (!solutionMode_) return;
   for (int i = 0; i < b.Game.TileCount; ++i) b.Tiles[i].Present = true;
   b.Game.TilesLeft = b.Game.TileCount;
   UpdatePlayState();
-  hintIndex_ = 0;
+  pointer_.HintIndex = 0;
   SetSolutionEnabled();
 }
 
 void Game::SolutionLast() {
-  MODE_P& b = Board();
+  MODE_P& b = ShownBoard();
   if (!solutionMode_ || b.Game.TileCount < 2) return;
   for (int i = 0; i < b.Game.TileCount; ++i) b.Tiles[i].Present = false;
   b.Game.TilesLeft = 2;
   for (int entry = 0; entry < 2; ++entry)
     if (const int slot = SolutionSlot(entry); slot != kNoTile) b.Tiles[slot].Present = true;
   UpdatePlayState();
-  hintIndex_ = 0;
+  pointer_.HintIndex = 0;
   SetSolutionEnabled();
 }
 

@@ -489,7 +489,7 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   const MainMenus& menus = world.window->Parts().Menus;
   const MainToolbars& bars = world.window->Parts().Toolbars;
   menus.MI_LayoutEdit->trigger();
-  EXPECT_EQ(world.game().BoardMode(), kEditMode);
+  EXPECT_EQ(world.game().Mode(), BoardMode::Edit);
   EXPECT_TRUE(menus.MI_File->menuAction()->isVisible());
   EXPECT_TRUE(menus.MI_Edit->menuAction()->isVisible());
   EXPECT_FALSE(menus.MI_Game->menuAction()->isVisible());
@@ -526,7 +526,7 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   EXPECT_TRUE(menus.MI_EditDraw->isChecked());
 
   menus.MI_FileReturn->trigger();
-  EXPECT_EQ(world.game().BoardMode(), kPlayMode);
+  EXPECT_EQ(world.game().Mode(), BoardMode::Play);
   EXPECT_TRUE(bars.P_PlayToolbar->isVisible());
   EXPECT_FALSE(menus.MI_File->menuAction()->isVisible());
   world.RunPendingStart();

@@ -200,9 +200,9 @@ TEST_F(MusicPlayerTest, MissingOrBrokenSongStallsWithItsMessage) {
 }
 
 TEST_F(MusicPlayerTest, EffectsFollowTheSoundSwitch) {
-  player.PlaySound(int(Effect::Win));
+  player.PlaySound(Sound::Win);
   player.OnPlaySoundClicked(false);
-  player.PlaySound(int(Effect::Select));
+  player.PlaySound(Sound::Select);
   EXPECT_EQ(backend.effects, std::vector<std::string>{dir.dir() + "win.wav"});
 }
 
@@ -212,7 +212,7 @@ TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong
   player.SetBuiltInTune([&] { return ++tunes, std::vector<std::uint8_t>{1}; });
   EXPECT_EQ(backend.rests, 1);  // nothing sounded since the start
   EXPECT_FALSE(resting);
-  player.PlaySound(int(Effect::Select));
+  player.PlaySound(Sound::Select);
   EXPECT_TRUE(resting);
   view.now += kOutputRestAfterMs - 1;
   player.OnRestTimer();
@@ -221,7 +221,7 @@ TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong
   player.OnRestTimer();
   EXPECT_EQ(backend.rests, 2);
   EXPECT_FALSE(resting);
-  player.PlaySound(int(Effect::Select));
+  player.PlaySound(Sound::Select);
   EXPECT_TRUE(resting);
   player.OnOk(false, 10, view.ticks);  // a song at once
   EXPECT_EQ(tunes, 1);

@@ -77,7 +77,7 @@ void WriteWave(const fs::path& path) {
 
 // A change of volume, a start and a stop glide: no frame steps by more than the ramp
 // allows, and the gain arrives where it was sent.
-TEST(SoundLibrary, VolumeChangesGlideInsteadOfStepping) {
+TEST(MixerBackend, VolumeChangesGlideInsteadOfStepping) {
   const struct {
     float from, to;
     int channels;
@@ -98,11 +98,11 @@ TEST(SoundLibrary, VolumeChangesGlideInsteadOfStepping) {
   }
 }
 
-TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
+TEST(MixerBackend, SongsPlayToTheEndAndFailuresCarryCodes) {
   test::TempDir dir;
   WriteSong(dir.path() / "short.mid", 2);
   std::ofstream(dir.path() / "broken.mid") << "not a song at all";
-  SoundLibrary library;
+  MixerBackend library;
   ASSERT_TRUE(library.StartOutput());
 
   const SongHandle song = library.SongFromFile(dir.dir() + "short.mid");
@@ -149,19 +149,19 @@ TEST(SoundLibrary, SongsPlayToTheEndAndFailuresCarryCodes) {
 }
 
 // Waits up to 3 s for the output to rest.
-bool Rests(SoundLibrary& library) {
+bool Rests(MixerBackend& library) {
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
   while (!library.RestIfQuiet() && std::chrono::steady_clock::now() < until)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   return !library.Open();
 }
 
-TEST(SoundLibrary, OutputRestsOnlyWhenQuietAndOpensAgainOnDemand) {
+TEST(MixerBackend, OutputRestsOnlyWhenQuietAndOpensAgainOnDemand) {
   test::TempDir dir;
   WriteSong(dir.path() / "short.mid", 2);
   WriteWave(dir.path() / "select.wav");
   const std::string effect = dir.dir() + "select.wav";
-  SoundLibrary library;
+  MixerBackend library;
   ASSERT_TRUE(library.StartOutput());
   library.PlayEffect(effect);
   library.PlayEffect(effect);
@@ -186,10 +186,10 @@ TEST(SoundLibrary, OutputRestsOnlyWhenQuietAndOpensAgainOnDemand) {
   EXPECT_TRUE(Rests(library));
 }
 
-TEST(SoundLibrary, ShippedSongsAndEffectsLoad) {
+TEST(MixerBackend, ShippedSongsAndEffectsLoad) {
   const fs::path data = TILVANE_SOURCE_DIR "/data";
   if (!fs::exists(data / "music")) GTEST_SKIP() << "no songs shipped yet";
-  SoundLibrary library;
+  MixerBackend library;
   ASSERT_TRUE(library.StartOutput());
   int songs = 0;
   for (const auto& entry : fs::directory_iterator(data / "music")) {
@@ -198,20 +198,20 @@ TEST(SoundLibrary, ShippedSongsAndEffectsLoad) {
     ++songs;
   }
   EXPECT_GE(songs, 8);
-  for (int i = 0; i < kEffectCount; ++i)
+  for (int i = 0; i < kSoundCount; ++i)
     EXPECT_TRUE(library.PreloadEffect((data / "sounds" / EffectName(i)).string() + ".wav"))
         << EffectName(i);
 }
 
 // SDL's file output records what would have been heard.
-TEST(SoundLibrary, SongsAreHeardAtTheirVolume) {
+TEST(MixerBackend, SongsAreHeardAtTheirVolume) {
   test::TempDir dir;
   WriteSong(dir.path() / "short.mid", 2);
   const ScopedEnv driver("SDL_AUDIODRIVER", "disk");
   const auto peak = [&](int volume) {
     const std::string out = dir.dir() + "out" + std::to_string(volume) + ".raw";
     const ScopedEnv file("SDL_DISKAUDIOFILE", out);
-    SoundLibrary library;
+    MixerBackend library;
     EXPECT_TRUE(library.StartOutput());
     const SongHandle song = library.SongFromFile(dir.dir() + "short.mid");
     library.SetSongVolume(song, volume);
@@ -239,21 +239,23 @@ class MusicDialogTest : public ::testing::Test {
     WriteSong(dir.path() / "music" / "Rain.mid", 40);
   }
   std::unique_ptr<TF_Music> MakeDialog() {
-    MusicDialogOptions options;
+    SoundOutputOptions options;
     options.SoundsDir = dir.dir();
     options.MusicDirs = {dir.dir() + "music/"};
     options.Rand = &rand;
     options.Message = [this](const std::string& text) { messages.push_back(text); };
     options.Sleep = [this](int ms) { slept += ms; };
-    auto dialog = std::make_unique<TF_Music>(std::move(options));
+    output = std::make_unique<SoundOutput>(std::move(options));
+    auto dialog = std::make_unique<TF_Music>(*output, nullptr);
     EXPECT_TRUE(messages.empty());  // nothing starts before the sound does
-    dialog->StartSound();
+    output->StartSound();
     return dialog;
   }
   test::TempDir dir;
   RandState rand;
   std::vector<std::string> messages;
   int slept = 0;
+  std::unique_ptr<SoundOutput> output;
 };
 
 TEST_F(MusicDialogTest, PauseBarSnapsAndPlayNextPlaysThroughTheLibrary) {
@@ -266,7 +268,7 @@ TEST_F(MusicDialogTest, PauseBarSnapsAndPlayNextPlaysThroughTheLibrary) {
   ASSERT_EQ(dialog->FileList()->count(), 1);
   dialog->Player().PlayNext();
   EXPECT_TRUE(dialog->Player().State().Playing);
-  EXPECT_TRUE(dialog->FinishedTimer()->isActive());
+  EXPECT_TRUE(output->FinishedTimer()->isActive());
   dialog->Player().OnFinishedTimer();
   EXPECT_TRUE(dialog->Player().State().Playing);  // 40 notes take 10 s
   dialog->hide();
@@ -280,10 +282,11 @@ TEST_F(MusicDialogTest, NoOutputDeviceGivesOneMessageThenSilence) {
   EXPECT_EQ(messages[0],
             "Failed to start the sound library: No sound output device could be opened");
   dialog->Player().PlayNext();
-  dialog->Player().PlaySound(int(Effect::Win));
+  dialog->Player().PlaySound(Sound::Win);
   EXPECT_FALSE(dialog->Player().State().Playing);
   EXPECT_EQ(messages.size(), 1u);
   dialog.reset();
+  output.reset();
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ class PlayTest : public ::testing::Test {
 
   // A new game of `layout` drawn from `seed`, through the deferred start.
   bool Start(const char* layout, std::uint32_t seed = 12345, int mode = kDealNew) {
-    game.PlayBoard().SetLayoutName(layout);
+    game.ChooseLayout(layout);
     game.Rand().value = seed;
     game.DeferredStart(mode);
     EXPECT_TRUE(host.timers[Timer::NewGame]);
@@ -65,13 +65,12 @@ class PlayTest : public ::testing::Test {
     ADD_FAILURE() << "no tile at " << p.X << "," << p.Y << "," << p.Z;
     return 0;
   }
-  // Gives the tiles at these positions these faces, then recounts the moves.
+  // Gives the tiles at these positions these faces, as a kept game taken up again, then
+  // recounts the moves.
   void SetFaces(const std::vector<std::pair<LayoutPosition, int>>& faces) {
-    for (auto [pos, face] : faces) {
-      TILE_P& t = game.PlayBoard().Tiles[Slot(pos)];
-      t.Face = face;
-      t.MatchClass = MatchClassOf(face);
-    }
+    KeptGame kept = game.Keep(0);
+    for (auto [pos, face] : faces) kept.Tiles[std::size_t(Slot(pos))].Face = face;
+    game.Resume(kept);
     game.UpdatePlayState();
   }
   int SolutionSlot(int entry) { return game.DealSolution().Steps[entry].Slot; }

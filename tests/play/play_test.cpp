@@ -350,7 +350,7 @@ TEST_F(PlayTest, FailedStarts) {
 
 TEST_F(PlayTest, AFullSetCanBeUndoneBackToTheDeal) {
   Game shipped(host, std::string(TILVANE_SOURCE_DIR) + "/data/layouts/");
-  shipped.PlayBoard().SetLayoutName("Dragon");
+  shipped.ChooseLayout("Dragon");
   shipped.Rand().value = 2024;
   ASSERT_TRUE(shipped.StartGame(kDealNew, false));
   const MODE_P& b = shipped.PlayBoard();
@@ -374,12 +374,14 @@ TEST_F(PlayTest, EditModeStartsOnACopyThatLeavesThePlayBoardAlone) {
   game.ClickTile(Slot({2, 2, 2}));
   const MODE_P before = B();
   game.EnterEditMode();
-  EXPECT_EQ(game.BoardMode(), kEditMode);
+  EXPECT_EQ(game.Mode(), BoardMode::Edit);
   EXPECT_EQ(game.SelectedTile(), kNoTile);
   EXPECT_EQ(game.EditBoard().Game.TileCount, before.Game.TileCount);
   EXPECT_EQ(game.EditBoard().Tiles[5].X, before.Tiles[5].X);
-  game.Board().Game.TileCount = 0;
-  game.Board().Tiles[5].X = 99;
+  EditControls controls;
+  Editor editor = game.MakeEditor(controls, host);
+  editor.NewLayout();
+  ASSERT_EQ(game.Board().Game.TileCount, 0);
   EXPECT_EQ(B().Game.TileCount, before.Game.TileCount);
   EXPECT_EQ(B().Tiles[5].X, before.Tiles[5].X);
 }

@@ -174,8 +174,9 @@ int main(int argc, char** argv) {
   about.close();
 
   // The sound options, with a song of the music folder playing.
+  tv::SoundOutput& sound = window->Parts().Sounds;
+  sound.StartSound();
   tv::TF_Music* music = window->Parts().Music;
-  music->StartSound();
   music->show();
   music->Player().PlayNext();
   Settle(300);
