@@ -179,6 +179,9 @@ Result History::OpenReadOnly(const std::string& path) {
   }
   Result prepared = Prepare(true);
   if (!prepared) Close();
+  if (prepared.Is(HistoryError::Damaged))
+    return Result::Fail(HistoryError::Damaged,
+                        "The game history " + path + " cannot be read: " + prepared.Message());
   return prepared;
 }
 
@@ -325,6 +328,17 @@ Result History::Write(HistoryGame& game) {
   if (sqlite3_step(st) != SQLITE_DONE) return failed();
   if (game.Id == 0) game.Id = sqlite3_last_insert_rowid(db_);
   return {};
+}
+
+Result History::WriteMany(std::vector<HistoryGame>& games) {
+  if (Result begun = Exec("BEGIN IMMEDIATE"); !begun) return begun;
+  for (HistoryGame& game : games) {
+    if (Result written = Write(game); !written) {
+      (void)Exec("ROLLBACK");
+      return written;
+    }
+  }
+  return Exec("COMMIT");
 }
 
 Result History::ReadAll(std::vector<HistoryGame>& games) const {

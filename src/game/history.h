@@ -77,6 +77,8 @@ class History {
 
   // Inserts a game (Id 0; Id is set) or replaces its row, in one committed transaction.
   Result Write(HistoryGame& game);
+  // Many games in one transaction: all of them or none.
+  Result WriteMany(std::vector<HistoryGame>& games);
   // Every game, in the order played.
   Result ReadAll(std::vector<HistoryGame>& games) const;
   // The latest unfinished game of this layout and number: the one a resumed game goes on.
