@@ -16,8 +16,10 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <set>
 #include <thread>
 
+#include "game/daily_deal.h"
 #include "game/history_log.h"
 #include "support/succeeded.h"
 #include "support/temp_dir.h"
@@ -320,6 +322,33 @@ TEST(History, AKilledWriterLosesNoGameItHadWritten) {
   EXPECT_EQ(kills, 40);
   EXPECT_GT(reported.size(), 40u);  // the writer got far enough to be killed mid-way
   EXPECT_TRUE(AsideFiles(dir.path()).empty());
+}
+
+}  // namespace
+}  // namespace tv
+
+namespace tv {
+namespace {
+
+TEST(History, TheDailyDealDependsOnTheDateAlone) {
+  const std::vector<std::string> layouts = {"Dragon", "fortress", "Bridge", "Arena", "Cat"};
+  std::vector<std::string> shuffled = {"Cat", "Arena", "fortress", "Dragon", "Bridge"};
+  std::set<std::string> chosen;
+  std::set<std::uint32_t> numbers;
+  for (int day = DayNumber(20260101); day < DayNumber(20260101) + 60; ++day) {
+    const int date = DateFromDayNumber(day);
+    const DailyDeal deal = MakeDailyDeal(date, layouts);
+    EXPECT_EQ(deal.Date, date);
+    EXPECT_NE(deal.GameNumber, 0u);
+    EXPECT_EQ(MakeDailyDeal(date, shuffled).Layout,
+              deal.Layout);  // the folder's order is no matter
+    EXPECT_EQ(MakeDailyDeal(date, shuffled).GameNumber, deal.GameNumber);
+    chosen.insert(deal.Layout);
+    numbers.insert(deal.GameNumber);
+  }
+  EXPECT_EQ(chosen.size(), layouts.size());  // over two months every layout comes up
+  EXPECT_EQ(numbers.size(), 60u);
+  EXPECT_TRUE(MakeDailyDeal(20260101, {}).Layout.empty());
 }
 
 }  // namespace
