@@ -18,6 +18,7 @@
 #include "app/field_view.h"
 #include "app/main_editor.h"
 #include "app/main_field.h"
+#include "app/main_history.h"
 #include "app/main_input.h"
 #include "app/main_library.h"
 #include "app/main_looks.h"
@@ -136,6 +137,7 @@ TF_Main::TF_Main(const MainOptions& options)
                                        std::move(looks), this);
   view_->BackgroundSource = [this] { return looks_->Picture(); };
   CreateLibrary();  // builds the catalogue and loads the records
+  CreateHistory();
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
@@ -355,6 +357,7 @@ void TF_Main::ApplySettings(const Settings& settings) {
   menus_.MI_OptionsDrawShadows->setChecked(settings_.DrawShadows);
   menus_.MI_OptionsLongerHints->setChecked(settings_.LongerHints);
   game_->SetLongerHints(settings_.LongerHints);
+  menus_.MI_OptionsNextLayout->setChecked(settings_.NextLayoutRun);
   tilesets_.ZoomedFaceWidth = settings_.ZoomFaceWidth;
   menus_.MI_OptionsResume->setChecked(settings_.ResumeGame);
   keeper_->SetOn(settings_.ResumeGame);
@@ -538,8 +541,9 @@ void TF_Main::SetPausedView(bool on) {
   if (!on) autoPaused_ = false;
   menus_.MI_GamePause->setChecked(on);
   // Undo, redo, hint and reshuffle follow the game; these are the window's own.
-  for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameShowSol,
-                     menus_.MI_GameClearRecords, menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
+  for (QAction* a :
+       {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameDaily, menus_.MI_GameShowSol,
+        menus_.MI_GameClearRecords, menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
   // A favourite starts a game, which only New and Restart may do while paused.
   menus_.MI_Favs->setEnabled(!on);
@@ -793,6 +797,7 @@ void TF_Main::SetSaveOnClose(bool save) {
 void TF_Main::SaveOnClose() {
   settingsKeeper_->Stop();
   MoveMade();  // the time played up to now, for the next start
+  history_->Exit();
   library_->SaveRecords();
   settings_ = CurrentSettings();
   if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)

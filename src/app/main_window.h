@@ -29,6 +29,7 @@ class FieldView;
 class FieldWidget;
 class HelpViewer;
 class MainLibrary;
+class MainHistory;
 class MainEditor;
 class SettingsKeeper;
 class MainLooks;
@@ -151,6 +152,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   QRect startArea_;  // the work area filled on a first start
   void BuildWindow();
   void CreateLibrary();
+  void CreateHistory();  // in main_history.cpp
+  void PlayDailyDeal();
   void CreateEditor();  // in main_editor.cpp
   void ConnectCommands();
   void Enable(Command command, bool on) override;
@@ -209,6 +212,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Shuffle* shuffle_ = nullptr;
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
+  std::unique_ptr<MainHistory> history_;
   std::unique_ptr<GameKeeper> keeper_;
   bool keeperReported_ = false;  // the first failed write of the unfinished game was shown
   SettingsKeeper* settingsKeeper_ = nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/files.h"
+#include "game/names.h"
 
 namespace tv {
 namespace {
@@ -31,6 +32,12 @@ DailyDeal MakeDailyDeal(int date, std::vector<std::string> layouts) {
             [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });
   if (!layouts.empty()) deal.Layout = layouts[Mix(mixed) % layouts.size()];
   return deal;
+}
+
+DailyDeal DailyDealIn(int date, const std::string& layoutsDir) {
+  std::vector<std::string> names;
+  for (const LayoutFile& file : ListLayoutFolder(layoutsDir)) names.push_back(file.Name);
+  return MakeDailyDeal(date, std::move(names));
 }
 
 }  // namespace tv

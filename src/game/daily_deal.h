@@ -18,4 +18,7 @@ struct DailyDeal {
 // `layouts` are the shipped layouts' names; their order does not matter.
 DailyDeal MakeDailyDeal(int date, std::vector<std::string> layouts);
 
+// The deal of `date` among the layouts of the folder `layoutsDir`.
+DailyDeal DailyDealIn(int date, const std::string& layoutsDir);
+
 }  // namespace tv

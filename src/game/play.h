@@ -128,6 +128,8 @@ class Game {
   PlayedGame Played(double now) const;
   // Exit: the game in play is written as it stands, for the next start to go on.
   void KeepInHistory();
+  // Another layout takes the board: the game in play ends as it stands.
+  void LeaveInHistory();
 
   // Solution replay.
   void ShowSolution();

@@ -19,6 +19,10 @@ PlayedGame Game::Played(double now) const {
   return played;
 }
 
+void Game::LeaveInHistory() {
+  if (history_) history_->Left(Played(host_.Now()));
+}
+
 void Game::KeepInHistory() {
   if (history_) history_->Kept(Played(host_.Now()));
 }
