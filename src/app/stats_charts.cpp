@@ -41,13 +41,12 @@ void Empty(QPainter& p, const QRectF& area, const QString& text) {
   p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
-// A round step for an axis of `top`: 1, 2 or 5 times a power of ten, of seconds or minutes.
+// A step a clock reads easily, giving at most `lines` steps up to `top` seconds.
 double NiceStep(double top, int lines) {
-  const double raw = std::max(1.0, top / std::max(1, lines));
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  for (const double f : {1.0, 2.0, 5.0, 10.0})
-    if (f * power >= raw) return f * power;
-  return 10 * power;
+  const double raw = top / std::max(1, lines);
+  for (const double step : {10.0, 15.0, 30.0, 60.0, 120.0, 300.0, 600.0, 900.0, 1800.0, 3600.0})
+    if (step >= raw) return step;
+  return 3600.0 * std::ceil(raw / 3600.0);
 }
 
 }  // namespace
@@ -78,7 +77,7 @@ void TimesChart::paintEvent(QPaintEvent*) {
   QRectF area = Frame(p, *this, "Times of won games");
   if (times_.empty()) return Empty(p, area, "No game won yet");
   const double top = *std::max_element(times_.begin(), times_.end()) * 1.08 + 1;
-  const double step = NiceStep(top, 4);
+  const double step = NiceStep(top, 6);
   const QFontMetrics fm(font());
   const double labelWidth = fm.horizontalAdvance("00:00:00") + 4;
   const QRectF plot = area.adjusted(labelWidth, fm.height() / 2.0, 0, -fm.height() / 2.0);

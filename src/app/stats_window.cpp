@@ -49,6 +49,8 @@ TF_Stats::TF_Stats(std::function<void()> showHelp, QWidget* parent) : QDialog(pa
     QFont bold = value->font();
     bold.setBold(true);
     value->setFont(bold);
+    // Wide enough for the longest value, so the columns stay put from layout to layout.
+    value->setMinimumWidth(QFontMetrics(bold).horizontalAdvance("00:00:00"));
     const int row = k % 3, column = k / 3 * 2;
     grid->addWidget(caption, row, column);
     grid->addWidget(value, row, column + 1);
