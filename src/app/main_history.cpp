@@ -18,9 +18,8 @@ MainHistory::MainHistory(const std::string& historyFile, const std::string& layo
                          std::function<void()> showHelp)
     : log_(history_, layoutsDir, [] { return static_cast<std::int64_t>(std::time(nullptr)); }),
       game_(game),
+      path_(historyFile),
       warn_(std::move(warn)) {
-  // A damaged file is already moved aside and a new one open: the player hears of it once.
-  if (const Result opened = history_.Open(historyFile); !opened && warn_) warn_(opened.Message());
   log_.OnFailure = [this](const Result& failed) {
     if (reported_ || !warn_) return;
     reported_ = true;
@@ -32,6 +31,12 @@ MainHistory::MainHistory(const std::string& historyFile, const std::string& layo
 
 MainHistory::~MainHistory() {
   game_.SetHistory(nullptr);
+}
+
+void MainHistory::Open() {
+  if (history_.IsOpen()) return;
+  // A damaged file is already moved aside and a new one open: the player hears of it once.
+  if (const Result opened = history_.Open(path_); !opened && warn_) warn_(opened.Message());
 }
 
 void MainHistory::ShowStatistics(const std::string& currentLayout) {

@@ -24,6 +24,8 @@ class MainHistory {
               std::function<void(const std::string&)> warn, QWidget* owner,
               std::function<void()> showHelp);
   ~MainHistory();
+  // Once the start-up has succeeded: a start that fails leaves no file behind.
+  void Open();
   MainHistory(const MainHistory&) = delete;
   MainHistory& operator=(const MainHistory&) = delete;
 
@@ -37,6 +39,7 @@ class MainHistory {
   History history_;
   HistoryLog log_;
   Game& game_;
+  std::string path_;
   std::function<void(const std::string&)> warn_;
   TF_Stats* stats_ = nullptr;
   bool reported_ = false;

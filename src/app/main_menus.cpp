@@ -122,7 +122,7 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_GamePause = Item(m.MI_Game, "MI_GamePause", "&Pause", "pause", Qt::Key_P);
   m.MI_GamePause->setCheckable(true);
   m.MI_Game->addSeparator();
-  m.MI_GameStats = Item(m.MI_Game, "MI_GameStats", "S&tatistics...", "statistics");
+  m.MI_GameStats = Item(m.MI_Game, "MI_GameStats", "Stat&istics...", "statistics");
   m.MI_Game->addSeparator();
   m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "E&xit", "exit");
 

@@ -442,6 +442,7 @@ void TF_Main::FinishStartUp() {
   LayOutAndRedraw();  // the background, until the first deal fills it
   ready_ = true;
   input_->SetReady(true);
+  history_->Open();
   if (kept_ && EqualsIgnoreCase(game_->PlayBoard().LayoutName(), kept_->LayoutName)) {
     game_->Resume(*kept_);
     LayOutAndRedraw();
