@@ -29,13 +29,14 @@ namespace {
 using namespace tv::tool;
 
 int Usage() {
-  std::cerr << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
-               "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR | history DIR | "
-               "winnable FILE.mah --seed S [--remove A,B]... [--max-ms N] [--max-nodes N]"
+  std::cerr
+      << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
+         "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR | history DIR | "
+         "winnable FILE.mah --seed S [--remove A,B]... [--max-ms N] [--max-nodes N]"
 #ifdef TILVANE_TOOL_HAS_RENDER
-               " | render FILE.mah --seed S --tiles DIR ..."
+         " | render FILE.mah --seed S --tiles DIR ..."
 #endif
-               "\n";
+         "\n";
   return kExitUsage;
 }
 
