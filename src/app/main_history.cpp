@@ -47,8 +47,8 @@ void MainHistory::ShowStatistics(const std::string& currentLayout) {
   stats_->Run(std::move(games), currentLayout, LocalDateNumber(std::time(nullptr)));
 }
 
-void MainHistory::Exit() {
-  game_.KeepInHistory();
+void MainHistory::Exit(bool kept) {
+  kept ? game_.KeepInHistory() : game_.LeaveInHistory();
 }
 
 // The main window's part: the history made with what it needs, and its commands.

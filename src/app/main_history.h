@@ -30,8 +30,9 @@ class MainHistory {
   MainHistory& operator=(const MainHistory&) = delete;
 
   void ShowStatistics(const std::string& currentLayout);
-  // Shutdown: the game in play is written as it stands.
-  void Exit();
+  // Shutdown: the game in play is written as it stands, left open when the next start
+  // takes it up again (`kept`), ended otherwise.
+  void Exit(bool kept);
   History& Data() { return history_; }
   TF_Stats* Window() const { return stats_; }
 

@@ -798,7 +798,7 @@ void TF_Main::SetSaveOnClose(bool save) {
 void TF_Main::SaveOnClose() {
   settingsKeeper_->Stop();
   MoveMade();  // the time played up to now, for the next start
-  history_->Exit();
+  history_->Exit(keeper_->On() && IsKeepable(*game_));
   library_->SaveRecords();
   settings_ = CurrentSettings();
   if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)
