@@ -5,7 +5,7 @@
 # What the game needs to build and run.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
             libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libpng-dev libjpeg-dev libgif-dev \
-            fonts-liberation2
+            libsqlite3-dev fonts-liberation2
 # What only the checks need: tests, benchmarks, the fuzzers' compiler and runtime, the
 # format check, and the CJK font the tileset generator's tests draw with.
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \

@@ -78,7 +78,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libsdl2-mixer-2.0-0, libfluidsynth3, timgm6mb-soundfont, fonts-liberation2, qt6-qpa-plugins")
+    "libsdl2-mixer-2.0-0, libfluidsynth3, libsqlite3-0, timgm6mb-soundfont, fonts-liberation2, qt6-qpa-plugins")
 include(CPack)
 
 # The checks of the installed tree and of the package run the real program; a

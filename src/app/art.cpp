@@ -194,6 +194,7 @@ const std::vector<ArtItem>& ArtCatalogue() {
       Icon("zoom-in"),
       Icon("zoom-out"),
       Toggle("dim-blocked"),
+      Icon("statistics"),
       Icon("music"),
       Icon("help"),
       // edit toolbar
@@ -218,6 +219,7 @@ const std::vector<ArtItem>& ArtCatalogue() {
       // menu-only commands
       Icon("reshuffle"),
       Icon("game-number"),
+      Icon("daily-deal"),
       Icon("show-solution"),
       Icon("exit"),
       Icon("fav-add"),

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <utility>
 
 #include "app/art.h"
 #include "app/main_host.h"
@@ -153,7 +154,18 @@ void MainLibrary::Rebuild() {
 }
 
 bool MainLibrary::ShowChooser() {
+  if (std::exchange(nextLayout_, false)) return OpenNextLayout();
   return chooser_->Choose(host_.Owner);
+}
+
+bool MainLibrary::OpenNextLayout() {
+  const auto& entries = library_.Layouts().Entries();
+  if (entries.empty() || !host_.OpenForPlay) return false;
+  const std::string current = host_.CurrentLayout ? host_.CurrentLayout() : "";
+  std::size_t next = 0;
+  for (std::size_t k = 0; k < entries.size(); ++k)
+    if (EqualsIgnoreCase(entries[k]->Name, current)) next = (k + 1) % entries.size();
+  return host_.OpenForPlay(entries[next]->Name);
 }
 
 void MainLibrary::AddFavourite() {
@@ -198,7 +210,9 @@ void MainLibrary::CountGame(bool won) {
     std::string player;
     // A record that could not be written is not announced; the message after says why.
     const bool record = counted.NewRecord && counted.Saved.Ok();
+    congrat_->SetNextLayoutOffered(host_.NextLayoutRun && host_.NextLayoutRun());
     const bool ok = congrat_->Ask(record, StarsFor(reshuffles), player);
+    nextLayout_ = congrat_->NextLayoutChosen();
     if (counted.Entry && record)
       Report(library_.SetBestPlayer(counted.Entry, ok ? player : kDefaultPlayer));
   }

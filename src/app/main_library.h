@@ -35,6 +35,8 @@ struct MainLibraryHost {
   // The game just counted: its duration in days and the reshuffles used.
   std::function<double()> GameDuration;
   std::function<int()> GameReshuffles;
+  // The run through the layouts: a win offers the next one in the chooser's order.
+  std::function<bool()> NextLayoutRun;
 };
 
 // The library's pictures from the program's art.
@@ -71,6 +73,8 @@ class MainLibrary {
  private:
   // Shows a failure; a failed records write only the first time in a session.
   void Report(const Result& result);
+  // The layout after the current one in the chooser's order, opened for play.
+  bool OpenNextLayout();
   void Connect();
 
   LayoutLibrary library_;
@@ -82,6 +86,7 @@ class MainLibrary {
   TF_Rename* rename_ = nullptr;
   TF_OpenSave* openSave_ = nullptr;
   bool recordsReported_ = false;
+  bool nextLayout_ = false;  // the congratulation's "Next layout" was taken
 };
 
 }  // namespace tv

@@ -128,6 +128,7 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_GameRestart = Item(m.MI_Game, "MI_GameRestart", "&Restart", "restart");
   m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle", "Reshuffle &Tiles", "reshuffle");
   m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle", "&Select Game Shuffle...", "game-number");
+  m.MI_GameDaily = Item(m.MI_Game, "MI_GameDaily", "D&aily Deal", "daily-deal");
   m.MI_Game->addSeparator();
   m.MI_GameUndo = Item(m.MI_Game, "MI_GameUndo", "&Undo", "undo", Qt::Key_F4);
   m.MI_GameRedo = Item(m.MI_Game, "MI_GameRedo", "Re&do", "redo");
@@ -137,6 +138,8 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", "Show S&olution", "show-solution");
   m.MI_GamePause = Item(m.MI_Game, "MI_GamePause", "&Pause", "pause", Qt::Key_P);
   m.MI_GamePause->setCheckable(true);
+  m.MI_Game->addSeparator();
+  m.MI_GameStats = Item(m.MI_Game, "MI_GameStats", "Stat&istics...", "statistics");
   m.MI_Game->addSeparator();
   m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "E&xit", "exit");
 
@@ -216,6 +219,8 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_OptionsDrawShadows =
       Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw &Shadows", "draw-shadows");
   m.MI_OptionsLongerHints = Check(m.MI_Options, "MI_OptionsLongerHints", "&Longer Hints", "hint");
+  m.MI_OptionsNextLayout =
+      Check(m.MI_Options, "MI_OptionsNextLayout", "&Next Layout After a Win", "choose-layout");
   m.MI_OptionsResume = m.MI_Options->addAction("Res&ume Unfinished Game");
   m.MI_OptionsResume->setObjectName("MI_OptionsResume");
   m.MI_OptionsResume->setCheckable(true);
@@ -270,6 +275,7 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.B_ZoomOut = Button(p, "B_ZoomOut", "Reduce Tile Size (R)", "zoom-out");
   t.B_DimBlocked = Button(p, "B_DimBlocked", "Dim Blocked Tiles", "dim-blocked", true);
   Separator(p);
+  t.B_Stats = Button(p, "B_Stats", "Statistics", "statistics");
   t.B_Music = Button(p, "B_Music", "Sound and Music", "music");
   t.B_PlayHelp = Button(p, "B_PlayHelp", "Game Help (F1)", "help");
   static_cast<QHBoxLayout*>(p->layout())->addStretch();

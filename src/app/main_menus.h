@@ -31,6 +31,7 @@ struct MainMenus {
 
   QAction *MI_LayoutChoose, *MI_GameNew, *MI_GameRestart, *MI_GameReshuffle, *MI_GameShuffle,
       *MI_GameUndo, *MI_GameRedo, *MI_GameHint, *MI_GameShowSol, *MI_GamePause, *MI_GameExit;
+  QAction *MI_GameDaily, *MI_GameStats, *MI_OptionsNextLayout;
   QAction *MI_FavsAdd, *MI_FavsSep;
   std::array<QAction*, kFavouriteItems> Favourites{};
   QAction *MI_LayoutCreate, *MI_LayoutEdit;
@@ -56,7 +57,7 @@ struct MainToolbars {
   QLabel* L_CustomZ = nullptr;
 
   QToolButton *B_ChooseLayout, *B_New, *B_Restart, *B_Undo, *B_Redo, *B_Hint, *B_Pause, *B_BkgCol,
-      *B_BkgPic, *B_Tiles, *B_ZoomIn, *B_ZoomOut, *B_DimBlocked, *B_Music, *B_PlayHelp;
+      *B_BkgPic, *B_Tiles, *B_ZoomIn, *B_ZoomOut, *B_DimBlocked, *B_Stats, *B_Music, *B_PlayHelp;
   QToolButton *B_EditUndo, *B_EditRedo;
   QToolButton *B_FileNew, *B_FileOpen, *B_FileSave, *B_FilePlay, *B_EditDraw, *B_EditErase,
       *B_EditMove, *B_EditAutoZ, *B_EditCustomZ, *B_CustomZDown, *B_CustomZUp, *B_EditHelp;

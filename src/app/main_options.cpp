@@ -23,6 +23,8 @@ void OptionToggles::Connect(QObject* context) {
                    [this] { ToggleLongerHints(); });
   QObject::connect(m.MI_OptionsShowWinnable, &QAction::triggered, context,
                    [this](bool on) { SetShowWinnable(on); });
+  QObject::connect(m.MI_OptionsNextLayout, &QAction::triggered, context,
+                   [this](bool on) { settings_.NextLayoutRun = on; });
 }
 
 void OptionToggles::Apply() {
@@ -33,6 +35,7 @@ void OptionToggles::Apply() {
   menus_.MI_OptionsResume->setChecked(settings_.ResumeGame);
   follow_.KeepGame(settings_.ResumeGame);
   SetShowWinnable(settings_.ShowWinnable);
+  menus_.MI_OptionsNextLayout->setChecked(settings_.NextLayoutRun);
 }
 
 void OptionToggles::ToggleDimBlocked() {

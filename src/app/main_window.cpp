@@ -18,6 +18,7 @@
 #include "app/field_view.h"
 #include "app/main_editor.h"
 #include "app/main_field.h"
+#include "app/main_history.h"
 #include "app/main_input.h"
 #include "app/main_library.h"
 #include "app/main_looks.h"
@@ -133,6 +134,7 @@ TF_Main::TF_Main(const MainOptions& options)
                                        std::move(looks), this);
   view_->BackgroundSource = [this] { return looks_->Picture(); };
   CreateLibrary();  // builds the catalogue and loads the records
+  CreateHistory();
 
   T_NewGame.setInterval(100);
   // The clock shows whole seconds: instead of polling four times a second, the timer
@@ -192,6 +194,7 @@ void TF_Main::CreateLibrary() {
   host.CurrentLayout = [this] { return std::string(game_->PlayBoard().LayoutName()); };
   host.OpenForPlay = [this](const std::string& name) { return OpenForPlay(name); };
   host.StartNewGame = [this] { game_->DeferredStart(kDealNew); };
+  host.NextLayoutRun = [this] { return settings_.NextLayoutRun; };
   host.GameDuration = [this] {
     const GAME_P& g = game_->PlayBoard().Game;
     return g.ClockTime - g.StartTime;
@@ -204,6 +207,8 @@ void TF_Main::CreateLibrary() {
 
 bool TF_Main::OpenForPlay(const std::string& name) {
   const std::string shown(game_->PlayBoard().LayoutName());
+  // The game on the field ends before another layout takes the board.
+  game_->LeaveInHistory();
   if (!game_->ReadPlayLayout(name).Ok()) return false;
   // A zoom is the player's choice for the layout it was made on.
   if (!EqualsIgnoreCase(shown, game_->PlayBoard().LayoutName())) tilesets_.ZoomedFaceWidth = 0;
@@ -336,6 +341,7 @@ void TF_Main::FinishStartUp() {
   LayOutAndRedraw();  // the background, until the first deal fills it
   ready_ = true;
   input_->SetReady(true);
+  history_->Open();
   if (kept_ && EqualsIgnoreCase(game_->PlayBoard().LayoutName(), kept_->LayoutName)) {
     game_->Resume(*kept_);
     LayOutAndRedraw();
@@ -413,8 +419,9 @@ void TF_Main::SetPausedView(bool on) {
   if (!on) autoPaused_ = false;
   menus_.MI_GamePause->setChecked(on);
   // Undo, redo, hint and reshuffle follow the game; these are the window's own.
-  for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameShowSol,
-                     menus_.MI_GameClearRecords, menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
+  for (QAction* a :
+       {menus_.MI_LayoutChoose, menus_.MI_GameShuffle, menus_.MI_GameDaily, menus_.MI_GameShowSol,
+        menus_.MI_GameClearRecords, menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
   // A favourite starts a game, which only New and Restart may do while paused.
   menus_.MI_Favs->setEnabled(!on);
@@ -516,6 +523,7 @@ void TF_Main::SetSaveOnClose(bool save) {
 void TF_Main::SaveOnClose() {
   settingsKeeper_->Stop();
   MoveMade();  // the time played up to now, for the next start
+  history_->Exit(keeper_->On() && IsKeepable(*game_));
   library_->SaveRecords();
   settings_ = CurrentSettings();
   if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)

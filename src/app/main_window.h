@@ -32,6 +32,7 @@ class FieldView;
 class FieldWidget;
 class HelpViewer;
 class MainLibrary;
+class MainHistory;
 class MainEditor;
 class SettingsKeeper;
 class MainLooks;
@@ -152,6 +153,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   QRect startArea_;  // the work area filled on a first start
   void BuildWindow();
   void CreateLibrary();
+  void CreateHistory();  // in main_history.cpp
+  void PlayDailyDeal();
   void CreateEditor();  // in main_editor.cpp
   void ConnectCommands();
   void Enable(Command command, bool on) override;
@@ -198,6 +201,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   SoundOutput* sound_ = nullptr;  // the program's sound, from start-up to shutdown
   TF_Music* music_ = nullptr;
   std::unique_ptr<MainLibrary> library_;
+  std::unique_ptr<MainHistory> history_;
   std::unique_ptr<GameKeeper> keeper_;
   bool keeperReported_ = false;  // the first failed write of the unfinished game was shown
   SettingsKeeper* settingsKeeper_ = nullptr;

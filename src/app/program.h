@@ -26,6 +26,7 @@ struct ProgramPaths {
   std::string RecordsFile;     // "tilvane.won2"
   std::string OldRecordsFile;  // "tilvane.won"
   std::string GameFile;        // the unfinished game
+  std::string HistoryFile;     // every counted game, beside the records
   // Installed only: the layouts shipped with the program, and the file naming every
   // shipped layout already offered to the player's layouts folder.
   std::string ShippedLayoutsDir;

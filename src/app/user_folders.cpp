@@ -13,6 +13,7 @@
 
 #include "game/files.h"
 #include "game/game_file.h"
+#include "game/history.h"
 #include "game/layout_file.h"
 
 #ifndef TILVANE_CONTENT_FROM_BIN
@@ -133,6 +134,7 @@ ProgramPaths PortablePaths(const std::string& programDir) {
   paths.SettingsFile = dir + "tilvane.ini";
   paths.RecordsFile = dir + "tilvane.won2";
   paths.OldRecordsFile = dir + "tilvane.won";
+  paths.HistoryFile = dir + kHistoryFileName;
   paths.GameFile = dir + kGameFileName;
   return paths;
 }
@@ -153,6 +155,7 @@ ProgramPaths InstalledPaths(const std::string& programDir, const std::string& co
   paths.LayoutsDir = folders.DataDir + "layouts/";
   paths.RecordsFile = folders.DataDir + "tilvane.won2";
   paths.OldRecordsFile = folders.DataDir + "tilvane.won";
+  paths.HistoryFile = folders.DataDir + kHistoryFileName;
   paths.OfferedLayoutsFile = folders.DataDir + "offered-layouts.txt";
   paths.GameFile =
       (folders.StateDir.empty() ? folders.ConfigDir : folders.StateDir) + kGameFileName;

@@ -64,6 +64,7 @@ void ReadSettings(const SettingsStore& store, Settings& s) {
   s.UseTexture = store.StoreReadBool(kPlayMode, "UseTexture", "", s.UseTexture);
   s.Texture = store.StoreReadString(kPlayMode, "Texture", "", s.Texture);
   s.LongerHints = store.StoreReadBool(kPlayMode, "LongerHints", "", s.LongerHints);
+  s.NextLayoutRun = store.StoreReadBool(kPlayMode, "NextLayoutRun", "", s.NextLayoutRun);
   s.ZoomFaceWidth =
       std::max(0, store.StoreReadInt(kPlayMode, "ZoomFaceWidth", "", s.ZoomFaceWidth));
   s.ShowWinnable = store.StoreReadBool(kPlayMode, "ShowWinnable", "", s.ShowWinnable);
@@ -113,6 +114,8 @@ void WriteSettings(SettingsStore& store, const Settings& s) {
   store.StoreWriteString(kPlayMode, "Texture", "", s.Texture);
   const Settings defaults;
   WriteUnlessDefault(store, "LongerHints", s.LongerHints ? 1 : 0, defaults.LongerHints ? 1 : 0);
+  WriteUnlessDefault(store, "NextLayoutRun", s.NextLayoutRun ? 1 : 0,
+                     defaults.NextLayoutRun ? 1 : 0);
   WriteUnlessDefault(store, "ZoomFaceWidth", s.ZoomFaceWidth, defaults.ZoomFaceWidth);
   if (!s.ShowWinnable || !store.StoreReadBool(kPlayMode, "ShowWinnable", "", true))
     store.StoreWriteBool(kPlayMode, "ShowWinnable", "", s.ShowWinnable);

@@ -36,6 +36,7 @@ struct Settings {
   std::string Texture = "li-river";
   // Written only when not at their defaults, so a file of defaults stays as it was.
   bool LongerHints = false;        // the hint shows for 1.5 s and blinks
+  bool NextLayoutRun = false;      // a win offers the next layout in the chooser's order
   std::int32_t ZoomFaceWidth = 0;  // face width the player zoomed to; 0: fit the window
   // Written only when off (or when the file holds it off), so a default file stays as it was.
   bool ShowWinnable = true;

@@ -127,6 +127,16 @@ void Game::Resume(const KeptGame& k) {
   EnablePlayCommands();
   host_.SetCaption("Tilvane - " + std::string(b.LayoutName()));
   host_.EndFieldDrag();
+  // The game goes on in its own row of the history, with the hints and undos so far.
+  hintsUsed_ = undosUsed_ = daily_ = 0;
+  pendingDaily_ = -1;
+  if (history_) {
+    if (const std::optional<HistoryGame> row = history_->Resumed(Played(now), k.Counted)) {
+      hintsUsed_ = row->Hints;
+      undosUsed_ = row->Undos;
+      daily_ = row->Daily;
+    }
+  }
 }
 
 }  // namespace tv

@@ -90,8 +90,9 @@ void Game::SelectGameShuffle() {
   PlayGameNumber(seed);
 }
 
-void Game::PlayGameNumber(std::uint32_t number) {
+void Game::PlayGameNumber(std::uint32_t number, int daily) {
   playBoard_.Game.Seed = number;
+  pendingDaily_ = daily;
   DeferredStart(kDealRestart);
 }
 
@@ -162,6 +163,11 @@ bool Game::StartGame(int mode, bool animate) {
     reshuffleBefore = reshuffle_;
   }
 
+  // The game on the field ends here for the history, as it stands before the layout
+  // is read again.
+  const bool leaving = mode == kDealNew || mode == kDealRestart;
+  const PlayedGame left = leaving && history_ ? Played(host_.Now()) : PlayedGame{};
+
   switch (mode) {
     case kDealNew:
       if (!PrepareLayout()) return false;
@@ -188,6 +194,13 @@ bool Game::StartGame(int mode, bool animate) {
       break;
     default:
       return false;
+  }
+  if (leaving) {
+    if (history_) history_->Left(left);
+    hintsUsed_ = undosUsed_ = 0;
+    if (mode == kDealNew) daily_ = 0;
+    if (mode == kDealRestart && pendingDaily_ >= 0) daily_ = pendingDaily_;
+    pendingDaily_ = -1;
   }
 
   const std::int32_t* faces =
@@ -381,6 +394,7 @@ void Game::RemovePair(int tile, int selected) {
   if (!b.Game.Counted) {
     b.Game.Counted = true;
     host_.CountGame(false);
+    if (history_) history_->Counted(Played(host_.Now()));
   }
   host_.MoveMade();
 
@@ -399,6 +413,7 @@ void Game::RemovePair(int tile, int selected) {
   if (b.Game.MovesAvailable <= 0) {
     b.Game.ClockTime = host_.Now();
     host_.DrawClock();
+    if (history_) history_->Stuck(Played(b.Game.ClockTime));
     NoMoreMoves();
   }
 }
@@ -416,6 +431,8 @@ void Game::GameWon() {
   host_.DrawClock();
   host_.SetTimer(Timer::UpdateClock, false);
   host_.PlaySound(Sound::Win);
+  // Written before the congratulation shows it.
+  if (history_) history_->Won(Played(b.Game.ClockTime));
   host_.CountGame(true);
   host_.Enable(Command::Hint, false);
   host_.Enable(Command::Undo, false);
@@ -431,6 +448,7 @@ void Game::Undo() {
       boardMode_ != BoardMode::Play)
     return;
   pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
+  ++undosUsed_;
   const UNDO_P& step = undoSteps_[--undoCount_];
   b.Tiles[step.FirstSlot].Present = true;
   b.Tiles[step.SecondSlot].Present = true;
@@ -464,6 +482,7 @@ void Game::Hint() {
   if (solutionMode_ || paused_ || boardMode_ != BoardMode::Play || b.Game.TilesLeft <= 0) return;
   const int n = std::clamp(b.Game.TileCount, 0, kMaxTiles);
   ClearHintMarks(b);
+  ++hintsUsed_;
   auto playable = [&](int i) { return b.Tiles[i].Present && b.Tiles[i].Free; };
 
   if (pointer_.SelectedTile != kNoTile) {

@@ -15,6 +15,7 @@
 #include "game/deal.h"
 #include "game/editor.h"
 #include "game/hint_choice.h"
+#include "game/history_log.h"
 #include "game/host.h"
 #include "game/kept_game.h"
 #include "game/random.h"
@@ -118,8 +119,11 @@ class Game {
   // True when the game started; false when the layout or the deal failed.
   bool StartGame(int mode, bool animate);
   void SelectGameShuffle();
-  // Asks for the deal of this game number, as the game number dialog's OK does.
-  void PlayGameNumber(std::uint32_t number);
+  // Asks for the deal of this game number, as the game number dialog's OK does;
+  // `daily` (yyyymmdd) marks it as that day's daily deal.
+  void PlayGameNumber(std::uint32_t number, int daily = 0);
+  // The daily deal's date while it is played (a restart keeps it), 0 otherwise.
+  int Daily() const { return daily_; }
 
   // A click on the field in play mode on `slot` (kNoTile for none).
   void ClickTile(int slot);
@@ -145,6 +149,14 @@ class Game {
   // expects a kept game that CheckKeptGame accepted for the play board's layout.
   KeptGame Keep(double now) const;
   void Resume(const KeptGame& kept);
+
+  // The history the game writes its results to; none by default.
+  void SetHistory(HistoryLog* log) { history_ = log; }
+  PlayedGame Played(double now) const;
+  // Exit: the game in play is written as it stands, for the next start to go on.
+  void KeepInHistory();
+  // Another layout takes the board: the game in play ends as it stands.
+  void LeaveInHistory();
 
   // Solution replay.
   void ShowSolution();
@@ -209,6 +221,12 @@ class Game {
   std::array<int, 2> solutionTiles_{kNoTile, kNoTile};
   bool preferWinnableHints_ = false;
   HintRanking hintRanking_;
+
+  HistoryLog* history_ = nullptr;
+  int hintsUsed_ = 0;  // of the game in play, for its history
+  int undosUsed_ = 0;
+  int daily_ = 0;
+  int pendingDaily_ = -1;  // taken by the next restart; -1 leaves daily_ as it is
 };
 
 // "%d Reshuffle Left" for one, "%d Reshuffles Left" otherwise.

@@ -53,8 +53,14 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
   B_Close = new QPushButton("Close", P_Form);
   B_Close->setObjectName("B_Close");
   B_Close->setGeometry(130, 128, 100, 32);
+  B_NextLayout = new QPushButton("Next layout", P_Form);
+  B_NextLayout->setObjectName("B_NextLayout");
   // Enter in the name field does not close the dialog.
-  for (QPushButton* b : {B_Ok, B_Cancel, B_Close}) b->setAutoDefault(false);
+  for (QPushButton* b : {B_Ok, B_Cancel, B_Close, B_NextLayout}) b->setAutoDefault(false);
+  connect(B_NextLayout, &QPushButton::clicked, this, [this] {
+    nextChosen_ = true;
+    record_ ? B_OkClick() : reject();
+  });
   connect(B_Ok, &QPushButton::clicked, this, [this] { B_OkClick(); });
   connect(B_Cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(B_Close, &QPushButton::clicked, this, &QDialog::reject);
@@ -62,6 +68,7 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
 
 bool TF_Congrat::Ask(bool record, int stars, std::string& name) {
   record_ = record;
+  nextChosen_ = false;
   starsPicture_ = largeStars_.Row(stars);
   I_Stars->SetMaker([this, stars](double ratio) { return largeStars_.Row(stars, ratio); });
   const bool ok = exec() == QDialog::Accepted;
@@ -75,7 +82,11 @@ void TF_Congrat::showEvent(QShowEvent* event) {
                      static_cast<QWidget*>(B_Ok), static_cast<QWidget*>(B_Cancel)})
     w->setVisible(record_);
   B_Close->setVisible(!record_);
-  const QPushButton* last = record_ ? B_Ok : B_Close;
+  // Beside Close when won, below OK and Cancel for a record.
+  B_Close->setGeometry(nextOffered_ ? 190 : 130, 128, 100, 32);
+  B_NextLayout->setGeometry(record_ ? QRect(130, 236, 100, 32) : QRect(70, 128, 100, 32));
+  B_NextLayout->setVisible(nextOffered_);
+  const QPushButton* last = nextOffered_ ? B_NextLayout : record_ ? B_Ok : B_Close;
   P_Form->setGeometry(0, 0, 360, last->geometry().bottom() + 1 + 25);
   setFixedSize(P_Form->size());
   if (const QScreen* screen = QGuiApplication::primaryScreen())

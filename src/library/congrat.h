@@ -30,6 +30,10 @@ class TF_Congrat : public QDialog {
   // Shows the dialog modally; in record mode true with `name` set (blanks trimmed,
   // "Player" when empty) when the player confirms.
   bool Ask(bool record, int stars, std::string& name);
+  // With the run through the layouts on, the dialog offers "Next layout"; whether the
+  // player took it is known after Ask (a record's name is then taken as with OK).
+  void SetNextLayoutOffered(bool on) { nextOffered_ = on; }
+  bool NextLayoutChosen() const { return nextChosen_; }
 
   QLineEdit* NameEdit() const { return E_PlayerName; }
   QLabel* Title() const { return L_Title; }
@@ -44,6 +48,8 @@ class TF_Congrat : public QDialog {
   StarsStrip largeStars_;
   QImage starsPicture_;
   bool record_ = false;
+  bool nextOffered_ = false;
+  bool nextChosen_ = false;
   QWidget* P_Form = nullptr;
   QLabel* L_Title = nullptr;
   DenseLabel* I_Stars = nullptr;
@@ -52,6 +58,7 @@ class TF_Congrat : public QDialog {
   QPushButton* B_Ok = nullptr;
   QPushButton* B_Cancel = nullptr;
   QPushButton* B_Close = nullptr;
+  QPushButton* B_NextLayout = nullptr;
 };
 
 }  // namespace tv

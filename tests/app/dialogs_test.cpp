@@ -199,8 +199,8 @@ TEST(HelpViewer, ShowsEveryTopicFromTheFolderBesideTheProgram) {
                         std::filesystem::copy_options::recursive);
   HelpViewer help(dir.dir());
   ASSERT_TRUE(help.Available());
-  for (const char* topic :
-       {"cont.htm", "play.htm", "solution.htm", "create.htm", "choose.htm", "music.htm"}) {
+  for (const char* topic : {"cont.htm", "play.htm", "solution.htm", "create.htm", "choose.htm",
+                            "music.htm", "stats.htm"}) {
     help.ShowTopic(topic);
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.CurrentTopic(), topic);

@@ -181,6 +181,23 @@ TEST(LibraryDialogs, CongratulationModesAndTheRecordHoldersName) {
   });
   EXPECT_FALSE(dialog.Ask(false, 0, name));
   EXPECT_LT(dialog.height(), recordHeight);
+  EXPECT_FALSE(dialog.NextLayoutChosen());
+  EXPECT_TRUE(dialog.findChild<QPushButton*>("B_NextLayout")->isHidden());
+
+  // The run through the layouts: "Next layout" in both modes, a record's name kept.
+  dialog.SetNextLayoutOffered(true);
+  for (const bool record : {false, true}) {
+    QTimer::singleShot(0, &dialog, [&] {
+      auto* next = dialog.findChild<QPushButton*>("B_NextLayout");
+      EXPECT_TRUE(next->isVisible());
+      EXPECT_LE(next->geometry().bottom(), dialog.height());
+      if (record) dialog.NameEdit()->setText(" Ann ");
+      next->click();
+    });
+    EXPECT_EQ(dialog.Ask(record, 3, name), record);
+    EXPECT_TRUE(dialog.NextLayoutChosen());
+  }
+  EXPECT_EQ(name, "Ann");
 }
 
 TEST(LibraryDialogs, RenameCleansTypingAndRefusesTakenNames) {

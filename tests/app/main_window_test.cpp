@@ -32,6 +32,7 @@
 #include "app/main_library.h"
 #include "app/main_status.h"
 #include "app/startup.h"
+#include "app/stats_window.h"
 #include "app/status_panel.h"
 #include "app/widget_events.h"
 #include "content/help.h"
@@ -1173,6 +1174,51 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   ASSERT_TRUE(LoadSettings((world.dir.path() / "tilvane.ini").string(), saved));
   EXPECT_FALSE(saved.ResumeGame);
   EXPECT_FALSE(fs::exists(kept));
+}
+
+}  // namespace
+}  // namespace tv
+
+namespace tv {
+namespace {
+
+// A game abandoned for a new one and a game left at exit, seen in the statistics after a
+// restart: the one left at exit goes on in its own row.
+TEST(MainWindow, GamesPlayedShowInTheStatisticsAfterARestart) {
+  World world;
+  auto start = [&] {
+    world.window.reset();
+    ASSERT_TRUE(world.Start());
+  };
+  auto removeOnePair = [&] {
+    const Solution solution = world.game().DealSolution();
+    const int left = world.board().Game.TilesLeft;
+    world.Click(solution.Steps[std::size_t(left - 1)].Slot);
+    world.Click(solution.Steps[std::size_t(left - 2)].Slot);
+    ASSERT_EQ(world.board().Game.TilesLeft, left - 2);
+  };
+  start();
+  world.RunPendingStart();
+  removeOnePair();
+  world.window->Menus().MI_GameNew->trigger();
+  world.RunPendingStart();
+  removeOnePair();
+  world.window->close();
+  start();  // the kept game is taken up again
+  EXPECT_TRUE(world.board().Game.Counted);
+  std::vector<QString> shown;
+  QTimer::singleShot(0, world.window.get(), [&] {
+    auto* stats = dynamic_cast<TF_Stats*>(QApplication::activeModalWidget());
+    if (!stats) return ADD_FAILURE() << "no statistics window";
+    auto* list = stats->findChild<QListWidget*>("LB_Layouts");
+    shown.push_back(list->currentItem()->text());
+    for (int k : {0, 1})
+      shown.push_back(stats->findChild<QLabel*>(QString("L_Figure%1").arg(k))->text());
+    stats->reject();
+  });
+  world.Button("B_Stats")->click();
+  EXPECT_EQ(shown, (std::vector<QString>{
+                       QString::fromStdString(std::string(world.board().LayoutName())), "2", "0"}));
 }
 
 }  // namespace

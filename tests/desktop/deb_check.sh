@@ -12,7 +12,7 @@ build=$1 version=$2
 deb="$work/pkg/tilvane_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$work/pkg")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libpng16 libsdl2-mixer-2.0-0 libfluidsynth3 timgm6mb-soundfont fonts-liberation2; do
+for d in libqt6widgets6 libpng16 libsqlite3-0 libsdl2-mixer-2.0-0 libfluidsynth3 timgm6mb-soundfont fonts-liberation2; do
   echo "$depends" | grep -q "$d" || fail "Depends lacks $d: $depends"
 done
 

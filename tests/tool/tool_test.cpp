@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "game/history.h"
 #include "game/layout_file.h"
 #include "game/layout_library.h"
 #include "support/temp_dir.h"
@@ -184,6 +185,44 @@ TEST_F(ToolTest, RecordsOfAProgramFolder) {
             "\"best_player\":\"\",\"best_time\":-1,\"best_reshuffles\":0,\"stars\":-1},"
             "{\"name\":\"b\",\"tiles\":2,\"free\":2,\"played\":1,\"won\":1,"
             "\"best_player\":\"Ann\",\"best_time\":0.25,\"best_reshuffles\":1,\"stars\":2}]}\n");
+}
+
+TEST_F(ToolTest, HistoryAgreesWithTheFiguresTheWindowShows) {
+  EXPECT_EQ(Tool("history " + dir_.dir()).out,
+            "{\"games\":0,\"won\":0,\"streak\":0,\"best_streak\":0,\"layouts\":[]}\n");
+  const std::string path = dir_.dir() + kHistoryFileName;
+  std::vector<HistoryGame> games;
+  {
+    History history;
+    ASSERT_TRUE(history.Open(path).Ok());
+    const std::vector<std::pair<const char*, GameResult>> played = {
+        {"Dragon", GameResult::Won},
+        {"Fort\"ress", GameResult::Lost},
+        {"dragon", GameResult::Won},
+        {"Dragon", GameResult::Won}};
+    for (std::size_t k = 0; k < played.size(); ++k) {
+      HistoryGame g;
+      g.Layout = played[k].first;
+      g.StartUtc = static_cast<std::int64_t>(k);
+      g.Seconds = 100.0 + 10.0 * static_cast<double>(k);
+      g.Result = played[k].second;
+      g.Finished = true;
+      ASSERT_TRUE(history.Write(g).Ok());
+    }
+    ASSERT_TRUE(history.ReadAll(games).Ok());
+  }
+  const ToolRun r = Tool("history " + dir_.dir());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, StatsJson(ComputeStats(games, 20260101)) + "\n");
+  EXPECT_EQ(r.out,
+            "{\"games\":4,\"won\":3,\"streak\":2,\"best_streak\":2,\"layouts\":["
+            "{\"name\":\"Dragon\",\"played\":3,\"won\":3,\"best_time\":100.000,"
+            "\"median_time\":120.000},{\"name\":\"Fort\\\"ress\",\"played\":1,\"won\":0,"
+            "\"best_time\":null,\"median_time\":null}]}\n");
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string(5000, 'x');
+  const ToolRun damaged = Tool("history " + dir_.dir());
+  EXPECT_EQ(damaged.status, 65) << damaged.out;
+  EXPECT_NE(damaged.out.find(path), std::string::npos) << damaged.out;
 }
 
 TEST_F(ToolTest, WinnableAfterGivenRemovals) {

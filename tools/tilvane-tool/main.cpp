@@ -13,6 +13,7 @@
 #include "game/board.h"
 #include "game/deal.h"
 #include "game/layout_file.h"
+#include "history_command.h"
 #include "records_command.h"
 #include "tool_common.h"
 #include "tool_json.h"
@@ -28,13 +29,14 @@ namespace {
 using namespace tv::tool;
 
 int Usage() {
-  std::cerr << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
-               "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR | "
-               "winnable FILE.mah --seed S [--remove A,B]... [--max-ms N] [--max-nodes N]"
+  std::cerr
+      << "usage: tilvane-tool info FILE.mah | deal FILE.mah --seed S | "
+         "verify FILE.mah --seed S | make OUT.mah < positions.json | records DIR | history DIR | "
+         "winnable FILE.mah --seed S [--remove A,B]... [--max-ms N] [--max-nodes N]"
 #ifdef TILVANE_TOOL_HAS_RENDER
-               " | render FILE.mah --seed S --tiles DIR ..."
+         " | render FILE.mah --seed S --tiles DIR ..."
 #endif
-               "\n";
+         "\n";
   return kExitUsage;
 }
 
@@ -151,6 +153,7 @@ int main(int argc, char** argv) {
   if (command == "info" && args.size() == 2) return Info(args[1]);
   if (command == "make" && args.size() == 2) return MakeCommand(args[1]);
   if (command == "records" && args.size() == 2) return RecordsCommand(args[1]);
+  if (command == "history" && args.size() == 2) return HistoryCommand(args[1]);
   if (command == "winnable")
     return WinnableCommand(std::vector<std::string>(args.begin() + 1, args.end()));
   if ((command == "deal" || command == "verify") && args.size() == 4) {
