@@ -194,6 +194,10 @@ void PixelBuffer::CreateUninitialised(int width, int height) {
   height_ = height;
   stride_ = StrideFor(width);
   bits_.resize(static_cast<std::size_t>(stride_) * height);
+  // Only the pixels are left undefined: the few bytes padding each row read as zero.
+  const int pad = stride_ - 3 * width;
+  if (pad > 0)
+    for (int y = 0; y < height; ++y) std::memset(Row(y) + 3 * width, 0, std::size_t(pad));
 }
 
 void PixelBuffer::Create(int width, int height) {
@@ -351,6 +355,17 @@ void DarkenBlock(PixelBuffer& dst, int x, int y, int w, int h, int amount) {
       const auto product = static_cast<std::uint16_t>(a * d[k]);
       d[k] = static_cast<std::uint8_t>(d[k] - ((product + 1 + (product >> 8)) >> 8));
     }
+  }
+}
+
+void DarkenedCopy(PixelBuffer& dst, const PixelBuffer& src, int amount) {
+  dst.CreateUninitialised(src.width(), src.height());
+  const auto a = static_cast<std::uint16_t>(std::clamp(amount, 0, 255));
+  const std::uint8_t* s = src.data();
+  std::uint8_t* d = dst.data();
+  for (std::size_t k = 0, n = src.size(); k < n; ++k) {
+    const auto product = static_cast<std::uint16_t>(a * s[k]);
+    d[k] = static_cast<std::uint8_t>(s[k] - ((product + 1 + (product >> 8)) >> 8));
   }
 }
 
