@@ -120,4 +120,31 @@ BENCHMARK(BM_LoadLargestSize)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
 
+// Every size of the standard set, the largest included: none may hold a window back.
+// The counters tell which size a 3840 by 2160 picture area takes for Dragon, and whether
+// a larger one would still fit (no: the field fills the area).
+void BM_LoadTileSize(benchmark::State& state) {
+  Field& f = Shared();
+  if (!f.ok) return state.SkipWithError("no layout or tileset");
+  const tv::TILESET_P* ts = f.sets.FindTileset("standard");
+  const int index = static_cast<int>(state.range(0));
+  if (index >= ts->SizeCount) return state.SkipWithError("no such size");
+  tv::MODE_P board = f.board, other;
+  tv::FieldPictures pictures;
+  state.counters["face_width"] = ts->Sizes[index].W;
+  for (auto _ : state) {
+    if (!f.sets.LoadTileSize(ts, index, false, {&board, &other, &pictures}))
+      return state.SkipWithError("load failed");
+    benchmark::DoNotOptimize(pictures.DimmedTiles.data());
+  }
+  const int at4k = tv::ChooseTileSize(f.board, ts, 3840, 2160);
+  state.counters["face_width_4k"] = ts->Sizes[at4k].W;
+  state.counters["largest_fits_4k"] = at4k == ts->SizeCount - 1;
+}
+BENCHMARK(BM_LoadTileSize)
+    ->DenseRange(0, tv::kMaxTileSizes - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
 }  // namespace

@@ -194,6 +194,10 @@ void PixelBuffer::CreateUninitialised(int width, int height) {
   height_ = height;
   stride_ = StrideFor(width);
   bits_.resize(static_cast<std::size_t>(stride_) * height);
+  // Only the pixels are left undefined: the few bytes padding each row read as zero.
+  const int pad = stride_ - 3 * width;
+  if (pad > 0)
+    for (int y = 0; y < height; ++y) std::memset(Row(y) + 3 * width, 0, std::size_t(pad));
 }
 
 void PixelBuffer::Create(int width, int height) {
@@ -341,15 +345,27 @@ void KeyedTint(PixelBuffer& dst, int x, int y, int w, int h, int percent, int co
 
 void DarkenBlock(PixelBuffer& dst, int x, int y, int w, int h, int amount) {
   if (!ClipBlock(dst, x, y, w, h)) return;
-  amount = std::clamp(amount, 0, 255);
-  std::array<std::uint8_t, 256> table;
-  for (int v = 0; v < 256; ++v) {
-    table[v] = static_cast<std::uint8_t>(std::clamp(v - (amount * v) / 255, 0, 255));
-  }
+  const auto a = static_cast<std::uint16_t>(std::clamp(amount, 0, 255));
   const int bytes = w * 3;
+  // v - a v / 255 in 16 bits, the division as (x + 1 + x / 256) / 256, exact below
+  // 65535: plain arithmetic the compiler runs 16 or 32 bytes at a time.
   for (int row = 0; row < h; ++row) {
     std::uint8_t* d = dst.PixelAt(x, y + row);
-    for (int k = 0; k < bytes; ++k) d[k] = table[d[k]];
+    for (int k = 0; k < bytes; ++k) {
+      const auto product = static_cast<std::uint16_t>(a * d[k]);
+      d[k] = static_cast<std::uint8_t>(d[k] - ((product + 1 + (product >> 8)) >> 8));
+    }
+  }
+}
+
+void DarkenedCopy(PixelBuffer& dst, const PixelBuffer& src, int amount) {
+  dst.CreateUninitialised(src.width(), src.height());
+  const auto a = static_cast<std::uint16_t>(std::clamp(amount, 0, 255));
+  const std::uint8_t* s = src.data();
+  std::uint8_t* d = dst.data();
+  for (std::size_t k = 0, n = src.size(); k < n; ++k) {
+    const auto product = static_cast<std::uint16_t>(a * s[k]);
+    d[k] = static_cast<std::uint8_t>(s[k] - ((product + 1 + (product >> 8)) >> 8));
   }
 }
 

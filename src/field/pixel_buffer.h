@@ -12,6 +12,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "game/board.h"
@@ -142,7 +144,27 @@ class PixelBuffer {
   int width_ = 0;
   int height_ = 0;
   int stride_ = 0;
-  std::vector<std::uint8_t> bits_;
+  // Bytes left as they come from the allocator: a picture about to be decoded or copied
+  // into is not cleared first (Create clears explicitly).
+  template <class T>
+  struct UninitialisedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+      using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <class U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+  };
+  std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>> bits_;
 };
 
 // Block transfers. All copy a w by h block from (sx, sy) of `src` to (x, y) of `dst`,
@@ -182,6 +204,8 @@ void KeyedTint(PixelBuffer& dst, int x, int y, int w, int h, int percent, int co
 
 // Each byte v becomes v - (amount * v) div 255, amount clamped to 0..255.
 void DarkenBlock(PixelBuffer& dst, int x, int y, int w, int h, int amount);
+// `dst` becomes `src` darkened as DarkenBlock darkens, in one pass.
+void DarkenedCopy(PixelBuffer& dst, const PixelBuffer& src, int amount);
 void DarkenRect(PixelBuffer& dst, const SpanRect& rect, int amount);
 
 void FillBlock(PixelBuffer& dst, int x, int y, int w, int h, int color);

@@ -166,8 +166,8 @@ void FieldRenderer::DrawNormalTile(PixelBuffer& target, int x, int y, const MODE
   const int vx0 = std::max(0, -fx), vy0 = std::max(0, -y);
   const int vx1 = std::min(W, target.width() - fx), vy1 = std::min(H, target.height() - y);
   if (vx0 >= vx1 || vy0 >= vy1) return;
-  PixelBuffer& scratch = pics_.TileBitmap;
-  CopyBlock(scratch, vx0, vy0, vx1 - vx0, vy1 - vy0, sheet, sheetX + vx0, sheetY + vy0);
+  // The face goes straight to the target and is darkened there: the shadows lie inside it.
+  CopyBlock(target, fx + vx0, y + vy0, vx1 - vx0, vy1 - vy0, sheet, sheetX + vx0, sheetY + vy0);
   SpanRect left, top, topLeft, topRight, bottomLeft;
   for (int ox = -2; ox <= 2; ++ox)
     for (int oy = -2; oy <= 2; ++oy) {
@@ -200,9 +200,9 @@ void FieldRenderer::DrawNormalTile(PixelBuffer& target, int x, int y, const MODE
     if (!RectHasArea(*r)) continue;
     const int c0 = std::max(r->left, vx0), c1 = std::min(r->right, vx1 - 1);
     const int r0 = std::max(r->top, vy0), r1 = std::min(r->bottom, vy1 - 1);
-    if (c0 <= c1 && r0 <= r1) DarkenBlock(scratch, c0, r0, c1 - c0 + 1, r1 - r0 + 1, kShadowDarken);
+    if (c0 <= c1 && r0 <= r1)
+      DarkenBlock(target, fx + c0, y + r0, c1 - c0 + 1, r1 - r0 + 1, kShadowDarken);
   }
-  CopyBlock(target, fx + vx0, y + vy0, vx1 - vx0, vy1 - vy0, scratch, vx0, vy0);
 }
 
 void FieldRenderer::DrawMarkedTile(PixelBuffer& target, int x, int y, const MODE_P& board,

@@ -105,9 +105,7 @@ void MakeTilePictures(FieldPictures& pics, PixelBuffer sheet, const TileSize& si
   pics.DrawTile.Create(tw, th);
   pics.TileBitmap.Create(tw, th);
   pics.HiddenTile.Create(tw + shadow, th + shadow);
-  pics.DimmedTiles = pics.Tiles;
-  DarkenBlock(pics.DimmedTiles, 0, 0, pics.DimmedTiles.width(), pics.DimmedTiles.height(),
-              kDimAmount);
+  DarkenedCopy(pics.DimmedTiles, pics.Tiles, kDimAmount);
 }
 
 Result Tilesets::LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForChooser,

@@ -49,6 +49,7 @@ class Attempt {
     for (int i = 0; i < n_; ++i)
       if (cells_[i].Grounded) ++grounded_;
     NumberRows();
+    LinkAbove();
   }
 
   bool Run() {
@@ -156,6 +157,20 @@ class Attempt {
     }
   }
 
+  // For each cell, the cells resting on it: placing it can change only their candidacy
+  // and that of its own row.
+  void LinkAbove() {
+    aboveStart_.fill(0);
+    for (int i = 0; i < n_; ++i)
+      for (int below : cells_[i].Below)
+        if (below != -1) ++aboveStart_[below + 1];
+    for (int i = 0; i < n_; ++i) aboveStart_[i + 1] += aboveStart_[i];
+    std::array<int, kMaxTiles + 1> next = aboveStart_;
+    for (int i = 0; i < n_; ++i)
+      for (int below : cells_[i].Below)
+        if (below != -1) aboveMembers_[next[below]++] = static_cast<std::int16_t>(i);
+  }
+
   // The members of each row, ascending, so that the candidate tests look only at
   // a cell's own row (side neighbours always share it).
   void LinkRows() {
@@ -192,8 +207,12 @@ class Attempt {
   bool Fill() {
     solution_.Count = 0;
     rowFilled_.fill(0);
+    candidates_ = MarkCandidates();
     for (int j = 0; j < h_; ++j) {
-      const int k = MarkCandidates();
+      if (j > 0)
+        UpdateCandidates(solution_.Steps[solution_.Count - 2].Cell,
+                         solution_.Steps[solution_.Count - 1].Cell);
+      const int k = candidates_;
       if (k < 2) return false;
       const auto uk = static_cast<std::uint32_t>(k);
       const std::uint32_t r1 = rand_.Below(uk);
@@ -241,6 +260,30 @@ class Attempt {
     for (int i = 0; i < n_; ++i)
       if (cells_[i].Candidate && number-- == 0) return i;
     return -1;
+  }
+
+  // Candidacy depends on the cells below and on the cell's own row only, so after a pair
+  // is placed just those rows and the cells resting on the pair are tested again.
+  void UpdateCandidates(int a, int b) {
+    const int rowA = cells_[a].RowId, rowB = cells_[b].RowId;
+    RetestRow(rowA);
+    if (rowB != rowA) RetestRow(rowB);
+    for (int placed : {a, b})
+      for (int k = aboveStart_[placed]; k < aboveStart_[placed + 1]; ++k) {
+        const int above = aboveMembers_[k];
+        const int row = cells_[above].RowId;
+        if (row != rowA && row != rowB) Retest(above);
+      }
+  }
+
+  void RetestRow(int row) {
+    for (int k = rowStart_[row]; k < rowStart_[row + 1]; ++k) Retest(rowMembers_[k]);
+  }
+
+  void Retest(int cell) {
+    const bool now = cells_[cell].Placed == -1 && IsCandidate(cell);
+    candidates_ += int(now) - int(cells_[cell].Candidate);
+    cells_[cell].Candidate = now;
   }
 
   int MarkCandidates() {
@@ -322,6 +365,9 @@ class Attempt {
   std::array<std::array<std::int8_t, kMaxTiles>, 2> found_{};
   std::array<int, kMaxTiles + 1> rowStart_{};
   std::array<std::int16_t, kMaxTiles> rowMembers_{};
+  std::array<int, kMaxTiles + 1> aboveStart_{};
+  std::array<std::int16_t, 4 * kMaxTiles> aboveMembers_{};
+  int candidates_ = 0;
 };
 
 }  // namespace

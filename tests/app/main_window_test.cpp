@@ -468,7 +468,9 @@ TEST(MainWindow, FunctionKeysAndZoomKeys) {
   test::TypeKey(w, Qt::Key_E, "e");
   EXPECT_EQ(world.board().Game.FaceWidth, width);
   for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_E, "e");
-  EXPECT_EQ(world.board().Game.FaceWidth, 116);  // the largest size of "standard"
+  const TILESET_P* tileset = world.window->TileSets().CurTileset;
+  ASSERT_NE(tileset, nullptr);
+  EXPECT_EQ(world.board().Game.FaceWidth, tileset->Sizes[tileset->SizeCount - 1].W);
   EXPECT_FALSE(world.Button("B_ZoomIn")->isEnabled());
   EXPECT_TRUE(world.Button("B_ZoomOut")->isEnabled());
   for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_R, "r");

@@ -7,10 +7,13 @@ namespace tv::tilegen {
 
 namespace {
 
-// Even face sizes keep half-tile steps whole pixels; about 3:4 like a real tile.
+// Even face sizes keep half-tile steps whole pixels; about 3:4 like a real tile. The
+// largest fill a 3840 by 2160 window at one picture pixel per screen pixel.
 std::vector<TileSize> StandardSizes() {
-  return {{20, 26, 3}, {26, 34, 4}, {32, 42, 4},  {38, 50, 5},   {44, 58, 6},    {50, 66, 6},
-          {58, 76, 7}, {66, 86, 8}, {76, 100, 9}, {88, 116, 10}, {100, 132, 11}, {116, 152, 12}};
+  return {{20, 26, 3},    {26, 34, 4},    {32, 42, 4},    {38, 50, 5},    {44, 58, 6},
+          {50, 66, 6},    {58, 76, 7},    {66, 86, 8},    {76, 100, 9},   {88, 116, 10},
+          {100, 132, 11}, {116, 152, 12}, {134, 176, 14}, {154, 202, 16}, {178, 234, 18},
+          {206, 270, 20}, {238, 312, 22}};
 }
 
 TileStyle Standard() {
