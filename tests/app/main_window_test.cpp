@@ -1202,7 +1202,7 @@ TEST(MainWindow, GamesPlayedShowInTheStatisticsAfterARestart) {
   start();
   world.RunPendingStart();
   removeOnePair();
-  world.window->Menus().MI_GameNew->trigger();
+  world.window->Parts().Menus.MI_GameNew->trigger();
   world.RunPendingStart();
   removeOnePair();
   world.window->close();
