@@ -2,6 +2,8 @@
 // The field on screen: the field picture, its renderer and the drawing requests they serve.
 #include "app/field_view.h"
 
+#include <QCoreApplication>
+
 #include "app/main_field.h"
 #include "content/settings.h"
 #include "field/paused.h"
@@ -59,7 +61,8 @@ void FieldView::RedrawAll() {
     bare.Game = game_.Board().Game;
     bare.Game.TileCount = 0;
     renderer_.RedrawAll(bare, Marks(), Switches());
-    DrawPausedNotice(picture_, area_.width(), area_.height());
+    DrawPausedNotice(picture_, area_.width(), area_.height(),
+                     QCoreApplication::translate("Field", "Paused").toStdString());
     RepaintField();
     return;
   }

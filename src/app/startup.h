@@ -14,9 +14,10 @@ namespace tv {
 
 class TF_Main;
 
-constexpr const char* kNoTilesetsMessage = "No tilesets found!";
-constexpr const char* kNoLayoutsMessage = "Could not read layouts file!";
-constexpr const char* kNoTilesMessage = "Could not read tiles file!";
+constexpr const char* kNoTilesetsMessage = QT_TRANSLATE_NOOP("Startup", "No tilesets found!");
+constexpr const char* kNoLayoutsMessage =
+    QT_TRANSLATE_NOOP("Startup", "Could not read layouts file!");
+constexpr const char* kNoTilesMessage = QT_TRANSLATE_NOOP("Startup", "Could not read tiles file!");
 
 struct StartOptions {
   std::string ProgramDir;   // the executable's directory

@@ -27,7 +27,7 @@ PLURAL_FORMS = {
     "zh": 1, "ja": 1, "ko": 1, "tr": 1, "vi": 1,
 }
 
-PLACEHOLDER = re.compile(r"%(?:\d+|n|L\d+)")
+PLACEHOLDER = re.compile(r"%(?:\d|n)")
 
 
 def plural_forms(language):
@@ -86,8 +86,7 @@ def fill(root, dictionary, keep):
                 translation.text = value
                 texts = [value]
             bad = [t for t in texts if not t.strip()]
-            wrong = [t for t in texts if placeholders(t) != placeholders(source)
-                     and not (numerus and placeholders(t) == [p for p in placeholders(source) if p != "%n"])]
+            wrong = [t for t in texts if placeholders(t) != placeholders(source)]
             if bad:
                 problems.append(f"{where}: empty translation")
                 untranslated.append(where)
