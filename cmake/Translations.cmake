@@ -42,3 +42,7 @@ if(TILVANE_TESTS)
            COMMAND ${check_ts} instep ${TILVANE_TS_DIR} ${CMAKE_SOURCE_DIR}/src
                    $<TARGET_FILE:Qt6::lupdate> ${TILVANE_LUPDATE_OPTIONS})
 endif()
+# The window tests start the program in each language: the .qm files first.
+if(TARGET test_app)
+  add_dependencies(test_app tilvane_lrelease)
+endif()

@@ -6,8 +6,10 @@
 
 #include "app/main_field.h"
 #include "content/settings.h"
+#include "content/translate.h"
 #include "field/paused.h"
 #include "game/editor.h"
+#include "game/faces.h"
 #include "game/play.h"
 
 namespace tv {
@@ -20,6 +22,10 @@ FieldView::FieldView(const Game& game, const Settings& settings, FieldPictures& 
       picture_(picture),
       renderer_(pictures, picture, this) {
   widget_.Bind(picture);
+  widget_.setAccessibleDescription(QCoreApplication::translate(
+      "Field",
+      "Arrow keys move the focus ring from tile to tile; Space or Enter selects the tile."));
+  SetFocusTile(-1);
 }
 
 void FieldView::SetAvailableArea(QSize area) {
@@ -52,6 +58,27 @@ DrawSwitches FieldView::Switches() const {
   sw.BkgColor = settings_.BkgColor;
   if (BackgroundSource) sw.Background = BackgroundSource();
   return sw;
+}
+
+void FieldView::SetEditor(const Editor* editor) {
+  editor_ = editor;
+  SetFocusTile(-1);
+}
+
+void FieldView::SetFocusTile(int slot) {
+  focusTile_ = slot;
+  const auto& tiles = game_.Board().Tiles;
+  QString name;
+  if (slot >= 0 && std::size_t(slot) < tiles.size()) {
+    const auto& tile = tiles[std::size_t(slot)];
+    name = (tile.Free ? QCoreApplication::translate("Field", "%1, free")
+                      : QCoreApplication::translate("Field", "%1, blocked"))
+               .arg(Translated(FaceText(tile.Face)));
+  } else {
+    name = editor_ ? QCoreApplication::translate("Field", "Layout editor field")
+                   : QCoreApplication::translate("Field", "Playing field");
+  }
+  if (widget_.accessibleName() != name) widget_.setAccessibleName(name);
 }
 
 void FieldView::RedrawAll() {

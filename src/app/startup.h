@@ -3,6 +3,7 @@
 // come to life, the fallbacks for layout and tileset, and the failure messages.
 #pragma once
 
+#include <QtGlobal>
 #include <chrono>
 #include <memory>
 #include <string>

@@ -162,6 +162,7 @@ void TF_Music::BuildControls() {
 
   GB_Volume = named(new QGroupBox(tr("Volume"), P_Form), "GB_Volume");
   TB_Volume = named(new QSlider(Qt::Horizontal, GB_Volume), "TB_Volume");
+  TB_Volume->setAccessibleName(tr("Volume"));
   TB_Volume->setRange(kMinVolume, kMaxVolume);
   TB_Volume->setPageStep(8);
   TB_Volume->setTickPosition(QSlider::TicksBelow);
@@ -182,6 +183,7 @@ void TF_Music::BuildControls() {
 
   GB_MusicPause = named(new QGroupBox(tr("Pause between Music"), P_Form), "GB_MusicPause");
   SB_Pause = named(new QScrollBar(Qt::Horizontal, GB_MusicPause), "SB_Pause");
+  SB_Pause->setAccessibleName(tr("Pause between Music"));
   SB_Pause->setRange(kMinMusicPause, kMaxMusicPause);
   SB_Pause->setSingleStep(kMaxMusicPause / 30);
   SB_Pause->setPageStep(kMaxMusicPause / 5);
@@ -194,6 +196,7 @@ void TF_Music::BuildControls() {
 
   GB_MusicCur = named(new QGroupBox(tr("Music Files"), P_Form), "GB_MusicCur");
   CLB_MusicFiles = named(new QListWidget(GB_MusicCur), "CLB_MusicFiles");
+  CLB_MusicFiles->setAccessibleName(tr("Music Files"));
   CLB_MusicFiles->setUniformItemSizes(true);
   CLB_MusicFiles->setMinimumSize(230, 8 * kRowHeight + 4);
   B_PlayNext = named(new QPushButton(tr("Play Next"), GB_MusicCur), "B_PlayNext");

@@ -46,6 +46,7 @@ TF_Shuffle::TF_Shuffle(std::function<void(const std::string&)> report, QWidget* 
   Label2->setObjectName("Label2");
   Label2->setAlignment(Qt::AlignHCenter);
   E_Shuffle = new QLineEdit(P_Form);
+  E_Shuffle->setAccessibleName(tr("Game number"));
   E_Shuffle->setObjectName("E_Shuffle");
   // Keep the selection visible while the field is unfocused.
   QPalette palette = E_Shuffle->palette();

@@ -14,6 +14,7 @@ TF_Tiles::TF_Tiles(Tilesets& sets, Calls calls, QWidget* parent)
       SampleBoard(MakeSampleBoard()) {
   setObjectName("TF_Tiles");
   setWindowTitle(tr("Choose Tileset"));
+  List()->setAccessibleName(tr("Tilesets"));
   I_Thumb.Create(kTileThumbWidth, kTileThumbHeight);
   SetListColors(QColor(0, 128, 0), Qt::white);
   SetSelectionColor(QColor(254, 225, 165));

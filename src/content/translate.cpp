@@ -62,14 +62,26 @@ QString Translated(const Text& text) {
     QStringList lines(parts.begin(), parts.end());
     return lines.join(QString::fromLatin1(kMessageLineBreak));
   }
-  const QString pattern =
-      QCoreApplication::translate(kCoreTextContext, text.Source().c_str(), nullptr,
-                                  text.HasCount() ? static_cast<int>(text.Count()) : -1);
+  const int count = text.HasCount() ? static_cast<int>(text.Count()) : -1;
+  QString pattern =
+      QCoreApplication::translate(kCoreTextContext, text.Source().c_str(), nullptr, count);
+  // Without any translation (no English file either) English keeps its singular.
+  if (count == 1 && text.EnglishOne() &&
+      pattern ==
+          QString::fromStdString(text.Source()).replace(QStringLiteral("%n"), QStringLiteral("1")))
+    pattern =
+        QString::fromUtf8(text.EnglishOne()).replace(QStringLiteral("%n"), QStringLiteral("1"));
   return FillArgs(pattern, parts);
 }
 
 std::string TranslatedUtf8(const Text& text) {
   return Translated(text).toStdString();
+}
+
+QString LocalTime(const std::string& hms) {
+  const QStringList parts = QString::fromStdString(hms).split(QLatin1Char(':'));
+  if (parts.size() != 3) return QString::fromStdString(hms);
+  return QCoreApplication::translate("Status", "%1:%2:%3").arg(parts[0], parts[1], parts[2]);
 }
 
 std::string MessageOf(const Result& result) {

@@ -18,6 +18,10 @@ std::string TranslatedUtf8(const Text& text);
 // A failed result's message in the player's language.
 std::string MessageOf(const Result& result);
 
+// A time of the clock or a record ("01:02:03", hours, minutes and seconds) as the
+// player's language writes it.
+QString LocalTime(const std::string& hms);
+
 // %1..%9 of `pattern` replaced by `args` in one pass (an argument's own "%1" stays).
 QString FillArgs(const QString& pattern, const std::vector<QString>& args);
 

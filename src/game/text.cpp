@@ -12,10 +12,12 @@ Text Text::Template(const char* source, std::vector<Text> args) {
   return text;
 }
 
-Text Text::Counted(const char* source, long long count, std::vector<Text> args) {
+Text Text::Counted(const char* source, long long count, std::vector<Text> args,
+                   const char* englishOne) {
   Text text = Template(source, std::move(args));
   text.hasCount_ = true;
   text.count_ = count;
+  text.englishOne_ = englishOne;
   return text;
 }
 
@@ -56,7 +58,8 @@ std::string Text::English() const {
     return out;
   }
   const std::string number = std::to_string(count_);
-  return FillTemplate(source_, parts, hasCount_ ? &number : nullptr);
+  const std::string& pattern = hasCount_ && count_ == 1 && englishOne_ ? englishOne_ : source_;
+  return FillTemplate(pattern, parts, hasCount_ ? &number : nullptr);
 }
 
 }  // namespace tv

@@ -31,7 +31,9 @@ class Text {
   // `source` is a template marked with TV_TRANSLATE_NOOP: %1, %2 ... take `args` in order.
   static Text Template(const char* source, std::vector<Text> args = {});
   // A template marked with TV_TRANSLATE_N_NOOP whose %n is `count` (the plural forms).
-  static Text Counted(const char* source, long long count, std::vector<Text> args = {});
+  // `englishOne`, when given, is the English text for a count of one ("%n Reshuffle Left").
+  static Text Counted(const char* source, long long count, std::vector<Text> args = {},
+                      const char* englishOne = nullptr);
   static Text Verbatim(std::string text) { return Text(std::move(text)); }
   // Parts of a message, one per line.
   static Text Lines(std::vector<Text> parts);
@@ -41,6 +43,7 @@ class Text {
   const std::vector<Text>& Args() const { return args_; }
   bool HasCount() const { return hasCount_; }
   long long Count() const { return count_; }
+  const char* EnglishOne() const { return englishOne_; }
   bool Empty() const { return kind_ == Kind::kVerbatim && source_.empty(); }
 
   // The English text, with "$D" between lines as messages always had it.
@@ -52,6 +55,7 @@ class Text {
   std::vector<Text> args_;
   bool hasCount_ = false;
   long long count_ = 0;
+  const char* englishOne_ = nullptr;
 };
 
 // Substitutes %1..%9 with args and %n with count, left to right in one pass, so an

@@ -41,6 +41,7 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
   L_PlayerNameCap->setAlignment(Qt::AlignHCenter);
   L_PlayerNameCap->setGeometry(20, 100, 320, 19);
   E_PlayerName = new QLineEdit(P_Form);
+  E_PlayerName->setAccessibleName(tr("Player name"));
   E_PlayerName->setObjectName("E_PlayerName");
   E_PlayerName->setGeometry(20, 138, 320, 26);
   E_PlayerName->setMaxLength(100);

@@ -88,6 +88,7 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
     column->setSpacing(0);
     headers_[std::size_t(tag)] = new LayoutHeader(pictures_.HdrArrows, page);
     lists_[std::size_t(tag)] = new LayoutList(headers_[std::size_t(tag)], smallStars_, page);
+    lists_[std::size_t(tag)]->setAccessibleName(tr("Layout list"));
     column->addWidget(headers_[std::size_t(tag)]);
     column->addWidget(lists_[std::size_t(tag)]);
     PC_Pages->addTab(page, *icons[tag], titles[tag]);
@@ -108,12 +109,14 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   P_Preview->setFixedSize(kPreviewWidth, kPreviewHeight);
   I_PreviewField = new DenseLabel(P_Preview);
   I_PreviewField->setObjectName("I_PreviewField");
+  I_PreviewField->setAccessibleName(tr("Layout preview"));
   I_PreviewField->setGeometry(0, 0, kPreviewWidth, kPreviewHeight);
 
   P_Info = new QWidget(this);
   P_Info->setFixedSize(kInfoWidth, kInfoHeight);
   I_Info = new DenseLabel(P_Info);
   I_Info->setGeometry(0, 0, kInfoWidth, kInfoHeight);
+  P_Info->setAccessibleName(tr("Record of the chosen layout"));
   const auto label = [this](const char* name, const QString& text, int x, int y, bool right) {
     auto* l = new QLabel(text, P_Info);
     l->setObjectName(name);
@@ -168,6 +171,7 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   B_Help->setIcon(pictures_.Help);
   B_Help->setAutoRaise(true);
   B_Help->setToolTip(tr("Help"));
+  B_Help->setAccessibleName(tr("Help"));
   B_OK = new QPushButton(tr("OK"), this);
   B_OK->setObjectName("B_OK");
   B_Cancel = new QPushButton(tr("Cancel"), this);
@@ -359,8 +363,7 @@ void TF_Layouts::ShowInfo(const LayoutInfo* entry) {
       L_BestPlayer->fontMetrics().elidedText(player, Qt::ElideRight, L_BestPlayer->width());
   L_BestPlayer->setText(shown);
   L_BestPlayer->setToolTip(shown == player ? QString() : PlainToolTip(player));
-  L_BestTime->setText(record ? QString::fromStdString(FormatRecordTime(entry->BestTime))
-                             : QString());
+  L_BestTime->setText(record ? LocalTime(FormatRecordTime(entry->BestTime)) : QString());
   if (record)
     I_BestStars->SetMaker(
         [this, stars = entry->Stars](double ratio) { return midStars_.Row(stars, ratio); });

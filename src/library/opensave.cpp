@@ -45,6 +45,7 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   P_Form = new QWidget(this);
   P_Form->setGeometry(0, 0, 497, 377);
   LV_Files = new QListWidget(P_Form);
+  LV_Files->setAccessibleName(tr("Layout files"));
   LV_Files->setObjectName("LV_Files");
   LV_Files->setGeometry(16, 16, 465, 241);
   LV_Files->setViewMode(QListView::ListMode);
@@ -56,6 +57,7 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   L_FileName = new QLabel(tr("Enter file name"), P_Form);
   L_FileName->move(16, 276);
   E_FileName = new QLineEdit(P_Form);
+  E_FileName->setAccessibleName(tr("Enter file name"));
   E_FileName->setObjectName("E_FileName");
   E_FileName->setGeometry(144, 272, 337, 26);
   E_FileName->setMaxLength(255);

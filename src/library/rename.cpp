@@ -41,6 +41,7 @@ TF_Rename::TF_Rename(std::string layoutsDir, std::function<void(const std::strin
   L_NewNameCap->move(16, 52);
   E_NewName = new QLineEdit(P_Form);
   E_NewName->setObjectName("E_NewName");
+  E_NewName->setAccessibleName(tr("New name"));
   E_NewName->setGeometry(96, 48, 240, 26);
   E_NewName->setMaxLength(255);
   B_Rename = new QPushButton(tr("Rename"), P_Form);
