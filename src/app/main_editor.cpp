@@ -3,6 +3,7 @@
 #include "app/main_editor.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -11,8 +12,8 @@
 #include "app/main_library.h"
 #include "app/main_menus.h"
 #include "app/main_status.h"
-#include "app/main_window.h"
 #include "app/program.h"
+#include "content/translate.h"
 #include "field/tilesets.h"
 #include "game/layout_file.h"
 #include "game/play.h"
@@ -36,12 +37,76 @@ MainEditor::MainEditor(Game& game, GameHost& gameHost, EditControls& controls, T
   editor_.OnStatus = [this](const EditorStatus& s) { ShowStatus(s); };
 }
 
+void MainEditor::Connect(QObject* context) {
+  const MainMenus& m = menus_;
+  const MainToolbars& t = bars_;
+  QObject::connect(m.MI_FileReturn, &QAction::triggered, context, [this] { FileReturn(); });
+  QObject::connect(m.MI_FileNew, &QAction::triggered, context, [this] { FileNew(); });
+  QObject::connect(m.MI_FileOpen, &QAction::triggered, context, [this] { FileOpen(); });
+  QObject::connect(m.MI_FileSave, &QAction::triggered, context, [this] { (void)SaveLayout(); });
+  QObject::connect(m.MI_FilePlay, &QAction::triggered, context, [this] { FilePlay(); });
+  // The shortcuts stay bound while the Edit menu is hidden: play must not reach the editor.
+  QObject::connect(m.MI_EditUndo, &QAction::triggered, context, [this] {
+    if (game_.BoardMode() == kEditMode) editor_.Undo();
+  });
+  QObject::connect(m.MI_EditRedo, &QAction::triggered, context, [this] {
+    if (game_.BoardMode() == kEditMode) editor_.Redo();
+  });
+  for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
+    QObject::connect(a, &QAction::triggered, context,
+                     [this, a] { SelectTool(static_cast<EditTool>(a->data().toInt())); });
+  for (QAction* a : {m.MI_EditAutoZ, m.MI_EditCustomZ})
+    QObject::connect(a, &QAction::triggered, context,
+                     [this, a] { SelectZMode(static_cast<LevelMode>(a->data().toInt())); });
+  QObject::connect(t.B_CustomZDown, &QToolButton::clicked, context, [this] { ChangeCustomZ(-1); });
+  QObject::connect(t.B_CustomZUp, &QToolButton::clicked, context, [this] { ChangeCustomZ(+1); });
+  QObject::connect(t.B_EditHelp, &QToolButton::clicked, context,
+                   [this] { host_.ShowHelp("create.htm"); });
+}
+
+bool MainEditor::Editing() const {
+  return host_.Ready() && game_.BoardMode() == kEditMode;
+}
+
+void MainEditor::ShowTool(EditTool tool, bool always) {
+  QAction* items[] = {menus_.MI_EditDraw, menus_.MI_EditErase, menus_.MI_EditMove};
+  if (!always && items[int(tool)]->isChecked()) return;
+  items[int(tool)]->setChecked(true);
+  host_.PointerTool(tool);
+}
+
+void MainEditor::SelectTool(EditTool tool) {
+  controls_.Tool = tool;
+  ShowTool(tool, true);
+  if (!Editing()) return;
+  editor_.SelectTool(tool);
+  if (tool == EditTool::Erase) host_.EraseUnderPointer();
+}
+
+void MainEditor::SelectZMode(LevelMode mode) {
+  controls_.ZMode = mode;
+  const bool custom = mode == LevelMode::Custom;
+  (custom ? menus_.MI_EditCustomZ : menus_.MI_EditAutoZ)->setChecked(true);
+  bars_.P_CustomZ->setVisible(custom);
+  if (!Editing()) return;
+  if (controls_.Tool != EditTool::Draw) SelectTool(EditTool::Draw);
+  editor_.SelectZMode(mode);
+}
+
+void MainEditor::ChangeCustomZ(int delta) {
+  if (Editing())
+    editor_.ChangeCustomZ(delta);
+  else
+    controls_.ChangeCustomZ(delta);
+  bars_.L_CustomZ->setText(QCoreApplication::translate("Editor", "Z: %1").arg(controls_.CustomZ));
+}
+
 void MainEditor::Enter(bool create) {
   host_.SetBoardMode(kEditMode);
   MODE_P& board = game_.EditBoard();
   if (create) {
     editor_.NewLayout();
-    bars_.L_CustomZ->setText("Z: 0");
+    bars_.L_CustomZ->setText(QCoreApplication::translate("Editor", "Z: %1").arg(0));
     EditorZoom(false);
   } else {
     // The layout as its file holds it: the play board may be compacted by a reshuffle.
@@ -56,30 +121,22 @@ void MainEditor::Enter(bool create) {
 
 void MainEditor::EditorZoom(bool existing) {
   const TILESET_P* tileset = tilesets_.CurTileset;
-  if (tileset == nullptr || tileset->SizeCount == 0) return;
   const QSize area = host_.AvailableArea();
-  // A 17 by 17 half-unit square always fits, so a new layout has room to grow.
-  MODE_P reference;
-  reference.Game.TileCount = 2;
-  reference.Tiles[1].X = reference.Tiles[1].Y = 15;
-  int index = ChooseTileSize(reference, tileset, area.width(), area.height());
   MODE_P& board = game_.EditBoard();
-  if (existing && board.Game.TileCount > 0) {
-    const int own = ChooseTileSize(board, tileset, area.width(), area.height());
-    if (own >= 0 && (index < 0 || tileset->Sizes[own].W <= tileset->Sizes[index].W)) index = own;
-  }
+  const int index = EditorTileSizeIndex(board, tileset, area.width(), area.height(), existing);
   if (index < 0) return;
   const Result loaded = tilesets_.LoadNearestTileSize(
       tileset, index, TileLoadTarget{&board, &game_.PlayBoard(), &pictures_});
-  if (!loaded && !loaded.Message().empty()) host_.Message(loaded.Message(), kMessageOk);
+  if (!loaded && !loaded.Words().Empty()) host_.Message(MessageOf(loaded), kMessageOk);
   host_.AfterTileLoad();
 }
 
 void MainEditor::ShowStatus(const EditorStatus& s) {
-  status_.Panel("P_EditZ")->SetText(QStringLiteral("Z: %1").arg(s.CursorZ));
-  status_.Panel("P_EditTiles")->SetText(QStringLiteral("Tiles: %1").arg(s.Tiles));
+  status_.Panel("P_EditZ")->SetText(QCoreApplication::translate("Editor", "Z: %1").arg(s.CursorZ));
+  status_.Panel("P_EditTiles")
+      ->SetText(QCoreApplication::translate("Editor", "Tiles: %1").arg(s.Tiles));
   StatusPanel* free = status_.Panel("P_EditFree");
-  free->SetText(QStringLiteral("Free Tiles: %1").arg(s.FreeTiles));
+  free->SetText(QCoreApplication::translate("Editor", "Free Tiles: %1").arg(s.FreeTiles));
   // Red while the layout cannot be dealt, so an unplayable design shows before saving.
   QPalette palette = free->Label()->palette();
   palette.setColor(QPalette::WindowText, s.Dealable ? Qt::black : QColor(200, 0, 0));
@@ -87,7 +144,7 @@ void MainEditor::ShowStatus(const EditorStatus& s) {
   menus_.MI_EditUndo->setEnabled(s.CanUndo);
   menus_.MI_EditRedo->setEnabled(s.CanRedo);
   if (game_.BoardMode() == kEditMode) ShowCaption(s.Modified);
-  if (host_.ShowTool) host_.ShowTool(controls_.Tool);
+  ShowTool(controls_.Tool);
 }
 
 void MainEditor::ShowCaption(bool modified) {
@@ -97,7 +154,10 @@ void MainEditor::ShowCaption(bool modified) {
 
 bool MainEditor::SavePrompt() {
   if (!controls_.LayoutModified) return true;
-  const std::string text = "Save layout \"" + std::string(game_.EditBoard().LayoutName()) + "\" ?";
+  const std::string text =
+      QCoreApplication::translate("Editor", "Save layout \"%1\" ?")
+          .arg(QString::fromStdString(std::string(game_.EditBoard().LayoutName())))
+          .toStdString();
   const int answer = host_.Message(text, kMessageYesNoCancel | kMessageQuestion);
   if (answer == kAnswerYes) return SaveLayout();
   return answer == kAnswerNo;
@@ -105,13 +165,8 @@ bool MainEditor::SavePrompt() {
 
 bool MainEditor::SaveLayout() {
   MODE_P& board = game_.EditBoard();
-  const int count = board.Game.TileCount;
-  if (count == 0) {
-    host_.Message("There are no tiles on the field!", kMessageOk);
-    return false;
-  }
-  if (count % 2 != 0) {
-    host_.Message("Number of tiles must be even (2,4,8...)!", kMessageOk);
+  if (const Result savable = CheckLayoutToSave(board); !savable) {
+    host_.Message(MessageOf(savable), kMessageOk);
     return false;
   }
   TF_OpenSave* dialog = library_.OpenSave();
@@ -121,8 +176,12 @@ bool MainEditor::SaveLayout() {
   const std::string name = dialog->Name();
   if (const Result written = WriteLayout(game_.LayoutsDir(), name, board); !written) {
     // Nothing was replaced; the layout stays here, still unsaved.
-    host_.Message("Could not write layout file \"" + name + ".mah\"!$D" + written.Message(),
-                  kMessageError);
+    host_.Message(
+        TranslatedUtf8(Text::Lines(
+            {Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not write layout file \"%1\"!"),
+                            {name + ".mah"}),
+             written.Words()})),
+        kMessageError);
     return false;
   }
   editor_.MarkSaved();
@@ -133,7 +192,8 @@ bool MainEditor::SaveLayout() {
 bool MainEditor::OpenLayout(const std::string& name) {
   MODE_P& board = game_.EditBoard();
   if (const Result read = ReadLayout(game_.LayoutsDir(), name, board); !read) {
-    host_.Message(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"), kMessageOk);
+    host_.Message(TranslatedUtf8(LayoutReadText(read.As<LayoutReadCode>(), name + ".mah")),
+                  kMessageOk);
     return false;
   }
   editor_.Begin();
@@ -147,7 +207,7 @@ bool MainEditor::OpenLayout(const std::string& name) {
 void MainEditor::FileNew() {
   if (!SavePrompt()) return;
   editor_.NewLayout();
-  bars_.L_CustomZ->setText("Z: 0");
+  bars_.L_CustomZ->setText(QCoreApplication::translate("Editor", "Z: %1").arg(0));
   EditorZoom(false);
   ShowCaption(false);
 }
@@ -177,28 +237,6 @@ void MainEditor::FileReturn() {
   library_.Rebuild();
   host_.SetBoardMode(kPlayMode);
   if (host_.StartNewGame) host_.StartNewGame();
-}
-
-void TF_Main::CreateEditor() {
-  MainEditorHost host;
-  host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
-  host.AvailableArea = [this] { return AvailableArea(); };
-  host.SetBoardMode = [this](int mode) {
-    SetBoardMode(mode, true);
-    if (mode == kPlayMode) FitTileSize();
-  };
-  host.AfterTileLoad = [this] {
-    SetZoomCommands();
-    LayOutAndRedraw();
-  };
-  host.SetCaption = [this](const std::string& caption) { SetCaption(caption); };
-  host.OpenForPlay = [this](const std::string& name) { return OpenForPlay(name); };
-  host.StartNewGame = [this] { game_->DeferredStart(kDealNew); };
-  host.ShowTool = [this](EditTool tool) { ShowTool(tool); };
-  editor_ = std::make_unique<MainEditor>(*game_, host_, edit_, tilesets_, pictures_, *library_,
-                                         menus_, bars_, *status_, std::move(host));
-  view_->SetEditor(&editor_->Logic());
-  input_->SetEditor(&editor_->Logic());
 }
 
 }  // namespace tv

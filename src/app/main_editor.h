@@ -4,6 +4,7 @@
 // the status texts and caption the editor's rules report.
 #pragma once
 
+#include <QObject>
 #include <QSize>
 #include <functional>
 #include <memory>
@@ -32,8 +33,12 @@ struct MainEditorHost {
   // Reads the layout into the play board and fits the tile size; false when it cannot.
   std::function<bool(const std::string& name)> OpenForPlay;
   std::function<void()> StartNewGame;
-  // The tool in force, shown on its menu item and button.
-  std::function<void(EditTool tool)> ShowTool;
+  // Whether the window has started (before that the controls only remember a choice).
+  std::function<bool()> Ready;
+  // The pointer follows the tool in force: a drag ends, the cursor shows the tool.
+  std::function<void(EditTool tool)> PointerTool;
+  std::function<void()> EraseUnderPointer;
+  std::function<void(const std::string& topic)> ShowHelp;
 };
 
 class MainEditor {
@@ -45,8 +50,19 @@ class MainEditor {
   Editor& Logic() { return editor_; }
   const Editor& Logic() const { return editor_; }
 
+  // The File and Edit items and the editor's own buttons run their commands while
+  // `context` lives.
+  void Connect(QObject* context);
+
   // Layout > Create (a new layout) and Layout > Edit (the current one).
   void Enter(bool create);
+
+  // The editor's controls, before and in edit mode: the tool, the level mode and the
+  // custom level. The menu items, buttons and mouse cursor follow the tool in force.
+  void SelectTool(EditTool tool);
+  void ShowTool(EditTool tool, bool always = false);
+  void SelectZMode(LevelMode mode);
+  void ChangeCustomZ(int delta);
 
   void FileNew();
   void FileOpen();
@@ -58,6 +74,7 @@ class MainEditor {
   bool OpenLayout(const std::string& name);
 
  private:
+  bool Editing() const;  // started and in edit mode
   void EditorZoom(bool existing);
   void ShowStatus(const EditorStatus& status);
   void ShowCaption(bool modified);

@@ -11,6 +11,7 @@
 #include "app/main_field.h"
 #include "app/main_menus.h"
 #include "app/main_status.h"
+#include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/faces.h"
@@ -26,7 +27,22 @@ FieldInput::FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBa
       status_(status),
       menus_(menus),
       edit_(edit),
-      keys_(game, view) {}
+      keys_(game, view) {
+  field.OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
+                         Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    switch (kind) {
+      case FieldWidget::MouseEventKind::Move:
+        MouseMove(x, y, mods, buttons);
+        break;
+      case FieldWidget::MouseEventKind::Down:
+        MouseDown(x, y, button, mods);
+        break;
+      case FieldWidget::MouseEventKind::Up:
+        MouseUp(x, y, button);
+        break;
+    }
+  };
+}
 
 const QCursor& FieldInput::EditCursor(bool drag) {
   const double ratio = field_.devicePixelRatioF();
@@ -126,7 +142,7 @@ void FieldInput::NameTile(int slot) {
   namedSlot_ = slot;
   if (slot < 0) return status_.SetCurrentTile("", false);
   const TILE_P& tile = game_.Board().Tiles[std::size_t(slot)];
-  status_.SetCurrentTile(FaceName(tile.Face), tile.Free);
+  status_.SetCurrentTile(TranslatedUtf8(FaceText(tile.Face)), tile.Free);
 }
 
 void FieldInput::AfterPositionChange() {

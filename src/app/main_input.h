@@ -23,6 +23,7 @@ struct MainMenus;
 
 class FieldInput {
  public:
+  // Takes the field's mouse events.
   FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBars& status,
              const MainMenus& menus, const EditControls& edit);
 

@@ -10,9 +10,9 @@
 #include "app/art.h"
 #include "app/main_host.h"
 #include "app/main_menus.h"
-#include "app/main_window.h"
 #include "app/program.h"
 #include "content/settings.h"
+#include "content/translate.h"
 #include "field/tilesets.h"
 #include "game/files.h"
 #include "game/layout_file.h"
@@ -124,13 +124,13 @@ void MainLibrary::Connect() {
 }
 
 void MainLibrary::Report(const Result& result) {
-  if (result || result.Message().empty() || !host_.Message) return;
+  if (result || result.Words().Empty() || !host_.Message) return;
   // Every count, name and exit writes the records: one failing disk, one message.
   if (result.Is(LibraryError::Records)) {
     if (recordsReported_) return;
     recordsReported_ = true;
   }
-  host_.Message(result.Message(), kMessageError);
+  host_.Message(MessageOf(result), kMessageError);
 }
 
 void MainLibrary::ApplyLists(const Settings& settings) {
@@ -139,8 +139,8 @@ void MainLibrary::ApplyLists(const Settings& settings) {
 }
 
 void MainLibrary::StoreLists(Settings& settings) const {
-  settings.Favourites = const_cast<LayoutLibrary&>(library_).Favourites().Names();
-  settings.Recent = const_cast<LayoutLibrary&>(library_).Recent().Names();
+  settings.Favourites = library_.Favourites().Names();
+  settings.Recent = library_.Recent().Names();
 }
 
 void MainLibrary::SaveRecords() {
@@ -161,9 +161,9 @@ void MainLibrary::AddFavourite() {
   const Result added = library_.AddFavourite(host_.CurrentLayout ? host_.CurrentLayout() : "");
   if (added) return RebuildFavouritesMenu();
   if (added.Is(LibraryError::FavouritesFull))
-    host_.Message(added.Message(), kMessageWarning);
-  else if (!added.Message().empty())
-    host_.Message(added.Message(), kMessageOk);
+    host_.Message(MessageOf(added), kMessageWarning);
+  else if (!added.Words().Empty())
+    host_.Message(MessageOf(added), kMessageOk);
 }
 
 void MainLibrary::OpenFavourite(int k) {
@@ -212,43 +212,13 @@ void MainLibrary::AddRecent(const std::string& layoutName) {
 }
 
 void MainLibrary::ClearRecords() {
-  if (host_.Message("This will clear all game records! Are you sure?",
-                    kMessageYesNo | kMessageQuestion) != kAnswerYes)
+  if (host_.Message(
+          QCoreApplication::translate("Library", "This will clear all game records! Are you sure?")
+              .toStdString(),
+          kMessageYesNo | kMessageQuestion) != kAnswerYes)
     return;
   Report(library_.ClearRecords());
   chooser_->ShowInfo(nullptr);
-}
-
-}  // namespace tv
-
-// The main window's part: the library is made with the narrow host it needs.
-namespace tv {
-
-void TF_Main::CreateLibrary() {
-  MainLibraryHost host;
-  host.Owner = this;
-  host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
-  host.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
-  host.CurrentLayout = [this] { return std::string(game_->PlayBoard().LayoutName()); };
-  host.OpenForPlay = [this](const std::string& name) { return OpenForPlay(name); };
-  host.StartNewGame = [this] { game_->DeferredStart(kDealNew); };
-  host.GameDuration = [this] {
-    const GAME_P& g = game_->PlayBoard().Game;
-    return g.ClockTime - g.StartTime;
-  };
-  host.GameReshuffles = [this] { return game_->Reshuffle().count; };
-  library_ = std::make_unique<MainLibrary>(
-      LibraryPaths{paths_.LayoutsDir, paths_.RecordsFile, paths_.OldRecordsFile}, std::move(host),
-      menus_);
-}
-
-bool TF_Main::OpenForPlay(const std::string& name) {
-  const std::string shown(game_->PlayBoard().LayoutName());
-  if (!ReadLayout(paths_.LayoutsDir, name, game_->PlayBoard()).Ok()) return false;
-  // A zoom is the player's choice for the layout it was made on.
-  if (!EqualsIgnoreCase(shown, game_->PlayBoard().LayoutName())) tilesets_.ZoomedFaceWidth = 0;
-  FitTileSize();
-  return true;
 }
 
 }  // namespace tv

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 
+#include "game/host.h"
+
 class QMainWindow;
 class QLabel;
 
@@ -69,6 +71,17 @@ MainMenus BuildMenus(QMainWindow* window);
 
 // Builds the three toolbars inside a new P_ToolbarHolder under `parent`.
 MainToolbars BuildToolbars(QWidget* parent);
+
+// The window's modes and which menus and toolbar each shows (the table in main_menus.cpp).
+enum class WindowMode { Play, Edit, Solution };
+void ShowModeControls(const MainMenus& menus, const MainToolbars& bars, WindowMode mode);
+
+// The menu items a command of the game enables (one or two; the second may be null).
+std::array<QAction*, 2> CommandItems(const MainMenus& menus, Command command);
+
+// Binds each toolbar button to its menu item: enabling, checking, tooltip and running
+// are the item's.
+void BindButtons(const MainMenus& menus, const MainToolbars& bars);
 
 // Centres P_SolButtons in the solution toolbar.
 void CentreSolutionButtons(MainToolbars& bars);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus, toolbars, the field and the status bar, in play, solution
-// and edit mode. It owns the game and the field pictures; its MainHost is the game's host.
+// and edit mode. It owns the game and the field pictures and wires the parts that do
+// the jobs; its MainHost is the game's host.
 #pragma once
 
 #include <QMainWindow>
@@ -10,9 +11,11 @@
 #include <optional>
 #include <string>
 
+#include "app/field_fit.h"
 #include "app/game_clock.h"
 #include "app/main_host.h"
 #include "app/main_menus.h"
+#include "app/main_options.h"
 #include "app/program.h"
 #include "content/settings.h"
 #include "field/field_pictures.h"
@@ -37,11 +40,25 @@ class TF_Music;
 class TF_Shuffle;
 class WinnablePanel;
 
-struct MainOptions {
-  ProgramPaths Paths;
-  MessageBoxFn MessageBox;  // empty: the message box on screen
-  bool Pauses = true;       // the animations' pauses; off makes tests fast
-  ClockFn Clock;            // empty: the local date-time
+// The window's parts, for start-up, tests and screenshots: one look inside instead of a
+// row of accessors.
+struct MainWindowParts {
+  const MainMenus& Menus;
+  const MainToolbars& Toolbars;
+  StatusBars& Status;
+  FieldWidget* Field;
+  HelpViewer* Help;
+  TF_Shuffle* Shuffle;
+  TF_Music* Music;
+  MainLooks& Looks;
+  MainLibrary& Library;
+  WinnablePanel& Winnable;
+  FieldInput& Input;
+  MainEditor& Editor;
+  const PixelBuffer& FieldPicture;
+  int CustomZ;
+  QTimer* NewGameTimer;
+  QTimer* ClockTimer;
 };
 
 class TF_Main : public QMainWindow, private WindowControls {
@@ -65,7 +82,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   bool LoadStartTileSize();
   // The tileset at the size that fits the window (with the same fallbacks); false after
   // its message. The caller lays out.
-  bool LoadTileset(const TILESET_P* tileset);
+  bool LoadTileset(const TILESET_P* tileset) { return fit_->LoadTileset(tileset); }
   void FinishStartUp();  // lays out, sets the ready flag, requests a new deal
   bool Ready() const { return ready_; }
 
@@ -97,35 +114,17 @@ class TF_Main : public QMainWindow, private WindowControls {
 
   // Commands as the menu items and buttons run them.
   void ShowHelpTopic(const std::string& topic);
-  void ZoomTiles(bool zoomIn);
-  void ToggleDimBlocked();
-  void ToggleDrawShadows();
-  void SetAnalogClock(bool analog);
-  void ToggleLongerHints();
+  void ZoomTiles(bool zoomIn) { fit_->Fit(zoomIn ? TileFit::ZoomIn : TileFit::ZoomOut); }
+  void SetAnalogClock(bool analog) { toggles_->SetAnalogClock(analog); }
   // Puts the current deal's number on the clipboard (nothing before the first deal).
   void CopyGameNumber();
-  void SetShowWinnable(bool on);
 
-  // Widgets, for tests and screenshots.
-  const MainMenus& Menus() const { return menus_; }
-  const MainToolbars& Toolbars() const { return bars_; }
-  StatusBars& Status() const { return *status_; }
-  FieldWidget* Field() const { return field_; }
-  HelpViewer* Help() const { return help_; }
-  TF_Shuffle* Shuffle() const { return shuffle_; }
-  TF_Music* Music() const { return music_; }
-  MainLooks& Looks() const { return *looks_; }
-  MainLibrary& Library() const { return *library_; }
-  WinnablePanel& Winnable() const { return *winnable_; }
-  FieldInput& Input() const { return *input_; }
-  MainEditor& Editor() const { return *editor_; }
+  // The window's parts, for start-up, tests and screenshots.
+  MainWindowParts Parts();
+
   // Reads the layout into the play board and fits the tile size to the window;
   // false, without a message, when it cannot be read.
   bool OpenForPlay(const std::string& name);
-  const PixelBuffer& FieldPicture() const { return fieldPicture_; }
-  int CustomZ() const { return edit_.CustomZ; }
-  QTimer* NewGameTimer() { return &T_NewGame; }
-  QTimer* ClockTimer() { return &T_UpdateClock; }
 
   // The deal of a game number, started by the next T_NewGame tick.
   void PlayGameNumber(std::uint32_t number) { game_->PlayGameNumber(number); }
@@ -135,9 +134,9 @@ class TF_Main : public QMainWindow, private WindowControls {
   void T_UpdateClockTimer();
 
   void RedrawAll();
-  void LayOutAndRedraw();
+  void LayOutAndRedraw() { fit_->LayOut(); }
   // The largest size of the tileset that fits the window, laid out and redrawn.
-  void FitTileSize();
+  void FitTileSize() { fit_->Fit(TileFit::Window); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -155,34 +154,19 @@ class TF_Main : public QMainWindow, private WindowControls {
   void ConnectCommands();
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;
-  void SetZoomCommands();
-  FieldContext Context();
   // Every path that lays the field out ends here: the editor's drag ends, the field is
   // redrawn.
-  void AfterLayOut();
+  void AfterLayOut(QSize laidOut);
   void EnterSolutionControls(bool on);
   // After every change of the tiles in play: the focus ring and the winnable verdict.
   void PositionChanged();
 
-  // Edit mode controls that exist before the editor's tools.
-  void SelectTool(EditTool tool);
-  // The menu items, buttons and mouse cursor follow the tool the editor has in force.
-  void ShowTool(EditTool tool, bool always = false);
-  void SelectZMode(LevelMode mode);
-  void ChangeCustomZ(int delta);
-
   // Handlers.
-  void MI_GameShuffleClick();
   void MI_GamePauseClick();
-  void MI_OptionsResumeClick();
   void ToggleFullScreen();
-  // Puts the window where the settings say the player left it; nothing on a first start.
-  void PlaceWindow(const Settings& settings);
   void MI_HelpPlayClick();
   void MI_HelpAboutClick();
-  void MI_GameClearRecordsClick();
   void MI_LayoutEditClick(bool create);
-  void MI_FileReturnClick();
   void SaveOnClose();
 
   ProgramPaths paths_;
@@ -198,6 +182,8 @@ class TF_Main : public QMainWindow, private WindowControls {
   std::unique_ptr<FieldView> view_;
   std::unique_ptr<FieldInput> input_;
   std::unique_ptr<MainLooks> looks_;
+  std::unique_ptr<OptionToggles> toggles_;
+  std::unique_ptr<FieldFit> fit_;
 
   MainMenus menus_{};
   MainToolbars bars_{};
@@ -223,7 +209,6 @@ class TF_Main : public QMainWindow, private WindowControls {
   bool saveOnClose_ = true;
   bool askOnClose_ = true;
   bool solutionView_ = false;
-  QSize laidOutArea_;  // the available area of the last lay-out
 };
 
 }  // namespace tv

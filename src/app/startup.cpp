@@ -38,11 +38,11 @@ constexpr int kSoundStartLatestMs = 1500;
 // Opening the output and loading the synthesiser would hold back the first picture;
 // the first song is ten seconds away, so they wait until the field has been painted.
 void StartSoundAfterFirstPaint(TF_Main& window) {
-  TF_Music* music = window.Music();
+  TF_Music* music = window.Parts().Music;
   auto start = [music] { QTimer::singleShot(0, music, [music] { music->StartSound(); }); };
-  auto previous = std::move(window.Field()->OnPainted);
+  auto previous = std::move(window.Parts().Field->OnPainted);
   auto asked = std::make_shared<bool>(false);
-  window.Field()->OnPainted = [previous, asked, start] {
+  window.Parts().Field->OnPainted = [previous, asked, start] {
     if (previous) previous();
     if (!*asked) start();
     *asked = true;
@@ -140,7 +140,7 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   if (window->TileSets().List().empty()) return fail(kNoTilesetsMessage);
   if (!window->ReadStartLayout()) return fail(kNoLayoutsMessage);
   if (!window->LoadStartTileSize()) return fail(kNoTilesMessage);
-  window->Looks().LoadStart();
+  window->Parts().Looks.LoadStart();
 
   window->FinishStartUp();
 
@@ -153,12 +153,12 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
   splash.reset();
   window->SetSaveOnClose(true);
   // The first song one pause after the start-up has ended.
-  window->Music()->Player().RestartPause();
+  window->Parts().Music->Player().RestartPause();
 
   if (measure.ReportFirstField) {
     TF_Main* w = window.get();
     auto reported = std::make_shared<int>(0);
-    w->Field()->OnPainted = [w, reported] {
+    w->Parts().Field->OnPainted = [w, reported] {
       const GAME_P& game = w->CurrentGame().PlayBoard().Game;
       if (*reported == 0) {
         std::printf("first-field-paint-ms-since-epoch %.1f\n", SinceEpochMs());

@@ -53,6 +53,11 @@ TF_ColorPicker::TF_ColorPicker(std::function<void(int)> apply, QWidget* parent)
   I_Gamma->setObjectName("I_Gamma");
   I_SelCol = new PixelView(this);
   I_SelCol->setObjectName("I_SelCol");
+  // The pictures a player clicks in, named for assistive technology as their captions say.
+  I_Pal->setAccessibleName(tr("Color wheel"));
+  I_DefCol->setAccessibleName(L_DefColCap->text());
+  I_Gamma->setAccessibleName(L_GammaCap->text());
+  I_SelCol->setAccessibleName(L_SelColCap->text());
   I_PointColor = new PixelView(this);
   I_PointColor->setObjectName("I_PointColor");
   I_PointColor->hide();

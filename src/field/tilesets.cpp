@@ -186,21 +186,11 @@ void LayOutAndPlace(const FieldContext& field, int availWidth, int availHeight) 
 
 }  // namespace
 
-Result FitTileSize(const FieldContext& field, int availWidth, int availHeight) {
-  const TILESET_P* ts = field.Sets->CurTileset;
-  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset);
-  const int index =
-      ChooseTileSize(field.Board(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
-  const TileLoadTarget target{&field.Board(), &field.Other(), field.Pictures};
-  Result result = field.Sets->LoadNearestTileSize(ts, index, target);
-  if (!result) return result;
-  LayOutAndPlace(field, availWidth, availHeight);
-  return {};
-}
+namespace {
 
-Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight) {
+// The next larger (or smaller) size that loads, from the one shown.
+Result LoadZoomedSize(const FieldContext& field, bool zoomIn) {
   const TILESET_P* ts = field.Sets->CurTileset;
-  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset);
   MODE_P& board = field.Board();
   const int first = zoomIn ? ZoomInIndex(ts->SizeList(), board.Game.FaceWidth)
                            : ZoomOutIndex(ts->SizeList(), board.Game.FaceWidth);
@@ -212,12 +202,61 @@ Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int ava
     Result result = field.Sets->LoadTileSize(ts, index, false, target);
     if (result) {
       field.Sets->ZoomedFaceWidth = ts->Sizes[std::size_t(index)].W;
-      LayOutAndPlace(field, availWidth, availHeight);
       return {};
     }
     if (firstFailure) firstFailure = std::move(result);
   }
   return firstFailure;
+}
+
+}  // namespace
+
+Result FitTiles(const FieldContext& field, TileFit fit, int availWidth, int availHeight) {
+  const TILESET_P* ts = field.Sets->CurTileset;
+  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset);
+  Result result;
+  if (fit == TileFit::Window) {
+    const int index =
+        ChooseTileSize(field.Board(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
+    const TileLoadTarget target{&field.Board(), &field.Other(), field.Pictures};
+    result = field.Sets->LoadNearestTileSize(ts, index, target);
+  } else {
+    result = LoadZoomedSize(field, fit == TileFit::ZoomIn);
+  }
+  if (!result) return result;
+  LayOutAndPlace(field, availWidth, availHeight);
+  return {};
+}
+
+const TILESET_P* StartTileset(const Tilesets& sets, std::string_view remembered,
+                              std::string_view fallback) {
+  const TILESET_P* tileset = sets.FindTileset(remembered);
+  if (tileset == nullptr) tileset = sets.FindTileset(fallback);
+  if (tileset == nullptr && !sets.List().empty()) tileset = sets.List().front().get();
+  return tileset;
+}
+
+int EditorTileSizeIndex(const MODE_P& board, const TILESET_P* tileset, int width, int height,
+                        bool existing) {
+  if (tileset == nullptr || tileset->SizeCount == 0) return -1;
+  // A 17 by 17 half-unit square always fits, so a new layout has room to grow.
+  MODE_P reference;
+  reference.Game.TileCount = 2;
+  reference.Tiles[1].X = reference.Tiles[1].Y = 15;
+  int index = ChooseTileSize(reference, tileset, width, height);
+  if (existing && board.Game.TileCount > 0) {
+    const int own = ChooseTileSize(board, tileset, width, height);
+    if (own >= 0 && (index < 0 || tileset->Sizes[own].W <= tileset->Sizes[index].W)) index = own;
+  }
+  return index;
+}
+
+bool RefitAfterResize(Tilesets& sets, const MODE_P& board, bool playMode, int laidOutWidth,
+                      int laidOutHeight, int width, int height) {
+  const bool shrunk = width < laidOutWidth || height < laidOutHeight;
+  const bool grown = width > laidOutWidth || height > laidOutHeight;
+  return (shrunk && !LayoutFits(board, width, height)) ||
+         (grown && playMode && ZoomGivesWayToLargerTiles(sets, board, width, height));
 }
 
 bool ZoomGivesWayToLargerTiles(Tilesets& sets, const MODE_P& board, int width, int height) {

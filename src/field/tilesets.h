@@ -121,14 +121,33 @@ struct FieldContext {
   MODE_P& Other() const { return EditMode ? *PlayBoard : *EditBoard; }
 };
 
-// Loads the largest size of the current tileset whose extent fits (or the nearest
-// that loads), then lays out and places the field. Fails without a current tileset.
-Result FitTileSize(const FieldContext& field, int availWidth, int availHeight);
-
-// Loads the next larger (or smaller) size, passing over sizes whose sheet fails,
-// and lays out and places the field. NoOtherSize when there is none. The caller
+// The one fit rule of the field, for the window, the zoom commands and a lay-out again.
+// Window: the largest size of the current tileset whose extent fits (or the nearest
+// that loads). ZoomIn / ZoomOut: the next larger (or smaller) size, passing over sizes
+// whose sheet fails, remembered as the player's zoom; NoOtherSize when there is none.
+// Then the field is laid out and placed. Fails without a current tileset. The caller
 // redraws and sets the zoom commands.
-Result ZoomTiles(const FieldContext& field, bool zoomIn, int availWidth, int availHeight);
+enum class TileFit { Window, ZoomIn, ZoomOut };
+Result FitTiles(const FieldContext& field, TileFit fit, int availWidth, int availHeight);
+
+// The tileset to start with: the remembered one, else `fallback`, else the first of
+// the list; null only for an empty list.
+const TILESET_P* StartTileset(const Tilesets& sets, std::string_view remembered,
+                              std::string_view fallback);
+
+// The editor's tile size: the size at which a 17 by 17 half-unit square fits (so a new
+// layout has room to grow), or for an `existing` layout its own fit when that is
+// smaller. -1 when the tileset has no size.
+int EditorTileSizeIndex(const MODE_P& board, const TILESET_P* tileset, int width, int height,
+                        bool existing);
+
+// After the window changed from `laidOut` to width by height: whether the tiles are to
+// be fitted again rather than only laid out. A window made smaller must not leave tiles
+// out of reach: a size that no longer fits gives way to the largest that does. A play
+// window grown enough for larger tiles than the ones shown gets them (the zoom is
+// forgotten); a size zoomed into beyond the fit stays while the window grows.
+bool RefitAfterResize(Tilesets& sets, const MODE_P& board, bool playMode, int laidOutWidth,
+                      int laidOutHeight, int width, int height);
 
 // For a window that grew: true, with the zoom forgotten, when a size larger than the
 // one `board` shows now fits width by height, so the caller fits the tiles again;

@@ -76,6 +76,13 @@ int CountMoves(const MODE_P& board) {
   return moves;
 }
 
+bool GameInPlay(const MODE_P& board, bool playMode, bool solutionMode) {
+  bool anyPresent = false;
+  for (int i = 0; i < std::clamp(board.Game.TileCount, 0, kMaxTiles); ++i)
+    anyPresent = anyPresent || board.Tiles[std::size_t(i)].Present;
+  return playMode && !solutionMode && board.Game.TilesLeft > 0 && anyPresent;
+}
+
 void ClearHintMarks(MODE_P& board) {
   const int n = std::clamp(board.Game.TileCount, 0, kMaxTiles);
   for (int i = 0; i < n; ++i) board.Tiles[i].HintMark = false;

@@ -80,6 +80,10 @@ int CountMoves(const MODE_P& board);
 
 void ClearHintMarks(MODE_P& board);
 
+// Whether a game is in play on the board: play mode, no solution shown, tiles left and
+// at least one present (a failed deal leaves none present, whatever the counters say).
+bool GameInPlay(const MODE_P& board, bool playMode, bool solutionMode);
+
 inline std::int32_t DrawKeyOf(std::int32_t x, std::int32_t y, std::int32_t z) {
   return z * 10000 + y * 1000 + 100 - x;
 }

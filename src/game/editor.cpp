@@ -31,6 +31,19 @@ int EditPlacedCount(const MODE_P& board) {
   return n < kMaxTiles && board.Tiles[n].Present ? n + 1 : n;
 }
 
+Result CheckLayoutToSave(const MODE_P& board) {
+  const int count = board.Game.TileCount;
+  if (count == 0)
+    return Result::Fail(
+        LayoutSaveCheck::NoTiles,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "There are no tiles on the field!")));
+  if (count % 2 != 0)
+    return Result::Fail(
+        LayoutSaveCheck::OddTiles,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Number of tiles must be even (2,4,8...)!")));
+  return {};
+}
+
 bool LayoutDealable(const MODE_P& board, int count) {
   if (count <= 0 || count % 2 != 0 || count > kMaxTiles) return false;
   MODE_P scratch = board;

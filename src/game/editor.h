@@ -15,6 +15,7 @@
 #include "game/edit_controls.h"
 #include "game/faces.h"
 #include "game/host.h"
+#include "game/result.h"
 
 namespace tv {
 
@@ -41,6 +42,11 @@ int EditPlacedCount(const MODE_P& board);
 
 // Whether the positions of slots 0..count-1 can be dealt for game number 1.
 bool LayoutDealable(const MODE_P& board, int count);
+
+// What stops a layout from being saved: no tiles, or an odd number of them.
+enum class LayoutSaveCheck { None = 0, NoTiles, OddTiles };
+// Succeeds for a layout that may be saved; else the code with the player's message.
+Result CheckLayoutToSave(const MODE_P& board);
 
 class Editor {
  public:

@@ -149,14 +149,24 @@ Result LayoutLibrary::ClearRecords() {
   return SaveRecords();
 }
 
+Result RefuseCurrentLayout(const LayoutInfo& entry, std::string_view currentName,
+                           LayoutChange change) {
+  if (!SameNameIgnoringCase(entry.Name, currentName)) return {};
+  return Result::Fail(
+      LibraryError::CurrentLayout,
+      Text::Template(
+          change == LayoutChange::Delete
+              ? TV_TRANSLATE_NOOP("Messages",
+                                  "Layout \"%1\" is currently loaded and cannot be deleted!")
+              : TV_TRANSLATE_NOOP("Messages",
+                                  "Layout \"%1\" is currently loaded and cannot be renamed!"),
+          {entry.Name}));
+}
+
 Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentName) {
   if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
-  if (SameNameIgnoringCase(entry->Name, currentName))
-    return Result::Fail(
-        LibraryError::CurrentLayout,
-        Text::Template(TV_TRANSLATE_NOOP(
-                           "Messages", "Layout \"%1\" is currently loaded and cannot be deleted!"),
-                       {entry->Name}));
+  if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::Delete); !refused)
+    return refused;
   const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
   if (file.empty()) {
     errno = ENOENT;
@@ -174,12 +184,8 @@ Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentNa
 Result LayoutLibrary::RenameLayout(LayoutInfo* entry, const std::string& newName,
                                    std::string_view currentName) {
   if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
-  if (SameNameIgnoringCase(entry->Name, currentName))
-    return Result::Fail(
-        LibraryError::CurrentLayout,
-        Text::Template(TV_TRANSLATE_NOOP(
-                           "Messages", "Layout \"%1\" is currently loaded and cannot be renamed!"),
-                       {entry->Name}));
+  if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::Rename); !refused)
+    return refused;
   const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
   const std::string target = newName + ".mah";
   if (file.empty()) {

@@ -40,6 +40,12 @@ struct CountOutcome {
   Result Saved;
 };
 
+// The loaded layout can be neither deleted nor renamed: CurrentLayout with the player's
+// message when `entry` is the layout named `currentName` (ignoring case), else success.
+enum class LayoutChange { Delete, Rename };
+Result RefuseCurrentLayout(const LayoutInfo& entry, std::string_view currentName,
+                           LayoutChange change);
+
 class LayoutLibrary {
  public:
   explicit LayoutLibrary(LibraryPaths paths) : paths_(std::move(paths)) {}
@@ -48,7 +54,9 @@ class LayoutLibrary {
   Catalogue& Layouts() { return catalogue_; }
   const Catalogue& Layouts() const { return catalogue_; }
   RefList& Favourites() { return favourites_; }
+  const RefList& Favourites() const { return favourites_; }
   RefList& Recent() { return recent_; }
+  const RefList& Recent() const { return recent_; }
   LayoutInfo* FindLayout(std::string_view name) const { return catalogue_.FindLayout(name); }
 
   // Reads the folder, loads the records, sorts by name and re-finds both lists'

@@ -398,8 +398,8 @@ void TF_Layouts::DeleteLayout() {
   LayoutInfo* entry = all->EntryAt(row);
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
-  if (SameNameIgnoringCase(entry->Name, current)) {
-    Tell(WithName(tr("Layout \"%1\" is currently loaded and cannot be deleted!"), entry->Name));
+  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Delete); !refused) {
+    Tell(MessageOf(refused));
     return;
   }
   if (!Ask(WithName(tr("Delete layout \"%1\" ?"), entry->Name))) return;
@@ -440,8 +440,8 @@ void TF_Layouts::B_RenameClick() {
   if (!entry) entry = ChooserEntry();
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
-  if (SameNameIgnoringCase(entry->Name, current)) {
-    Tell(WithName(tr("Layout \"%1\" is currently loaded and cannot be renamed!"), entry->Name));
+  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Rename); !refused) {
+    Tell(MessageOf(refused));
     return;
   }
   std::string newName;

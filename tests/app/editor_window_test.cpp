@@ -43,10 +43,10 @@ struct EditorWorld {
     window->show();
     QApplication::processEvents();
     RunPendingStart();
-    window->Menus().MI_LayoutCreate->trigger();
+    window->Parts().Menus.MI_LayoutCreate->trigger();
   }
   void RunPendingStart() {
-    window->NewGameTimer()->stop();
+    window->Parts().NewGameTimer->stop();
     window->T_NewGameTimer();
     QApplication::processEvents();
   }
@@ -57,19 +57,21 @@ struct EditorWorld {
     return {g.OriginX + x * (g.FaceWidth / 2) + 2, g.OriginY + y * (g.FaceHeight / 2) + 2};
   }
   void Put(int x, int y, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    test::MouseMove(window->Field(), Cell(x, y), mods);
-    test::Mouse(window->Field(), QEvent::MouseButtonPress, Cell(x, y), Qt::LeftButton, mods);
-    test::MouseRelease(window->Field(), Cell(x, y));
+    test::MouseMove(window->Parts().Field, Cell(x, y), mods);
+    test::Mouse(window->Parts().Field, QEvent::MouseButtonPress, Cell(x, y), Qt::LeftButton, mods);
+    test::MouseRelease(window->Parts().Field, Cell(x, y));
   }
   // Answers the open/save dialog with `name` as soon as it shows.
   void AnswerDialog(const std::string& name) {
     QTimer::singleShot(0, [this, name] {
-      TF_OpenSave* dialog = window->Library().OpenSave();
+      TF_OpenSave* dialog = window->Parts().Library.OpenSave();
       dialog->NameEdit()->setText(QString::fromStdString(name));
       dialog->OkButton()->click();
     });
   }
-  QString Status(const char* panel) const { return window->Status().Panel(panel)->Label()->text(); }
+  QString Status(const char* panel) const {
+    return window->Parts().Status.Panel(panel)->Label()->text();
+  }
   QString Title() const { return window->windowTitle(); }
 
   test::TempDir dir;
@@ -92,11 +94,11 @@ TEST(EditorWindow, DrawSavePlayAndComeBack) {
   EXPECT_EQ(w.board().Tiles[5].Z, 1);
   EXPECT_EQ(w.Status("P_EditTiles"), "Tiles: 6");
   EXPECT_EQ(w.Title(), "Tilvane - new*");
-  const QPalette dealable = w.window->Status().Panel("P_EditFree")->Label()->palette();
+  const QPalette dealable = w.window->Parts().Status.Panel("P_EditFree")->Label()->palette();
   EXPECT_EQ(dealable.color(QPalette::WindowText), QColor(Qt::black));
 
   test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier);
-  const QPalette odd = w.window->Status().Panel("P_EditFree")->Label()->palette();
+  const QPalette odd = w.window->Parts().Status.Panel("P_EditFree")->Label()->palette();
   EXPECT_NE(odd.color(QPalette::WindowText), QColor(Qt::black));
   test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier);
   test::TypeKey(w.window.get(), Qt::Key_Z, {}, Qt::ControlModifier);
@@ -107,19 +109,19 @@ TEST(EditorWindow, DrawSavePlayAndComeBack) {
   EXPECT_EQ(w.board().Game.TileCount, 6);
 
   w.AnswerDialog("mine");
-  w.window->Toolbars().B_FileSave->click();
+  w.window->Parts().Toolbars.B_FileSave->click();
   EXPECT_EQ(w.Title(), "Tilvane - mine");
   ASSERT_TRUE(fs::exists(w.dir.path() / "layouts" / "mine.mah"));
   test::TypeKey(w.window.get(), Qt::Key_Left);  // a shift is no change to save
   EXPECT_EQ(w.Title(), "Tilvane - mine");
 
-  w.window->Toolbars().B_FilePlay->click();  // saved: no dialog
+  w.window->Parts().Toolbars.B_FilePlay->click();  // saved: no dialog
   ASSERT_EQ(w.window->CurrentGame().BoardMode(), kPlayMode);
   w.RunPendingStart();
   const Game& game = w.window->CurrentGame();
   ASSERT_EQ(game.PlayBoard().LayoutName(), "mine");
   ASSERT_EQ(game.PlayBoard().Game.TilesLeft, 6);
-  EXPECT_NE(w.window->Library().Library().FindLayout("mine"), nullptr);
+  EXPECT_NE(w.window->Parts().Library.Library().FindLayout("mine"), nullptr);
   // The won game's record dialog and the chooser after it are closed as they show.
   QTimer modal;
   QObject::connect(&modal, &QTimer::timeout, [] {
@@ -129,28 +131,28 @@ TEST(EditorWindow, DrawSavePlayAndComeBack) {
   for (int left = 6; left > 0; left -= 2) {
     for (int k : {left - 1, left - 2}) {
       const TILE_P& t = game.PlayBoard().Tiles[std::size_t(game.DealSolution().Steps[k].Slot)];
-      test::MouseClick(w.window->Field(), {t.Left + game.PlayBoard().Game.FaceWidth / 2,
-                                           t.Top + game.PlayBoard().Game.FaceHeight / 2});
+      test::MouseClick(w.window->Parts().Field, {t.Left + game.PlayBoard().Game.FaceWidth / 2,
+                                                 t.Top + game.PlayBoard().Game.FaceHeight / 2});
     }
     ASSERT_EQ(game.PlayBoard().Game.TilesLeft, left - 2);
   }
-  w.window->Menus().MI_LayoutEdit->trigger();
+  w.window->Parts().Menus.MI_LayoutEdit->trigger();
   EXPECT_EQ(w.board().Game.TileCount, 6);
   EXPECT_EQ(w.Title(), "Tilvane - mine");
 }
 
 TEST(EditorWindow, RefusalsQuestionsAndFailedWrites) {
   EditorWorld w;
-  w.window->Menus().MI_FileSave->trigger();
+  w.window->Parts().Menus.MI_FileSave->trigger();
   EXPECT_EQ(w.messages.back(), "There are no tiles on the field!");
   w.Put(0, 0);
-  w.window->Menus().MI_FileSave->trigger();
+  w.window->Parts().Menus.MI_FileSave->trigger();
   EXPECT_EQ(w.messages.back(), "Number of tiles must be even (2,4,8...)!");
   w.Put(2, 0);
 
   // Cancel keeps the editor, and the window open.
   w.answer = kAnswerCancel;
-  w.window->Menus().MI_FileReturn->trigger();
+  w.window->Parts().Menus.MI_FileReturn->trigger();
   EXPECT_EQ(w.messages.back(), "Save layout \"new\" ?");
   EXPECT_EQ(w.window->CurrentGame().BoardMode(), kEditMode);
   EXPECT_FALSE(w.window->close());
@@ -160,27 +162,28 @@ TEST(EditorWindow, RefusalsQuestionsAndFailedWrites) {
   fs::create_directories(w.dir.path() / "layouts" / "blocked.mah" / "inside");
   w.AnswerDialog("blocked");
   w.answer = kAnswerOk;
-  w.window->Menus().MI_FileSave->trigger();
+  w.window->Parts().Menus.MI_FileSave->trigger();
   EXPECT_NE(w.messages.back().find("\"blocked.mah\""), std::string::npos) << w.messages.back();
   EXPECT_EQ(w.Title(), "Tilvane - new*");
   EXPECT_EQ(w.board().Game.TileCount, 2);
 
   // The Move Field drag: one tile right is two half-units; one undo step.
-  w.window->Menus().MI_EditMove->trigger();
+  w.window->Parts().Menus.MI_EditMove->trigger();
   const QPoint from = w.Cell(1, 1);
   const QPoint to = from + QPoint(w.board().Game.FaceWidth, 0);
-  test::MousePress(w.window->Field(), from);
-  QMouseEvent drag(QEvent::MouseMove, QPointF(to), w.window->Field()->mapToGlobal(QPointF(to)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(w.window->Field(), &drag);
-  test::MouseRelease(w.window->Field(), to);
+  test::MousePress(w.window->Parts().Field, from);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(to),
+                   w.window->Parts().Field->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(w.window->Parts().Field, &drag);
+  test::MouseRelease(w.window->Parts().Field, to);
   EXPECT_EQ(w.board().Tiles[0].X, 2);
-  w.window->Menus().MI_EditUndo->trigger();
+  w.window->Parts().Menus.MI_EditUndo->trigger();
   EXPECT_EQ(w.board().Tiles[0].X, 0);
 
   // No drops the changes.
   w.answer = kAnswerNo;
-  w.window->Menus().MI_FileNew->trigger();
+  w.window->Parts().Menus.MI_FileNew->trigger();
   EXPECT_EQ(w.board().Game.TileCount, 0);
   EXPECT_EQ(w.Title(), "Tilvane - new");
 }
@@ -189,8 +192,8 @@ TEST(EditorWindow, RefusalsQuestionsAndFailedWrites) {
 // two things.
 TEST(EditorWindow, ToolsKeysAndLevelShowWhatIsInForce) {
   EditorWorld w;
-  const MainMenus& m = w.window->Menus();
-  const MainToolbars& t = w.window->Toolbars();
+  const MainMenus& m = w.window->Parts().Menus;
+  const MainToolbars& t = w.window->Parts().Toolbars;
   m.MI_EditMove->trigger();
   m.MI_FileNew->trigger();
   EXPECT_TRUE(m.MI_EditDraw->isChecked());
@@ -209,10 +212,10 @@ TEST(EditorWindow, ToolsKeysAndLevelShowWhatIsInForce) {
     if (erase) {
       erase->trigger();
     } else {
-      test::MouseClick(w.window->Field(), w.Cell(4, 4), Qt::RightButton);
+      test::MouseClick(w.window->Parts().Field, w.Cell(4, 4), Qt::RightButton);
     }
     ASSERT_TRUE(m.MI_EditErase->isChecked());
-    test::MouseClick(w.window->Field(), w.Cell(4, 4));
+    test::MouseClick(w.window->Parts().Field, w.Cell(4, 4));
     EXPECT_EQ(w.board().Game.TileCount, 0);
     m.MI_EditDraw->trigger();
   }
@@ -224,7 +227,7 @@ TEST(EditorWindow, ToolsKeysAndLevelShowWhatIsInForce) {
   m.MI_FileReturn->trigger();
   w.RunPendingStart();
   m.MI_LayoutEdit->trigger();
-  test::MouseMove(w.window->Field(), w.Cell(0, 0));
+  test::MouseMove(w.window->Parts().Field, w.Cell(0, 0));
   const int level = w.Status("P_EditZ").mid(3).toInt();
   EXPECT_TRUE(level >= 0 && level < kEditorLevels) << w.Status("P_EditZ").toStdString();
 }

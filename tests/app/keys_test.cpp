@@ -43,14 +43,14 @@ struct KeyWorld {
     window->show();
     QApplication::processEvents();
     // A fixed deal: the same positions on every run.
-    window->NewGameTimer()->stop();
+    window->Parts().NewGameTimer->stop();
     window->PlayGameNumber(1234);
-    window->NewGameTimer()->stop();
+    window->Parts().NewGameTimer->stop();
     window->T_NewGameTimer();
     QApplication::processEvents();
   }
   const MODE_P& board() const { return window->CurrentGame().PlayBoard(); }
-  int focus() const { return window->Input().Keys().Focus(); }
+  int focus() const { return window->Parts().Input.Keys().Focus(); }
   void Key(int key) { test::KeyClick(window.get(), key); }
   // Both tiles chosen with the ring; the pair goes with the second key.
   void RemoveWithKeys(int a, int b, int selectKey = Qt::Key_Space, int removeKey = Qt::Key_Space) {
@@ -64,9 +64,9 @@ struct KeyWorld {
   QString Verdict() {
     QElapsedTimer waited;
     waited.start();
-    while (!window->Winnable().Settled() && waited.elapsed() < 20000)
+    while (!window->Parts().Winnable.Settled() && waited.elapsed() < 20000)
       QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return window->Status().Panel("P_Winnable")->Label()->text();
+    return window->Parts().Status.Panel("P_Winnable")->Label()->text();
   }
   // Arrow keys that take the ring to `target`, found by a search over the ring's moves.
   void MoveRingTo(int target) {
@@ -111,7 +111,7 @@ TEST(KeyPlay, AWholeGameClearedWithKeysOnly) {
   EXPECT_TRUE(world.board().Tiles[std::size_t(world.focus())].Free);
   EXPECT_EQ(world.Verdict(), "Winnable");
   // The ring goes with the next mouse move, and comes back with the next arrow.
-  test::Mouse(world.window->Field(), QEvent::MouseMove, QPoint(3, 3), Qt::NoButton);
+  test::Mouse(world.window->Parts().Field, QEvent::MouseMove, QPoint(3, 3), Qt::NoButton);
   EXPECT_EQ(world.focus(), -1);
   world.Key(Qt::Key_Left);
   ASSERT_GE(world.focus(), 0);
@@ -160,11 +160,11 @@ TEST(WinnablePanel, SaysSoAtOnceAfterALosingMoveAndAgainAfterUndo) {
         ASSERT_EQ(world.board().Game.TilesLeft, left - 2);
         ASSERT_GT(world.board().Game.MovesAvailable, 0);  // not stuck yet, already lost
         EXPECT_EQ(world.Verdict(), "Not winnable");
-        world.window->Menus().MI_GameUndo->trigger();
+        world.window->Parts().Menus.MI_GameUndo->trigger();
         EXPECT_EQ(world.Verdict(), "Winnable");
         // Hidden, and written to the settings only now that it differs from the default.
-        world.window->Menus().MI_OptionsShowWinnable->trigger();
-        EXPECT_FALSE(world.window->Status().Panel("P_Winnable")->isVisible());
+        world.window->Parts().Menus.MI_OptionsShowWinnable->trigger();
+        EXPECT_FALSE(world.window->Parts().Status.Panel("P_Winnable")->isVisible());
         world.window->close();
         std::stringstream ini;
         ini << std::ifstream(world.dir.path() / "tilvane.ini").rdbuf();

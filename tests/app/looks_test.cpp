@@ -79,9 +79,9 @@ class LooksWorld {
   }
 
   // The colour in the field's top-left corner, which no tile covers.
-  int Corner() const { return window->FieldPicture().GetPixel(2, 2); }
+  int Corner() const { return window->Parts().FieldPicture.GetPixel(2, 2); }
   const Settings& settings() const { return window->ProgramSettings(); }
-  MainLooks& looks() { return window->Looks(); }
+  MainLooks& looks() { return window->Parts().Looks; }
 
   // Runs `action` on the modal dialog that `command` opens.
   template <typename Dialog, typename F>
@@ -99,7 +99,7 @@ class LooksWorld {
 
   // Picks palette cell `cell` in an open picker and closes it with OK or Cancel.
   void PickColor(int cell, bool ok) {
-    WithDialog<TF_ColorPicker>(window->Menus().MI_OptionsBkgCol, [&](TF_ColorPicker& picker) {
+    WithDialog<TF_ColorPicker>(window->Parts().Menus.MI_OptionsBkgCol, [&](TF_ColorPicker& picker) {
       test::MouseClick(picker.Palette(), QPoint(8 + 28 * (cell % 8), 8 + 28 * (cell / 8)));
       EXPECT_EQ(Corner(), PaletteColors()[cell]);  // shown while the picker is open
       (ok ? picker.OkButton() : picker.CancelButton())->click();
@@ -156,9 +156,10 @@ TEST(Looks, ColourPickerShowsColoursLiveAndCancelRestoresPictureOrColour) {
   world.Start();
   EXPECT_EQ(world.Corner(), kRiver);  // the default picture at start-up
 
-  world.WithDialog<TF_ColorPicker>(world.window->Menus().MI_OptionsBkgCol, [&](TF_ColorPicker&) {
-    EXPECT_EQ(world.Corner(), kDefaultBkgColor);  // opening shows the colour at once
-  });
+  world.WithDialog<TF_ColorPicker>(
+      world.window->Parts().Menus.MI_OptionsBkgCol, [&](TF_ColorPicker&) {
+        EXPECT_EQ(world.Corner(), kDefaultBkgColor);  // opening shows the colour at once
+      });
   world.PickColor(4, false);
   EXPECT_TRUE(world.settings().UseTexture);
   EXPECT_EQ(world.settings().Texture, "li-river");
@@ -177,7 +178,7 @@ TEST(Looks, PictureChooserLoadsReportsAndIsRememberedAfterARestart) {
   world.Start();
   world.PickColor(4, true);
   ThumbChooser* chooser = world.looks().BkgPicsDialog();
-  QAction* command = world.window->Menus().MI_OptionsBkgPic;
+  QAction* command = world.window->Parts().Menus.MI_OptionsBkgPic;
   world.WithDialog<TF_BkgPics>(command, [&](TF_BkgPics& dialog) {
     ASSERT_EQ(dialog.List()->count(), 4);  // bad, broken, lacquer, li-river
     EXPECT_EQ(dialog.List()->currentItem()->text(), "li-river");
@@ -219,7 +220,7 @@ TEST(Looks, PictureChooserLoadsReportsAndIsRememberedAfterARestart) {
 TEST(Looks, TilesetChooserAppliesAndRedrawsThumbnailsOnANewColour) {
   LooksWorld world;
   world.Start();
-  QAction* command = world.window->Menus().MI_OptionsTileset;
+  QAction* command = world.window->Parts().Menus.MI_OptionsTileset;
   world.WithDialog<TF_Tiles>(command, [&](TF_Tiles& dialog) {
     ASSERT_EQ(dialog.List()->count(), 2);
     EXPECT_EQ(dialog.List()->currentItem()->text(), "standard");

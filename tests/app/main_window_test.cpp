@@ -103,8 +103,8 @@ class World {
 
   // The T_NewGame tick, without waiting for it.
   void RunPendingStart() {
-    ASSERT_TRUE(window->NewGameTimer()->isActive());
-    window->NewGameTimer()->stop();
+    ASSERT_TRUE(window->Parts().NewGameTimer->isActive());
+    window->Parts().NewGameTimer->stop();
     window->T_NewGameTimer();
     QApplication::processEvents();
   }
@@ -137,7 +137,7 @@ class World {
     }
     return -1;
   }
-  void Click(int slot) { test::MouseClick(window->Field(), PointOn(slot)); }
+  void Click(int slot) { test::MouseClick(window->Parts().Field, PointOn(slot)); }
 
   int PresentCount() {
     int n = 0;
@@ -165,21 +165,22 @@ TEST(MainWindow, StartsToADealtGame) {
   EXPECT_EQ(world.Label("L_TilesLeft"), "144 Tiles Left");
   EXPECT_EQ(world.Label("L_MovesLeft"), QString("%1 Moves Available").arg(game.MovesAvailable));
   EXPECT_EQ(world.Label("L_ReshufLeft"), "3 Reshuffles Left");
-  EXPECT_TRUE(world.window->ClockTimer()->isActive());
+  EXPECT_TRUE(world.window->Parts().ClockTimer->isActive());
   EXPECT_FALSE(world.Button("B_Undo")->isEnabled());
   EXPECT_TRUE(world.Button("B_Hint")->isEnabled());
   EXPECT_TRUE(world.messages.empty());
   // The field shows the picture's own memory.
-  EXPECT_EQ(world.window->Field()->Image().constBits(), world.window->FieldPicture().data());
+  EXPECT_EQ(world.window->Parts().Field->Image().constBits(),
+            world.window->Parts().FieldPicture.data());
   // Play mode: play toolbar and menus, no edit or solution controls.
-  EXPECT_TRUE(world.window->Toolbars().P_PlayToolbar->isVisible());
-  EXPECT_FALSE(world.window->Toolbars().P_SolToolbar->isVisible());
-  EXPECT_FALSE(world.window->Menus().MI_File->menuAction()->isVisible());
-  EXPECT_FALSE(world.window->Menus().MI_Sol->menuAction()->isVisible());
-  EXPECT_TRUE(world.window->Menus().MI_Game->menuAction()->isVisible());
+  EXPECT_TRUE(world.window->Parts().Toolbars.P_PlayToolbar->isVisible());
+  EXPECT_FALSE(world.window->Parts().Toolbars.P_SolToolbar->isVisible());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_File->menuAction()->isVisible());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_Sol->menuAction()->isVisible());
+  EXPECT_TRUE(world.window->Parts().Menus.MI_Game->menuAction()->isVisible());
   // Twenty hidden favourite items are there for the catalogue to fill.
   int favourites = 0;
-  for (QAction* a : world.window->Menus().MI_Favs->actions())
+  for (QAction* a : world.window->Parts().Menus.MI_Favs->actions())
     if (a->objectName().startsWith("Fav")) {
       ++favourites;
       EXPECT_FALSE(a->isVisible());
@@ -221,7 +222,7 @@ TEST(MainWindow, WinningByClickingTheSolution) {
     ASSERT_EQ(world.board().Game.TilesLeft, left - 2) << "pair at " << left;
     if (left == 144) {
       EXPECT_TRUE(world.Button("B_Undo")->isEnabled());
-      EXPECT_TRUE(world.window->Menus().MI_GameUndo->isEnabled());
+      EXPECT_TRUE(world.window->Parts().Menus.MI_GameUndo->isEnabled());
     }
     if (left == 72) {
       EXPECT_EQ(world.Label("L_TilesLeft"), "70 Tiles Left");
@@ -232,8 +233,8 @@ TEST(MainWindow, WinningByClickingTheSolution) {
   EXPECT_EQ(world.Label("L_MovesLeft"), "0 Moves Available");
   EXPECT_FALSE(world.Button("B_Undo")->isEnabled());
   EXPECT_FALSE(world.Button("B_Hint")->isEnabled());
-  EXPECT_FALSE(world.window->Menus().MI_GameHint->isEnabled());
-  EXPECT_FALSE(world.window->ClockTimer()->isActive());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_GameHint->isEnabled());
+  EXPECT_FALSE(world.window->Parts().ClockTimer->isActive());
   EXPECT_EQ(world.window->windowTitle(), "Tilvane - Dragon");
   EXPECT_TRUE(world.messages.empty());
   // A long name shows its beginning, shortened.
@@ -287,7 +288,7 @@ TEST(MainWindow, FavouritesMenuAndTheRecentList) {
       "   <Recent0> Star\n");
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  const MainMenus& m = world.window->Menus();
+  const MainMenus& m = world.window->Parts().Menus;
   EXPECT_TRUE(m.MI_FavsSep->isVisible());
   EXPECT_EQ(m.Favourites[0]->text(), "Fortress");
   EXPECT_FALSE(m.Favourites[1]->isVisible());  // an unknown name is dropped
@@ -299,11 +300,11 @@ TEST(MainWindow, FavouritesMenuAndTheRecentList) {
   m.Favourites[0]->trigger();
   world.RunPendingStart();
   EXPECT_EQ(world.board().LayoutName(), "Fortress");
-  EXPECT_EQ(world.window->Library().Library().Recent().Names(),
+  EXPECT_EQ(world.window->Parts().Library.Library().Recent().Names(),
             (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
 
   // Both lists follow a layout renamed in the chooser; a deleted one leaves them.
-  MainLibrary& library = world.window->Library();
+  MainLibrary& library = world.window->Parts().Library;
   TF_Layouts* chooser = library.Chooser();
   chooser->show();
   chooser->List(kTagAll)->SelectEntry(library.Library().FindLayout("Dragon"));
@@ -328,7 +329,7 @@ TEST(MainWindow, MouseShowsTheTileAndCtrlSeesThroughIt) {
   World world;
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  FieldWidget* field = world.window->Field();
+  FieldWidget* field = world.window->Parts().Field;
   const int freeSlot = world.ShownTile(true, 1);
   const int blockedSlot = world.ShownTile(false);
   ASSERT_GE(freeSlot, 0);
@@ -386,13 +387,13 @@ TEST(MainWindow, SolutionModeThroughItsToolbarAndKeys) {
   world.Click(solution.Steps[142].Slot);
   ASSERT_EQ(world.board().Game.TilesLeft, 142);
 
-  world.window->Menus().MI_GameShowSol->trigger();
-  const MainToolbars& bars = world.window->Toolbars();
+  world.window->Parts().Menus.MI_GameShowSol->trigger();
+  const MainToolbars& bars = world.window->Parts().Toolbars;
   EXPECT_TRUE(bars.P_SolToolbar->isVisible());
   EXPECT_FALSE(bars.P_PlayToolbar->isVisible());
-  EXPECT_TRUE(world.window->Menus().MI_Sol->menuAction()->isVisible());
-  EXPECT_FALSE(world.window->Menus().MI_Game->menuAction()->isVisible());
-  EXPECT_FALSE(world.window->Menus().MI_GameNew->isEnabled());
+  EXPECT_TRUE(world.window->Parts().Menus.MI_Sol->menuAction()->isVisible());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_Game->menuAction()->isVisible());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_GameNew->isEnabled());
   EXPECT_EQ(world.PresentCount(), 144);
   EXPECT_FALSE(bars.B_SolPrev->isEnabled());
   EXPECT_FALSE(bars.B_SolFirst->isEnabled());
@@ -416,7 +417,7 @@ TEST(MainWindow, SolutionModeThroughItsToolbarAndKeys) {
   EXPECT_TRUE(world.board().Tiles[std::size_t(solution.Steps[0].Slot)].Present);
   EXPECT_TRUE(world.board().Tiles[std::size_t(solution.Steps[1].Slot)].Present);
   EXPECT_FALSE(bars.B_SolNext->isEnabled());
-  EXPECT_FALSE(world.window->Menus().MI_SolLast->isEnabled());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_SolLast->isEnabled());
   test::KeyClick(world.window.get(), Qt::Key_Right);  // disabled: nothing
   EXPECT_EQ(world.board().Game.TilesLeft, 2);
   test::KeyClick(world.window.get(), Qt::Key_Home);
@@ -427,7 +428,7 @@ TEST(MainWindow, SolutionModeThroughItsToolbarAndKeys) {
   EXPECT_FALSE(world.game().SolutionMode());
   EXPECT_TRUE(bars.P_PlayToolbar->isVisible());
   EXPECT_FALSE(bars.P_SolToolbar->isVisible());
-  EXPECT_TRUE(world.window->Menus().MI_GameNew->isEnabled());
+  EXPECT_TRUE(world.window->Parts().Menus.MI_GameNew->isEnabled());
   EXPECT_EQ(world.PresentCount(), 144);
   EXPECT_FALSE(bars.B_Undo->isEnabled());
 }
@@ -454,15 +455,15 @@ TEST(MainWindow, FunctionKeysAndZoomKeys) {
 
   // E and R step through the sizes; the commands switch off at the ends.
   const int width = world.board().Game.FaceWidth;
-  const QImage before = world.window->Field()->Image().copy();
+  const QImage before = world.window->Parts().Field->Image().copy();
   test::TypeKey(w, Qt::Key_R, "r");
   const int smaller = world.board().Game.FaceWidth;
   EXPECT_LT(smaller, width);
   // The field was redrawn at the new size: a full redraw changes nothing more.
-  const QImage zoomed = world.window->Field()->Image().copy();
+  const QImage zoomed = world.window->Parts().Field->Image().copy();
   EXPECT_NE(zoomed, before);
   world.window->RedrawAll();
-  EXPECT_EQ(world.window->Field()->Image(), zoomed);
+  EXPECT_EQ(world.window->Parts().Field->Image(), zoomed);
   test::TypeKey(w, Qt::Key_E, "e");
   EXPECT_EQ(world.board().Game.FaceWidth, width);
   for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_E, "e");
@@ -471,7 +472,7 @@ TEST(MainWindow, FunctionKeysAndZoomKeys) {
   EXPECT_TRUE(world.Button("B_ZoomOut")->isEnabled());
   for (int i = 0; i < 20; ++i) test::TypeKey(w, Qt::Key_R, "r");
   EXPECT_EQ(world.board().Game.FaceWidth, 20);
-  EXPECT_FALSE(world.window->Menus().MI_OptionsZoomOut->isEnabled());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_OptionsZoomOut->isEnabled());
   EXPECT_EQ(world.game().PlayBoard().Game.FaceWidth, world.game().EditBoard().Game.FaceWidth);
 
   // F2 asks for a new deal, started by the timer's tick.
@@ -485,8 +486,8 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   World world;
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  const MainMenus& menus = world.window->Menus();
-  const MainToolbars& bars = world.window->Toolbars();
+  const MainMenus& menus = world.window->Parts().Menus;
+  const MainToolbars& bars = world.window->Parts().Toolbars;
   menus.MI_LayoutEdit->trigger();
   EXPECT_EQ(world.game().BoardMode(), kEditMode);
   EXPECT_TRUE(menus.MI_File->menuAction()->isVisible());
@@ -494,8 +495,8 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   EXPECT_FALSE(menus.MI_Game->menuAction()->isVisible());
   EXPECT_TRUE(bars.P_EditToolbar->isVisible());
   EXPECT_FALSE(bars.P_PlayToolbar->isVisible());
-  EXPECT_TRUE(world.window->Status().EditStatus()->isVisible());
-  EXPECT_FALSE(world.window->Status().PlayStatus()->isVisible());
+  EXPECT_TRUE(world.window->Parts().Status.EditStatus()->isVisible());
+  EXPECT_FALSE(world.window->Parts().Status.PlayStatus()->isVisible());
   EXPECT_EQ(world.game().EditBoard().Game.TileCount, world.board().Game.TileCount);
   EXPECT_TRUE(menus.MI_EditDraw->isChecked());
   EXPECT_TRUE(menus.MI_EditAutoZ->isChecked());
@@ -504,7 +505,7 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   bars.B_EditCustomZ->click();
   EXPECT_TRUE(menus.MI_EditCustomZ->isChecked());
   for (int i = 0; i < 25; ++i) bars.B_CustomZUp->click();
-  EXPECT_EQ(world.window->CustomZ(), 20);
+  EXPECT_EQ(world.window->Parts().CustomZ, 20);
   EXPECT_EQ(bars.L_CustomZ->text(), "Z: 20");
   for (int i = 0; i < 25; ++i) bars.B_CustomZDown->click();
   EXPECT_EQ(bars.L_CustomZ->text(), "Z: 0");
@@ -513,7 +514,7 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   EXPECT_TRUE(bars.B_EditAutoZ->isChecked());
 
   // The right button swaps Draw and Erase; from Move it goes to Draw.
-  FieldWidget* field = world.window->Field();
+  FieldWidget* field = world.window->Parts().Field;
   test::MouseClick(field, {5, 5}, Qt::RightButton);
   EXPECT_TRUE(menus.MI_EditErase->isChecked());
   EXPECT_TRUE(bars.B_EditErase->isChecked());
@@ -536,17 +537,17 @@ TEST(MainWindow, ClockFollowsTheGameTimeDigitalAndAnalog) {
   World world;
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  FramedLabel* clock = world.window->Status().ClockLabel();
+  FramedLabel* clock = world.window->Parts().Status.ClockLabel();
   EXPECT_EQ(clock->OwnText(), "00:00:00");
   // An hour, a minute and five seconds later (and half a second into the next).
   world.now += (3600 + 65.5) / 86400.0;
   world.window->T_UpdateClockTimer();
   EXPECT_EQ(clock->OwnText(), "01:01:05");
   // The next tick comes just after the next whole second.
-  EXPECT_NEAR(world.window->ClockTimer()->interval(), 502, 1);
+  EXPECT_NEAR(world.window->Parts().ClockTimer->interval(), 502, 1);
 
   // Analog: the hands are drawn over the face and the time moves to the hint.
-  QLabel* face = world.window->Status().ClockImage();
+  QLabel* face = world.window->Parts().Status.ClockImage();
   world.window->SetAnalogClock(true);
   EXPECT_FALSE(clock->isVisible());
   EXPECT_EQ(face->size(), QSize(34, 34));
@@ -642,12 +643,12 @@ TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
   world.WriteSettings("[PlayMode]\r\n   <Layout> Pyramid\r\n   <Tileset> night\r\n");
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  world.window->Menus().MI_OptionsDrawShadows->trigger();
+  world.window->Parts().Menus.MI_OptionsDrawShadows->trigger();
   world.Button("B_DimBlocked")->click();
   world.window->SetAnalogClock(true);
-  EXPECT_FALSE(world.window->Menus().MI_OptionsDimBlockedTiles->isChecked());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_OptionsDimBlockedTiles->isChecked());
   // F11 goes full screen and back; the place the player left the window is kept.
-  QAction* full = world.window->Menus().MI_OptionsFullScreen;
+  QAction* full = world.window->Parts().Menus.MI_OptionsFullScreen;
   for (bool on : {true, false}) {
     test::TypeKey(world.window.get(), Qt::Key_F11);
     EXPECT_EQ(world.window->isFullScreen(), on);
@@ -670,11 +671,11 @@ TEST(MainWindow, ClosingWritesSettingsThatTheNextStartReads) {
   ASSERT_TRUE(world.Start());
   EXPECT_EQ(world.window->geometry().topLeft(), QPoint(20, 30));
   EXPECT_EQ(world.board().LayoutName(), "Pyramid");
-  EXPECT_FALSE(world.window->Menus().MI_OptionsDrawShadows->isChecked());
-  EXPECT_FALSE(world.window->Menus().MI_OptionsDimBlockedTiles->isChecked());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_OptionsDrawShadows->isChecked());
+  EXPECT_FALSE(world.window->Parts().Menus.MI_OptionsDimBlockedTiles->isChecked());
   EXPECT_FALSE(world.Button("B_DimBlocked")->isChecked());
-  EXPECT_TRUE(world.window->Status().AnalogClock());
-  EXPECT_FALSE(world.window->Status().ClockLabel()->isVisible());
+  EXPECT_TRUE(world.window->Parts().Status.AnalogClock());
+  EXPECT_FALSE(world.window->Parts().Status.ClockLabel()->isVisible());
 }
 
 // The zoomed-to size outlives a new layout and a restart while it fits; one that
@@ -696,14 +697,14 @@ TEST(MainWindow, ZoomAndLongerHintsAreRememberedAcrossARestart) {
   EXPECT_GT(world.board().Game.FaceWidth, zoomed);
   world.window->ZoomTiles(false);
   const int pyramidZoomed = world.board().Game.FaceWidth;
-  world.window->Menus().MI_OptionsLongerHints->trigger();
+  world.window->Parts().Menus.MI_OptionsLongerHints->trigger();
   world.window->close();
   start();
   EXPECT_EQ(world.board().Game.FaceWidth, pyramidZoomed);
-  EXPECT_TRUE(world.window->Menus().MI_OptionsLongerHints->isChecked());
+  EXPECT_TRUE(world.window->Parts().Menus.MI_OptionsLongerHints->isChecked());
   EXPECT_TRUE(world.game().LongerHints());
 
-  while (world.window->Menus().MI_OptionsZoomIn->isEnabled()) world.window->ZoomTiles(true);
+  while (world.window->Parts().Menus.MI_OptionsZoomIn->isEnabled()) world.window->ZoomTiles(true);
   world.window->close();
   start();
   World plain;  // the same layout in the same window, never zoomed
@@ -727,7 +728,7 @@ TEST(MainWindow, AccessKeysGameNumberAndHelpWindow) {
   world.CopyHelp();
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  const auto& favourites = world.window->Menus().Favourites;
+  const auto& favourites = world.window->Parts().Menus.Favourites;
   QSet<QString> globalKeys;
   auto checkUnique = [&](QAction* menu) {
     QSet<QString> seen;
@@ -745,17 +746,17 @@ TEST(MainWindow, AccessKeysGameNumberAndHelpWindow) {
     for (const QKeySequence& key : a->shortcuts())
       EXPECT_FALSE(globalKeys.contains(key.toString())) << a->text().toStdString();
   test::TypeKey(world.window.get(), Qt::Key_G, "g", Qt::AltModifier);
-  EXPECT_EQ(QApplication::activePopupWidget(), world.window->Menus().MI_Game);
+  EXPECT_EQ(QApplication::activePopupWidget(), world.window->Parts().Menus.MI_Game);
   if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 
   world.window->PlayGameNumber(3000000000u);
   world.RunPendingStart();
   EXPECT_EQ(world.Label("L_GameNumber"), "Game 3000000000");
-  test::MouseClick(world.window->Status().Panel("P_GameNumber"));
+  test::MouseClick(world.window->Parts().Status.Panel("P_GameNumber"));
   EXPECT_EQ(QApplication::clipboard()->text(), "3000000000");
   EXPECT_EQ(world.Label("L_CurTile"), "Game number copied");
 
-  HelpViewer& help = *world.window->Help();
+  HelpViewer& help = *world.window->Parts().Help;
   help.ShowTopic("cont.htm");
   help.OpenLink(QUrl("play.htm"));
   help.BackButton()->click();
@@ -775,8 +776,8 @@ TEST(MainWindow, StatusPanelsShowTheirTextsWholeAtEveryWidth) {
   ASSERT_TRUE(world.Start());
   world.window->PlayGameNumber(3000000000u);
   world.RunPendingStart();
-  world.window->Status().Panel("P_Winnable")->SetText("Not winnable");
-  world.window->Status().ShowNote(kGameNumberCopiedNote);
+  world.window->Parts().Status.Panel("P_Winnable")->SetText("Not winnable");
+  world.window->Parts().Status.ShowNote(kGameNumberCopiedNote);
   const QFontMetrics metrics(StatusPanelFont());
   // The window is kept within its screen; the test's screen may be smaller than 1280.
   world.window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -784,12 +785,12 @@ TEST(MainWindow, StatusPanelsShowTheirTextsWholeAtEveryWidth) {
     world.window->showNormal();
     world.window->resize(width, width * 5 / 8);
     QApplication::processEvents();
-    QWidget* bar = world.window->Status().PlayStatus();
+    QWidget* bar = world.window->Parts().Status.PlayStatus();
     ASSERT_EQ(bar->width(), width);
     std::vector<QRect> shown;
     for (const char* name : {"P_TilesLeft", "P_MovesLeft", "P_ReshufLeft", "P_CurTile",
                              "P_Winnable", "P_GameNumber"}) {
-      StatusPanel* panel = world.window->Status().Panel(name);
+      StatusPanel* panel = world.window->Parts().Status.Panel(name);
       SCOPED_TRACE(std::string(name) + " at " + std::to_string(width));
       const QString text = panel->Label()->text();
       ASSERT_TRUE(panel->isVisible());
@@ -816,7 +817,7 @@ TEST(MainWindow, HelpFromAModalDialogIsNotBlockedByIt) {
   World world;
   world.CopyHelp();
   ASSERT_TRUE(world.Start());
-  HelpViewer& help = *world.window->Help();
+  HelpViewer& help = *world.window->Parts().Help;
   struct BlockWatch : QObject {
     bool blocked = false;
     bool eventFilter(QObject*, QEvent* event) override {
@@ -850,8 +851,8 @@ TEST(MainWindow, HelpCommandsAreSilentWithoutTheHelpFolder) {
   World world;
   ASSERT_TRUE(world.Start());
   test::TypeKey(world.window.get(), Qt::Key_F1);
-  world.window->Menus().MI_HelpPlay->trigger();
-  EXPECT_FALSE(world.window->Help()->isVisible());
+  world.window->Parts().Menus.MI_HelpPlay->trigger();
+  EXPECT_FALSE(world.window->Parts().Help->isVisible());
   EXPECT_TRUE(world.messages.empty());
 }
 
@@ -861,7 +862,7 @@ TEST(MainWindow, SoundOptionsFromMenuAndButtonSurviveARestart) {
   fs::copy_file(fs::path(TILVANE_SOURCE_DIR) / "resources/music/silent.mid",
                 world.dir.path() / "music/Quiet.mid");
   ASSERT_TRUE(world.Start());
-  TF_Music* music = world.window->Music();
+  TF_Music* music = world.window->Parts().Music;
   EXPECT_TRUE(music->Player().SoundOn());
   // The dialog runs modally: the clicks come from inside its own event loop.
   int shown = 0;
@@ -871,7 +872,7 @@ TEST(MainWindow, SoundOptionsFromMenuAndButtonSurviveARestart) {
     music->FileList()->item(0)->setCheckState(Qt::Unchecked);
     music->OkButton()->click();
   });
-  world.window->Menus().MI_OptionsMusic->trigger();
+  world.window->Parts().Menus.MI_OptionsMusic->trigger();
   QTimer::singleShot(0, music, [&] {
     shown += music->isVisible();
     music->CancelButton()->click();
@@ -883,8 +884,8 @@ TEST(MainWindow, SoundOptionsFromMenuAndButtonSurviveARestart) {
   world.window.reset();
 
   ASSERT_TRUE(world.Start());
-  EXPECT_FALSE(world.window->Music()->Player().SoundOn());
-  EXPECT_FALSE(world.window->Music()->Player().Files().at(0).Ticked);
+  EXPECT_FALSE(world.window->Parts().Music->Player().SoundOn());
+  EXPECT_FALSE(world.window->Parts().Music->Player().Files().at(0).Ticked);
   EXPECT_TRUE(world.messages.empty());
 }
 
@@ -893,12 +894,12 @@ TEST(MainWindow, ReplayOfAReshuffleKeepsTheZoomedTileSize) {
   World world;
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  world.window->Menus().MI_GameReshuffle->trigger();
+  world.window->Parts().Menus.MI_GameReshuffle->trigger();
   world.RunPendingStart();
   test::TypeKey(world.window.get(), Qt::Key_R, "r");
   const GAME_P zoomed = world.board().Game;
-  const MainToolbars& bars = world.window->Toolbars();
-  world.window->Menus().MI_GameShowSol->trigger();
+  const MainToolbars& bars = world.window->Parts().Toolbars;
+  world.window->Parts().Menus.MI_GameShowSol->trigger();
   EXPECT_EQ(world.board().Game.FaceWidth, zoomed.FaceWidth);
   bars.B_SolNext->click();
   bars.B_SolStop->click();
@@ -921,9 +922,9 @@ TEST(MainWindow, ReplayOfAReshuffleKeepsTheZoomedTileSize) {
   const Solution& solution = world.game().DealSolution();
   const int a = solution.Steps[std::size_t(left - 1)].Slot;
   const int b = solution.Steps[std::size_t(left - 2)].Slot;
-  test::MouseClick(world.window->Field(), pointOn(a));
+  test::MouseClick(world.window->Parts().Field, pointOn(a));
   EXPECT_EQ(world.game().SelectedTile(), a);
-  test::MouseClick(world.window->Field(), pointOn(b));
+  test::MouseClick(world.window->Parts().Field, pointOn(b));
   EXPECT_EQ(world.board().Game.TilesLeft, left - 2);
 }
 
@@ -933,13 +934,13 @@ TEST(MainWindow, F1OpensTheHelpOfTheCurrentMode) {
   world.CopyHelp();
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
-  const MainMenus& menus = world.window->Menus();
+  const MainMenus& menus = world.window->Parts().Menus;
   auto pressF1 = [&] {
-    world.window->Help()->hide();
+    world.window->Parts().Help->hide();
     world.window->activateWindow();
     QApplication::processEvents();
     test::TypeKey(world.window.get(), Qt::Key_F1);
-    return world.window->Help()->CurrentTopic();
+    return world.window->Parts().Help->CurrentTopic();
   };
   EXPECT_EQ(pressF1(), "play.htm");
   menus.MI_GameShowSol->trigger();
@@ -948,13 +949,13 @@ TEST(MainWindow, F1OpensTheHelpOfTheCurrentMode) {
   menus.MI_LayoutEdit->trigger();
   EXPECT_EQ(pressF1(), "create.htm");
   menus.MI_HelpContents->trigger();
-  EXPECT_EQ(world.window->Help()->CurrentTopic(), "cont.htm");
+  EXPECT_EQ(world.window->Parts().Help->CurrentTopic(), "cont.htm");
   EXPECT_TRUE(menus.MI_HelpContents->shortcut().isEmpty());
   // There is no web site: both home-page items show the page about the game.
   for (QAction* home : {menus.MI_HelpCompHome, menus.MI_HelpProdHome}) {
     menus.MI_HelpContents->trigger();
     home->trigger();
-    EXPECT_EQ(world.window->Help()->CurrentTopic(), "about.htm");
+    EXPECT_EQ(world.window->Parts().Help->CurrentTopic(), "about.htm");
   }
 }
 
@@ -988,10 +989,10 @@ TEST(MainWindow, ShrinkingTheWindowFitsTheTilesAgain) {
   EXPECT_NE(expected.Game.OriginX, originBefore);
   EXPECT_EQ(world.board().Game.OriginX, expected.Game.OriginX);
   EXPECT_EQ(world.board().Tiles[7].Left, expected.Tiles[7].Left);
-  const QImage laidOut = w.Field()->Image().copy();
+  const QImage laidOut = w.Parts().Field->Image().copy();
   w.RedrawAll();
-  EXPECT_EQ(w.Field()->Image(), laidOut);  // it was redrawn after the lay-out
-  resize(660, 500);                        // smaller: the largest size that fits
+  EXPECT_EQ(w.Parts().Field->Image(), laidOut);  // it was redrawn after the lay-out
+  resize(660, 500);                              // smaller: the largest size that fits
   EXPECT_TRUE(fits());
   EXPECT_LE(world.board().Game.FaceWidth, small);
   const QSize area = w.AvailableArea();
@@ -1069,14 +1070,14 @@ TEST(MainWindow, TheFadingSecondTileIsNotHit) {
 
   QLabel* current = world.window->findChild<QLabel*>("L_CurTile");
   std::optional<QString> shown;
-  world.window->Field()->OnPainted = [&] {
+  world.window->Parts().Field->OnPainted = [&] {
     if (shown || world.game().SecondTile() != second) return;
-    test::MouseMove(world.window->Field(), *probe);
+    test::MouseMove(world.window->Parts().Field, *probe);
     shown = current->text();
   };
   world.Click(first);
   world.Click(second);
-  world.window->Field()->OnPainted = nullptr;
+  world.window->Parts().Field->OnPainted = nullptr;
   ASSERT_TRUE(shown);
   EXPECT_EQ(shown->toStdString(), nameAt(probe->x(), probe->y(), second));
   EXPECT_EQ(world.board().Game.TilesLeft, 142);
@@ -1105,7 +1106,7 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   ASSERT_TRUE(world.Start());
   world.RunPendingStart();
   QWidget* w = world.window.get();
-  const MainMenus& m = world.window->Menus();
+  const MainMenus& m = world.window->Parts().Menus;
   const fs::path kept = world.dir.path() / "game.sav";
   const Solution& solution = world.game().DealSolution();
   world.Click(solution.Steps[143].Slot);
@@ -1116,11 +1117,11 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   EXPECT_TRUE(fs::exists(kept));  // written after each move
 
   // P hides the tiles and rests every game command but New, Restart and help.
-  const QImage shown = world.window->Field()->Image().copy();
+  const QImage shown = world.window->Parts().Field->Image().copy();
   test::TypeKey(w, Qt::Key_P, "p");
   ASSERT_TRUE(world.game().Paused());
   EXPECT_TRUE(world.Button("B_Pause")->isChecked());
-  EXPECT_NE(world.window->Field()->Image(), shown);
+  EXPECT_NE(world.window->Parts().Field->Image(), shown);
   for (QAction* a : {m.MI_GameUndo, m.MI_GameHint, m.MI_GameReshuffle, m.MI_GameShowSol,
                      m.MI_LayoutChoose, m.MI_GameShuffle, m.MI_LayoutEdit, m.MI_Favs->menuAction()})
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
@@ -1128,9 +1129,9 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
     EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
   // A click on the field goes on, with the tiles as they were.
   world.now += 1.0 / 24;
-  test::MouseClick(world.window->Field(), {5, 5});
+  test::MouseClick(world.window->Parts().Field, {5, 5});
   EXPECT_FALSE(world.game().Paused());
-  EXPECT_EQ(world.window->Field()->Image(), shown);
+  EXPECT_EQ(world.window->Parts().Field->Image(), shown);
   EXPECT_TRUE(m.MI_GameShowSol->isEnabled());
   EXPECT_TRUE(m.MI_Favs->menuAction()->isEnabled());
 
@@ -1153,7 +1154,7 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   world.window.reset();
   world.now += 2.0 / 24;
   ASSERT_TRUE(world.Start());
-  EXPECT_FALSE(world.window->NewGameTimer()->isActive());
+  EXPECT_FALSE(world.window->Parts().NewGameTimer->isActive());
   for (int i = 0; i < 144; ++i) {
     EXPECT_EQ(world.board().Tiles[std::size_t(i)].Face, before.Tiles[std::size_t(i)].Face);
     EXPECT_EQ(world.board().Tiles[std::size_t(i)].Present, before.Tiles[std::size_t(i)].Present);
@@ -1165,7 +1166,7 @@ TEST(MainWindow, PauseHidesTheTilesAndAGameLeftMidwayContinuesAtTheNextStart) {
   EXPECT_EQ(world.board().Game.TilesLeft, 140);
 
   // Switched off, the kept game goes at once and the choice is remembered.
-  world.window->Menus().MI_OptionsResume->trigger();
+  world.window->Parts().Menus.MI_OptionsResume->trigger();
   EXPECT_FALSE(fs::exists(kept));
   world.window->close();
   Settings saved;

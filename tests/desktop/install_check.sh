@@ -13,6 +13,7 @@ for f in games/tilvane share/man/man6/tilvane.6.gz share/doc/tilvane/copyright \
          share/doc/tilvane/changelog.gz share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/tilvane/layouts/Dragon.mah \
          share/tilvane/tiles share/tilvane/music share/tilvane/help/play.htm \
+         share/tilvane/help/de/play.htm share/tilvane/help/es/play.htm share/tilvane/help/fr/play.htm share/tilvane/help/zh_CN/play.htm \
          share/tilvane/sounds/select.wav; do
   [ -e "$p/$f" ] || fail "$f not installed"
 done

@@ -264,30 +264,81 @@ TEST_F(TileLoadTest, FitAndZoom) {
   board_.Tiles[1].X = 4;
   board_.Tiles[1].Z = 1;
   FieldContext field{&sets_, &board_, &edit, false, &pics_};
-  EXPECT_FALSE(FitTileSize(field, 1000, 1000));  // no current tileset yet
+  EXPECT_FALSE(FitTiles(field, TileFit::Window, 1000, 1000));  // no current tileset yet
   ASSERT_TRUE(Load(0));
   // Medium extent is 152 by 83; the largest size has no sheet, so fitting a
   // big window takes the nearest size that loads.
-  ASSERT_TRUE(FitTileSize(field, 1000, 1000).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::Window, 1000, 1000).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
-  ASSERT_TRUE(FitTileSize(field, 100, 200).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::Window, 100, 200).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 20);
-  ASSERT_TRUE(FitTileSize(field, 152, 200).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::Window, 152, 200).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
   EXPECT_EQ(board_.Game.OriginX, 10);
   EXPECT_EQ(edit.Game.FaceWidth, 40);
 
-  ASSERT_TRUE(ZoomTiles(field, false, 600, 400).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::ZoomOut, 600, 400).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 20);
   EXPECT_EQ(board_.Tiles[1].Left, board_.Game.OriginX + 10 * 4 + 3);
-  EXPECT_TRUE(ZoomTiles(field, false, 600, 400).Is(TileLoadError::NoOtherSize));
-  ASSERT_TRUE(ZoomTiles(field, true, 600, 400).Ok());
+  EXPECT_TRUE(FitTiles(field, TileFit::ZoomOut, 600, 400).Is(TileLoadError::NoOtherSize));
+  ASSERT_TRUE(FitTiles(field, TileFit::ZoomIn, 600, 400).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
   // The largest size has no sheet: zooming in fails silently and changes nothing.
-  const Result zoomed = ZoomTiles(field, true, 600, 400);
+  const Result zoomed = FitTiles(field, TileFit::ZoomIn, 600, 400);
   EXPECT_TRUE(zoomed.Is(TileLoadError::MissingSheet));
   EXPECT_TRUE(zoomed.Message().empty());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
+}
+
+// Which tileset starts, the editor's tile size and when a changed window fits again.
+TEST_F(TileLoadTest, StartTilesetEditorSizeAndRefitRules) {
+  dir_.Write("Alpha.tiles", "width: 20; height: 26; depth: 3;\n");
+  Tilesets two;
+  two.ScanTilesets(dir_.str());
+  struct Start {
+    const char *remembered, *fallback, *starts;
+  } starts[] = {{"SET", "Alpha", "Set"}, {"gone", "alpha", "Alpha"}, {"gone", "gone", "Alpha"}};
+  for (const Start& s : starts)
+    EXPECT_EQ(StartTileset(two, s.remembered, s.fallback)->Name, s.starts) << s.remembered;
+  EXPECT_EQ(StartTileset(Tilesets(), "Set", "Set"), nullptr);
+
+  // A new layout gets room to grow; an existing one its own fit when that is smaller.
+  MODE_P wide;
+  wide.Game.TileCount = 2;
+  wide.Tiles[1].X = 100;
+  struct Editing {
+    const MODE_P* board;
+    bool existing;
+    int index;
+  } editing[] = {{&wide, false, 2}, {&wide, true, 0}, {&board_, true, 2}};
+  board_.Game.TileCount = 2;
+  board_.Tiles[1].X = 4;
+  board_.Tiles[1].Z = 1;
+  for (const Editing& e : editing)
+    EXPECT_EQ(EditorTileSizeIndex(*e.board, set_, 2000, 2000, e.existing), e.index) << e.existing;
+  EXPECT_EQ(EditorTileSizeIndex(board_, nullptr, 2000, 2000, false), -1);
+
+  // Laid out at face width 40 (extent 152 by 83) in 600 by 400.
+  ASSERT_TRUE(Load(1));
+  struct Resize {
+    bool play;
+    int width, height;
+    bool refit;
+  } resizes[] = {
+      {true, 140, 200, true},      // smaller, and the tiles no longer fit
+      {true, 500, 300, false},     // smaller, still fits
+      {true, 600, 400, false},     // unchanged
+      {true, 2000, 2000, true},    // grown enough for the largest size
+      {false, 2000, 2000, false},  // the editor keeps its size
+      {true, 600, 2000, true},     // only taller, enough for larger tiles
+  };
+  for (const Resize& r : resizes) {
+    sets_.ZoomedFaceWidth = 40;
+    EXPECT_EQ(RefitAfterResize(sets_, board_, r.play, 600, 400, r.width, r.height), r.refit)
+        << r.width << "x" << r.height;
+    // Only a grown window that gets larger tiles forgets the zoom.
+    EXPECT_EQ(sets_.ZoomedFaceWidth, r.refit && r.width >= 600 ? 0 : 40) << r.width;
+  }
 }
 
 // A zoom is the player's choice while it fits; a grown window brings larger tiles back
@@ -311,14 +362,15 @@ TEST_F(TileLoadTest, AZoomGivesWayOnlyToLargerTilesThatFit) {
       {true, 100, 200, 120, 200, false, 40},      // zoomed in past the fit: kept
   };
   for (const Step& s : steps) {
-    ASSERT_TRUE(FitTileSize(field, s.zoomW, s.zoomH).Ok());
-    ASSERT_TRUE(ZoomTiles(field, s.zoomIn, s.zoomW, s.zoomH).Ok());
+    ASSERT_TRUE(FitTiles(field, TileFit::Window, s.zoomW, s.zoomH).Ok());
+    ASSERT_TRUE(
+        FitTiles(field, s.zoomIn ? TileFit::ZoomIn : TileFit::ZoomOut, s.zoomW, s.zoomH).Ok());
     const int zoomed = board_.Game.FaceWidth;
     EXPECT_EQ(sets_.ZoomedFaceWidth, zoomed);
     EXPECT_EQ(ZoomGivesWayToLargerTiles(sets_, board_, s.grownW, s.grownH), s.givesWay);
     EXPECT_EQ(sets_.ZoomedFaceWidth, s.givesWay ? 0 : zoomed);
     if (s.givesWay) {
-      ASSERT_TRUE(FitTileSize(field, s.grownW, s.grownH).Ok());
+      ASSERT_TRUE(FitTiles(field, TileFit::Window, s.grownW, s.grownH).Ok());
     }
     EXPECT_EQ(board_.Game.FaceWidth, s.faceWidth) << s.grownW;
     sets_.ZoomedFaceWidth = 0;

@@ -177,6 +177,14 @@ TEST(Editor, The144thTileTakesTheCursorTileAway) {
   EXPECT_TRUE(w.editor.HasCursorTile());
 }
 
+TEST(Editor, OnlyAnEvenNonEmptyLayoutIsSaved) {
+  EXPECT_EQ(CheckLayoutToSave(test::BoardFrom({})).Message(), "There are no tiles on the field!");
+  EXPECT_TRUE(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}})).Is(LayoutSaveCheck::OddTiles));
+  EXPECT_EQ(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}})).Message(),
+            "Number of tiles must be even (2,4,8...)!");
+  EXPECT_TRUE(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}, {0, 0, 1}})).Ok());
+}
+
 TEST(Editor, DealabilityOfSmallLayouts) {
   EXPECT_TRUE(LayoutDealable(test::BoardFrom({{0, 0, 0}, {2, 0, 0}}), 2));
   EXPECT_FALSE(LayoutDealable(test::BoardFrom({{0, 0, 0}, {0, 0, 1}}), 2));  // one on the other

@@ -100,6 +100,28 @@ TEST(FreeRule, MarkFreeTilesClearsAbsentSlots) {
   EXPECT_TRUE(board.Tiles[1].Free);
 }
 
+// The Winnable panel judges only a game in play: a failed deal leaves tiles counted but
+// none present, and neither the editor nor a solution shown is play.
+TEST(FreeRule, GameInPlayNeedsPlayTilesLeftAndOnePresent) {
+  struct Case {
+    const char* what;
+    bool play, solution;
+    int tilesLeft;
+    bool anyPresent;
+    bool inPlay;
+  } cases[] = {
+      {"dealt", true, false, 2, true, true},         {"edit mode", false, false, 2, true, false},
+      {"solution", true, true, 2, true, false},      {"won", true, false, 0, true, false},
+      {"failed deal", true, false, 2, false, false},
+  };
+  for (const Case& c : cases) {
+    MODE_P board = BoardFrom({{0, 0, 0}, {2, 0, 0}});
+    board.Game.TilesLeft = c.tilesLeft;
+    for (int i = 0; i < 2; ++i) board.Tiles[std::size_t(i)].Present = c.anyPresent && i == 1;
+    EXPECT_EQ(GameInPlay(board, c.play, c.solution), c.inPlay) << c.what;
+  }
+}
+
 TEST(Moves, CountsPairsOfFreeTilesPerClass) {
   // Three seasons free: 3 moves. Two free Dots 5 and a blocked one: 1 move.
   MODE_P board = BoardFrom({{0, 0, 0},

@@ -431,6 +431,10 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   lib.AddRecent("b");
   lib.CountGame("b", false, 0, 0);
   LayoutInfo* b = lib.FindLayout("b");
+  // One refusal for the chooser and the library, asked before anything else.
+  EXPECT_EQ(RefuseCurrentLayout(*b, "B", LayoutChange::Delete).Message(),
+            "Layout \"b\" is currently loaded and cannot be deleted!");
+  EXPECT_TRUE(RefuseCurrentLayout(*b, "a", LayoutChange::Rename).Ok());
   EXPECT_TRUE(lib.DeleteLayout(b, "B").Is(LibraryError::CurrentLayout));
   EXPECT_EQ(lib.RenameLayout(b, "x", "b").Message(),
             "Layout \"b\" is currently loaded and cannot be renamed!");

@@ -52,7 +52,7 @@ class DenseWindow : public ::testing::Test {
     window->SetSaveOnClose(false);
     window->show();
     QApplication::processEvents();
-    window->NewGameTimer()->stop();
+    window->Parts().NewGameTimer->stop();
     window->T_NewGameTimer();
     QApplication::processEvents();
   }
@@ -66,10 +66,10 @@ class DenseWindow : public ::testing::Test {
     ASSERT_EQ(HitTest(b, b.Game.TileCount, x, y), slot);
     const QPointF p((x + 0.5) / kRatio, (y + 0.5) / kRatio);
     for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, p, window->Field()->mapToGlobal(p), Qt::LeftButton,
+      QMouseEvent event(type, p, window->Parts().Field->mapToGlobal(p), Qt::LeftButton,
                         type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                         Qt::NoModifier);
-      QApplication::sendEvent(window->Field(), &event);
+      QApplication::sendEvent(window->Parts().Field, &event);
     }
   }
 
@@ -78,8 +78,8 @@ class DenseWindow : public ::testing::Test {
 };
 
 TEST_F(DenseWindow, FieldIsLaidOutAndShownInDevicePixels) {
-  ASSERT_DOUBLE_EQ(window->Field()->Ratio(), kRatio);
-  const QSize panel = window->Field()->parentWidget()->size();
+  ASSERT_DOUBLE_EQ(window->Parts().Field->Ratio(), kRatio);
+  const QSize panel = window->Parts().Field->parentWidget()->size();
   const QSize area = window->AvailableArea();
   EXPECT_EQ(area,
             QSize(int(std::ceil(panel.width() * kRatio)), int(std::ceil(panel.height() * kRatio))));
@@ -92,10 +92,10 @@ TEST_F(DenseWindow, FieldIsLaidOutAndShownInDevicePixels) {
   EXPECT_GT(chosen, ChooseTileSize(board, tileset, panel.width(), panel.height()));
 
   // What the widget shows is the picture itself: no scaling blur, no shift, no gap.
-  const QImage shown = window->Field()->grab(QRect(QPoint(), panel)).toImage();
+  const QImage shown = window->Parts().Field->grab(QRect(QPoint(), panel)).toImage();
   ASSERT_GE(shown.width(), area.width());
   ASSERT_GE(shown.height(), area.height());
-  const QImage& picture = window->Field()->Image();
+  const QImage& picture = window->Parts().Field->Image();
   int differing = 0;
   for (int y = 0; y < area.height(); ++y)
     for (int x = 0; x < area.width(); ++x)
@@ -104,7 +104,7 @@ TEST_F(DenseWindow, FieldIsLaidOutAndShownInDevicePixels) {
 
   // The analog clock is drawn at the screen's density too.
   window->SetAnalogClock(true);
-  const QPixmap clock = window->Status().ClockImage()->pixmap();
+  const QPixmap clock = window->Parts().Status.ClockImage()->pixmap();
   EXPECT_EQ(clock.devicePixelRatio(), kRatio);
   EXPECT_EQ(clock.width(), 51);
 }
@@ -123,7 +123,7 @@ TEST_F(DenseWindow, ClicksAtLogicalCentresSelectAndRemoveTiles) {
 }
 
 TEST_F(DenseWindow, PreviewThumbnailAndAboutBoxAreDrawnInDevicePixels) {
-  TF_Layouts* chooser = window->Library().Chooser();
+  TF_Layouts* chooser = window->Parts().Library.Chooser();
   chooser->show();
   QApplication::processEvents();
   const QImage& preview = chooser->Preview();
@@ -135,7 +135,7 @@ TEST_F(DenseWindow, PreviewThumbnailAndAboutBoxAreDrawnInDevicePixels) {
   EXPECT_EQ(chooser->findChild<QLabel*>("I_PreviewField")->pixmap().devicePixelRatio(), kRatio);
   chooser->hide();
 
-  TF_Tiles* tiles = window->Looks().Tiles();
+  TF_Tiles* tiles = window->Parts().Looks.Tiles();
   tiles->show();
   QApplication::processEvents();
   while (tiles->T_AddItemTimer()) {

@@ -38,11 +38,11 @@ bool RingTo(tv::TF_Main& w, int target) {
   const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
   const tv::FocusDirection dirs[] = {tv::FocusDirection::Left, tv::FocusDirection::Right,
                                      tv::FocusDirection::Up, tv::FocusDirection::Down};
-  if (w.Input().Keys().Focus() < 0) Key(w, Qt::Key_Right);
-  for (int step = 0; step < 200 && w.Input().Keys().Focus() != target; ++step) {
+  if (w.Parts().Input.Keys().Focus() < 0) Key(w, Qt::Key_Right);
+  for (int step = 0; step < 200 && w.Parts().Input.Keys().Focus() != target; ++step) {
     const tv::MODE_P& b = w.CurrentGame().PlayBoard();
     const tv::TILE_P& t = b.Tiles[std::size_t(target)];
-    const int at = w.Input().Keys().Focus();
+    const int at = w.Parts().Input.Keys().Focus();
     int best = -1, bestDistance = 1 << 30;
     for (int d = 0; d < 4; ++d) {
       const int next = tv::NextFocusTile(b, at, dirs[d]);
@@ -56,7 +56,7 @@ bool RingTo(tv::TF_Main& w, int target) {
     if (best < 0) return false;
     Key(w, keys[best]);
   }
-  return w.Input().Keys().Focus() == target;
+  return w.Parts().Input.Keys().Focus() == target;
 }
 
 }  // namespace
@@ -90,10 +90,11 @@ int main(int argc, char** argv) {
   Settle(1500);
   bool ok = window->grab().save(QString::fromStdString(out + "keyboard.png"));
   {  // a close look at the ring, for the help page
-    const tv::TILE_P& t = game.PlayBoard().Tiles[std::size_t(window->Input().Keys().Focus())];
+    const tv::TILE_P& t = game.PlayBoard().Tiles[std::size_t(window->Parts().Input.Keys().Focus())];
     const QRect around(t.Left - 120, t.Top - 90, 360, 260);
-    ok =
-        window->Field()->grab(around).save(QString::fromStdString(out + "keyboard-ring.png")) && ok;
+    ok = window->Parts().Field->grab(around).save(
+             QString::fromStdString(out + "keyboard-ring.png")) &&
+         ok;
   }
 
   // Along the line until a free pair loses; that pair goes, and the panel says so.
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
         Key(*window, Qt::Key_Space);
         if (!RingTo(*window, y)) return 1;
         Key(*window, Qt::Key_Space);
-        for (int wait = 0; wait < 100 && !window->Winnable().Settled(); ++wait) Settle(50);
+        for (int wait = 0; wait < 100 && !window->Parts().Winnable.Settled(); ++wait) Settle(50);
         Settle(500);
         ok = window->grab().save(QString::fromStdString(out + "winnable.png")) && ok;
         std::printf("%s\n", ok ? "saved keyboard.png and winnable.png" : "could not save");

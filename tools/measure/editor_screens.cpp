@@ -36,9 +36,9 @@ bool Save(QWidget* widget, const std::string& path, QRect part = {}) {
 
 void Send(tv::TF_Main& w, QEvent::Type type, QPoint p, Qt::KeyboardModifiers mods = {}) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-  QMouseEvent event(type, QPointF(p), w.Field()->mapToGlobal(QPointF(p)),
+  QMouseEvent event(type, QPointF(p), w.Parts().Field->mapToGlobal(QPointF(p)),
                     type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, mods);
-  QApplication::sendEvent(w.Field(), &event);
+  QApplication::sendEvent(w.Parts().Field, &event);
 }
 
 // A point inside cell (x, y) as seen at level z.
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   tv::TF_Main& w = *window;
 
   // A new layout of three levels, drawn half by half with the mirror.
-  w.Menus().MI_LayoutCreate->trigger();
+  w.Parts().Menus.MI_LayoutCreate->trigger();
   Settle(200);
   Put(w, 0, 0);
   Put(w, 12, 0);
@@ -107,17 +107,17 @@ int main(int argc, char** argv) {
        ok;
 
   // Custom Z: the cursor tile refused where it would overlap a tile of its level.
-  w.Toolbars().B_EditCustomZ->click();
-  w.Toolbars().B_CustomZUp->click();
+  w.Parts().Toolbars.B_EditCustomZ->click();
+  w.Parts().Toolbars.B_CustomZUp->click();
   Send(w, QEvent::MouseMove, Cell(w, 2, 2, 1));
   Settle(300);
   ok = Save(&w, out + "editor-custom-z.png") && ok;
   ok = Save(&w, out + "editor-help-custom-z.png", QRect(0, 0, 660, 300)) && ok;
 
   // The whole layout of a full game, and one placement timed through the window.
-  w.Menus().MI_FileReturn->trigger();
+  w.Parts().Menus.MI_FileReturn->trigger();
   Settle(300);
-  w.Menus().MI_LayoutEdit->trigger();
+  w.Parts().Menus.MI_LayoutEdit->trigger();
   Settle(300);
   const tv::MODE_P& board = w.CurrentGame().Board();
   double worst = 0, total = 0;
@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
   for (int k = 0; k < rounds; ++k) {
     const tv::TILE_P tile = board.Tiles[std::size_t(board.Game.TileCount - 1 - 7 * k)];
     // Erase the tile (through the Erase tool), then put it back in Custom Z at its level.
-    w.Menus().MI_EditErase->trigger();
+    w.Parts().Menus.MI_EditErase->trigger();
     const int slot = board.Game.TileCount - 1 - 7 * k;
     QPoint p;
     for (int dy = 2; dy < board.Game.FaceHeight && p.isNull(); dy += 2)
@@ -137,9 +137,9 @@ int main(int argc, char** argv) {
     Send(w, QEvent::MouseMove, p);
     Send(w, QEvent::MouseButtonPress, p);
     Send(w, QEvent::MouseButtonRelease, p);
-    w.Menus().MI_EditCustomZ->trigger();
-    while (w.CustomZ() < tile.Z) w.Toolbars().B_CustomZUp->click();
-    while (w.CustomZ() > tile.Z) w.Toolbars().B_CustomZDown->click();
+    w.Parts().Menus.MI_EditCustomZ->trigger();
+    while (w.Parts().CustomZ < tile.Z) w.Parts().Toolbars.B_CustomZUp->click();
+    while (w.Parts().CustomZ > tile.Z) w.Parts().Toolbars.B_CustomZDown->click();
     const double ms = Put(w, tile.X, tile.Y, tile.Z);
     if (board.Game.TileCount != 144) std::printf("tile %d not put back\n", slot);
     worst = std::max(worst, ms);
@@ -156,9 +156,9 @@ int main(int argc, char** argv) {
   Settle(500);
   ok = Save(&w, out + "editor-small.png") && ok;
   // Entered at the smallest size: the field fits above the status bar from the start.
-  w.Menus().MI_FileReturn->trigger();
+  w.Parts().Menus.MI_FileReturn->trigger();
   Settle(300);
-  w.Menus().MI_LayoutEdit->trigger();
+  w.Parts().Menus.MI_LayoutEdit->trigger();
   Settle(300);
   ok = Save(&w, out + "editor-small-entered.png") && ok;
   window->close();

@@ -29,10 +29,10 @@ void Click(tv::TF_Main& w, QPointF p) {
 
 // A logical point of the field widget over the middle of `slot`'s face, or none when
 // another tile covers it there.
-bool CentreOf(const tv::TF_Main& w, int slot, QPointF& logical) {
+bool CentreOf(tv::TF_Main& w, int slot, QPointF& logical) {
   const tv::MODE_P& b = w.CurrentGame().Board();
   const tv::TILE_P& t = b.Tiles[std::size_t(slot)];
-  const double ratio = w.Field()->Ratio();
+  const double ratio = w.Parts().Field->Ratio();
   const int x = t.Left + b.Game.EdgeWidth + b.Game.FaceWidth / 2;
   const int y = t.Top + b.Game.FaceHeight / 2;
   if (tv::HitTest(b, b.Game.TileCount, x, y) != slot) return false;
@@ -83,13 +83,13 @@ int main(int argc, char** argv) {
 
   // The field as the screen shows it against the field picture, over the available area.
   const QSize area = window->AvailableArea();
-  const QPoint origin = window->Field()->mapTo(window.get(), QPoint(0, 0));
-  const double ratio = window->Field()->Ratio();
+  const QPoint origin = window->Parts().Field->mapTo(window.get(), QPoint(0, 0));
+  const double ratio = window->Parts().Field->Ratio();
   const int ox = int(origin.x() * ratio + 0.5), oy = int(origin.y() * ratio + 0.5);
-  const QImage& picture = window->Field()->Image();
+  const QImage& picture = window->Parts().Field->Image();
   // At a fractional ratio the panel may end inside a device pixel; the status bar below
   // paints that last row.
-  const QWidget* panel = window->Field()->parentWidget();
+  const QWidget* panel = window->Parts().Field->parentWidget();
   const int shown = int((panel->mapTo(window.get(), QPoint(0, panel->height())).y()) * ratio) - oy;
   long differing = 0, compared = 0;
   for (int y = 0; y < std::min(area.height(), shown) && oy + y < shot.height(); ++y)

@@ -42,18 +42,18 @@ inline std::unique_ptr<TF_Main> StartShown(StartOptions options, const char* pro
 // A left click on the field at a point of its widget.
 inline void ClickField(TF_Main& window, QPointF p) {
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, p, window.Field()->mapToGlobal(p), Qt::LeftButton,
+    QMouseEvent event(type, p, window.Parts().Field->mapToGlobal(p), Qt::LeftButton,
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(window.Field(), &event);
+    QApplication::sendEvent(window.Parts().Field, &event);
   }
 }
 
 // Deals game `number` at once instead of waiting for the start's own deal.
 inline void DealGame(TF_Main& window, std::uint32_t number) {
-  window.NewGameTimer()->stop();
+  window.Parts().NewGameTimer->stop();
   window.PlayGameNumber(number);
-  window.NewGameTimer()->stop();
+  window.Parts().NewGameTimer->stop();
   window.T_NewGameTimer();
 }
 

@@ -84,13 +84,13 @@ int main(int argc, char** argv) {
   Click(*window, solution.Steps[std::size_t(left - 1)].Slot);
   const QPoint p = PointOn(*window, solution.Steps[std::size_t(left - 1)].Slot);
   QMouseEvent move(QEvent::MouseMove, QPointF(p + QPoint(3, 3)),
-                   window->Field()->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
+                   window->Parts().Field->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
                    Qt::NoModifier);
-  QApplication::sendEvent(window->Field(), &move);
+  QApplication::sendEvent(window->Parts().Field, &move);
   Settle(1300);
   bool ok = Save(window.get(), out + "play.png");
   if (argc > 4) {  // a look at a menu, for checking its style
-    QMenu* menu = window->Menus().MI_Options;
+    QMenu* menu = window->Parts().Menus.MI_Options;
     menu->popup(window->mapToGlobal(QPoint(200, 30)));
     Settle(300);
     Save(menu, std::string(argv[4]));
@@ -98,19 +98,19 @@ int main(int argc, char** argv) {
   }
 
   // Paused: the background and a quiet word instead of the tiles.
-  window->Menus().MI_GamePause->trigger();
+  window->Parts().Menus.MI_GamePause->trigger();
   Settle(300);
   ok = Save(window.get(), out + "pause.png") && ok;
-  window->Menus().MI_GamePause->trigger();
+  window->Parts().Menus.MI_GamePause->trigger();
 
-  window->Menus().MI_GameShowSol->trigger();
-  for (int i = 0; i < 30; ++i) window->Menus().MI_SolNext->trigger();
+  window->Parts().Menus.MI_GameShowSol->trigger();
+  for (int i = 0; i < 30; ++i) window->Parts().Menus.MI_SolNext->trigger();
   Settle(300);
   ok = Save(window.get(), out + "solution.png") && ok;
   if (argc > 4) {  // local redraws must leave what a full redraw draws
-    const QImage local = window->Field()->Image().copy();
+    const QImage local = window->Parts().Field->Image().copy();
     window->RedrawAll();
-    const QImage full = window->Field()->Image();
+    const QImage full = window->Parts().Field->Image();
     int differing = 0;
     for (int y = 0; y < full.height(); ++y)
       for (int x = 0; x < full.width(); ++x) differing += local.pixel(x, y) != full.pixel(x, y);
@@ -118,14 +118,14 @@ int main(int argc, char** argv) {
     local.save(QString::fromStdString(std::string(argv[4]) + ".local.png"));
     full.save(QString::fromStdString(std::string(argv[4]) + ".full.png"));
   }
-  window->Menus().MI_SolStop->trigger();
+  window->Parts().Menus.MI_SolStop->trigger();
 
   // The window made smaller than the layout's size: the tiles are fitted again.
   window->resize(900, 600);
   Settle(400);
   ok = Save(window.get(), out + "resized.png") && ok;
   // The layout chooser, with a few records and favourites in memory only.
-  tv::LayoutLibrary& library = window->Library().Library();
+  tv::LayoutLibrary& library = window->Parts().Library.Library();
   int k = 0;
   for (const tv::EntryPtr& e : library.Layouts().Entries()) {
     if (k++ % 3 != 0) continue;
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
                              2};
   }
   for (const char* name : {"Dragon", "Pagoda", "Fortress"}) (void)library.AddFavourite(name);
-  tv::TF_Layouts* chooser = window->Library().Chooser();
+  tv::TF_Layouts* chooser = window->Parts().Library.Chooser();
   for (const auto& [w, h, file] :
        {std::tuple{960, 600, "chooser.png"}, {723, 550, "chooser-small.png"}}) {
     chooser->resize(w, h);
@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
     chooser->hide();
   }
 
-  tv::TF_Congrat* congrat = window->Library().Congrat();
+  tv::TF_Congrat* congrat = window->Parts().Library.Congrat();
   QTimer::singleShot(300, congrat, [&] {
     ok = Save(congrat, out + "congrat.png") && ok;
     congrat->reject();
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
   about.close();
 
   // The sound options, with a song of the music folder playing.
-  tv::TF_Music* music = window->Music();
+  tv::TF_Music* music = window->Parts().Music;
   music->StartSound();
   music->show();
   music->Player().PlayNext();
@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
   ok = Save(music, out + "music.png") && ok;
   music->hide();
   // The looks dialogs, shown without their modal loop so they can be pictured.
-  tv::MainLooks& looks = window->Looks();
+  tv::MainLooks& looks = window->Parts().Looks;
   for (QDialog* dialog :
        {static_cast<QDialog*>(looks.Tiles()), static_cast<QDialog*>(looks.BkgPicsDialog())}) {
     dialog->show();

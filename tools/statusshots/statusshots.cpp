@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     tv::screens::Settle(300);
     tv::screens::DealGame(*window, 2828434056u);
     tv::screens::Settle(300);
-    QWidget* panel = window->Status().Panel("P_GameNumber");
+    QWidget* panel = window->Parts().Status.Panel("P_GameNumber");
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), panel->mapToGlobal(QPointF(5, 5)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(panel, &press);
