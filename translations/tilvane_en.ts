@@ -5,44 +5,44 @@
     <name>Messages</name>
     <message numerus="yes">
         <source>%n Tiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tiles</numerusform>
+            <numerusform>%n Tiles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Moves</numerusform>
+            <numerusform>%n Moves</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Reshuffles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Reshuffle</numerusform>
+            <numerusform>%n Reshuffles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Tiles Left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tiles Left</numerusform>
+            <numerusform>%n Tiles Left</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Moves Available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Moves Available</numerusform>
+            <numerusform>%n Moves Available</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Reshuffles Left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Reshuffle Left</numerusform>
+            <numerusform>%n Reshuffles Left</numerusform>
         </translation>
     </message>
 </context>
@@ -50,16 +50,16 @@
     <name>Music</name>
     <message numerus="yes">
         <source>%n sec</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sec</numerusform>
+            <numerusform>%n sec</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
 </context>
