@@ -3,6 +3,7 @@
 #include "app/main_library.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>

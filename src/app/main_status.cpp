@@ -16,6 +16,7 @@
 #include "content/translate.h"
 #include "field/render.h"
 #include "game/faces.h"
+#include "game/play.h"
 
 namespace tv {
 namespace {

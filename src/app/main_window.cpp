@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "game/layout_file.h"
@@ -16,12 +15,6 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kRemoveSoundSeconds = 0.2;
-
-std::string Format(const char* pattern, int value) {
-  char text[64];
-  std::snprintf(text, sizeof text, pattern, value);
-  return text;
-}
 
 }  // namespace
 

@@ -74,6 +74,7 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
 
   PC_Pages = new QTabWidget(this);
   PC_Pages->setObjectName("PC_Pages");
+  PC_Pages->setAccessibleName(windowTitle());
   PC_Pages->setIconSize(QSize(24, 24));
   PC_Pages->setStyleSheet("QTabBar::tab { height: 32px; font: bold 13px Arial; padding: 0 10px; }");
   const QString titles[3] = {tr("Recent"), tr("Favorites"), tr("All Layouts")};

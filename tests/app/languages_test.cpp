@@ -43,7 +43,7 @@ QString TsTranslation(const std::string& language, const char* context, const ch
     } else if (xml.name() == u"source") {
       text = xml.readElementText();
     } else if (xml.name() == u"translation") {
-      unfinished = xml.attributes().value(u"type") == u"unfinished";
+      unfinished = xml.attributes().value(QStringLiteral("type")) == QStringLiteral("unfinished");
       translation = xml.readElementText();
       if (name == QLatin1String(context) && text == QLatin1String(source))
         return unfinished ? QString() : translation;
@@ -80,8 +80,9 @@ void ExpectNamed(QAccessibleInterface* node, const QString& path) {
   const QString here = path + "/" + (object ? object->objectName() : QString()) + "(" +
                        QString::number(int(role), 16) + ")";
   const bool separator = role == QAccessible::Separator;
-  if (control && !separator)
+  if (control && !separator) {
     EXPECT_FALSE(node->text(QAccessible::Name).trimmed().isEmpty()) << here.toStdString();
+  }
   for (int i = 0; i < node->childCount(); ++i) ExpectNamed(node->child(i), here);
 }
 
@@ -122,7 +123,9 @@ TEST(Languages, EveryControlOfTheMainWindowAndTheChooserIsNamed) {
   window->show();
   QApplication::processEvents();
   ExpectNamed(QAccessible::queryAccessibleInterface(window.get()), "TF_Main");
-  for (QToolButton* button : window->findChildren<QToolButton*>()) {
+  QWidget* toolbars = window->findChild<QWidget*>("P_ToolbarHolder");
+  ASSERT_TRUE(toolbars);
+  for (QToolButton* button : toolbars->findChildren<QToolButton*>()) {
     EXPECT_FALSE(button->accessibleName().isEmpty()) << button->objectName().toStdString();
     EXPECT_FALSE(button->accessibleDescription().isEmpty()) << button->objectName().toStdString();
   }
@@ -134,6 +137,25 @@ TEST(Languages, EveryControlOfTheMainWindowAndTheChooserIsNamed) {
   chooser.show();
   QApplication::processEvents();
   ExpectNamed(QAccessible::queryAccessibleInterface(&chooser), "TF_Layouts");
+}
+
+TEST(Languages, TheChooserSortsNamesAsTheLanguageDoes) {
+  test::App();
+  ASSERT_EQ(InstallTranslations(kQmDir, "de"), "de");
+  test::TempDir dir;
+  const std::string folder = dir.dir() + "layouts/";
+  fs::create_directories(folder);
+  for (const char* name : {"Zebra", "\u00c4pfel", "birne", "Apfel"})
+    ASSERT_TRUE(WriteLayoutPositions(folder, name, {{0, 0, 0}, {2, 0, 0}}).Ok());
+  LayoutLibrary library(
+      LibraryPaths{folder, dir.dir() + "tilvane.won2", dir.dir() + "tilvane.won"});
+  ASSERT_TRUE(library.BuildCatalogue().Ok());
+  TF_Layouts chooser(library, LoadLibraryPictures(), LayoutsCallbacks{});
+  std::vector<std::string> names;
+  for (const EntryPtr& e : library.Layouts().Entries()) names.push_back(e->Name);
+  // A byte order would put the umlaut after "Zebra".
+  EXPECT_EQ(names, (std::vector<std::string>{"Apfel", "\u00c4pfel", "birne", "Zebra"}));
+  InstallTranslations(kQmDir, "en");
 }
 
 }  // namespace
