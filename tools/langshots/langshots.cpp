@@ -61,13 +61,13 @@ int main(int argc, char** argv) {
         ok = Save(menu, base + "menu-" + std::to_string(++n) + ".png") && ok;
         menu->hide();
       }
-      tv::TF_Layouts* chooser = window->Library().Chooser();
+      tv::TF_Layouts* chooser = window->Parts().Library.Chooser();
       chooser->resize(std::min(960, width - 40), std::min(600, height - 60));
       chooser->show();
       tv::screens::Settle(300);
       ok = Save(chooser, base + "chooser.png") && ok;
       chooser->hide();
-      window->Menus().MI_LayoutCreate->trigger();
+      window->Parts().Menus.MI_LayoutCreate->trigger();
       tv::screens::Settle(300);
       ok = Save(window.get(), base + "editor.png") && ok;
     }
