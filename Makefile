@@ -2,14 +2,15 @@
 # The two commands a player or developer needs: `make run` and `make test`.
 # Both install any missing Debian package first, so a fresh machine works.
 
-# What the game needs to build and run.
+# What the game needs to build and run: the translation tools build its languages, and
+# the toolkit's own translations name the standard buttons.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
             libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libpng-dev libjpeg-dev libgif-dev \
-            libsqlite3-dev fonts-liberation2
+            libsqlite3-dev fonts-liberation2 qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 # What only the checks need: tests, benchmarks, the fuzzers' compiler and runtime, the
 # format check, and the CJK font the tileset generator's tests draw with.
 TEST_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-                 clang-format fonts-noto-cjk
+                 clang-format fonts-noto-cjk python3
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?=

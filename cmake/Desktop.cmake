@@ -79,6 +79,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libsdl2-mixer-2.0-0, libfluidsynth3, libsqlite3-0, timgm6mb-soundfont, fonts-liberation2, qt6-qpa-plugins")
+# The toolkit's own translations name the standard buttons; a CJK font shows the Chinese,
+# Japanese and Korean translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 include(CPack)
 
 # The checks of the installed tree and of the package run the real program; a

@@ -3,7 +3,10 @@
 // stay sharp at toolbar, menu and high-density sizes without shipping bitmaps.
 #include "app/art.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -50,10 +53,46 @@ QString SourcePath(const ArtItem& item) {
   return {};
 }
 
+// Words drawn into the pictures, shown in the player's language. A longer word is drawn
+// smaller, so that it keeps within `room` (in the picture's own units; 0: no limit).
+struct DrawnText {
+  const char* english;
+  double room;
+};
+constexpr DrawnText kDrawnTexts[] = {{QT_TRANSLATE_NOOP("Art", "Play"), 56},
+                                     {QT_TRANSLATE_NOOP("Art", "Free software"), 0}};
+
+QByteArray WithDrawnTexts(QByteArray svg) {
+  for (const DrawnText& drawn : kDrawnTexts) {
+    const QByteArray english = QByteArray(">") + drawn.english + "</text>";
+    const qsizetype at = svg.indexOf(english);
+    const QString translated = QCoreApplication::translate("Art", drawn.english);
+    if (at < 0 || translated == QLatin1String(drawn.english)) continue;
+    svg.replace(at, english.size(),
+                QByteArray(">") + translated.toHtmlEscaped().toUtf8() + "</text>");
+    const qsizetype start = svg.lastIndexOf("<text", at);
+    const qsizetype sizeAt = svg.indexOf("font-size=\"", start);
+    if (drawn.room <= 0 || start < 0 || sizeAt < 0 || sizeAt > at) continue;
+    const qsizetype valueAt = sizeAt + 11;
+    const qsizetype valueEnd = svg.indexOf('"', valueAt);
+    const double size = svg.mid(valueAt, valueEnd - valueAt).toDouble();
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(100);
+    font.setBold(true);
+    const double width = QFontMetricsF(font).horizontalAdvance(translated) * size / 100;
+    if (size > 0 && width > drawn.room)
+      svg.replace(valueAt, valueEnd - valueAt,
+                  QByteArray::number(size * drawn.room / width, 'f', 1));
+  }
+  return svg;
+}
+
 // One SVG file drawn over a transparent picture of `size`; null when the source is missing
 // or broken.
 QImage RenderSvg(const QString& path, QSize size) {
-  QSvgRenderer renderer(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QSvgRenderer renderer(WithDrawnTexts(file.readAll()));
   if (!renderer.isValid()) return {};
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);

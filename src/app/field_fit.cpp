@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/play.h"
@@ -21,7 +22,7 @@ bool FieldFit::LoadTileset(const TILESET_P* tileset) {
     loaded = tilesets_.LoadFittingTileSize(tileset, area.width(), area.height(), target);
   });
   if (!loaded) {
-    if (!loaded.Message().empty()) calls_.Message(loaded.Message());
+    if (!loaded.Words().Empty()) calls_.Message(MessageOf(loaded));
     return false;
   }
   SetZoomCommands();
@@ -48,7 +49,7 @@ void FieldFit::Fit(TileFit fit) {
     fitted = FitTiles(Context(shown, other), fit, area.width(), area.height());
   });
   if (!fitted) {
-    if (!fitted.Message().empty()) calls_.Message(fitted.Message());
+    if (!fitted.Words().Empty()) calls_.Message(MessageOf(fitted));
     return;
   }
   SetZoomCommands();

@@ -2,10 +2,14 @@
 // The field on screen: the field picture, its renderer and the drawing requests they serve.
 #include "app/field_view.h"
 
+#include <QCoreApplication>
+
 #include "app/main_field.h"
 #include "content/settings.h"
+#include "content/translate.h"
 #include "field/paused.h"
 #include "game/editor.h"
+#include "game/faces.h"
 #include "game/play.h"
 
 namespace tv {
@@ -18,6 +22,10 @@ FieldView::FieldView(const Game& game, const Settings& settings, FieldPictures& 
       picture_(picture),
       renderer_(pictures, picture, this) {
   widget_.Bind(picture);
+  widget_.setAccessibleDescription(QCoreApplication::translate(
+      "Field",
+      "Arrow keys move the focus ring from tile to tile; Space or Enter selects the tile."));
+  SetFocusTile(-1);
 }
 
 void FieldView::SetAvailableArea(QSize area) {
@@ -52,6 +60,27 @@ DrawSwitches FieldView::Switches() const {
   return sw;
 }
 
+void FieldView::SetEditor(const Editor* editor) {
+  editor_ = editor;
+  SetFocusTile(-1);
+}
+
+void FieldView::SetFocusTile(int slot) {
+  focusTile_ = slot;
+  const auto& tiles = game_.Board().Tiles;
+  QString name;
+  if (slot >= 0 && std::size_t(slot) < tiles.size()) {
+    const auto& tile = tiles[std::size_t(slot)];
+    name = (tile.Free ? QCoreApplication::translate("Field", "%1, free")
+                      : QCoreApplication::translate("Field", "%1, blocked"))
+               .arg(Translated(FaceText(tile.Face)));
+  } else {
+    name = editor_ ? QCoreApplication::translate("Field", "Layout editor field")
+                   : QCoreApplication::translate("Field", "Playing field");
+  }
+  if (widget_.accessibleName() != name) widget_.setAccessibleName(name);
+}
+
 void FieldView::RedrawAll() {
   if (game_.Paused()) {
     // The header alone: the background of the field, without a tile on it.
@@ -59,7 +88,8 @@ void FieldView::RedrawAll() {
     bare.Game = game_.Board().Game;
     bare.Game.TileCount = 0;
     renderer_.RedrawAll(bare, Marks(), Switches());
-    DrawPausedNotice(picture_, area_.width(), area_.height());
+    DrawPausedNotice(picture_, area_.width(), area_.height(),
+                     QCoreApplication::translate("Field", "Paused").toStdString());
     RepaintField();
     return;
   }

@@ -33,10 +33,11 @@ class FieldView final : public RepaintSink {
   std::function<const PixelBuffer*()> BackgroundSource;
 
   // In edit mode the marks are the editor's: its cursor tile and erase candidate.
-  void SetEditor(const Editor* editor) { editor_ = editor; }
+  void SetEditor(const Editor* editor);
   FieldMarks Marks() const;
-  // The keyboard's focus ring; -1 hides it. The caller redraws.
-  void SetFocusTile(int slot) { focusTile_ = slot; }
+  // The keyboard's focus ring; -1 hides it. The caller redraws. Assistive technology
+  // reads the ringed tile's name and whether it is free as the field's name.
+  void SetFocusTile(int slot);
   int FocusTile() const { return focusTile_; }
   DrawSwitches Switches() const;
 

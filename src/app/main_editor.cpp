@@ -3,6 +3,7 @@
 #include "app/main_editor.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -12,6 +13,7 @@
 #include "app/main_menus.h"
 #include "app/main_status.h"
 #include "app/program.h"
+#include "content/translate.h"
 #include "field/tilesets.h"
 #include "game/layout_file.h"
 #include "game/play.h"
@@ -96,7 +98,7 @@ void MainEditor::ChangeCustomZ(int delta) {
     editor_.ChangeCustomZ(delta);
   else
     controls_.ChangeCustomZ(delta);
-  bars_.L_CustomZ->setText(QStringLiteral("Z: %1").arg(controls_.CustomZ));
+  bars_.L_CustomZ->setText(QCoreApplication::translate("Editor", "Z: %1").arg(controls_.CustomZ));
 }
 
 void MainEditor::Enter(bool create) {
@@ -104,7 +106,7 @@ void MainEditor::Enter(bool create) {
   const MODE_P& board = game_.EditBoard();
   if (create) {
     editor_.NewLayout();
-    bars_.L_CustomZ->setText("Z: 0");
+    bars_.L_CustomZ->setText(QCoreApplication::translate("Editor", "Z: %1").arg(0));
     EditorZoom(false);
   } else {
     // The layout as its file holds it: the play board may be compacted by a reshuffle.
@@ -129,15 +131,16 @@ void MainEditor::EditorZoom(bool existing) {
     loaded =
         tilesets_.LoadNearestTileSize(tileset, index, TileLoadTarget{&shown, &other, &pictures_});
   });
-  if (!loaded && !loaded.Message().empty()) host_.Message(loaded.Message(), kMessageOk);
+  if (!loaded && !loaded.Words().Empty()) host_.Message(MessageOf(loaded), kMessageOk);
   host_.AfterTileLoad();
 }
 
 void MainEditor::ShowStatus(const EditorStatus& s) {
-  status_.Panel("P_EditZ")->SetText(QStringLiteral("Z: %1").arg(s.CursorZ));
-  status_.Panel("P_EditTiles")->SetText(QStringLiteral("Tiles: %1").arg(s.Tiles));
+  status_.Panel("P_EditZ")->SetText(QCoreApplication::translate("Editor", "Z: %1").arg(s.CursorZ));
+  status_.Panel("P_EditTiles")
+      ->SetText(QCoreApplication::translate("Editor", "Tiles: %1").arg(s.Tiles));
   StatusPanel* free = status_.Panel("P_EditFree");
-  free->SetText(QStringLiteral("Free Tiles: %1").arg(s.FreeTiles));
+  free->SetText(QCoreApplication::translate("Editor", "Free Tiles: %1").arg(s.FreeTiles));
   // Red while the layout cannot be dealt, so an unplayable design shows before saving.
   QPalette palette = free->Label()->palette();
   palette.setColor(QPalette::WindowText, s.Dealable ? Qt::black : QColor(200, 0, 0));
@@ -155,7 +158,10 @@ void MainEditor::ShowCaption(bool modified) {
 
 bool MainEditor::SavePrompt() {
   if (!controls_.LayoutModified) return true;
-  const std::string text = "Save layout \"" + std::string(game_.EditBoard().LayoutName()) + "\" ?";
+  const std::string text =
+      QCoreApplication::translate("Editor", "Save layout \"%1\" ?")
+          .arg(QString::fromStdString(std::string(game_.EditBoard().LayoutName())))
+          .toStdString();
   const int answer = host_.Message(text, kMessageYesNoCancel | kMessageQuestion);
   if (answer == kAnswerYes) return SaveLayout();
   return answer == kAnswerNo;
@@ -164,7 +170,7 @@ bool MainEditor::SavePrompt() {
 bool MainEditor::SaveLayout() {
   const MODE_P& board = game_.EditBoard();
   if (const Result savable = CheckLayoutToSave(board); !savable) {
-    host_.Message(savable.Message(), kMessageOk);
+    host_.Message(MessageOf(savable), kMessageOk);
     return false;
   }
   TF_OpenSave* dialog = library_.OpenSave();
@@ -174,8 +180,12 @@ bool MainEditor::SaveLayout() {
   const std::string name = dialog->Name();
   if (const Result written = game_.WriteEditLayout(name); !written) {
     // Nothing was replaced; the layout stays here, still unsaved.
-    host_.Message("Could not write layout file \"" + name + ".mah\"!$D" + written.Message(),
-                  kMessageError);
+    host_.Message(
+        TranslatedUtf8(Text::Lines(
+            {Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not write layout file \"%1\"!"),
+                            {name + ".mah"}),
+             written.Words()})),
+        kMessageError);
     return false;
   }
   editor_.MarkSaved();
@@ -186,7 +196,8 @@ bool MainEditor::SaveLayout() {
 bool MainEditor::OpenLayout(const std::string& name) {
   const MODE_P& board = game_.EditBoard();
   if (const Result read = game_.ReadEditLayout(name); !read) {
-    host_.Message(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"), kMessageOk);
+    host_.Message(TranslatedUtf8(LayoutReadText(read.As<LayoutReadCode>(), name + ".mah")),
+                  kMessageOk);
     return false;
   }
   editor_.Begin();
@@ -200,7 +211,7 @@ bool MainEditor::OpenLayout(const std::string& name) {
 void MainEditor::FileNew() {
   if (!SavePrompt()) return;
   editor_.NewLayout();
-  bars_.L_CustomZ->setText("Z: 0");
+  bars_.L_CustomZ->setText(QCoreApplication::translate("Editor", "Z: %1").arg(0));
   EditorZoom(false);
   ShowCaption(false);
 }

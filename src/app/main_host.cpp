@@ -13,6 +13,7 @@
 #include "app/main_status.h"
 #include "content/music_player.h"
 #include "content/shuffle.h"
+#include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/play.h"
@@ -51,7 +52,7 @@ void MainHost::DrawClock() {
   p_.Status->DrawClock(game.StartTime, game.ClockTime);
 }
 
-void MainHost::SetLabel(Label label, const std::string& text) {
+void MainHost::SetLabel(Label label, const Text& text) {
   p_.Status->SetLabel(label, text);
 }
 
@@ -104,8 +105,8 @@ bool MainHost::SoundOn() {
   return p_.Sounds->SoundOn();
 }
 
-void MainHost::ShowMessage(const std::string& text) {
-  p_.Window->Message(text, 0);
+void MainHost::ShowMessage(const Text& text) {
+  p_.Window->Message(TranslatedUtf8(text), 0);
 }
 
 void MainHost::CountGame(bool won) {

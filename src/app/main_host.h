@@ -63,7 +63,7 @@ class MainHost final : public GameHost {
   void PlaceTiles() override;
   void DrawClock() override;
 
-  void SetLabel(Label label, const std::string& text) override;
+  void SetLabel(Label label, const Text& text) override;
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;
   void SetTimer(Timer timer, bool on) override;
@@ -77,7 +77,7 @@ class MainHost final : public GameHost {
 
   void PlaySound(Sound sound) override;
   bool SoundOn() override;
-  void ShowMessage(const std::string& text) override;
+  void ShowMessage(const Text& text) override;
 
   void CountGame(bool won) override;
   void AddRecent(std::string_view layoutName) override;

@@ -11,6 +11,7 @@
 #include "app/main_field.h"
 #include "app/main_menus.h"
 #include "app/main_status.h"
+#include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/faces.h"
@@ -141,7 +142,7 @@ void FieldInput::NameTile(int slot) {
   namedSlot_ = slot;
   if (slot < 0) return status_.SetCurrentTile("", false);
   const TILE_P& tile = game_.Board().Tiles[std::size_t(slot)];
-  status_.SetCurrentTile(FaceName(tile.Face), tile.Free);
+  status_.SetCurrentTile(TranslatedUtf8(FaceText(tile.Face)), tile.Free);
 }
 
 void FieldInput::AfterPositionChange() {

@@ -3,6 +3,7 @@
 #include "app/main_library.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -13,6 +14,7 @@
 #include "app/main_menus.h"
 #include "app/program.h"
 #include "content/settings.h"
+#include "content/translate.h"
 #include "field/tilesets.h"
 #include "game/files.h"
 #include "game/layout_file.h"
@@ -124,13 +126,13 @@ void MainLibrary::Connect() {
 }
 
 void MainLibrary::Report(const Result& result) {
-  if (result || result.Message().empty() || !host_.Message) return;
+  if (result || result.Words().Empty() || !host_.Message) return;
   // Every count, name and exit writes the records: one failing disk, one message.
   if (result.Is(LibraryError::Records)) {
     if (recordsReported_) return;
     recordsReported_ = true;
   }
-  host_.Message(result.Message(), kMessageError);
+  host_.Message(MessageOf(result), kMessageError);
 }
 
 void MainLibrary::ApplyLists(const Settings& settings) {
@@ -172,9 +174,9 @@ void MainLibrary::AddFavourite() {
   const Result added = library_.AddFavourite(host_.CurrentLayout ? host_.CurrentLayout() : "");
   if (added) return RebuildFavouritesMenu();
   if (added.Is(LibraryError::FavouritesFull))
-    host_.Message(added.Message(), kMessageWarning);
-  else if (!added.Message().empty())
-    host_.Message(added.Message(), kMessageOk);
+    host_.Message(MessageOf(added), kMessageWarning);
+  else if (!added.Words().Empty())
+    host_.Message(MessageOf(added), kMessageOk);
 }
 
 void MainLibrary::OpenFavourite(int k) {
@@ -225,8 +227,10 @@ void MainLibrary::AddRecent(const std::string& layoutName) {
 }
 
 void MainLibrary::ClearRecords() {
-  if (host_.Message("This will clear all game records! Are you sure?",
-                    kMessageYesNo | kMessageQuestion) != kAnswerYes)
+  if (host_.Message(
+          QCoreApplication::translate("Library", "This will clear all game records! Are you sure?")
+              .toStdString(),
+          kMessageYesNo | kMessageQuestion) != kAnswerYes)
     return;
   Report(library_.ClearRecords());
   chooser_->ShowInfo(nullptr);

@@ -6,6 +6,7 @@
 #include "content/bkg_pics.h"
 #include "content/colorpicker.h"
 #include "content/tilesets.h"
+#include "content/translate.h"
 
 namespace tv {
 
@@ -23,8 +24,8 @@ MainLooks::MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& pat
   TF_BkgPics::Calls picCalls{calls_.Message, calls_.Place, [this] { return settings_.Texture; },
                              [this](const std::string& name) {
                                const Result loaded = background_.LoadBkgPic(name);
-                               if (!loaded.Ok() && !loaded.Message().empty())
-                                 calls_.Message(loaded.Message());
+                               if (!loaded.Ok() && !loaded.Words().Empty())
+                                 calls_.Message(MessageOf(loaded));
                                calls_.PanelColor(settings_.BkgColor);
                                calls_.Redraw();
                              }};

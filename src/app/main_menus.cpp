@@ -3,6 +3,7 @@
 #include "app/main_menus.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/accessibility.h"
 #include "app/art.h"
 
 namespace tv {
@@ -19,7 +21,7 @@ namespace {
 
 QAction* Item(QMenu* menu, const char* name, const char* caption, const char* icon = nullptr,
               const QKeySequence& shortcut = {}) {
-  QAction* action = menu->addAction(caption);
+  QAction* action = menu->addAction(QCoreApplication::translate("Menu", caption));
   action->setObjectName(name);
   if (icon) action->setIcon(ArtIcon(icon));
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
@@ -62,7 +64,7 @@ QAction* Check(QMenu* menu, const char* name, const char* caption, const char* i
 }
 
 QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
-  QMenu* menu = bar->addMenu(caption);
+  QMenu* menu = bar->addMenu(QCoreApplication::translate("Menu", caption));
   menu->setObjectName(name);
   menu->menuAction()->setObjectName(name);
   return menu;
@@ -91,7 +93,7 @@ QToolButton* Button(QWidget* bar, const char* name, const char* hint, const char
                     bool checkable = false) {
   auto* button = checkable ? new PlainIconButton(bar, ArtIcon(icon)) : new QToolButton(bar);
   button->setObjectName(name);
-  button->setToolTip(hint);
+  button->setToolTip(QCoreApplication::translate("Toolbar", hint));
   button->setIcon(ArtIcon(icon));
   button->setIconSize(kButtonIcon);
   button->setFixedSize(kButtonSize);
@@ -122,29 +124,41 @@ QWidget* Bar(QWidget* holder, const char* name) {
 MainMenus BuildMenus(QMainWindow* window) {
   QMenuBar* bar = window->menuBar();
   MainMenus m;
-  m.MI_Game = Menu(bar, "MI_Game", "&Game");
-  m.MI_LayoutChoose = Item(m.MI_Game, "MI_LayoutChoose", "&Choose...", "choose-layout", Qt::Key_F3);
-  m.MI_GameNew = Item(m.MI_Game, "MI_GameNew", "&New", "new-game", Qt::Key_F2);
-  m.MI_GameRestart = Item(m.MI_Game, "MI_GameRestart", "&Restart", "restart");
-  m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle", "Reshuffle &Tiles", "reshuffle");
-  m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle", "&Select Game Shuffle...", "game-number");
-  m.MI_GameDaily = Item(m.MI_Game, "MI_GameDaily", "D&aily Deal", "daily-deal");
+  m.MI_Game = Menu(bar, "MI_Game", QT_TRANSLATE_NOOP("Menu", "&Game"));
+  m.MI_LayoutChoose = Item(m.MI_Game, "MI_LayoutChoose", QT_TRANSLATE_NOOP("Menu", "&Choose..."),
+                           "choose-layout", Qt::Key_F3);
+  m.MI_GameNew =
+      Item(m.MI_Game, "MI_GameNew", QT_TRANSLATE_NOOP("Menu", "&New"), "new-game", Qt::Key_F2);
+  m.MI_GameRestart =
+      Item(m.MI_Game, "MI_GameRestart", QT_TRANSLATE_NOOP("Menu", "&Restart"), "restart");
+  m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle",
+                            QT_TRANSLATE_NOOP("Menu", "Reshuffle &Tiles"), "reshuffle");
+  m.MI_GameShuffle = Item(m.MI_Game, "MI_GameShuffle",
+                          QT_TRANSLATE_NOOP("Menu", "&Select Game Shuffle..."), "game-number");
+  m.MI_GameDaily =
+      Item(m.MI_Game, "MI_GameDaily", QT_TRANSLATE_NOOP("Menu", "D&aily Deal"), "daily-deal");
   m.MI_Game->addSeparator();
-  m.MI_GameUndo = Item(m.MI_Game, "MI_GameUndo", "&Undo", "undo", Qt::Key_F4);
-  m.MI_GameRedo = Item(m.MI_Game, "MI_GameRedo", "Re&do", "redo");
+  m.MI_GameUndo =
+      Item(m.MI_Game, "MI_GameUndo", QT_TRANSLATE_NOOP("Menu", "&Undo"), "undo", Qt::Key_F4);
+  m.MI_GameRedo = Item(m.MI_Game, "MI_GameRedo", QT_TRANSLATE_NOOP("Menu", "Re&do"), "redo");
   m.MI_GameRedo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  m.MI_GameHint = Item(m.MI_Game, "MI_GameHint", "&Hint", "hint", Qt::Key_F5);
-  m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", "Show S&olution", "show-solution");
-  m.MI_GamePause = Item(m.MI_Game, "MI_GamePause", "&Pause", "pause", Qt::Key_P);
+  m.MI_GameHint =
+      Item(m.MI_Game, "MI_GameHint", QT_TRANSLATE_NOOP("Menu", "&Hint"), "hint", Qt::Key_F5);
+  m.MI_GameShowSol = Item(m.MI_Game, "MI_GameShowSol", QT_TRANSLATE_NOOP("Menu", "Show S&olution"),
+                          "show-solution");
+  m.MI_GamePause =
+      Item(m.MI_Game, "MI_GamePause", QT_TRANSLATE_NOOP("Menu", "&Pause"), "pause", Qt::Key_P);
   m.MI_GamePause->setCheckable(true);
   m.MI_Game->addSeparator();
-  m.MI_GameStats = Item(m.MI_Game, "MI_GameStats", "Stat&istics...", "statistics");
+  m.MI_GameStats =
+      Item(m.MI_Game, "MI_GameStats", QT_TRANSLATE_NOOP("Menu", "Stat&istics..."), "statistics");
   m.MI_Game->addSeparator();
-  m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", "E&xit", "exit");
+  m.MI_GameExit = Item(m.MI_Game, "MI_GameExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "exit");
 
-  m.MI_Favs = Menu(bar, "MI_Favs", "F&avorites");
-  m.MI_FavsAdd = Item(m.MI_Favs, "MI_FavsAdd", "&Add to Favorites", "fav-add");
+  m.MI_Favs = Menu(bar, "MI_Favs", QT_TRANSLATE_NOOP("Menu", "F&avorites"));
+  m.MI_FavsAdd =
+      Item(m.MI_Favs, "MI_FavsAdd", QT_TRANSLATE_NOOP("Menu", "&Add to Favorites"), "fav-add");
   m.MI_FavsSep = m.MI_Favs->addSeparator();
   m.MI_FavsSep->setObjectName("MI_FavsSep");
   m.MI_FavsSep->setVisible(false);
@@ -157,41 +171,50 @@ MainMenus BuildMenus(QMainWindow* window) {
     m.Favourites[std::size_t(i)] = item;
   }
 
-  m.MI_Layout = Menu(bar, "MI_Layout", "&Layout");
-  m.MI_LayoutCreate = Item(m.MI_Layout, "MI_LayoutCreate", "&Create", "layout-create");
-  m.MI_LayoutEdit = Item(m.MI_Layout, "MI_LayoutEdit", "&Edit", "layout-edit");
+  m.MI_Layout = Menu(bar, "MI_Layout", QT_TRANSLATE_NOOP("Menu", "&Layout"));
+  m.MI_LayoutCreate =
+      Item(m.MI_Layout, "MI_LayoutCreate", QT_TRANSLATE_NOOP("Menu", "&Create"), "layout-create");
+  m.MI_LayoutEdit =
+      Item(m.MI_Layout, "MI_LayoutEdit", QT_TRANSLATE_NOOP("Menu", "&Edit"), "layout-edit");
 
-  m.MI_Sol = Menu(bar, "MI_Sol", "&Solution");
-  m.MI_SolFirst = Item(m.MI_Sol, "MI_SolFirst", "Game &Start", "sol-first");
-  m.MI_SolPrev = Item(m.MI_Sol, "MI_SolPrev", "&Restore Move", "sol-prev");
-  m.MI_SolNext = Item(m.MI_Sol, "MI_SolNext", "&Next Move", "sol-next");
-  m.MI_SolLast = Item(m.MI_Sol, "MI_SolLast", "Game &End", "sol-last");
+  m.MI_Sol = Menu(bar, "MI_Sol", QT_TRANSLATE_NOOP("Menu", "&Solution"));
+  m.MI_SolFirst =
+      Item(m.MI_Sol, "MI_SolFirst", QT_TRANSLATE_NOOP("Menu", "Game &Start"), "sol-first");
+  m.MI_SolPrev =
+      Item(m.MI_Sol, "MI_SolPrev", QT_TRANSLATE_NOOP("Menu", "&Restore Move"), "sol-prev");
+  m.MI_SolNext = Item(m.MI_Sol, "MI_SolNext", QT_TRANSLATE_NOOP("Menu", "&Next Move"), "sol-next");
+  m.MI_SolLast = Item(m.MI_Sol, "MI_SolLast", QT_TRANSLATE_NOOP("Menu", "Game &End"), "sol-last");
   m.MI_Sol->addSeparator();
-  m.MI_SolStop = Item(m.MI_Sol, "MI_SolStop", "Return to &Game", "sol-stop");
+  m.MI_SolStop =
+      Item(m.MI_Sol, "MI_SolStop", QT_TRANSLATE_NOOP("Menu", "Return to &Game"), "sol-stop");
 
-  m.MI_File = Menu(bar, "MI_File", "&File");
-  m.MI_FileNew = Item(m.MI_File, "MI_FileNew", "&New", "file-new");
-  m.MI_FileOpen = Item(m.MI_File, "MI_FileOpen", "&Open", "file-open");
-  m.MI_FileSave = Item(m.MI_File, "MI_FileSave", "&Save", "file-save");
+  m.MI_File = Menu(bar, "MI_File", QT_TRANSLATE_NOOP("Menu", "&File"));
+  m.MI_FileNew = Item(m.MI_File, "MI_FileNew", QT_TRANSLATE_NOOP("Menu", "&New"), "file-new");
+  m.MI_FileOpen = Item(m.MI_File, "MI_FileOpen", QT_TRANSLATE_NOOP("Menu", "&Open"), "file-open");
+  m.MI_FileSave = Item(m.MI_File, "MI_FileSave", QT_TRANSLATE_NOOP("Menu", "&Save"), "file-save");
   m.MI_File->addSeparator();
-  m.MI_FilePlay = Item(m.MI_File, "MI_FilePlay", "&Play", "file-play");
-  m.MI_FileReturn = Item(m.MI_File, "MI_FileReturn", "&Return to Game", "sol-stop");
+  m.MI_FilePlay = Item(m.MI_File, "MI_FilePlay", QT_TRANSLATE_NOOP("Menu", "&Play"), "file-play");
+  m.MI_FileReturn =
+      Item(m.MI_File, "MI_FileReturn", QT_TRANSLATE_NOOP("Menu", "&Return to Game"), "sol-stop");
   m.MI_File->addSeparator();
-  m.MI_FileExit = Item(m.MI_File, "MI_FileExit", "E&xit", "exit");
+  m.MI_FileExit = Item(m.MI_File, "MI_FileExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "exit");
 
-  m.MI_Edit = Menu(bar, "MI_Edit", "&Edit");
-  m.MI_EditUndo = Item(m.MI_Edit, "MI_EditUndo", "&Undo", "undo");
+  m.MI_Edit = Menu(bar, "MI_Edit", QT_TRANSLATE_NOOP("Menu", "&Edit"));
+  m.MI_EditUndo = Item(m.MI_Edit, "MI_EditUndo", QT_TRANSLATE_NOOP("Menu", "&Undo"), "undo");
   m.MI_EditUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  m.MI_EditRedo = Item(m.MI_Edit, "MI_EditRedo", "&Redo", "edit-redo");
+  m.MI_EditRedo = Item(m.MI_Edit, "MI_EditRedo", QT_TRANSLATE_NOOP("Menu", "&Redo"), "edit-redo");
   m.MI_EditRedo->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   m.MI_Edit->addSeparator();
-  m.MI_EditDraw = Check(m.MI_Edit, "MI_EditDraw", "&Draw", "edit-draw");
-  m.MI_EditErase = Check(m.MI_Edit, "MI_EditErase", "&Erase", "edit-erase");
-  m.MI_EditMove = Check(m.MI_Edit, "MI_EditMove", "&Move Field", "edit-move");
+  m.MI_EditDraw = Check(m.MI_Edit, "MI_EditDraw", QT_TRANSLATE_NOOP("Menu", "&Draw"), "edit-draw");
+  m.MI_EditErase =
+      Check(m.MI_Edit, "MI_EditErase", QT_TRANSLATE_NOOP("Menu", "&Erase"), "edit-erase");
+  m.MI_EditMove =
+      Check(m.MI_Edit, "MI_EditMove", QT_TRANSLATE_NOOP("Menu", "&Move Field"), "edit-move");
   m.MI_Edit->addSeparator();
-  m.MI_EditAutoZ = Check(m.MI_Edit, "MI_EditAutoZ", "&Auto Z", "auto-z");
-  m.MI_EditCustomZ = Check(m.MI_Edit, "MI_EditCustomZ", "&Custom Z", "custom-z");
+  m.MI_EditAutoZ = Check(m.MI_Edit, "MI_EditAutoZ", QT_TRANSLATE_NOOP("Menu", "&Auto Z"), "auto-z");
+  m.MI_EditCustomZ =
+      Check(m.MI_Edit, "MI_EditCustomZ", QT_TRANSLATE_NOOP("Menu", "&Custom Z"), "custom-z");
   auto* tools = new QActionGroup(window);
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove}) tools->addAction(a);
   auto* levels = new QActionGroup(window);
@@ -204,50 +227,63 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_EditDraw->setChecked(true);
   m.MI_EditAutoZ->setChecked(true);
 
-  m.MI_Options = Menu(bar, "MI_Options", "&Options");
-  m.MI_OptionsBkgPic =
-      Item(m.MI_Options, "MI_OptionsBkgPic", "Background &Picture...", "bkg-picture");
-  m.MI_OptionsBkgCol = Item(m.MI_Options, "MI_OptionsBkgCol", "&Background Color...", "bkg-color");
-  m.MI_OptionsTileset = Item(m.MI_Options, "MI_OptionsTileset", "&Tileset...", "tileset");
+  m.MI_Options = Menu(bar, "MI_Options", QT_TRANSLATE_NOOP("Menu", "&Options"));
+  m.MI_OptionsBkgPic = Item(m.MI_Options, "MI_OptionsBkgPic",
+                            QT_TRANSLATE_NOOP("Menu", "Background &Picture..."), "bkg-picture");
+  m.MI_OptionsBkgCol = Item(m.MI_Options, "MI_OptionsBkgCol",
+                            QT_TRANSLATE_NOOP("Menu", "&Background Color..."), "bkg-color");
+  m.MI_OptionsTileset =
+      Item(m.MI_Options, "MI_OptionsTileset", QT_TRANSLATE_NOOP("Menu", "&Tileset..."), "tileset");
   m.MI_Options->addSeparator();
-  m.MI_OptionsZoomIn =
-      Item(m.MI_Options, "MI_OptionsZoomIn", "&Enlarge Tiles Size", "zoom-in", Qt::Key_E);
+  m.MI_OptionsZoomIn = Item(m.MI_Options, "MI_OptionsZoomIn",
+                            QT_TRANSLATE_NOOP("Menu", "&Enlarge Tiles Size"), "zoom-in", Qt::Key_E);
   m.MI_OptionsZoomOut =
-      Item(m.MI_Options, "MI_OptionsZoomOut", "&Reduce Tiles Size", "zoom-out", Qt::Key_R);
+      Item(m.MI_Options, "MI_OptionsZoomOut", QT_TRANSLATE_NOOP("Menu", "&Reduce Tiles Size"),
+           "zoom-out", Qt::Key_R);
   m.MI_OptionsDimBlockedTiles =
-      Check(m.MI_Options, "MI_OptionsDimBlockedTiles", "&Dim Blocked Tiles", "dim-blocked");
-  m.MI_OptionsDrawShadows =
-      Check(m.MI_Options, "MI_OptionsDrawShadows", "Draw &Shadows", "draw-shadows");
-  m.MI_OptionsLongerHints = Check(m.MI_Options, "MI_OptionsLongerHints", "&Longer Hints", "hint");
+      Check(m.MI_Options, "MI_OptionsDimBlockedTiles",
+            QT_TRANSLATE_NOOP("Menu", "&Dim Blocked Tiles"), "dim-blocked");
+  m.MI_OptionsDrawShadows = Check(m.MI_Options, "MI_OptionsDrawShadows",
+                                  QT_TRANSLATE_NOOP("Menu", "Draw &Shadows"), "draw-shadows");
+  m.MI_OptionsLongerHints = Check(m.MI_Options, "MI_OptionsLongerHints",
+                                  QT_TRANSLATE_NOOP("Menu", "&Longer Hints"), "hint");
   m.MI_OptionsNextLayout =
-      Check(m.MI_Options, "MI_OptionsNextLayout", "&Next Layout After a Win", "choose-layout");
-  m.MI_OptionsResume = m.MI_Options->addAction("Res&ume Unfinished Game");
+      Check(m.MI_Options, "MI_OptionsNextLayout",
+            QT_TRANSLATE_NOOP("Menu", "&Next Layout After a Win"), "choose-layout");
+  m.MI_OptionsResume =
+      m.MI_Options->addAction(QCoreApplication::translate("Menu", "Res&ume Unfinished Game"));
   m.MI_OptionsResume->setObjectName("MI_OptionsResume");
   m.MI_OptionsResume->setCheckable(true);
   m.MI_OptionsResume->setChecked(true);
-  m.MI_OptionsShowWinnable =
-      Check(m.MI_Options, "MI_OptionsShowWinnable", "Show &Winnable", nullptr);
-  m.MI_OptionsFullScreen = Check(m.MI_Options, "MI_OptionsFullScreen", "&Full Screen", nullptr);
+  m.MI_OptionsShowWinnable = Check(m.MI_Options, "MI_OptionsShowWinnable",
+                                   QT_TRANSLATE_NOOP("Menu", "Show &Winnable"), nullptr);
+  m.MI_OptionsFullScreen = Check(m.MI_Options, "MI_OptionsFullScreen",
+                                 QT_TRANSLATE_NOOP("Menu", "&Full Screen"), nullptr);
   m.MI_OptionsFullScreen->setShortcut(Qt::Key_F11);
   // The editor hides no Options item, but the key works whatever menus show.
   window->addAction(m.MI_OptionsFullScreen);
   m.MI_Options->addSeparator();
-  m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic", "Sound and &Music...", "music");
+  m.MI_OptionsMusic = Item(m.MI_Options, "MI_OptionsMusic",
+                           QT_TRANSLATE_NOOP("Menu", "Sound and &Music..."), "music");
   m.MI_Options->addSeparator();
   m.MI_GameClearRecords =
-      Item(m.MI_Options, "MI_GameClearRecords", "&Clear Players Records", "clear-records");
+      Item(m.MI_Options, "MI_GameClearRecords", QT_TRANSLATE_NOOP("Menu", "&Clear Players Records"),
+           "clear-records");
 
-  m.Help1 = Menu(bar, "Help1", "&Help");
-  m.MI_HelpContents = Item(m.Help1, "MI_HelpContents", "&Contents", "help-contents");
+  m.Help1 = Menu(bar, "Help1", QT_TRANSLATE_NOOP("Menu", "&Help"));
+  m.MI_HelpContents =
+      Item(m.Help1, "MI_HelpContents", QT_TRANSLATE_NOOP("Menu", "&Contents"), "help-contents");
   // F1 is the help of what the player is doing, as the help buttons' hints say.
-  m.MI_HelpPlay = Item(m.Help1, "MI_HelpPlay", "&How to Play", "help", Qt::Key_F1);
+  m.MI_HelpPlay =
+      Item(m.Help1, "MI_HelpPlay", QT_TRANSLATE_NOOP("Menu", "&How to Play"), "help", Qt::Key_F1);
   m.Help1->addSeparator();
   m.MI_HelpCompHome =
-      Item(m.Help1, "MI_HelpCompHome",
-           (QString(kPublisherName) + " Home &Page").toUtf8().constData(), "web-home");
-  m.MI_HelpProdHome = Item(m.Help1, "MI_HelpProdHome", "&Tilvane Home Page", "web-home");
+      Item(m.Help1, "MI_HelpCompHome", QT_TRANSLATE_NOOP("Menu", "%1 Home &Page"), "web-home");
+  m.MI_HelpCompHome->setText(m.MI_HelpCompHome->text().arg(kPublisherName));
+  m.MI_HelpProdHome =
+      Item(m.Help1, "MI_HelpProdHome", QT_TRANSLATE_NOOP("Menu", "&Tilvane Home Page"), "web-home");
   m.Help1->addSeparator();
-  m.MI_HelpAbout = Item(m.Help1, "MI_HelpAbout", "&About", "about");
+  m.MI_HelpAbout = Item(m.Help1, "MI_HelpAbout", QT_TRANSLATE_NOOP("Menu", "&About"), "about");
   return m;
 }
 
@@ -258,55 +294,67 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.P_ToolbarHolder->setFixedHeight(kToolbarHeight);
 
   QWidget* p = t.P_PlayToolbar = Bar(t.P_ToolbarHolder, "P_PlayToolbar");
-  t.B_ChooseLayout = Button(p, "B_ChooseLayout", "Choose Layout (F3)", "choose-layout");
-  t.B_New = Button(p, "B_New", "New Game (F2)", "new-game");
-  t.B_Restart = Button(p, "B_Restart", "Restart Game", "restart");
+  t.B_ChooseLayout = Button(p, "B_ChooseLayout", QT_TRANSLATE_NOOP("Toolbar", "Choose Layout (F3)"),
+                            "choose-layout");
+  t.B_New = Button(p, "B_New", QT_TRANSLATE_NOOP("Toolbar", "New Game (F2)"), "new-game");
+  t.B_Restart = Button(p, "B_Restart", QT_TRANSLATE_NOOP("Toolbar", "Restart Game"), "restart");
   Separator(p);
-  t.B_Undo = Button(p, "B_Undo", "Undo Move (F4)", "undo");
-  t.B_Redo = Button(p, "B_Redo", "Redo Move (Ctrl+Y)", "redo");
-  t.B_Hint = Button(p, "B_Hint", "Hint (F5)", "hint");
-  t.B_Pause = Button(p, "B_Pause", "Pause (P)", "pause", true);
+  t.B_Undo = Button(p, "B_Undo", QT_TRANSLATE_NOOP("Toolbar", "Undo Move (F4)"), "undo");
+  t.B_Redo = Button(p, "B_Redo", QT_TRANSLATE_NOOP("Toolbar", "Redo Move (Ctrl+Y)"), "redo");
+  t.B_Hint = Button(p, "B_Hint", QT_TRANSLATE_NOOP("Toolbar", "Hint (F5)"), "hint");
+  t.B_Pause = Button(p, "B_Pause", QT_TRANSLATE_NOOP("Toolbar", "Pause (P)"), "pause", true);
   Separator(p);
-  t.B_BkgCol = Button(p, "B_BkgCol", "Background Color", "bkg-color");
-  t.B_BkgPic = Button(p, "B_BkgPic", "Background Picture", "bkg-picture");
-  t.B_Tiles = Button(p, "B_Tiles", "Tileset", "tileset");
+  t.B_BkgCol = Button(p, "B_BkgCol", QT_TRANSLATE_NOOP("Toolbar", "Background Color"), "bkg-color");
+  t.B_BkgPic =
+      Button(p, "B_BkgPic", QT_TRANSLATE_NOOP("Toolbar", "Background Picture"), "bkg-picture");
+  t.B_Tiles = Button(p, "B_Tiles", QT_TRANSLATE_NOOP("Toolbar", "Tileset"), "tileset");
   Separator(p);
-  t.B_ZoomIn = Button(p, "B_ZoomIn", "Enlarge Tile Size (E)", "zoom-in");
-  t.B_ZoomOut = Button(p, "B_ZoomOut", "Reduce Tile Size (R)", "zoom-out");
-  t.B_DimBlocked = Button(p, "B_DimBlocked", "Dim Blocked Tiles", "dim-blocked", true);
+  t.B_ZoomIn =
+      Button(p, "B_ZoomIn", QT_TRANSLATE_NOOP("Toolbar", "Enlarge Tile Size (E)"), "zoom-in");
+  t.B_ZoomOut =
+      Button(p, "B_ZoomOut", QT_TRANSLATE_NOOP("Toolbar", "Reduce Tile Size (R)"), "zoom-out");
+  t.B_DimBlocked = Button(p, "B_DimBlocked", QT_TRANSLATE_NOOP("Toolbar", "Dim Blocked Tiles"),
+                          "dim-blocked", true);
   Separator(p);
-  t.B_Stats = Button(p, "B_Stats", "Statistics", "statistics");
-  t.B_Music = Button(p, "B_Music", "Sound and Music", "music");
-  t.B_PlayHelp = Button(p, "B_PlayHelp", "Game Help (F1)", "help");
+  t.B_Stats = Button(p, "B_Stats", QT_TRANSLATE_NOOP("Toolbar", "Statistics"), "statistics");
+  t.B_Music = Button(p, "B_Music", QT_TRANSLATE_NOOP("Toolbar", "Sound and Music"), "music");
+  t.B_PlayHelp = Button(p, "B_PlayHelp", QT_TRANSLATE_NOOP("Toolbar", "Game Help (F1)"), "help");
   static_cast<QHBoxLayout*>(p->layout())->addStretch();
 
   QWidget* e = t.P_EditToolbar = Bar(t.P_ToolbarHolder, "P_EditToolbar");
-  t.B_FileNew = Button(e, "B_FileNew", "New", "file-new");
-  t.B_FileOpen = Button(e, "B_FileOpen", "Open", "file-open");
-  t.B_FileSave = Button(e, "B_FileSave", "Save", "file-save");
-  t.B_FilePlay = Button(e, "B_FilePlay", "Play", "file-play");
+  t.B_FileNew = Button(e, "B_FileNew", QT_TRANSLATE_NOOP("Toolbar", "New"), "file-new");
+  t.B_FileOpen = Button(e, "B_FileOpen", QT_TRANSLATE_NOOP("Toolbar", "Open"), "file-open");
+  t.B_FileSave = Button(e, "B_FileSave", QT_TRANSLATE_NOOP("Toolbar", "Save"), "file-save");
+  t.B_FilePlay = Button(e, "B_FilePlay", QT_TRANSLATE_NOOP("Toolbar", "Play"), "file-play");
   Separator(e);
-  t.B_EditUndo = Button(e, "B_EditUndo", "Undo (Ctrl+Z)", "undo");
-  t.B_EditRedo = Button(e, "B_EditRedo", "Redo (Ctrl+Y)", "edit-redo");
+  t.B_EditUndo = Button(e, "B_EditUndo", QT_TRANSLATE_NOOP("Toolbar", "Undo (Ctrl+Z)"), "undo");
+  t.B_EditRedo =
+      Button(e, "B_EditRedo", QT_TRANSLATE_NOOP("Toolbar", "Redo (Ctrl+Y)"), "edit-redo");
   Separator(e);
-  t.B_EditDraw = Button(e, "B_EditDraw", "Put Tiles", "edit-draw", true);
-  t.B_EditErase = Button(e, "B_EditErase", "Erase Tiles", "edit-erase", true);
-  t.B_EditMove = Button(e, "B_EditMove", "Move Field", "edit-move", true);
+  t.B_EditDraw =
+      Button(e, "B_EditDraw", QT_TRANSLATE_NOOP("Toolbar", "Put Tiles"), "edit-draw", true);
+  t.B_EditErase =
+      Button(e, "B_EditErase", QT_TRANSLATE_NOOP("Toolbar", "Erase Tiles"), "edit-erase", true);
+  t.B_EditMove =
+      Button(e, "B_EditMove", QT_TRANSLATE_NOOP("Toolbar", "Move Field"), "edit-move", true);
   Separator(e);
-  t.B_EditAutoZ = Button(e, "B_EditAutoZ", "Auto Z", "auto-z", true);
-  t.B_EditCustomZ = Button(e, "B_EditCustomZ", "Custom Z", "custom-z", true);
+  t.B_EditAutoZ = Button(e, "B_EditAutoZ", QT_TRANSLATE_NOOP("Toolbar", "Auto Z"), "auto-z", true);
+  t.B_EditCustomZ =
+      Button(e, "B_EditCustomZ", QT_TRANSLATE_NOOP("Toolbar", "Custom Z"), "custom-z", true);
   t.P_CustomZ = new QWidget(e);
   t.P_CustomZ->setObjectName("P_CustomZ");
   t.P_CustomZ->setLayout(new QHBoxLayout);
   t.P_CustomZ->layout()->setContentsMargins(0, 0, 0, 0);
-  t.B_CustomZDown = Button(t.P_CustomZ, "B_CustomZDown", "Z Level Down", "z-down");
-  t.L_CustomZ = new QLabel("Z: 0", t.P_CustomZ);
+  t.B_CustomZDown =
+      Button(t.P_CustomZ, "B_CustomZDown", QT_TRANSLATE_NOOP("Toolbar", "Z Level Down"), "z-down");
+  t.L_CustomZ = new QLabel(QCoreApplication::translate("Editor", "Z: %1").arg(0), t.P_CustomZ);
   t.L_CustomZ->setObjectName("L_CustomZ");
   t.P_CustomZ->layout()->addWidget(t.L_CustomZ);
-  t.B_CustomZUp = Button(t.P_CustomZ, "B_CustomZUp", "Z Level Up", "z-up");
+  t.B_CustomZUp =
+      Button(t.P_CustomZ, "B_CustomZUp", QT_TRANSLATE_NOOP("Toolbar", "Z Level Up"), "z-up");
   e->layout()->addWidget(t.P_CustomZ);
   Separator(e);
-  t.B_EditHelp = Button(e, "B_EditHelp", "Editor Help (F1)", "help");
+  t.B_EditHelp = Button(e, "B_EditHelp", QT_TRANSLATE_NOOP("Toolbar", "Editor Help (F1)"), "help");
   static_cast<QHBoxLayout*>(e->layout())->addStretch();
   // The editor's bar holds the most buttons: slightly narrower ones keep it whole in the
   // smallest window.
@@ -319,13 +367,17 @@ MainToolbars BuildToolbars(QWidget* parent) {
   t.P_SolToolbar = new QWidget(t.P_ToolbarHolder);
   t.P_SolToolbar->setObjectName("P_SolToolbar");
   QWidget* s = t.P_SolButtons = Bar(t.P_SolToolbar, "P_SolButtons");
-  t.B_SolFirst = Button(s, "B_SolFirst", "Game Start (Home Button)", "sol-first");
-  t.B_SolPrev = Button(s, "B_SolPrev", "Restore Move (Left Arrow)", "sol-prev");
-  t.B_SolNext = Button(s, "B_SolNext", "Next Move (Right Arrow)", "sol-next");
-  t.B_SolLast = Button(s, "B_SolLast", "Game End (End Button)", "sol-last");
+  t.B_SolFirst = Button(s, "B_SolFirst", QT_TRANSLATE_NOOP("Toolbar", "Game Start (Home Button)"),
+                        "sol-first");
+  t.B_SolPrev =
+      Button(s, "B_SolPrev", QT_TRANSLATE_NOOP("Toolbar", "Restore Move (Left Arrow)"), "sol-prev");
+  t.B_SolNext =
+      Button(s, "B_SolNext", QT_TRANSLATE_NOOP("Toolbar", "Next Move (Right Arrow)"), "sol-next");
+  t.B_SolLast =
+      Button(s, "B_SolLast", QT_TRANSLATE_NOOP("Toolbar", "Game End (End Button)"), "sol-last");
   Separator(s);
-  t.B_SolStop = Button(s, "B_SolStop", "Return to Game", "sol-stop");
-  t.B_SolHelp = Button(s, "B_SolHelp", "Solution Help (F1)", "help");
+  t.B_SolStop = Button(s, "B_SolStop", QT_TRANSLATE_NOOP("Toolbar", "Return to Game"), "sol-stop");
+  t.B_SolHelp = Button(s, "B_SolHelp", QT_TRANSLATE_NOOP("Toolbar", "Solution Help (F1)"), "help");
   s->adjustSize();
 
   auto* stack = new QHBoxLayout(t.P_ToolbarHolder);
@@ -425,6 +477,7 @@ void BindButtons(const MainMenus& m, const MainToolbars& t) {
     action->setToolTip(button->toolTip());  // the button's hint; menus show no tooltips
     button->setDefaultAction(action);
   }
+  DescribeToolbarButtons(t.P_ToolbarHolder);
 }
 
 void CentreSolutionButtons(MainToolbars& bars) {

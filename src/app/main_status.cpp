@@ -3,6 +3,7 @@
 // clock change while playing.
 #include "app/main_status.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <algorithm>
@@ -12,8 +13,10 @@
 #include "app/framed_label.h"
 #include "app/main_menus.h"
 #include "app/qt_pictures.h"
+#include "content/translate.h"
 #include "field/render.h"
 #include "game/faces.h"
+#include "game/play.h"
 
 namespace tv {
 namespace {
@@ -38,16 +41,30 @@ int FittedWidth(std::initializer_list<QString> texts, int margin = kTextMargin) 
   return (widest + 2 * margin + 1) / 2 * 2;
 }
 
-int ShortWidth(const QString& text) {
-  return FittedWidth({ShortStatusText(text)}, kShortMargin);
+// A counter's shorter form for a narrow window ("144 Tiles" for "144 Tiles Left").
+QString ShortCounterText(const Text& text) {
+  static const std::pair<const char*, const char*> kShort[] = {
+      {kTilesLeftText, QT_TRANSLATE_N_NOOP("Messages", "%n Tiles")},
+      {kMovesAvailableText, QT_TRANSLATE_N_NOOP("Messages", "%n Moves")},
+      {kReshufflesLeftText, QT_TRANSLATE_N_NOOP("Messages", "%n Reshuffles")}};
+  for (const auto& [whole, shortForm] : kShort)
+    if (text.HasCount() && text.Source() == whole)
+      return QCoreApplication::translate(kCoreTextContext, shortForm, nullptr, int(text.Count()));
+  return Translated(text);
+}
+
+int ShortWidth(const Text& text) {
+  return FittedWidth({ShortCounterText(text)}, kShortMargin);
 }
 
 int LongestFaceNameWidth() {
   const QFontMetrics metrics(StatusPanelFont());
   int widest = 0;
-  for (const char* name : FaceNames) widest = std::max(widest, metrics.horizontalAdvance(name));
+  for (int face = 0; face < kFaceCount; ++face)
+    widest = std::max(widest, metrics.horizontalAdvance(Translated(FaceText(face))));
   // The panel also carries the note that the game number was copied.
-  widest = std::max(widest, metrics.horizontalAdvance(kGameNumberCopiedNote));
+  widest = std::max(widest, metrics.horizontalAdvance(
+                                QCoreApplication::translate("Status", kGameNumberCopiedNote)));
   return (widest + 2 * kTextMargin + 1) / 2 * 2;
 }
 
@@ -61,10 +78,12 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   P_EditStatus = new QWidget(holder);
   P_EditStatus->setObjectName("P_EditStatus");
 
-  new StatusPanel("P_TilesLeft", "L_TilesLeft", FittedWidth({"144 Tiles Left"}), light,
-                  P_PlayStatus, ShortWidth("144 Tiles Left"));
-  new StatusPanel("P_MovesLeft", "L_MovesLeft", FittedWidth({"888 Moves Available"}), light,
-                  P_PlayStatus, ShortWidth("888 Moves Available"));
+  new StatusPanel("P_TilesLeft", "L_TilesLeft",
+                  FittedWidth({Translated(Text::Counted(kTilesLeftText, 144))}), light,
+                  P_PlayStatus, ShortWidth(Text::Counted(kTilesLeftText, 144)));
+  new StatusPanel("P_MovesLeft", "L_MovesLeft",
+                  FittedWidth({Translated(Text::Counted(kMovesAvailableText, 888))}), light,
+                  P_PlayStatus, ShortWidth(Text::Counted(kMovesAvailableText, 888)));
   P_Clock = new QWidget(P_PlayStatus);
   P_Clock->setObjectName("P_Clock");
   P_Clock->setCursor(Qt::PointingHandCursor);
@@ -80,11 +99,17 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   QPalette palette = L_Clock->palette();
   palette.setColor(QPalette::WindowText, kStatusText);
   L_Clock->setPalette(palette);
-  new StatusPanel("P_ReshufLeft", "L_ReshufLeft", FittedWidth({"3 Reshuffles Left"}), light,
-                  P_PlayStatus, ShortWidth("3 Reshuffles Left"));
+  new StatusPanel("P_ReshufLeft", "L_ReshufLeft",
+                  FittedWidth({Translated(ReshuffleLabel(3)), Translated(ReshuffleLabel(1))}),
+                  light, P_PlayStatus, ShortWidth(ReshuffleLabel(3)));
   auto* winnable =
-      new StatusPanel("P_Winnable", "L_Winnable", FittedWidth({"Winnable", "Not winnable"}), light,
-                      P_PlayStatus, FittedWidth({"Winnable", "Not winnable"}, kShortMargin));
+      new StatusPanel("P_Winnable", "L_Winnable",
+                      FittedWidth({QCoreApplication::translate("Status", "Winnable"),
+                                   QCoreApplication::translate("Status", "Not winnable")}),
+                      light, P_PlayStatus,
+                      FittedWidth({QCoreApplication::translate("Status", "Winnable"),
+                                   QCoreApplication::translate("Status", "Not winnable")},
+                                  kShortMargin));
   winnable->installEventFilter(this);
   auto* current =
       new StatusPanel("P_CurTile", "L_CurTile", LongestFaceNameWidth(), dark, P_PlayStatus);
@@ -92,16 +117,26 @@ StatusBars::StatusBars(QWidget* holder) : QObject(holder) {
   palette.setColor(QPalette::WindowText, Qt::black);
   current->Label()->setPalette(palette);
   // The deal's number, so a game can be shared and played again.
-  P_GameNumber =
-      new StatusPanel("P_GameNumber", "L_GameNumber", FittedWidth({"Game 4294967295"}), light,
-                      P_PlayStatus, FittedWidth({"Game 4294967295"}, kShortMargin));
+  P_GameNumber = new StatusPanel(
+      "P_GameNumber", "L_GameNumber", FittedWidth({Translated(GameNumberLabel(4294967295u))}),
+      light, P_PlayStatus, FittedWidth({Translated(GameNumberLabel(4294967295u))}, kShortMargin));
   P_GameNumber->setCursor(Qt::PointingHandCursor);
-  P_GameNumber->setToolTip("Click to copy the game number");
+  P_GameNumber->setToolTip(QCoreApplication::translate("Status", "Click to copy the game number"));
   P_GameNumber->installEventFilter(this);
 
-  new StatusPanel("P_EditZ", "L_EditZ", 100, light, P_EditStatus);
-  new StatusPanel("P_EditTiles", "L_EditTiles", 130, light, P_EditStatus);
-  new StatusPanel("P_EditFree", "L_EditFree", 170, light, P_EditStatus);
+  new StatusPanel(
+      "P_EditZ", "L_EditZ",
+      std::max(100, FittedWidth({QCoreApplication::translate("Editor", "Z: %1").arg(99)})), light,
+      P_EditStatus);
+  new StatusPanel(
+      "P_EditTiles", "L_EditTiles",
+      std::max(130, FittedWidth({QCoreApplication::translate("Editor", "Tiles: %1").arg(1000)})),
+      light, P_EditStatus);
+  new StatusPanel(
+      "P_EditFree", "L_EditFree",
+      std::max(170,
+               FittedWidth({QCoreApplication::translate("Editor", "Free Tiles: %1").arg(1000)})),
+      light, P_EditStatus);
   P_EditStatus->hide();
   P_PlayStatus->installEventFilter(this);
   noteTimer_.setSingleShot(true);
@@ -115,12 +150,12 @@ StatusPanel* StatusBars::Panel(const char* name) const {
   return panel ? panel : P_EditStatus->findChild<StatusPanel*>(name);
 }
 
-void StatusBars::SetLabel(Label label, const std::string& text) {
+void StatusBars::SetLabel(Label label, const Text& text) {
   const char* panel = label == Label::TilesLeft    ? "P_TilesLeft"
                       : label == Label::MovesLeft  ? "P_MovesLeft"
                       : label == Label::GameNumber ? "P_GameNumber"
                                                    : "P_ReshufLeft";
-  Panel(panel)->SetText(QString::fromStdString(text));
+  Panel(panel)->SetTexts(Translated(text), ShortCounterText(text));
 }
 
 void StatusBars::ShowEditStatus(bool edit) {
@@ -227,7 +262,7 @@ void StatusBars::DrawClock(double startTime, double clockTime) {
   if (second == shownSecond_ && !forceDraw_) return;
   shownSecond_ = second;
   forceDraw_ = false;
-  const QString text = QString::fromStdString(ClockText(startTime, clockTime));
+  const QString text = LocalTime(ClockText(startTime, clockTime));
   if (!analog_) {
     L_Clock->SetOwnText(text);
     return;

@@ -17,7 +17,7 @@
 
 namespace tv {
 
-constexpr const char* kGameNumberCopiedNote = "Game number copied";
+constexpr const char* kGameNumberCopiedNote = QT_TRANSLATE_NOOP("Status", "Game number copied");
 
 class StatusBars : public QObject {
  public:
@@ -31,7 +31,7 @@ class StatusBars : public QObject {
   void ShowEditStatus(bool edit);
 
   // The game's counters: tiles left, moves available, reshuffles left.
-  void SetLabel(Label label, const std::string& text);
+  void SetLabel(Label label, const Text& text);
 
   // Face name under the mouse: blue for a free tile, black otherwise; empty clears.
   void SetCurrentTile(const std::string& name, bool free);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "app/accessibility.h"
 #include "app/main_field.h"
 #include "app/main_status.h"
 #include "app/status_holder.h"
@@ -57,6 +58,7 @@ MainWidgets BuildMainWidgets(QMainWindow* window) {
   w.P_StatusHolder->setObjectName("P_StatusHolder");
   w.P_StatusHolder->setFixedHeight(kStatusHeight);
   w.Status = new StatusBars(w.P_StatusHolder);
+  NameStatusPanels(w.P_StatusHolder);
   auto* statusStack = new QHBoxLayout(w.P_StatusHolder);
   statusStack->setContentsMargins(0, 0, 0, 0);
   statusStack->addWidget(w.Status->PlayStatus());

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,6 +33,7 @@
 #include "content/music.h"
 #include "content/shuffle.h"
 #include "content/sound_output.h"
+#include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/files.h"
@@ -432,7 +434,10 @@ void TF_Main::MoveMade() {
   // Said once a session; every later move tries again.
   if (!kept && !keeperReported_ && kept.Is(GameFileCode::kIoError)) {
     keeperReported_ = true;
-    Message("Could not keep the unfinished game!$D" + kept.Message(), kMessageWarning);
+    Message(TranslatedUtf8(Text::Lines({Text::Template(TV_TRANSLATE_NOOP(
+                                            "Messages", "Could not keep the unfinished game!")),
+                                        kept.Words()})),
+            kMessageWarning);
   }
 }
 
@@ -461,7 +466,7 @@ void TF_Main::CopyGameNumber() {
   if (panel->Label()->text().isEmpty()) return;
   const QString number = QString::number(game_->PlayBoard().Game.Seed);
   QGuiApplication::clipboard()->setText(number);
-  status_->ShowNote(kGameNumberCopiedNote);
+  status_->ShowNote(QCoreApplication::translate("Status", kGameNumberCopiedNote).toStdString());
 }
 
 void TF_Main::PositionChanged() {
@@ -527,7 +532,10 @@ void TF_Main::SaveOnClose() {
   library_->SaveRecords();
   settings_ = CurrentSettings();
   if (const Result saved = SaveSettings(paths_.SettingsFile, settings_); !saved)
-    Message("Could not write the settings file!$D" + saved.Message(), kMessageError);
+    Message(TranslatedUtf8(Text::Lines({Text::Template(TV_TRANSLATE_NOOP(
+                                            "Messages", "Could not write the settings file!")),
+                                        saved.Words()})),
+            kMessageError);
 }
 
 void TF_Main::CloseWithoutQuestions() {

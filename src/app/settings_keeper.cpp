@@ -2,6 +2,8 @@
 // The check is a comparison of two small values, cheap enough to run every second.
 #include "app/settings_keeper.h"
 
+#include "content/translate.h"
+
 namespace tv {
 namespace {
 
@@ -24,7 +26,9 @@ void SettingsKeeper::Check() {
   // One message a session; the next change tries again without another.
   if (!written && !reported_ && report_) {
     reported_ = true;
-    report_("Could not write the settings file!$D" + written.Message());
+    report_(TranslatedUtf8(Text::Lines(
+        {Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not write the settings file!")),
+         written.Words()})));
   }
 }
 

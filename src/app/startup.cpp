@@ -25,6 +25,7 @@
 #include "content/settings.h"
 #include "content/settings_store.h"
 #include "content/sound_output.h"
+#include "content/translate.h"
 #include "game/files.h"
 
 namespace tv {
@@ -112,16 +113,20 @@ std::unique_ptr<TF_Main> StartProgram(const StartOptions& options,
       HasReadableLayout(paths.ShippedLayoutsDir))
     paths.LayoutsDir = paths.ShippedLayoutsDir;
   auto window = std::make_unique<TF_Main>(mainOptions);
-  if (!prepared) window->Message(prepared.Message(), kMessageWarning);
+  if (!prepared) window->Message(MessageOf(prepared), kMessageWarning);
   for (const std::string& name : window->TileSets().Refused())
-    window->Message("Tileset \"" + name + "\" was not loaded:$Dits descriptor names a tile size " +
-                        "no field can show.",
-                    kMessageWarning);
+    window->Message(
+        TranslatedUtf8(Text::Lines(
+            {Text::Template(TV_TRANSLATE_NOOP("Messages", "Tileset \"%1\" was not loaded:"),
+                            {name}),
+             Text::Template(TV_TRANSLATE_NOOP(
+                 "Messages", "its descriptor names a tile size no field can show."))})),
+        kMessageWarning);
   // Whatever ends the start-up early, nothing is written.
   window->SetSaveOnClose(false);
   auto fail = [&](const char* message) -> std::unique_ptr<TF_Main> {
     if (splash) splash->hide();
-    window->Message(message, kMessageError);
+    window->Message(QCoreApplication::translate("Startup", message).toStdString(), kMessageError);
     return nullptr;
   };
 
@@ -202,6 +207,8 @@ int RunProgram(int argc, char** argv) {
   // A second start hands over to the running game before any window appears: one
   // game per settings folder and per data folder (the records).
   const ProgramPaths paths = MakeProgramPaths(options.ProgramDir);
+  // Every window, the splash among them, is made in the player's language.
+  InstallTranslations(paths.ContentDir + "translations/");
   SingleInstance instance({std::filesystem::path(paths.SettingsFile).parent_path().string(),
                            std::filesystem::path(paths.RecordsFile).parent_path().string()});
   if (!instance.Claim()) return 0;

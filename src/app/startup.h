@@ -3,6 +3,7 @@
 // come to life, the fallbacks for layout and tileset, and the failure messages.
 #pragma once
 
+#include <QtGlobal>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -14,9 +15,10 @@ namespace tv {
 
 class TF_Main;
 
-constexpr const char* kNoTilesetsMessage = "No tilesets found!";
-constexpr const char* kNoLayoutsMessage = "Could not read layouts file!";
-constexpr const char* kNoTilesMessage = "Could not read tiles file!";
+constexpr const char* kNoTilesetsMessage = QT_TRANSLATE_NOOP("Startup", "No tilesets found!");
+constexpr const char* kNoLayoutsMessage =
+    QT_TRANSLATE_NOOP("Startup", "Could not read layouts file!");
+constexpr const char* kNoTilesMessage = QT_TRANSLATE_NOOP("Startup", "Could not read tiles file!");
 
 struct StartOptions {
   std::string ProgramDir;   // the executable's directory

@@ -69,7 +69,12 @@ StatusPanel::StatusPanel(const char* panelName, const char* labelName, int width
 }
 
 void StatusPanel::SetText(const QString& text) {
+  SetTexts(text, QString());
+}
+
+void StatusPanel::SetTexts(const QString& text, const QString& shortText) {
   text_ = text;
+  shortText_ = shortText;
   ShowText();
 }
 
@@ -82,7 +87,9 @@ void StatusPanel::SetShort(bool isShort) {
 }
 
 void StatusPanel::ShowText() {
-  const QString shown = short_ ? ShortStatusText(text_) : text_;
+  const QString shown = !short_                ? text_
+                        : shortText_.isEmpty() ? ShortStatusText(text_)
+                                               : shortText_;
   if (label_->text() != shown) label_->setText(shown);
 }
 

@@ -40,6 +40,8 @@ class StatusPanel : public QWidget {
   QLabel* Label() const { return label_; }
   // The whole text; the label shows its shorter form while the panel is short.
   void SetText(const QString& text);
+  // The whole text and its shorter form, both in the player's language.
+  void SetTexts(const QString& text, const QString& shortText);
   const QString& Text() const { return text_; }
   void SetShort(bool isShort);
   int WidthFor(bool isShort) const { return isShort ? shortWidth_ : fullWidth_; }
@@ -48,6 +50,7 @@ class StatusPanel : public QWidget {
   void ShowText();
   QLabel* label_;
   QString text_;
+  QString shortText_;  // empty: made from text_
   bool short_ = false;
   int fullWidth_;
   int shortWidth_;

@@ -15,6 +15,7 @@
 #include "game/game_file.h"
 #include "game/history.h"
 #include "game/layout_file.h"
+#include "game/text.h"
 
 #ifndef TILVANE_CONTENT_FROM_BIN
 #define TILVANE_CONTENT_FROM_BIN "../share/tilvane"
@@ -96,7 +97,7 @@ Result MoveOldGameFile(const ProgramPaths& paths) {
   if (!error) return {};
   // Another file system: copied whole, then the old one goes.
   Result moved = CopyWhole(old.string(), paths.GameFile, kMaxGameFileBytes);
-  if (!moved) return Result::Fail(UserFoldersError::kCopy, moved.Message());
+  if (!moved) return Result::Fail(UserFoldersError::kCopy, moved.Words());
   fs::remove(old, error);
   return {};
 }
@@ -175,9 +176,13 @@ Result PrepareUserFolders(const ProgramPaths& paths) {
         fs::path(paths.GameFile).parent_path()}) {
     fs::create_directories(dir, error);
     if (!fs::is_directory(dir))
-      return Result::Fail(UserFoldersError::kCreate,
-                          "Could not create the folder \"" + dir.string() + "\"!$D" +
-                              (error ? error.message() : "not a folder"));
+      return Result::Fail(
+          UserFoldersError::kCreate,
+          Text::Lines(
+              {Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not create the folder \"%1\"!"),
+                              {dir.string()}),
+               error ? Text(error.message())
+                     : Text::Template(TV_TRANSLATE_NOOP("Messages", "not a folder"))}));
   }
   Result result = MoveOldGameFile(paths);
 
@@ -196,8 +201,12 @@ Result PrepareUserFolders(const ProgramPaths& paths) {
       if (!copied) {
         // Not remembered, so the next start tries again; the first failure is told.
         if (result)
-          result = Result::Fail(UserFoldersError::kCopy,
-                                "Could not copy the layout \"" + name + "\"!$D" + copied.Message());
+          result = Result::Fail(
+              UserFoldersError::kCopy,
+              Text::Lines(
+                  {Text::Template(
+                       TV_TRANSLATE_NOOP("Messages", "Could not copy the layout \"%1\"!"), {name}),
+                   copied.Words()}));
         continue;
       }
     }
@@ -210,7 +219,7 @@ Result PrepareUserFolders(const ProgramPaths& paths) {
     if (const Result written =
             WriteFileAtomically(paths.OfferedLayoutsFile, text.data(), text.size());
         !written && result)
-      return Result::Fail(UserFoldersError::kWrite, written.Message());
+      return Result::Fail(UserFoldersError::kWrite, written.Words());
   }
   return result;
 }

@@ -2,6 +2,7 @@
 // The "Winnable" panel: hands each position to the solver's thread and shows the verdict.
 #include "app/winnable_panel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMetaObject>
 
@@ -70,9 +71,10 @@ void WinnablePanel::Show(std::uint64_t ticket, Verdict verdict) {
                                              ? QColor(0xa0, 0x10, 0x10)
                                              : QColor(0x10, 0x60, 0x20));
   label->setPalette(palette);
-  panel_->SetText(verdict == Verdict::kWinnable      ? QStringLiteral("Winnable")
-                  : verdict == Verdict::kNotWinnable ? QStringLiteral("Not winnable")
-                                                     : QString());
+  panel_->SetText(verdict == Verdict::kWinnable ? QCoreApplication::translate("Status", "Winnable")
+                  : verdict == Verdict::kNotWinnable
+                      ? QCoreApplication::translate("Status", "Not winnable")
+                      : QString());
 }
 
 }  // namespace tv

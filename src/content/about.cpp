@@ -100,7 +100,7 @@ class OutlineShape : public QWidget {
 TF_About::TF_About(bool splash, const AboutPictures& pictures, QWidget* parent)
     : QDialog(parent), splash_(splash) {
   setObjectName("TF_About");
-  setWindowTitle("About Program");
+  setWindowTitle(tr("About Program"));
   if (splash) {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
   } else {
@@ -118,8 +118,8 @@ TF_About::TF_About(bool splash, const AboutPictures& pictures, QWidget* parent)
 
   L_VersionShadow = AddLabel("L_VersionShadow", kProgramVersion, 11, 85, true);
   L_Version = AddLabel("L_Version", kProgramVersion, 10, 84, false);
-  L_DateShadow = AddLabel("L_DateShadow", kProgramDate, 11, 225, true);
-  L_Date = AddLabel("L_Date", kProgramDate, 10, 224, false);
+  L_DateShadow = AddLabel("L_DateShadow", tr(kProgramDate), 11, 225, true);
+  L_Date = AddLabel("L_Date", tr(kProgramDate), 10, 224, false);
 
   I_Play = new PlayButton(pictures, this);
   I_Play->setObjectName("I_Play");

@@ -11,7 +11,7 @@ class QLabel;
 namespace tv {
 
 constexpr const char* kProgramVersion = "2.3.1";
-constexpr const char* kProgramDate = "March 9, 2013";
+constexpr const char* kProgramDate = QT_TRANSLATE_NOOP("TF_About", "March 9, 2013");
 
 class DenseLabel;
 class PlayButton;

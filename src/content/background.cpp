@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "content/translate.h"
 #include "field/picture_loader.h"
 #include "game/files.h"
 
@@ -90,12 +91,14 @@ Result Background::LoadBkgPic(const std::string& name) {
   const std::string path = FindInFolders(dirs_, name + std::string(kPictureExt));
   if (path.empty()) {
     settings_.UseTexture = false;
-    return Result::Fail(BkgLoadError::kMissing, "");
+    return Result::Fail(BkgLoadError::kMissing);
   }
   // Decode aside first: an unreadable picture leaves the one in use untouched.
   PixelBuffer picture;
   if (!OpenPicture(path, &picture))
-    return Result::Fail(BkgLoadError::kUnreadable, "Could not open picture \"" + name + "\"!");
+    return Result::Fail(
+        BkgLoadError::kUnreadable,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not open picture \"%1\"!"), {name}));
   orig_ = std::move(picture);
   resizedValid_ = false;
   settings_.UseTexture = true;
@@ -109,10 +112,10 @@ std::vector<std::string> Background::LoadStartBkgPic(const std::string& fallback
   std::vector<std::string> messages;
   if (!settings_.UseTexture) return messages;
   Result result = LoadBkgPic(settings_.Texture);
-  if (!result.Ok() && !result.Message().empty()) messages.push_back(result.Message());
+  if (!result.Ok() && !result.Words().Empty()) messages.push_back(MessageOf(result));
   if (result.Ok()) return messages;
   result = LoadBkgPic(fallback);
-  if (!result.Ok() && !result.Message().empty()) messages.push_back(result.Message());
+  if (!result.Ok() && !result.Words().Empty()) messages.push_back(MessageOf(result));
   return messages;
 }
 

@@ -12,7 +12,8 @@ TF_BkgPics::TF_BkgPics(const std::vector<BKGPIC_P>& pics, Calls calls, QWidget* 
       pics_(pics),
       calls_(std::move(calls)) {
   setObjectName("TF_BkgPics");
-  setWindowTitle("Choose Background Picture");
+  setWindowTitle(tr("Choose Background Picture"));
+  List()->setAccessibleName(tr("Pictures"));
   I_Thumb.Create(kBkgThumbWidth, kBkgThumbHeight);
   SetListColors(Qt::white, Qt::black);
   SetSelectionColor(QColor(0, 128, 255));

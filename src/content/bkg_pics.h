@@ -27,8 +27,8 @@ class TF_BkgPics : public ThumbChooser {
  protected:
   bool DrawThumb(int item, double ratio, QImage& image) override;
   bool ChooseItem(int item) override;
-  const char* NoSelectionMessage() const override { return "Please select a picture!"; }
-  const char* UnreadableMessage() const override { return "The picture could not be read!"; }
+  QString NoSelectionMessage() const override { return tr("Please select a picture!"); }
+  QString UnreadableMessage() const override { return tr("The picture could not be read!"); }
   void FormActivate() override;
 
  private:

@@ -20,7 +20,7 @@ int Packed(QColor color) {
   return JoinColor(color.red(), color.green(), color.blue());
 }
 
-QToolButton* ModeButton(QWidget* parent, const char* name, const char* text) {
+QToolButton* ModeButton(QWidget* parent, const char* name, const QString& text) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
   button->setText(text);
@@ -34,17 +34,17 @@ QToolButton* ModeButton(QWidget* parent, const char* name, const char* text) {
 TF_ColorPicker::TF_ColorPicker(std::function<void(int)> apply, QWidget* parent)
     : QDialog(parent), apply_(std::move(apply)) {
   setObjectName("TF_ColorPicker");
-  setWindowTitle("Choose Background Color");
+  setWindowTitle(tr("Choose Background Color"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setMouseTracking(true);
   DefaultColors.fill(-1);
   faceColor_ = Packed(palette().color(QPalette::Button));
 
-  L_PalCap = new QLabel("Palette:", this);
-  L_GammaCap = new QLabel("Gamma:", this);
-  L_DefColCap = new QLabel("Default Colors:", this);
-  L_SelColCap = new QLabel("Selected Color:", this);
+  L_PalCap = new QLabel(tr("Palette:"), this);
+  L_GammaCap = new QLabel(tr("Gamma:"), this);
+  L_DefColCap = new QLabel(tr("Default Colors:"), this);
+  L_SelColCap = new QLabel(tr("Selected Color:"), this);
   I_Pal = new PixelView(this);
   I_Pal->setObjectName("I_Pal");
   I_DefCol = new PixelView(this);
@@ -53,18 +53,23 @@ TF_ColorPicker::TF_ColorPicker(std::function<void(int)> apply, QWidget* parent)
   I_Gamma->setObjectName("I_Gamma");
   I_SelCol = new PixelView(this);
   I_SelCol->setObjectName("I_SelCol");
+  // The pictures a player clicks in, named for assistive technology as their captions say.
+  I_Pal->setAccessibleName(tr("Color wheel"));
+  I_DefCol->setAccessibleName(L_DefColCap->text());
+  I_Gamma->setAccessibleName(L_GammaCap->text());
+  I_SelCol->setAccessibleName(L_SelColCap->text());
   I_PointColor = new PixelView(this);
   I_PointColor->setObjectName("I_PointColor");
   I_PointColor->hide();
-  B_GammaCircle = ModeButton(this, "B_GammaCircle", "Circle");
-  B_GammaSquare = ModeButton(this, "B_GammaSquare", "Square");
+  B_GammaCircle = ModeButton(this, "B_GammaCircle", tr("Circle"));
+  B_GammaSquare = ModeButton(this, "B_GammaSquare", tr("Square"));
   auto* group = new QButtonGroup(this);
   group->addButton(B_GammaCircle);
   group->addButton(B_GammaSquare);
-  B_OK = new QPushButton("OK", this);
+  B_OK = new QPushButton(tr("OK"), this);
   B_OK->setObjectName("B_OK");
   B_OK->setDefault(true);
-  B_Cancel = new QPushButton("Cancel", this);
+  B_Cancel = new QPushButton(tr("Cancel"), this);
   B_Cancel->setObjectName("B_Cancel");
 
   I_Pal->OnMouseDown = [this](int x, int y) {

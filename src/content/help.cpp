@@ -14,38 +14,51 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
+#include "content/translate.h"
 #include "game/files.h"
+#include "game/language.h"
 
 namespace tv {
 namespace {
 
 constexpr std::size_t kMaxHelpFileBytes = 8 * 1024 * 1024;
-constexpr char kRefusedPage[] =
-    "<html><body><h3>This page is not part of the help.</h3>"
-    "<p>The help shows only the pages and pictures of its own folder.</p></body></html>";
+QByteArray RefusedPage() {
+  return (QStringLiteral("<html><body><h3>") +
+          QCoreApplication::translate("HelpViewer", "This page is not part of the help.") +
+          QStringLiteral("</h3><p>") +
+          QCoreApplication::translate(
+              "HelpViewer", "The help shows only the pages and pictures of its own folder.") +
+          QStringLiteral("</p></body></html>"))
+      .toUtf8();
+}
 
 // A browser that reads nothing but the help folder's own regular files: a page, however
 // it was made, cannot point it at a device, a pipe or the player's files.
 class HelpBrowser : public QTextBrowser {
  public:
-  HelpBrowser(std::string helpDir, QWidget* parent)
-      : QTextBrowser(parent), helpDir_(std::move(helpDir)) {}
+  // A file missing from `languageDir` (the translated pages) is read from helpDir.
+  HelpBrowser(std::string helpDir, std::string languageDir, QWidget* parent)
+      : QTextBrowser(parent), helpDir_(std::move(helpDir)), languageDir_(std::move(languageDir)) {}
 
   QVariant loadResource(int type, const QUrl& name) override {
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     std::vector<std::uint8_t> bytes;
-    const std::string path = url.isLocalFile() ? url.toLocalFile().toStdString() : std::string();
+    std::string path = url.isLocalFile() ? url.toLocalFile().toStdString() : std::string();
+    if (!languageDir_.empty() && path.rfind(languageDir_, 0) == 0 && !FileExists(path))
+      path = helpDir_ + path.substr(languageDir_.size());
     // Never an empty answer: the document would then open the file itself.
     if (!IsHelpFile(helpDir_, path) || !ReadWholeFile(path, bytes, kMaxHelpFileBytes))
-      return QByteArray(type == QTextDocument::HtmlResource ? kRefusedPage : " ");
+      return type == QTextDocument::HtmlResource ? RefusedPage() : QByteArray(" ");
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
   }
 
  private:
   std::string helpDir_;
+  std::string languageDir_;
 };
 
 }  // namespace
@@ -63,12 +76,25 @@ bool IsHelpFile(const std::string& helpDir, const std::string& path) {
          rest != file.end();
 }
 
+std::string HelpLanguage(const std::string& helpDir) {
+  std::vector<std::string> folders;
+  for (const QString& name :
+       QDir(QString::fromStdString(helpDir)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    if (name != QStringLiteral("img")) folders.push_back(name.toStdString());
+  const std::string program = CurrentLanguage();
+  const std::vector<std::string> wanted =
+      program.empty() ? WantedLanguages([](const char* name) { return std::getenv(name); })
+                      : std::vector<std::string>{program};
+  return ChooseLanguage(wanted, folders);
+}
+
 HelpViewer::HelpViewer(const std::string& programDir, QWidget* parent)
     : QWidget(parent, Qt::Window), helpDir_(programDir + "help/") {
   std::error_code error;
   available_ = std::filesystem::is_directory(helpDir_, error);
+  if (available_) language_ = HelpLanguage(helpDir_);
   setObjectName("HelpViewer");
-  setWindowTitle("Tilvane Help");
+  setWindowTitle(tr("Tilvane Help"));
   resize(760, 600);
 }
 
@@ -76,12 +102,13 @@ void HelpViewer::ShowTopic(const std::string& topic) {
   if (!available_) return;
   // The browser is made on first use: most runs never open the help.
   if (!browser_) {
-    browser_ = new HelpBrowser(helpDir_, this);
+    browser_ = new HelpBrowser(helpDir_, language_.empty() ? "" : helpDir_ + language_ + "/", this);
     browser_->setObjectName("HelpBrowser");
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
     browser_->setSearchPaths({QString::fromStdString(helpDir_)});
-    back_ = new QPushButton("Back", this);
+    browser_->setAccessibleName(tr("Help page"));
+    back_ = new QPushButton(tr("Back"), this);
     back_->setObjectName("B_Back");
     back_->setEnabled(false);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
@@ -89,7 +116,7 @@ void HelpViewer::ShowTopic(const std::string& topic) {
     // The topic follows the page, whichever way the browser got there.
     connect(browser_, &QTextBrowser::sourceChanged, this,
             [this](const QUrl& url) { topic_ = url.fileName().toStdString(); });
-    close_ = new QPushButton("Close", this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName("B_Close");
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
@@ -112,7 +139,8 @@ void HelpViewer::ShowTopic(const std::string& topic) {
     setWindowModality(wanted);
   }
   topic_ = topic;
-  const QString path = QString::fromStdString(helpDir_ + topic);
+  const QString path =
+      QString::fromStdString(helpDir_ + (language_.empty() ? "" : language_ + "/") + topic);
   browser_->setSource(QUrl::fromLocalFile(path));
   if (!isVisible()) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -150,14 +178,15 @@ void HelpViewer::OpenLink(const QUrl& url) {
   const QString scheme = url.scheme().toLower();
   if (scheme != "http" && scheme != "https" && scheme != "mailto") {
     if (OnMessage)
-      OnMessage("The link \"" + url.toString().toStdString() + "\" cannot be followed.");
+      OnMessage(tr("The link \"%1\" cannot be followed.").arg(url.toString()).toStdString());
     return;
   }
   const bool opened = OpenExternal ? OpenExternal(url) : QDesktopServices::openUrl(url);
   if (opened) return;
   if (OnMessage)
-    OnMessage("Could not open the address \"" + url.toString().toStdString() +
-              "\"!$DNo program to show it was found.");
+    OnMessage((tr("Could not open the address \"%1\"!").arg(url.toString()) + kMessageLineBreak +
+               tr("No program to show it was found."))
+                  .toStdString());
 }
 
 }  // namespace tv

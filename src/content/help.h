@@ -17,6 +17,10 @@ namespace tv {
 // viewer may read.
 bool IsHelpFile(const std::string& helpDir, const std::string& path);
 
+// The language of the help pages: of helpDir's language folders ("de", "zh_CN"), the one
+// the program's language, else the desktop's locale, asks for; "" for the English pages.
+std::string HelpLanguage(const std::string& helpDir);
+
 class HelpViewer : public QWidget {
   Q_OBJECT
 
@@ -27,6 +31,9 @@ class HelpViewer : public QWidget {
 
   bool Available() const { return available_; }
   std::string HelpDir() const { return helpDir_; }
+  // The folder of the translated pages under HelpDir(), "" for English. A page missing
+  // there is shown in English, page by page.
+  std::string Language() const { return language_; }
 
   // Shows the topic page ("play.htm"...) and brings the window forward; does nothing,
   // and reports nothing, when the viewer is not available.
@@ -55,6 +62,7 @@ class HelpViewer : public QWidget {
 
  private:
   std::string helpDir_;
+  std::string language_;
   bool available_ = false;
   std::string topic_;
   QTextBrowser* browser_ = nullptr;

@@ -89,7 +89,7 @@ TF_Music::TF_Music(SoundOutput& output, std::function<void(const std::string&)> 
                    QWidget* parent)
     : QDialog(parent), output_(&output), player_(&output.Player()), showHelp_(std::move(showHelp)) {
   setObjectName("TF_Music");
-  setWindowTitle("Sound and Music Options");
+  setWindowTitle(tr("Sound and Music Options"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   // Modal to the main window only, so the help it opens can be read beside it.
@@ -112,16 +112,17 @@ void TF_Music::BuildControls() {
     return widget;
   };
 
-  GB_Sound = named(new QGroupBox("Sound", P_Form), "GB_Sound");
-  CB_PlaySound = named(new QCheckBox("Play Sound", GB_Sound), "CB_PlaySound");
+  GB_Sound = named(new QGroupBox(tr("Sound"), P_Form), "GB_Sound");
+  CB_PlaySound = named(new QCheckBox(tr("Play Sound"), GB_Sound), "CB_PlaySound");
   (new QVBoxLayout(GB_Sound))->addWidget(CB_PlaySound);
 
-  GB_Music = named(new QGroupBox("Music", P_Form), "GB_Music");
-  CB_PlayMusic = named(new QCheckBox("Play Music", GB_Music), "CB_PlayMusic");
+  GB_Music = named(new QGroupBox(tr("Music"), P_Form), "GB_Music");
+  CB_PlayMusic = named(new QCheckBox(tr("Play Music"), GB_Music), "CB_PlayMusic");
   (new QVBoxLayout(GB_Music))->addWidget(CB_PlayMusic);
 
-  GB_Volume = named(new QGroupBox("Volume", P_Form), "GB_Volume");
+  GB_Volume = named(new QGroupBox(tr("Volume"), P_Form), "GB_Volume");
   TB_Volume = named(new QSlider(Qt::Horizontal, GB_Volume), "TB_Volume");
+  TB_Volume->setAccessibleName(tr("Volume"));
   TB_Volume->setRange(kMinVolume, kMaxVolume);
   TB_Volume->setPageStep(8);
   TB_Volume->setTickPosition(QSlider::TicksBelow);
@@ -133,15 +134,16 @@ void TF_Music::BuildControls() {
   volumeRow->addWidget(TB_Volume, 1);
   volumeRow->addWidget(L_Volume);
 
-  GB_MusicChoose = named(new QGroupBox("Choose Music", P_Form), "GB_MusicChoose");
-  RB_ChooseRandom = named(new QRadioButton("Randomly", GB_MusicChoose), "RB_ChooseRandom");
-  RB_ChooseOrder = named(new QRadioButton("In Order", GB_MusicChoose), "RB_ChooseOrder");
+  GB_MusicChoose = named(new QGroupBox(tr("Choose Music"), P_Form), "GB_MusicChoose");
+  RB_ChooseRandom = named(new QRadioButton(tr("Randomly"), GB_MusicChoose), "RB_ChooseRandom");
+  RB_ChooseOrder = named(new QRadioButton(tr("In Order"), GB_MusicChoose), "RB_ChooseOrder");
   auto* chooseRow = new QHBoxLayout(GB_MusicChoose);
   chooseRow->addWidget(RB_ChooseRandom);
   chooseRow->addWidget(RB_ChooseOrder);
 
-  GB_MusicPause = named(new QGroupBox("Pause between Music", P_Form), "GB_MusicPause");
+  GB_MusicPause = named(new QGroupBox(tr("Pause between Music"), P_Form), "GB_MusicPause");
   SB_Pause = named(new QScrollBar(Qt::Horizontal, GB_MusicPause), "SB_Pause");
+  SB_Pause->setAccessibleName(tr("Pause between Music"));
   SB_Pause->setRange(kMinMusicPause, kMaxMusicPause);
   SB_Pause->setSingleStep(kMaxMusicPause / 30);
   SB_Pause->setPageStep(kMaxMusicPause / 5);
@@ -152,11 +154,12 @@ void TF_Music::BuildControls() {
   pauseRow->addWidget(SB_Pause, 1);
   pauseRow->addWidget(L_Pause);
 
-  GB_MusicCur = named(new QGroupBox("Music Files", P_Form), "GB_MusicCur");
+  GB_MusicCur = named(new QGroupBox(tr("Music Files"), P_Form), "GB_MusicCur");
   CLB_MusicFiles = named(new QListWidget(GB_MusicCur), "CLB_MusicFiles");
+  CLB_MusicFiles->setAccessibleName(tr("Music Files"));
   CLB_MusicFiles->setUniformItemSizes(true);
   CLB_MusicFiles->setMinimumSize(230, 8 * kRowHeight + 4);
-  B_PlayNext = named(new QPushButton("Play Next", GB_MusicCur), "B_PlayNext");
+  B_PlayNext = named(new QPushButton(tr("Play Next"), GB_MusicCur), "B_PlayNext");
   auto* filesColumn = new QVBoxLayout(GB_MusicCur);
   filesColumn->addWidget(CLB_MusicFiles, 1);
   auto* nextRow = new QHBoxLayout;
@@ -164,10 +167,10 @@ void TF_Music::BuildControls() {
   nextRow->addWidget(B_PlayNext);
   filesColumn->addLayout(nextRow);
 
-  B_Ok = named(new QPushButton("OK", P_Form), "B_Ok");
+  B_Ok = named(new QPushButton(tr("OK"), P_Form), "B_Ok");
   B_Ok->setDefault(true);
-  B_Cancel = named(new QPushButton("Cancel", P_Form), "B_Cancel");
-  B_Help = named(new QPushButton("Help", P_Form), "B_Help");
+  B_Cancel = named(new QPushButton(tr("Cancel"), P_Form), "B_Cancel");
+  B_Help = named(new QPushButton(tr("Help"), P_Form), "B_Help");
   B_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
   auto* left = new QVBoxLayout;

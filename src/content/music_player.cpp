@@ -3,11 +3,14 @@
 // finished timer polls the back end) -> finished -> pause again.
 #include "content/music_player.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
+#include "content/translate.h"
 #include "game/files.h"
+#include "game/layout_file.h"
 
 namespace tv {
 
@@ -19,10 +22,10 @@ constexpr std::int64_t kMaxSongStartMs = 2000;
 constexpr const char* kEffectNames[kSoundCount] = {"select", "remove", "win",    "loose",
                                                    "put",    "erase",  "invalid"};
 
-std::string Printf(const char* format, int a, int b = 0) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, a, b);
-  return text;
+std::string SoundFailure(const char* prefix, int code) {
+  return QCoreApplication::translate("Music", prefix)
+      .arg(QCoreApplication::translate("Sound", SoundErrorText(code)))
+      .toStdString();
 }
 
 }  // namespace
@@ -38,9 +41,11 @@ std::string PauseLabel(int& position) {
     seconds -= seconds % 5;
     position = minutes * 60 + seconds;
   }
-  if (minutes == 0) return Printf("%d sec", seconds);
-  if (seconds == 0) return Printf("%d min", minutes);
-  return Printf("%d min %d sec", minutes, seconds);
+  const auto sec = [](int n) { return QCoreApplication::translate("Music", "%n sec", nullptr, n); };
+  const auto min = [](int n) { return QCoreApplication::translate("Music", "%n min", nullptr, n); };
+  if (minutes == 0) return sec(seconds).toStdString();
+  if (seconds == 0) return min(minutes).toStdString();
+  return (min(minutes) + u' ' + sec(seconds)).toStdString();
 }
 
 ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected) {
@@ -67,7 +72,7 @@ bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
     }
     if (attempt < kSoundStartAttempts && sleepMs) sleepMs(kSoundStartRetryMs);
   }
-  view_.ShowMessage(kSoundStartPrefix + std::string(SoundErrorText(backend_.ErrorCode())));
+  view_.ShowMessage(SoundFailure(kSoundStartPrefix, backend_.ErrorCode()));
   return false;
 }
 
@@ -186,7 +191,7 @@ void MusicPlayer::PlayFile(int index) {
   const std::string& name = files_[std::size_t(index)].Name;
   const std::string& path = files_[std::size_t(index)].Path;
   if (!FileExists(path)) {
-    view_.ShowMessage("File \"" + path + "\" does not exist!");
+    view_.ShowMessage(TranslatedUtf8(LayoutReadText(LayoutReadCode::kMissing, path)));
     return;
   }
   if (!tuneTried_ && tuneSource_) {
@@ -342,7 +347,7 @@ void MusicPlayer::OnCancel() {
 
 void MusicPlayer::ShowMusicError() {
   if (!libraryStarted_) return;  // the start-up message said it already
-  view_.ShowMessage(kSoundErrorPrefix + std::string(SoundErrorText(backend_.ErrorCode())));
+  view_.ShowMessage(SoundFailure(kSoundErrorPrefix, backend_.ErrorCode()));
 }
 
 }  // namespace tv

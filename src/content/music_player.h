@@ -6,6 +6,7 @@
 // whole cycle with fakes and a clock of their own.
 #pragma once
 
+#include <QtGlobal>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -19,8 +20,9 @@
 
 namespace tv {
 
-constexpr const char* kSoundErrorPrefix = "Sound library error: ";
-constexpr const char* kSoundStartPrefix = "Failed to start the sound library: ";
+constexpr const char* kSoundErrorPrefix = QT_TRANSLATE_NOOP("Music", "Sound library error: %1");
+constexpr const char* kSoundStartPrefix =
+    QT_TRANSLATE_NOOP("Music", "Failed to start the sound library: %1");
 constexpr int kSoundStartAttempts = 11;
 constexpr int kSoundStartRetryMs = 100;
 constexpr int kMaxMusicFileName = 100;

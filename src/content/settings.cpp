@@ -148,10 +148,12 @@ Result LoadSettings(const std::string& path, Settings& settings) {
   settings = Settings{};
   const std::string resolved = ResolveCaseInsensitive(path);
   if (!FileExists(resolved))
-    return Result::Fail(SettingsReadCode::kMissing, "no settings file; the defaults stand");
+    return Result::Fail(
+        SettingsReadCode::kMissing,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "no settings file; the defaults stand")));
   SettingsStore store;
   if (const Result loaded = store.StoreLoad(resolved); !loaded)
-    return Result::Fail(SettingsReadCode::kIoError, loaded.Message());
+    return Result::Fail(SettingsReadCode::kIoError, loaded.Words());
   ReadSettings(store, settings);
   return {};
 }
@@ -161,10 +163,10 @@ Result SaveSettings(const std::string& path, const Settings& settings) {
   SettingsStore store;
   // Writing over a file that could not be read would lose the lines kept for others.
   if (const Result loaded = store.StoreLoad(resolved); !loaded)
-    return Result::Fail(SettingsWriteCode::kCannotRead, loaded.Message());
+    return Result::Fail(SettingsWriteCode::kCannotRead, loaded.Words());
   WriteSettings(store, settings);
   if (const Result saved = store.StoreSave(resolved); !saved)
-    return Result::Fail(SettingsWriteCode::kCannotWrite, saved.Message());
+    return Result::Fail(SettingsWriteCode::kCannotWrite, saved.Words());
   return {};
 }
 

@@ -103,7 +103,7 @@ Result SettingsStore::StoreLoad(const std::string& path) {
   if (!FileExists(path)) return {};
   std::vector<std::uint8_t> bytes;
   if (const Result read = ReadWholeFile(path, bytes, kMaxSettingsFileBytes); !read)
-    return Result::Fail(StoreCode::kCannotRead, read.Message());
+    return Result::Fail(StoreCode::kCannotRead, read.Words());
   SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return {};
 }
@@ -111,7 +111,7 @@ Result SettingsStore::StoreLoad(const std::string& path) {
 Result SettingsStore::StoreSave(const std::string& path) {
   const std::string text = Text();
   if (const Result written = WriteFileAtomically(path, text.data(), text.size()); !written)
-    return Result::Fail(StoreCode::kCannotWrite, written.Message());
+    return Result::Fail(StoreCode::kCannotWrite, written.Words());
   lines_.clear();
   return {};
 }

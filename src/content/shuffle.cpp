@@ -33,19 +33,20 @@ std::optional<std::uint32_t> ParseGameNumber(const std::string& text) {
 TF_Shuffle::TF_Shuffle(std::function<void(const std::string&)> report, QWidget* parent)
     : QDialog(parent), report_(std::move(report)) {
   setObjectName("TF_Shuffle");
-  setWindowTitle("Select Shuffle");
+  setWindowTitle(tr("Select Shuffle"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
 
   P_Form = new QWidget(this);
   P_Form->setObjectName("P_Form");
-  Label1 = new QLabel("Select a game number from", P_Form);
+  Label1 = new QLabel(tr("Select a game number from"), P_Form);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignHCenter);
-  Label2 = new QLabel(kGameNumberRangeText, P_Form);
+  Label2 = new QLabel(tr(kGameNumberRangeText), P_Form);
   Label2->setObjectName("Label2");
   Label2->setAlignment(Qt::AlignHCenter);
   E_Shuffle = new QLineEdit(P_Form);
+  E_Shuffle->setAccessibleName(tr("Game number"));
   E_Shuffle->setObjectName("E_Shuffle");
   // Keep the selection visible while the field is unfocused.
   QPalette palette = E_Shuffle->palette();
@@ -54,10 +55,10 @@ TF_Shuffle::TF_Shuffle(std::function<void(const std::string&)> report, QWidget* 
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    palette.color(QPalette::Active, QPalette::HighlightedText));
   E_Shuffle->setPalette(palette);
-  B_Ok = new QPushButton("OK", P_Form);
+  B_Ok = new QPushButton(tr("OK"), P_Form);
   B_Ok->setObjectName("B_Ok");
   B_Ok->setDefault(true);
-  B_Cancel = new QPushButton("Cancel", P_Form);
+  B_Cancel = new QPushButton(tr("Cancel"), P_Form);
   B_Cancel->setObjectName("B_Cancel");
 
   auto* buttons = new QHBoxLayout;
@@ -107,7 +108,7 @@ void TF_Shuffle::FormActivate() {
 void TF_Shuffle::B_OkClick() {
   const auto number = ParseGameNumber(E_Shuffle->text().toStdString());
   if (!number) {
-    if (report_) report_(kGameNumberRangeMessage);
+    if (report_) report_(tr(kGameNumberRangeMessage).toStdString());
     E_Shuffle->setFocus();
     return;
   }

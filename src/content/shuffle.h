@@ -22,9 +22,9 @@ constexpr std::uint32_t kLastGameNumber = 4294967295u;
 // kFirstGameNumber to kLastGameNumber. Anything else is refused, never wrapped into range.
 std::optional<std::uint32_t> ParseGameNumber(const std::string& text);
 
-constexpr const char* kGameNumberRangeText = "1 to 4294967295";
+constexpr const char* kGameNumberRangeText = QT_TRANSLATE_NOOP("TF_Shuffle", "1 to 4294967295");
 constexpr const char* kGameNumberRangeMessage =
-    "The number must be in the range from 1 to 4294967295 !";
+    QT_TRANSLATE_NOOP("TF_Shuffle", "The number must be in the range from 1 to 4294967295 !");
 
 class TF_Shuffle : public QDialog {
   Q_OBJECT

@@ -10,6 +10,7 @@
 #include <dlfcn.h>
 #include <fluidsynth.h>
 
+#include <QtGlobal>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -129,23 +130,23 @@ float RampFrames(std::int16_t* samples, int frames, int channels, float gain, fl
 const char* SoundErrorText(int code) {
   switch (static_cast<SoundError>(code)) {
     case SoundError::None:
-      return "No errors";
+      return QT_TRANSLATE_NOOP("Sound", "No errors");
     case SoundError::NoOutputDevice:
-      return "No sound output device could be opened";
+      return QT_TRANSLATE_NOOP("Sound", "No sound output device could be opened");
     case SoundError::FileNotFound:
-      return "File not found";
+      return QT_TRANSLATE_NOOP("Sound", "File not found");
     case SoundError::UnknownFormat:
-      return "Unknown file format";
+      return QT_TRANSLATE_NOOP("Sound", "Unknown file format");
     case SoundError::NotEnoughMemory:
-      return "Not enough memory or resources";
+      return QT_TRANSLATE_NOOP("Sound", "Not enough memory or resources");
     case SoundError::InvalidParameter:
-      return "An invalid parameter was passed to this function";
+      return QT_TRANSLATE_NOOP("Sound", "An invalid parameter was passed to this function");
     case SoundError::PlayingFailed:
-      return "Playing the sound failed";
+      return QT_TRANSLATE_NOOP("Sound", "Playing the sound failed");
     case SoundError::Unknown:
       break;
   }
-  return "Unknown error";
+  return QT_TRANSLATE_NOOP("Sound", "Unknown error");
 }
 
 struct MixerBackend::Song {

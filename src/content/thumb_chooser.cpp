@@ -109,11 +109,11 @@ ThumbChooser::ThumbChooser(QSize thumbSize, std::function<void(const std::string
   QFont buttonFont("Arial");
   buttonFont.setPixelSize(15);
   buttonFont.setBold(true);
-  B_Ok = new QPushButton("OK", this);
+  B_Ok = new QPushButton(tr("OK"), this);
   B_Ok->setObjectName("B_Ok");
   B_Ok->setFont(buttonFont);
   B_Ok->setAutoDefault(false);
-  B_Cancel = new QPushButton("Cancel", this);
+  B_Cancel = new QPushButton(tr("Cancel"), this);
   B_Cancel->setObjectName("B_Cancel");
   B_Cancel->setFont(buttonFont);
   B_Cancel->setAutoDefault(false);
@@ -220,11 +220,11 @@ bool ThumbChooser::T_AddItemTimer() {
 void ThumbChooser::B_OkClick() {
   const int item = LV_Thumbs->currentRow();
   if (item < 0 || !LV_Thumbs->currentItem()->isSelected()) {
-    report_(NoSelectionMessage());
+    report_(NoSelectionMessage().toStdString());
     return;
   }
   if (ImageIndex(item) == kImageUnreadable) {
-    report_(UnreadableMessage());
+    report_(UnreadableMessage().toStdString());
     return;
   }
   const bool running = T_AddItem.isActive();

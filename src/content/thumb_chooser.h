@@ -47,8 +47,8 @@ class ThumbChooser : public QDialog {
   virtual bool DrawThumb(int item, double ratio, QImage& image) = 0;
   // OK with a selected, readable item; true closes the dialog.
   virtual bool ChooseItem(int item) = 0;
-  virtual const char* NoSelectionMessage() const = 0;
-  virtual const char* UnreadableMessage() const = 0;
+  virtual QString NoSelectionMessage() const = 0;
+  virtual QString UnreadableMessage() const = 0;
 
   // Empties the list and the images, then adds the placeholders and one item per
   // caption, selecting the one equal to `current` (exact match).

@@ -13,7 +13,8 @@ TF_Tiles::TF_Tiles(Tilesets& sets, Calls calls, QWidget* parent)
       calls_(std::move(calls)),
       SampleBoard(MakeSampleBoard()) {
   setObjectName("TF_Tiles");
-  setWindowTitle("Choose Tileset");
+  setWindowTitle(tr("Choose Tileset"));
+  List()->setAccessibleName(tr("Tilesets"));
   I_Thumb.Create(kTileThumbWidth, kTileThumbHeight);
   SetListColors(QColor(0, 128, 0), Qt::white);
   SetSelectionColor(QColor(254, 225, 165));

@@ -31,8 +31,8 @@ class TF_Tiles : public ThumbChooser {
  protected:
   bool DrawThumb(int item, double ratio, QImage& image) override;
   bool ChooseItem(int item) override;
-  const char* NoSelectionMessage() const override { return "Please select a tileset!"; }
-  const char* UnreadableMessage() const override { return "The tileset could not be read!"; }
+  QString NoSelectionMessage() const override { return tr("Please select a tileset!"); }
+  QString UnreadableMessage() const override { return tr("The tileset could not be read!"); }
   void FormActivate() override;
 
  private:

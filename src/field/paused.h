@@ -3,6 +3,8 @@
 // middle of the available area, and no tile to study.
 #pragma once
 
+#include <string>
+
 #include "field/pixel_buffer.h"
 
 namespace tv {
@@ -11,6 +13,7 @@ constexpr const char* kPausedText = "Paused";
 
 // Draws the word centred in the width by height area at the field's origin; the
 // background must already be there.
-void DrawPausedNotice(PixelBuffer& field, int width, int height);
+void DrawPausedNotice(PixelBuffer& field, int width, int height,
+                      const std::string& text = kPausedText);
 
 }  // namespace tv

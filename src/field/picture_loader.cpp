@@ -411,29 +411,31 @@ Result DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* ou
       decoded = DecodePng(data, size, out, &error);
       break;
     case PictureKind::kUnknown:
-      return Result::Fail(PictureCode::kUnknownKind, "unknown picture format");
+      return Result::Fail(PictureCode::kUnknownKind, Text::Verbatim("unknown picture format"));
   }
   if (!decoded) return Result::Fail(PictureCode::kBadData, error);
   return {};
 }
 
 Result OpenPicture(const std::string& path, PixelBuffer* out) {
-  if (!FileExists(path)) return Result::Fail(PictureCode::kMissing, "file not found");
+  if (!FileExists(path))
+    return Result::Fail(PictureCode::kMissing, Text::Verbatim("file not found"));
   std::vector<std::uint8_t> bytes;
   if (const Result read = ReadWholeFile(path, bytes, kMaxPictureFileBytes); !read)
-    return Result::Fail(PictureCode::kCannotRead, read.Message());
+    return Result::Fail(PictureCode::kCannotRead, read.Words());
   return DecodePicture(bytes.data(), bytes.size(), out);
 }
 
 Result EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out) {
-  if (picture.IsEmpty()) return Result::Fail(PictureCode::kEmpty, "the picture is empty");
+  if (picture.IsEmpty())
+    return Result::Fail(PictureCode::kEmpty, Text::Verbatim("the picture is empty"));
   char message[200] = "PNG encoding failed";
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, message, PngError, PngWarning);
-  if (!png) return Result::Fail(PictureCode::kCannotWrite, "out of memory");
+  if (!png) return Result::Fail(PictureCode::kCannotWrite, Text::Verbatim("out of memory"));
   png_infop info = png_create_info_struct(png);
   if (!info) {
     png_destroy_write_struct(&png, nullptr);
-    return Result::Fail(PictureCode::kCannotWrite, "out of memory");
+    return Result::Fail(PictureCode::kCannotWrite, Text::Verbatim("out of memory"));
   }
   std::vector<std::uint8_t> bytes;
   png_set_write_fn(png, &bytes, PngWrite, PngFlush);
@@ -443,7 +445,7 @@ Result EncodePng(const PixelBuffer& picture, std::vector<std::uint8_t>* out) {
   }
   const bool ok = PngWriteAll(png, info, &picture, rows.data());
   png_destroy_write_struct(&png, &info);
-  if (!ok) return Result::Fail(PictureCode::kCannotWrite, message);
+  if (!ok) return Result::Fail(PictureCode::kCannotWrite, Text::Verbatim(message));
   *out = std::move(bytes);
   return {};
 }
@@ -452,7 +454,7 @@ Result SavePng(const PixelBuffer& picture, const std::string& path) {
   std::vector<std::uint8_t> bytes;
   if (Result encoded = EncodePng(picture, &bytes); !encoded) return encoded;
   if (const Result written = WriteFileAtomically(path, bytes.data(), bytes.size()); !written)
-    return Result::Fail(PictureCode::kCannotWrite, written.Message());
+    return Result::Fail(PictureCode::kCannotWrite, written.Words());
   return {};
 }
 

@@ -47,7 +47,9 @@ Result DrawTilesetThumb(Tilesets& sets, const TILESET_P* tileset, MODE_P& sample
   const int index = ChooseTileSize(sample, tileset, width, height);
   const TileLoadTarget target{&sample, nullptr, &pictures};
   if (index < 0 || !sets.LoadTileSize(tileset, index, true, target))
-    return Result::Fail(ThumbError::kUnreadable, "The tileset could not be read!");
+    return Result::Fail(
+        ThumbError::kUnreadable,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "The tileset could not be read!")));
 
   GAME_P& g = sample.Game;
   const int w = g.FaceWidth, h = g.FaceHeight, dx = g.EdgeWidth;

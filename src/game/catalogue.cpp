@@ -56,6 +56,7 @@ void Catalogue::SortCatalogue(int column, bool descending) {
   };
   std::stable_sort(entries_.begin(), entries_.end(), [&](const EntryPtr& a, const EntryPtr& b) {
     int d = key(*a) < key(*b) ? -1 : (key(*a) > key(*b) ? 1 : 0);
+    if (d == 0 && nameOrder_) d = nameOrder_(a->Name, b->Name);
     if (d == 0) d = CompareNamesIgnoringCase(a->Name, b->Name);
     return descending ? d > 0 : d < 0;
   });

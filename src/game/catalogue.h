@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,8 +62,13 @@ class Catalogue {
   void SortCatalogue(int column, bool descending);
   int SortColumn() const { return sortColumn_; }
   bool SortDescending() const { return sortDescending_; }
+  // How the sort orders names (below, equal or above zero) before letter case decides;
+  // the chooser hands in the collation of the player's language.
+  using NameOrder = std::function<int(const std::string&, const std::string&)>;
+  void SetNameOrder(NameOrder order) { nameOrder_ = std::move(order); }
 
  private:
+  NameOrder nameOrder_;
   std::vector<EntryPtr> entries_;
   int sortColumn_ = kSortName;
   bool sortDescending_ = false;

@@ -33,9 +33,14 @@ int EditPlacedCount(const MODE_P& board) {
 
 Result CheckLayoutToSave(const MODE_P& board) {
   const int count = board.Game.TileCount;
-  if (count == 0) return Result::Fail(LayoutSaveCheck::NoTiles, "There are no tiles on the field!");
+  if (count == 0)
+    return Result::Fail(
+        LayoutSaveCheck::NoTiles,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "There are no tiles on the field!")));
   if (count % 2 != 0)
-    return Result::Fail(LayoutSaveCheck::OddTiles, "Number of tiles must be even (2,4,8...)!");
+    return Result::Fail(
+        LayoutSaveCheck::OddTiles,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Number of tiles must be even (2,4,8...)!")));
   return {};
 }
 

@@ -53,6 +53,30 @@ const char* FaceName(int face) {
   return face >= 0 && face < kFaceCount ? FaceNames[face] : "";
 }
 
+Text FaceText(int face) {
+  if (face < 0 || face >= kFaceCount) return {};
+  constexpr const char* kSuits[3] = {TV_TRANSLATE_NOOP("Messages", "Dots %1"),
+                                     TV_TRANSLATE_NOOP("Messages", "Bamboos %1"),
+                                     TV_TRANSLATE_NOOP("Messages", "Characters %1")};
+  if (face <= 26) return Text::Template(kSuits[face / 9], {std::to_string(face % 9 + 1)});
+  constexpr const char* kHonours[kFaceCount - 27] = {TV_TRANSLATE_NOOP("Messages", "Season Winter"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Season Spring"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Season Summer"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Season Autumn"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Wind North"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Wind South"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Wind East"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Wind West"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Flower"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Flower"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Flower"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Flower"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Green Dragon"),
+                                                     TV_TRANSLATE_NOOP("Messages", "White Dragon"),
+                                                     TV_TRANSLATE_NOOP("Messages", "Red Dragon")};
+  return Text::Template(kHonours[face - 27]);
+}
+
 std::uint8_t MatchClassOf(int face) {
   return face >= 0 && face < kFaceCount ? FaceClass[face] : 0;
 }

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game/text.h"
+
 namespace tv {
 
 constexpr int kFaceCount = 42;
@@ -22,7 +24,9 @@ extern const std::array<const char*, kFaceCount> FaceNames;
 extern const std::array<std::uint8_t, kFaceCount> FaceClass;
 extern const std::array<std::uint8_t, kFullSetSize> FullSet;
 
-const char* FaceName(int face);
+const char* FaceName(int face);  // in English
+// The face's name to show: a suit's template with the number, or the honour's own name.
+Text FaceText(int face);
 std::uint8_t MatchClassOf(int face);
 
 struct SheetCell {

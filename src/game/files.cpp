@@ -88,15 +88,24 @@ std::string ResolveCaseInsensitive(const std::string& path) {
 
 namespace {
 
+// The template takes the path and the system's reason for the last failed call.
+Text SystemFailure(const char* pattern, const std::string& path) {
+  return Text::Template(pattern, {path, std::string(std::strerror(errno))});
+}
+
 Result TooLarge(const std::string& path, std::size_t maxBytes) {
-  return Result::Fail(FileCode::kTooLarge,
-                      "\"" + path + "\" is larger than " + std::to_string(maxBytes) + " bytes");
+  return Result::Fail(
+      FileCode::kTooLarge,
+      Text::Template(TV_TRANSLATE_NOOP("Messages", "\"%1\" is larger than %2 bytes"),
+                     {path, std::to_string(maxBytes)}));
 }
 
 // The one rule for what a reader takes, applied to what stat or fstat found.
 Result CheckFileInfo(const std::string& path, const struct stat& info, std::size_t maxBytes) {
   if (!S_ISREG(info.st_mode))
-    return Result::Fail(FileCode::kNotRegular, "\"" + path + "\" is not a regular file");
+    return Result::Fail(
+        FileCode::kNotRegular,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "\"%1\" is not a regular file"), {path}));
   if (static_cast<std::uint64_t>(info.st_size) > maxBytes) return TooLarge(path, maxBytes);
   return {};
 }
@@ -106,8 +115,9 @@ Result CheckFileInfo(const std::string& path, const struct stat& info, std::size
 Result CheckReadableFile(const std::string& path, std::size_t maxBytes) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0)
-    return Result::Fail(FileCode::kCannotOpen,
-                        "Cannot open \"" + path + "\": " + std::strerror(errno));
+    return Result::Fail(
+        FileCode::kCannotOpen,
+        SystemFailure(TV_TRANSLATE_NOOP("Messages", "Cannot open \"%1\": %2"), path));
   return CheckFileInfo(path, info, maxBytes);
 }
 
@@ -116,13 +126,15 @@ Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
   // Non-blocking, so that a pipe put in a file's place cannot hold the open.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0)
-    return Result::Fail(FileCode::kCannotOpen,
-                        "Cannot open \"" + path + "\": " + std::strerror(errno));
+    return Result::Fail(
+        FileCode::kCannotOpen,
+        SystemFailure(TV_TRANSLATE_NOOP("Messages", "Cannot open \"%1\": %2"), path));
   struct stat info {};
   Result result;
   if (fstat(fd, &info) != 0)
-    result = Result::Fail(FileCode::kCannotRead,
-                          "Cannot read \"" + path + "\": " + std::strerror(errno));
+    result =
+        Result::Fail(FileCode::kCannotRead,
+                     SystemFailure(TV_TRANSLATE_NOOP("Messages", "Cannot read \"%1\": %2"), path));
   else
     result = CheckFileInfo(path, info, maxBytes);
   std::vector<std::uint8_t> data;
@@ -134,8 +146,9 @@ Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
       const ssize_t n = read(fd, data.data() + got, data.size() - got);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
-        result = Result::Fail(FileCode::kCannotRead,
-                              "Cannot read \"" + path + "\": " + std::strerror(errno));
+        result = Result::Fail(
+            FileCode::kCannotRead,
+            SystemFailure(TV_TRANSLATE_NOOP("Messages", "Cannot read \"%1\": %2"), path));
         break;
       }
       if (n == 0) break;
@@ -154,6 +167,7 @@ Result ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
 namespace {
 
 constexpr std::string_view kTempPrefix = ".tilvane-";
+constexpr const char* kCannotWrite = TV_TRANSLATE_NOOP("Messages", "Cannot write \"%1\": %2");
 constexpr std::string_view kTempSuffix = ".tmp";
 
 // The file a write lands in: a symbolic link is followed, so that the target changes
@@ -190,8 +204,7 @@ Result WriteFileAtomically(const std::string& path, const void* data, std::size_
       folder + std::string(kTempPrefix) + std::to_string(rd() % 1000000) + std::string(kTempSuffix);
   int fd = -1;
   auto fail = [&](FileCode code, const char* what) {
-    Result failed =
-        Result::Fail(code, std::string(what) + " \"" + path + "\": " + std::strerror(errno));
+    Result failed = Result::Fail(code, SystemFailure(what, path));
     if (fd >= 0) close(fd);
     unlink(temp.c_str());
     return failed;
@@ -201,23 +214,25 @@ Result WriteFileAtomically(const std::string& path, const void* data, std::size_
   struct stat old {};
   const bool exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
   fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return fail(FileCode::kCannotCreate, "Cannot create");
+  if (fd < 0)
+    return fail(FileCode::kCannotCreate, TV_TRANSLATE_NOOP("Messages", "Cannot create \"%1\": %2"));
   if (exists && fchmod(fd, old.st_mode & 07777) != 0)
-    return fail(FileCode::kCannotWrite, "Cannot write");
+    return fail(FileCode::kCannotWrite, kCannotWrite);
   const auto* bytes = static_cast<const char*>(data);
   for (std::size_t done = 0; done < size;) {
     const ssize_t n = write(fd, bytes + done, size - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return fail(FileCode::kCannotWrite, "Cannot write");
+    if (n <= 0) return fail(FileCode::kCannotWrite, kCannotWrite);
     done += static_cast<std::size_t>(n);
   }
   // On disk before it takes the old file's place, so a power cut leaves one whole file.
-  if (fsync(fd) != 0) return fail(FileCode::kCannotWrite, "Cannot write");
+  if (fsync(fd) != 0) return fail(FileCode::kCannotWrite, kCannotWrite);
   const int closed = close(fd);
   fd = -1;
-  if (closed != 0) return fail(FileCode::kCannotWrite, "Cannot write");
+  if (closed != 0) return fail(FileCode::kCannotWrite, kCannotWrite);
   if (std::rename(temp.c_str(), target.c_str()) != 0)
-    return fail(FileCode::kCannotReplace, "Cannot replace");
+    return fail(FileCode::kCannotReplace,
+                TV_TRANSLATE_NOOP("Messages", "Cannot replace \"%1\": %2"));
   SyncFolder(folder);
   return {};
 }

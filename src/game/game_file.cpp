@@ -83,8 +83,14 @@ std::vector<KeptStep> ReadSteps(Reader& r) {
   return steps;
 }
 
-Result Damaged(const std::string& why) {
-  return Result::Fail(GameFileCode::kDamaged, "the game file is damaged: " + why);
+Result Damaged(Text why) {
+  return Result::Fail(GameFileCode::kDamaged,
+                      Text::Template(TV_TRANSLATE_NOOP("Messages", "the game file is damaged: %1"),
+                                     {std::move(why)}));
+}
+
+Result Damaged(const char* why) {
+  return Damaged(Text::Template(why));
 }
 
 bool SamePlace(const KeptTile& a, const KeptTile& b) {
@@ -114,7 +120,8 @@ Result CheckSteps(const KeptGame& k, int presentCount) {
     if (!IsPair(k, s.FirstSlot, s.SecondSlot) || k.Tiles[std::size_t(s.FirstSlot)].Present ||
         k.Tiles[std::size_t(s.SecondSlot)].Present || !take(s.FirstSlot) || !take(s.SecondSlot) ||
         s.TilesLeft != n - 2 * static_cast<int>(j))
-      return Damaged("undo step " + std::to_string(j));
+      return Damaged(
+          Text::Template(TV_TRANSLATE_NOOP("Messages", "undo step %1"), {std::to_string(j)}));
   }
   const int redoCount = static_cast<int>(k.Redo.size());
   for (int j = 0; j < redoCount; ++j) {
@@ -122,7 +129,8 @@ Result CheckSteps(const KeptGame& k, int presentCount) {
     if (!IsPair(k, s.FirstSlot, s.SecondSlot) || !k.Tiles[std::size_t(s.FirstSlot)].Present ||
         !k.Tiles[std::size_t(s.SecondSlot)].Present || !take(s.FirstSlot) || !take(s.SecondSlot) ||
         s.TilesLeft != presentCount - 2 * (redoCount - 1 - j))
-      return Damaged("redo step " + std::to_string(j));
+      return Damaged(
+          Text::Template(TV_TRANSLATE_NOOP("Messages", "redo step %1"), {std::to_string(j)}));
   }
   return {};
 }
@@ -133,13 +141,14 @@ Result CheckFaces(const KeptGame& k) {
   for (int f : FullSet) ++allowed[std::size_t(f)];
   std::array<int, 256> perClass{};
   for (const KeptTile& t : k.Tiles) {
-    if (t.Face < 0 || t.Face >= kFaceCount) return Damaged("a face is out of range");
+    if (t.Face < 0 || t.Face >= kFaceCount)
+      return Damaged(TV_TRANSLATE_NOOP("Messages", "a face is out of range"));
     if (++faces[std::size_t(t.Face)] > allowed[std::size_t(t.Face)])
-      return Damaged("a face is there too often");
+      return Damaged(TV_TRANSLATE_NOOP("Messages", "a face is there too often"));
     ++perClass[MatchClassOf(t.Face)];
   }
   for (int c : perClass)
-    if (c % 2 != 0) return Damaged("a tile has no partner");
+    if (c % 2 != 0) return Damaged(TV_TRANSLATE_NOOP("Messages", "a tile has no partner"));
   return {};
 }
 
@@ -149,35 +158,37 @@ Result CheckSolution(const KeptGame& k) {
   for (int e = 0; e < n; ++e) {
     const int slot = k.SolutionSlots[std::size_t(e)];
     if (slot >= n || seen[std::size_t(slot)] || k.SolutionCells[std::size_t(e)] >= n)
-      return Damaged("the solution");
+      return Damaged(TV_TRANSLATE_NOOP("Messages", "the solution"));
     seen[std::size_t(slot)] = true;
   }
   for (int e = 0; e + 1 < n; e += 2)
     if (!IsPair(k, k.SolutionSlots[std::size_t(e)], k.SolutionSlots[std::size_t(e + 1)]))
-      return Damaged("the solution");
+      return Damaged(TV_TRANSLATE_NOOP("Messages", "the solution"));
   return {};
 }
 
 // A reshuffle deals the faces it compacted onto the positions it compacted.
 Result CheckReshuffle(const KeptGame& k) {
   if (k.ReshuffleCount < 0 || k.ReshuffleCount > kReshufflesPerGame)
-    return Damaged("the reshuffle count");
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "the reshuffle count"));
   if (k.ReshuffleCount == 0) {
-    if (!k.ReshuffleSaved.empty()) return Damaged("a reshuffle that was not made");
+    if (!k.ReshuffleSaved.empty())
+      return Damaged(TV_TRANSLATE_NOOP("Messages", "a reshuffle that was not made"));
     return {};
   }
-  if (k.ReshuffleSaved.size() != k.Tiles.size()) return Damaged("the reshuffled board");
+  if (k.ReshuffleSaved.size() != k.Tiles.size())
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "the reshuffled board"));
   std::vector<int> dealt, saved;
   for (const KeptTile& t : k.Tiles) {
     dealt.push_back(t.Face);
     if (std::none_of(k.ReshuffleSaved.begin(), k.ReshuffleSaved.end(),
                      [&](const KeptTile& s) { return SamePlace(s, t); }))
-      return Damaged("the reshuffled positions");
+      return Damaged(TV_TRANSLATE_NOOP("Messages", "the reshuffled positions"));
   }
   for (const KeptTile& s : k.ReshuffleSaved) saved.push_back(s.Face);
   std::sort(dealt.begin(), dealt.end());
   std::sort(saved.begin(), saved.end());
-  if (dealt != saved) return Damaged("the reshuffled faces");
+  if (dealt != saved) return Damaged(TV_TRANSLATE_NOOP("Messages", "the reshuffled faces"));
   return {};
 }
 
@@ -185,21 +196,22 @@ Result CheckKept(const KeptGame& k) {
   const int n = static_cast<int>(k.Tiles.size());
   if (k.LayoutName.empty() || k.LayoutName.find('\0') != std::string::npos ||
       k.LayoutName.find('/') != std::string::npos)
-    return Damaged("the layout name");
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "the layout name"));
   if (!std::isfinite(k.PlayedDays) || k.PlayedDays < 0 || k.PlayedDays > kMostPlayedDays)
-    return Damaged("the time played");
-  if (n < 2 || n > kMaxTiles || n % 2 != 0) return Damaged("the tile count");
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "the time played"));
+  if (n < 2 || n > kMaxTiles || n % 2 != 0)
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "the tile count"));
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < i; ++j)
       if (SamePlace(k.Tiles[std::size_t(i)], k.Tiles[std::size_t(j)]))
-        return Damaged("two tiles in one place");
+        return Damaged(TV_TRANSLATE_NOOP("Messages", "two tiles in one place"));
   if (Result faces = CheckFaces(k); !faces) return faces;
   const int present = static_cast<int>(
       std::count_if(k.Tiles.begin(), k.Tiles.end(), [](const KeptTile& t) { return t.Present; }));
   // Every removal since the latest start is in the undo list, so it accounts for
   // every missing tile.
   if (present < 2 || present != n - 2 * static_cast<int>(k.Undo.size()))
-    return Damaged("the tiles left");
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "the tiles left"));
   if (Result steps = CheckSteps(k, present); !steps) return steps;
   if (Result solution = CheckSolution(k); !solution) return solution;
   return CheckReshuffle(k);
@@ -256,10 +268,10 @@ std::vector<std::uint8_t> EncodeKeptGame(const KeptGame& k) {
 
 Result DecodeKeptGame(const std::vector<std::uint8_t>& bytes, KeptGame& kept) {
   if (bytes.size() < sizeof kMagic || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
-    return Damaged("not a game file");
+    return Damaged(TV_TRANSLATE_NOOP("Messages", "not a game file"));
   Reader r(bytes);
   r.Le(sizeof kMagic);
-  if (r.Le(4) != kVersion) return Damaged("an unknown version");
+  if (r.Le(4) != kVersion) return Damaged(TV_TRANSLATE_NOOP("Messages", "an unknown version"));
   KeptGame k;
   const int nameLength = r.U8();
   for (int i = 0; i < nameLength && r.ok; ++i) k.LayoutName.push_back(static_cast<char>(r.U8()));
@@ -276,7 +288,7 @@ Result DecodeKeptGame(const std::vector<std::uint8_t>& bytes, KeptGame& kept) {
     t.Z = r.U8();
     t.Face = r.U8();
     const int present = r.U8();
-    if (present > 1) return Damaged("a tile's state");
+    if (present > 1) return Damaged(TV_TRANSLATE_NOOP("Messages", "a tile's state"));
     t.Present = present == 1;
     k.Tiles.push_back(t);
   }
@@ -297,9 +309,9 @@ Result DecodeKeptGame(const std::vector<std::uint8_t>& bytes, KeptGame& kept) {
     t.Face = r.U8();
     k.ReshuffleSaved.push_back(t);
   }
-  if (!r.ok) return Damaged("it ends early");
-  if (!r.AtEnd()) return Damaged("it goes on after its end");
-  if (counted > 1) return Damaged("the counted flag");
+  if (!r.ok) return Damaged(TV_TRANSLATE_NOOP("Messages", "it ends early"));
+  if (!r.AtEnd()) return Damaged(TV_TRANSLATE_NOOP("Messages", "it goes on after its end"));
+  if (counted > 1) return Damaged(TV_TRANSLATE_NOOP("Messages", "the counted flag"));
   k.Counted = counted == 1;
   if (Result checked = CheckKept(k); !checked) return checked;
   kept = std::move(k);
@@ -318,25 +330,33 @@ Result CheckKeptLayout(const std::string& layoutsDir, const KeptGame& kept) {
   std::vector<LayoutPosition> positions;
   const std::string layout = LayoutPath(layoutsDir, kept.LayoutName);
   if (FileExists(layout) && !LayoutFileHash(layoutsDir, kept.LayoutName, hash))
-    return Result::Fail(GameFileCode::kIoError, "the layout of the kept game cannot be read");
+    return Result::Fail(GameFileCode::kIoError,
+                        Text::Template(TV_TRANSLATE_NOOP(
+                            "Messages", "the layout of the kept game cannot be read")));
   if (!LayoutFileHash(layoutsDir, kept.LayoutName, hash) || hash != kept.LayoutHash ||
       !ReadLayoutPositions(layoutsDir, kept.LayoutName, positions))
-    return Result::Fail(GameFileCode::kLayoutChanged, "the layout of the kept game has changed");
+    return Result::Fail(
+        GameFileCode::kLayoutChanged,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "the layout of the kept game has changed")));
   const bool fits = std::all_of(kept.Tiles.begin(), kept.Tiles.end(), [&](const KeptTile& t) {
     return std::find(positions.begin(), positions.end(), LayoutPosition{t.X, t.Y, t.Z}) !=
            positions.end();
   });
   const bool whole = kept.ReshuffleCount > 0 || kept.Tiles.size() == positions.size();
   if (!fits || !whole)
-    return Result::Fail(GameFileCode::kLayoutChanged, "the kept game does not fit its layout");
+    return Result::Fail(
+        GameFileCode::kLayoutChanged,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "the kept game does not fit its layout")));
   return {};
 }
 
 Result ReadGameFile(const std::string& path, const std::string& layoutsDir, KeptGame& kept) {
-  if (!FileExists(path)) return Result::Fail(GameFileCode::kMissing, "no kept game");
+  if (!FileExists(path))
+    return Result::Fail(GameFileCode::kMissing,
+                        Text::Template(TV_TRANSLATE_NOOP("Messages", "no kept game")));
   std::vector<std::uint8_t> bytes;
   if (Result read = ReadWholeFile(path, bytes, kMaxGameFileBytes); !read)
-    return Result::Fail(GameFileCode::kIoError, read.Message());
+    return Result::Fail(GameFileCode::kIoError, read.Words());
   KeptGame k;
   if (Result decoded = DecodeKeptGame(bytes, k); !decoded) return decoded;
   if (Result fits = CheckKeptLayout(layoutsDir, k); !fits) return fits;
@@ -350,7 +370,7 @@ Result WriteGameFile(const std::string& path, const KeptGame& kept) {
   KeptGame check;
   if (Result checked = DecodeKeptGame(bytes, check); !checked) return checked;
   if (Result written = WriteFileAtomically(path, bytes.data(), bytes.size()); !written)
-    return Result::Fail(GameFileCode::kIoError, written.Message());
+    return Result::Fail(GameFileCode::kIoError, written.Words());
   return {};
 }
 

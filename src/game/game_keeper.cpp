@@ -29,7 +29,9 @@ Result GameKeeper::Update(const Game& game, double now) {
   // A layout that cannot be read now could not be checked at the next start either.
   if (!LayoutFileHash(layoutsDir_, kept.LayoutName, kept.LayoutHash)) {
     Forget();
-    return Result::Fail(GameFileCode::kLayoutChanged, "the layout file cannot be read");
+    return Result::Fail(
+        GameFileCode::kLayoutChanged,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "the layout file cannot be read")));
   }
   return WriteGameFile(path_, kept);
 }

@@ -13,6 +13,7 @@
 
 #include "game/files.h"
 #include "game/names.h"
+#include "game/text.h"
 
 namespace tv {
 namespace {
@@ -175,13 +176,18 @@ Result History::OpenReadOnly(const std::string& path) {
   if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
     const std::string why = ErrorText(db_);
     Close();
-    return Result::Fail(HistoryError::Open, "Cannot open the history " + path + ": " + why);
+    return Result::Fail(
+        HistoryError::Open,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot open the history %1: %2"),
+                       {path, why}));
   }
   Result prepared = Prepare(true);
   if (!prepared) Close();
   if (prepared.Is(HistoryError::Damaged))
-    return Result::Fail(HistoryError::Damaged,
-                        "The game history " + path + " cannot be read: " + prepared.Message());
+    return Result::Fail(
+        HistoryError::Damaged,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "The game history %1 cannot be read: %2"),
+                       {path, prepared.Words()}));
   return prepared;
 }
 
@@ -193,7 +199,10 @@ Result History::Open(const std::string& path) {
       SQLITE_OK) {
     const std::string why = ErrorText(db_);
     Close();
-    return Result::Fail(HistoryError::Open, "Cannot open the history " + path + ": " + why);
+    return Result::Fail(
+        HistoryError::Open,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot open the history %1: %2"),
+                       {path, why}));
   }
   Result prepared = Prepare(false);
   if (prepared || !prepared.Is(HistoryError::Damaged)) {
@@ -208,28 +217,38 @@ Result History::Open(const std::string& path) {
   if (error) {
     return Result::Fail(
         HistoryError::Open,
-        "The history " + path + " cannot be read and cannot be moved aside: " + error.message());
+        Text::Template(
+            TV_TRANSLATE_NOOP("Messages",
+                              "The history %1 cannot be read and cannot be moved aside: %2"),
+            {path, error.message()}));
   }
   for (const char* journal : {"-wal", "-journal"})
     if (fs::exists(path + journal, error)) fs::rename(path + journal, aside + journal, error);
   fs::remove(path + "-shm", error);
   movedAside_ = aside;
-  const std::string why = prepared.Message();
+  const Text why = prepared.Words();
   if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
           SQLITE_OK ||
       !Prepare(false)) {
     Close();
-    return Result::Fail(HistoryError::Open, "Cannot start a new history " + path);
+    return Result::Fail(
+        HistoryError::Open,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot start a new history %1"), {path}));
   }
-  return Result::Fail(HistoryError::Damaged, "The game history " + path + " could not be read (" +
-                                                 why + "); it was moved aside as " + aside +
-                                                 " and a new history was started.");
+  return Result::Fail(
+      HistoryError::Damaged,
+      Text::Template(
+          TV_TRANSLATE_NOOP(
+              "Messages",
+              "The game history %1 could not be read (%2); it was moved aside as %3 and a "
+              "new history was started."),
+          {path, why, aside}));
 }
 
 // Checks what the file is, then (writable) sets the journal and brings the schema up.
 Result History::Prepare(bool readOnly) {
   sqlite3_busy_timeout(db_, 2000);
-  auto damaged = [&](const std::string& why) { return Result::Fail(HistoryError::Damaged, why); };
+  auto damaged = [&](const Text& why) { return Result::Fail(HistoryError::Damaged, why); };
   std::int64_t applicationId = 0, version = 0, tables = 0;
   {
     Statement s(db_,
@@ -243,11 +262,16 @@ Result History::Prepare(bool readOnly) {
   }
   const bool empty = applicationId == 0 && version == 0 && tables == 0;
   if (!empty && applicationId != kHistoryApplicationId)
-    return damaged("not a game history but another program's database");
+    return damaged(Text::Template(
+        TV_TRANSLATE_NOOP("Messages", "not a game history but another program's database")));
   if (version > kHistorySchemaVersion) {
-    return Result::Fail(HistoryError::Newer,
-                        "The game history " + path_ + " was written by a newer version (" +
-                            std::to_string(version) + "); it is left as it is.");
+    return Result::Fail(
+        HistoryError::Newer,
+        Text::Template(
+            TV_TRANSLATE_NOOP(
+                "Messages",
+                "The game history %1 was written by a newer version (%2); it is left as it is."),
+            {path_, std::to_string(version)}));
   }
   {
     Statement s(db_, "PRAGMA quick_check");
@@ -258,7 +282,10 @@ Result History::Prepare(bool readOnly) {
   }
   if (readOnly) {
     if (empty || version < kHistorySchemaVersion)
-      return Result::Fail(HistoryError::Read, "The game history " + path_ + " holds no games yet.");
+      return Result::Fail(
+          HistoryError::Read,
+          Text::Template(TV_TRANSLATE_NOOP("Messages", "The game history %1 holds no games yet."),
+                         {path_}));
     return {};
   }
   // The write-ahead log keeps the file whole whenever the process dies; a full sync
@@ -280,8 +307,11 @@ Result History::Migrate() {
   for (std::int64_t k = version; k < kHistorySchemaVersion; ++k) {
     if (Result r = Exec(kMigrations[k]); !r) {
       (void)Exec("ROLLBACK");
-      return Result::Fail(HistoryError::Write,
-                          "Cannot bring the game history " + path_ + " up to date: " + r.Message());
+      return Result::Fail(
+          HistoryError::Write,
+          Text::Template(
+              TV_TRANSLATE_NOOP("Messages", "Cannot bring the game history %1 up to date: %2"),
+              {path_, r.Words()}));
     }
   }
   const std::string stamp = "PRAGMA application_id=" + std::to_string(kHistoryApplicationId) +
@@ -294,7 +324,9 @@ Result History::Migrate() {
 }
 
 Result History::Write(HistoryGame& game) {
-  if (!db_) return Result::Fail(HistoryError::Write, "The game history is not open.");
+  if (!db_)
+    return Result::Fail(HistoryError::Write, Text::Template(TV_TRANSLATE_NOOP(
+                                                 "Messages", "The game history is not open.")));
   const char* sql =
       game.Id == 0
           ? "INSERT INTO games (layout, layout_hash, game_number, start_utc, seconds, result, "
@@ -305,8 +337,10 @@ Result History::Write(HistoryGame& game) {
             "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)";
   Statement s(db_, sql);
   auto failed = [&] {
-    return Result::Fail(HistoryError::Write,
-                        "Cannot write the game history " + path_ + ": " + ErrorText(db_));
+    return Result::Fail(
+        HistoryError::Write,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot write the game history %1: %2"),
+                       {path_, ErrorText(db_)}));
   };
   if (!s) return failed();
   sqlite3_stmt* st = s.get();
@@ -343,15 +377,22 @@ Result History::WriteMany(std::vector<HistoryGame>& games) {
 
 Result History::ReadAll(std::vector<HistoryGame>& games) const {
   games.clear();
-  if (!db_) return Result::Fail(HistoryError::Read, "The game history is not open.");
+  if (!db_)
+    return Result::Fail(HistoryError::Read, Text::Template(TV_TRANSLATE_NOOP(
+                                                "Messages", "The game history is not open.")));
   const std::string sql = std::string("SELECT ") + kColumns + " FROM games ORDER BY start_utc, id";
   Statement s(db_, sql.c_str());
-  if (!s) return Result::Fail(HistoryError::Read, "Cannot read the game history " + path_);
+  if (!s)
+    return Result::Fail(
+        HistoryError::Read,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot read the game history %1"), {path_}));
   int step = 0;
   while ((step = sqlite3_step(s.get())) == SQLITE_ROW) games.push_back(ReadRow(s.get()));
   if (step != SQLITE_DONE)
-    return Result::Fail(HistoryError::Read,
-                        "Cannot read the game history " + path_ + ": " + ErrorText(db_));
+    return Result::Fail(
+        HistoryError::Read,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot read the game history %1: %2"),
+                       {path_, ErrorText(db_)}));
   return {};
 }
 

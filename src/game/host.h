@@ -10,6 +10,7 @@
 
 #include "game/repaint.h"
 #include "game/sound.h"
+#include "game/text.h"
 
 namespace tv {
 
@@ -44,7 +45,7 @@ class GameHost {
   virtual void DrawClock() = 0;
 
   // Window state.
-  virtual void SetLabel(Label label, const std::string& text) = 0;
+  virtual void SetLabel(Label label, const Text& text) = 0;
   virtual void Enable(Command command, bool on) = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetTimer(Timer timer, bool on) = 0;
@@ -63,7 +64,7 @@ class GameHost {
   virtual bool SoundOn() = 0;
 
   // "$D" in the text stands for a line break.
-  virtual void ShowMessage(const std::string& text) = 0;
+  virtual void ShowMessage(const Text& text) = 0;
 
   // Records, the recent list and the layout chooser. CountGame reads the time and
   // the reshuffles used from the game (ClockTime is set just before a won call).
@@ -89,7 +90,7 @@ class NullGameHost : public GameHost {
   void RepaintField() override {}
   void PlaceTiles() override {}
   void DrawClock() override {}
-  void SetLabel(Label, const std::string&) override {}
+  void SetLabel(Label, const Text&) override {}
   void Enable(Command, bool) override {}
   void SetCaption(const std::string&) override {}
   void SetTimer(Timer, bool) override {}
@@ -101,7 +102,7 @@ class NullGameHost : public GameHost {
   void Pause(int) override {}
   void PlaySound(Sound) override {}
   bool SoundOn() override { return false; }
-  void ShowMessage(const std::string&) override {}
+  void ShowMessage(const Text&) override {}
   void CountGame(bool) override {}
   void AddRecent(std::string_view) override {}
   bool ShowLayoutChooser() override { return false; }

@@ -52,19 +52,23 @@ void ScrambleBlock(std::uint8_t* data, std::int32_t size) {
 Result ParseLayoutBytes(const std::vector<std::uint8_t>& bytes,
                         std::vector<LayoutPosition>& positions, std::string_view fileName) {
   auto fail = [&](LayoutReadCode code) {
-    return Result::Fail(code, LayoutReadMessage(code, fileName));
+    return Result::Fail(code, LayoutReadText(code, fileName));
   };
-  auto ioError = [](const char* what) { return Result::Fail(LayoutReadCode::kIoError, what); };
-  if (bytes.size() < sizeof kMagic) return ioError("file ends inside the magic");
+  auto ioError = [](const char* what) {
+    return Result::Fail(LayoutReadCode::kIoError, Text::Template(what));
+  };
+  if (bytes.size() < sizeof kMagic)
+    return ioError(TV_TRANSLATE_NOOP("Messages", "file ends inside the magic"));
   if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
     return fail(LayoutReadCode::kNotLayout);
-  if (bytes.size() < kHeaderSize) return ioError("file ends inside the header");
+  if (bytes.size() < kHeaderSize)
+    return ioError(TV_TRANSLATE_NOOP("Messages", "file ends inside the header"));
   const std::int32_t n = ReadInt32(bytes.data() + 10);
   const std::int32_t s = ReadInt32(bytes.data() + 14);
   if (n < 0 || n > kMaxTiles || n % 2 != 0 || s < 0 || s < 3 * n)
     return fail(LayoutReadCode::kInvalid);
   if (bytes.size() - kHeaderSize < static_cast<std::uint64_t>(s))
-    return ioError("file is shorter than its header announces");
+    return ioError(TV_TRANSLATE_NOOP("Messages", "file is shorter than its header announces"));
   // Each byte is XORed with the mask's low byte unless it is the last of the block
   // and with its high byte unless it is the first, so the records decode alone.
   positions.clear();
@@ -90,10 +94,10 @@ Result ReadLayoutFilePositions(const std::string& path, std::vector<LayoutPositi
   const std::string fileName = Utf8OrLatin1(path.substr(path.find_last_of('/') + 1));
   if (!FileExists(path))
     return Result::Fail(LayoutReadCode::kMissing,
-                        LayoutReadMessage(LayoutReadCode::kMissing, fileName));
+                        LayoutReadText(LayoutReadCode::kMissing, fileName));
   std::vector<std::uint8_t> bytes;
   if (Result read = ReadWholeFile(path, bytes, kMaxLayoutFileBytes); !read)
-    return Result::Fail(LayoutReadCode::kIoError, read.Message());
+    return Result::Fail(LayoutReadCode::kIoError, read.Words());
   return ParseLayoutBytes(bytes, positions, fileName);
 }
 
@@ -133,10 +137,14 @@ Result CheckLayoutPositions(const std::vector<LayoutPosition>& positions) {
   if (n > static_cast<std::size_t>(kMaxTiles))
     return Result::Fail(
         LayoutCheckCode::kTooMany,
-        "a layout holds at most " + std::to_string(kMaxTiles) + " tiles, not " + std::to_string(n));
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "a layout holds at most %1 tiles, not %2"),
+                       {std::to_string(kMaxTiles), std::to_string(n)}));
   if (n % 2 != 0)
-    return Result::Fail(LayoutCheckCode::kOddCount,
-                        "a layout needs an even number of tiles, not " + std::to_string(n));
+    return Result::Fail(
+        LayoutCheckCode::kOddCount,
+        Text::Template(
+            TV_TRANSLATE_NOOP("Messages", "a layout needs an even number of tiles, not %1"),
+            {std::to_string(n)}));
   if (n == 0) return {};
   const auto span = [&](int LayoutPosition::*axis) {
     const auto [low, high] = std::minmax_element(
@@ -147,14 +155,16 @@ Result CheckLayoutPositions(const std::vector<LayoutPosition>& positions) {
   if (span(&LayoutPosition::X) > 255 || span(&LayoutPosition::Y) > 255 ||
       span(&LayoutPosition::Z) > 255)
     return Result::Fail(LayoutCheckCode::kTooWide,
-                        "the layout spans more than 256 units in some direction");
+                        Text::Template(TV_TRANSLATE_NOOP(
+                            "Messages", "the layout spans more than 256 units in some direction")));
   for (std::size_t i = 0; i < n; ++i)
     for (std::size_t j = 0; j < i; ++j)
       if (positions[i] == positions[j]) {
         const LayoutPosition& p = positions[i];
-        return Result::Fail(LayoutCheckCode::kSamePlace,
-                            "two tiles stand at (" + std::to_string(p.X) + ", " +
-                                std::to_string(p.Y) + ", " + std::to_string(p.Z) + ")");
+        return Result::Fail(
+            LayoutCheckCode::kSamePlace,
+            Text::Template(TV_TRANSLATE_NOOP("Messages", "two tiles stand at (%1, %2, %3)"),
+                           {std::to_string(p.X), std::to_string(p.Y), std::to_string(p.Z)}));
       }
   return {};
 }
@@ -187,10 +197,10 @@ std::vector<std::uint8_t> EncodeLayout(const std::vector<LayoutPosition>& positi
 
 Result WriteLayoutFile(const std::string& path, const std::vector<LayoutPosition>& positions) {
   if (Result fits = CheckLayoutPositions(positions); !fits)
-    return Result::Fail(LayoutWriteCode::kBadPositions, fits.Message());
+    return Result::Fail(LayoutWriteCode::kBadPositions, fits.Words());
   const std::vector<std::uint8_t> bytes = EncodeLayout(positions);
   if (Result written = WriteFileAtomically(path, bytes.data(), bytes.size()); !written)
-    return Result::Fail(LayoutWriteCode::kIoError, written.Message());
+    return Result::Fail(LayoutWriteCode::kIoError, written.Words());
   return {};
 }
 
@@ -210,18 +220,19 @@ Result WriteLayout(std::string_view layoutsDir, std::string_view name, MODE_P& b
   return {};
 }
 
+Text LayoutReadText(LayoutReadCode code, std::string_view fileName) {
+  const char* pattern = TV_TRANSLATE_NOOP("Messages", "Failed reading file \"%1\"!");
+  if (code == LayoutReadCode::kMissing)
+    pattern = TV_TRANSLATE_NOOP("Messages", "File \"%1\" does not exist!");
+  else if (code == LayoutReadCode::kNotLayout)
+    pattern = TV_TRANSLATE_NOOP("Messages", "File \"%1\" is not a layout file!");
+  else if (code == LayoutReadCode::kInvalid)
+    pattern = TV_TRANSLATE_NOOP("Messages", "Invalid parameter in file \"%1\"!");
+  return Text::Template(pattern, {std::string(fileName)});
+}
+
 std::string LayoutReadMessage(LayoutReadCode code, std::string_view fileName) {
-  const std::string name(fileName);
-  switch (code) {
-    case LayoutReadCode::kMissing:
-      return "File \"" + name + "\" does not exist!";
-    case LayoutReadCode::kNotLayout:
-      return "File \"" + name + "\" is not a layout file!";
-    case LayoutReadCode::kInvalid:
-      return "Invalid parameter in file \"" + name + "\"!";
-    default:
-      return "Failed reading file \"" + name + "\"!";
-  }
+  return LayoutReadText(code, fileName).English();
 }
 
 }  // namespace tv

@@ -96,6 +96,7 @@ Result WriteLayoutPositions(std::string_view layoutsDir, std::string_view name,
                             const std::vector<LayoutPosition>& positions);
 
 // The player's message for a failed read, with the file name.
-std::string LayoutReadMessage(LayoutReadCode code, std::string_view fileName);
+Text LayoutReadText(LayoutReadCode code, std::string_view fileName);
+std::string LayoutReadMessage(LayoutReadCode code, std::string_view fileName);  // in English
 
 }  // namespace tv

@@ -15,15 +15,13 @@
 namespace tv {
 namespace {
 
-std::string Replace(std::string text, std::string_view name) {
-  const std::size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, name);
-  return text;
-}
+constexpr const char* kCouldNotDelete = TV_TRANSLATE_NOOP("Messages", "Could not delete \"%1\":");
+constexpr const char* kCouldNotRename = TV_TRANSLATE_NOOP("Messages", "Could not rename \"%1\":");
 
-Result FileFailure(const std::string& what, const std::string& file) {
-  return Result::Fail(LibraryError::FileSystem,
-                      what + " \"" + file + "\":$D" + std::strerror(errno));
+// `what` names the file as %1; the system's reason follows on the next line.
+Result FileFailure(const char* what, const std::string& file) {
+  return Result::Fail(LibraryError::FileSystem, Text::Lines({Text::Template(what, {file}),
+                                                             std::string(std::strerror(errno))}));
 }
 
 // rename() that fails instead of replacing an existing target.
@@ -53,10 +51,14 @@ Result LayoutLibrary::BuildCatalogue() {
   favourites_.ResolveRefs(catalogue_);
   recent_.ResolveRefs(catalogue_);
   if (!loaded) {
-    recordsBlocked_ = loaded.Message();
-    return Result::Fail(LibraryError::Records,
-                        "Could not read the records file!$D" + loaded.Message() +
-                            "$DThe records of this session cannot be saved.");
+    recordsBlocked_ = loaded.Words();
+    return Result::Fail(
+        LibraryError::Records,
+        Text::Lines(
+            {Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not read the records file!")),
+             loaded.Words(),
+             Text::Template(
+                 TV_TRANSLATE_NOOP("Messages", "The records of this session cannot be saved."))}));
   }
   return {};
 }
@@ -73,14 +75,18 @@ void LayoutLibrary::AddRecent(std::string_view layoutName) {
 
 Result LayoutLibrary::AddFavourite(std::string_view currentName) {
   LayoutInfo* entry = catalogue_.FindLayout(currentName);
-  if (!entry) return Result::Fail(LibraryError::NoEntry, "");
+  if (!entry) return Result::Fail(LibraryError::NoEntry);
   if (favourites_.RefIndex(entry, false) >= 0)
-    return Result::Fail(LibraryError::AlreadyFavourite,
-                        Replace("\"%s\" is already in the Favourites list!", entry->Name));
+    return Result::Fail(
+        LibraryError::AlreadyFavourite,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "\"%1\" is already in the Favourites list!"),
+                       {entry->Name}));
   if (favourites_.Full())
-    return Result::Fail(LibraryError::FavouritesFull,
-                        "The Favourites list is full!$DPlease delete some layouts from the list "
-                        "first!");
+    return Result::Fail(
+        LibraryError::FavouritesFull,
+        Text::Lines({Text::Template(TV_TRANSLATE_NOOP("Messages", "The Favourites list is full!")),
+                     Text::Template(TV_TRANSLATE_NOOP(
+                         "Messages", "Please delete some layouts from the list first!"))}));
   favourites_.Append(catalogue_.Share(entry));
   return {};
 }
@@ -109,20 +115,25 @@ CountOutcome LayoutLibrary::CountGame(std::string_view currentName, bool won, do
 }
 
 Result LayoutLibrary::SetBestPlayer(LayoutInfo* entry, std::string_view name) {
-  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry, "");
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
   const std::string trimmed = CutUtf8(TrimBlanks(name), kPlayerNameBytes);
   entry->BestPlayer = trimmed.empty() ? kDefaultPlayer : trimmed;
   return SaveRecords();
 }
 
 Result LayoutLibrary::SaveRecords() const {
-  if (!recordsBlocked_.empty())
-    return Result::Fail(LibraryError::Records,
-                        "The records of this session cannot be saved:$D" + recordsBlocked_);
+  if (!recordsBlocked_.Empty())
+    return Result::Fail(
+        LibraryError::Records,
+        Text::Lines({Text::Template(TV_TRANSLATE_NOOP(
+                         "Messages", "The records of this session cannot be saved:")),
+                     recordsBlocked_}));
   Result saved = tv::SaveRecords(catalogue_, paths_.RecordsFile, keptRows_);
   if (!saved)
     return Result::Fail(LibraryError::Records,
-                        "Could not write the records file!$D" + saved.Message());
+                        Text::Lines({Text::Template(TV_TRANSLATE_NOOP(
+                                         "Messages", "Could not write the records file!")),
+                                     saved.Words()}));
   return {};
 }
 
@@ -130,7 +141,7 @@ Result LayoutLibrary::ClearRecords() {
   for (const EntryPtr& e : catalogue_.Entries()) e->ClearRecord();
   // Clearing is the player's own word: the unreadable file goes too.
   keptRows_.clear();
-  recordsBlocked_.clear();
+  recordsBlocked_ = {};
   std::error_code ignored;
   std::filesystem::remove(paths_.OldRecordsFile, ignored);
   std::filesystem::remove(paths_.RecordsFile, ignored);
@@ -141,23 +152,27 @@ Result LayoutLibrary::ClearRecords() {
 Result RefuseCurrentLayout(const LayoutInfo& entry, std::string_view currentName,
                            LayoutChange change) {
   if (!SameNameIgnoringCase(entry.Name, currentName)) return {};
-  return Result::Fail(LibraryError::CurrentLayout,
-                      Replace(change == LayoutChange::Delete
-                                  ? "Layout \"%s\" is currently loaded and cannot be deleted!"
-                                  : "Layout \"%s\" is currently loaded and cannot be renamed!",
-                              entry.Name));
+  return Result::Fail(
+      LibraryError::CurrentLayout,
+      Text::Template(
+          change == LayoutChange::Delete
+              ? TV_TRANSLATE_NOOP("Messages",
+                                  "Layout \"%1\" is currently loaded and cannot be deleted!")
+              : TV_TRANSLATE_NOOP("Messages",
+                                  "Layout \"%1\" is currently loaded and cannot be renamed!"),
+          {entry.Name}));
 }
 
 Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentName) {
-  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry, "");
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
   if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::Delete); !refused)
     return refused;
   const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
   if (file.empty()) {
     errno = ENOENT;
-    return FileFailure("Could not delete", entry->Name + ".mah");
+    return FileFailure(kCouldNotDelete, entry->Name + ".mah");
   }
-  if (unlink((paths_.LayoutsDir + file).c_str()) != 0) return FileFailure("Could not delete", file);
+  if (unlink((paths_.LayoutsDir + file).c_str()) != 0) return FileFailure(kCouldNotDelete, file);
   while (favourites_.RemoveRef(entry) >= 0) {
   }
   while (recent_.RemoveRef(entry) >= 0) {
@@ -168,23 +183,23 @@ Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentNa
 
 Result LayoutLibrary::RenameLayout(LayoutInfo* entry, const std::string& newName,
                                    std::string_view currentName) {
-  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry, "");
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
   if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::Rename); !refused)
     return refused;
   const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
   const std::string target = newName + ".mah";
   if (file.empty()) {
     errno = ENOENT;
-    return FileFailure("Could not rename", entry->Name + ".mah");
+    return FileFailure(kCouldNotRename, entry->Name + ".mah");
   }
   // Another layout whose name differs only in letter case would be hidden by this one.
   if (const std::string taken = FindLayoutFile(paths_.LayoutsDir, newName);
       !taken.empty() && taken != file) {
     errno = EEXIST;
-    return FileFailure("Could not rename", file);
+    return FileFailure(kCouldNotRename, file);
   }
   if (file != target && RenameNoReplace(paths_.LayoutsDir + file, paths_.LayoutsDir + target) != 0)
-    return FileFailure("Could not rename", file);
+    return FileFailure(kCouldNotRename, file);
   entry->Name = newName;
   favourites_.FollowRename(entry);
   recent_.FollowRename(entry);

@@ -94,7 +94,7 @@ class LayoutLibrary {
   RefList recent_;
   // Records of layouts whose file is there but does not read: written back as they were.
   std::vector<RecordRow> keptRows_;
-  std::string recordsBlocked_;  // why the records file must not be written; empty: it may
+  Text recordsBlocked_;  // why the records file must not be written; empty: it may
 };
 
 }  // namespace tv

@@ -225,12 +225,14 @@ Result CleanName(std::string_view typed, bool lower, const char* emptyMessage,
   name = TrimBlanks(name);
   if (!name.empty() && name.front() == '.') {
     result = std::string(typed);
-    return Result::Fail(NameError::LeadingDot,
-                        "A layout name cannot begin with \".\": the file would be hidden!");
+    return Result::Fail(
+        NameError::LeadingDot,
+        Text::Template(TV_TRANSLATE_NOOP(
+            "Messages", "A layout name cannot begin with \".\": the file would be hidden!")));
   }
   if (EndsWithExtension(name)) name = TrimBlanks(name.substr(0, name.size() - kExtension.size()));
   result = TrimBlanks(CutUtf8(name, kMaxNameBytes));
-  if (result.empty()) return Result::Fail(NameError::Empty, emptyMessage);
+  if (result.empty()) return Result::Fail(NameError::Empty, Text::Template(emptyMessage));
   return {};
 }
 
@@ -299,15 +301,19 @@ std::string FindLayoutFile(std::string_view layoutsDir, std::string_view name) {
 
 Result CheckRenameName(std::string_view typed, std::string_view oldName,
                        std::string_view layoutsDir, std::string& result) {
-  if (Result cleaned = CleanName(typed, true, "Please enter new layout name!", result); !cleaned)
+  if (Result cleaned = CleanName(
+          typed, true, TV_TRANSLATE_NOOP("Messages", "Please enter new layout name!"), result);
+      !cleaned)
     return cleaned;
   if (!SameNameIgnoringCase(result, oldName) && !FindLayoutFile(layoutsDir, result).empty())
-    return Result::Fail(NameError::Exists, "Layout with this name already exists!");
+    return Result::Fail(
+        NameError::Exists,
+        Text::Template(TV_TRANSLATE_NOOP("Messages", "Layout with this name already exists!")));
   return {};
 }
 
 Result CleanFileName(std::string_view typed, std::string& result) {
-  return CleanName(typed, false, "Please enter file name!", result);
+  return CleanName(typed, false, TV_TRANSLATE_NOOP("Messages", "Please enter file name!"), result);
 }
 
 }  // namespace tv

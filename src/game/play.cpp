@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "game/layout_file.h"
@@ -18,20 +17,14 @@ namespace {
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kRemoveSoundSeconds = 0.2;
 
-std::string Format(const char* pattern, int value) {
-  char text[64];
-  std::snprintf(text, sizeof text, pattern, value);
-  return text;
-}
-
 }  // namespace
 
-std::string ReshuffleLabel(int left) {
-  return Format(left == 1 ? "%d Reshuffle Left" : "%d Reshuffles Left", left);
+Text ReshuffleLabel(int left) {
+  return Text::Counted(kReshufflesLeftText, left, {}, "%n Reshuffle Left");
 }
 
-std::string GameNumberLabel(std::uint32_t seed) {
-  return "Game " + std::to_string(seed);
+Text GameNumberLabel(std::uint32_t seed) {
+  return Text::Template(kGameNumberText, {std::to_string(seed)});
 }
 
 Game::Game(GameHost& host, std::string layoutsDir)
@@ -104,7 +97,7 @@ bool Game::PrepareLayout() {
   const Result read = ReadLayout(layoutsDir_, name, b);
   if (read || b.Game.TileCount >= 2) return true;
   // The player sees the short text even where the reader knows more.
-  host_.ShowMessage(LayoutReadMessage(read.As<LayoutReadCode>(), name + ".mah"));
+  host_.ShowMessage(LayoutReadText(read.As<LayoutReadCode>(), name + ".mah"));
   return false;
 }
 
@@ -206,7 +199,7 @@ bool Game::StartGame(int mode, bool animate) {
   const std::int32_t* faces =
       mode == kDealReshuffle || mode == kDealReplayReshuffle ? reshuffle_.faces.data() : nullptr;
   if (!Deal(b, mode, rand_, solution_, faces).ok) {
-    host_.ShowMessage(kCannotDealMessage);
+    host_.ShowMessage(Text::Template(kCannotDealMessage));
     if (reshuffling) {
       b = before;
       reshuffle_ = reshuffleBefore;
@@ -290,8 +283,8 @@ void Game::UpdatePlayState() {
     solutionTiles_[1] = SolutionSlot(b.Game.TilesLeft - 2);
   }
   host_.RedrawAll();
-  host_.SetLabel(Label::TilesLeft, Format("%d Tiles Left", b.Game.TilesLeft));
-  host_.SetLabel(Label::MovesLeft, Format("%d Moves Available", b.Game.MovesAvailable));
+  host_.SetLabel(Label::TilesLeft, Text::Counted(kTilesLeftText, b.Game.TilesLeft));
+  host_.SetLabel(Label::MovesLeft, Text::Counted(kMovesAvailableText, b.Game.MovesAvailable));
   PositionChanged();
 }
 
@@ -314,7 +307,7 @@ void Game::ClearStatus() {
   b.Game.MovesAvailable = 0;
   for (const Label label :
        {Label::TilesLeft, Label::MovesLeft, Label::ReshufLeft, Label::GameNumber})
-    host_.SetLabel(label, "");
+    host_.SetLabel(label, Text());
   b.Game.StartTime = b.Game.ClockTime = host_.Now();
   host_.SetTimer(Timer::UpdateClock, false);
   host_.DrawClock();
@@ -422,7 +415,7 @@ void Game::NoMoreMoves() {
   if (host_.SoundOn())
     host_.PlaySound(Sound::Loose);
   else
-    host_.ShowMessage(kNoMoreMovesMessage);
+    host_.ShowMessage(Text::Template(kNoMoreMovesMessage));
 }
 
 void Game::GameWon() {

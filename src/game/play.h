@@ -27,8 +27,14 @@ constexpr int kNoTile = -1;
 constexpr int kUndoSize = 72;
 constexpr int kReshufflesPerGame = 3;
 
-constexpr const char* kCannotDealMessage = "Cannot create playable game for this layout!";
-constexpr const char* kNoMoreMovesMessage = "No more moves!";
+constexpr const char* kCannotDealMessage =
+    TV_TRANSLATE_NOOP("Messages", "Cannot create playable game for this layout!");
+constexpr const char* kNoMoreMovesMessage = TV_TRANSLATE_NOOP("Messages", "No more moves!");
+// The counters' templates; %n is the count.
+constexpr const char* kTilesLeftText = TV_TRANSLATE_N_NOOP("Messages", "%n Tiles Left");
+constexpr const char* kMovesAvailableText = TV_TRANSLATE_N_NOOP("Messages", "%n Moves Available");
+constexpr const char* kReshufflesLeftText = TV_TRANSLATE_N_NOOP("Messages", "%n Reshuffles Left");
+constexpr const char* kGameNumberText = TV_TRANSLATE_NOOP("Messages", "Game %1");
 
 struct UNDO_P {
   std::int32_t FirstSlot = 0;   // the tile selected first
@@ -230,10 +236,10 @@ class Game {
 };
 
 // "%d Reshuffle Left" for one, "%d Reshuffles Left" otherwise.
-std::string ReshuffleLabel(int left);
+Text ReshuffleLabel(int left);
 
 // "Game 123": the number that replays this deal (unsigned, as the game number dialog
 // shows it).
-std::string GameNumberLabel(std::uint32_t seed);
+Text GameNumberLabel(std::uint32_t seed);
 
 }  // namespace tv

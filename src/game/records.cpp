@@ -49,7 +49,7 @@ class Reader {
 };
 
 // Text up to the first NUL, as UTF-8 (Latin-1 when it is not), cut to `maxBytes`.
-std::string Text(std::string_view field, std::size_t maxBytes) {
+std::string FieldText(std::string_view field, std::size_t maxBytes) {
   const std::size_t nul = field.find('\0');
   return CutUtf8(Utf8OrLatin1(field.substr(0, nul)), maxBytes);
 }
@@ -73,7 +73,7 @@ bool LegacyText(Reader& in, std::size_t maxBytes, std::string& out) {
   if (!in.Int(length) || length < 0 || std::size_t(length) > maxBytes ||
       !in.Bytes(std::size_t(length), bytes))
     return false;
-  out = Text(bytes, maxBytes);
+  out = FieldText(bytes, maxBytes);
   return true;
 }
 
@@ -168,8 +168,8 @@ RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
     in.Bytes(101, player);
     in.Double(row.BestTime);
     if (withReshuffles) in.Int(row.BestReshuffles);
-    row.Name = Text(name, kLayoutNameBytes);
-    row.BestPlayer = Text(player, kPlayerNameBytes);
+    row.Name = FieldText(name, kLayoutNameBytes);
+    row.BestPlayer = FieldText(player, kPlayerNameBytes);
     rows.push_back(std::move(row));
   }
   return format;
@@ -190,7 +190,7 @@ Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std:
   std::vector<std::uint8_t> bytes;
   if (const Result read = ReadWholeFile(current ? won2Path : wonPath, bytes, kMaxRecordsFileBytes);
       !read)
-    return Result::Fail(RecordsError::Unreadable, read.Message());
+    return Result::Fail(RecordsError::Unreadable, read.Words());
   std::vector<RecordRow> rows;
   const RecordsFormat read = ParseRecords(bytes, !current, rows);
   if (format) *format = read;
@@ -198,8 +198,10 @@ Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std:
   // unknown may be a later version's, and is not to be written over.
   if (read == RecordsFormat::None && !bytes.empty())
     return Result::Fail(RecordsError::Unknown,
-                        "\"" + (current ? won2Path : wonPath) +
-                            "\" is not a records file of a version this program knows");
+                        Text::Template(TV_TRANSLATE_NOOP("Messages",
+                                                         "\"%1\" is not a records file of "
+                                                         "a version this program knows"),
+                                       {current ? won2Path : wonPath}));
   // Folded names looked up once each; the first entry of a name is the one found.
   std::unordered_map<std::u32string, LayoutInfo*> byName;
   for (const EntryPtr& e : catalogue.Entries()) byName.emplace(FoldCase(e->Name), e.get());
@@ -251,7 +253,7 @@ Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path,
                    const std::vector<RecordRow>& kept) {
   const std::vector<std::uint8_t> bytes = EncodeRecords(catalogue, kept);
   if (const Result written = WriteFileAtomically(won2Path, bytes.data(), bytes.size()); !written)
-    return Result::Fail(RecordsError::Unwritable, written.Message());
+    return Result::Fail(RecordsError::Unwritable, written.Words());
   return {};
 }
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one shape of failure across the program: an operation that can fail returns a
 // Result, which is either success or a code of the operation's own enum class together
-// with the text the player is shown. Callers decide where the text goes.
+// with the text the player is shown (a Text, so the windows can translate it). Callers
+// decide where the text goes.
 #pragma once
 
 #include <string>
 #include <type_traits>
 #include <utility>
+
+#include "game/text.h"
 
 namespace tv {
 
@@ -19,7 +22,7 @@ class [[nodiscard]] Result {
   Result() = default;  // success
 
   template <ResultCode Code>
-  static Result Fail(Code code, std::string message) {
+  static Result Fail(Code code, Text message = {}) {
     Result result;
     result.code_ = static_cast<int>(code);
     result.message_ = std::move(message);
@@ -40,12 +43,13 @@ class [[nodiscard]] Result {
     return code_ == static_cast<int>(code);
   }
 
-  // Empty on success.
-  const std::string& Message() const { return message_; }
+  // Empty on success. Message() is the English text, Words() the one to translate.
+  std::string Message() const { return message_.English(); }
+  const Text& Words() const { return message_; }
 
  private:
   int code_ = 0;
-  std::string message_;
+  Text message_;
 };
 
 }  // namespace tv

@@ -44,7 +44,8 @@ class Reader {
 };
 
 Result Truncated() {
-  return Result::Fail(FiguresError::kTruncated, "the MIDI data ends inside an event");
+  return Result::Fail(FiguresError::kTruncated,
+                      Text::Verbatim("the MIDI data ends inside an event"));
 }
 
 }  // namespace
@@ -53,12 +54,12 @@ Result ReadSongFigures(const std::vector<std::uint8_t>& bytes, SongFigures& figu
   Reader in(bytes);
   in.end_ = bytes.size();
   if (!in.Has(14) || in.Fixed(4) != 0x4D546864 || in.Fixed(4) != 6)
-    return Result::Fail(FiguresError::kNotMidi, "not a Standard MIDI File");
+    return Result::Fail(FiguresError::kNotMidi, Text::Verbatim("not a Standard MIDI File"));
   in.Fixed(2);
   const std::uint32_t tracks = in.Fixed(2);
   const std::uint32_t division = in.Fixed(2);
   if (division == 0 || division & 0x8000)
-    return Result::Fail(FiguresError::kNotMidi, "only beat-based timing is read");
+    return Result::Fail(FiguresError::kNotMidi, Text::Verbatim("only beat-based timing is read"));
 
   std::map<std::uint32_t, std::uint32_t> tempos{{0, 500000}};  // tick: microseconds per beat
   std::uint32_t barTicks = 4 * division;
@@ -108,7 +109,8 @@ Result ReadSongFigures(const std::vector<std::uint8_t>& bytes, SongFigures& figu
         if (meta == 0x2F) break;
         continue;
       }
-      if (!(status & 0x80)) return Result::Fail(FiguresError::kNotMidi, "data without a status");
+      if (!(status & 0x80))
+        return Result::Fail(FiguresError::kNotMidi, Text::Verbatim("data without a status"));
       const int kind = status & 0xF0;
       const int channel = status & 0x0F;
       const std::size_t size = kind == 0xC0 || kind == 0xD0 ? 1 : 2;
@@ -136,7 +138,8 @@ Result ReadSongFigures(const std::vector<std::uint8_t>& bytes, SongFigures& figu
     in.at_ = chunkEnd;
     in.end_ = bytes.size();
   }
-  if (notes.empty()) return Result::Fail(FiguresError::kNoNotes, "the song plays no notes");
+  if (notes.empty())
+    return Result::Fail(FiguresError::kNoNotes, Text::Verbatim("the song plays no notes"));
 
   auto seconds = [&](std::uint32_t tick) {
     double total = 0;

@@ -21,7 +21,7 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
                        std::function<QImage(QSize size)> draw)
     : QDialog(parent), largeStars_(largeStars, 32, std::move(draw)) {
   setObjectName("TF_Congrat");
-  setWindowTitle("Congratulations!");
+  setWindowTitle(tr("Congratulations!"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   P_Form = new QWidget(this);
@@ -36,21 +36,22 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
   I_Stars = new DenseLabel(P_Form);
   I_Stars->setObjectName("I_Stars");
   I_Stars->setGeometry(129, 50, 102, 32);
-  L_PlayerNameCap = new QLabel("Please enter your name for the records table:", P_Form);
+  L_PlayerNameCap = new QLabel(tr("Please enter your name for the records table:"), P_Form);
   L_PlayerNameCap->setObjectName("L_PlayerNameCap");
   L_PlayerNameCap->setAlignment(Qt::AlignHCenter);
   L_PlayerNameCap->setGeometry(20, 100, 320, 19);
   E_PlayerName = new QLineEdit(P_Form);
+  E_PlayerName->setAccessibleName(tr("Player name"));
   E_PlayerName->setObjectName("E_PlayerName");
   E_PlayerName->setGeometry(20, 138, 320, 26);
   E_PlayerName->setMaxLength(100);
-  B_Ok = new QPushButton("OK", P_Form);
+  B_Ok = new QPushButton(tr("OK"), P_Form);
   B_Ok->setObjectName("B_Ok");
   B_Ok->setGeometry(70, 192, 100, 32);
-  B_Cancel = new QPushButton("Cancel", P_Form);
+  B_Cancel = new QPushButton(tr("Cancel"), P_Form);
   B_Cancel->setObjectName("B_Cancel");
   B_Cancel->setGeometry(190, 192, 100, 32);
-  B_Close = new QPushButton("Close", P_Form);
+  B_Close = new QPushButton(tr("Close"), P_Form);
   B_Close->setObjectName("B_Close");
   B_Close->setGeometry(130, 128, 100, 32);
   B_NextLayout = new QPushButton("Next layout", P_Form);
@@ -77,7 +78,7 @@ bool TF_Congrat::Ask(bool record, int stars, std::string& name) {
 }
 
 void TF_Congrat::showEvent(QShowEvent* event) {
-  L_Title->setText(record_ ? "You have set a new record!" : "You have won the game!");
+  L_Title->setText(record_ ? tr("You have set a new record!") : tr("You have won the game!"));
   for (QWidget* w : {static_cast<QWidget*>(L_PlayerNameCap), static_cast<QWidget*>(E_PlayerName),
                      static_cast<QWidget*>(B_Ok), static_cast<QWidget*>(B_Cancel)})
     w->setVisible(record_);
@@ -92,7 +93,7 @@ void TF_Congrat::showEvent(QShowEvent* event) {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().center() - rect().center());
   if (record_) {
-    E_PlayerName->setText(kDefaultPlayer);
+    E_PlayerName->setText(tr("Player"));
     E_PlayerName->selectAll();
     E_PlayerName->setFocus();
   } else {

@@ -11,7 +11,9 @@
 namespace tv {
 namespace {
 
-constexpr const char* kTitles[LayoutHeader::kSections] = {"Game", "Tiles", "Free Tiles", "Stars"};
+constexpr const char* kTitles[LayoutHeader::kSections] = {
+    QT_TRANSLATE_NOOP("LayoutHeader", "Game"), QT_TRANSLATE_NOOP("LayoutHeader", "Tiles"),
+    QT_TRANSLATE_NOOP("LayoutHeader", "Free Tiles"), QT_TRANSLATE_NOOP("LayoutHeader", "Stars")};
 constexpr int kFixedWidths[LayoutHeader::kSections] = {0, 70, 90, 90};
 
 }  // namespace
@@ -66,7 +68,7 @@ void LayoutHeader::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     const QRect text = opt.rect.adjusted(4 + shift, shift, -18, shift);
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-               fontMetrics().elidedText(kTitles[i], Qt::ElideRight, text.width()));
+               fontMetrics().elidedText(tr(kTitles[i]), Qt::ElideRight, text.width()));
     if (showArrow_ && i == sortColumn_ && !arrows_.isNull())
       p.drawImage(opt.rect.right() + 1 - 15, (height() - 5) / 2, arrows_, 0, descending_ ? 6 : 0, 9,
                   5);

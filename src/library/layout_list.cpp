@@ -2,6 +2,7 @@
 // One of the chooser's lists: its rows, drawn cell by cell under the header's sections.
 #include "library/layout_list.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -78,7 +79,18 @@ LayoutList::LayoutList(LayoutHeader* header, const StarsStrip& smallStars, QWidg
 void LayoutList::SetRows(std::vector<LayoutRow> rows) {
   rows_ = std::move(rows);
   clear();
-  for (std::size_t i = 0; i < rows_.size(); ++i) addItem(QString());
+  for (const LayoutRow& row : rows_) {
+    // The delegate draws the row; assistive technology reads it from this text.
+    auto* item = new QListWidgetItem(this);
+    const std::shared_ptr<LayoutInfo> e = row.Entry.lock();
+    QString text = QString::fromUtf8(e ? e->Name : row.Name);
+    if (e)
+      text += QStringLiteral(", ") +
+              QCoreApplication::translate("Editor", "Tiles: %1").arg(e->Tiles) +
+              QStringLiteral(", ") +
+              QCoreApplication::translate("Editor", "Free Tiles: %1").arg(e->FreeTiles);
+    item->setData(Qt::AccessibleTextRole, text);
+  }
   viewport()->update();
 }
 

@@ -2,6 +2,7 @@
 // The layout chooser's three pages, preview and record, working through the layout library.
 #include "library/layouts.h"
 
+#include <QCollator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 #include "content/dense_label.h"
 #include "content/plain_text.h"
+#include "content/translate.h"
 #include "game/names.h"
 #include "library/layout_header.h"
 #include "library/layout_list.h"
@@ -27,10 +29,8 @@ constexpr int kMinHeight = 575;
 constexpr int kInfoWidth = 270;
 constexpr int kInfoHeight = 186;
 
-std::string WithName(const char* format, const std::string& name) {
-  std::string text = format;
-  text.replace(text.find("%s"), 2, name);
-  return text;
+std::string WithName(const QString& format, const std::string& name) {
+  return format.arg(QString::fromStdString(name)).toStdString();
 }
 
 QFont Arial(int pixels, bool bold = false) {
@@ -54,7 +54,15 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
                        LayoutsCallbacks callbacks, QWidget* parent)
     : QDialog(parent), library_(library), pictures_(pictures), callbacks_(std::move(callbacks)) {
   setObjectName("TF_Layouts");
-  setWindowTitle("Choose Layout");
+  setWindowTitle(tr("Choose Layout"));
+  // Names sort as a reader of the player's language expects ("Ä" beside "A" in German).
+  auto collator = std::make_shared<QCollator>();
+  collator->setCaseSensitivity(Qt::CaseInsensitive);
+  Catalogue& catalogue = library_.Layouts();
+  catalogue.SetNameOrder([collator](const std::string& a, const std::string& b) {
+    return collator->compare(QString::fromStdString(a), QString::fromStdString(b));
+  });
+  catalogue.SortCatalogue(catalogue.SortColumn(), catalogue.SortDescending());
   setMinimumSize(kMinWidth, kMinHeight);
   resize(723, 575);
   previewTiles_ = CutPreviewTiles(pictures_.PreviewTiles);
@@ -66,9 +74,10 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
 
   PC_Pages = new QTabWidget(this);
   PC_Pages->setObjectName("PC_Pages");
+  PC_Pages->setAccessibleName(windowTitle());
   PC_Pages->setIconSize(QSize(24, 24));
   PC_Pages->setStyleSheet("QTabBar::tab { height: 32px; font: bold 13px Arial; padding: 0 10px; }");
-  const char* titles[3] = {"Recent", "Favorites", "All Layouts"};
+  const QString titles[3] = {tr("Recent"), tr("Favorites"), tr("All Layouts")};
   const char* names[3] = {"TS_Recent", "TS_Favs", "TS_All"};
   const QIcon* icons[3] = {&pictures_.PageRecent, &pictures_.PageFavs, &pictures_.PageAll};
   for (int tag : {kTagAll, kTagFavs, kTagRecent}) {
@@ -80,6 +89,7 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
     column->setSpacing(0);
     headers_[std::size_t(tag)] = new LayoutHeader(pictures_.HdrArrows, page);
     lists_[std::size_t(tag)] = new LayoutList(headers_[std::size_t(tag)], smallStars_, page);
+    lists_[std::size_t(tag)]->setAccessibleName(tr("Layout list"));
     column->addWidget(headers_[std::size_t(tag)]);
     column->addWidget(lists_[std::size_t(tag)]);
     PC_Pages->addTab(page, *icons[tag], titles[tag]);
@@ -100,13 +110,15 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   P_Preview->setFixedSize(kPreviewWidth, kPreviewHeight);
   I_PreviewField = new DenseLabel(P_Preview);
   I_PreviewField->setObjectName("I_PreviewField");
+  I_PreviewField->setAccessibleName(tr("Layout preview"));
   I_PreviewField->setGeometry(0, 0, kPreviewWidth, kPreviewHeight);
 
   P_Info = new QWidget(this);
   P_Info->setFixedSize(kInfoWidth, kInfoHeight);
   I_Info = new DenseLabel(P_Info);
   I_Info->setGeometry(0, 0, kInfoWidth, kInfoHeight);
-  const auto label = [this](const char* name, const char* text, int x, int y, bool right) {
+  P_Info->setAccessibleName(tr("Record of the chosen layout"));
+  const auto label = [this](const char* name, const QString& text, int x, int y, bool right) {
     auto* l = new QLabel(text, P_Info);
     l->setObjectName(name);
     l->setTextFormat(Qt::PlainText);  // names from the records file are shown as written
@@ -119,15 +131,15 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
     }
     return l;
   };
-  L_PlayCap = label("L_PlayCap", "Games Played:", 16, 16, false);
+  L_PlayCap = label("L_PlayCap", tr("Games Played:"), 16, 16, false);
   L_Play = label("L_Play", "0", 254, 16, true);
-  L_WinCap = label("L_WinCap", "Games Won:", 16, 44, false);
+  L_WinCap = label("L_WinCap", tr("Games Won:"), 16, 44, false);
   L_Win = label("L_Win", "0", 254, 44, true);
-  L_BestPlayerCap = label("L_BestPlayerCap", "Best Player:", 14, 88, false);
+  L_BestPlayerCap = label("L_BestPlayerCap", tr("Best Player:"), 14, 88, false);
   L_BestPlayer = label("L_BestPlayer", "", 254, 88, true);
-  L_BestTimeCap = label("L_BestTimeCap", "Time:", 14, 116, false);
+  L_BestTimeCap = label("L_BestTimeCap", tr("Time:"), 14, 116, false);
   L_BestTime = label("L_BestTime", "", 254, 116, true);
-  Label1 = label("Label1", "Stars:", 14, 144, false);
+  Label1 = label("Label1", tr("Stars:"), 14, 144, false);
   I_BestStars = new DenseLabel(P_Info);
   I_BestStars->setGeometry(176, 144, 78, 24);
   I_BestStars->hide();
@@ -149,20 +161,21 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
 
   B_Del = new QToolButton(this);
   B_Del->setObjectName("B_Del");
-  B_Del->setText("Delete");
+  B_Del->setText(tr("Delete"));
   B_Del->setIcon(pictures_.Delete);
   B_Del->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   B_Del->setAutoRaise(true);
-  B_Rename = new QPushButton("Rename", this);
+  B_Rename = new QPushButton(tr("Rename"), this);
   B_Rename->setObjectName("B_Rename");
   B_Help = new QToolButton(this);
   B_Help->setObjectName("B_Help");
   B_Help->setIcon(pictures_.Help);
   B_Help->setAutoRaise(true);
-  B_Help->setToolTip("Help");
-  B_OK = new QPushButton("OK", this);
+  B_Help->setToolTip(tr("Help"));
+  B_Help->setAccessibleName(tr("Help"));
+  B_OK = new QPushButton(tr("OK"), this);
   B_OK->setObjectName("B_OK");
-  B_Cancel = new QPushButton("Cancel", this);
+  B_Cancel = new QPushButton(tr("Cancel"), this);
   B_Cancel->setObjectName("B_Cancel");
   for (QWidget* w : {static_cast<QWidget*>(B_Del), static_cast<QWidget*>(B_Rename),
                      static_cast<QWidget*>(B_OK), static_cast<QWidget*>(B_Cancel)}) {
@@ -351,8 +364,7 @@ void TF_Layouts::ShowInfo(const LayoutInfo* entry) {
       L_BestPlayer->fontMetrics().elidedText(player, Qt::ElideRight, L_BestPlayer->width());
   L_BestPlayer->setText(shown);
   L_BestPlayer->setToolTip(shown == player ? QString() : PlainToolTip(player));
-  L_BestTime->setText(record ? QString::fromStdString(FormatRecordTime(entry->BestTime))
-                             : QString());
+  L_BestTime->setText(record ? LocalTime(FormatRecordTime(entry->BestTime)) : QString());
   if (record)
     I_BestStars->SetMaker(
         [this, stars = entry->Stars](double ratio) { return midStars_.Row(stars, ratio); });
@@ -388,13 +400,13 @@ void TF_Layouts::DeleteLayout() {
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
   if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Delete); !refused) {
-    Tell(refused.Message());
+    Tell(MessageOf(refused));
     return;
   }
-  if (!Ask(WithName("Delete layout \"%s\" ?", entry->Name))) return;
+  if (!Ask(WithName(tr("Delete layout \"%1\" ?"), entry->Name))) return;
   const Result deleted = library_.DeleteLayout(entry, current);
   if (!deleted) {
-    Tell(deleted.Message());
+    Tell(MessageOf(deleted));
     return;
   }
   chooserEntry_.reset();
@@ -413,7 +425,7 @@ void TF_Layouts::RemoveFavourite() {
   if (row < 0) return;
   const LayoutRow& shown = favs->Row(row);
   const LayoutInfo* entry = favs->EntryAt(row);
-  if (!Ask(WithName("Delete layout \"%s\" from Favorites?", entry ? entry->Name : shown.Name)))
+  if (!Ask(WithName(tr("Delete layout \"%1\" from Favorites?"), entry ? entry->Name : shown.Name)))
     return;
   library_.Favourites().RemoveAt(row);
   favs->RemoveRow(row);
@@ -430,14 +442,14 @@ void TF_Layouts::B_RenameClick() {
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
   if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Rename); !refused) {
-    Tell(refused.Message());
+    Tell(MessageOf(refused));
     return;
   }
   std::string newName;
   if (!callbacks_.AskNewName || !callbacks_.AskNewName(entry->Name, newName)) return;
   const Result renamed = library_.RenameLayout(entry, newName, current);
   if (!renamed && !renamed.Is(LibraryError::Records)) {
-    Tell(renamed.Message());
+    Tell(MessageOf(renamed));
     return;
   }
   RefillAll();
@@ -445,7 +457,7 @@ void TF_Layouts::B_RenameClick() {
   RefillRefs(kTagRecent);
   // The Favorites menu shows the new name too.
   if (callbacks_.FavouritesChanged) callbacks_.FavouritesChanged();
-  if (!renamed) Tell(renamed.Message());
+  if (!renamed) Tell(MessageOf(renamed));
 }
 
 }  // namespace tv

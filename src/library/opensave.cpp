@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "content/plain_text.h"
+#include "content/translate.h"
 #include "game/names.h"
 #include "library/rename.h"
 
@@ -19,10 +20,8 @@ namespace {
 
 constexpr int kFileColumnWidth = 150;  // three columns across the list
 
-std::string WithName(const char* format, const std::string& name) {
-  std::string text = format;
-  text.replace(text.find("%s"), 2, name);
-  return text;
+std::string WithName(const QString& format, const std::string& name) {
+  return format.arg(QString::fromStdString(name)).toStdString();
 }
 
 }  // namespace
@@ -46,6 +45,7 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   P_Form = new QWidget(this);
   P_Form->setGeometry(0, 0, 497, 377);
   LV_Files = new QListWidget(P_Form);
+  LV_Files->setAccessibleName(tr("Layout files"));
   LV_Files->setObjectName("LV_Files");
   LV_Files->setGeometry(16, 16, 465, 241);
   LV_Files->setViewMode(QListView::ListMode);
@@ -54,9 +54,10 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   LV_Files->setResizeMode(QListView::Adjust);
   LV_Files->setUniformItemSizes(true);
   LV_Files->setTextElideMode(Qt::ElideRight);
-  L_FileName = new QLabel("Enter file name", P_Form);
+  L_FileName = new QLabel(tr("Enter file name"), P_Form);
   L_FileName->move(16, 276);
   E_FileName = new QLineEdit(P_Form);
+  E_FileName->setAccessibleName(tr("Enter file name"));
   E_FileName->setObjectName("E_FileName");
   E_FileName->setGeometry(144, 272, 337, 26);
   E_FileName->setMaxLength(255);
@@ -64,7 +65,7 @@ TF_OpenSave::TF_OpenSave(std::string layoutsDir, std::function<void(const std::s
   B_Ok->setObjectName("B_Ok");
   B_Ok->setGeometry(262, 325, 100, 32);
   B_Ok->setDefault(true);
-  B_Cancel = new QPushButton("Cancel", P_Form);
+  B_Cancel = new QPushButton(tr("Cancel"), P_Form);
   B_Cancel->setObjectName("B_Cancel");
   B_Cancel->setGeometry(381, 325, 100, 32);
   setFixedSize(P_Form->size());
@@ -97,8 +98,8 @@ void TF_OpenSave::showEvent(QShowEvent* event) {
   }
   E_FileName->setText(QString::fromStdString(name_));
   const bool save = mode_ == OpenSaveMode::Save;
-  setWindowTitle(save ? "Save Layout File" : "Open Layout File");
-  B_Ok->setText(save ? "Save" : "Open");
+  setWindowTitle(save ? tr("Save Layout File") : tr("Open Layout File"));
+  B_Ok->setText(save ? tr("Save") : tr("Open"));
   if (save) {
     E_FileName->selectAll();
     E_FileName->setFocus();
@@ -118,16 +119,16 @@ void TF_OpenSave::B_OkClick() {
   const Result cleaned = CleanFileName(E_FileName->text().toStdString(), name);
   E_FileName->setText(QString::fromStdString(name));
   if (!cleaned) {
-    if (report_) report_(cleaned.Message());
+    if (report_) report_(MessageOf(cleaned));
     return;
   }
   const bool exists = !FindLayoutFile(layoutsDir_, name).empty();
   if (mode_ == OpenSaveMode::Open && !exists) {
-    if (report_) report_(WithName("File \"%s\" does not exist!", name));
+    if (report_) report_(WithName(tr("File \"%1\" does not exist!"), name));
     return;
   }
   if (mode_ == OpenSaveMode::Save && exists &&
-      !(ask_ && ask_(WithName("File \"%s\" already exists. Overwrite it?", name))))
+      !(ask_ && ask_(WithName(tr("File \"%1\" already exists. Overwrite it?"), name))))
     return;
   name_ = name;
   accept();

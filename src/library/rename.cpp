@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "content/translate.h"
 #include "game/names.h"
 
 namespace tv {
@@ -25,28 +26,29 @@ TF_Rename::TF_Rename(std::string layoutsDir, std::function<void(const std::strin
                      QWidget* parent)
     : QDialog(parent), layoutsDir_(std::move(layoutsDir)), report_(std::move(report)) {
   setObjectName("TF_Rename");
-  setWindowTitle("Rename Layout");
+  setWindowTitle(tr("Rename Layout"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   P_Form = new QWidget(this);
   P_Form->setGeometry(0, 0, 352, 145);
-  L_OldNameCap = new QLabel("Rename", P_Form);
+  L_OldNameCap = new QLabel(tr("Rename"), P_Form);
   L_OldNameCap->move(16, 20);
   L_OldName = new QLabel(P_Form);
   L_OldName->setObjectName("L_OldName");
   L_OldName->setTextFormat(Qt::PlainText);
   L_OldName->setGeometry(96, 20, 240, 20);
-  L_NewNameCap = new QLabel("To", P_Form);
+  L_NewNameCap = new QLabel(tr("To"), P_Form);
   L_NewNameCap->move(16, 52);
   E_NewName = new QLineEdit(P_Form);
   E_NewName->setObjectName("E_NewName");
+  E_NewName->setAccessibleName(tr("New name"));
   E_NewName->setGeometry(96, 48, 240, 26);
   E_NewName->setMaxLength(255);
-  B_Rename = new QPushButton("Rename", P_Form);
+  B_Rename = new QPushButton(tr("Rename"), P_Form);
   B_Rename->setObjectName("B_Rename");
   B_Rename->setGeometry(120, 96, 100, 32);
   B_Rename->setDefault(true);
-  B_Cancel = new QPushButton("Cancel", P_Form);
+  B_Cancel = new QPushButton(tr("Cancel"), P_Form);
   B_Cancel->setObjectName("B_Cancel");
   B_Cancel->setGeometry(236, 96, 100, 32);
   setFixedSize(P_Form->size());
@@ -82,7 +84,7 @@ void TF_Rename::B_RenameClick() {
       CheckRenameName(E_NewName->text().toStdString(), oldName_, layoutsDir_, name);
   E_NewName->setText(QString::fromStdString(name));
   if (!checked) {
-    if (report_) report_(checked.Message());
+    if (report_) report_(MessageOf(checked));
     E_NewName->setFocus();
     return;
   }

@@ -16,6 +16,10 @@ for d in libqt6widgets6 libpng16 libsqlite3-0 libsdl2-mixer-2.0-0 libfluidsynth3
   echo "$depends" | grep -q "$d" || fail "Depends lacks $d: $depends"
 done
 
+qm=$(dpkg-deb -c "$deb" | grep -c '/usr/share/tilvane/translations/tilvane_.*\.qm$') || true
+ts=$(ls "$(dirname "$0")/../../translations"/tilvane_*.ts | wc -l)
+[ "$qm" = "$ts" ] || fail "the package carries $qm .qm files for $ts languages"
+
 lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || fail "lintian: $(cat "$work/lintian")"
 
 dpkg -x "$deb" "$work/root"

@@ -17,6 +17,21 @@ for f in games/tilvane share/man/man6/tilvane.6.gz share/doc/tilvane/copyright \
          share/tilvane/sounds/select.wav; do
   [ -e "$p/$f" ] || fail "$f not installed"
 done
+# Every language of the program is installed, and the desktop entry and the metainfo
+# carry each of them too.
+src=$(cd "$(dirname "$0")/../.." && pwd)
+languages=0
+for ts in "$src"/translations/tilvane_*.ts; do
+  lang=$(basename "$ts" .ts); lang=${lang#tilvane_}
+  [ -f "$p/share/tilvane/translations/tilvane_$lang.qm" ] || fail "tilvane_$lang.qm not installed"
+  [ "$lang" = en ] && continue
+  languages=$((languages + 1))
+  grep -q "^Name\[$lang\]=" "$p/share/applications/$id.desktop" || fail "the desktop entry has no Name[$lang]"
+  grep -q "<name xml:lang=\"$lang\">" "$p/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo has no name in $lang"
+done
+[ "$languages" -ge 13 ] || fail "only $languages languages"
+echo "$languages languages installed, with the desktop entry's and the metainfo's texts"
 for size in 16 24 32 48 64 128 256 512; do
   icon="$p/share/icons/hicolor/${size}x$size/apps/$id.png"
   [ -f "$icon" ] || fail "no ${size}px icon"

@@ -43,7 +43,7 @@ class FakeHost : public NullGameHost {
     ++redrawAlls;
     if (onRedrawAll) onRedrawAll();
   }
-  void SetLabel(Label label, const std::string& text) override { labels[label] = text; }
+  void SetLabel(Label label, const Text& text) override { labels[label] = text.English(); }
   void Enable(Command command, bool on) override { enabled[command] = on; }
   void SetCaption(const std::string& text) override { caption = text; }
   void SetTimer(Timer timer, bool on) override { timers[timer] = on; }
@@ -57,7 +57,10 @@ class FakeHost : public NullGameHost {
     if (soundOn) sounds.push_back(sound);
   }
   bool SoundOn() override { return soundOn; }
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowMessage(const Text& words) override {
+    const std::string text = words.English();
+    messages.push_back(text);
+  }
   void CountGame(bool won) override { countedGames.push_back(won); }
   void AddRecent(std::string_view name) override { recent.emplace_back(name); }
   bool ShowLayoutChooser() override {

@@ -124,7 +124,7 @@ TEST_F(KeepTest, AKeptGameContinuesExactlyWithItsListsReshufflesAndTime) {
   EXPECT_EQ(next.UndoCount(), 1);
   EXPECT_EQ(next.RedoCount(), 1);
   EXPECT_EQ(host2.labels[Label::ReshufLeft], "2 Reshuffles Left");
-  EXPECT_EQ(host2.labels[Label::GameNumber], GameNumberLabel(a.Game.Seed));
+  EXPECT_EQ(host2.labels[Label::GameNumber], GameNumberLabel(a.Game.Seed).English());
   EXPECT_NEAR(host2.Seconds(b.Game.StartTime), host.Seconds(a.Game.StartTime), 1e-3);
   EXPECT_TRUE(host2.enabled[Command::Undo] && host2.enabled[Command::Redo]);
 

@@ -13,6 +13,7 @@
 #include "app/main_field.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "content/translate.h"
 
 namespace tv::screens {
 
@@ -24,9 +25,11 @@ inline void Settle(int ms = 200) {
   }
 }
 
-// Started and shown, settings left alone at the end; null when the start failed.
+// Started and shown, settings left alone at the end; null when the start failed. The
+// language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as the program's own start.
 inline std::unique_ptr<TF_Main> StartShown(StartOptions options, const char* programDir) {
   options.ProgramDir = programDir;
+  InstallTranslations(std::string(programDir) + "/translations/");
   options.ShowSplash = false;
   auto window = StartProgram(options, std::chrono::steady_clock::now());
   if (!window) return window;
