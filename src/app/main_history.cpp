@@ -3,11 +3,13 @@
 #include "app/main_history.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QToolButton>
 #include <ctime>
 
 #include "app/main_window.h"
 #include "app/stats_window.h"
+#include "content/translate.h"
 #include "game/daily_deal.h"
 #include "game/play.h"
 
@@ -23,7 +25,9 @@ MainHistory::MainHistory(const std::string& historyFile, const std::string& layo
   log_.OnFailure = [this](const Result& failed) {
     if (reported_ || !warn_) return;
     reported_ = true;
-    warn_("Could not write the game history!$D" + failed.Message());
+    warn_(QCoreApplication::translate("Messages", "Could not write the game history!$D")
+              .toStdString() +
+          MessageOf(failed));
   };
   game_.SetHistory(&log_);
   stats_ = new TF_Stats(std::move(showHelp), owner);
@@ -36,13 +40,13 @@ MainHistory::~MainHistory() {
 void MainHistory::Open() {
   if (history_.IsOpen()) return;
   // A damaged file is already moved aside and a new one open: the player hears of it once.
-  if (const Result opened = history_.Open(path_); !opened && warn_) warn_(opened.Message());
+  if (const Result opened = history_.Open(path_); !opened && warn_) warn_(MessageOf(opened));
 }
 
 void MainHistory::ShowStatistics(const std::string& currentLayout) {
   std::vector<HistoryGame> games;
   if (history_.IsOpen()) {
-    if (const Result read = history_.ReadAll(games); !read && warn_) warn_(read.Message());
+    if (const Result read = history_.ReadAll(games); !read && warn_) warn_(MessageOf(read));
   }
   stats_->Run(std::move(games), currentLayout, LocalDateNumber(std::time(nullptr)));
 }
@@ -70,8 +74,11 @@ void TF_Main::PlayDailyDeal() {
       paths_.ShippedLayoutsDir.empty() ? paths_.LayoutsDir : paths_.ShippedLayoutsDir;
   const DailyDeal deal = DailyDealIn(LocalDateNumber(std::time(nullptr)), shipped);
   if (deal.Layout.empty() || !OpenForPlay(deal.Layout)) {
-    Message("Today's deal is played on the layout \"" + deal.Layout +
-                "\", which cannot be read from the layouts folder.",
+    Message(QCoreApplication::translate("Messages",
+                                        "Today's deal is played on the layout \"%1\", which "
+                                        "cannot be read from the layouts folder.")
+                .arg(QString::fromStdString(deal.Layout))
+                .toStdString(),
             kMessageWarning);
     return;
   }

@@ -2,6 +2,8 @@
 // The statistics pictures: plain painter code, scaled to the widget, in the game's colours.
 #include "app/stats_charts.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -49,6 +51,10 @@ double NiceStep(double top, int lines) {
   return 3600.0 * std::ceil(raw / 3600.0);
 }
 
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Statistics", text);
+}
+
 }  // namespace
 
 QString ClockText(double seconds) {
@@ -74,8 +80,8 @@ void TimesChart::SetTimes(std::vector<double> seconds) {
 
 void TimesChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  QRectF area = Frame(p, *this, "Times of won games");
-  if (times_.empty()) return Empty(p, area, "No game won yet");
+  QRectF area = Frame(p, *this, Tr(QT_TRANSLATE_NOOP("Statistics", "Times of won games")));
+  if (times_.empty()) return Empty(p, area, Tr(QT_TRANSLATE_NOOP("Statistics", "No game won yet")));
   const double top = *std::max_element(times_.begin(), times_.end()) * 1.08 + 1;
   const double step = NiceStep(top, 6);
   const QFontMetrics fm(font());
@@ -107,7 +113,7 @@ void TimesChart::paintEvent(QPaintEvent*) {
   }
   p.setPen(kLacquer);
   p.drawText(plot.adjusted(0, -fm.height() / 2.0, 0, 0), Qt::AlignRight | Qt::AlignTop,
-             "moving median");
+             Tr(QT_TRANSLATE_NOOP("Statistics", "moving median")));
 }
 
 TimesHistogram::TimesHistogram(QWidget* parent) : QWidget(parent) {
@@ -122,8 +128,8 @@ void TimesHistogram::SetTimes(std::vector<double> seconds) {
 
 void TimesHistogram::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QRectF area = Frame(p, *this, "How long wins took");
-  if (times_.empty()) return Empty(p, area, "No game won yet");
+  const QRectF area = Frame(p, *this, Tr(QT_TRANSLATE_NOOP("Statistics", "How long wins took")));
+  if (times_.empty()) return Empty(p, area, Tr(QT_TRANSLATE_NOOP("Statistics", "No game won yet")));
   const QFontMetrics fm(font());
   const double longest = *std::max_element(times_.begin(), times_.end());
   const double width = std::max(60.0, NiceStep(longest, 10));  // whole minutes at least
@@ -165,9 +171,14 @@ void DaysStrip::SetDays(std::map<QDate, DayPlayed> days, QDate today) {
 
 void DaysStrip::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QRectF area = Frame(p, *this, "Days played");
+  const QRectF area = Frame(p, *this, Tr(QT_TRANSLATE_NOOP("Statistics", "Days played")));
   const QFontMetrics fm(font());
-  const double labelWidth = fm.horizontalAdvance("Mon") + 6;
+  // Monday, Wednesday and Friday are labelled, in the locale's short names.
+  double widest = 0;
+  for (const int day : {1, 3, 5})
+    widest = std::max<double>(widest,
+                              fm.horizontalAdvance(QLocale().dayName(day, QLocale::ShortFormat)));
+  const double labelWidth = widest + 6;
   const double cell = std::max(4.0, std::min(area.height() / 7.0, 18.0));
   const int weeks = std::max(1, static_cast<int>((area.width() - labelWidth) / cell));
   // The last column ends with today; columns run Monday to Sunday, top to bottom.

@@ -3,12 +3,14 @@
 // window only lays them out and hands the times and days to the pictures.
 #include "app/stats_window.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,9 +20,15 @@
 namespace tv {
 namespace {
 
-constexpr const char* kFigureNames[] = {
-    "Played",    "Won",         "Win rate",        "Streak",      "Best streak",
-    "Best time", "Median time", "Last 10 average", "Daily streak"};
+constexpr const char* kFigureNames[] = {QT_TRANSLATE_NOOP("Statistics", "Played"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Won"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Win rate"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Streak"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Best streak"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Best time"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Median time"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Last 10 average"),
+                                        QT_TRANSLATE_NOOP("Statistics", "Daily streak")};
 
 QString Time(double seconds) {
   return seconds < 0 ? QString("-") : ClockText(seconds);
@@ -30,7 +38,7 @@ QString Time(double seconds) {
 
 TF_Stats::TF_Stats(std::function<void()> showHelp, QWidget* parent) : QDialog(parent) {
   setObjectName("TF_Stats");
-  setWindowTitle("Statistics");
+  setWindowTitle(QCoreApplication::translate("Statistics", "Statistics"));
   setMinimumSize(700, 500);
   resize(860, 600);
 
@@ -43,7 +51,9 @@ TF_Stats::TF_Stats(std::function<void()> showHelp, QWidget* parent) : QDialog(pa
   grid->setHorizontalSpacing(14);
   grid->setVerticalSpacing(4);
   for (int k = 0; k < int(std::size(kFigureNames)); ++k) {
-    auto* caption = new QLabel(QString(kFigureNames[k]) + ":", this);
+    auto* caption = new QLabel(QCoreApplication::translate("Statistics", "%1:")
+                                   .arg(QCoreApplication::translate("Statistics", kFigureNames[k])),
+                               this);
     auto* value = new QLabel(this);
     value->setObjectName(QString("L_Figure%1").arg(k));
     QFont bold = value->font();
@@ -93,7 +103,7 @@ void TF_Stats::Fill(std::vector<HistoryGame> games, const std::string& currentLa
   stats_ = ComputeStats(games_, today);
   QSignalBlocker quiet(LB_Layouts);
   LB_Layouts->clear();
-  LB_Layouts->addItem("All layouts");
+  LB_Layouts->addItem(QCoreApplication::translate("Statistics", "All layouts"));
   int selected = 0;
   for (const HistoryFigures& f : stats_.Layouts) {
     LB_Layouts->addItem(QString::fromStdString(f.Name));
@@ -112,16 +122,17 @@ void TF_Stats::ShowSelection() {
   const int row = LB_Layouts->currentRow();
   const bool all = row <= 0;
   const HistoryFigures& f = all ? stats_.Overall : stats_.Layouts[std::size_t(row - 1)];
-  const QString values[] = {
-      QString::number(f.Played),
-      QString::number(f.Won),
-      f.Played ? QString("%1 %").arg(100.0 * f.WinRate(), 0, 'f', 0) : QString("-"),
-      QString::number(f.CurrentStreak),
-      QString::number(f.BestStreak),
-      Time(f.BestTime),
-      Time(f.MedianTime),
-      Time(f.Last10Average),
-      QString::number(stats_.DailyStreak)};
+  const QString values[] = {QString::number(f.Played),
+                            QString::number(f.Won),
+                            f.Played ? QCoreApplication::translate("Statistics", "%1 %")
+                                           .arg(QLocale().toString(100.0 * f.WinRate(), 'f', 0))
+                                     : QString("-"),
+                            QString::number(f.CurrentStreak),
+                            QString::number(f.BestStreak),
+                            Time(f.BestTime),
+                            Time(f.MedianTime),
+                            Time(f.Last10Average),
+                            QString::number(stats_.DailyStreak)};
   for (std::size_t k = 0; k < figures_.size(); ++k) figures_[k]->setText(values[k]);
 
   std::vector<double> times;

@@ -54,7 +54,7 @@ TF_Congrat::TF_Congrat(const QImage& largeStars, QWidget* parent,
   B_Close = new QPushButton(tr("Close"), P_Form);
   B_Close->setObjectName("B_Close");
   B_Close->setGeometry(130, 128, 100, 32);
-  B_NextLayout = new QPushButton("Next layout", P_Form);
+  B_NextLayout = new QPushButton(tr("Next layout"), P_Form);
   B_NextLayout->setObjectName("B_NextLayout");
   // Enter in the name field does not close the dialog.
   for (QPushButton* b : {B_Ok, B_Cancel, B_Close, B_NextLayout}) b->setAutoDefault(false);
