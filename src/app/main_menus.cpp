@@ -19,9 +19,19 @@
 namespace tv {
 namespace {
 
-QAction* Item(QMenu* menu, const char* name, const char* caption, const char* icon = nullptr,
+// A menu text, with what it means where the same English serves twice ("&New" game or
+// layout), so that a language can say each its own way.
+struct Caption {
+  Caption(const char* source) : Source(source) {}  // NOLINT: plain texts are most captions
+  Caption(const char* source, const char* meaning) : Source(source), Meaning(meaning) {}
+  QString Translated() const { return QCoreApplication::translate("Menu", Source, Meaning); }
+  const char* Source;
+  const char* Meaning = nullptr;
+};
+
+QAction* Item(QMenu* menu, const char* name, const Caption& caption, const char* icon = nullptr,
               const QKeySequence& shortcut = {}) {
-  QAction* action = menu->addAction(QCoreApplication::translate("Menu", caption));
+  QAction* action = menu->addAction(caption.Translated());
   action->setObjectName(name);
   if (icon) action->setIcon(ArtIcon(icon));
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
@@ -56,15 +66,15 @@ QIcon WithCheckMark(const QIcon& base) {
   return icon;
 }
 
-QAction* Check(QMenu* menu, const char* name, const char* caption, const char* icon) {
+QAction* Check(QMenu* menu, const char* name, const Caption& caption, const char* icon) {
   QAction* action = Item(menu, name, caption, icon);
   action->setCheckable(true);
   if (icon) action->setIcon(WithCheckMark(action->icon()));
   return action;
 }
 
-QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
-  QMenu* menu = bar->addMenu(QCoreApplication::translate("Menu", caption));
+QMenu* Menu(QMenuBar* bar, const char* name, const Caption& caption) {
+  QMenu* menu = bar->addMenu(caption.Translated());
   menu->setObjectName(name);
   menu->menuAction()->setObjectName(name);
   return menu;
@@ -127,8 +137,8 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_Game = Menu(bar, "MI_Game", QT_TRANSLATE_NOOP("Menu", "&Game"));
   m.MI_LayoutChoose = Item(m.MI_Game, "MI_LayoutChoose", QT_TRANSLATE_NOOP("Menu", "&Choose..."),
                            "choose-layout", Qt::Key_F3);
-  m.MI_GameNew =
-      Item(m.MI_Game, "MI_GameNew", QT_TRANSLATE_NOOP("Menu", "&New"), "new-game", Qt::Key_F2);
+  m.MI_GameNew = Item(m.MI_Game, "MI_GameNew", QT_TRANSLATE_NOOP3("Menu", "&New", "a new game"),
+                      "new-game", Qt::Key_F2);
   m.MI_GameRestart =
       Item(m.MI_Game, "MI_GameRestart", QT_TRANSLATE_NOOP("Menu", "&Restart"), "restart");
   m.MI_GameReshuffle = Item(m.MI_Game, "MI_GameReshuffle",
@@ -174,8 +184,8 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_Layout = Menu(bar, "MI_Layout", QT_TRANSLATE_NOOP("Menu", "&Layout"));
   m.MI_LayoutCreate =
       Item(m.MI_Layout, "MI_LayoutCreate", QT_TRANSLATE_NOOP("Menu", "&Create"), "layout-create");
-  m.MI_LayoutEdit =
-      Item(m.MI_Layout, "MI_LayoutEdit", QT_TRANSLATE_NOOP("Menu", "&Edit"), "layout-edit");
+  m.MI_LayoutEdit = Item(m.MI_Layout, "MI_LayoutEdit",
+                         QT_TRANSLATE_NOOP3("Menu", "&Edit", "edit the layout"), "layout-edit");
 
   m.MI_Sol = Menu(bar, "MI_Sol", QT_TRANSLATE_NOOP("Menu", "&Solution"));
   m.MI_SolFirst =
@@ -189,7 +199,8 @@ MainMenus BuildMenus(QMainWindow* window) {
       Item(m.MI_Sol, "MI_SolStop", QT_TRANSLATE_NOOP("Menu", "Return to &Game"), "sol-stop");
 
   m.MI_File = Menu(bar, "MI_File", QT_TRANSLATE_NOOP("Menu", "&File"));
-  m.MI_FileNew = Item(m.MI_File, "MI_FileNew", QT_TRANSLATE_NOOP("Menu", "&New"), "file-new");
+  m.MI_FileNew =
+      Item(m.MI_File, "MI_FileNew", QT_TRANSLATE_NOOP3("Menu", "&New", "a new layout"), "file-new");
   m.MI_FileOpen = Item(m.MI_File, "MI_FileOpen", QT_TRANSLATE_NOOP("Menu", "&Open"), "file-open");
   m.MI_FileSave = Item(m.MI_File, "MI_FileSave", QT_TRANSLATE_NOOP("Menu", "&Save"), "file-save");
   m.MI_File->addSeparator();
@@ -199,7 +210,7 @@ MainMenus BuildMenus(QMainWindow* window) {
   m.MI_File->addSeparator();
   m.MI_FileExit = Item(m.MI_File, "MI_FileExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "exit");
 
-  m.MI_Edit = Menu(bar, "MI_Edit", QT_TRANSLATE_NOOP("Menu", "&Edit"));
+  m.MI_Edit = Menu(bar, "MI_Edit", QT_TRANSLATE_NOOP3("Menu", "&Edit", "the editor's menu"));
   m.MI_EditUndo = Item(m.MI_Edit, "MI_EditUndo", QT_TRANSLATE_NOOP("Menu", "&Undo"), "undo");
   m.MI_EditUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
   m.MI_EditRedo = Item(m.MI_Edit, "MI_EditRedo", QT_TRANSLATE_NOOP("Menu", "&Redo"), "edit-redo");
