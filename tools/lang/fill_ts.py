@@ -5,7 +5,9 @@
 
     fill_ts.py translations/tilvane_de.ts de.json [-o out.ts] [--keep] [--strict]
 
-The dictionary maps an English source text to its translation; a plural message
+The dictionary maps an English source text to its translation; a message with a
+disambiguation (the same English meaning two things) is looked up first as
+"source|disambiguation", then as the plain source. A plural message
 (one with %n) maps to a list of forms in the language's order, e.g. Russian
 ["%n плитка", "%n плитки", "%n плиток"]. Every message whose source is in the
 dictionary gets that translation and loses its "unfinished" mark; the rest are
@@ -47,6 +49,7 @@ def fill(root, dictionary, keep):
         context_name = context.findtext("name", "")
         for message in context.iter("message"):
             source = message.findtext("source", "")
+            meaning = message.findtext("comment", "")
             translation = message.find("translation")
             if translation is None:
                 translation = ET.SubElement(message, "translation")
@@ -57,13 +60,15 @@ def fill(root, dictionary, keep):
             done = kind != "unfinished" and (
                 any((f.text or "") for f in translation.iter("numerusform"))
                 if numerus else bool(translation.text))
-            where = f"{context_name}: {source!r}"
-            if source not in dictionary or (keep and done):
+            where = f"{context_name}: {source!r}" + (f" ({meaning})" if meaning else "")
+            key = f"{source}|{meaning}" if meaning and f"{source}|{meaning}" in dictionary \
+                else source
+            if key not in dictionary or (keep and done):
                 if not done:
                     untranslated.append(where)
                 continue
-            value = dictionary[source]
-            used.add(source)
+            value = dictionary[key]
+            used.add(key)
             if numerus:
                 values = [value] if isinstance(value, str) else list(value)
                 if forms is not None and len(values) != forms:
