@@ -5,1581 +5,1748 @@
     <name>Art</name>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Грати</translation>
     </message>
     <message>
         <source>Free software</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільна програма</translation>
     </message>
 </context>
 <context>
     <name>Editor</name>
     <message>
         <source>Z: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z: %1</translation>
     </message>
     <message>
         <source>Tiles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Кісток: %1</translation>
     </message>
     <message>
         <source>Free Tiles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільних: %1</translation>
     </message>
     <message>
         <source>Save layout &quot;%1&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти розкладку «%1»?</translation>
     </message>
 </context>
 <context>
     <name>Field</name>
     <message>
         <source>Arrow keys move the focus ring from tile to tile; Space or Enter selects the tile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіші зі стрілками переміщують рамку фокуса з кістки на кістку; пробіл або Enter вибирає кістку.</translation>
     </message>
     <message>
         <source>%1, free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, вільна кістка</translation>
     </message>
     <message>
         <source>%1, blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, заблокована кістка</translation>
     </message>
     <message>
         <source>Layout editor field</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле редактора розкладок</translation>
     </message>
     <message>
         <source>Playing field</source>
-        <translation type="unfinished"></translation>
+        <translation>Ігрове поле</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>This page is not part of the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ця сторінка не належить до довідки.</translation>
     </message>
     <message>
         <source>The help shows only the pages and pictures of its own folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка показує лише сторінки й зображення зі своєї теки.</translation>
     </message>
 </context>
 <context>
     <name>LayoutHeader</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Розкладка</translation>
     </message>
     <message>
         <source>Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Кістки</translation>
     </message>
     <message>
         <source>Free Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільні</translation>
     </message>
     <message>
         <source>Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Зірки</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
         <source>This will clear all game records! Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі рекорди буде видалено! Ви впевнені?</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Гра</translation>
     </message>
     <message>
         <source>&amp;Choose...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вибрати розкладку...</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Почати &amp;заново</translation>
     </message>
     <message>
         <source>Reshuffle &amp;Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;мішати кістки</translation>
     </message>
     <message>
         <source>&amp;Select Game Shuffle...</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;казати номер партії...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скасувати</translation>
     </message>
     <message>
         <source>Re&amp;do</source>
-        <translation type="unfinished"></translation>
+        <translation>Пов&amp;торити</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Підказка</translation>
     </message>
     <message>
         <source>Show S&amp;olution</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати &amp;розв&apos;язок</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;ауза</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ихід</translation>
     </message>
     <message>
         <source>F&amp;avorites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обране</translation>
     </message>
     <message>
         <source>&amp;Add to Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Додати до обраного</translation>
     </message>
     <message>
         <source>&amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Розкладка</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Створити</translation>
     </message>
     <message>
         <source>&amp;Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Ро&amp;зв&apos;язок</translation>
     </message>
     <message>
         <source>Game &amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Початок партії</translation>
     </message>
     <message>
         <source>&amp;Restore Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Хід &amp;назад</translation>
     </message>
     <message>
         <source>&amp;Next Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Хід &amp;уперед</translation>
     </message>
     <message>
         <source>Game &amp;End</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Кінець партії</translation>
     </message>
     <message>
         <source>Return to &amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Повернутися до &amp;гри</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відкрити</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зберегти</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Грати</translation>
     </message>
     <message>
         <source>&amp;Return to Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повернутися до гри</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторити</translation>
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Класти</translation>
     </message>
     <message>
         <source>&amp;Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Видаляти</translation>
     </message>
     <message>
         <source>&amp;Move Field</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Рухати поле</translation>
     </message>
     <message>
         <source>&amp;Auto Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Авто-Z</translation>
     </message>
     <message>
         <source>&amp;Custom Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z вр&amp;учну</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Налаштування</translation>
     </message>
     <message>
         <source>Background &amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фонове зображення...</translation>
     </message>
     <message>
         <source>&amp;Background Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Колір тла...</translation>
     </message>
     <message>
         <source>&amp;Tileset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Набір кісток...</translation>
     </message>
     <message>
         <source>&amp;Enlarge Tiles Size</source>
-        <translation type="unfinished"></translation>
+        <translation>З&amp;більшити кістки</translation>
     </message>
     <message>
         <source>&amp;Reduce Tiles Size</source>
-        <translation type="unfinished"></translation>
+        <translation>З&amp;меншити кістки</translation>
     </message>
     <message>
         <source>&amp;Dim Blocked Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Затемнювати заблоковані кістки</translation>
     </message>
     <message>
         <source>Draw &amp;Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Малювати &amp;тіні</translation>
     </message>
     <message>
         <source>&amp;Longer Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довші підказки</translation>
     </message>
     <message>
         <source>Res&amp;ume Unfinished Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Продовжувати незавершену партію</translation>
     </message>
     <message>
         <source>Show &amp;Winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Показувати &amp;розв&apos;язність</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;овний екран</translation>
     </message>
     <message>
         <source>Sound and &amp;Music...</source>
-        <translation type="unfinished"></translation>
+        <translation>З&amp;вук і музика...</translation>
     </message>
     <message>
         <source>&amp;Clear Players Records</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скинути рекорди гравців</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зміст</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Як грати</translation>
     </message>
     <message>
         <source>%1 Home &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сайт %1</translation>
     </message>
     <message>
         <source>&amp;Tilvane Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Домашня сторінка Tilvane</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Про програму</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>a new game</comment>
+        <translation>&amp;Нова гра</translation>
+    </message>
+    <message>
+        <source>D&amp;aily Deal</source>
+        <translation>Гра &amp;дня</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>Статистика &amp;ігор...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>edit the layout</comment>
+        <translation>&amp;Змінити</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>a new layout</comment>
+        <translation>&amp;Нова</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <comment>the editor&apos;s menu</comment>
+        <translation>Р&amp;едагування</translation>
+    </message>
+    <message>
+        <source>&amp;Next Layout After a Win</source>
+        <translation>Наступна розкладка після п&amp;еремоги</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The tileset could not be read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати набір кісток!</translation>
     </message>
     <message>
         <source>Could not open picture &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити зображення «%1»!</translation>
     </message>
     <message>
         <source>Tileset &quot;%1&quot; has wrong tiles sizes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Набір кісток «%1» має неправильні розміри кісток!</translation>
     </message>
     <message>
         <source>Dots %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки %1</translation>
     </message>
     <message>
         <source>Bamboos %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Бамбуки %1</translation>
     </message>
     <message>
         <source>Characters %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Символи %1</translation>
     </message>
     <message>
         <source>Season Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Сезон: зима</translation>
     </message>
     <message>
         <source>Season Spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Сезон: весна</translation>
     </message>
     <message>
         <source>Season Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Сезон: літо</translation>
     </message>
     <message>
         <source>Season Autumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Сезон: осінь</translation>
     </message>
     <message>
         <source>Wind North</source>
-        <translation type="unfinished"></translation>
+        <translation>Північний вітер</translation>
     </message>
     <message>
         <source>Wind South</source>
-        <translation type="unfinished"></translation>
+        <translation>Південний вітер</translation>
     </message>
     <message>
         <source>Wind East</source>
-        <translation type="unfinished"></translation>
+        <translation>Східний вітер</translation>
     </message>
     <message>
         <source>Wind West</source>
-        <translation type="unfinished"></translation>
+        <translation>Західний вітер</translation>
     </message>
     <message>
         <source>Flower</source>
-        <translation type="unfinished"></translation>
+        <translation>Квітка</translation>
     </message>
     <message>
         <source>Green Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелений дракон</translation>
     </message>
     <message>
         <source>White Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Білий дракон</translation>
     </message>
     <message>
         <source>Red Dragon</source>
-        <translation type="unfinished"></translation>
+        <translation>Червоний дракон</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is larger than %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» більший за %2 байтів</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не є звичайним файлом</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається відкрити «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається прочитати «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається записати «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot create &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається створити «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot replace &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається замінити «%1»: %2</translation>
     </message>
     <message>
         <source>the game file is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>файл партії пошкоджено: %1</translation>
     </message>
     <message>
         <source>undo step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>крок скасування %1</translation>
     </message>
     <message>
         <source>redo step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>крок повторення %1</translation>
     </message>
     <message>
         <source>a face is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>малюнок кістки поза допустимим діапазоном</translation>
     </message>
     <message>
         <source>a face is there too often</source>
-        <translation type="unfinished"></translation>
+        <translation>малюнок кістки трапляється надто часто</translation>
     </message>
     <message>
         <source>a tile has no partner</source>
-        <translation type="unfinished"></translation>
+        <translation>кістка не має пари</translation>
     </message>
     <message>
         <source>the solution</source>
-        <translation type="unfinished"></translation>
+        <translation>розв&apos;язок</translation>
     </message>
     <message>
         <source>the reshuffle count</source>
-        <translation type="unfinished"></translation>
+        <translation>кількість перемішувань</translation>
     </message>
     <message>
         <source>a reshuffle that was not made</source>
-        <translation type="unfinished"></translation>
+        <translation>перемішування, якого не було</translation>
     </message>
     <message>
         <source>the reshuffled board</source>
-        <translation type="unfinished"></translation>
+        <translation>поле після перемішування</translation>
     </message>
     <message>
         <source>the reshuffled positions</source>
-        <translation type="unfinished"></translation>
+        <translation>позиції після перемішування</translation>
     </message>
     <message>
         <source>the reshuffled faces</source>
-        <translation type="unfinished"></translation>
+        <translation>малюнки після перемішування</translation>
     </message>
     <message>
         <source>the layout name</source>
-        <translation type="unfinished"></translation>
+        <translation>назва розкладки</translation>
     </message>
     <message>
         <source>the time played</source>
-        <translation type="unfinished"></translation>
+        <translation>час гри</translation>
     </message>
     <message>
         <source>the tile count</source>
-        <translation type="unfinished"></translation>
+        <translation>кількість кісток</translation>
     </message>
     <message>
         <source>two tiles in one place</source>
-        <translation type="unfinished"></translation>
+        <translation>дві кістки на одному місці</translation>
     </message>
     <message>
         <source>the tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>кістки, що залишилися</translation>
     </message>
     <message>
         <source>not a game file</source>
-        <translation type="unfinished"></translation>
+        <translation>це не файл партії</translation>
     </message>
     <message>
         <source>an unknown version</source>
-        <translation type="unfinished"></translation>
+        <translation>невідома версія</translation>
     </message>
     <message>
         <source>a tile&apos;s state</source>
-        <translation type="unfinished"></translation>
+        <translation>стан кістки</translation>
     </message>
     <message>
         <source>it ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>файл обривається передчасно</translation>
     </message>
     <message>
         <source>it goes on after its end</source>
-        <translation type="unfinished"></translation>
+        <translation>дані тривають після кінця файлу</translation>
     </message>
     <message>
         <source>the counted flag</source>
-        <translation type="unfinished"></translation>
+        <translation>позначка про зарахування партії</translation>
     </message>
     <message>
         <source>the layout of the kept game cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати розкладку збереженої партії</translation>
     </message>
     <message>
         <source>the layout of the kept game has changed</source>
-        <translation type="unfinished"></translation>
+        <translation>розкладка збереженої партії змінилася</translation>
     </message>
     <message>
         <source>the kept game does not fit its layout</source>
-        <translation type="unfinished"></translation>
+        <translation>збережена партія не відповідає своїй розкладці</translation>
     </message>
     <message>
         <source>no kept game</source>
-        <translation type="unfinished"></translation>
+        <translation>немає збереженої партії</translation>
     </message>
     <message>
         <source>the layout file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати файл розкладки</translation>
     </message>
     <message>
         <source>file ends inside the magic</source>
-        <translation type="unfinished"></translation>
+        <translation>файл обривається всередині сигнатури</translation>
     </message>
     <message>
         <source>file ends inside the header</source>
-        <translation type="unfinished"></translation>
+        <translation>файл обривається всередині заголовка</translation>
     </message>
     <message>
         <source>file is shorter than its header announces</source>
-        <translation type="unfinished"></translation>
+        <translation>файл коротший, ніж зазначено в його заголовку</translation>
     </message>
     <message>
         <source>a layout holds at most %1 tiles, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>розкладка може містити не більше %1 кісток, а не %2</translation>
     </message>
     <message>
         <source>a layout needs an even number of tiles, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>розкладка повинна мати парну кількість кісток, а не %1</translation>
     </message>
     <message>
         <source>the layout spans more than 256 units in some direction</source>
-        <translation type="unfinished"></translation>
+        <translation>розкладка займає понад 256 клітинок у якомусь напрямку</translation>
     </message>
     <message>
         <source>two tiles stand at (%1, %2, %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>дві кістки стоять у точці (%1, %2, %3)</translation>
     </message>
     <message>
         <source>Failed reading file &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати файл «%1»!</translation>
     </message>
     <message>
         <source>File &quot;%1&quot; does not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не існує!</translation>
     </message>
     <message>
         <source>File &quot;%1&quot; is not a layout file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не є файлом розкладки!</translation>
     </message>
     <message>
         <source>Invalid parameter in file &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неприпустимий параметр у файлі «%1»!</translation>
     </message>
     <message>
         <source>Could not delete &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося видалити «%1»:</translation>
     </message>
     <message>
         <source>Could not rename &quot;%1&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося перейменувати «%1»:</translation>
     </message>
     <message>
         <source>Could not read the records file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати файл рекордів!</translation>
     </message>
     <message>
         <source>The records of this session cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорди цього сеансу не вдасться зберегти.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already in the Favourites list!</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» уже є в обраному!</translation>
     </message>
     <message>
         <source>The Favourites list is full!</source>
-        <translation type="unfinished"></translation>
+        <translation>Список обраного заповнено!</translation>
     </message>
     <message>
         <source>Please delete some layouts from the list first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Спершу видаліть зі списку кілька розкладок!</translation>
     </message>
     <message>
         <source>The records of this session cannot be saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорди цього сеансу не вдасться зберегти:</translation>
     </message>
     <message>
         <source>Could not write the records file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося записати файл рекордів!</translation>
     </message>
     <message>
         <source>Layout &quot;%1&quot; is currently loaded and cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Розкладку «%1» зараз завантажено, її не можна видалити!</translation>
     </message>
     <message>
         <source>Layout &quot;%1&quot; is currently loaded and cannot be renamed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Розкладку «%1» зараз завантажено, її не можна перейменувати!</translation>
     </message>
     <message>
         <source>A layout name cannot begin with &quot;.&quot;: the file would be hidden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва розкладки не може починатися з «.»: файл стане прихованим!</translation>
     </message>
     <message>
         <source>Please enter new layout name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть нову назву розкладки!</translation>
     </message>
     <message>
         <source>Layout with this name already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Розкладка з такою назвою вже існує!</translation>
     </message>
     <message>
         <source>Please enter file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть назву файлу!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a records file of a version this program knows</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — файл рекордів версії, невідомої цій програмі</translation>
     </message>
     <message>
         <source>Could not write layout file &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося записати файл розкладки «%1»!</translation>
     </message>
     <message numerus="yes">
         <source>%n Tiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n кістка</numerusform>
+            <numerusform>%n кістки</numerusform>
+            <numerusform>%n кісток</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Moves</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n хід</numerusform>
+            <numerusform>%n ходи</numerusform>
+            <numerusform>%n ходів</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Reshuffles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n перемішування</numerusform>
+            <numerusform>%n перемішування</numerusform>
+            <numerusform>%n перемішувань</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not keep the unfinished game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти незавершену партію!</translation>
     </message>
     <message>
         <source>Could not write the settings file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося записати файл налаштувань!</translation>
     </message>
     <message>
         <source>Tileset &quot;%1&quot; was not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Набір кісток «%1» не завантажено:</translation>
     </message>
     <message>
         <source>its descriptor names a tile size no field can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>його опис задає розмір кісток, який не може показати жодне поле.</translation>
     </message>
     <message>
         <source>Could not create the folder &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити теку «%1»!</translation>
     </message>
     <message>
         <source>not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>це не тека</translation>
     </message>
     <message>
         <source>Could not copy the layout &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося скопіювати розкладку «%1»!</translation>
     </message>
     <message>
         <source>no settings file; the defaults stand</source>
-        <translation type="unfinished"></translation>
+        <translation>файлу налаштувань немає; діють типові налаштування</translation>
     </message>
     <message>
         <source>There are no tiles on the field!</source>
-        <translation type="unfinished"></translation>
+        <translation>На полі немає жодної кістки!</translation>
     </message>
     <message>
         <source>Number of tiles must be even (2,4,8...)!</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість кісток має бути парною (2, 4, 8...)!</translation>
     </message>
     <message>
         <source>Cannot create playable game for this layout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося скласти розв&apos;язну партію для цієї розкладки!</translation>
     </message>
     <message>
         <source>No more moves!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ходів більше немає!</translation>
     </message>
     <message numerus="yes">
         <source>%n Tiles Left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Залишилася %n кістка</numerusform>
+            <numerusform>Залишилося %n кістки</numerusform>
+            <numerusform>Залишилося %n кісток</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Moves Available</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Доступний %n хід</numerusform>
+            <numerusform>Доступно %n ходи</numerusform>
+            <numerusform>Доступно %n ходів</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n Reshuffles Left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Залишилося %n перемішування</numerusform>
+            <numerusform>Залишилося %n перемішування</numerusform>
+            <numerusform>Залишилося %n перемішувань</numerusform>
         </translation>
     </message>
     <message>
         <source>Game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Партія %1</translation>
+    </message>
+    <message>
+        <source>Could not write the game history!$D</source>
+        <translation>Не вдалося записати історію ігор!$D</translation>
+    </message>
+    <message>
+        <source>Today&apos;s deal is played on the layout &quot;%1&quot;, which cannot be read from the layouts folder.</source>
+        <translation>Гра дня йде на розкладці «%1», яку не вдається прочитати з теки розкладок.</translation>
+    </message>
+    <message>
+        <source>Cannot open the history %1: %2</source>
+        <translation>Не вдається відкрити історію %1: %2</translation>
+    </message>
+    <message>
+        <source>The game history %1 cannot be read: %2</source>
+        <translation>Не вдається прочитати історію ігор %1: %2</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read and cannot be moved aside: %2</source>
+        <translation>Історію %1 не вдається ні прочитати, ні відкласти вбік: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start a new history %1</source>
+        <translation>Не вдається розпочати нову історію %1</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read (%2); it was moved aside as %3 and a new history was started.</source>
+        <translation>Не вдалося прочитати історію ігор %1 (%2); її відкладено як %3 і розпочато нову історію.</translation>
+    </message>
+    <message>
+        <source>not a game history but another program&apos;s database</source>
+        <translation>це не історія ігор, а база даних іншої програми</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version (%2); it is left as it is.</source>
+        <translation>Історію ігор %1 записано новішою версією (%2); її залишено як є.</translation>
+    </message>
+    <message>
+        <source>The game history %1 holds no games yet.</source>
+        <translation>В історії ігор %1 ще немає жодної гри.</translation>
+    </message>
+    <message>
+        <source>Cannot bring the game history %1 up to date: %2</source>
+        <translation>Не вдається оновити історію ігор %1: %2</translation>
+    </message>
+    <message>
+        <source>The game history is not open.</source>
+        <translation>Історію ігор не відкрито.</translation>
+    </message>
+    <message>
+        <source>Cannot write the game history %1: %2</source>
+        <translation>Не вдається записати історію ігор %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the game history %1</source>
+        <translation>Не вдається прочитати історію ігор %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the game history %1: %2</source>
+        <translation>Не вдається прочитати історію ігор %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Music</name>
     <message numerus="yes">
         <source>%n sec</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n хв</numerusform>
+            <numerusform>%n хв</numerusform>
+            <numerusform>%n хв</numerusform>
         </translation>
     </message>
     <message>
         <source>Sound library error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка звукової бібліотеки: %1</translation>
     </message>
     <message>
         <source>Failed to start the sound library: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося запустити звукову бібліотеку: %1</translation>
     </message>
 </context>
 <context>
     <name>Sound</name>
     <message>
         <source>No errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилок немає</translation>
     </message>
     <message>
         <source>No sound output device could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити жодного пристрою виведення звуку</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не знайдено</translation>
     </message>
     <message>
         <source>Unknown file format</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідомий формат файлу</translation>
     </message>
     <message>
         <source>Not enough memory or resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостатньо пам&apos;яті або ресурсів</translation>
     </message>
     <message>
         <source>An invalid parameter was passed to this function</source>
-        <translation type="unfinished"></translation>
+        <translation>Функції передано неприпустимий параметр</translation>
     </message>
     <message>
         <source>Playing the sound failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відтворити звук</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>No tilesets found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не знайдено жодного набору кісток!</translation>
     </message>
     <message>
         <source>Could not read layouts file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати файл розкладок!</translation>
     </message>
     <message>
         <source>Could not read tiles file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати файл кісток!</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>Times of won games</source>
+        <translation>Час виграних ігор</translation>
+    </message>
+    <message>
+        <source>No game won yet</source>
+        <translation>Ще немає виграних ігор</translation>
+    </message>
+    <message>
+        <source>moving median</source>
+        <translation>ковзна медіана</translation>
+    </message>
+    <message>
+        <source>How long wins took</source>
+        <translation>Тривалість перемог</translation>
+    </message>
+    <message>
+        <source>Days played</source>
+        <translation>Дні гри</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Зіграно</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Виграно</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Частка перемог</translation>
+    </message>
+    <message>
+        <source>Streak</source>
+        <translation>Серія</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Найкраща серія</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Найкращий час</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Медіанний час</translation>
+    </message>
+    <message>
+        <source>Last 10 average</source>
+        <translation>Середнє за 10</translation>
+    </message>
+    <message>
+        <source>Daily streak</source>
+        <translation>Серія за днями</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>All layouts</source>
+        <translation>Усі розкладки</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>Tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Залишилося кісток</translation>
     </message>
     <message>
         <source>Moves available</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступно ходів</translation>
     </message>
     <message>
         <source>Game time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час гри</translation>
     </message>
     <message>
         <source>Reshuffles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Залишилося перемішувань</translation>
     </message>
     <message>
         <source>Current tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна кістка</translation>
     </message>
     <message>
         <source>Winnable or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Розв&apos;язність партії</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер партії</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Рівень</translation>
     </message>
     <message>
         <source>Tiles in the layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Кістки в розкладці</translation>
     </message>
     <message>
         <source>Free tiles in the layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільні кістки в розкладці</translation>
     </message>
     <message>
         <source>Click to switch between the analog and the digital clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Клацніть, щоб перемкнути годинник між стрілковим і цифровим</translation>
     </message>
     <message>
         <source>Winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Розв&apos;язна</translation>
     </message>
     <message>
         <source>Not winnable</source>
-        <translation type="unfinished"></translation>
+        <translation>Нерозв&apos;язна</translation>
     </message>
     <message>
         <source>Click to copy the game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Клацніть, щоб скопіювати номер партії</translation>
     </message>
     <message>
         <source>Game number copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер партії скопійовано</translation>
     </message>
     <message>
         <source>%1:%2:%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2:%3</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>March 9, 2013</source>
-        <translation type="unfinished"></translation>
+        <translation>9 березня 2013 р.</translation>
     </message>
 </context>
 <context>
     <name>TF_Shuffle</name>
     <message>
         <source>1 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>1 до 4294967295</translation>
     </message>
     <message>
         <source>The number must be in the range from 1 to 4294967295 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Число має бути в діапазоні від 1 до 4294967295!</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>Opens the list of layouts to choose the next game from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриває список розкладок, щоб вибрати наступну партію.</translation>
     </message>
     <message>
         <source>Deals a new game of the current layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Роздає нову партію на поточній розкладці.</translation>
     </message>
     <message>
         <source>Starts the current game again from its first move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Починає поточну партію заново з першого ходу.</translation>
     </message>
     <message>
         <source>Takes back the last move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовує останній хід.</translation>
     </message>
     <message>
         <source>Makes the move taken back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знову робить скасований хід.</translation>
     </message>
     <message>
         <source>Shows a pair of free tiles that match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує пару однакових вільних кісток.</translation>
     </message>
     <message>
         <source>Hides the tiles and stops the clock, or goes on with the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ховає кістки й зупиняє годинник або продовжує гру.</translation>
     </message>
     <message>
         <source>Chooses the background color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибирає колір тла.</translation>
     </message>
     <message>
         <source>Chooses the background picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибирає фонове зображення.</translation>
     </message>
     <message>
         <source>Chooses the tileset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибирає набір кісток.</translation>
     </message>
     <message>
         <source>Makes the tiles larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Робить кістки більшими.</translation>
     </message>
     <message>
         <source>Makes the tiles smaller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Робить кістки меншими.</translation>
     </message>
     <message>
         <source>Shows the tiles that cannot be removed yet in darker colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує темнішими кістки, які ще не можна прибрати.</translation>
     </message>
     <message>
         <source>Sets the sound effects and the music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштовує звукові ефекти й музику.</translation>
     </message>
     <message>
         <source>Opens the help page of the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриває довідку з гри.</translation>
     </message>
     <message>
         <source>Starts a new empty layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Починає нову порожню розкладку.</translation>
     </message>
     <message>
         <source>Opens a layout file to edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриває файл розкладки для редагування.</translation>
     </message>
     <message>
         <source>Saves the layout to a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберігає розкладку у файл.</translation>
     </message>
     <message>
         <source>Plays the layout being edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускає гру на розкладці, що редагується.</translation>
     </message>
     <message>
         <source>Takes back the last change to the layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовує останню зміну розкладки.</translation>
     </message>
     <message>
         <source>Makes the change taken back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знову вносить скасовану зміну.</translation>
     </message>
     <message>
         <source>Clicking the field puts tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клацання по полю кладе кістки.</translation>
     </message>
     <message>
         <source>Clicking a tile erases it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клацання по кістці видаляє її.</translation>
     </message>
     <message>
         <source>Dragging moves the whole layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетягування рухає всю розкладку.</translation>
     </message>
     <message>
         <source>New tiles go on top of the tiles below them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нові кістки лягають поверх кісток під ними.</translation>
     </message>
     <message>
         <source>New tiles go on the level you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нові кістки лягають на вибраний вами рівень.</translation>
     </message>
     <message>
         <source>Lowers the level new tiles go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знижує рівень, на який лягають нові кістки.</translation>
     </message>
     <message>
         <source>Raises the level new tiles go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підвищує рівень, на який лягають нові кістки.</translation>
     </message>
     <message>
         <source>Opens the help page of the layout editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриває довідку з редактора розкладок.</translation>
     </message>
     <message>
         <source>Goes to the start of the solution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить до початку розв&apos;язку.</translation>
     </message>
     <message>
         <source>Goes one move back in the solution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить на один хід назад у розв&apos;язку.</translation>
     </message>
     <message>
         <source>Goes one move forward in the solution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить на один хід уперед у розв&apos;язку.</translation>
     </message>
     <message>
         <source>Goes to the end of the solution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить до кінця розв&apos;язку.</translation>
     </message>
     <message>
         <source>Leaves the solution and returns to the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закриває розв&apos;язок і повертає до гри.</translation>
     </message>
     <message>
         <source>Opens the help page of the solution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриває довідку з розв&apos;язку.</translation>
     </message>
     <message>
         <source>Choose Layout (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрати розкладку (F3)</translation>
     </message>
     <message>
         <source>New Game (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова партія (F2)</translation>
     </message>
     <message>
         <source>Restart Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Почати партію заново</translation>
     </message>
     <message>
         <source>Undo Move (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати хід (F4)</translation>
     </message>
     <message>
         <source>Redo Move (Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторити хід (Ctrl+Y)</translation>
     </message>
     <message>
         <source>Hint (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Підказка (F5)</translation>
     </message>
     <message>
         <source>Pause (P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза (P)</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Колір тла</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Фонове зображення</translation>
     </message>
     <message>
         <source>Tileset</source>
-        <translation type="unfinished"></translation>
+        <translation>Набір кісток</translation>
     </message>
     <message>
         <source>Enlarge Tile Size (E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Збільшити кістки (E)</translation>
     </message>
     <message>
         <source>Reduce Tile Size (R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Зменшити кістки (R)</translation>
     </message>
     <message>
         <source>Dim Blocked Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати заблоковані кістки</translation>
     </message>
     <message>
         <source>Sound and Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук і музика</translation>
     </message>
     <message>
         <source>Game Help (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка з гри (F1)</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова розкладка</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Грати</translation>
     </message>
     <message>
         <source>Undo (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Redo (Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторити (Ctrl+Y)</translation>
     </message>
     <message>
         <source>Put Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Класти кістки</translation>
     </message>
     <message>
         <source>Erase Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Видаляти кістки</translation>
     </message>
     <message>
         <source>Move Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Рухати поле</translation>
     </message>
     <message>
         <source>Auto Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто-Z</translation>
     </message>
     <message>
         <source>Custom Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z вручну</translation>
     </message>
     <message>
         <source>Z Level Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Рівень Z нижче</translation>
     </message>
     <message>
         <source>Z Level Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Рівень Z вище</translation>
     </message>
     <message>
         <source>Editor Help (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка з редактора (F1)</translation>
     </message>
     <message>
         <source>Game Start (Home Button)</source>
-        <translation type="unfinished"></translation>
+        <translation>Початок партії (клавіша Home)</translation>
     </message>
     <message>
         <source>Restore Move (Left Arrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>Хід назад (стрілка ліворуч)</translation>
     </message>
     <message>
         <source>Next Move (Right Arrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>Хід уперед (стрілка праворуч)</translation>
     </message>
     <message>
         <source>Game End (End Button)</source>
-        <translation type="unfinished"></translation>
+        <translation>Кінець партії (клавіша End)</translation>
     </message>
     <message>
         <source>Return to Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Повернутися до гри</translation>
     </message>
     <message>
         <source>Solution Help (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка з розв&apos;язку (F1)</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
     </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>
     <message>
         <source>Tilvane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка Tilvane</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Сторінка довідки</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>The link &quot;%1&quot; cannot be followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>За посиланням «%1» перейти не можна.</translation>
     </message>
     <message>
         <source>Could not open the address &quot;%1&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити адресу «%1»!</translation>
     </message>
     <message>
         <source>No program to show it was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не знайдено програми, яка могла б її показати.</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_About</name>
     <message>
         <source>About Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Про програму</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_BkgPics</name>
     <message>
         <source>Choose Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір фонового зображення</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Зображення</translation>
     </message>
     <message>
         <source>Please select a picture!</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть зображення!</translation>
     </message>
     <message>
         <source>The picture could not be read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати зображення!</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_ColorPicker</name>
     <message>
         <source>Choose Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір кольору тла</translation>
     </message>
     <message>
         <source>Palette:</source>
-        <translation type="unfinished"></translation>
+        <translation>Палітра:</translation>
     </message>
     <message>
         <source>Gamma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма:</translation>
     </message>
     <message>
         <source>Default Colors:</source>
-        <translation type="unfinished"></translation>
+        <translation>Типові кольори:</translation>
     </message>
     <message>
         <source>Selected Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибраний колір:</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Коло</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Квадрат</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Color wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Колірне коло</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_Congrat</name>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Вітаємо!</translation>
     </message>
     <message>
         <source>Please enter your name for the records table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть своє ім&apos;я для таблиці рекордів:</translation>
     </message>
     <message>
         <source>Player name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім&apos;я гравця</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>You have set a new record!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви встановили новий рекорд!</translation>
     </message>
     <message>
         <source>You have won the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви виграли партію!</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Гравець</translation>
+    </message>
+    <message>
+        <source>Next layout</source>
+        <translation>Наступна розкладка</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_Layouts</name>
     <message>
         <source>Choose Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір розкладки</translation>
     </message>
     <message>
         <source>Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Недавні</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Обране</translation>
     </message>
     <message>
         <source>All Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі розкладки</translation>
     </message>
     <message>
         <source>Layout list</source>
-        <translation type="unfinished"></translation>
+        <translation>Список розкладок</translation>
     </message>
     <message>
         <source>Layout preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередній перегляд розкладки</translation>
     </message>
     <message>
         <source>Record of the chosen layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорд вибраної розкладки</translation>
     </message>
     <message>
         <source>Games Played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Зіграно партій:</translation>
     </message>
     <message>
         <source>Games Won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Виграно партій:</translation>
     </message>
     <message>
         <source>Best Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Найкращий гравець:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Час:</translation>
     </message>
     <message>
         <source>Stars:</source>
-        <translation type="unfinished"></translation>
+        <translation>Зірки:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейменувати</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Delete layout &quot;%1&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити розкладку «%1»?</translation>
     </message>
     <message>
         <source>Delete layout &quot;%1&quot; from Favorites?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити розкладку «%1» з обраного?</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_Music</name>
     <message>
         <source>Sound and Music Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування звуку й музики</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Play Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути звук</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Музика</translation>
     </message>
     <message>
         <source>Play Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути музику</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Гучність</translation>
     </message>
     <message>
         <source>Choose Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір музики</translation>
     </message>
     <message>
         <source>Randomly</source>
-        <translation type="unfinished"></translation>
+        <translation>Випадково</translation>
     </message>
     <message>
         <source>In Order</source>
-        <translation type="unfinished"></translation>
+        <translation>По черзі</translation>
     </message>
     <message>
         <source>Pause between Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза між композиціями</translation>
     </message>
     <message>
         <source>Music Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Музичні файли</translation>
     </message>
     <message>
         <source>Play Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Наступна</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_OpenSave</name>
     <message>
         <source>Layout files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли розкладок</translation>
     </message>
     <message>
         <source>Enter file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть назву файлу</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Save Layout File</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження файлу розкладки</translation>
     </message>
     <message>
         <source>Open Layout File</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриття файлу розкладки</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>File &quot;%1&quot; does not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не існує!</translation>
     </message>
     <message>
         <source>File &quot;%1&quot; already exists. Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» уже існує. Перезаписати його?</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_Rename</name>
     <message>
         <source>Rename Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейменування розкладки</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейменувати</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>на</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова назва</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_Shuffle</name>
     <message>
         <source>Select Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір партії</translation>
     </message>
     <message>
         <source>Select a game number from</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть номер партії від</translation>
     </message>
     <message>
         <source>Game number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер партії</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>tv::TF_Tiles</name>
     <message>
         <source>Choose Tileset</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір набору кісток</translation>
     </message>
     <message>
         <source>Tilesets</source>
-        <translation type="unfinished"></translation>
+        <translation>Набори кісток</translation>
     </message>
     <message>
         <source>Please select a tileset!</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть набір кісток!</translation>
     </message>
     <message>
         <source>The tileset could not be read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати набір кісток!</translation>
     </message>
 </context>
 <context>
     <name>tv::ThumbChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Гаразд</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 </TS>
