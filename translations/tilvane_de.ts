@@ -1340,6 +1340,10 @@
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Zeigt Zahlen und Diagramme zu den gespielten Spielen.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1340,6 +1340,10 @@
         <source>Statistics</source>
         <translation>Estadísticas</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Muestra las cifras y los gráficos de las partidas jugadas.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1340,6 +1340,10 @@
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Affiche les chiffres et les graphiques des parties jouées.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1340,6 +1340,10 @@
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Mostra i numeri e i grafici delle partite giocate.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1332,6 +1332,10 @@
         <source>Statistics</source>
         <translation>統計</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>これまでのゲームの数値とグラフを表示します。</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1332,6 +1332,10 @@
         <source>Statistics</source>
         <translation>통계</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>플레이한 게임의 수치와 그래프를 보여 줍니다.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1340,6 +1340,10 @@
         <source>Statistics</source>
         <translation>Statistieken</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Toont de cijfers en grafieken van de gespeelde spellen.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1348,6 +1348,10 @@
         <source>Statistics</source>
         <translation>Statystyki</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Pokazuje liczby i wykresy rozegranych gier.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1340,6 +1340,10 @@
         <source>Statistics</source>
         <translation>Estatísticas</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Mostra os números e os gráficos dos jogos jogados.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

@@ -1348,6 +1348,10 @@
         <source>Statistics</source>
         <translation>Статистика</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>Показує цифри й графіки зіграних ігор.</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

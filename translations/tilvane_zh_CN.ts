@@ -1332,6 +1332,10 @@
         <source>Statistics</source>
         <translation>统计</translation>
     </message>
+    <message>
+        <source>Shows the figures and pictures of the games played.</source>
+        <translation>显示已玩游戏的数据和图表。</translation>
+    </message>
 </context>
 <context>
     <name>tv::HelpViewer</name>

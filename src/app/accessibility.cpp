@@ -33,6 +33,8 @@ constexpr Described kButtonDescriptions[] = {
     {"B_DimBlocked",
      QT_TRANSLATE_NOOP("Toolbar", "Shows the tiles that cannot be removed yet in darker colors.")},
     {"B_Music", QT_TRANSLATE_NOOP("Toolbar", "Sets the sound effects and the music.")},
+    {"B_Stats",
+     QT_TRANSLATE_NOOP("Toolbar", "Shows the figures and pictures of the games played.")},
     {"B_PlayHelp", QT_TRANSLATE_NOOP("Toolbar", "Opens the help page of the game.")},
     {"B_FileNew", QT_TRANSLATE_NOOP("Toolbar", "Starts a new empty layout.")},
     {"B_FileOpen", QT_TRANSLATE_NOOP("Toolbar", "Opens a layout file to edit.")},

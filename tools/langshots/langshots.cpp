@@ -4,17 +4,22 @@
 //
 // Usage: tilvane-langshots PROGRAM_DIR OUT_DIR LANGUAGES SIZES
 //        e.g. tilvane-langshots build/bin shots de,ru,ja 1280x800,800x600
-// Files: OUT_DIR/<language>-<size>-main.png, -menu-<n>.png, -chooser.png, -editor.png.
+// Files: OUT_DIR/<language>-<size>-main.png, -menu-<n>.png, -chooser.png, -stats.png,
+//        -editor.png.
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "../measure/screen_tool.h"
 #include "app/main_library.h"
+#include "app/stats_window.h"
 #include "content/translate.h"
+#include "game/history.h"
 #include "library/layouts.h"
 
 namespace {
@@ -67,6 +72,15 @@ int main(int argc, char** argv) {
       tv::screens::Settle(300);
       ok = Save(chooser, base + "chooser.png") && ok;
       chooser->hide();
+      // The statistics of a new history: every caption, the pictures' titles and their
+      // empty notes.
+      tv::TF_Stats stats({}, window.get());
+      stats.Fill({}, "", tv::LocalDateNumber(std::time(nullptr)));
+      stats.resize(std::min(860, width - 40), std::min(600, height - 60));
+      stats.show();
+      tv::screens::Settle(300);
+      ok = Save(&stats, base + "stats.png") && ok;
+      stats.hide();
       window->Parts().Menus.MI_LayoutCreate->trigger();
       tv::screens::Settle(300);
       ok = Save(window.get(), base + "editor.png") && ok;
