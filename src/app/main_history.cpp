@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "app/stats_window.h"
 #include "game/daily_deal.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "game/faces.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 namespace {

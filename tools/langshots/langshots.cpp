@@ -13,7 +13,7 @@
 #include <string>
 
 #include "../measure/screen_tool.h"
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "content/translate.h"
 #include "library/layouts.h"
 

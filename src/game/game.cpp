@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games, the field click, removal with its fade, undo, hint, the
 // reshuffle allowance, the end of a game and the clock.
-#include "game/play.h"
+#include "game/game.h"
 
 #include <algorithm>
 #include <cmath>
