@@ -462,8 +462,7 @@ void TF_Main::ShowHelpTopic(const std::string& topic) {
 }
 
 void TF_Main::CopyGameNumber() {
-  const StatusPanel* panel = status_->Panel("P_GameNumber");
-  if (panel->Label()->text().isEmpty()) return;
+  if (!game_->HasDeal()) return;
   const QString number = QString::number(game_->PlayBoard().Game.Seed);
   QGuiApplication::clipboard()->setText(number);
   status_->ShowNote(QCoreApplication::translate("Status", kGameNumberCopiedNote).toStdString());
