@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <random>
 
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "game/layout_file.h"
 #include "library/layouts.h"
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "game/layout_library.h"
 #include "library/layouts.h"
 

@@ -7,7 +7,7 @@
 #include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

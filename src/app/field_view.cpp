@@ -4,13 +4,13 @@
 
 #include <QCoreApplication>
 
-#include "app/main_field.h"
+#include "app/field_widget.h"
 #include "content/settings.h"
 #include "content/translate.h"
 #include "field/paused.h"
 #include "game/editor.h"
 #include "game/faces.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

@@ -5,8 +5,8 @@
 #include <Qt>
 
 #include "app/field_view.h"
+#include "game/game.h"
 #include "game/key_focus.h"
-#include "game/play.h"
 
 namespace tv {
 

@@ -7,23 +7,23 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "app/field_input.h"
 #include "app/field_view.h"
-#include "app/main_input.h"
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "app/main_menus.h"
-#include "app/main_status.h"
 #include "app/program.h"
+#include "app/status_bars.h"
 #include "content/translate.h"
 #include "field/tilesets.h"
+#include "game/game.h"
 #include "game/layout_file.h"
-#include "game/play.h"
 #include "library/opensave.h"
 
 namespace tv {
 
 MainEditor::MainEditor(Game& game, GameHost& gameHost, EditControls& controls, Tilesets& tilesets,
-                       FieldPictures& pictures, MainLibrary& library, const MainMenus& menus,
-                       const MainToolbars& bars, StatusBars& status, MainEditorHost host)
+                       FieldPictures& pictures, LayoutCommands& library, const MainMenus& menus,
+                       const MainToolbars& bars, StatusBars& status, MainEditorCalls host)
     : game_(game),
       controls_(controls),
       tilesets_(tilesets),

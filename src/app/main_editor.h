@@ -11,11 +11,11 @@
 #include <string>
 
 #include "game/editor.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 
-class MainLibrary;
+class LayoutCommands;
 class StatusBars;
 class Tilesets;
 struct FieldPictures;
@@ -23,7 +23,7 @@ struct MainMenus;
 struct MainToolbars;
 
 // What the editor needs of the main window, and nothing more.
-struct MainEditorHost {
+struct MainEditorCalls {
   std::function<int(const std::string& text, int flags)> Message;
   std::function<QSize()> AvailableArea;
   std::function<void(BoardMode mode)> SetBoardMode;  // with menus, toolbar and status bar
@@ -44,8 +44,8 @@ struct MainEditorHost {
 class MainEditor {
  public:
   MainEditor(Game& game, GameHost& gameHost, EditControls& controls, Tilesets& tilesets,
-             FieldPictures& pictures, MainLibrary& library, const MainMenus& menus,
-             const MainToolbars& bars, StatusBars& status, MainEditorHost host);
+             FieldPictures& pictures, LayoutCommands& library, const MainMenus& menus,
+             const MainToolbars& bars, StatusBars& status, MainEditorCalls host);
 
   Editor& Logic() { return editor_; }
   const Editor& Logic() const { return editor_; }
@@ -83,11 +83,11 @@ class MainEditor {
   EditControls& controls_;
   Tilesets& tilesets_;
   FieldPictures& pictures_;
-  MainLibrary& library_;
+  LayoutCommands& library_;
   const MainMenus& menus_;
   const MainToolbars& bars_;
   StatusBars& status_;
-  MainEditorHost host_;
+  MainEditorCalls host_;
   Editor editor_;
 };
 

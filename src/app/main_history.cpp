@@ -11,7 +11,7 @@
 #include "app/stats_window.h"
 #include "content/translate.h"
 #include "game/daily_deal.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

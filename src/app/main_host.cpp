@@ -6,17 +6,17 @@
 #include <QThread>
 #include <QTimer>
 
+#include "app/field_input.h"
 #include "app/field_view.h"
-#include "app/main_field.h"
-#include "app/main_input.h"
-#include "app/main_library.h"
-#include "app/main_status.h"
+#include "app/field_widget.h"
+#include "app/layout_commands.h"
+#include "app/status_bars.h"
 #include "content/music_player.h"
 #include "content/shuffle.h"
 #include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

@@ -16,7 +16,7 @@ class FieldInput;
 class FieldView;
 class FieldWidget;
 class Game;
-class MainLibrary;
+class LayoutCommands;
 class MusicPlayer;
 class StatusBars;
 class TF_Shuffle;
@@ -46,7 +46,7 @@ struct HostParts {
   ClockFn Clock;
   bool Pauses = true;
   MusicPlayer* Sounds = nullptr;
-  MainLibrary* Library = nullptr;
+  LayoutCommands* Library = nullptr;
 };
 
 class MainHost final : public GameHost {

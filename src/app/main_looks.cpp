@@ -5,7 +5,7 @@
 
 #include "content/bkg_pics.h"
 #include "content/colorpicker.h"
-#include "content/tilesets.h"
+#include "content/tiles_dialog.h"
 #include "content/translate.h"
 
 namespace tv {

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "app/accessibility.h"
-#include "app/main_field.h"
-#include "app/main_status.h"
+#include "app/field_widget.h"
+#include "app/status_bars.h"
 #include "app/status_holder.h"
 #include "field/pixel_buffer.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Main window set-up, modes, commands and the window events; field input is in
-// main_input.cpp.
+// field_input.cpp.
 #include "app/main_window.h"
 
 #include <QClipboard>
@@ -16,16 +16,16 @@
 #include <utility>
 
 #include "app/art.h"
+#include "app/field_input.h"
 #include "app/field_view.h"
+#include "app/field_widget.h"
+#include "app/layout_commands.h"
 #include "app/main_editor.h"
-#include "app/main_field.h"
 #include "app/main_history.h"
-#include "app/main_input.h"
-#include "app/main_library.h"
 #include "app/main_looks.h"
-#include "app/main_status.h"
 #include "app/main_widgets.h"
 #include "app/settings_keeper.h"
+#include "app/status_bars.h"
 #include "app/window_place.h"
 #include "app/winnable_panel.h"
 #include "content/about.h"
@@ -189,7 +189,7 @@ int TF_Main::Message(const std::string& text, int flags) {
 }
 
 void TF_Main::CreateLibrary() {
-  MainLibraryHost host;
+  LayoutCommandsCalls host;
   host.Owner = this;
   host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
   host.ShowHelp = [this](const std::string& topic) { ShowHelpTopic(topic); };
@@ -202,7 +202,7 @@ void TF_Main::CreateLibrary() {
     return g.ClockTime - g.StartTime;
   };
   host.GameReshuffles = [this] { return game_->Reshuffle().count; };
-  library_ = std::make_unique<MainLibrary>(
+  library_ = std::make_unique<LayoutCommands>(
       LibraryPaths{paths_.LayoutsDir, paths_.RecordsFile, paths_.OldRecordsFile}, std::move(host),
       menus_);
 }
@@ -219,7 +219,7 @@ bool TF_Main::OpenForPlay(const std::string& name) {
 }
 
 void TF_Main::CreateEditor() {
-  MainEditorHost host;
+  MainEditorCalls host;
   host.Message = [this](const std::string& text, int flags) { return Message(text, flags); };
   host.AvailableArea = [this] { return AvailableArea(); };
   host.SetBoardMode = [this](BoardMode mode) {
@@ -462,8 +462,7 @@ void TF_Main::ShowHelpTopic(const std::string& topic) {
 }
 
 void TF_Main::CopyGameNumber() {
-  const StatusPanel* panel = status_->Panel("P_GameNumber");
-  if (panel->Label()->text().isEmpty()) return;
+  if (!game_->HasDeal()) return;
   const QString number = QString::number(game_->PlayBoard().Game.Seed);
   QGuiApplication::clipboard()->setText(number);
   status_->ShowNote(QCoreApplication::translate("Status", kGameNumberCopiedNote).toStdString());

@@ -22,8 +22,8 @@
 #include "field/pixel_buffer.h"
 #include "field/tilesets.h"
 #include "game/edit_controls.h"
+#include "game/game.h"
 #include "game/game_keeper.h"
-#include "game/play.h"
 
 namespace tv {
 
@@ -31,7 +31,7 @@ class FieldInput;
 class FieldView;
 class FieldWidget;
 class HelpViewer;
-class MainLibrary;
+class LayoutCommands;
 class MainHistory;
 class MainEditor;
 class SettingsKeeper;
@@ -54,7 +54,7 @@ struct MainWindowParts {
   TF_Music* Music;
   SoundOutput& Sounds;
   MainLooks& Looks;
-  MainLibrary& Library;
+  LayoutCommands& Library;
   WinnablePanel& Winnable;
   FieldInput& Input;
   MainEditor& Editor;
@@ -200,7 +200,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   TF_Shuffle* shuffle_ = nullptr;
   SoundOutput* sound_ = nullptr;  // the program's sound, from start-up to shutdown
   TF_Music* music_ = nullptr;
-  std::unique_ptr<MainLibrary> library_;
+  std::unique_ptr<LayoutCommands> library_;
   std::unique_ptr<MainHistory> history_;
   std::unique_ptr<GameKeeper> keeper_;
   bool keeperReported_ = false;  // the first failed write of the unfinished game was shown

@@ -14,7 +14,7 @@
 
 #include "app/art.h"
 #include "app/command_line.h"
-#include "app/main_field.h"
+#include "app/field_widget.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
 #include "app/program_looks.h"

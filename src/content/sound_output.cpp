@@ -6,7 +6,7 @@
 #include <QThread>
 #include <chrono>
 
-#include "content/sound_library.h"
+#include "content/mixer_backend.h"
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void InitMusicResources() {

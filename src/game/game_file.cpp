@@ -19,8 +19,8 @@
 
 #include "game/faces.h"
 #include "game/files.h"
+#include "game/game.h"
 #include "game/layout_file.h"
-#include "game/play.h"
 
 namespace tv {
 namespace {

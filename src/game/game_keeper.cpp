@@ -6,8 +6,8 @@
 #include <system_error>
 #include <utility>
 
+#include "game/game.h"
 #include "game/game_file.h"
-#include "game/play.h"
 
 namespace tv {
 

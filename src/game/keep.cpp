@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "game/faces.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 namespace {
@@ -119,6 +119,7 @@ void Game::Resume(const KeptGame& k) {
   UpdatePlayState();
   UpdateReshuffleLabel();
   host_.SetLabel(Label::GameNumber, GameNumberLabel(b.Game.Seed));
+  hasDeal_ = true;
   const double now = host_.Now();
   b.Game.StartTime = now - k.PlayedDays;
   b.Game.ClockTime = now;

@@ -2,7 +2,7 @@
 // Pause: the clock stands and the tiles are hidden until the player goes on. The
 // pause is taken out of the game's time by moving its start on by the paused span,
 // so the clock, the records and a kept game all see the time actually played.
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game in play tells its history: the facts as they stand.
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

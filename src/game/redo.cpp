@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Redo: the pairs taken back by undo come off again in the order they were undone
 // backwards, each as a removal of its own (fade, sound, undo entry, end of game).
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

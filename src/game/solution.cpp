@@ -2,7 +2,7 @@
 // The replay of a deal's solution on the play board: the deal shown whole, then
 // stepped through pair by pair. Nothing here keeps undo entries, plays sounds or
 // counts games.
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 

@@ -10,14 +10,14 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/field_widget.h"
+#include "app/layout_commands.h"
 #include "app/main_editor.h"
-#include "app/main_field.h"
-#include "app/main_library.h"
 #include "app/main_menus.h"
-#include "app/main_status.h"
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
+#include "app/status_bars.h"
 #include "app/widget_events.h"
 #include "library/opensave.h"
 #include "support/temp_dir.h"

@@ -13,12 +13,12 @@
 #include <map>
 #include <sstream>
 
-#include "app/main_field.h"
-#include "app/main_input.h"
-#include "app/main_status.h"
+#include "app/field_input.h"
+#include "app/field_widget.h"
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "app/startup.h"
+#include "app/status_bars.h"
 #include "app/widget_events.h"
 #include "app/winnable_panel.h"
 #include "game/key_focus.h"

@@ -11,7 +11,7 @@
 #include <QXmlStreamReader>
 #include <filesystem>
 
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "app/main_window.h"
 #include "app/program_folder.h"
 #include "app/startup.h"

@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "app/widget_events.h"
 #include "game/layout_file.h"
 #include "library/congrat.h"

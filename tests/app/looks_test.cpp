@@ -18,7 +18,7 @@
 #include "content/bkg_pics.h"
 #include "content/colorpicker.h"
 #include "content/pixel_view.h"
-#include "content/tilesets.h"
+#include "content/tiles_dialog.h"
 #include "field/picture_loader.h"
 #include "support/temp_dir.h"
 

@@ -27,12 +27,12 @@
 #include <optional>
 #include <sstream>
 
+#include "app/field_widget.h"
 #include "app/framed_label.h"
-#include "app/main_field.h"
-#include "app/main_library.h"
-#include "app/main_status.h"
+#include "app/layout_commands.h"
 #include "app/startup.h"
 #include "app/stats_window.h"
+#include "app/status_bars.h"
 #include "app/status_panel.h"
 #include "app/widget_events.h"
 #include "content/help.h"
@@ -305,7 +305,7 @@ TEST(MainWindow, FavouritesMenuAndTheRecentList) {
             (std::vector<std::string>{"Star", "Dragon", "Fortress"}));
 
   // Both lists follow a layout renamed in the chooser; a deleted one leaves them.
-  MainLibrary& library = world.window->Parts().Library;
+  LayoutCommands& library = world.window->Parts().Library;
   TF_Layouts* chooser = library.Chooser();
   chooser->show();
   chooser->List(kTagAll)->SelectEntry(library.Library().FindLayout("Dragon"));

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/game.h"
 #include "game/game_file.h"
-#include "game/play.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> bytes(data, data + size);

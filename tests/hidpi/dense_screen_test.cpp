@@ -10,14 +10,14 @@
 #include <filesystem>
 
 #include "app/art.h"
-#include "app/main_field.h"
-#include "app/main_library.h"
+#include "app/field_widget.h"
+#include "app/layout_commands.h"
 #include "app/main_looks.h"
-#include "app/main_status.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/status_bars.h"
 #include "content/about.h"
-#include "content/tilesets.h"
+#include "content/tiles_dialog.h"
 #include "field/geometry.h"
 #include "field/tilesets.h"
 #include "library/layouts.h"

@@ -8,8 +8,8 @@
 
 #include "fake_host.h"
 #include "game/faces.h"
+#include "game/game.h"
 #include "game/layout_file.h"
-#include "game/play.h"
 #include "support/temp_dir.h"
 
 namespace tv::test {

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "../measure/screen_tool.h"
-#include "app/main_field.h"
-#include "app/main_input.h"
+#include "app/field_input.h"
+#include "app/field_widget.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/winnable_panel.h"

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "../measure/screen_tool.h"
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 #include "app/stats_window.h"
 #include "content/translate.h"
 #include "game/history.h"

@@ -15,8 +15,8 @@
 #include <string>
 
 #include "app/art.h"
+#include "app/field_widget.h"
 #include "app/main_editor.h"
-#include "app/main_field.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/startup.h"

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/main_field.h"
+#include "app/field_widget.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "field/geometry.h"

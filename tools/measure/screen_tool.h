@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/main_field.h"
+#include "app/field_widget.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "content/translate.h"

@@ -15,8 +15,8 @@
 #include <tuple>
 
 #include "app/art.h"
-#include "app/main_field.h"
-#include "app/main_library.h"
+#include "app/field_widget.h"
+#include "app/layout_commands.h"
 #include "app/main_looks.h"
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -24,7 +24,7 @@
 #include "content/bkg_pics.h"
 #include "content/colorpicker.h"
 #include "content/music.h"
-#include "content/tilesets.h"
+#include "content/tiles_dialog.h"
 #include "field/geometry.h"
 #include "library/congrat.h"
 #include "library/layouts.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "../measure/screen_tool.h"
-#include "app/main_status.h"
 #include "app/main_window.h"
+#include "app/status_bars.h"
 #include "content/shuffle.h"
 
 int main(int argc, char** argv) {

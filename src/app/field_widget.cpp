@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The field widget paints only the rectangles it is asked to, straight from the buffer.
-#include "app/main_field.h"
+#include "app/field_widget.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -23,7 +23,7 @@ class TF_OpenSave;
 class TF_Rename;
 
 // What the library needs of the main window, and nothing more.
-struct MainLibraryHost {
+struct LayoutCommandsCalls {
   QWidget* Owner = nullptr;
   std::function<int(const std::string& text, int flags)> Message;
   std::function<void(const std::string& topic)> ShowHelp;
@@ -42,10 +42,10 @@ struct MainLibraryHost {
 // The library's pictures from the program's art.
 LibraryPictures LoadLibraryPictures();
 
-class MainLibrary {
+class LayoutCommands {
  public:
-  MainLibrary(const LibraryPaths& paths, MainLibraryHost host, const MainMenus& menus);
-  ~MainLibrary();
+  LayoutCommands(const LibraryPaths& paths, LayoutCommandsCalls host, const MainMenus& menus);
+  ~LayoutCommands();
 
   LayoutLibrary& Library() { return library_; }
   TF_Layouts* Chooser() const { return chooser_; }
@@ -78,7 +78,7 @@ class MainLibrary {
   void Connect();
 
   LayoutLibrary library_;
-  MainLibraryHost host_;
+  LayoutCommandsCalls host_;
   const MainMenus& menus_;
   LibraryPictures pictures_;
   TF_Layouts* chooser_ = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tileset chooser: thumbnails come from the field's own tile pictures, drawn on the
 // colour the field shows.
-#include "content/tilesets.h"
+#include "content/tiles_dialog.h"
 
 #include "field/tileset_thumb.h"
 

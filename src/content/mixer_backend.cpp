@@ -3,7 +3,7 @@
 // driven here and fed to the mixer's music hook, one song at a time. Driving it here
 // lets the synthesiser load only the soundfont samples a song uses, which the mixer's
 // own MIDI player cannot be told to do: it loaded the whole soundfont for every song.
-#include "content/sound_library.h"
+#include "content/mixer_backend.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

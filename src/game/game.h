@@ -111,6 +111,8 @@ class Game {
   int ReshufflesLeft() const { return kReshufflesPerGame - reshuffle_.count; }
   int PendingMode() const { return pendingMode_; }
   bool SolutionMode() const { return solutionMode_; }
+  // A deal is on show, with its number: none before the first or after a failed one.
+  bool HasDeal() const { return hasDeal_; }
   // Off: a hint shows for 200 ms (100 ms for a selection's partners); on: for 1.5 s,
   // blinking twice, for players who miss the short flash.
   void SetLongerHints(bool on) { longerHints_ = on; }
@@ -208,6 +210,7 @@ class Game {
   MODE_P playBoard_;
   MODE_P editBoard_;
   BoardMode boardMode_ = BoardMode::Play;
+  bool hasDeal_ = false;
   RandState rand_;
   Solution solution_;
 

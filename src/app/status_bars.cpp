@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Status panels are composed once from the frame pictures; only label texts and the
 // clock change while playing.
-#include "app/main_status.h"
+#include "app/status_bars.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -16,7 +16,7 @@
 #include "content/translate.h"
 #include "field/render.h"
 #include "game/faces.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 namespace {

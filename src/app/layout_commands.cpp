@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the layout library: its dialogs, favourites and records.
-#include "app/main_library.h"
+#include "app/layout_commands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -76,7 +76,8 @@ LibraryPictures LoadLibraryPictures() {
   return p;
 }
 
-MainLibrary::MainLibrary(const LibraryPaths& paths, MainLibraryHost host, const MainMenus& menus)
+LayoutCommands::LayoutCommands(const LibraryPaths& paths, LayoutCommandsCalls host,
+                               const MainMenus& menus)
     : library_(paths), host_(std::move(host)), menus_(menus), pictures_(LoadLibraryPictures()) {
   Report(library_.BuildCatalogue());
   LayoutsCallbacks callbacks;
@@ -113,9 +114,9 @@ MainLibrary::MainLibrary(const LibraryPaths& paths, MainLibraryHost host, const 
   Connect();
 }
 
-MainLibrary::~MainLibrary() = default;
+LayoutCommands::~LayoutCommands() = default;
 
-void MainLibrary::Connect() {
+void LayoutCommands::Connect() {
   QObject::connect(menus_.MI_LayoutChoose, &QAction::triggered, chooser_, [this] {
     if (ShowChooser() && host_.StartNewGame) host_.StartNewGame();
   });
@@ -125,7 +126,7 @@ void MainLibrary::Connect() {
                      [this, k] { OpenFavourite(k); });
 }
 
-void MainLibrary::Report(const Result& result) {
+void LayoutCommands::Report(const Result& result) {
   if (result || result.Words().Empty() || !host_.Message) return;
   // Every count, name and exit writes the records: one failing disk, one message.
   if (result.Is(LibraryError::Records)) {
@@ -135,32 +136,32 @@ void MainLibrary::Report(const Result& result) {
   host_.Message(MessageOf(result), kMessageError);
 }
 
-void MainLibrary::ApplyLists(const Settings& settings) {
+void LayoutCommands::ApplyLists(const Settings& settings) {
   library_.LoadLists(settings.Favourites, settings.Recent);
   RebuildFavouritesMenu();
 }
 
-void MainLibrary::StoreLists(Settings& settings) const {
+void LayoutCommands::StoreLists(Settings& settings) const {
   settings.Favourites = library_.Favourites().Names();
   settings.Recent = library_.Recent().Names();
 }
 
-void MainLibrary::SaveRecords() {
+void LayoutCommands::SaveRecords() {
   Report(library_.SaveRecords());
 }
 
-void MainLibrary::Rebuild() {
+void LayoutCommands::Rebuild() {
   Report(library_.BuildCatalogue());
   chooser_->RefillAll();
   RebuildFavouritesMenu();
 }
 
-bool MainLibrary::ShowChooser() {
+bool LayoutCommands::ShowChooser() {
   if (std::exchange(nextLayout_, false)) return OpenNextLayout();
   return chooser_->Choose(host_.Owner);
 }
 
-bool MainLibrary::OpenNextLayout() {
+bool LayoutCommands::OpenNextLayout() {
   const auto& entries = library_.Layouts().Entries();
   if (entries.empty() || !host_.OpenForPlay) return false;
   const std::string current = host_.CurrentLayout ? host_.CurrentLayout() : "";
@@ -170,7 +171,7 @@ bool MainLibrary::OpenNextLayout() {
   return host_.OpenForPlay(entries[next]->Name);
 }
 
-void MainLibrary::AddFavourite() {
+void LayoutCommands::AddFavourite() {
   const Result added = library_.AddFavourite(host_.CurrentLayout ? host_.CurrentLayout() : "");
   if (added) return RebuildFavouritesMenu();
   if (added.Is(LibraryError::FavouritesFull))
@@ -179,7 +180,7 @@ void MainLibrary::AddFavourite() {
     host_.Message(MessageOf(added), kMessageOk);
 }
 
-void MainLibrary::OpenFavourite(int k) {
+void LayoutCommands::OpenFavourite(int k) {
   const auto& refs = library_.Favourites().Refs();
   if (k < 0 || k >= static_cast<int>(refs.size())) return;
   const LayoutInfo* entry = refs[std::size_t(k)].Get();
@@ -187,7 +188,7 @@ void MainLibrary::OpenFavourite(int k) {
     host_.StartNewGame();
 }
 
-void MainLibrary::RebuildFavouritesMenu() {
+void LayoutCommands::RebuildFavouritesMenu() {
   const auto& refs = library_.Favourites().Refs();
   for (int k = 0; k < kFavouriteItems; ++k) {
     QAction* item = menus_.Favourites[std::size_t(k)];
@@ -203,7 +204,7 @@ void MainLibrary::RebuildFavouritesMenu() {
   menus_.MI_FavsSep->setVisible(!refs.empty());
 }
 
-void MainLibrary::CountGame(bool won) {
+void LayoutCommands::CountGame(bool won) {
   const std::string name = host_.CurrentLayout ? host_.CurrentLayout() : "";
   const double duration = won && host_.GameDuration ? host_.GameDuration() : 0.0;
   const int reshuffles = won && host_.GameReshuffles ? host_.GameReshuffles() : 0;
@@ -222,11 +223,11 @@ void MainLibrary::CountGame(bool won) {
   chooser_->ShowInfo(counted.Entry);
 }
 
-void MainLibrary::AddRecent(const std::string& layoutName) {
+void LayoutCommands::AddRecent(const std::string& layoutName) {
   library_.AddRecent(layoutName);
 }
 
-void MainLibrary::ClearRecords() {
+void LayoutCommands::ClearRecords() {
   if (host_.Message(
           QCoreApplication::translate("Library", "This will clear all game records! Are you sure?")
               .toStdString(),

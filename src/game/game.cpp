@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games, the field click, removal with its fade, undo, hint, the
 // reshuffle allowance, the end of a game and the clock.
-#include "game/play.h"
+#include "game/game.h"
 
 #include <algorithm>
 #include <cmath>
@@ -232,6 +232,7 @@ bool Game::StartGame(int mode, bool animate) {
   UpdatePlayState();
   UpdateReshuffleLabel();
   host_.SetLabel(Label::GameNumber, GameNumberLabel(b.Game.Seed));
+  hasDeal_ = true;
 
   const double now = host_.Now();
   if (mode == kDealNew || mode == kDealRestart) b.Game.StartTime = now;
@@ -308,6 +309,7 @@ void Game::ClearStatus() {
   for (const Label label :
        {Label::TilesLeft, Label::MovesLeft, Label::ReshufLeft, Label::GameNumber})
     host_.SetLabel(label, Text());
+  hasDeal_ = false;
   b.Game.StartTime = b.Game.ClockTime = host_.Now();
   host_.SetTimer(Timer::UpdateClock, false);
   host_.DrawClock();

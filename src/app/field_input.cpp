@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse and keyboard on the field, turned into the game's and the editor's commands.
-#include "app/main_input.h"
+#include "app/field_input.h"
 
 #include <QAction>
 #include <QCursor>
@@ -8,14 +8,14 @@
 
 #include "app/art.h"
 #include "app/field_view.h"
-#include "app/main_field.h"
+#include "app/field_widget.h"
 #include "app/main_menus.h"
-#include "app/main_status.h"
+#include "app/status_bars.h"
 #include "content/translate.h"
 #include "field/geometry.h"
 #include "game/editor.h"
 #include "game/faces.h"
-#include "game/play.h"
+#include "game/game.h"
 
 namespace tv {
 
