@@ -2,6 +2,7 @@
 // The chooser's column header with its sort arrow; its widths snap back.
 #include "library/layout_header.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -68,7 +69,8 @@ void LayoutHeader::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     const QRect text = opt.rect.adjusted(4 + shift, shift, -18, shift);
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-               fontMetrics().elidedText(tr(kTitles[i]), Qt::ElideRight, text.width()));
+               fontMetrics().elidedText(QCoreApplication::translate("LayoutHeader", kTitles[i]),
+                                        Qt::ElideRight, text.width()));
     if (showArrow_ && i == sortColumn_ && !arrows_.isNull())
       p.drawImage(opt.rect.right() + 1 - 15, (height() - 5) / 2, arrows_, 0, descending_ ? 6 : 0, 9,
                   5);

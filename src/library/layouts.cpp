@@ -179,8 +179,9 @@ TF_Layouts::TF_Layouts(LayoutLibrary& library, const LibraryPictures& pictures,
   B_Cancel->setObjectName("B_Cancel");
   for (QWidget* w : {static_cast<QWidget*>(B_Del), static_cast<QWidget*>(B_Rename),
                      static_cast<QWidget*>(B_OK), static_cast<QWidget*>(B_Cancel)}) {
-    w->setFixedSize(100, 32);
     w->setFont(Arial(15, true));
+    // Some languages' words are longer than the English: the button grows to its text.
+    w->setFixedSize(std::max(100, w->sizeHint().width()), 32);
   }
   B_Help->setFixedSize(33, 32);
   B_OK->setAutoDefault(false);
