@@ -894,7 +894,7 @@
     </message>
     <message>
         <source>No game won yet</source>
-        <translation>まだクリアしたゲームはありません</translation>
+        <translation>まだクリアしていません</translation>
     </message>
     <message>
         <source>moving median</source>
@@ -910,11 +910,11 @@
     </message>
     <message>
         <source>Played</source>
-        <translation>プレイ数</translation>
+        <translation>プレイ回数</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation>クリア数</translation>
+        <translation>勝利回数</translation>
     </message>
     <message>
         <source>Win rate</source>
