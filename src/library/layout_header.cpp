@@ -29,8 +29,15 @@ LayoutHeader::LayoutHeader(const QImage& arrows, QWidget* parent)
 }
 
 int LayoutHeader::SectionWidth(int section) const {
-  if (section == 0) return std::max(0, width() - 250);
-  return kFixedWidths[section];
+  if (section == 0) {
+    int others = 0;
+    for (int i = 1; i < kSections; ++i) others += SectionWidth(i);
+    return std::max(0, width() - others);
+  }
+  // A language's longer title widens its column (room for the sort arrow included)
+  // rather than being cut short; the layout names' column gives way.
+  const QString title = QCoreApplication::translate("LayoutHeader", kTitles[section]);
+  return std::max(kFixedWidths[section], fontMetrics().horizontalAdvance(title) + 22);
 }
 
 int LayoutHeader::SectionLeft(int section) const {
