@@ -152,10 +152,11 @@ class TF_Main : public QMainWindow, private WindowControls {
  private:
   QRect startArea_;  // the work area filled on a first start
   void BuildWindow();
+  void CreateParts();  // in main_window_parts.cpp, with the two below
   void CreateLibrary();
   void CreateHistory();  // in main_history.cpp
   void PlayDailyDeal();
-  void CreateEditor();  // in main_editor.cpp
+  void CreateEditor();
   void ConnectCommands();
   void Enable(Command command, bool on) override;
   void SetCaption(const std::string& caption) override;

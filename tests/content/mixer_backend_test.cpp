@@ -2,6 +2,8 @@
 // The SDL back end on the dummy output and the options dialog over it: songs from a file
 // and from memory play to their end, failures carry the layer's own codes, effects load,
 // the shipped songs and effects load, and a machine without output says so once.
+#include "content/mixer_backend.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -17,7 +19,6 @@
 #include <thread>
 
 #include "art/qt_app.h"
-#include "content/mixer_backend.h"
 #include "content/music.h"
 #include "game/files.h"
 #include "support/temp_dir.h"
