@@ -98,7 +98,9 @@ std::string AsideName(const fs::path& path) {
   const std::string stem = path.stem().string() + "-" + stamp;
   std::error_code error;
   for (int k = 1;; ++k) {
-    const std::string name = stem + (k == 1 ? "" : "-" + std::to_string(k)) + ".sqlite";
+    std::string name = stem;
+    if (k > 1) name.append("-").append(std::to_string(k));
+    name.append(".sqlite");
     if (!fs::exists(dir / name, error) && !fs::exists(dir / (name + "-wal"), error))
       return (dir / name).string();
   }
@@ -314,8 +316,9 @@ Result History::Migrate() {
               {path_, r.Words()}));
     }
   }
-  const std::string stamp = "PRAGMA application_id=" + std::to_string(kHistoryApplicationId) +
-                            "; PRAGMA user_version=" + std::to_string(kHistorySchemaVersion) + ";";
+  std::string stamp = "PRAGMA application_id=";
+  stamp.append(std::to_string(kHistoryApplicationId)).append("; PRAGMA user_version=");
+  stamp.append(std::to_string(kHistorySchemaVersion)).append(";");
   if (Result r = Exec(stamp.c_str()); !r) {
     (void)Exec("ROLLBACK");
     return r;
@@ -494,17 +497,19 @@ std::vector<double> MovingMedian(const std::vector<double>& values, int width) {
 
 std::string StatsJson(const HistoryStats& stats) {
   const HistoryFigures& o = stats.Overall;
-  std::string out = "{\"games\":" + std::to_string(o.Played) + ",\"won\":" + std::to_string(o.Won) +
-                    ",\"streak\":" + std::to_string(o.CurrentStreak) +
-                    ",\"best_streak\":" + std::to_string(o.BestStreak) + ",\"layouts\":[";
+  // Appended piece by piece: GCC 12 misreads "literal" + std::string&& at -O3.
+  std::string out = "{\"games\":";
+  out.append(std::to_string(o.Played)).append(",\"won\":").append(std::to_string(o.Won));
+  out.append(",\"streak\":").append(std::to_string(o.CurrentStreak));
+  out.append(",\"best_streak\":").append(std::to_string(o.BestStreak)).append(",\"layouts\":[");
   bool first = true;
   for (const HistoryFigures& f : stats.Layouts) {
     if (!first) out += ',';
     first = false;
     out += "{\"name\":";
     AppendJsonString(out, f.Name);
-    out += ",\"played\":" + std::to_string(f.Played) + ",\"won\":" + std::to_string(f.Won) +
-           ",\"best_time\":";
+    out.append(",\"played\":").append(std::to_string(f.Played)).append(",\"won\":");
+    out.append(std::to_string(f.Won)).append(",\"best_time\":");
     AppendJsonTime(out, f.BestTime);
     out += ",\"median_time\":";
     AppendJsonTime(out, f.MedianTime);
