@@ -116,25 +116,6 @@ double Median(std::vector<double> values) {
   return (lower + upper) / 2;
 }
 
-void AppendJsonString(std::string& out, const std::string& raw) {
-  const std::string text = Utf8OrLatin1(raw);
-  out += '"';
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (ch == '"' || ch == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += ch;
-    }
-  }
-  out += '"';
-}
-
 void AppendJsonTime(std::string& out, double seconds) {
   if (seconds < 0) {
     out += "null";
@@ -507,7 +488,7 @@ std::string StatsJson(const HistoryStats& stats) {
     if (!first) out += ',';
     first = false;
     out += "{\"name\":";
-    AppendJsonString(out, f.Name);
+    out += JsonString(f.Name);
     out.append(",\"played\":").append(std::to_string(f.Played)).append(",\"won\":");
     out.append(std::to_string(f.Won)).append(",\"best_time\":");
     AppendJsonTime(out, f.BestTime);

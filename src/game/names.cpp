@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace tv {
@@ -314,6 +315,26 @@ Result CheckRenameName(std::string_view typed, std::string_view oldName,
 
 Result CleanFileName(std::string_view typed, std::string& result) {
   return CleanName(typed, false, TV_TRANSLATE_NOOP("Messages", "Please enter file name!"), result);
+}
+
+std::string JsonString(std::string_view raw) {
+  const std::string text = Utf8OrLatin1(raw);
+  std::string out = "\"";
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += ch;
+    }
+  }
+  out += '"';
+  return out;
 }
 
 }  // namespace tv

@@ -19,6 +19,8 @@ bool IsValidUtf8(std::string_view text);
 
 // Well-formed UTF-8 as it is; anything else read as Latin-1 (old files).
 std::string Utf8OrLatin1(std::string_view text);
+// The text as a JSON string, quotes included, in UTF-8 as Utf8OrLatin1 makes it.
+std::string JsonString(std::string_view raw);
 
 // The longest prefix of `text` of at most `maxBytes` bytes that ends at a
 // character boundary.

@@ -11,25 +11,6 @@
 namespace tv::tool {
 namespace {
 
-std::string JsonString(std::string_view raw) {
-  const std::string text = Utf8OrLatin1(raw);
-  std::string out = "\"";
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (ch == '"' || ch == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += ch;
-    }
-  }
-  return out + "\"";
-}
-
 std::string JsonNumber(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.17g", v);
