@@ -152,18 +152,20 @@ Result History::Exec(const char* sql) const {
   return Result::Fail(HistoryError::Write, text);
 }
 
-Result History::OpenReadOnly(const std::string& path) {
+Result History::OpenFile(const std::string& path, int flags) {
   Close();
   path_ = path;
   movedAside_.clear();
-  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-    const std::string why = ErrorText(db_);
-    Close();
-    return Result::Fail(
-        HistoryError::Open,
-        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot open the history %1: %2"),
-                       {path, why}));
-  }
+  if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) == SQLITE_OK) return {};
+  const std::string why = ErrorText(db_);
+  Close();
+  return Result::Fail(
+      HistoryError::Open,
+      Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot open the history %1: %2"), {path, why}));
+}
+
+Result History::OpenReadOnly(const std::string& path) {
+  if (Result opened = OpenFile(path, SQLITE_OPEN_READONLY); !opened) return opened;
   Result prepared = Prepare(true);
   if (!prepared) Close();
   if (prepared.Is(HistoryError::Damaged))
@@ -175,18 +177,8 @@ Result History::OpenReadOnly(const std::string& path) {
 }
 
 Result History::Open(const std::string& path) {
-  Close();
-  path_ = path;
-  movedAside_.clear();
-  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-      SQLITE_OK) {
-    const std::string why = ErrorText(db_);
-    Close();
-    return Result::Fail(
-        HistoryError::Open,
-        Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot open the history %1: %2"),
-                       {path, why}));
-  }
+  if (Result opened = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); !opened)
+    return opened;
   Result prepared = Prepare(false);
   if (prepared || !prepared.Is(HistoryError::Damaged)) {
     if (!prepared) Close();

@@ -86,6 +86,8 @@ class History {
                                             std::uint32_t gameNumber) const;
 
  private:
+  // Opens the file with the sqlite3_open_v2 flags, closing whatever was open.
+  Result OpenFile(const std::string& path, int flags);
   Result Prepare(bool readOnly);
   Result Migrate();
   Result Exec(const char* sql) const;
