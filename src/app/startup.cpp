@@ -35,16 +35,20 @@ constexpr auto kSplashMinimum = std::chrono::milliseconds(2000);
 // Should the field not be painted (a window started minimised), the sound starts anyway.
 constexpr int kSoundStartLatestMs = 1500;
 
-// Opening the output and loading the synthesiser would hold back the first picture;
-// the first song is ten seconds away, so they wait until the field has been painted.
+// Opening the output and loading the synthesiser would hold back the first picture and
+// the first deal's animation (the deal timer waits behind them); the first song is ten
+// seconds away, so they wait until a painted field has no deal pending.
 void StartSoundAfterFirstPaint(TF_Main& window) {
   SoundOutput* sound = &window.Parts().Sounds;
+  const QTimer* dealPending = window.Parts().NewGameTimer;
   auto start = [sound] { QTimer::singleShot(0, sound, [sound] { sound->StartSound(); }); };
   auto previous = std::move(window.Parts().Field->OnPainted);
   auto asked = std::make_shared<bool>(false);
-  window.Parts().Field->OnPainted = [previous, asked, start] {
+  window.Parts().Field->OnPainted = [previous, asked, start, dealPending] {
     if (previous) previous();
-    if (!*asked) start();
+    // The deal's own paints come with its timer stopped: the start waits until it is done.
+    if (*asked || dealPending->isActive()) return;
+    start();
     *asked = true;
   };
   QTimer::singleShot(kSoundStartLatestMs, sound, [sound] { sound->StartSound(); });
