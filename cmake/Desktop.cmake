@@ -4,10 +4,6 @@
 # any prefix (and DESTDIR) works.
 include(GNUInstallDirs)
 
-# One game at a time: the running one listens on a local socket.
-find_package(Qt6 REQUIRED COMPONENTS Network)
-target_link_libraries(tilvane_app PUBLIC Qt6::Network)
-
 set(TILVANE_APP_ID org.tilvane.tilvane)
 # A game goes where the distribution's other games are.
 set(TILVANE_INSTALL_BINDIR games CACHE STRING "The program's folder under the prefix")

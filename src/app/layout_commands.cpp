@@ -101,7 +101,10 @@ LayoutCommands::LayoutCommands(const LibraryPaths& paths, LayoutCommandsCalls ho
   const auto report = [this](const std::string& text) {
     if (host_.Message) host_.Message(text, kMessageOk);
   };
-  chooser_ = new TF_Layouts(library_, pictures_, callbacks, host_.Owner);
+  // Made when first wanted; it fills itself from the library as it is made.
+  makeChooser_ = [this, callbacks] {
+    return new TF_Layouts(library_, pictures_, callbacks, host_.Owner);
+  };
   congrat_ = new TF_Congrat(pictures_.LargeStars, host_.Owner, pictures_.DrawLargeStars);
   rename_ = new TF_Rename(paths.LayoutsDir, report, host_.Owner);
   openSave_ = new TF_OpenSave(
@@ -116,13 +119,18 @@ LayoutCommands::LayoutCommands(const LibraryPaths& paths, LayoutCommandsCalls ho
 
 LayoutCommands::~LayoutCommands() = default;
 
+TF_Layouts* LayoutCommands::Chooser() {
+  if (!chooser_) chooser_ = makeChooser_();
+  return chooser_;
+}
+
 void LayoutCommands::Connect() {
-  QObject::connect(menus_.MI_LayoutChoose, &QAction::triggered, chooser_, [this] {
+  QObject::connect(menus_.MI_LayoutChoose, &QAction::triggered, [this] {
     if (ShowChooser() && host_.StartNewGame) host_.StartNewGame();
   });
-  QObject::connect(menus_.MI_FavsAdd, &QAction::triggered, chooser_, [this] { AddFavourite(); });
+  QObject::connect(menus_.MI_FavsAdd, &QAction::triggered, [this] { AddFavourite(); });
   for (int k = 0; k < kFavouriteItems; ++k)
-    QObject::connect(menus_.Favourites[std::size_t(k)], &QAction::triggered, chooser_,
+    QObject::connect(menus_.Favourites[std::size_t(k)], &QAction::triggered,
                      [this, k] { OpenFavourite(k); });
 }
 
@@ -152,13 +160,13 @@ void LayoutCommands::SaveRecords() {
 
 void LayoutCommands::Rebuild() {
   Report(library_.BuildCatalogue());
-  chooser_->RefillAll();
+  if (chooser_) chooser_->RefillAll();
   RebuildFavouritesMenu();
 }
 
 bool LayoutCommands::ShowChooser() {
   if (std::exchange(nextLayout_, false)) return OpenNextLayout();
-  return chooser_->Choose(host_.Owner);
+  return Chooser()->Choose(host_.Owner);
 }
 
 bool LayoutCommands::OpenNextLayout() {
@@ -220,7 +228,7 @@ void LayoutCommands::CountGame(bool won) {
       Report(library_.SetBestPlayer(counted.Entry, ok ? player : kDefaultPlayer));
   }
   if (counted.Entry) Report(counted.Saved);
-  chooser_->ShowInfo(counted.Entry);
+  if (chooser_) chooser_->ShowInfo(counted.Entry);
 }
 
 void LayoutCommands::AddRecent(const std::string& layoutName) {
@@ -234,7 +242,7 @@ void LayoutCommands::ClearRecords() {
           kMessageYesNo | kMessageQuestion) != kAnswerYes)
     return;
   Report(library_.ClearRecords());
-  chooser_->ShowInfo(nullptr);
+  if (chooser_) chooser_->ShowInfo(nullptr);
 }
 
 }  // namespace tv

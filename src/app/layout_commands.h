@@ -48,7 +48,7 @@ class LayoutCommands {
   ~LayoutCommands();
 
   LayoutLibrary& Library() { return library_; }
-  TF_Layouts* Chooser() const { return chooser_; }
+  TF_Layouts* Chooser();
   TF_Congrat* Congrat() const { return congrat_; }
   TF_Rename* Rename() const { return rename_; }
   TF_OpenSave* OpenSave() const { return openSave_; }
@@ -81,6 +81,7 @@ class LayoutCommands {
   LayoutCommandsCalls host_;
   const MainMenus& menus_;
   LibraryPictures pictures_;
+  std::function<TF_Layouts*()> makeChooser_;
   TF_Layouts* chooser_ = nullptr;
   TF_Congrat* congrat_ = nullptr;
   TF_Rename* rename_ = nullptr;

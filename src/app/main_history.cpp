@@ -21,7 +21,9 @@ MainHistory::MainHistory(const std::string& historyFile, const std::string& layo
     : log_(history_, layoutsDir, [] { return static_cast<std::int64_t>(std::time(nullptr)); }),
       game_(game),
       path_(historyFile),
-      warn_(std::move(warn)) {
+      warn_(std::move(warn)),
+      owner_(owner),
+      showHelp_(std::move(showHelp)) {
   log_.OnFailure = [this](const Result& failed) {
     if (reported_ || !warn_) return;
     reported_ = true;
@@ -30,7 +32,6 @@ MainHistory::MainHistory(const std::string& historyFile, const std::string& layo
           MessageOf(failed));
   };
   game_.SetHistory(&log_);
-  stats_ = new TF_Stats(std::move(showHelp), owner);
 }
 
 MainHistory::~MainHistory() {
@@ -48,7 +49,13 @@ void MainHistory::ShowStatistics(const std::string& currentLayout) {
   if (history_.IsOpen()) {
     if (const Result read = history_.ReadAll(games); !read && warn_) warn_(MessageOf(read));
   }
-  stats_->Run(std::move(games), currentLayout, LocalDateNumber(std::time(nullptr)));
+  Window()->Run(std::move(games), currentLayout, LocalDateNumber(std::time(nullptr)));
+}
+
+// Made when first asked for: a game that never opens it carries none of its widgets.
+TF_Stats* MainHistory::Window() {
+  if (!stats_) stats_ = new TF_Stats(showHelp_, owner_);
+  return stats_;
 }
 
 void MainHistory::Exit(bool kept) {

@@ -34,7 +34,7 @@ class MainHistory {
   // takes it up again (`kept`), ended otherwise.
   void Exit(bool kept);
   History& Data() { return history_; }
-  TF_Stats* Window() const { return stats_; }
+  TF_Stats* Window();
 
  private:
   History history_;
@@ -42,6 +42,8 @@ class MainHistory {
   Game& game_;
   std::string path_;
   std::function<void(const std::string&)> warn_;
+  QWidget* owner_;
+  std::function<void()> showHelp_;
   TF_Stats* stats_ = nullptr;
   bool reported_ = false;
 };

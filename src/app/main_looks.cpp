@@ -15,12 +15,23 @@ MainLooks::MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& pat
     : settings_(settings),
       calls_(std::move(calls)),
       parent_(parent),
+      sets_(sets),
       background_(settings, paths.BkgDirs()),
       bkgPics_(ScanBkgPics(paths.BkgDirs())) {
   background_.SetFieldSize(fieldSize.width(), fieldSize.height());
+}
+
+// Most games never open the choosers: they cost no memory until they are.
+TF_Tiles* MainLooks::Tiles() {
+  if (tiles_) return tiles_;
   TF_Tiles::Calls tileCalls{calls_.Message, calls_.Place, [this] { return settings_.BkgColor; },
                             calls_.ApplyTileset};
-  tiles_ = new TF_Tiles(sets, std::move(tileCalls), parent);
+  tiles_ = new TF_Tiles(sets_, std::move(tileCalls), parent_);
+  return tiles_;
+}
+
+TF_BkgPics* MainLooks::BkgPicsDialog() {
+  if (bkgDialog_) return bkgDialog_;
   TF_BkgPics::Calls picCalls{calls_.Message, calls_.Place, [this] { return settings_.Texture; },
                              [this](const std::string& name) {
                                const Result loaded = background_.LoadBkgPic(name);
@@ -29,7 +40,8 @@ MainLooks::MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& pat
                                calls_.PanelColor(settings_.BkgColor);
                                calls_.Redraw();
                              }};
-  bkgDialog_ = new TF_BkgPics(bkgPics_, std::move(picCalls), parent);
+  bkgDialog_ = new TF_BkgPics(bkgPics_, std::move(picCalls), parent_);
+  return bkgDialog_;
 }
 
 MainLooks::~MainLooks() = default;
@@ -47,11 +59,11 @@ void MainLooks::AfterLayOut(QSize area) {
 }
 
 void MainLooks::MI_OptionsTilesetClick() {
-  tiles_->exec();
+  Tiles()->exec();
 }
 
 void MainLooks::MI_OptionsBkgPicClick() {
-  bkgDialog_->exec();
+  BkgPicsDialog()->exec();
 }
 
 void MainLooks::ApplyColor(int color) {

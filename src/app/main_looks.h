@@ -32,7 +32,7 @@ class MainLooks {
     std::function<bool(const TILESET_P*)> ApplyTileset;  // load, lay out, redraw
     std::function<void(QWidget*)> Place;                 // first bounds of a chooser
   };
-  // Scans the background pictures; the dialogs are made here and kept.
+  // Scans the background pictures; each dialog is made when first wanted and kept.
   MainLooks(Settings& settings, Tilesets& sets, const ProgramPaths& paths, QSize fieldSize,
             Calls calls, QWidget* parent);
   ~MainLooks();
@@ -50,8 +50,8 @@ class MainLooks {
 
   Background& Bkg() { return background_; }
   const std::vector<BKGPIC_P>& BkgPics() const { return bkgPics_; }
-  TF_Tiles* Tiles() const { return tiles_; }
-  TF_BkgPics* BkgPicsDialog() const { return bkgDialog_; }
+  TF_Tiles* Tiles();
+  TF_BkgPics* BkgPicsDialog();
 
  private:
   void ApplyColor(int color);
@@ -59,6 +59,7 @@ class MainLooks {
   Settings& settings_;
   Calls calls_;
   QWidget* parent_;
+  Tilesets& sets_;
   Background background_;
   std::vector<BKGPIC_P> bkgPics_;
   TF_Tiles* tiles_ = nullptr;

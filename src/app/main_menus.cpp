@@ -5,12 +5,14 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QIconEngine>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionToolButton>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "app/accessibility.h"
@@ -66,10 +68,47 @@ QIcon WithCheckMark(const QIcon& base) {
   return icon;
 }
 
+// The check-marked pictures of an icon, six sizes in two states, are made when first
+// asked for: menus that are never opened cost none of them.
+class CheckMarkEngine : public QIconEngine {
+ public:
+  explicit CheckMarkEngine(QIcon base) : base_(std::move(base)) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Icon().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Icon().availableSizes(mode, state);
+  }
+  bool isNull() override { return base_.isNull(); }
+  QIconEngine* clone() const override { return new CheckMarkEngine(*this); }
+  QString key() const override { return QStringLiteral("tv-check-mark"); }
+
+ private:
+  QIcon& Icon() {
+    if (icon_.isNull()) icon_ = WithCheckMark(base_);
+    return icon_;
+  }
+  QIcon base_, icon_;
+};
+
 QAction* Check(QMenu* menu, const char* name, const Caption& caption, const char* icon) {
   QAction* action = Item(menu, name, caption, icon);
   action->setCheckable(true);
-  if (icon) action->setIcon(WithCheckMark(action->icon()));
+  if (!icon) return action;
+  const QIcon base = action->icon();
+  action->setIcon(QIcon(new CheckMarkEngine(base)));
+  // The menu itself draws the finished icon, made as the menu first opens.
+  auto connection = std::make_shared<QMetaObject::Connection>();
+  *connection = QObject::connect(menu, &QMenu::aboutToShow, action, [action, base, connection] {
+    action->setIcon(WithCheckMark(base));
+    QObject::disconnect(*connection);
+  });
   return action;
 }
 

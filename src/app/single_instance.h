@@ -4,7 +4,6 @@
 // socket lets a second start ask the running one to come to the front.
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -36,7 +35,8 @@ class SingleInstance : public QObject {
 
  private:
   struct Guard;
-  void AcceptRequest(QLocalServer* server);
+  void Listen(Guard& guard);
+  void AcceptRequest(Guard& guard);
 
   std::vector<std::unique_ptr<Guard>> guards_;
 };

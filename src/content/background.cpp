@@ -72,6 +72,17 @@ void Background::SetFieldSize(int width, int height) {
   fieldHeight_ = height;
 }
 
+Result Background::Stretch(const std::vector<std::uint8_t>& file, PixelBuffer& picture,
+                           PictureSize* size) {
+  if (picture.width() != fieldWidth_ || picture.height() != fieldHeight_)
+    picture.CreateUninitialised(fieldWidth_, fieldHeight_);
+  // Without an area the file is still decoded whole, which tells whether it can be read.
+  const bool area = availWidth_ > 0 && availHeight_ > 0 && !picture.IsEmpty();
+  PixelBuffer none;
+  return DecodeScaled(file.data(), file.size(), area ? picture : none, availWidth_, availHeight_,
+                      size);
+}
+
 void Background::ResizeBkgPic(int availWidth, int availHeight) {
   // Lay-outs that keep the area (zoom, mode switches) need no new stretch.
   const bool same = resizedValid_ && availWidth == availWidth_ && availHeight == availHeight_ &&
@@ -79,12 +90,10 @@ void Background::ResizeBkgPic(int availWidth, int availHeight) {
   availWidth_ = availWidth;
   availHeight_ = availHeight;
   if (!settings_.UseTexture || same) return;
-  if (resized_.width() != fieldWidth_ || resized_.height() != fieldHeight_)
-    resized_.CreateUninitialised(fieldWidth_, fieldHeight_);
   resizedValid_ = false;
-  if (availWidth <= 0 || availHeight <= 0 || resized_.IsEmpty() || orig_.IsEmpty()) return;
-  ResizeBilinear(orig_, resized_, 0, 0, availWidth, availHeight);
-  resizedValid_ = true;
+  if (availWidth <= 0 || availHeight <= 0 || !origFile_) return;
+  // The bytes decoded before and decode the same way again.
+  resizedValid_ = Stretch(*origFile_, resized_, nullptr).Ok() && !resized_.IsEmpty();
 }
 
 Result Background::LoadBkgPic(const std::string& name) {
@@ -94,17 +103,21 @@ Result Background::LoadBkgPic(const std::string& name) {
     return Result::Fail(BkgLoadError::kMissing);
   }
   // Decode aside first: an unreadable picture leaves the one in use untouched.
+  auto file = std::make_shared<std::vector<std::uint8_t>>();
   PixelBuffer picture;
-  if (!OpenPicture(path, &picture))
+  PictureSize size;
+  if (!FileExists(path) || !ReadWholeFile(path, *file, kMaxPictureFileBytes).Ok() ||
+      !Stretch(*file, picture, &size).Ok())
     return Result::Fail(
         BkgLoadError::kUnreadable,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not open picture \"%1\"!"), {name}));
-  orig_ = std::move(picture);
-  resizedValid_ = false;
+  origFile_ = std::move(file);
+  origSize_ = size;
+  resized_ = std::move(picture);
+  resizedValid_ = availWidth_ > 0 && availHeight_ > 0 && !resized_.IsEmpty();
   settings_.UseTexture = true;
   settings_.Texture = name;
   settings_.BkgColor = kDefaultBkgColor;
-  ResizeBkgPic(availWidth_, availHeight_);
   return {};
 }
 
@@ -124,7 +137,7 @@ const PixelBuffer* Background::Picture() const {
 }
 
 Background::Record Background::Save() const {
-  return Record{settings_.BkgColor, settings_.UseTexture, settings_.Texture, orig_,
+  return Record{settings_.BkgColor, settings_.UseTexture, settings_.Texture, origFile_,   origSize_,
                 resized_,           resizedValid_,        availWidth_,       availHeight_};
 }
 
@@ -132,7 +145,8 @@ void Background::Restore(Record record) {
   settings_.BkgColor = record.BkgColor;
   settings_.UseTexture = record.UseTexture;
   settings_.Texture = std::move(record.Texture);
-  orig_ = std::move(record.OrigBkgPic);
+  origFile_ = std::move(record.OrigBkgFile);
+  origSize_ = record.OrigSize;
   resized_ = std::move(record.ResizedBkgPic);
   resizedValid_ = record.ResizedValid;
   // Stretched for another area than the present one: stretch again.

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "content/settings.h"
+#include "field/picture_loader.h"
 #include "field/pixel_buffer.h"
 #include "game/result.h"
 
@@ -44,16 +46,19 @@ ThumbPlace PlaceBkgThumb(int width, int height);
 // Draws `preview` into `thumb` (made 200 by 150, white behind the picture).
 void DrawBkgThumb(const PixelBuffer& preview, PixelBuffer& thumb);
 
-// The background settings (kept in `Settings`) together with the loaded picture and its
-// copy scaled to the field. The whole record is a value, so a dialog can save it and put
-// it back.
+// The background settings (kept in `Settings`) together with the loaded picture, kept as
+// its file's bytes, and the picture decoded straight to the field's scale: the full-size
+// picture is never held. The whole record is a value, so a dialog can save it and put it
+// back.
 class Background {
  public:
+  using FileBytes = std::shared_ptr<const std::vector<std::uint8_t>>;
   struct Record {
     std::int32_t BkgColor = kDefaultBkgColor;
     bool UseTexture = true;
     std::string Texture;
-    PixelBuffer OrigBkgPic;
+    FileBytes OrigBkgFile;
+    PictureSize OrigSize;
     PixelBuffer ResizedBkgPic;
     bool ResizedValid = false;
     int AvailWidth = 0, AvailHeight = 0;  // the area ResizedBkgPic was stretched for
@@ -79,7 +84,8 @@ class Background {
 
   // The scaled picture when the field shows one, else null (the colour is used).
   const PixelBuffer* Picture() const;
-  const PixelBuffer& Original() const { return orig_; }
+  // The loaded picture's own size.
+  PictureSize OriginalSize() const { return origSize_; }
 
   Record Save() const;
   void Restore(Record record);
@@ -87,7 +93,11 @@ class Background {
  private:
   Settings& settings_;
   std::vector<std::string> dirs_;
-  PixelBuffer orig_;
+  // Decodes the file over the available area of `picture` (made the field's size).
+  Result Stretch(const std::vector<std::uint8_t>& file, PixelBuffer& picture, PictureSize* size);
+
+  FileBytes origFile_;
+  PictureSize origSize_;
   PixelBuffer resized_;
   bool resizedValid_ = false;
   int fieldWidth_ = 0, fieldHeight_ = 0;

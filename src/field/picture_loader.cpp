@@ -187,6 +187,32 @@ bool JpegReadRows(jpeg_decompress_struct* cinfo, JpegErrorManager* manager, std:
   return !manager->truncated;
 }
 
+// Adobe writes the ink values inverted.
+void CmykRowToBgr(const JpegInfo& info, const std::uint8_t* s, std::uint8_t* d, int width) {
+  for (int x = 0; x < width; ++x, s += 4, d += 3) {
+    const int k = info.inverted_cmyk ? s[3] : 255 - s[3];
+    for (int c = 0; c < 3; ++c) {
+      const int ink = info.inverted_cmyk ? s[2 - c] : 255 - s[2 - c];
+      d[c] = static_cast<std::uint8_t>(ink * k / 255);
+    }
+  }
+}
+
+void JpegFailure(jpeg_decompress_struct* cinfo, JpegErrorManager& manager, bool too_large,
+                 std::string* error) {
+  std::string message;
+  if (too_large) {
+    message = "picture is too large";
+  } else if (manager.truncated) {
+    message = "file is truncated";
+  } else {
+    char text[JMSG_LENGTH_MAX] = "";
+    manager.base.format_message(reinterpret_cast<j_common_ptr>(cinfo), text);
+    message = text;
+  }
+  Fail(error, "JPEG: " + message);
+}
+
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PixelBuffer* out, std::string* error) {
   jpeg_decompress_struct cinfo;
   JpegErrorManager manager;
@@ -216,36 +242,101 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PixelBuffer* out, st
     }
     ok = JpegReadRows(&cinfo, &manager, rows.data(), height);
     if (ok && info.cmyk) {
-      for (int y = 0; y < height; ++y) {
-        const std::uint8_t* s = rows[y];
-        std::uint8_t* d = picture.Row(y);
-        for (int x = 0; x < width; ++x, s += 4, d += 3) {
-          // Adobe writes the ink values inverted.
-          const int k = info.inverted_cmyk ? s[3] : 255 - s[3];
-          for (int c = 0; c < 3; ++c) {
-            const int ink = info.inverted_cmyk ? s[2 - c] : 255 - s[2 - c];
-            d[c] = static_cast<std::uint8_t>(ink * k / 255);
-          }
-        }
-      }
+      for (int y = 0; y < height; ++y) CmykRowToBgr(info, rows[y], picture.Row(y), width);
     }
   }
-  std::string message;
-  if (!ok) {
-    if (too_large) {
-      message = "picture is too large";
-    } else if (manager.truncated) {
-      message = "file is truncated";
-    } else {
-      char text[JMSG_LENGTH_MAX] = "";
-      manager.base.format_message(reinterpret_cast<j_common_ptr>(&cinfo), text);
-      message = text;
-    }
-  }
+  if (!ok) JpegFailure(&cinfo, manager, too_large, error);
   jpeg_destroy_decompress(&cinfo);
-  if (!ok) return Fail(error, "JPEG: " + message);
+  if (!ok) return false;
   *out = std::move(picture);
   return true;
+}
+
+bool JpegStart(jpeg_decompress_struct* cinfo, JpegErrorManager* manager) {
+  if (setjmp(manager->jump)) return false;
+  jpeg_start_decompress(cinfo);
+  return !manager->truncated;
+}
+
+bool JpegReadRow(jpeg_decompress_struct* cinfo, JpegErrorManager* manager, std::uint8_t* row) {
+  if (setjmp(manager->jump)) return false;
+  while (jpeg_read_scanlines(cinfo, &row, 1) == 0 && !manager->truncated) {
+  }
+  return !manager->truncated;
+}
+
+bool JpegFinish(jpeg_decompress_struct* cinfo, JpegErrorManager* manager) {
+  if (setjmp(manager->jump)) return false;
+  jpeg_finish_decompress(cinfo);
+  return !manager->truncated;
+}
+
+// Two rows in turn are all the scaling needs at a time: the decoder writes into the ring
+// of two, and the scaling reads the last two rows decoded.
+class JpegRowRing {
+ public:
+  JpegRowRing(jpeg_decompress_struct* cinfo, JpegErrorManager* manager, const JpegInfo& info)
+      : cinfo_(cinfo), manager_(manager), info_(info), width_(static_cast<int>(info.width)) {
+    const std::size_t bytes = std::size_t{info.cmyk ? 4u : 3u} * width_;
+    raw_.resize(2 * bytes);
+    if (info.cmyk) bgr_.resize(2 * std::size_t{3} * width_);
+    rowBytes_ = bytes;
+  }
+
+  // Decodes up to row `y`; after a failure the rows stay as they were and Ok() is false.
+  const std::uint8_t* Row(int y) {
+    while (ok_ && decoded_ <= y) {
+      std::uint8_t* raw = raw_.data() + (decoded_ % 2) * rowBytes_;
+      ok_ = JpegReadRow(cinfo_, manager_, raw);
+      if (ok_ && info_.cmyk)
+        CmykRowToBgr(info_, raw, bgr_.data() + (decoded_ % 2) * std::size_t{3} * width_, width_);
+      ++decoded_;
+    }
+    const std::size_t slot = static_cast<std::size_t>(y % 2);
+    return info_.cmyk ? bgr_.data() + slot * 3 * width_ : raw_.data() + slot * rowBytes_;
+  }
+  bool Ok() const { return ok_; }
+
+ private:
+  jpeg_decompress_struct* cinfo_;
+  JpegErrorManager* manager_;
+  const JpegInfo& info_;
+  int width_;
+  std::size_t rowBytes_ = 0;
+  std::vector<std::uint8_t> raw_, bgr_;
+  int decoded_ = 0;
+  bool ok_ = true;
+};
+
+bool DecodeJpegScaled(const std::uint8_t* data, std::size_t size, PixelBuffer& dst, int w, int h,
+                      PictureSize* found, std::string* error) {
+  jpeg_decompress_struct cinfo;
+  JpegErrorManager manager;
+  cinfo.err = jpeg_std_error(&manager.base);
+  manager.base.error_exit = JpegErrorExit;
+  manager.base.emit_message = JpegEmitMessage;
+  manager.truncated = false;
+  jpeg_create_decompress(&cinfo);
+  jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+
+  JpegInfo info{};
+  bool ok = JpegReadHeader(&cinfo, &manager, &info);
+  const bool too_large = ok && !PixelBuffer::PictureSizeAllowed(info.width, info.height);
+  ok = ok && !too_large && JpegStart(&cinfo, &manager);
+  if (ok) {
+    const int height = static_cast<int>(info.height);
+    JpegRowRing ring(&cinfo, &manager, info);
+    ResizeBilinearRows(
+        static_cast<int>(info.width), height, [&ring](int y) { return ring.Row(y); }, dst, 0, 0, w,
+        h);
+    // The rows the scaling skipped are decoded too: a cut file fails wherever it ends.
+    if (height > 0) ring.Row(height - 1);
+    ok = ring.Ok() && JpegFinish(&cinfo, &manager);
+    *found = {static_cast<int>(info.width), height};
+  }
+  if (!ok) JpegFailure(&cinfo, manager, too_large, error);
+  jpeg_destroy_decompress(&cinfo);
+  return ok;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -414,6 +505,23 @@ Result DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* ou
       return Result::Fail(PictureCode::kUnknownKind, Text::Verbatim("unknown picture format"));
   }
   if (!decoded) return Result::Fail(PictureCode::kBadData, error);
+  return {};
+}
+
+Result DecodeScaled(const std::uint8_t* data, std::size_t size, PixelBuffer& dst, int w, int h,
+                    PictureSize* size_out) {
+  std::string error;
+  PictureSize found;
+  if (ClassifyPicture(data, size) == PictureKind::kJpeg) {
+    if (!DecodeJpegScaled(data, size, dst, w, h, &found, &error))
+      return Result::Fail(PictureCode::kBadData, error);
+  } else {
+    PixelBuffer picture;
+    if (Result decoded = DecodePicture(data, size, &picture); !decoded) return decoded;
+    ResizeBilinear(picture, dst, 0, 0, w, h);
+    found = {picture.width(), picture.height()};
+  }
+  if (size_out) *size_out = found;
   return {};
 }
 

@@ -35,6 +35,17 @@ PictureKind ClassifyPicture(const std::uint8_t* data, std::size_t size);
 // are refused before anything is allocated.
 Result DecodePicture(const std::uint8_t* data, std::size_t size, PixelBuffer* out);
 
+// Decodes a picture held in memory straight into the w by h block at the top left of
+// `dst`, scaled as ResizeBilinear scales the whole picture. A JPEG is decoded row by row
+// and never held whole; other kinds are decoded whole first. Every row is decoded even
+// when nothing is drawn (an empty `dst`), so a damaged file fails as in DecodePicture. On
+// failure `dst` may be partly drawn. `size_out`, when given, receives the picture's size.
+struct PictureSize {
+  int width = 0, height = 0;
+};
+Result DecodeScaled(const std::uint8_t* data, std::size_t size, PixelBuffer& dst, int w, int h,
+                    PictureSize* size_out = nullptr);
+
 // Reads and decodes a picture file; a missing file, an unknown kind and a decoder error
 // all fail cleanly, leaving `out` unchanged.
 Result OpenPicture(const std::string& path, PixelBuffer* out);

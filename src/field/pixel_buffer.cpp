@@ -539,10 +539,18 @@ bool FloodFill(PixelBuffer& dst, int seed_x, int seed_y, int color, SpanRect* bo
 
 void ResizeBilinear(const PixelBuffer& src, PixelBuffer& dst, int x, int y, int w, int h,
                     int start_x, int start_y) {
-  if (w <= 0 || h <= 0 || src.IsEmpty() || dst.IsEmpty()) return;
-  const std::int64_t step_x = (std::int64_t{src.width() - 1} * 32768) / w;
-  const std::int64_t step_y = (std::int64_t{src.height() - 1} * 32768) / h;
-  const int last_col = src.width() - 1, last_row = src.height() - 1;
+  if (src.IsEmpty()) return;
+  ResizeBilinearRows(
+      src.width(), src.height(), [&src](int row) { return src.Row(row); }, dst, x, y, w, h, start_x,
+      start_y);
+}
+
+void ResizeBilinearRows(int src_width, int src_height, const SourceRow& row, PixelBuffer& dst,
+                        int x, int y, int w, int h, int start_x, int start_y) {
+  if (w <= 0 || h <= 0 || src_width <= 0 || src_height <= 0 || dst.IsEmpty()) return;
+  const std::int64_t step_x = (std::int64_t{src_width - 1} * 32768) / w;
+  const std::int64_t step_y = (std::int64_t{src_height - 1} * 32768) / h;
+  const int last_col = src_width - 1, last_row = src_height - 1;
 
   // Only the destination columns and rows inside `dst` are computed, but the source
   // position still advances from the block's first pixel.
@@ -573,8 +581,8 @@ void ResizeBilinear(const PixelBuffer& src, PixelBuffer& dst, int x, int y, int 
     const int y0 = static_cast<int>(std::min<std::int64_t>(fy / 32768, last_row));
     const int y1 = std::min(y0 + 1, last_row);
     const std::uint32_t ty = static_cast<std::uint32_t>(fy % 32768);
-    const std::uint8_t* r0 = src.Row(y0);
-    const std::uint8_t* r1 = src.Row(y1);
+    const std::uint8_t* r0 = row(y0);
+    const std::uint8_t* r1 = row(y1);
     std::uint8_t* d = dst.PixelAt(x + col_begin, y + j);
     // Blue and red share one 64-bit product, each in its own 32-bit lane: a lane never
     // exceeds 255 * 32768, so no carry crosses into the other.

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -226,6 +227,13 @@ bool FloodFill(PixelBuffer& dst, int seed_x, int seed_y, int color, SpanRect* bo
 // in the same units. Destination pixels outside `dst` are skipped.
 void ResizeBilinear(const PixelBuffer& src, PixelBuffer& dst, int x, int y, int w, int h,
                     int start_x = 0, int start_y = 0);
+// The same scaling from a source of src_width by src_height whose rows come one by one:
+// `row(y)` is asked for rows in an order that never goes back more than one row behind
+// the highest asked so far, and the two highest rows asked must stay readable. A decoder
+// can so feed the scaling without ever holding the whole picture.
+using SourceRow = std::function<const std::uint8_t*(int y)>;
+void ResizeBilinearRows(int src_width, int src_height, const SourceRow& row, PixelBuffer& dst,
+                        int x, int y, int w, int h, int start_x = 0, int start_y = 0);
 
 // Icon strips: a picture with magenta as transparent colour becomes a strip four times its
 // height with these bands, top to bottom.

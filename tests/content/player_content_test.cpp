@@ -88,7 +88,7 @@ TEST(PlayerContent, ThePlayersFolderIsReadAfterTheShippedOneAndWinsOnANameClash)
   Settings settings;
   Background background(settings, dirs);
   ASSERT_TRUE(background.LoadBkgPic("river").Ok());
-  EXPECT_EQ(background.Original().width(), 8);
+  EXPECT_EQ(background.OriginalSize().width, 8);
 }
 
 }  // namespace

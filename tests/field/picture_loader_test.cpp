@@ -207,6 +207,42 @@ TEST(PictureLoaderTest, TruncatedFilesFail) {
   }
 }
 
+// Decoding straight to a scale must give the pixels of scaling the whole picture, for
+// every kind, upwards, downwards and one row or column at a time, and fail on a cut file
+// exactly when the whole decode fails, also when nothing is drawn.
+TEST(PictureLoaderTest, DecodingToAScaleMatchesScalingTheWholePicture) {
+  const int sizes[][2] = {{200, 150}, {5, 3}, {1, 1}, {64, 1}, {1, 40}, {97, 61}};
+  for (const Fixture& f : kFixtures) {
+    const std::vector<std::uint8_t> bytes = ReadFixture(f.name);
+    PixelBuffer whole;
+    ASSERT_TRUE(test::Succeeded(DecodePicture(bytes.data(), bytes.size(), &whole))) << f.name;
+    for (const auto& size : sizes) {
+      const std::string what =
+          std::string(f.name) + " to " + std::to_string(size[0]) + "x" + std::to_string(size[1]);
+      PixelBuffer expected(size[0] + 3, size[1] + 2), scaled(size[0] + 3, size[1] + 2);
+      FillPicture(expected, 0x123456);
+      FillPicture(scaled, 0x123456);
+      ResizeBilinear(whole, expected, 0, 0, size[0], size[1]);
+      PictureSize found;
+      ASSERT_TRUE(test::Succeeded(
+          DecodeScaled(bytes.data(), bytes.size(), scaled, size[0], size[1], &found)))
+          << what;
+      EXPECT_EQ(found.width, whole.width()) << what;
+      EXPECT_EQ(found.height, whole.height()) << what;
+      EXPECT_EQ(MaxDifference(scaled, [&](int x, int y) { return expected.GetPixel(x, y); }), 0)
+          << what;
+    }
+    for (std::size_t cut : {std::size_t{5}, bytes.size() / 2, bytes.size() - 3}) {
+      const std::vector<std::uint8_t> part(bytes.begin(), bytes.begin() + cut);
+      PixelBuffer ignored, target(20, 10), nothing;
+      const bool wholeOk = DecodePicture(part.data(), part.size(), &ignored).Ok();
+      const std::string what = std::string(f.name) + " cut at " + std::to_string(cut);
+      EXPECT_EQ(DecodeScaled(part.data(), part.size(), target, 20, 10).Ok(), wholeOk) << what;
+      EXPECT_EQ(DecodeScaled(part.data(), part.size(), nothing, 20, 10).Ok(), wholeOk) << what;
+    }
+  }
+}
+
 TEST(PictureLoaderTest, GarbageAndHostileHeadersFail) {
   std::mt19937 rng(7);
   const std::vector<std::vector<std::uint8_t>> magics = {
