@@ -99,8 +99,8 @@ constexpr int kQuietLevel = 33;
 constexpr auto kFadeWaitLimit = std::chrono::milliseconds(300);
 
 // Enough for the densest shipped song (48 voices) and for chords a player's own files
-// may add; every voice costs memory whether it sounds or not.
-constexpr int kPolyphony = 128;
+// may add; every voice costs memory whether it sounds or not (128 took 0.6 MB more).
+constexpr int kPolyphony = 64;
 // The synthesiser's gain at full volume: its default is 0.2, and louder than this
 // clips the shipped songs' loudest chords.
 constexpr float kFullGain = 1.2f;
@@ -122,7 +122,12 @@ float RampFrames(std::int16_t* samples, int frames, int channels, float gain, fl
       gain = std::max(target, gain - step);
     if (gain == 1.0f) continue;
     std::int16_t* frame = samples + std::ptrdiff_t(i) * channels;
-    for (int c = 0; c < channels; ++c) frame[c] = std::int16_t(std::lround(frame[c] * gain));
+    // Rounds half away from zero as lround does, without its library call per sample:
+    // the half is added exactly in double, and the conversion truncates.
+    for (int c = 0; c < channels; ++c) {
+      const double scaled = frame[c] * gain;
+      frame[c] = std::int16_t(scaled + (scaled < 0 ? -0.5 : 0.5));
+    }
   }
   return gain;
 }
@@ -177,7 +182,29 @@ struct MixerBackend::Song {
     player = Mixer()->new_fluid_player(synth);
     return player && Mixer()->fluid_player_add_mem(player, bytes.data(), bytes.size()) == FLUID_OK;
   }
+  // The synthesiser for an output of `rate` and `channels`; the failure's code otherwise.
+  SoundError Make(int outRate, int outChannels, const std::string& soundFont);
 };
+
+SoundError MixerBackend::Song::Make(int outRate, int outChannels, const std::string& soundFont) {
+  channels = outChannels;
+  rate = outRate;
+  const MixerCalls& fluid = *Mixer();
+  settings = fluid.new_fluid_settings();
+  if (!settings) return SoundError::NotEnoughMemory;
+  fluid.fluid_settings_setnum(settings, "synth.sample-rate", double(rate));
+  fluid.fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
+  fluid.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+  synth = fluid.new_fluid_synth(settings);
+  if (!synth) return SoundError::NotEnoughMemory;
+  // The volume is applied to the output, where it can glide; the synthesiser keeps
+  // its full gain.
+  fluid.fluid_synth_set_gain(synth, kFullGain);
+  // Named explicitly, not whatever soundfont the system's alternatives point at.
+  if (fluid.fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED || !NewPlayer())
+    return SoundError::UnknownFormat;
+  return SoundError::None;
+}
 
 namespace {
 
@@ -361,29 +388,9 @@ SongHandle MixerBackend::LoadSong(std::vector<std::uint8_t> bytes) {
   if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
   song->bytes = std::move(bytes);
-  song->channels = channels_;
-  song->rate = rate_;
-  const MixerCalls& fluid = *Mixer();
-  song->settings = fluid.new_fluid_settings();
-  if (!song->settings) {
-    Fail(SoundError::NotEnoughMemory);
-    return kNoSong;
-  }
-  fluid.fluid_settings_setnum(song->settings, "synth.sample-rate", double(rate_));
-  fluid.fluid_settings_setint(song->settings, "synth.polyphony", kPolyphony);
-  fluid.fluid_settings_setint(song->settings, "synth.dynamic-sample-loading", 1);
-  song->synth = fluid.new_fluid_synth(song->settings);
-  if (!song->synth) {
-    Fail(SoundError::NotEnoughMemory);
-    return kNoSong;
-  }
-  // The volume is applied to the output, where it can glide; the synthesiser keeps
-  // its full gain.
-  fluid.fluid_synth_set_gain(song->synth, kFullGain);
-  // Named explicitly, not whatever soundfont the system's alternatives point at.
-  if (fluid.fluid_synth_sfload(song->synth, soundFont_.c_str(), 1) == FLUID_FAILED ||
-      !song->NewPlayer()) {
-    Fail(SoundError::UnknownFormat);
+  if (const SoundError error = song->Make(rate_, channels_, soundFont_);
+      error != SoundError::None) {
+    Fail(error);
     return kNoSong;
   }
   return Keep(std::move(song));
@@ -508,6 +515,28 @@ bool MixerBackend::PreloadEffect(const std::string& path) {
 void MixerBackend::PlayEffect(const std::string& path) {
   if (!PreloadEffect(path)) return;
   Mixer()->Mix_PlayChannel(kAnyFreeChannel, effects_[path]->chunk, 0);
+}
+
+RenderedSong RenderSong(const std::vector<std::uint8_t>& midi, int volume, double seconds,
+                        const std::string& soundFont) {
+  RenderedSong rendered;
+  if (!Mixer() || !LooksLikeMidi(midi.data(), midi.size())) return rendered;
+  MixerBackend::Song song;
+  song.bytes = midi;
+  if (song.Make(kMixRate, 2, soundFont) != SoundError::None ||
+      Mixer()->fluid_player_play(song.player) != FLUID_OK)
+    return rendered;
+  song.target = float(std::clamp(volume, 0, 256)) / 256;
+  rendered.rate = kMixRate;
+  const auto frames = std::size_t(std::max(seconds, 0.0) * kMixRate);
+  rendered.samples.resize(frames * 2);
+  // In the output's own buffers, as the audio thread asks for them.
+  for (std::size_t done = 0; done < frames; done += kMixFrames) {
+    const int length = int(std::min<std::size_t>(kMixFrames, frames - done));
+    MixSong(&song, reinterpret_cast<Uint8*>(rendered.samples.data() + done * 2),
+            length * 2 * int(sizeof(std::int16_t)));
+  }
+  return rendered;
 }
 
 }  // namespace tv
