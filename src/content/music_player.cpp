@@ -63,6 +63,11 @@ MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand
       musicDirs_(std::move(musicDirs)) {}
 
 bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
+  if (!soundOn_ && !state_.MusicOn) {
+    startWanted_ = sleepMs;
+    return true;
+  }
+  startWanted_.reset();
   for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
     if (backend_.StartOutput()) {
       libraryStarted_ = true;
@@ -97,6 +102,10 @@ void MusicPlayer::StartUp() {
   soundOn_ = true;
 }
 
+void MusicPlayer::StartIfWanted() {
+  if (startWanted_ && (soundOn_ || state_.MusicOn)) StartLibrary(*startWanted_);
+}
+
 void MusicPlayer::ScanMusic() {
   files_.clear();
   for (FolderFile& file : FilesInFolders(musicDirs_, ".mid")) {
@@ -126,6 +135,7 @@ void MusicPlayer::ApplySettings(const Settings& settings) {
   SetVolume(settings.MusicVolume, false);
   SetMusicOn(settings.MusicOn, true);
   soundOn_ = settings.SoundOn;
+  StartIfWanted();
   for (const std::string& name : settings.UncheckedMusic) {
     for (MusicFile& file : files_)
       if (EqualsIgnoreCase(file.Name, name)) file.Ticked = false;
@@ -246,6 +256,7 @@ void MusicPlayer::SetVolume(int value, bool takeBar) {
 
 void MusicPlayer::SetMusicOn(bool on, bool startWithPause) {
   state_.MusicOn = on;
+  StartIfWanted();
   view_.EnableMusicControls(on);
   view_.SelectItem(-1);
   view_.RepaintList();
@@ -319,6 +330,11 @@ void MusicPlayer::OnDialogShown() {
   savedSoundOn_ = soundOn_;
 }
 
+void MusicPlayer::OnPlaySoundClicked(bool on) {
+  soundOn_ = on;
+  StartIfWanted();
+}
+
 void MusicPlayer::OnPlayMusicClicked(bool on) {
   if (!state_.Updating) SetMusicOn(on, false);
 }
@@ -343,6 +359,7 @@ void MusicPlayer::OnCancel() {
   SetVolume(saved_.Volume, false);
   SetMusicOn(saved_.MusicOn, false);
   soundOn_ = savedSoundOn_;
+  StartIfWanted();
 }
 
 void MusicPlayer::ShowMusicError() {

@@ -265,5 +265,38 @@ TEST(MusicPlayerStart, ElevenAttemptsThenOneMessageAndSilence) {
                                                     "No sound output device could be opened"});
 }
 
+// A game with the music and the effects off opens no sound library; switching either on
+// starts it, whichever way it is switched.
+TEST(MusicPlayerStart, NothingStartsUntilTheMusicOrTheEffectsAreOn) {
+  test::TempDir dir;
+  Settings silent;
+  silent.MusicOn = false, silent.SoundOn = false;
+  Settings effects = silent;
+  effects.SoundOn = true;
+  const std::vector<std::pair<const char*, std::function<void(MusicPlayer&)>>> switches = {
+      {"effects ticked", [](MusicPlayer& p) { p.OnPlaySoundClicked(true); }},
+      {"music ticked", [](MusicPlayer& p) { p.OnPlayMusicClicked(true); }},
+      {"settings", [&](MusicPlayer& p) { p.ApplySettings(effects); }},
+  };
+  for (const auto& [name, switchOn] : switches) {
+    SCOPED_TRACE(name);
+    FakeBackend backend;
+    FakeView view;
+    RandState rand;
+    MusicPlayer player(backend, view, rand, dir.dir(), {dir.dir()});
+    player.StartUp();
+    player.ApplySettings(silent);
+    EXPECT_TRUE(player.StartLibrary(nullptr));
+    player.PlaySound(Sound::Select);
+    EXPECT_EQ(backend.starts, 0);
+    EXPECT_FALSE(player.LibraryStarted());
+    switchOn(player);
+    EXPECT_EQ(backend.starts, 1);
+    EXPECT_TRUE(player.LibraryStarted());
+    switchOn(player);
+    EXPECT_EQ(backend.starts, 1);
+  }
+}
+
 }  // namespace
 }  // namespace tv
