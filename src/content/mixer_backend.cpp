@@ -41,6 +41,7 @@ namespace {
   X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setint) \
   X(fluid_settings_setnum) X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload) \
   X(fluid_synth_set_gain) X(fluid_synth_write_s16) X(fluid_synth_all_sounds_off) \
+  X(fluid_synth_system_reset) \
   X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add_mem) X(fluid_player_play) \
   X(fluid_player_stop) X(fluid_player_get_status) X(fluid_player_set_loop)
 // clang-format on
@@ -97,6 +98,8 @@ constexpr int kQuietLevel = 33;
 // The fade before a song leaves the output lasts until the audio thread's next turn
 // (one buffer, about 90 ms); a stalled output is not waited for longer.
 constexpr auto kFadeWaitLimit = std::chrono::milliseconds(300);
+// How long a render plays the song before, when it is given one.
+constexpr double kBeforeSeconds = 10;
 
 // Enough for the densest shipped song (48 voices) and for chords a player's own files
 // may add; every voice costs memory whether it sounds or not (128 took 0.6 MB more).
@@ -184,7 +187,24 @@ struct MixerBackend::Song {
   }
   // The synthesiser for an output of `rate` and `channels`; the failure's code otherwise.
   SoundError Make(int outRate, int outChannels, const std::string& soundFont);
+  // Takes over `used`'s synthesiser, reset as if new, when it was made for the same
+  // output: reading the soundfont again took tens of milliseconds on the window thread
+  // at every song. False leaves `used` without its player.
+  bool Reuse(Song& used, int outRate, int outChannels);
 };
+
+bool MixerBackend::Song::Reuse(Song& used, int outRate, int outChannels) {
+  if (!used.synth || used.rate != outRate || used.channels != outChannels) return false;
+  if (used.player) Mixer()->delete_fluid_player(used.player);
+  used.player = nullptr;
+  // Notes, controllers, programs and the reverb's and chorus's tails of the last song.
+  if (Mixer()->fluid_synth_system_reset(used.synth) != FLUID_OK) return false;
+  std::swap(settings, used.settings);
+  std::swap(synth, used.synth);
+  rate = outRate;
+  channels = outChannels;
+  return NewPlayer();
+}
 
 SoundError MixerBackend::Song::Make(int outRate, int outChannels, const std::string& soundFont) {
   channels = outChannels;
@@ -330,6 +350,7 @@ void MixerBackend::StopOutput() {
   }
   current_ = kNoSong;
   songs_.clear();
+  spare_.reset();
   effects_.clear();
   if (open_) CloseDevice();
   started_ = false;
@@ -388,6 +409,14 @@ SongHandle MixerBackend::LoadSong(std::vector<std::uint8_t> bytes) {
   if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
   song->bytes = std::move(bytes);
+  const bool reused = spare_ && song->Reuse(*spare_, rate_, channels_);
+  spare_.reset();
+  if (reused) return Keep(std::move(song));
+  if (song->synth) {  // taken over, but the song would not load into it
+    auto fresh = std::make_unique<Song>();
+    fresh->bytes = std::move(song->bytes);
+    song = std::move(fresh);
+  }
   if (const SoundError error = song->Make(rate_, channels_, soundFont_);
       error != SoundError::None) {
     Fail(error);
@@ -467,6 +496,8 @@ void MixerBackend::Halt(SongHandle handle) {
 void MixerBackend::Release(SongHandle handle) {
   if (!Find(handle)) return;
   if (current_ == handle) Unhook();
+  // The next song takes over its synthesiser.
+  spare_ = std::move(songs_[handle]);
   songs_.erase(handle);
 }
 
@@ -518,24 +549,37 @@ void MixerBackend::PlayEffect(const std::string& path) {
 }
 
 RenderedSong RenderSong(const std::vector<std::uint8_t>& midi, int volume, double seconds,
-                        const std::string& soundFont) {
+                        const std::vector<std::uint8_t>& before, const std::string& soundFont) {
   RenderedSong rendered;
   if (!Mixer() || !LooksLikeMidi(midi.data(), midi.size())) return rendered;
-  MixerBackend::Song song;
+  // In the output's own buffers, as the audio thread asks for them.
+  const auto play = [](MixerBackend::Song& song, std::int16_t* out, std::size_t frames) {
+    for (std::size_t done = 0; done < frames; done += kMixFrames) {
+      const int length = int(std::min<std::size_t>(kMixFrames, frames - done));
+      MixSong(&song, reinterpret_cast<Uint8*>(out + done * 2),
+              length * 2 * int(sizeof(std::int16_t)));
+    }
+  };
+  MixerBackend::Song earlier, song;
+  earlier.bytes = before;
   song.bytes = midi;
-  if (song.Make(kMixRate, 2, soundFont) != SoundError::None ||
-      Mixer()->fluid_player_play(song.player) != FLUID_OK)
-    return rendered;
+  if (!before.empty()) {
+    if (earlier.Make(kMixRate, 2, soundFont) != SoundError::None ||
+        Mixer()->fluid_player_play(earlier.player) != FLUID_OK)
+      return rendered;
+    std::vector<std::int16_t> scratch(std::size_t(kBeforeSeconds * kMixRate) * 2);
+    play(earlier, scratch.data(), scratch.size() / 2);
+    Mixer()->fluid_player_stop(earlier.player);
+    Mixer()->fluid_synth_all_sounds_off(earlier.synth, -1);
+  }
+  const bool ready = before.empty() ? song.Make(kMixRate, 2, soundFont) == SoundError::None
+                                    : song.Reuse(earlier, kMixRate, 2);
+  if (!ready || Mixer()->fluid_player_play(song.player) != FLUID_OK) return rendered;
   song.target = float(std::clamp(volume, 0, 256)) / 256;
   rendered.rate = kMixRate;
   const auto frames = std::size_t(std::max(seconds, 0.0) * kMixRate);
   rendered.samples.resize(frames * 2);
-  // In the output's own buffers, as the audio thread asks for them.
-  for (std::size_t done = 0; done < frames; done += kMixFrames) {
-    const int length = int(std::min<std::size_t>(kMixFrames, frames - done));
-    MixSong(&song, reinterpret_cast<Uint8*>(rendered.samples.data() + done * 2),
-            length * 2 * int(sizeof(std::int16_t)));
-  }
+  play(song, rendered.samples.data(), frames);
   return rendered;
 }
 

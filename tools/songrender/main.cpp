@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a song as the game plays it to a WAV file, and compares two such files.
-//   tilvane-songrender render SONG.mid OUT.wav [SECONDS=60] [VOLUME=128]
+//   tilvane-songrender render SONG.mid OUT.wav [SECONDS=60] [VOLUME=128] [BEFORE.mid]
+// BEFORE.mid plays first in the same synthesiser, as the song before it does in the game.
 //   tilvane-songrender compare A.wav B.wav
 #include <algorithm>
 #include <cmath>
@@ -138,20 +139,26 @@ int Compare(const std::string& pathA, const std::string& pathB) {
     bands.emplace_back(pa, pb);
     loudest = std::max(loudest, pa);
   }
-  double worst = 0, worstHz = 0, hz = 40;
+  double worst = 0, worstHz = 0, worstLevel = 0, hz = 40;
   for (const auto& [pa, pb] : bands) {
     if (pa > loudest * 1e-7) {
       const double change = 10 * std::log10((pb + 1e-30) / (pa + 1e-30));
-      if (std::abs(change) > std::abs(worst)) worst = change, worstHz = hz;
+      if (std::abs(change) > std::abs(worst))
+        worst = change, worstHz = hz, worstLevel = 10 * std::log10(pa / loudest);
     }
     hz *= std::cbrt(2.0);
   }
   std::printf("RMS %.2f -> %.2f dBFS (%+.2f dB), peak %.2f -> %.2f dBFS, clipped %ld -> %ld,\n",
               Db(la.rms / 32768), Db(lb.rms / 32768), Db(lb.rms / 32768) - Db(la.rms / 32768),
               Db(la.peak / 32768), Db(lb.peak / 32768), la.clipped, lb.clipped);
+  if (residual == 0) {
+    std::printf("no difference\n");
+    return 0;
+  }
   std::printf(
-      "difference %.1f dB below the signal, largest third-octave change %+.2f dB at %.0f Hz\n",
-      Db(la.rms) - Db(residual), worst, worstHz);
+      "difference %.1f dB below the signal, largest third-octave change %+.2f dB at %.0f Hz "
+      "(a band %.0f dB below the loudest)\n",
+      Db(la.rms) - Db(residual), worst, worstHz, -worstLevel);
   return 0;
 }
 
@@ -166,7 +173,12 @@ int main(int argc, char** argv) {
     }
     const double seconds = argc > 4 ? std::atof(argv[4]) : 60;
     const int volume = argc > 5 ? std::atoi(argv[5]) : 128;
-    const tv::RenderedSong song = tv::RenderSong(midi, volume, seconds);
+    std::vector<std::uint8_t> before;
+    if (argc > 6 && !tv::ReadWholeFile(argv[6], before).Ok()) {
+      std::fprintf(stderr, "cannot read %s\n", argv[6]);
+      return 2;
+    }
+    const tv::RenderedSong song = tv::RenderSong(midi, volume, seconds, before);
     if (song.samples.empty() || !WriteWav(argv[3], song)) {
       std::fprintf(stderr, "cannot render %s to %s\n", argv[2], argv[3]);
       return 2;
@@ -175,7 +187,7 @@ int main(int argc, char** argv) {
   }
   if (argc == 4 && std::strcmp(argv[1], "compare") == 0) return Compare(argv[2], argv[3]);
   std::fprintf(stderr,
-               "usage: tilvane-songrender render SONG.mid OUT.wav [SECONDS] [VOLUME]\n"
+               "usage: tilvane-songrender render SONG.mid OUT.wav [SECONDS] [VOLUME] [BEFORE.mid]\n"
                "       tilvane-songrender compare A.wav B.wav\n");
   return 2;
 }
