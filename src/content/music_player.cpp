@@ -63,16 +63,21 @@ MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand
       musicDirs_(std::move(musicDirs)) {}
 
 bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
-  if (!soundOn_ && !state_.MusicOn) {
+  if (!state_.MusicOn) {
     startWanted_ = sleepMs;
     return true;
   }
+  return OpenLibrary(sleepMs, true);
+}
+
+bool MusicPlayer::OpenLibrary(const std::function<void(int)>& sleepMs, bool rest) {
   startWanted_.reset();
   for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
     if (backend_.StartOutput()) {
       libraryStarted_ = true;
       // Nothing sounds yet: the device rests until the first effect or song opens it.
-      if (!backend_.RestIfQuiet()) SoundStopped();
+      // Opened for an effect, it stays open for it.
+      if (!rest || !backend_.RestIfQuiet()) SoundStopped();
       return true;
     }
     if (attempt < kSoundStartAttempts && sleepMs) sleepMs(kSoundStartRetryMs);
@@ -102,8 +107,10 @@ void MusicPlayer::StartUp() {
   soundOn_ = true;
 }
 
-void MusicPlayer::StartIfWanted() {
-  if (startWanted_ && (soundOn_ || state_.MusicOn)) StartLibrary(*startWanted_);
+void MusicPlayer::StartIfWanted(bool effect) {
+  if (!startWanted_ || !(state_.MusicOn || effect)) return;
+  const std::function<void(int)> sleepMs = std::move(*startWanted_);
+  OpenLibrary(sleepMs, !effect);
 }
 
 void MusicPlayer::ScanMusic() {
@@ -135,7 +142,7 @@ void MusicPlayer::ApplySettings(const Settings& settings) {
   SetVolume(settings.MusicVolume, false);
   SetMusicOn(settings.MusicOn, true);
   soundOn_ = settings.SoundOn;
-  StartIfWanted();
+  StartIfWanted(false);
   for (const std::string& name : settings.UncheckedMusic) {
     for (MusicFile& file : files_)
       if (EqualsIgnoreCase(file.Name, name)) file.Ticked = false;
@@ -156,6 +163,7 @@ void MusicPlayer::StoreSettings(Settings& settings) const {
 void MusicPlayer::PlaySound(Sound sound) {
   const int number = static_cast<int>(sound);
   if (!soundOn_ || number < 0 || number >= kSoundCount) return;
+  StartIfWanted(true);
   backend_.PlayEffect(soundsDir_ + kEffectNames[number] + ".wav");
   if (libraryStarted_) SoundStopped();  // counted from the start: effects are short
 }
@@ -256,7 +264,7 @@ void MusicPlayer::SetVolume(int value, bool takeBar) {
 
 void MusicPlayer::SetMusicOn(bool on, bool startWithPause) {
   state_.MusicOn = on;
-  StartIfWanted();
+  StartIfWanted(false);
   view_.EnableMusicControls(on);
   view_.SelectItem(-1);
   view_.RepaintList();
@@ -330,11 +338,6 @@ void MusicPlayer::OnDialogShown() {
   savedSoundOn_ = soundOn_;
 }
 
-void MusicPlayer::OnPlaySoundClicked(bool on) {
-  soundOn_ = on;
-  StartIfWanted();
-}
-
 void MusicPlayer::OnPlayMusicClicked(bool on) {
   if (!state_.Updating) SetMusicOn(on, false);
 }
@@ -359,7 +362,7 @@ void MusicPlayer::OnCancel() {
   SetVolume(saved_.Volume, false);
   SetMusicOn(saved_.MusicOn, false);
   soundOn_ = savedSoundOn_;
-  StartIfWanted();
+  StartIfWanted(false);
 }
 
 void MusicPlayer::ShowMusicError() {

@@ -104,8 +104,8 @@ class MusicPlayer {
   // Start-up: StartUp (volume 128, music on, the first pause, the file scan, sound on)
   // with the dialog; StartLibrary only once the first field is painted. `sleepMs` waits
   // between the attempts at opening the output; false after the failure message (shown
-  // once; the player then stays quiet). With the music and the effects both off it waits
-  // until one of them is switched on: a silent game loads no sound library at all.
+  // once; the player then stays quiet). With the music off it waits for the first effect
+  // or for the music to be switched on: a game that plays no sound loads no sound library.
   bool StartLibrary(const std::function<void(int)>& sleepMs);
   // The built-in tune is tried just before the first song is loaded, so a game with the
   // music off never makes a synthesiser. Loading it tells whether songs can be made at
@@ -141,7 +141,7 @@ class MusicPlayer {
   // The options dialog's events.
   void OnDialogShown();  // keeps the state for Cancel
   void SetUpdating(bool updating) { state_.Updating = updating; }
-  void OnPlaySoundClicked(bool on);
+  void OnPlaySoundClicked(bool on) { soundOn_ = on; }
   void OnPlayMusicClicked(bool on);
   void OnVolumeChanged(int position);
   // `ticks` holds the list's check boxes, one per file.
@@ -157,8 +157,9 @@ class MusicPlayer {
   bool Ticked(int index);
   void ShowMusicError();
   void SoundStopped();  // the output may rest a while after now
-  // The start put off while everything was off, once something is switched on.
-  void StartIfWanted();
+  bool OpenLibrary(const std::function<void(int)>& sleepMs, bool rest);
+  // The start put off while the music was off, once the music is on or an effect plays.
+  void StartIfWanted(bool effect);
 
   SoundBackend& backend_;
   MusicView& view_;

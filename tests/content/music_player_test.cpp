@@ -265,18 +265,22 @@ TEST(MusicPlayerStart, ElevenAttemptsThenOneMessageAndSilence) {
                                                     "No sound output device could be opened"});
 }
 
-// A game with the music and the effects off opens no sound library; switching either on
-// starts it, whichever way it is switched.
-TEST(MusicPlayerStart, NothingStartsUntilTheMusicOrTheEffectsAreOn) {
+// With the music off no sound library is opened until a sound is due: the first effect
+// played (the effects on) or the music switched on, whichever way it is switched.
+TEST(MusicPlayerStart, NothingStartsBeforeTheFirstSound) {
   test::TempDir dir;
   Settings silent;
   silent.MusicOn = false, silent.SoundOn = false;
-  Settings effects = silent;
-  effects.SoundOn = true;
+  Settings music = silent;
+  music.MusicOn = true;
   const std::vector<std::pair<const char*, std::function<void(MusicPlayer&)>>> switches = {
-      {"effects ticked", [](MusicPlayer& p) { p.OnPlaySoundClicked(true); }},
+      {"an effect",
+       [](MusicPlayer& p) {
+         p.OnPlaySoundClicked(true);
+         p.PlaySound(Sound::Select);
+       }},
       {"music ticked", [](MusicPlayer& p) { p.OnPlayMusicClicked(true); }},
-      {"settings", [&](MusicPlayer& p) { p.ApplySettings(effects); }},
+      {"settings", [&](MusicPlayer& p) { p.ApplySettings(music); }},
   };
   for (const auto& [name, switchOn] : switches) {
     SCOPED_TRACE(name);
@@ -286,8 +290,9 @@ TEST(MusicPlayerStart, NothingStartsUntilTheMusicOrTheEffectsAreOn) {
     MusicPlayer player(backend, view, rand, dir.dir(), {dir.dir()});
     player.StartUp();
     player.ApplySettings(silent);
-    EXPECT_TRUE(player.StartLibrary(nullptr));
+    EXPECT_TRUE(player.StartLibrary([](int) {}));
     player.PlaySound(Sound::Select);
+    player.OnPlaySoundClicked(true);  // ticked, but nothing has sounded yet
     EXPECT_EQ(backend.starts, 0);
     EXPECT_FALSE(player.LibraryStarted());
     switchOn(player);

@@ -3,7 +3,10 @@
 //   tilvane-songrender render SONG.mid OUT.wav [SECONDS=60] [VOLUME=128] [BEFORE.mid]
 // BEFORE.mid plays first in the same synthesiser, as the song before it does in the game.
 //   tilvane-songrender compare A.wav B.wav
+//   tilvane-songrender first-effect EFFECT.wav   (how long the first effect waits for the
+//   sound libraries and the output, in a process that has not opened them yet)
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -186,6 +189,16 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc == 4 && std::strcmp(argv[1], "compare") == 0) return Compare(argv[2], argv[3]);
+  if (argc == 3 && std::strcmp(argv[1], "first-effect") == 0) {
+    const auto start = std::chrono::steady_clock::now();
+    tv::MixerBackend backend;
+    const bool played = backend.StartOutput() && backend.PreloadEffect(argv[2]);
+    backend.PlayEffect(argv[2]);
+    const std::chrono::duration<double, std::milli> waited =
+        std::chrono::steady_clock::now() - start;
+    std::printf("%s after %.1f ms\n", played ? "playing" : "not playing", waited.count());
+    return played ? 0 : 2;
+  }
   std::fprintf(stderr,
                "usage: tilvane-songrender render SONG.mid OUT.wav [SECONDS] [VOLUME] [BEFORE.mid]\n"
                "       tilvane-songrender compare A.wav B.wav\n");
