@@ -41,6 +41,7 @@ namespace {
   X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setint) \
   X(fluid_settings_setnum) X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload) \
   X(fluid_synth_set_gain) X(fluid_synth_write_s16) X(fluid_synth_all_sounds_off) \
+  X(fluid_synth_system_reset) \
   X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add_mem) X(fluid_player_play) \
   X(fluid_player_stop) X(fluid_player_get_status) X(fluid_player_set_loop)
 // clang-format on
@@ -97,10 +98,12 @@ constexpr int kQuietLevel = 33;
 // The fade before a song leaves the output lasts until the audio thread's next turn
 // (one buffer, about 90 ms); a stalled output is not waited for longer.
 constexpr auto kFadeWaitLimit = std::chrono::milliseconds(300);
+// How long a render plays the song before, when it is given one.
+constexpr double kBeforeSeconds = 10;
 
 // Enough for the densest shipped song (48 voices) and for chords a player's own files
-// may add; every voice costs memory whether it sounds or not.
-constexpr int kPolyphony = 128;
+// may add; every voice costs memory whether it sounds or not (128 took 0.6 MB more).
+constexpr int kPolyphony = 64;
 // The synthesiser's gain at full volume: its default is 0.2, and louder than this
 // clips the shipped songs' loudest chords.
 constexpr float kFullGain = 1.2f;
@@ -122,7 +125,12 @@ float RampFrames(std::int16_t* samples, int frames, int channels, float gain, fl
       gain = std::max(target, gain - step);
     if (gain == 1.0f) continue;
     std::int16_t* frame = samples + std::ptrdiff_t(i) * channels;
-    for (int c = 0; c < channels; ++c) frame[c] = std::int16_t(std::lround(frame[c] * gain));
+    // Rounds half away from zero as lround does, without its library call per sample:
+    // the half is added exactly in double, and the conversion truncates.
+    for (int c = 0; c < channels; ++c) {
+      const double scaled = frame[c] * gain;
+      frame[c] = std::int16_t(scaled + (scaled < 0 ? -0.5 : 0.5));
+    }
   }
   return gain;
 }
@@ -177,7 +185,46 @@ struct MixerBackend::Song {
     player = Mixer()->new_fluid_player(synth);
     return player && Mixer()->fluid_player_add_mem(player, bytes.data(), bytes.size()) == FLUID_OK;
   }
+  // The synthesiser for an output of `rate` and `channels`; the failure's code otherwise.
+  SoundError Make(int outRate, int outChannels, const std::string& soundFont);
+  // Takes over `used`'s synthesiser, reset as if new, when it was made for the same
+  // output: reading the soundfont again took tens of milliseconds on the window thread
+  // at every song. False leaves `used` without its player.
+  bool Reuse(Song& used, int outRate, int outChannels);
 };
+
+bool MixerBackend::Song::Reuse(Song& used, int outRate, int outChannels) {
+  if (!used.synth || used.rate != outRate || used.channels != outChannels) return false;
+  if (used.player) Mixer()->delete_fluid_player(used.player);
+  used.player = nullptr;
+  // Notes, controllers, programs and the reverb's and chorus's tails of the last song.
+  if (Mixer()->fluid_synth_system_reset(used.synth) != FLUID_OK) return false;
+  std::swap(settings, used.settings);
+  std::swap(synth, used.synth);
+  rate = outRate;
+  channels = outChannels;
+  return NewPlayer();
+}
+
+SoundError MixerBackend::Song::Make(int outRate, int outChannels, const std::string& soundFont) {
+  channels = outChannels;
+  rate = outRate;
+  const MixerCalls& fluid = *Mixer();
+  settings = fluid.new_fluid_settings();
+  if (!settings) return SoundError::NotEnoughMemory;
+  fluid.fluid_settings_setnum(settings, "synth.sample-rate", double(rate));
+  fluid.fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
+  fluid.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+  synth = fluid.new_fluid_synth(settings);
+  if (!synth) return SoundError::NotEnoughMemory;
+  // The volume is applied to the output, where it can glide; the synthesiser keeps
+  // its full gain.
+  fluid.fluid_synth_set_gain(synth, kFullGain);
+  // Named explicitly, not whatever soundfont the system's alternatives point at.
+  if (fluid.fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED || !NewPlayer())
+    return SoundError::UnknownFormat;
+  return SoundError::None;
+}
 
 namespace {
 
@@ -303,6 +350,7 @@ void MixerBackend::StopOutput() {
   }
   current_ = kNoSong;
   songs_.clear();
+  spare_.reset();
   effects_.clear();
   if (open_) CloseDevice();
   started_ = false;
@@ -361,29 +409,17 @@ SongHandle MixerBackend::LoadSong(std::vector<std::uint8_t> bytes) {
   if (!EnsureOpen()) return kNoSong;
   auto song = std::make_unique<Song>();
   song->bytes = std::move(bytes);
-  song->channels = channels_;
-  song->rate = rate_;
-  const MixerCalls& fluid = *Mixer();
-  song->settings = fluid.new_fluid_settings();
-  if (!song->settings) {
-    Fail(SoundError::NotEnoughMemory);
-    return kNoSong;
+  const bool reused = spare_ && song->Reuse(*spare_, rate_, channels_);
+  spare_.reset();
+  if (reused) return Keep(std::move(song));
+  if (song->synth) {  // taken over, but the song would not load into it
+    auto fresh = std::make_unique<Song>();
+    fresh->bytes = std::move(song->bytes);
+    song = std::move(fresh);
   }
-  fluid.fluid_settings_setnum(song->settings, "synth.sample-rate", double(rate_));
-  fluid.fluid_settings_setint(song->settings, "synth.polyphony", kPolyphony);
-  fluid.fluid_settings_setint(song->settings, "synth.dynamic-sample-loading", 1);
-  song->synth = fluid.new_fluid_synth(song->settings);
-  if (!song->synth) {
-    Fail(SoundError::NotEnoughMemory);
-    return kNoSong;
-  }
-  // The volume is applied to the output, where it can glide; the synthesiser keeps
-  // its full gain.
-  fluid.fluid_synth_set_gain(song->synth, kFullGain);
-  // Named explicitly, not whatever soundfont the system's alternatives point at.
-  if (fluid.fluid_synth_sfload(song->synth, soundFont_.c_str(), 1) == FLUID_FAILED ||
-      !song->NewPlayer()) {
-    Fail(SoundError::UnknownFormat);
+  if (const SoundError error = song->Make(rate_, channels_, soundFont_);
+      error != SoundError::None) {
+    Fail(error);
     return kNoSong;
   }
   return Keep(std::move(song));
@@ -460,6 +496,8 @@ void MixerBackend::Halt(SongHandle handle) {
 void MixerBackend::Release(SongHandle handle) {
   if (!Find(handle)) return;
   if (current_ == handle) Unhook();
+  // The next song takes over its synthesiser.
+  spare_ = std::move(songs_[handle]);
   songs_.erase(handle);
 }
 
@@ -508,6 +546,41 @@ bool MixerBackend::PreloadEffect(const std::string& path) {
 void MixerBackend::PlayEffect(const std::string& path) {
   if (!PreloadEffect(path)) return;
   Mixer()->Mix_PlayChannel(kAnyFreeChannel, effects_[path]->chunk, 0);
+}
+
+RenderedSong RenderSong(const std::vector<std::uint8_t>& midi, int volume, double seconds,
+                        const std::vector<std::uint8_t>& before, const std::string& soundFont) {
+  RenderedSong rendered;
+  if (!Mixer() || !LooksLikeMidi(midi.data(), midi.size())) return rendered;
+  // In the output's own buffers, as the audio thread asks for them.
+  const auto play = [](MixerBackend::Song& song, std::int16_t* out, std::size_t frames) {
+    for (std::size_t done = 0; done < frames; done += kMixFrames) {
+      const int length = int(std::min<std::size_t>(kMixFrames, frames - done));
+      MixSong(&song, reinterpret_cast<Uint8*>(out + done * 2),
+              length * 2 * int(sizeof(std::int16_t)));
+    }
+  };
+  MixerBackend::Song earlier, song;
+  earlier.bytes = before;
+  song.bytes = midi;
+  if (!before.empty()) {
+    if (earlier.Make(kMixRate, 2, soundFont) != SoundError::None ||
+        Mixer()->fluid_player_play(earlier.player) != FLUID_OK)
+      return rendered;
+    std::vector<std::int16_t> scratch(std::size_t(kBeforeSeconds * kMixRate) * 2);
+    play(earlier, scratch.data(), scratch.size() / 2);
+    Mixer()->fluid_player_stop(earlier.player);
+    Mixer()->fluid_synth_all_sounds_off(earlier.synth, -1);
+  }
+  const bool ready = before.empty() ? song.Make(kMixRate, 2, soundFont) == SoundError::None
+                                    : song.Reuse(earlier, kMixRate, 2);
+  if (!ready || Mixer()->fluid_player_play(song.player) != FLUID_OK) return rendered;
+  song.target = float(std::clamp(volume, 0, 256)) / 256;
+  rendered.rate = kMixRate;
+  const auto frames = std::size_t(std::max(seconds, 0.0) * kMixRate);
+  rendered.samples.resize(frames * 2);
+  play(song, rendered.samples.data(), frames);
+  return rendered;
 }
 
 }  // namespace tv

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "content/sound_backend.h"
 
@@ -18,6 +19,18 @@ constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 // steps the output (which clicks). Returns the gain reached.
 float RampFrames(std::int16_t* samples, int frames, int channels, float gain, float target,
                  float step);
+
+// A song as the output hears it at `volume` (0..256), without an output: interleaved
+// stereo at `rate`, for comparing how a change of the synthesiser sounds. With `before`,
+// that song plays a while first and hands its synthesiser on, as between songs in the
+// game. Empty when the song or the libraries cannot be loaded.
+struct RenderedSong {
+  int rate = 0;
+  std::vector<std::int16_t> samples;
+};
+RenderedSong RenderSong(const std::vector<std::uint8_t>& midi, int volume, double seconds,
+                        const std::vector<std::uint8_t>& before = {},
+                        const std::string& soundFont = kDefaultSoundFont);
 
 class MixerBackend final : public SoundBackend {
  public:
@@ -71,6 +84,7 @@ class MixerBackend final : public SoundBackend {
   SongHandle nextHandle_ = 1;
   SongHandle current_ = kNoSong;  // the song on the output
   std::map<SongHandle, std::unique_ptr<Song>> songs_;
+  std::unique_ptr<Song> spare_;  // the last released song's synthesiser, for the next
   std::map<std::string, std::unique_ptr<Effect>> effects_;
 };
 

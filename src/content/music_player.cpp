@@ -63,11 +63,21 @@ MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand
       musicDirs_(std::move(musicDirs)) {}
 
 bool MusicPlayer::StartLibrary(const std::function<void(int)>& sleepMs) {
+  if (!state_.MusicOn) {
+    startWanted_ = sleepMs;
+    return true;
+  }
+  return OpenLibrary(sleepMs, true);
+}
+
+bool MusicPlayer::OpenLibrary(const std::function<void(int)>& sleepMs, bool rest) {
+  startWanted_.reset();
   for (int attempt = 1; attempt <= kSoundStartAttempts; ++attempt) {
     if (backend_.StartOutput()) {
       libraryStarted_ = true;
       // Nothing sounds yet: the device rests until the first effect or song opens it.
-      if (!backend_.RestIfQuiet()) SoundStopped();
+      // Opened for an effect, it stays open for it.
+      if (!rest || !backend_.RestIfQuiet()) SoundStopped();
       return true;
     }
     if (attempt < kSoundStartAttempts && sleepMs) sleepMs(kSoundStartRetryMs);
@@ -95,6 +105,12 @@ void MusicPlayer::StartUp() {
   StartPause(true);
   ScanMusic();
   soundOn_ = true;
+}
+
+void MusicPlayer::StartIfWanted(bool effect) {
+  if (!startWanted_ || !(state_.MusicOn || effect)) return;
+  const std::function<void(int)> sleepMs = std::move(*startWanted_);
+  OpenLibrary(sleepMs, !effect);
 }
 
 void MusicPlayer::ScanMusic() {
@@ -126,6 +142,7 @@ void MusicPlayer::ApplySettings(const Settings& settings) {
   SetVolume(settings.MusicVolume, false);
   SetMusicOn(settings.MusicOn, true);
   soundOn_ = settings.SoundOn;
+  StartIfWanted(false);
   for (const std::string& name : settings.UncheckedMusic) {
     for (MusicFile& file : files_)
       if (EqualsIgnoreCase(file.Name, name)) file.Ticked = false;
@@ -146,6 +163,7 @@ void MusicPlayer::StoreSettings(Settings& settings) const {
 void MusicPlayer::PlaySound(Sound sound) {
   const int number = static_cast<int>(sound);
   if (!soundOn_ || number < 0 || number >= kSoundCount) return;
+  StartIfWanted(true);
   backend_.PlayEffect(soundsDir_ + kEffectNames[number] + ".wav");
   if (libraryStarted_) SoundStopped();  // counted from the start: effects are short
 }
@@ -246,6 +264,7 @@ void MusicPlayer::SetVolume(int value, bool takeBar) {
 
 void MusicPlayer::SetMusicOn(bool on, bool startWithPause) {
   state_.MusicOn = on;
+  StartIfWanted(false);
   view_.EnableMusicControls(on);
   view_.SelectItem(-1);
   view_.RepaintList();
@@ -343,6 +362,7 @@ void MusicPlayer::OnCancel() {
   SetVolume(saved_.Volume, false);
   SetMusicOn(saved_.MusicOn, false);
   soundOn_ = savedSoundOn_;
+  StartIfWanted(false);
 }
 
 void MusicPlayer::ShowMusicError() {

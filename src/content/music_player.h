@@ -104,7 +104,8 @@ class MusicPlayer {
   // Start-up: StartUp (volume 128, music on, the first pause, the file scan, sound on)
   // with the dialog; StartLibrary only once the first field is painted. `sleepMs` waits
   // between the attempts at opening the output; false after the failure message (shown
-  // once; the player then stays quiet).
+  // once; the player then stays quiet). With the music off it waits for the first effect
+  // or for the music to be switched on: a game that plays no sound loads no sound library.
   bool StartLibrary(const std::function<void(int)>& sleepMs);
   // The built-in tune is tried just before the first song is loaded, so a game with the
   // music off never makes a synthesiser. Loading it tells whether songs can be made at
@@ -156,6 +157,9 @@ class MusicPlayer {
   bool Ticked(int index);
   void ShowMusicError();
   void SoundStopped();  // the output may rest a while after now
+  bool OpenLibrary(const std::function<void(int)>& sleepMs, bool rest);
+  // The start put off while the music was off, once the music is on or an effect plays.
+  void StartIfWanted(bool effect);
 
   SoundBackend& backend_;
   MusicView& view_;
@@ -167,6 +171,7 @@ class MusicPlayer {
   bool soundOn_ = true;
   bool savedSoundOn_ = true;
   bool libraryStarted_ = false;
+  std::optional<std::function<void(int)>> startWanted_;  // the put-off start's waits
   std::int64_t lastSoundMs_ = 0;
   // How long the last song took to load and start: the next pause ends that much
   // sooner, so the silence heard is the pause set.

@@ -98,6 +98,44 @@ TEST(MixerBackend, VolumeChangesGlideInsteadOfStepping) {
   }
 }
 
+// A format 0 MIDI file of one track's events.
+std::vector<std::uint8_t> Midi(std::string track) {
+  track += {0, char(0xFF), 0x2F, 0};
+  const auto size = track.size();
+  const std::string file = std::string("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk", 18) + char(size >> 24) +
+                           char(size >> 16) + char(size >> 8) + char(size) + track;
+  return {file.begin(), file.end()};
+}
+
+// A song handed the synthesiser of the song before it sounds as it does on a new one,
+// whatever that song left behind: no note, controller, program or tuning leaks over.
+TEST(MixerBackend, ASongSoundsTheSameAfterAnyOther) {
+  const std::vector<std::uint8_t> song =
+      Midi({0, char(0xC0), 0, 0, char(0x90), 60, 100, char(0x83), 0x60, char(0x80), 60, 0});
+  const std::vector<std::pair<const char*, std::string>> before = {
+      {"a plain note", {0, char(0x90), 64, 90, 0x60, char(0x80), 64, 0}},
+      {"a held note under the pedal", {0, char(0xB0), 64, 127, 0, char(0x90), 67, 120}},
+      {"quiet strings panned left",
+       {0, char(0xC0), 48, 0, char(0xB0), 7, 20, 0, char(0xB0), 10, 0, 0, char(0x90), 60, 100}},
+      {"a bent pitch and full reverb",
+       {0, char(0xE0), 0, 0x7F, 0, char(0xB0), 91, 127, 0, char(0x90), 72, 127}},
+  };
+  const RenderedSong fresh = RenderSong(song, 256, 2.0);
+  ASSERT_FALSE(fresh.samples.empty());
+  const auto level = [](const RenderedSong& r, int channel) {
+    double sum = 0;
+    for (std::size_t i = std::size_t(channel); i < r.samples.size(); i += 2)
+      sum += double(r.samples[i]) * r.samples[i];
+    return 10 * std::log10(sum / double(r.samples.size() / 2) + 1e-9);
+  };
+  for (const auto& [name, track] : before) {
+    SCOPED_TRACE(name);
+    const RenderedSong after = RenderSong(song, 256, 2.0, Midi(track));
+    ASSERT_EQ(after.samples.size(), fresh.samples.size());
+    for (int channel : {0, 1}) EXPECT_NEAR(level(after, channel), level(fresh, channel), 0.2);
+  }
+}
+
 TEST(MixerBackend, SongsPlayToTheEndAndFailuresCarryCodes) {
   test::TempDir dir;
   WriteSong(dir.path() / "short.mid", 2);

@@ -265,5 +265,43 @@ TEST(MusicPlayerStart, ElevenAttemptsThenOneMessageAndSilence) {
                                                     "No sound output device could be opened"});
 }
 
+// With the music off no sound library is opened until a sound is due: the first effect
+// played (the effects on) or the music switched on, whichever way it is switched.
+TEST(MusicPlayerStart, NothingStartsBeforeTheFirstSound) {
+  test::TempDir dir;
+  Settings silent;
+  silent.MusicOn = false, silent.SoundOn = false;
+  Settings music = silent;
+  music.MusicOn = true;
+  const std::vector<std::pair<const char*, std::function<void(MusicPlayer&)>>> switches = {
+      {"an effect",
+       [](MusicPlayer& p) {
+         p.OnPlaySoundClicked(true);
+         p.PlaySound(Sound::Select);
+       }},
+      {"music ticked", [](MusicPlayer& p) { p.OnPlayMusicClicked(true); }},
+      {"settings", [&](MusicPlayer& p) { p.ApplySettings(music); }},
+  };
+  for (const auto& [name, switchOn] : switches) {
+    SCOPED_TRACE(name);
+    FakeBackend backend;
+    FakeView view;
+    RandState rand;
+    MusicPlayer player(backend, view, rand, dir.dir(), {dir.dir()});
+    player.StartUp();
+    player.ApplySettings(silent);
+    EXPECT_TRUE(player.StartLibrary([](int) {}));
+    player.PlaySound(Sound::Select);
+    player.OnPlaySoundClicked(true);  // ticked, but nothing has sounded yet
+    EXPECT_EQ(backend.starts, 0);
+    EXPECT_FALSE(player.LibraryStarted());
+    switchOn(player);
+    EXPECT_EQ(backend.starts, 1);
+    EXPECT_TRUE(player.LibraryStarted());
+    switchOn(player);
+    EXPECT_EQ(backend.starts, 1);
+  }
+}
+
 }  // namespace
 }  // namespace tv
