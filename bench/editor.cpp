@@ -39,7 +39,7 @@ void PlaceLastTile(benchmark::State& state, const char* name) {
     board.Tiles[k] = board.Tiles[n - 1];
     board.Game.TileCount = n - 1;
     tv::EditControls controls;
-    controls.ZMode = tv::LevelMode::Custom;
+    controls.ZMode = tv::LevelMode::kCustom;
     controls.CustomZ = missing.Z;
     tv::Editor editor(board, controls, host);
     editor.Begin();

@@ -79,7 +79,7 @@ void BM_RedrawTile(benchmark::State& state) {
   tv::FieldMarks marks;
   marks.SelectedTile = f.board.Order[f.board.Game.TileCount / 2].Index;
   for (auto _ : state) {
-    f.renderer.RedrawTile(f.board, marks, f.sw, marks.SelectedTile, tv::Repaint::TileNow);
+    f.renderer.RedrawTile(f.board, marks, f.sw, marks.SelectedTile, tv::Repaint::kTileNow);
     benchmark::DoNotOptimize(f.picture.data());
   }
 }
@@ -94,8 +94,8 @@ void BM_FadeStep(benchmark::State& state) {
   marks.SecondTile = b;
   int p = 10;
   for (auto _ : state) {
-    f.renderer.DrawSeeThrough(f.board, marks, f.sw, a, p, true, tv::Repaint::TileNow);
-    f.renderer.DrawSeeThrough(f.board, marks, f.sw, b, p, true, tv::Repaint::TileNow);
+    f.renderer.DrawSeeThrough(f.board, marks, f.sw, a, p, true, tv::Repaint::kTileNow);
+    f.renderer.DrawSeeThrough(f.board, marks, f.sw, b, p, true, tv::Repaint::kTileNow);
     p = p == 100 ? 10 : p + 10;
     benchmark::DoNotOptimize(f.picture.data());
   }

@@ -36,8 +36,8 @@ tv::HistoryGame PlayedGame(std::mt19937& random, int k) {
   g.GameNumber = static_cast<std::uint32_t>(random());
   g.StartUtc = 1'700'000'000 + 600ll * k;
   g.Seconds = 120.0 + static_cast<double>(random() % 1200) + 0.25;
-  g.Result = random() % 3 ? tv::GameResult::Won : tv::GameResult::Lost;
-  g.TilesLeft = g.Result == tv::GameResult::Won ? 0 : static_cast<int>(random() % 140) + 2;
+  g.Result = random() % 3 ? tv::GameResult::kWon : tv::GameResult::kLost;
+  g.TilesLeft = g.Result == tv::GameResult::kWon ? 0 : static_cast<int>(random() % 140) + 2;
   g.Reshuffles = static_cast<int>(random() % 4);
   g.Hints = static_cast<int>(random() % 6);
   g.Undos = static_cast<int>(random() % 10);

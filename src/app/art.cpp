@@ -28,26 +28,26 @@ constexpr QSize kIconSize{32, 32};
 constexpr QSize kCursorSize{32, 32};
 
 ArtItem Icon(const char* name) {
-  return {name, ArtKind::Icon, kIconSize, {}};
+  return {name, ArtKind::kIcon, kIconSize, {}};
 }
 ArtItem Toggle(const char* name) {
-  return {name, ArtKind::Toggle, kIconSize, {}};
+  return {name, ArtKind::kToggle, kIconSize, {}};
 }
 ArtItem Picture(const char* name, int w, int h) {
-  return {name, ArtKind::Picture, {w, h}, {}};
+  return {name, ArtKind::kPicture, {w, h}, {}};
 }
 ArtItem Cursor(const char* name, int x, int y) {
-  return {name, ArtKind::Cursor, kCursorSize, {x, y}};
+  return {name, ArtKind::kCursor, kCursorSize, {x, y}};
 }
 
 QString SourcePath(const ArtItem& item) {
   switch (item.kind) {
-    case ArtKind::Icon:
-    case ArtKind::Toggle:
+    case ArtKind::kIcon:
+    case ArtKind::kToggle:
       return QStringLiteral(":/art/icons/%1.svg").arg(item.name);
-    case ArtKind::Picture:
+    case ArtKind::kPicture:
       return QStringLiteral(":/art/pictures/%1.svg").arg(item.name);
-    case ArtKind::Cursor:
+    case ArtKind::kCursor:
       return QStringLiteral(":/art/cursors/%1.svg").arg(item.name);
   }
   return {};
@@ -132,14 +132,14 @@ QImage WithRim(const QImage& icon) {
 
 QImage Render(const ArtItem& item, QSize size, QColor background, bool on) {
   if (size.isEmpty()) size = item.size;
-  const bool icon = item.kind == ArtKind::Icon || item.kind == ArtKind::Toggle;
+  const bool icon = item.kind == ArtKind::kIcon || item.kind == ArtKind::kToggle;
   QImage art = RenderSvg(SourcePath(item), size);
   if (art.isNull()) return {};
   if (icon) art = WithRim(art);
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(background);
   QPainter painter(&image);
-  if (on && item.kind == ArtKind::Toggle) {
+  if (on && item.kind == ArtKind::kToggle) {
     const QImage plate = RenderSvg(QStringLiteral(":/art/icons/toggle-plate.svg"), size);
     if (plate.isNull()) return {};
     painter.drawImage(0, 0, plate);
@@ -182,7 +182,7 @@ class ArtIconEngine final : public QIconEngine {
                        qreal scale) override {
     // `size` is already in device pixels; the ratio only labels the result.
     if (size.isEmpty()) return {};
-    const bool on = state == QIcon::On && item_.kind == ArtKind::Toggle;
+    const bool on = state == QIcon::On && item_.kind == ArtKind::kToggle;
     const bool disabled = mode == QIcon::Disabled;
     const QString key = QStringLiteral("tv-art:%1:%2x%3:%4%5")
                             .arg(item_.name)
@@ -292,7 +292,7 @@ const std::vector<ArtItem>& ArtCatalogue() {
 
 const ArtItem* FindArt(const QString& name, ArtKind kind) {
   const auto& items = ArtCatalogue();
-  const auto group = [](ArtKind k) { return k == ArtKind::Toggle ? ArtKind::Icon : k; };
+  const auto group = [](ArtKind k) { return k == ArtKind::kToggle ? ArtKind::kIcon : k; };
   const auto it = std::find_if(items.begin(), items.end(), [&](const ArtItem& item) {
     return item.name == name && group(item.kind) == group(kind);
   });
@@ -309,7 +309,7 @@ QIcon ProgramIcon() {
 }
 
 QIcon ArtIcon(const QString& name) {
-  const ArtItem* item = FindArt(name, ArtKind::Icon);
+  const ArtItem* item = FindArt(name, ArtKind::kIcon);
   if (!item || !QFile::exists(SourcePath(*item))) return {};
   return QIcon(new ArtIconEngine(*item));
 }
@@ -319,7 +319,7 @@ QImage RenderArt(const ArtItem& item, QSize size, QColor background, bool on) {
 }
 
 QImage ArtImage(const QString& name, QSize size, QColor background, bool on) {
-  for (ArtKind kind : {ArtKind::Picture, ArtKind::Icon, ArtKind::Cursor}) {
+  for (ArtKind kind : {ArtKind::kPicture, ArtKind::kIcon, ArtKind::kCursor}) {
     if (const ArtItem* item = FindArt(name, kind)) return Render(*item, size, background, on);
   }
   return {};
@@ -338,7 +338,7 @@ AboutPictures AboutArt(bool play) {
 }
 
 QCursor ArtCursor(const QString& name, double ratio) {
-  const ArtItem* item = FindArt(name, ArtKind::Cursor);
+  const ArtItem* item = FindArt(name, ArtKind::kCursor);
   if (!item) return {};
   const QSize size(int(std::lround(item->size.width() * ratio)),
                    int(std::lround(item->size.height() * ratio)));

@@ -17,10 +17,10 @@
 namespace tv {
 
 enum class ArtKind {
-  Icon,     // toolbar and menu image, square, any size
-  Toggle,   // icon of a checkable command: its On state is drawn on a highlight plate
-  Picture,  // fixed-size picture (frames, clock face, about box)
-  Cursor,   // mouse cursor with a hot spot
+  kIcon,     // toolbar and menu image, square, any size
+  kToggle,   // icon of a checkable command: its On state is drawn on a highlight plate
+  kPicture,  // fixed-size picture (frames, clock face, about box)
+  kCursor,   // mouse cursor with a hot spot
 };
 
 struct ArtItem {

@@ -32,18 +32,18 @@ bool FieldFit::LoadTileset(const TILESET_P* tileset) {
 
 void FieldFit::SetZoomCommands() {
   const ZoomStates zoom = ZoomCommandStates(tilesets_);
-  calls_.Enable(Command::ZoomIn, zoom.ZoomIn);
-  calls_.Enable(Command::ZoomOut, zoom.ZoomOut);
+  calls_.Enable(Command::kZoomIn, zoom.ZoomIn);
+  calls_.Enable(Command::kZoomOut, zoom.ZoomOut);
 }
 
 FieldContext FieldFit::Context(MODE_P& shown, MODE_P& other) {
-  const bool edit = game_.Mode() == BoardMode::Edit;
+  const bool edit = game_.Mode() == BoardMode::kEdit;
   return FieldContext{&tilesets_, edit ? &other : &shown, edit ? &shown : &other, edit, &pictures_};
 }
 
 void FieldFit::Fit(TileFit fit) {
   const QSize area = calls_.AvailableArea();
-  if (fit != TileFit::Window) calls_.ClearHover();
+  if (fit != TileFit::kWindow) calls_.ClearHover();
   Result fitted;
   game_.PlaceBoards([&](MODE_P& shown, MODE_P& other) {
     fitted = FitTiles(Context(shown, other), fit, area.width(), area.height());
@@ -59,7 +59,7 @@ void FieldFit::Fit(TileFit fit) {
 
 void FieldFit::LayOut() {
   const QSize area = calls_.AvailableArea();
-  const bool edit = game_.Mode() == BoardMode::Edit;
+  const bool edit = game_.Mode() == BoardMode::kEdit;
   game_.PlaceBoards([&](MODE_P& board, MODE_P&) {
     LayOutField(board, edit, area.width(), area.height());
     PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
@@ -70,9 +70,9 @@ void FieldFit::LayOut() {
 
 void FieldFit::Resized() {
   const QSize area = calls_.AvailableArea();
-  if (RefitAfterResize(tilesets_, game_.Board(), game_.Mode() == BoardMode::Play,
+  if (RefitAfterResize(tilesets_, game_.Board(), game_.Mode() == BoardMode::kPlay,
                        laidOutArea_.width(), laidOutArea_.height(), area.width(), area.height())) {
-    Fit(TileFit::Window);
+    Fit(TileFit::kWindow);
     return;
   }
   LayOut();

@@ -31,13 +31,13 @@ FieldInput::FieldInput(Game& game, FieldView& view, FieldWidget& field, StatusBa
   field.OnMouse = [this](FieldWidget::MouseEventKind kind, int x, int y, Qt::MouseButton button,
                          Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
     switch (kind) {
-      case FieldWidget::MouseEventKind::Move:
+      case FieldWidget::MouseEventKind::kMove:
         MouseMove(x, y, mods, buttons);
         break;
-      case FieldWidget::MouseEventKind::Down:
+      case FieldWidget::MouseEventKind::kDown:
         MouseDown(x, y, button, mods);
         break;
-      case FieldWidget::MouseEventKind::Up:
+      case FieldWidget::MouseEventKind::kUp:
         MouseUp(x, y, button);
         break;
     }
@@ -60,23 +60,23 @@ void FieldInput::RatioChanged() {
 
 int FieldInput::HitTestField(int x, int y) const {
   const MODE_P& board = game_.Board();
-  const bool play = game_.Mode() == BoardMode::Play;
+  const bool play = game_.Mode() == BoardMode::kPlay;
   return HitTest(board, board.Game.TileCount, x, y, play ? game_.SecondTile() : -1);
 }
 
 void FieldInput::ShowHover(int slot) {
   const int old = game_.HoverTile();
   if (slot == old) return;
-  if (old != kNoTile) view_.RedrawTile(old, Repaint::TileNow);
+  if (old != kNoTile) view_.RedrawTile(old, Repaint::kTileNow);
   game_.SetHoverTile(slot);
-  view_.DrawSeeThrough(slot, 66, false, Repaint::TileNow);
+  view_.DrawSeeThrough(slot, 66, false, Repaint::kTileNow);
 }
 
 void FieldInput::ClearHover() {
   const int old = game_.HoverTile();
   if (old == kNoTile) return;
   game_.SetHoverTile(kNoTile);
-  if (ready_) view_.RedrawTile(old, Repaint::TileNow);
+  if (ready_) view_.RedrawTile(old, Repaint::kTileNow);
 }
 
 void FieldInput::EditMouseMove(int x, int y, Qt::MouseButtons buttons) {
@@ -84,9 +84,9 @@ void FieldInput::EditMouseMove(int x, int y, Qt::MouseButtons buttons) {
   // Every tool keeps the pointer known, so Draw chosen later starts under it.
   editor_->PointerMove(x, y);
   switch (edit_.Tool) {
-    case EditTool::Draw:
+    case EditTool::kDraw:
       break;
-    case EditTool::Erase: {
+    case EditTool::kErase: {
       const int slot = HitTestField(x, y);
       editor_->HoverErase(slot);
       if (slot >= 0)
@@ -95,7 +95,7 @@ void FieldInput::EditMouseMove(int x, int y, Qt::MouseButtons buttons) {
         field_.unsetCursor();
       break;
     }
-    case EditTool::Move: {
+    case EditTool::kMove: {
       if (!dragging_ || !(buttons & (Qt::LeftButton | Qt::RightButton))) break;
       const GAME_P& g = game_.Board().Game;
       const int cx = x / std::max(1, g.FaceWidth), cy = y / std::max(1, g.FaceHeight);
@@ -117,7 +117,7 @@ void FieldInput::EraseUnderPointer() {
 
 void FieldInput::MouseMove(int x, int y, Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   if (!ready_) return;
-  if (game_.Mode() == BoardMode::Edit) return EditMouseMove(x, y, buttons);
+  if (game_.Mode() == BoardMode::kEdit) return EditMouseMove(x, y, buttons);
   if (game_.SolutionMode() || game_.Paused()) return;
   if (QPoint(x, y) != lastMouse_) keys_.Hide();
   lastMouse_ = QPoint(x, y);
@@ -148,16 +148,16 @@ void FieldInput::NameTile(int slot) {
 void FieldInput::AfterPositionChange() {
   if (namedSlot_ < 0) return;
   const bool playing =
-      ready_ && game_.Mode() == BoardMode::Play && !game_.SolutionMode() && !game_.Paused();
+      ready_ && game_.Mode() == BoardMode::kPlay && !game_.SolutionMode() && !game_.Paused();
   NameTile(playing ? HitTestField(lastMouse_.x(), lastMouse_.y()) : -1);
 }
 
 void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
   if (!ready_) return;
-  if (game_.Mode() == BoardMode::Edit) {
+  if (game_.Mode() == BoardMode::kEdit) {
     if (button == Qt::RightButton) {
       if (OnSelectTool) OnSelectTool(edit_.RightButtonTool());
-    } else if (edit_.Tool == EditTool::Move) {
+    } else if (edit_.Tool == EditTool::kMove) {
       dragging_ = true;
       dragShifted_ = false;
       const GAME_P& g = game_.Board().Game;
@@ -167,7 +167,7 @@ void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
     } else if (editor_) {
       editor_->PointerDown(x, y, mods & Qt::ShiftModifier);
       // The next erase candidate is the tile now under the pointer.
-      if (edit_.Tool == EditTool::Erase) EditMouseMove(x, y, {});
+      if (edit_.Tool == EditTool::kErase) EditMouseMove(x, y, {});
     }
     return;
   }
@@ -185,7 +185,7 @@ void FieldInput::MouseDown(int x, int y, Qt::MouseButton button, Qt::KeyboardMod
 
 void FieldInput::MouseUp(int, int, Qt::MouseButton) {
   if (!ready_) return;
-  if (game_.Mode() == BoardMode::Edit && edit_.Tool == EditTool::Move && dragging_) {
+  if (game_.Mode() == BoardMode::kEdit && edit_.Tool == EditTool::kMove && dragging_) {
     field_.setCursor(EditCursor(false));
     dragging_ = false;
   }
@@ -193,7 +193,7 @@ void FieldInput::MouseUp(int, int, Qt::MouseButton) {
 
 bool FieldInput::KeyPress(int key, Qt::KeyboardModifiers mods) {
   if (!ready_) return false;
-  if (game_.Mode() == BoardMode::Play && game_.SolutionMode()) {
+  if (game_.Mode() == BoardMode::kPlay && game_.SolutionMode()) {
     QAction* item = key == Qt::Key_Left    ? menus_.MI_SolPrev
                     : key == Qt::Key_Right ? menus_.MI_SolNext
                     : key == Qt::Key_Home  ? menus_.MI_SolFirst
@@ -203,7 +203,7 @@ bool FieldInput::KeyPress(int key, Qt::KeyboardModifiers mods) {
     if (item && item->isEnabled()) item->trigger();
     return item != nullptr;
   }
-  if (game_.Mode() == BoardMode::Play) {
+  if (game_.Mode() == BoardMode::kPlay) {
     if (!game_.Paused() && keys_.KeyPress(key)) return true;
     if (key != Qt::Key_Control || game_.Paused()) return false;
     const QPointF at = field_.mapFromGlobal(QPointF(QCursor::pos()));
@@ -261,7 +261,7 @@ bool FieldInput::EditKeyPress(int key, Qt::KeyboardModifiers mods) {
 }
 
 void FieldInput::KeyRelease(bool autoRepeat) {
-  if (ready_ && game_.Mode() == BoardMode::Play && !autoRepeat) ClearHover();
+  if (ready_ && game_.Mode() == BoardMode::kPlay && !autoRepeat) ClearHover();
 }
 
 }  // namespace tv

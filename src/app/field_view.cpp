@@ -37,7 +37,7 @@ FieldMarks FieldView::Marks() const {
   FieldMarks marks;
   marks.SelectedTile = game_.SelectedTile();
   marks.SecondTile = game_.SecondTile();
-  marks.EditMode = game_.Mode() == BoardMode::Edit;
+  marks.EditMode = game_.Mode() == BoardMode::kEdit;
   marks.SolutionMode = game_.SolutionMode();
   marks.SolutionTiles[0] = game_.SolutionTile(0);
   marks.SolutionTiles[1] = game_.SolutionTile(1);

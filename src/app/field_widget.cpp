@@ -126,13 +126,13 @@ void FieldWidget::Forward(MouseEventKind kind, QMouseEvent* event) {
 }
 
 void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
-  Forward(MouseEventKind::Move, event);
+  Forward(MouseEventKind::kMove, event);
 }
 void FieldWidget::mousePressEvent(QMouseEvent* event) {
-  Forward(MouseEventKind::Down, event);
+  Forward(MouseEventKind::kDown, event);
 }
 void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {
-  Forward(MouseEventKind::Up, event);
+  Forward(MouseEventKind::kUp, event);
 }
 
 }  // namespace tv

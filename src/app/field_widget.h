@@ -34,7 +34,7 @@ class FieldWidget : public QWidget {
   // The picture pixel under a logical point of the widget.
   QPoint PicturePoint(QPointF logical) const;
 
-  enum class MouseEventKind { Move, Down, Up };
+  enum class MouseEventKind { kMove, kDown, kUp };
   // Field-picture coordinates, the button that changed (or held, for a move) and the
   // keyboard modifiers.
   std::function<void(MouseEventKind, int x, int y, Qt::MouseButton, Qt::MouseButtons,

@@ -14,8 +14,8 @@ void KeyPlay::MoveTo(int slot) {
   const int old = focus_;
   focus_ = slot;
   view_.SetFocusTile(slot);
-  if (old >= 0 && old != slot) view_.RedrawTile(old, Repaint::Deferred);
-  if (slot >= 0) view_.RedrawTile(slot, Repaint::Deferred);
+  if (old >= 0 && old != slot) view_.RedrawTile(old, Repaint::kDeferred);
+  if (slot >= 0) view_.RedrawTile(slot, Repaint::kDeferred);
   view_.RepaintField();
 }
 
@@ -31,7 +31,7 @@ void KeyPlay::AfterPositionChange() {
 }
 
 bool KeyPlay::KeyPress(int key) {
-  if (game_.Mode() != BoardMode::Play || game_.SolutionMode()) return false;
+  if (game_.Mode() != BoardMode::kPlay || game_.SolutionMode()) return false;
   const MODE_P& board = game_.PlayBoard();
   switch (key) {
     case Qt::Key_Left:
@@ -45,10 +45,10 @@ bool KeyPlay::KeyPress(int key) {
         MoveTo(SettleFocusTile(board, game_.SelectedTile()));
         return true;
       }
-      const FocusDirection direction = key == Qt::Key_Left    ? FocusDirection::Left
-                                       : key == Qt::Key_Right ? FocusDirection::Right
-                                       : key == Qt::Key_Up    ? FocusDirection::Up
-                                                              : FocusDirection::Down;
+      const FocusDirection direction = key == Qt::Key_Left    ? FocusDirection::kLeft
+                                       : key == Qt::Key_Right ? FocusDirection::kRight
+                                       : key == Qt::Key_Up    ? FocusDirection::kUp
+                                                              : FocusDirection::kDown;
       const int next = NextFocusTile(board, SettleFocusTile(board, focus_), direction);
       if (next >= 0) MoveTo(next);
       return true;

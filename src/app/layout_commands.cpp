@@ -137,7 +137,7 @@ void LayoutCommands::Connect() {
 void LayoutCommands::Report(const Result& result) {
   if (result || result.Words().Empty() || !host_.Message) return;
   // Every count, name and exit writes the records: one failing disk, one message.
-  if (result.Is(LibraryError::Records)) {
+  if (result.Is(LibraryError::kRecords)) {
     if (recordsReported_) return;
     recordsReported_ = true;
   }
@@ -182,7 +182,7 @@ bool LayoutCommands::OpenNextLayout() {
 void LayoutCommands::AddFavourite() {
   const Result added = library_.AddFavourite(host_.CurrentLayout ? host_.CurrentLayout() : "");
   if (added) return RebuildFavouritesMenu();
-  if (added.Is(LibraryError::FavouritesFull))
+  if (added.Is(LibraryError::kFavouritesFull))
     host_.Message(MessageOf(added), kMessageWarning);
   else if (!added.Words().Empty())
     host_.Message(MessageOf(added), kMessageOk);

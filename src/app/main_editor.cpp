@@ -47,10 +47,10 @@ void MainEditor::Connect(QObject* context) {
   QObject::connect(m.MI_FilePlay, &QAction::triggered, context, [this] { FilePlay(); });
   // The shortcuts stay bound while the Edit menu is hidden: play must not reach the editor.
   QObject::connect(m.MI_EditUndo, &QAction::triggered, context, [this] {
-    if (game_.Mode() == BoardMode::Edit) editor_.Undo();
+    if (game_.Mode() == BoardMode::kEdit) editor_.Undo();
   });
   QObject::connect(m.MI_EditRedo, &QAction::triggered, context, [this] {
-    if (game_.Mode() == BoardMode::Edit) editor_.Redo();
+    if (game_.Mode() == BoardMode::kEdit) editor_.Redo();
   });
   for (QAction* a : {m.MI_EditDraw, m.MI_EditErase, m.MI_EditMove})
     QObject::connect(a, &QAction::triggered, context,
@@ -65,7 +65,7 @@ void MainEditor::Connect(QObject* context) {
 }
 
 bool MainEditor::Editing() const {
-  return host_.Ready() && game_.Mode() == BoardMode::Edit;
+  return host_.Ready() && game_.Mode() == BoardMode::kEdit;
 }
 
 void MainEditor::ShowTool(EditTool tool, bool always) {
@@ -80,16 +80,16 @@ void MainEditor::SelectTool(EditTool tool) {
   ShowTool(tool, true);
   if (!Editing()) return;
   editor_.SelectTool(tool);
-  if (tool == EditTool::Erase) host_.EraseUnderPointer();
+  if (tool == EditTool::kErase) host_.EraseUnderPointer();
 }
 
 void MainEditor::SelectZMode(LevelMode mode) {
   controls_.ZMode = mode;
-  const bool custom = mode == LevelMode::Custom;
+  const bool custom = mode == LevelMode::kCustom;
   (custom ? menus_.MI_EditCustomZ : menus_.MI_EditAutoZ)->setChecked(true);
   bars_.P_CustomZ->setVisible(custom);
   if (!Editing()) return;
-  if (controls_.Tool != EditTool::Draw) SelectTool(EditTool::Draw);
+  if (controls_.Tool != EditTool::kDraw) SelectTool(EditTool::kDraw);
   editor_.SelectZMode(mode);
 }
 
@@ -102,7 +102,7 @@ void MainEditor::ChangeCustomZ(int delta) {
 }
 
 void MainEditor::Enter(bool create) {
-  host_.SetBoardMode(BoardMode::Edit);
+  host_.SetBoardMode(BoardMode::kEdit);
   const MODE_P& board = game_.EditBoard();
   if (create) {
     editor_.NewLayout();
@@ -147,7 +147,7 @@ void MainEditor::ShowStatus(const EditorStatus& s) {
   free->Label()->setPalette(palette);
   menus_.MI_EditUndo->setEnabled(s.CanUndo);
   menus_.MI_EditRedo->setEnabled(s.CanRedo);
-  if (game_.Mode() == BoardMode::Edit) ShowCaption(s.Modified);
+  if (game_.Mode() == BoardMode::kEdit) ShowCaption(s.Modified);
   ShowTool(controls_.Tool);
 }
 
@@ -174,7 +174,7 @@ bool MainEditor::SaveLayout() {
     return false;
   }
   TF_OpenSave* dialog = library_.OpenSave();
-  dialog->SetMode(OpenSaveMode::Save);
+  dialog->SetMode(OpenSaveMode::kSave);
   dialog->SetName(std::string(board.LayoutName()));
   if (!dialog->Ask()) return false;
   const std::string name = dialog->Name();
@@ -202,7 +202,7 @@ bool MainEditor::OpenLayout(const std::string& name) {
   }
   editor_.Begin();
   EditorZoom(true);
-  editor_.SelectTool(EditTool::Draw);
+  editor_.SelectTool(EditTool::kDraw);
   library_.OpenSave()->SetName(std::string(board.LayoutName()));
   ShowCaption(false);
   return true;
@@ -218,7 +218,7 @@ void MainEditor::FileNew() {
 
 void MainEditor::FileOpen() {
   TF_OpenSave* dialog = library_.OpenSave();
-  dialog->SetMode(OpenSaveMode::Open);
+  dialog->SetMode(OpenSaveMode::kOpen);
   if (!dialog->Ask()) return;
   const std::string name = dialog->Name();
   if (!SavePrompt()) return;
@@ -232,14 +232,14 @@ void MainEditor::FilePlay() {
   library_.Rebuild();
   LayoutInfo* entry = library_.Library().FindLayout(name);
   if (entry == nullptr) return;
-  host_.SetBoardMode(BoardMode::Play);
+  host_.SetBoardMode(BoardMode::kPlay);
   if (host_.OpenForPlay(entry->Name) && host_.StartNewGame) host_.StartNewGame();
 }
 
 void MainEditor::FileReturn() {
   if (!SavePrompt()) return;
   library_.Rebuild();
-  host_.SetBoardMode(BoardMode::Play);
+  host_.SetBoardMode(BoardMode::kPlay);
   if (host_.StartNewGame) host_.StartNewGame();
 }
 

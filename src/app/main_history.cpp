@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The history's owner in the window, the statistics command and the daily deal.
+// The history's owner in the window: the file opened, results written, statistics shown.
 #include "app/main_history.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QToolButton>
 #include <ctime>
 
-#include "app/main_window.h"
 #include "app/stats_window.h"
 #include "content/translate.h"
-#include "game/daily_deal.h"
 #include "game/game.h"
 
 namespace tv {
@@ -60,36 +56,6 @@ TF_Stats* MainHistory::Window() {
 
 void MainHistory::Exit(bool kept) {
   kept ? game_.KeepInHistory() : game_.LeaveInHistory();
-}
-
-// The main window's part: the history made with what it needs, and its commands.
-void TF_Main::CreateHistory() {
-  history_ = std::make_unique<MainHistory>(
-      paths_.HistoryFile, paths_.LayoutsDir, *game_,
-      [this](const std::string& text) { Message(text, kMessageWarning); }, this,
-      [this] { ShowHelpTopic("stats.htm"); });
-  connect(menus_.MI_GameStats, &QAction::triggered, this,
-          [this] { history_->ShowStatistics(std::string(game_->PlayBoard().LayoutName())); });
-  menus_.MI_GameStats->setToolTip(bars_.B_Stats->toolTip());
-  bars_.B_Stats->setDefaultAction(menus_.MI_GameStats);
-  connect(menus_.MI_GameDaily, &QAction::triggered, this, [this] { PlayDailyDeal(); });
-}
-
-void TF_Main::PlayDailyDeal() {
-  // Everyone's shipped set when installed; run portable, the folder is that set.
-  const std::string& shipped =
-      paths_.ShippedLayoutsDir.empty() ? paths_.LayoutsDir : paths_.ShippedLayoutsDir;
-  const DailyDeal deal = DailyDealIn(LocalDateNumber(std::time(nullptr)), shipped);
-  if (deal.Layout.empty() || !OpenForPlay(deal.Layout)) {
-    Message(QCoreApplication::translate("Messages",
-                                        "Today's deal is played on the layout \"%1\", which "
-                                        "cannot be read from the layouts folder.")
-                .arg(QString::fromStdString(deal.Layout))
-                .toStdString(),
-            kMessageWarning);
-    return;
-  }
-  game_->PlayGameNumber(deal.GameNumber, deal.Date);
 }
 
 }  // namespace tv

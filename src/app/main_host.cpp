@@ -41,7 +41,7 @@ void MainHost::RepaintField() {
 }
 
 void MainHost::PlaceTiles() {
-  const bool edit = p_.Play->Mode() == BoardMode::Edit;
+  const bool edit = p_.Play->Mode() == BoardMode::kEdit;
   p_.Play->PlaceBoards([edit](MODE_P& board, MODE_P&) {
     tv::PlaceTiles(board, edit ? EditPlacedCount(board) : board.Game.TileCount);
   });
@@ -65,7 +65,7 @@ void MainHost::SetCaption(const std::string& caption) {
 }
 
 void MainHost::SetTimer(Timer timer, bool on) {
-  if (timer == Timer::NewGame) {
+  if (timer == Timer::kNewGame) {
     on ? p_.NewGameTimer->start() : p_.NewGameTimer->stop();
   } else if (on) {
     p_.ClockTimer->start(MsToNextClockSecond(p_.Play->PlayBoard().Game.StartTime, p_.Clock()));

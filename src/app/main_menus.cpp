@@ -458,7 +458,7 @@ void ShowModeControls(const MainMenus& m, const MainToolbars& t, WindowMode mode
       {&MainToolbars::P_SolToolbar, false, false, true},
   };
   const auto shown = [mode](bool play, bool edit, bool solution) {
-    return mode == WindowMode::Play ? play : mode == WindowMode::Edit ? edit : solution;
+    return mode == WindowMode::kPlay ? play : mode == WindowMode::kEdit ? edit : solution;
   };
   for (const Shown& s : kMenus)
     (m.*s.menu)->menuAction()->setVisible(shown(s.play, s.edit, s.solution));
@@ -467,23 +467,23 @@ void ShowModeControls(const MainMenus& m, const MainToolbars& t, WindowMode mode
 
 std::array<QAction*, 2> CommandItems(const MainMenus& m, Command command) {
   switch (command) {
-    case Command::Undo:
+    case Command::kUndo:
       return {m.MI_GameUndo, nullptr};
-    case Command::Hint:
+    case Command::kHint:
       return {m.MI_GameHint, nullptr};
-    case Command::Reshuffle:
+    case Command::kReshuffle:
       return {m.MI_GameReshuffle, nullptr};
-    case Command::Redo:
+    case Command::kRedo:
       return {m.MI_GameRedo, nullptr};
-    case Command::Pause:
+    case Command::kPause:
       return {m.MI_GamePause, nullptr};
-    case Command::SolutionNext:
+    case Command::kSolutionNext:
       return {m.MI_SolNext, m.MI_SolLast};
-    case Command::SolutionPrev:
+    case Command::kSolutionPrev:
       return {m.MI_SolFirst, m.MI_SolPrev};
-    case Command::ZoomIn:
+    case Command::kZoomIn:
       return {m.MI_OptionsZoomIn, nullptr};
-    case Command::ZoomOut:
+    case Command::kZoomOut:
       return {m.MI_OptionsZoomOut, nullptr};
   }
   return {nullptr, nullptr};

@@ -74,7 +74,7 @@ MainMenus BuildMenus(QMainWindow* window);
 MainToolbars BuildToolbars(QWidget* parent);
 
 // The window's modes and which menus and toolbar each shows (the table in main_menus.cpp).
-enum class WindowMode { Play, Edit, Solution };
+enum class WindowMode { kPlay, kEdit, kSolution };
 void ShowModeControls(const MainMenus& menus, const MainToolbars& bars, WindowMode mode);
 
 // The menu items a command of the game enables (one or two; the second may be null).

@@ -93,7 +93,7 @@ TF_Main::TF_Main(const MainOptions& options)
     });
   }
 
-  SetBoardMode(BoardMode::Play, false);
+  SetBoardMode(BoardMode::kPlay, false);
   EnterSolutionControls(false);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -259,13 +259,13 @@ void TF_Main::AfterLayOut(QSize laidOut) {
 }
 
 void TF_Main::SetBoardMode(BoardMode mode, bool update) {
-  const bool edit = mode == BoardMode::Edit;
+  const bool edit = mode == BoardMode::kEdit;
   if (edit)
     game_->EnterEditMode();
   else
     game_->LeaveEditMode();
   if (update) {
-    ShowModeControls(menus_, bars_, edit ? WindowMode::Edit : WindowMode::Play);
+    ShowModeControls(menus_, bars_, edit ? WindowMode::kEdit : WindowMode::kPlay);
     status_->ShowEditStatus(edit);
     // The other bars may differ in height: the field's size is known once they are laid out.
     if (layout() != nullptr) layout()->activate();
@@ -287,16 +287,16 @@ void TF_Main::SetBoardMode(BoardMode mode, bool update) {
 void TF_Main::EnterSolutionControls(bool on) {
   solutionView_ = on;
   // Only a game in play shows its solution, so leaving it is play mode again.
-  ShowModeControls(menus_, bars_, on ? WindowMode::Solution : WindowMode::Play);
+  ShowModeControls(menus_, bars_, on ? WindowMode::kSolution : WindowMode::kPlay);
   for (QAction* a : {menus_.MI_LayoutChoose, menus_.MI_GameNew, menus_.MI_GameRestart,
                      menus_.MI_GameShuffle, menus_.MI_GameShowSol, menus_.MI_GameClearRecords,
                      menus_.MI_LayoutCreate, menus_.MI_LayoutEdit})
     a->setEnabled(!on);
   if (on) {
-    Enable(Command::Undo, false);
-    Enable(Command::Redo, false);
-    Enable(Command::Hint, false);
-    Enable(Command::Pause, false);
+    Enable(Command::kUndo, false);
+    Enable(Command::kRedo, false);
+    Enable(Command::kHint, false);
+    Enable(Command::kPause, false);
     CentreSolutionButtons(bars_);
   }
 }
@@ -359,7 +359,7 @@ void TF_Main::PositionChanged() {
   input_->AfterPositionChange();
   const MODE_P& board = game_->PlayBoard();
   winnable_->PositionChanged(
-      board, ready_ && GameInPlay(board, game_->Mode() == BoardMode::Play, game_->SolutionMode()));
+      board, ready_ && GameInPlay(board, game_->Mode() == BoardMode::kPlay, game_->SolutionMode()));
 }
 
 void TF_Main::MI_GamePauseClick() {
@@ -370,7 +370,7 @@ void TF_Main::MI_GamePauseClick() {
 }
 
 void TF_Main::MI_HelpPlayClick() {
-  if (game_->Mode() == BoardMode::Edit)
+  if (game_->Mode() == BoardMode::kEdit)
     ShowHelpTopic("create.htm");
   else if (game_->SolutionMode())
     ShowHelpTopic("solution.htm");
@@ -429,12 +429,12 @@ void TF_Main::CloseWithoutQuestions() {
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {
-  if (askOnClose_ && ready_ && game_->Mode() == BoardMode::Edit && !editor_->SavePrompt()) {
+  if (askOnClose_ && ready_ && game_->Mode() == BoardMode::kEdit && !editor_->SavePrompt()) {
     event->ignore();
     return;
   }
   if (saveOnClose_) SaveOnClose();
-  if (game_->Mode() == BoardMode::Edit) SetBoardMode(BoardMode::Play, false);
+  if (game_->Mode() == BoardMode::kEdit) SetBoardMode(BoardMode::kPlay, false);
   ready_ = false;
   input_->SetReady(false);
   T_NewGame.stop();
@@ -478,7 +478,7 @@ void TF_Main::showEvent(QShowEvent* event) {
 void TF_Main::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!isVisible()) return;
-  if (game_->Mode() == BoardMode::Play && !ready_) return;
+  if (game_->Mode() == BoardMode::kPlay && !ready_) return;
   if (solutionView_) CentreSolutionButtons(bars_);
   // The panel's new size is known only after the layout has run.
   if (QLayout* layout = centralWidget()->layout()) layout->activate();

@@ -117,7 +117,7 @@ class TF_Main : public QMainWindow, private WindowControls {
 
   // Commands as the menu items and buttons run them.
   void ShowHelpTopic(const std::string& topic);
-  void ZoomTiles(bool zoomIn) { fit_->Fit(zoomIn ? TileFit::ZoomIn : TileFit::ZoomOut); }
+  void ZoomTiles(bool zoomIn) { fit_->Fit(zoomIn ? TileFit::kZoomIn : TileFit::kZoomOut); }
   void SetAnalogClock(bool analog) { toggles_->SetAnalogClock(analog); }
   // Puts the current deal's number on the clipboard (nothing before the first deal).
   void CopyGameNumber();
@@ -139,7 +139,7 @@ class TF_Main : public QMainWindow, private WindowControls {
   void RedrawAll();
   void LayOutAndRedraw() { fit_->LayOut(); }
   // The largest size of the tileset that fits the window, laid out and redrawn.
-  void FitTileSize() { fit_->Fit(TileFit::Window); }
+  void FitTileSize() { fit_->Fit(TileFit::kWindow); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

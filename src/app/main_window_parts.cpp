@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's parts made and wired to it: field view and input, tile fitting,
-// option toggles, sound, looks, the layout commands and the editor.
+// option toggles, sound, looks, the layout commands, the editor and the history with
+// its daily deal.
+#include <QAction>
 #include <QCoreApplication>
+#include <QToolButton>
+#include <ctime>
 #include <utility>
 
 #include "app/art.h"
@@ -11,6 +15,7 @@
 #include "app/field_widget.h"
 #include "app/layout_commands.h"
 #include "app/main_editor.h"
+#include "app/main_history.h"
 #include "app/main_looks.h"
 #include "app/main_options.h"
 #include "app/main_widgets.h"
@@ -22,6 +27,9 @@
 #include "content/music.h"
 #include "content/shuffle.h"
 #include "content/sound_output.h"
+#include "game/daily_deal.h"
+#include "game/game.h"
+#include "game/history.h"
 
 namespace tv {
 
@@ -118,7 +126,7 @@ void TF_Main::CreateEditor() {
   host.AvailableArea = [this] { return AvailableArea(); };
   host.SetBoardMode = [this](BoardMode mode) {
     SetBoardMode(mode, true);
-    if (mode == BoardMode::Play) FitTileSize();
+    if (mode == BoardMode::kPlay) FitTileSize();
   };
   host.AfterTileLoad = [this] {
     fit_->SetZoomCommands();
@@ -130,7 +138,7 @@ void TF_Main::CreateEditor() {
   host.Ready = [this] { return ready_; };
   host.PointerTool = [this](EditTool tool) {
     input_->EndDrag();
-    if (tool == EditTool::Move)
+    if (tool == EditTool::kMove)
       field_->setCursor(ArtCursor("move", field_->devicePixelRatioF()));
     else
       field_->unsetCursor();
@@ -141,6 +149,36 @@ void TF_Main::CreateEditor() {
                                          menus_, bars_, *status_, std::move(host));
   view_->SetEditor(&editor_->Logic());
   input_->SetEditor(&editor_->Logic());
+}
+
+// The main window's part: the history made with what it needs, and its commands.
+void TF_Main::CreateHistory() {
+  history_ = std::make_unique<MainHistory>(
+      paths_.HistoryFile, paths_.LayoutsDir, *game_,
+      [this](const std::string& text) { Message(text, kMessageWarning); }, this,
+      [this] { ShowHelpTopic("stats.htm"); });
+  connect(menus_.MI_GameStats, &QAction::triggered, this,
+          [this] { history_->ShowStatistics(std::string(game_->PlayBoard().LayoutName())); });
+  menus_.MI_GameStats->setToolTip(bars_.B_Stats->toolTip());
+  bars_.B_Stats->setDefaultAction(menus_.MI_GameStats);
+  connect(menus_.MI_GameDaily, &QAction::triggered, this, [this] { PlayDailyDeal(); });
+}
+
+void TF_Main::PlayDailyDeal() {
+  // Everyone's shipped set when installed; run portable, the folder is that set.
+  const std::string& shipped =
+      paths_.ShippedLayoutsDir.empty() ? paths_.LayoutsDir : paths_.ShippedLayoutsDir;
+  const DailyDeal deal = DailyDealIn(LocalDateNumber(std::time(nullptr)), shipped);
+  if (deal.Layout.empty() || !OpenForPlay(deal.Layout)) {
+    Message(QCoreApplication::translate("Messages",
+                                        "Today's deal is played on the layout \"%1\", which "
+                                        "cannot be read from the layouts folder.")
+                .arg(QString::fromStdString(deal.Layout))
+                .toStdString(),
+            kMessageWarning);
+    return;
+  }
+  game_->PlayGameNumber(deal.GameNumber, deal.Date);
 }
 
 }  // namespace tv

@@ -139,7 +139,7 @@ void TF_Stats::ShowSelection() {
   std::map<QDate, DayPlayed> days;
   for (const HistoryGame& g : games_) {
     if (!all && !EqualsIgnoreCase(g.Layout, f.Name)) continue;
-    const bool won = g.Result == GameResult::Won;
+    const bool won = g.Result == GameResult::kWon;
     if (won) times.push_back(g.Seconds);
     DayPlayed& day = days[QDateTime::fromSecsSinceEpoch(g.StartUtc).date()];
     ++day.Games;

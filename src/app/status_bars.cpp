@@ -151,10 +151,10 @@ StatusPanel* StatusBars::Panel(const char* name) const {
 }
 
 void StatusBars::SetLabel(Label label, const Text& text) {
-  const char* panel = label == Label::TilesLeft    ? "P_TilesLeft"
-                      : label == Label::MovesLeft  ? "P_MovesLeft"
-                      : label == Label::GameNumber ? "P_GameNumber"
-                                                   : "P_ReshufLeft";
+  const char* panel = label == Label::kTilesLeft    ? "P_TilesLeft"
+                      : label == Label::kMovesLeft  ? "P_MovesLeft"
+                      : label == Label::kGameNumber ? "P_GameNumber"
+                                                    : "P_ReshufLeft";
   Panel(panel)->SetTexts(Translated(text), ShortCounterText(text));
 }
 

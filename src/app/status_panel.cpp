@@ -20,7 +20,7 @@ int Scaled(int points, double ratio) {
 
 // A picture of the art drawn at `ratio` over the status bar's colour.
 PixelBuffer ArtPicture(const QString& name, double ratio) {
-  const ArtItem* item = FindArt(name, ArtKind::Picture);
+  const ArtItem* item = FindArt(name, ArtKind::kPicture);
   if (!item) return {};
   const QSize size(Scaled(item->size.width(), ratio), Scaled(item->size.height(), ratio));
   return PixelBufferFromImage(RenderArt(*item, size, kStatusBar));

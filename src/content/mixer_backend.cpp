@@ -137,21 +137,21 @@ float RampFrames(std::int16_t* samples, int frames, int channels, float gain, fl
 
 const char* SoundErrorText(int code) {
   switch (static_cast<SoundError>(code)) {
-    case SoundError::None:
+    case SoundError::kNone:
       return QT_TRANSLATE_NOOP("Sound", "No errors");
-    case SoundError::NoOutputDevice:
+    case SoundError::kNoOutputDevice:
       return QT_TRANSLATE_NOOP("Sound", "No sound output device could be opened");
-    case SoundError::FileNotFound:
+    case SoundError::kFileNotFound:
       return QT_TRANSLATE_NOOP("Sound", "File not found");
-    case SoundError::UnknownFormat:
+    case SoundError::kUnknownFormat:
       return QT_TRANSLATE_NOOP("Sound", "Unknown file format");
-    case SoundError::NotEnoughMemory:
+    case SoundError::kNotEnoughMemory:
       return QT_TRANSLATE_NOOP("Sound", "Not enough memory or resources");
-    case SoundError::InvalidParameter:
+    case SoundError::kInvalidParameter:
       return QT_TRANSLATE_NOOP("Sound", "An invalid parameter was passed to this function");
-    case SoundError::PlayingFailed:
+    case SoundError::kPlayingFailed:
       return QT_TRANSLATE_NOOP("Sound", "Playing the sound failed");
-    case SoundError::Unknown:
+    case SoundError::kUnknown:
       break;
   }
   return QT_TRANSLATE_NOOP("Sound", "Unknown error");
@@ -211,19 +211,19 @@ SoundError MixerBackend::Song::Make(int outRate, int outChannels, const std::str
   rate = outRate;
   const MixerCalls& fluid = *Mixer();
   settings = fluid.new_fluid_settings();
-  if (!settings) return SoundError::NotEnoughMemory;
+  if (!settings) return SoundError::kNotEnoughMemory;
   fluid.fluid_settings_setnum(settings, "synth.sample-rate", double(rate));
   fluid.fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
   fluid.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   synth = fluid.new_fluid_synth(settings);
-  if (!synth) return SoundError::NotEnoughMemory;
+  if (!synth) return SoundError::kNotEnoughMemory;
   // The volume is applied to the output, where it can glide; the synthesiser keeps
   // its full gain.
   fluid.fluid_synth_set_gain(synth, kFullGain);
   // Named explicitly, not whatever soundfont the system's alternatives point at.
   if (fluid.fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED || !NewPlayer())
-    return SoundError::UnknownFormat;
-  return SoundError::None;
+    return SoundError::kUnknownFormat;
+  return SoundError::kNone;
 }
 
 namespace {
@@ -292,19 +292,19 @@ MixerBackend::~MixerBackend() {
 
 bool MixerBackend::OpenDevice() {
   if (!Mixer()) {
-    Fail(SoundError::Unknown);
+    Fail(SoundError::kUnknown);
     return false;
   }
   // SDL would otherwise take SIGTERM and SIGINT for an event queue nobody reads, and the
   // game could no longer be closed by a signal; the program handles them itself.
   Mixer()->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (Mixer()->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    Fail(SoundError::NoOutputDevice);
+    Fail(SoundError::kNoOutputDevice);
     return false;
   }
   if (Mixer()->Mix_OpenAudio(kMixRate, AUDIO_S16SYS, 2, kMixFrames) != 0) {
     Mixer()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    Fail(SoundError::NoOutputDevice);
+    Fail(SoundError::kNoOutputDevice);
     return false;
   }
   int rate = 0, channels = 0;
@@ -328,7 +328,7 @@ void MixerBackend::CloseDevice() {
 
 bool MixerBackend::EnsureOpen() {
   if (!started_) {
-    Fail(SoundError::NoOutputDevice);
+    Fail(SoundError::kNoOutputDevice);
     return false;
   }
   return open_ || OpenDevice();
@@ -338,7 +338,7 @@ bool MixerBackend::StartOutput() {
   if (started_) return true;
   if (!OpenDevice()) return false;
   started_ = true;
-  error_ = SoundError::None;
+  error_ = SoundError::kNone;
   return true;
 }
 
@@ -367,7 +367,7 @@ bool MixerBackend::RestIfQuiet() {
 MixerBackend::Song* MixerBackend::Find(SongHandle song) {
   const auto it = songs_.find(song);
   if (it == songs_.end()) {
-    Fail(SoundError::InvalidParameter);
+    Fail(SoundError::kInvalidParameter);
     return nullptr;
   }
   return it->second.get();
@@ -381,25 +381,25 @@ SongHandle MixerBackend::Keep(std::unique_ptr<Song> song) {
 
 SongHandle MixerBackend::SongFromFile(const std::string& path) {
   if (!started_) {
-    Fail(SoundError::NoOutputDevice);
+    Fail(SoundError::kNoOutputDevice);
     return kNoSong;
   }
   if (!FileExists(path)) {
-    Fail(SoundError::FileNotFound);
+    Fail(SoundError::kFileNotFound);
     return kNoSong;
   }
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path, bytes, kMaxSongFileBytes)) {
-    Fail(SoundError::UnknownFormat);
+    Fail(SoundError::kUnknownFormat);
     return kNoSong;
   }
   if (!LooksLikeMidi(bytes.data(), bytes.size())) {
-    Fail(SoundError::UnknownFormat);
+    Fail(SoundError::kUnknownFormat);
     return kNoSong;
   }
   music::SongFigures figures;
   if (ReadSongFigures(bytes, figures) && figures.seconds > music::kLongestPlayableSong) {
-    Fail(SoundError::UnknownFormat);
+    Fail(SoundError::kUnknownFormat);
     return kNoSong;
   }
   return LoadSong(std::move(bytes));
@@ -418,7 +418,7 @@ SongHandle MixerBackend::LoadSong(std::vector<std::uint8_t> bytes) {
     song = std::move(fresh);
   }
   if (const SoundError error = song->Make(rate_, channels_, soundFont_);
-      error != SoundError::None) {
+      error != SoundError::kNone) {
     Fail(error);
     return kNoSong;
   }
@@ -427,15 +427,15 @@ SongHandle MixerBackend::LoadSong(std::vector<std::uint8_t> bytes) {
 
 SongHandle MixerBackend::SongFromMemory(const std::vector<std::uint8_t>& bytes) {
   if (!started_) {
-    Fail(SoundError::NoOutputDevice);
+    Fail(SoundError::kNoOutputDevice);
     return kNoSong;
   }
   if (bytes.empty()) {
-    Fail(SoundError::InvalidParameter);
+    Fail(SoundError::kInvalidParameter);
     return kNoSong;
   }
   if (!LooksLikeMidi(bytes.data(), bytes.size())) {
-    Fail(SoundError::UnknownFormat);
+    Fail(SoundError::kUnknownFormat);
     return kNoSong;
   }
   return LoadSong(bytes);
@@ -473,7 +473,7 @@ void MixerBackend::Begin(SongHandle handle) {
   if ((song->begun && !song->NewPlayer()) ||
       Mixer()->fluid_player_set_loop(song->player, song->repeat ? -1 : 1) != FLUID_OK ||
       Mixer()->fluid_player_play(song->player) != FLUID_OK) {
-    Fail(SoundError::PlayingFailed);
+    Fail(SoundError::kPlayingFailed);
     return;
   }
   ApplyVolume(*song);
@@ -564,7 +564,7 @@ RenderedSong RenderSong(const std::vector<std::uint8_t>& midi, int volume, doubl
   earlier.bytes = before;
   song.bytes = midi;
   if (!before.empty()) {
-    if (earlier.Make(kMixRate, 2, soundFont) != SoundError::None ||
+    if (earlier.Make(kMixRate, 2, soundFont) != SoundError::kNone ||
         Mixer()->fluid_player_play(earlier.player) != FLUID_OK)
       return rendered;
     std::vector<std::int16_t> scratch(std::size_t(kBeforeSeconds * kMixRate) * 2);
@@ -572,7 +572,7 @@ RenderedSong RenderSong(const std::vector<std::uint8_t>& midi, int volume, doubl
     Mixer()->fluid_player_stop(earlier.player);
     Mixer()->fluid_synth_all_sounds_off(earlier.synth, -1);
   }
-  const bool ready = before.empty() ? song.Make(kMixRate, 2, soundFont) == SoundError::None
+  const bool ready = before.empty() ? song.Make(kMixRate, 2, soundFont) == SoundError::kNone
                                     : song.Reuse(earlier, kMixRate, 2);
   if (!ready || Mixer()->fluid_player_play(song.player) != FLUID_OK) return rendered;
   song.target = float(std::clamp(volume, 0, 256)) / 256;

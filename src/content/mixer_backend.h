@@ -80,7 +80,7 @@ class MixerBackend final : public SoundBackend {
   bool started_ = false;  // the output opened once: later openings are on demand
   bool open_ = false;
   int rate_ = 0, format_ = 0, channels_ = 0;  // what the output gave at its last opening
-  SoundError error_ = SoundError::None;
+  SoundError error_ = SoundError::kNone;
   SongHandle nextHandle_ = 1;
   SongHandle current_ = kNoSong;  // the song on the output
   std::map<SongHandle, std::unique_ptr<Song>> songs_;

@@ -54,19 +54,19 @@ class MusicItemDelegate : public QStyledItemDelegate {
 
     QColor ink;
     switch (MusicItemInk(enabled, player_.IsPlayingItem(index.row()), selected)) {
-      case ItemInk::Disabled:
+      case ItemInk::kDisabled:
         ink = QColor(128, 128, 128);
         break;
-      case ItemInk::PlayingSelected:
+      case ItemInk::kPlayingSelected:
         ink = QColor(0, 255, 0);
         break;
-      case ItemInk::Playing:
+      case ItemInk::kPlaying:
         ink = QColor(0, 192, 0);
         break;
-      case ItemInk::Selected:
+      case ItemInk::kSelected:
         ink = opt.palette.color(QPalette::Active, QPalette::HighlightedText);
         break;
-      case ItemInk::Normal:
+      case ItemInk::kNormal:
         ink = Qt::black;
         break;
     }

@@ -49,9 +49,9 @@ std::string PauseLabel(int& position) {
 }
 
 ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected) {
-  if (!listEnabled) return ItemInk::Disabled;
-  if (playingSong) return selected ? ItemInk::PlayingSelected : ItemInk::Playing;
-  return selected ? ItemInk::Selected : ItemInk::Normal;
+  if (!listEnabled) return ItemInk::kDisabled;
+  if (playingSong) return selected ? ItemInk::kPlayingSelected : ItemInk::kPlaying;
+  return selected ? ItemInk::kSelected : ItemInk::kNormal;
 }
 
 MusicPlayer::MusicPlayer(SoundBackend& backend, MusicView& view, RandState& rand,
@@ -124,14 +124,14 @@ void MusicPlayer::ScanMusic() {
 
 void MusicPlayer::RestartPause() {
   state_.PauseStart = view_.NowMs();
-  view_.SetTimer(MusicTimer::Pause, true);
+  view_.SetTimer(MusicTimer::kPause, true);
 }
 
 void MusicPlayer::Shutdown() {
   StopSong();
-  view_.SetTimer(MusicTimer::Pause, false);
-  view_.SetTimer(MusicTimer::Finished, false);
-  view_.SetTimer(MusicTimer::Rest, false);
+  view_.SetTimer(MusicTimer::kPause, false);
+  view_.SetTimer(MusicTimer::kFinished, false);
+  view_.SetTimer(MusicTimer::kRest, false);
   backend_.StopOutput();
   files_.clear();
 }
@@ -173,7 +173,7 @@ bool MusicPlayer::Ticked(int index) {
 }
 
 void MusicPlayer::PlayNext() {
-  view_.SetTimer(MusicTimer::Pause, false);
+  view_.SetTimer(MusicTimer::kPause, false);
   const int count = static_cast<int>(files_.size());
   if (count == 0) return;
   std::vector<int> ticked;
@@ -202,7 +202,7 @@ void MusicPlayer::PlayNext() {
 }
 
 void MusicPlayer::PlayFile(int index) {
-  view_.SetTimer(MusicTimer::Pause, false);
+  view_.SetTimer(MusicTimer::kPause, false);
   if (index < 0 || index >= static_cast<int>(files_.size())) return;
   // After the failure message at start-up there is no output: nothing to tell again.
   if (!libraryStarted_) return;
@@ -233,7 +233,7 @@ void MusicPlayer::PlayFile(int index) {
   backend_.Begin(song);
   songStartMs_ = std::clamp<std::int64_t>(view_.NowMs() - loading, 0, kMaxSongStartMs);
   state_.Playing = true;
-  view_.SetTimer(MusicTimer::Finished, true);
+  view_.SetTimer(MusicTimer::kFinished, true);
 }
 
 void MusicPlayer::StopSong() {
@@ -251,7 +251,7 @@ void MusicPlayer::StartPause(bool first) {
   state_.FirstPause = first;
   if (first) state_.FirstPauseLengthMs = 10000;
   state_.PauseStart = view_.NowMs();
-  view_.SetTimer(MusicTimer::Pause, true);
+  view_.SetTimer(MusicTimer::kPause, true);
 }
 
 void MusicPlayer::SetVolume(int value, bool takeBar) {
@@ -288,7 +288,7 @@ void MusicPlayer::OnPauseTimer() {
   // which always starts a pause or the next song itself: it rests meanwhile, so a
   // silent game does not wake ten times a second.
   if (!state_.MusicOn) {
-    view_.SetTimer(MusicTimer::Pause, false);
+    view_.SetTimer(MusicTimer::kPause, false);
     return;
   }
   if (!state_.PauseStart) return;
@@ -296,11 +296,11 @@ void MusicPlayer::OnPauseTimer() {
   if (state_.FirstPause) {
     if (elapsed > state_.FirstPauseLengthMs) {
       state_.FirstPause = false;
-      view_.SetTimer(MusicTimer::Pause, false);
+      view_.SetTimer(MusicTimer::kPause, false);
       PlayNext();
     }
   } else if (elapsed + songStartMs_ > state_.PauseLengthMs) {
-    view_.SetTimer(MusicTimer::Pause, false);
+    view_.SetTimer(MusicTimer::kPause, false);
     PlayNext();
   }
 }
@@ -311,7 +311,7 @@ void MusicPlayer::OnFinishedTimer() {
     // file ran out a little later.
     const std::int64_t quiet =
         std::clamp<std::int64_t>(backend_.QuietMs(state_.Song), 0, state_.PauseLengthMs);
-    view_.SetTimer(MusicTimer::Finished, false);
+    view_.SetTimer(MusicTimer::kFinished, false);
     StopSong();
     StartPause(false);
     *state_.PauseStart -= quiet;
@@ -320,17 +320,17 @@ void MusicPlayer::OnFinishedTimer() {
 
 void MusicPlayer::SoundStopped() {
   lastSoundMs_ = view_.NowMs();
-  view_.SetTimer(MusicTimer::Rest, true);
+  view_.SetTimer(MusicTimer::kRest, true);
 }
 
 void MusicPlayer::OnRestTimer() {
   // A song rests the timer until it stops; an effect still sounding keeps it waiting.
   if (state_.Song != kNoSong) {
-    view_.SetTimer(MusicTimer::Rest, false);
+    view_.SetTimer(MusicTimer::kRest, false);
     return;
   }
   if (view_.NowMs() - lastSoundMs_ < kOutputRestAfterMs) return;
-  if (backend_.RestIfQuiet()) view_.SetTimer(MusicTimer::Rest, false);
+  if (backend_.RestIfQuiet()) view_.SetTimer(MusicTimer::kRest, false);
 }
 
 void MusicPlayer::OnDialogShown() {

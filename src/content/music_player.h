@@ -56,7 +56,7 @@ struct MusicState {
 };
 
 // 100 ms, 250 ms, and once a second while the output waits to rest.
-enum class MusicTimer : int { Pause, Finished, Rest };
+enum class MusicTimer : int { kPause, kFinished, kRest };
 // How long the output stays open after the last sound: effects in a game under way do
 // not reopen it for every click.
 constexpr std::int64_t kOutputRestAfterMs = 5000;
@@ -91,7 +91,7 @@ class MusicView : public MusicControls {
 std::string PauseLabel(int& position);
 
 // How an item of the music list is inked.
-enum class ItemInk { Disabled, PlayingSelected, Playing, Selected, Normal };
+enum class ItemInk { kDisabled, kPlayingSelected, kPlaying, kSelected, kNormal };
 ItemInk MusicItemInk(bool listEnabled, bool playingSong, bool selected);
 
 class MusicPlayer {

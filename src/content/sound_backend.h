@@ -13,14 +13,14 @@ namespace tv {
 
 // The layer's own error codes; SoundErrorText gives each one's text.
 enum class SoundError : int {
-  None = 0,
-  NoOutputDevice = 1,
-  FileNotFound = 2,
-  UnknownFormat = 3,
-  NotEnoughMemory = 4,
-  InvalidParameter = 5,
-  PlayingFailed = 6,
-  Unknown = 7,
+  kNone = 0,
+  kNoOutputDevice = 1,
+  kFileNotFound = 2,
+  kUnknownFormat = 3,
+  kNotEnoughMemory = 4,
+  kInvalidParameter = 5,
+  kPlayingFailed = 6,
+  kUnknown = 7,
 };
 
 // Any code outside the table reads "Unknown error".

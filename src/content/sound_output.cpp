@@ -71,9 +71,9 @@ std::int64_t SoundOutput::NowMs() {
 }
 
 void SoundOutput::SetTimer(MusicTimer timer, bool on) {
-  QTimer& t = timer == MusicTimer::Pause      ? T_MusicPause
-              : timer == MusicTimer::Finished ? T_MusicFinished
-                                              : T_OutputRest;
+  QTimer& t = timer == MusicTimer::kPause      ? T_MusicPause
+              : timer == MusicTimer::kFinished ? T_MusicFinished
+                                               : T_OutputRest;
   if (!on)
     t.stop();
   else if (!t.isActive())

@@ -227,13 +227,13 @@ void FieldRenderer::DrawSolutionTile(PixelBuffer& target, int x, int y, const MO
 void FieldRenderer::Repaint(int x, int y, int w, int h, tv::Repaint mode) {
   if (sink_ == nullptr) return;
   switch (mode) {
-    case Repaint::TileNow:
+    case Repaint::kTileNow:
       sink_->RepaintNow(x, y, w, h);
       break;
-    case Repaint::AreaNow:
+    case Repaint::kAreaNow:
       sink_->RepaintNow(0, 0, availWidth_, availHeight_);
       break;
-    case Repaint::Deferred:
+    case Repaint::kDeferred:
       sink_->Invalidate(x, y, w, h);
       break;
   }

@@ -112,20 +112,20 @@ Result Tilesets::LoadTileSize(const TILESET_P* tileset, int sizeIndex, bool ForC
                               const TileLoadTarget& target) {
   if (tileset == nullptr || target.Board == nullptr || target.Pictures == nullptr ||
       sizeIndex < 0 || sizeIndex >= tileset->SizeCount)
-    return Result::Fail(TileLoadError::NoTileset);
+    return Result::Fail(TileLoadError::kNoTileset);
   const TileSize size = tileset->Sizes[sizeIndex];
   const std::string path = ResolveCaseInsensitive(SheetPath(*tileset, size));
-  if (!FileExists(path)) return Result::Fail(TileLoadError::MissingSheet);
+  if (!FileExists(path)) return Result::Fail(TileLoadError::kMissingSheet);
 
   // Decode into a scratch picture so that a rejected sheet changes nothing.
   PixelBuffer sheet;
   if (!OpenPicture(path, &sheet))
     return Result::Fail(
-        TileLoadError::Unreadable,
+        TileLoadError::kUnreadable,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not open picture \"%1\"!"), {path}));
   if (sheet.width() / 9 != size.W || sheet.height() / 5 != size.H)
     return Result::Fail(
-        TileLoadError::WrongSize,
+        TileLoadError::kWrongSize,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Tileset \"%1\" has wrong tiles sizes!"),
                        {path}));
 
@@ -156,7 +156,7 @@ Result Tilesets::LoadFittingTileSize(const TILESET_P* first, int width, int heig
   std::vector<const TILESET_P*> order{first};
   for (const auto& ts : list_)
     if (ts.get() != first) order.push_back(ts.get());
-  Result firstFailure = Result::Fail(TileLoadError::NoTileset);
+  Result firstFailure = Result::Fail(TileLoadError::kNoTileset);
   for (std::size_t k = 0; k < order.size(); ++k) {
     const int index = ChooseTileSize(*target.Board, order[k], width, height, ZoomedFaceWidth);
     Result result = LoadNearestTileSize(order[k], index, target);
@@ -189,11 +189,11 @@ namespace {
 // The next larger (or smaller) size that loads, from the one shown.
 Result LoadZoomedSize(const FieldContext& field, bool zoomIn) {
   const TILESET_P* ts = field.Sets->CurTileset;
-  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset);
+  if (ts == nullptr) return Result::Fail(TileLoadError::kNoTileset);
   MODE_P& board = field.Shown();
   const int first = zoomIn ? ZoomInIndex(ts->SizeList(), board.Game.FaceWidth)
                            : ZoomOutIndex(ts->SizeList(), board.Game.FaceWidth);
-  if (first < 0) return Result::Fail(TileLoadError::NoOtherSize);
+  if (first < 0) return Result::Fail(TileLoadError::kNoOtherSize);
   const TileLoadTarget target{&board, &field.Other(), field.Pictures};
   // A size whose sheet fails is passed over; the first failure is reported if none loads.
   Result firstFailure;
@@ -212,15 +212,15 @@ Result LoadZoomedSize(const FieldContext& field, bool zoomIn) {
 
 Result FitTiles(const FieldContext& field, TileFit fit, int availWidth, int availHeight) {
   const TILESET_P* ts = field.Sets->CurTileset;
-  if (ts == nullptr) return Result::Fail(TileLoadError::NoTileset);
+  if (ts == nullptr) return Result::Fail(TileLoadError::kNoTileset);
   Result result;
-  if (fit == TileFit::Window) {
+  if (fit == TileFit::kWindow) {
     const int index =
         ChooseTileSize(field.Shown(), ts, availWidth, availHeight, field.Sets->ZoomedFaceWidth);
     const TileLoadTarget target{&field.Shown(), &field.Other(), field.Pictures};
     result = field.Sets->LoadNearestTileSize(ts, index, target);
   } else {
-    result = LoadZoomedSize(field, fit == TileFit::ZoomIn);
+    result = LoadZoomedSize(field, fit == TileFit::kZoomIn);
   }
   if (!result) return result;
   LayOutAndPlace(field, availWidth, availHeight);

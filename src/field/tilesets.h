@@ -48,12 +48,12 @@ struct TileLoadTarget {
 
 // Why a tile size did not load. A missing sheet is silent (its message is empty).
 enum class TileLoadError {
-  None = 0,
-  NoTileset,     // no tileset, or a size it does not have
-  MissingSheet,  // silent
-  Unreadable,    // "Could not open picture \"%s\"!"
-  WrongSize,     // "Tileset \"%s\" has wrong tiles sizes!"
-  NoOtherSize,   // zoom at the end of the list: nothing happens, silently
+  kNone = 0,
+  kNoTileset,     // no tileset, or a size it does not have
+  kMissingSheet,  // silent
+  kUnreadable,    // "Could not open picture \"%s\"!"
+  kWrongSize,     // "Tileset \"%s\" has wrong tiles sizes!"
+  kNoOtherSize,   // zoom at the end of the list: nothing happens, silently
 };
 
 class Tilesets {
@@ -124,10 +124,10 @@ struct FieldContext {
 // The one fit rule of the field, for the window, the zoom commands and a lay-out again.
 // Window: the largest size of the current tileset whose extent fits (or the nearest
 // that loads). ZoomIn / ZoomOut: the next larger (or smaller) size, passing over sizes
-// whose sheet fails, remembered as the player's zoom; NoOtherSize when there is none.
+// whose sheet fails, remembered as the player's zoom; kNoOtherSize when there is none.
 // Then the field is laid out and placed. Fails without a current tileset. The caller
 // redraws and sets the zoom commands.
-enum class TileFit { Window, ZoomIn, ZoomOut };
+enum class TileFit { kWindow, kZoomIn, kZoomOut };
 Result FitTiles(const FieldContext& field, TileFit fit, int availWidth, int availHeight);
 
 // The tileset to start with: the remembered one, else `fallback`, else the first of

@@ -5,24 +5,24 @@
 
 namespace tv {
 
-enum class EditTool : int { Draw = 0, Erase = 1, Move = 2 };
-enum class LevelMode : int { Auto = 0, Custom = 1 };
+enum class EditTool : int { kDraw = 0, kErase = 1, kMove = 2 };
+enum class LevelMode : int { kAuto = 0, kCustom = 1 };
 
 constexpr int kMaxCustomZ = 20;
 
 struct EditControls {
-  EditTool Tool = EditTool::Draw;
-  LevelMode ZMode = LevelMode::Auto;
+  EditTool Tool = EditTool::kDraw;
+  LevelMode ZMode = LevelMode::kAuto;
   int CustomZ = 0;
   bool LayoutModified = false;
 
   // The right mouse button: Erase from Draw, Draw from any other tool.
   EditTool RightButtonTool() const {
-    return Tool == EditTool::Draw ? EditTool::Erase : EditTool::Draw;
+    return Tool == EditTool::kDraw ? EditTool::kErase : EditTool::kDraw;
   }
   // The Z key: the level mode not selected.
   LevelMode OtherZMode() const {
-    return ZMode == LevelMode::Auto ? LevelMode::Custom : LevelMode::Auto;
+    return ZMode == LevelMode::kAuto ? LevelMode::kCustom : LevelMode::kAuto;
   }
   // Custom level up or down, within 0 to 20.
   void ChangeCustomZ(int delta) {
@@ -32,8 +32,8 @@ struct EditControls {
   }
   // As edit mode starts: Draw, Auto Z, nothing modified.
   void Enter() {
-    Tool = EditTool::Draw;
-    ZMode = LevelMode::Auto;
+    Tool = EditTool::kDraw;
+    ZMode = LevelMode::kAuto;
     LayoutModified = false;
   }
 };

@@ -35,11 +35,11 @@ Result CheckLayoutToSave(const MODE_P& board) {
   const int count = board.Game.TileCount;
   if (count == 0)
     return Result::Fail(
-        LayoutSaveCheck::NoTiles,
+        LayoutSaveCheck::kNoTiles,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "There are no tiles on the field!")));
   if (count % 2 != 0)
     return Result::Fail(
-        LayoutSaveCheck::OddTiles,
+        LayoutSaveCheck::kOddTiles,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Number of tiles must be even (2,4,8...)!")));
   return {};
 }
@@ -106,7 +106,7 @@ void Editor::Restore(const Snapshot& snapshot) {
   }
   for (int i = snapshot.Count; i < kMaxTiles; ++i) board_.Tiles[i].Present = false;
   ResetTiles();
-  if (controls_.Tool == EditTool::Draw) {
+  if (controls_.Tool == EditTool::kDraw) {
     MakeCursorTile();
     if (hadCursor && cursor_) {
       TILE_P& c = board_.Tiles[board_.Game.TileCount];
@@ -140,7 +140,7 @@ void Editor::MakeCursorTile() {
   TILE_P& c = board_.Tiles[n];
   c.X = 0;
   c.Y = 0;
-  c.Z = controls_.ZMode == LevelMode::Custom ? controls_.CustomZ : 0;
+  c.Z = controls_.ZMode == LevelMode::kCustom ? controls_.CustomZ : 0;
   c.Present = true;
   c.SheetCol = kEditorCursorCol;
   c.SheetRow = kEditorTileRow;
@@ -229,7 +229,7 @@ void Editor::Begin() {
   saved_ = Take();
   candidate_ = -1;
   ResetTiles();
-  if (controls_.Tool == EditTool::Draw) MakeCursorTile();
+  if (controls_.Tool == EditTool::kDraw) MakeCursorTile();
   AfterChange(true);
   Recheck();
 }
@@ -239,7 +239,7 @@ void Editor::NewLayout() {
   board_.Game.TileCount = 0;
   board_.SetLayoutName("new");
   controls_.CustomZ = 0;
-  controls_.Tool = EditTool::Draw;
+  controls_.Tool = EditTool::kDraw;
   Begin();
 }
 
@@ -251,7 +251,7 @@ void Editor::MarkSaved() {
 void Editor::SelectTool(EditTool tool) {
   controls_.Tool = tool;
   lastWasShift_ = false;
-  if (tool == EditTool::Draw) {
+  if (tool == EditTool::kDraw) {
     if (!cursor_) MakeCursorTile();
     Renumber();
     PlaceAll();
@@ -266,17 +266,17 @@ void Editor::SelectTool(EditTool tool) {
 
 void Editor::SelectZMode(LevelMode mode) {
   controls_.ZMode = mode;
-  if (mode == LevelMode::Custom && cursor_)
+  if (mode == LevelMode::kCustom && cursor_)
     board_.Tiles[board_.Game.TileCount].Z = controls_.CustomZ;
-  if (controls_.Tool != EditTool::Draw)
-    SelectTool(EditTool::Draw);
+  if (controls_.Tool != EditTool::kDraw)
+    SelectTool(EditTool::kDraw);
   else
     Recheck();
 }
 
 void Editor::ChangeCustomZ(int delta) {
   controls_.ChangeCustomZ(delta);
-  if (controls_.ZMode == LevelMode::Custom && cursor_) {
+  if (controls_.ZMode == LevelMode::kCustom && cursor_) {
     board_.Tiles[board_.Game.TileCount].Z = controls_.CustomZ;
     Recheck();
   }
@@ -348,7 +348,7 @@ void Editor::PlaceCursorTile(int px, int py, bool recheck) {
   const bool oldMark = c.HintMark;
   int x = c.X, y = c.Y, z = c.Z;
   bool mark = false;
-  if (controls_.ZMode == LevelMode::Auto) {
+  if (controls_.ZMode == LevelMode::kAuto) {
     mark = !AutoLevel(px, py, x, y, z);  // with no level free the tile keeps its place
   } else {
     CellAt(z, px, py, x, y);
@@ -362,17 +362,17 @@ void Editor::PlaceCursorTile(int px, int py, bool recheck) {
   if (moved) {
     // The picture without the tile at its old place, then with it at the new one.
     c.Present = false;
-    host_.RedrawAround(slot, true, Repaint::Deferred);
+    host_.RedrawAround(slot, true, Repaint::kDeferred);
     c.X = x;
     c.Y = y;
     c.Z = z;
     c.Present = true;
     Renumber();
     PlaceAll();
-    host_.RedrawAround(slot, true, Repaint::Deferred);
+    host_.RedrawAround(slot, true, Repaint::kDeferred);
   }
   c.HintMark = mark;
-  host_.RedrawTile(slot, Repaint::TileNow);
+  host_.RedrawTile(slot, Repaint::kTileNow);
   Report();
 }
 
@@ -403,7 +403,7 @@ bool Editor::CanPut(int x, int y, int z) const {
   if (board_.Game.TileCount >= kMaxTiles || !Storable(x, y)) return false;
   // A layout tile is never put on top of another at its own level, in either mode;
   // Auto Z also keeps the tile from lying under anything.
-  if (controls_.ZMode == LevelMode::Auto) return CellFree(board_, x, y, z);
+  if (controls_.ZMode == LevelMode::kAuto) return CellFree(board_, x, y, z);
   return !LevelOverlap(x, y, z);
 }
 
@@ -430,7 +430,7 @@ void Editor::PointerMove(int px, int py) {
   pointerKnown_ = true;
   pointerX_ = px;
   pointerY_ = py;
-  if (controls_.Tool == EditTool::Draw)
+  if (controls_.Tool == EditTool::kDraw)
     PlaceCursorTile(px, py);
   else
     ReportLevel();
@@ -445,15 +445,15 @@ void Editor::PointerDown(int px, int py, bool mirror) {
   pointerX_ = px;
   pointerY_ = py;
   lastWasShift_ = false;
-  if (controls_.Tool == EditTool::Draw) {
+  if (controls_.Tool == EditTool::kDraw) {
     if (!cursor_ || board_.Game.TileCount >= kMaxTiles) return;
     if (board_.Tiles[board_.Game.TileCount].HintMark) {
-      host_.PlaySound(Sound::Invalid);
+      host_.PlaySound(Sound::kInvalid);
       return;
     }
     const TILE_P placed = board_.Tiles[board_.Game.TileCount];
     if (!Storable(placed.X, placed.Y)) {
-      host_.PlaySound(Sound::Invalid);
+      host_.PlaySound(Sound::kInvalid);
       return;
     }
     const int mirrorX = MirrorX(placed.X);
@@ -472,10 +472,10 @@ void Editor::PointerDown(int px, int py, bool mirror) {
       cursor_ = true;
     }
     AfterChange(true);
-    host_.PlaySound(Sound::Put);
+    host_.PlaySound(Sound::kPut);
     // The new cursor tile stands where the last was put: decide again whether it may.
     Recheck();
-  } else if (controls_.Tool == EditTool::Erase) {
+  } else if (controls_.Tool == EditTool::kErase) {
     EraseTile(mirror);
   }
 }
@@ -499,7 +499,7 @@ void Editor::EraseTile(bool mirror) {
   if (other >= 0 && other < slot) RemoveSlot(other);
   candidate_ = -1;
   AfterChange(true);
-  host_.PlaySound(Sound::Erase);
+  host_.PlaySound(Sound::kErase);
 }
 
 bool Editor::ShiftLayout(int dx, int dy, bool join) {
@@ -507,7 +507,7 @@ bool Editor::ShiftLayout(int dx, int dy, bool join) {
   for (int i = 0; i < n; ++i) {
     const TILE_P& t = board_.Tiles[i];
     if (std::abs(t.X + dx) > kMaxLayoutSpan || std::abs(t.Y + dy) > kMaxLayoutSpan) {
-      host_.PlaySound(Sound::Invalid);
+      host_.PlaySound(Sound::kInvalid);
       return false;
     }
   }
@@ -525,11 +525,11 @@ bool Editor::ShiftLayout(int dx, int dy, bool join) {
 }
 
 void Editor::HoverErase(int slot) {
-  if (controls_.Tool != EditTool::Erase || slot == candidate_) return;
+  if (controls_.Tool != EditTool::kErase || slot == candidate_) return;
   const int old = candidate_;
   candidate_ = slot >= 0 && slot < board_.Game.TileCount ? slot : -1;
-  if (old >= 0) host_.RedrawTile(old, Repaint::TileNow);
-  if (candidate_ >= 0) host_.RedrawTile(candidate_, Repaint::TileNow);
+  if (old >= 0) host_.RedrawTile(old, Repaint::kTileNow);
+  if (candidate_ >= 0) host_.RedrawTile(candidate_, Repaint::kTileNow);
   ReportLevel();
 }
 

@@ -44,7 +44,7 @@ int EditPlacedCount(const MODE_P& board);
 bool LayoutDealable(const MODE_P& board, int count);
 
 // What stops a layout from being saved: no tiles, or an odd number of them.
-enum class LayoutSaveCheck { None = 0, NoTiles, OddTiles };
+enum class LayoutSaveCheck { kNone = 0, kNoTiles, kOddTiles };
 // Succeeds for a layout that may be saved; else the code with the player's message.
 Result CheckLayoutToSave(const MODE_P& board);
 

@@ -32,7 +32,7 @@ Game::Game(GameHost& host, std::string layoutsDir)
 
 void Game::EnterEditMode() {
   editBoard_ = playBoard_;
-  boardMode_ = BoardMode::Edit;
+  boardMode_ = BoardMode::kEdit;
   // The play marks mean nothing on the editor's board.
   pointer_.SelectedTile = pointer_.SecondTile = pointer_.HoverTile = kNoTile;
 }
@@ -56,7 +56,7 @@ Result Game::WriteEditLayout(std::string_view name) {
 }
 
 void Game::PlaceBoards(const std::function<void(MODE_P& shown, MODE_P& other)>& place) {
-  if (boardMode_ == BoardMode::Edit)
+  if (boardMode_ == BoardMode::kEdit)
     place(editBoard_, playBoard_);
   else
     place(playBoard_, editBoard_);
@@ -69,11 +69,11 @@ bool Game::TileInPlay(int slot) const {
 
 void Game::DeferredStart(int mode) {
   pendingMode_ = std::clamp(mode, 0, 3);
-  host_.SetTimer(Timer::NewGame, true);
+  host_.SetTimer(Timer::kNewGame, true);
 }
 
 void Game::OnNewGameTimer() {
-  host_.SetTimer(Timer::NewGame, false);
+  host_.SetTimer(Timer::kNewGame, false);
   StartGame(pendingMode_, true);
 }
 
@@ -206,7 +206,7 @@ bool Game::StartGame(int mode, bool animate) {
     } else {
       // No tile of the old deal is left, so neither are the removals to undo.
       undoCount_ = 0;
-      host_.Enable(Command::Undo, false);
+      host_.Enable(Command::kUndo, false);
       ForgetRedo();
       pointer_.SelectedTile = pointer_.SecondTile = pointer_.HoverTile = kNoTile;
       ClearStatus();
@@ -231,22 +231,22 @@ bool Game::StartGame(int mode, bool animate) {
   b.Game.TilesLeft = n;
   UpdatePlayState();
   UpdateReshuffleLabel();
-  host_.SetLabel(Label::GameNumber, GameNumberLabel(b.Game.Seed));
+  host_.SetLabel(Label::kGameNumber, GameNumberLabel(b.Game.Seed));
   hasDeal_ = true;
 
   const double now = host_.Now();
   if (mode == kDealNew || mode == kDealRestart) b.Game.StartTime = now;
   b.Game.ClockTime = now;
   host_.DrawClock();
-  host_.SetTimer(Timer::UpdateClock, true);
+  host_.SetTimer(Timer::kUpdateClock, true);
 
   undoCount_ = 0;
-  host_.Enable(Command::Undo, false);
+  host_.Enable(Command::kUndo, false);
   ForgetRedo();
   pointer_.HintIndex = 0;
   // The window keeps hint off while the solution is shown.
-  host_.Enable(Command::Hint, !solutionMode_);
-  host_.Enable(Command::Pause, CanPause());
+  host_.Enable(Command::kHint, !solutionMode_);
+  host_.Enable(Command::kPause, CanPause());
 
   if (mode == kDealNew) host_.AddRecent(b.LayoutName());
   host_.SetCaption("Tilvane - " + std::string(b.LayoutName()));
@@ -284,8 +284,8 @@ void Game::UpdatePlayState() {
     solutionTiles_[1] = SolutionSlot(b.Game.TilesLeft - 2);
   }
   host_.RedrawAll();
-  host_.SetLabel(Label::TilesLeft, Text::Counted(kTilesLeftText, b.Game.TilesLeft));
-  host_.SetLabel(Label::MovesLeft, Text::Counted(kMovesAvailableText, b.Game.MovesAvailable));
+  host_.SetLabel(Label::kTilesLeft, Text::Counted(kTilesLeftText, b.Game.TilesLeft));
+  host_.SetLabel(Label::kMovesLeft, Text::Counted(kMovesAvailableText, b.Game.MovesAvailable));
   PositionChanged();
 }
 
@@ -296,8 +296,8 @@ void Game::PositionChanged() {
 
 void Game::UpdateReshuffleLabel() {
   const int left = ReshufflesLeft();
-  host_.SetLabel(Label::ReshufLeft, ReshuffleLabel(left));
-  host_.Enable(Command::Reshuffle, left > 0 && ShownBoard().Game.TilesLeft > 0);
+  host_.SetLabel(Label::kReshufLeft, ReshuffleLabel(left));
+  host_.Enable(Command::kReshuffle, left > 0 && ShownBoard().Game.TilesLeft > 0);
 }
 
 // The field is empty after a failed deal, so nothing of the previous game may stay
@@ -307,49 +307,49 @@ void Game::ClearStatus() {
   b.Game.TilesLeft = 0;
   b.Game.MovesAvailable = 0;
   for (const Label label :
-       {Label::TilesLeft, Label::MovesLeft, Label::ReshufLeft, Label::GameNumber})
+       {Label::kTilesLeft, Label::kMovesLeft, Label::kReshufLeft, Label::kGameNumber})
     host_.SetLabel(label, Text());
   hasDeal_ = false;
   b.Game.StartTime = b.Game.ClockTime = host_.Now();
-  host_.SetTimer(Timer::UpdateClock, false);
+  host_.SetTimer(Timer::kUpdateClock, false);
   host_.DrawClock();
-  for (const Command command : {Command::Hint, Command::Reshuffle, Command::Pause})
+  for (const Command command : {Command::kHint, Command::kReshuffle, Command::kPause})
     host_.Enable(command, false);
 }
 
 void Game::ClickTile(int slot) {
-  if (solutionMode_ || paused_ || boardMode_ != BoardMode::Play) return;
+  if (solutionMode_ || paused_ || boardMode_ != BoardMode::kPlay) return;
   if (!TileInPlay(slot) || !ShownBoard().Tiles[slot].Free) return;
   const MODE_P& b = Board();
   if (pointer_.SelectedTile == kNoTile) {
     pointer_.SelectedTile = slot;
     pointer_.SecondTile = kNoTile;
-    host_.RedrawTile(slot, Repaint::TileNow);
-    host_.PlaySound(Sound::Select);
+    host_.RedrawTile(slot, Repaint::kTileNow);
+    host_.PlaySound(Sound::kSelect);
   } else if (slot == pointer_.SelectedTile) {
     const int second = pointer_.SecondTile;
     pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
-    host_.RedrawTile(slot, Repaint::TileNow);
-    if (second != kNoTile) host_.RedrawTile(second, Repaint::TileNow);
+    host_.RedrawTile(slot, Repaint::kTileNow);
+    if (second != kNoTile) host_.RedrawTile(second, Repaint::kTileNow);
   } else if (b.Tiles[slot].MatchClass == b.Tiles[pointer_.SelectedTile].MatchClass) {
     RemovePair(slot, pointer_.SelectedTile);
   } else {
     const int old = pointer_.SelectedTile;
     pointer_.SelectedTile = slot;
     pointer_.SecondTile = kNoTile;
-    host_.RedrawTile(old, Repaint::Deferred);
-    host_.RedrawTile(slot, Repaint::TileNow);
-    host_.PlaySound(Sound::Select);
+    host_.RedrawTile(old, Repaint::kDeferred);
+    host_.RedrawTile(slot, Repaint::kTileNow);
+    host_.PlaySound(Sound::kSelect);
   }
 }
 
 // Both tiles of pointer_.SecondTile and pointer_.SelectedTile go see-through in ten steps.
 void Game::FadePair() {
-  host_.RedrawAround(pointer_.SecondTile, false, Repaint::Deferred);
-  host_.RedrawAround(pointer_.SelectedTile, false, Repaint::TileNow);
+  host_.RedrawAround(pointer_.SecondTile, false, Repaint::kDeferred);
+  host_.RedrawAround(pointer_.SelectedTile, false, Repaint::kTileNow);
   for (int percent = 10; percent <= 100; percent += 10) {
-    host_.DrawSeeThrough(pointer_.SecondTile, percent, true, Repaint::Deferred);
-    host_.DrawSeeThrough(pointer_.SelectedTile, percent, true, Repaint::Deferred);
+    host_.DrawSeeThrough(pointer_.SecondTile, percent, true, Repaint::kDeferred);
+    host_.DrawSeeThrough(pointer_.SelectedTile, percent, true, Repaint::kDeferred);
     host_.RepaintField();
     host_.Pause(10);
   }
@@ -360,11 +360,11 @@ void Game::RemovePair(int tile, int selected) {
   MODE_P& b = ShownBoard();
   pointer_.SecondTile = tile;
   pointer_.SelectedTile = selected;
-  host_.RedrawTile(pointer_.SecondTile, Repaint::Deferred);
-  host_.RedrawTile(pointer_.SelectedTile, Repaint::Deferred);
+  host_.RedrawTile(pointer_.SecondTile, Repaint::kDeferred);
+  host_.RedrawTile(pointer_.SelectedTile, Repaint::kDeferred);
   host_.RepaintField();
 
-  host_.PlaySound(Sound::Remove);
+  host_.PlaySound(Sound::kRemove);
   const bool timed = host_.SoundOn();
   const double t0 = timed ? host_.Now() : 0;
 
@@ -377,11 +377,11 @@ void Game::RemovePair(int tile, int selected) {
     undoSteps_[undoCount_++] = {b.Tiles[selected].Index, b.Tiles[tile].Index, b.Game.MovesAvailable,
                                 b.Game.TilesLeft};
   }
-  host_.Enable(Command::Undo, true);
+  host_.Enable(Command::kUndo, true);
 
   pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
-  host_.RedrawAround(tile, true, Repaint::Deferred);
-  host_.RedrawAround(selected, true, Repaint::TileNow);
+  host_.RedrawAround(tile, true, Repaint::kDeferred);
+  host_.RedrawAround(selected, true, Repaint::kTileNow);
 
   b.Game.TilesLeft -= 2;
   UpdatePlayState();
@@ -415,7 +415,7 @@ void Game::RemovePair(int tile, int selected) {
 
 void Game::NoMoreMoves() {
   if (host_.SoundOn())
-    host_.PlaySound(Sound::Loose);
+    host_.PlaySound(Sound::kLoose);
   else
     host_.ShowMessage(Text::Template(kNoMoreMovesMessage));
 }
@@ -424,15 +424,15 @@ void Game::GameWon() {
   MODE_P& b = ShownBoard();
   b.Game.ClockTime = host_.Now();
   host_.DrawClock();
-  host_.SetTimer(Timer::UpdateClock, false);
-  host_.PlaySound(Sound::Win);
+  host_.SetTimer(Timer::kUpdateClock, false);
+  host_.PlaySound(Sound::kWin);
   // Written before the congratulation shows it.
   if (history_) history_->Won(Played(b.Game.ClockTime));
   host_.CountGame(true);
-  host_.Enable(Command::Hint, false);
-  host_.Enable(Command::Undo, false);
-  host_.Enable(Command::Pause, false);
-  host_.Enable(Command::Reshuffle, false);
+  host_.Enable(Command::kHint, false);
+  host_.Enable(Command::kUndo, false);
+  host_.Enable(Command::kPause, false);
+  host_.Enable(Command::kReshuffle, false);
   if (host_.ShowLayoutChooser()) DeferredStart(kDealNew);
 }
 
@@ -440,7 +440,7 @@ void Game::Undo() {
   MODE_P& b = ShownBoard();
   // A won game keeps its removals, but they are no longer undone.
   if (undoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || paused_ ||
-      boardMode_ != BoardMode::Play)
+      boardMode_ != BoardMode::kPlay)
     return;
   pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
   ++undosUsed_;
@@ -450,8 +450,8 @@ void Game::Undo() {
   b.Game.TilesLeft = step.TilesLeft;
   b.Game.MovesAvailable = step.MovesAvailable;
   redoSteps_[redoCount_++] = step;
-  if (undoCount_ == 0) host_.Enable(Command::Undo, false);
-  host_.Enable(Command::Redo, true);
+  if (undoCount_ == 0) host_.Enable(Command::kUndo, false);
+  host_.Enable(Command::kRedo, true);
   UpdatePlayState();
   host_.MoveMade();
 }
@@ -474,7 +474,7 @@ void Game::ShowHint(int shortMilliseconds, Show show) {
 
 void Game::Hint() {
   MODE_P& b = ShownBoard();
-  if (solutionMode_ || paused_ || boardMode_ != BoardMode::Play || b.Game.TilesLeft <= 0) return;
+  if (solutionMode_ || paused_ || boardMode_ != BoardMode::kPlay || b.Game.TilesLeft <= 0) return;
   const int n = std::clamp(b.Game.TileCount, 0, kMaxTiles);
   ClearHintMarks(b);
   ++hintsUsed_;
@@ -492,7 +492,7 @@ void Game::Hint() {
     if (!any) return;
     auto drawMarked = [&](const std::array<bool, kMaxTiles>& marked) {
       for (int i = 0; i < n; ++i)
-        if (marked[i]) host_.RedrawTile(i, Repaint::Deferred);
+        if (marked[i]) host_.RedrawTile(i, Repaint::kDeferred);
       host_.RepaintField();
     };
     std::array<bool, kMaxTiles> marked{};
@@ -515,8 +515,8 @@ void Game::Hint() {
     ShowHint(200, [&](bool on) {
       pointer_.SelectedTile = on ? a : kNoTile;
       pointer_.SecondTile = on ? c : kNoTile;
-      host_.RedrawTile(a, Repaint::TileNow);
-      host_.RedrawTile(c, Repaint::TileNow);
+      host_.RedrawTile(a, Repaint::kTileNow);
+      host_.RedrawTile(c, Repaint::kTileNow);
     });
     if (++pointer_.HintIndex >= b.Game.MovesAvailable) pointer_.HintIndex = 0;
     return;

@@ -51,7 +51,7 @@ struct RESHUFFLE_P {
   MODE_P saved;  // the compacted board, before its deal
 };
 
-enum class BoardMode { Play, Edit };
+enum class BoardMode { kPlay, kEdit };
 
 // What the pointer marks on the play board: the tile under it, the selection with the
 // tile clicked second, and the hint pair shown next.
@@ -71,11 +71,11 @@ class Game {
   // Boards, to read: the play board, the editor's board and the one shown.
   const MODE_P& PlayBoard() const { return playBoard_; }
   const MODE_P& EditBoard() const { return editBoard_; }
-  const MODE_P& Board() const { return boardMode_ == BoardMode::Edit ? editBoard_ : playBoard_; }
+  const MODE_P& Board() const { return boardMode_ == BoardMode::kEdit ? editBoard_ : playBoard_; }
   BoardMode Mode() const { return boardMode_; }
   // Edit mode starts on a copy of the play board; the play board stays as it was.
   void EnterEditMode();
-  void LeaveEditMode() { boardMode_ = BoardMode::Play; }
+  void LeaveEditMode() { boardMode_ = BoardMode::kPlay; }
 
   // Layouts read into a board. The start layout is the first of `remembered`,
   // `fallback` and the folder's first that reads; the editor's board takes its sizes.
@@ -185,7 +185,7 @@ class Game {
   void UpdateReshuffleLabel();
 
  private:
-  MODE_P& ShownBoard() { return boardMode_ == BoardMode::Edit ? editBoard_ : playBoard_; }
+  MODE_P& ShownBoard() { return boardMode_ == BoardMode::kEdit ? editBoard_ : playBoard_; }
   bool PrepareLayout();
   void Compact();
   void RestoreReshuffledTiles(MODE_P& board) const;
@@ -209,7 +209,7 @@ class Game {
 
   MODE_P playBoard_;
   MODE_P editBoard_;
-  BoardMode boardMode_ = BoardMode::Play;
+  BoardMode boardMode_ = BoardMode::kPlay;
   bool hasDeal_ = false;
   RandState rand_;
   Solution solution_;

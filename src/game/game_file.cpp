@@ -221,7 +221,7 @@ Result CheckKept(const KeptGame& k) {
 
 bool IsKeepable(const Game& game) {
   const GAME_P& g = game.PlayBoard().Game;
-  return game.Mode() == BoardMode::Play && !game.SolutionMode() && g.Counted && g.TileCount > 0 &&
+  return game.Mode() == BoardMode::kPlay && !game.SolutionMode() && g.Counted && g.TileCount > 0 &&
          g.TilesLeft > 0 && g.MovesAvailable > 0;
 }
 

@@ -67,7 +67,7 @@ GameResult ResultFromName(const unsigned char* text) {
   const std::string name = text ? reinterpret_cast<const char*>(text) : "";
   for (int k = 0; k < 4; ++k)
     if (name == kResultNames[k]) return static_cast<GameResult>(k);
-  return GameResult::Abandoned;
+  return GameResult::kAbandoned;
 }
 
 HistoryGame ReadRow(sqlite3_stmt* s) {
@@ -149,7 +149,7 @@ Result History::Exec(const char* sql) const {
   if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) == SQLITE_OK) return {};
   std::string text = error ? error : ErrorText(db_);
   sqlite3_free(error);
-  return Result::Fail(HistoryError::Write, text);
+  return Result::Fail(HistoryError::kWrite, text);
 }
 
 Result History::OpenFile(const std::string& path, int flags) {
@@ -160,7 +160,7 @@ Result History::OpenFile(const std::string& path, int flags) {
   const std::string why = ErrorText(db_);
   Close();
   return Result::Fail(
-      HistoryError::Open,
+      HistoryError::kOpen,
       Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot open the history %1: %2"), {path, why}));
 }
 
@@ -168,9 +168,9 @@ Result History::OpenReadOnly(const std::string& path) {
   if (Result opened = OpenFile(path, SQLITE_OPEN_READONLY); !opened) return opened;
   Result prepared = Prepare(true);
   if (!prepared) Close();
-  if (prepared.Is(HistoryError::Damaged))
+  if (prepared.Is(HistoryError::kDamaged))
     return Result::Fail(
-        HistoryError::Damaged,
+        HistoryError::kDamaged,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "The game history %1 cannot be read: %2"),
                        {path, prepared.Words()}));
   return prepared;
@@ -180,7 +180,7 @@ Result History::Open(const std::string& path) {
   if (Result opened = OpenFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); !opened)
     return opened;
   Result prepared = Prepare(false);
-  if (prepared || !prepared.Is(HistoryError::Damaged)) {
+  if (prepared || !prepared.Is(HistoryError::kDamaged)) {
     if (!prepared) Close();
     return prepared;
   }
@@ -191,7 +191,7 @@ Result History::Open(const std::string& path) {
   fs::rename(path, aside, error);
   if (error) {
     return Result::Fail(
-        HistoryError::Open,
+        HistoryError::kOpen,
         Text::Template(
             TV_TRANSLATE_NOOP("Messages",
                               "The history %1 cannot be read and cannot be moved aside: %2"),
@@ -207,11 +207,11 @@ Result History::Open(const std::string& path) {
       !Prepare(false)) {
     Close();
     return Result::Fail(
-        HistoryError::Open,
+        HistoryError::kOpen,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot start a new history %1"), {path}));
   }
   return Result::Fail(
-      HistoryError::Damaged,
+      HistoryError::kDamaged,
       Text::Template(
           TV_TRANSLATE_NOOP(
               "Messages",
@@ -223,7 +223,7 @@ Result History::Open(const std::string& path) {
 // Checks what the file is, then (writable) sets the journal and brings the schema up.
 Result History::Prepare(bool readOnly) {
   sqlite3_busy_timeout(db_, 2000);
-  auto damaged = [&](const Text& why) { return Result::Fail(HistoryError::Damaged, why); };
+  auto damaged = [&](const Text& why) { return Result::Fail(HistoryError::kDamaged, why); };
   std::int64_t applicationId = 0, version = 0, tables = 0;
   {
     Statement s(db_,
@@ -241,7 +241,7 @@ Result History::Prepare(bool readOnly) {
         TV_TRANSLATE_NOOP("Messages", "not a game history but another program's database")));
   if (version > kHistorySchemaVersion) {
     return Result::Fail(
-        HistoryError::Newer,
+        HistoryError::kNewer,
         Text::Template(
             TV_TRANSLATE_NOOP(
                 "Messages",
@@ -258,7 +258,7 @@ Result History::Prepare(bool readOnly) {
   if (readOnly) {
     if (empty || version < kHistorySchemaVersion)
       return Result::Fail(
-          HistoryError::Read,
+          HistoryError::kRead,
           Text::Template(TV_TRANSLATE_NOOP("Messages", "The game history %1 holds no games yet."),
                          {path_}));
     return {};
@@ -274,7 +274,7 @@ Result History::Migrate() {
   {
     Statement s(db_, "PRAGMA user_version");
     if (!s || sqlite3_step(s.get()) != SQLITE_ROW)
-      return Result::Fail(HistoryError::Damaged, ErrorText(db_));
+      return Result::Fail(HistoryError::kDamaged, ErrorText(db_));
     version = sqlite3_column_int64(s.get(), 0);
   }
   if (version == kHistorySchemaVersion) return {};
@@ -283,7 +283,7 @@ Result History::Migrate() {
     if (Result r = Exec(kMigrations[k]); !r) {
       (void)Exec("ROLLBACK");
       return Result::Fail(
-          HistoryError::Write,
+          HistoryError::kWrite,
           Text::Template(
               TV_TRANSLATE_NOOP("Messages", "Cannot bring the game history %1 up to date: %2"),
               {path_, r.Words()}));
@@ -301,8 +301,8 @@ Result History::Migrate() {
 
 Result History::Write(HistoryGame& game) {
   if (!db_)
-    return Result::Fail(HistoryError::Write, Text::Template(TV_TRANSLATE_NOOP(
-                                                 "Messages", "The game history is not open.")));
+    return Result::Fail(HistoryError::kWrite, Text::Template(TV_TRANSLATE_NOOP(
+                                                  "Messages", "The game history is not open.")));
   const char* sql =
       game.Id == 0
           ? "INSERT INTO games (layout, layout_hash, game_number, start_utc, seconds, result, "
@@ -314,7 +314,7 @@ Result History::Write(HistoryGame& game) {
   Statement s(db_, sql);
   auto failed = [&] {
     return Result::Fail(
-        HistoryError::Write,
+        HistoryError::kWrite,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot write the game history %1: %2"),
                        {path_, ErrorText(db_)}));
   };
@@ -354,19 +354,19 @@ Result History::WriteMany(std::vector<HistoryGame>& games) {
 Result History::ReadAll(std::vector<HistoryGame>& games) const {
   games.clear();
   if (!db_)
-    return Result::Fail(HistoryError::Read, Text::Template(TV_TRANSLATE_NOOP(
-                                                "Messages", "The game history is not open.")));
+    return Result::Fail(HistoryError::kRead, Text::Template(TV_TRANSLATE_NOOP(
+                                                 "Messages", "The game history is not open.")));
   const std::string sql = std::string("SELECT ") + kColumns + " FROM games ORDER BY start_utc, id";
   Statement s(db_, sql.c_str());
   if (!s)
     return Result::Fail(
-        HistoryError::Read,
+        HistoryError::kRead,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot read the game history %1"), {path_}));
   int step = 0;
   while ((step = sqlite3_step(s.get())) == SQLITE_ROW) games.push_back(ReadRow(s.get()));
   if (step != SQLITE_DONE)
     return Result::Fail(
-        HistoryError::Read,
+        HistoryError::kRead,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Cannot read the game history %1: %2"),
                        {path_, ErrorText(db_)}));
   return {};
@@ -392,7 +392,7 @@ HistoryFigures ComputeFigures(const std::vector<const HistoryGame*>& games) {
   int run = 0;
   for (const HistoryGame* g : games) {
     ++f.Played;
-    if (g->Result == GameResult::Won) {
+    if (g->Result == GameResult::kWon) {
       ++f.Won;
       times.push_back(g->Seconds);
       f.BestStreak = std::max(f.BestStreak, ++run);
@@ -426,7 +426,7 @@ HistoryStats ComputeStats(const std::vector<HistoryGame>& games, int today) {
     entry.second.push_back(&g);
     if (g.Daily != 0) {
       ++stats.DailyPlayed;
-      if (g.Result == GameResult::Won) {
+      if (g.Result == GameResult::kWon) {
         ++stats.DailyWon;
         dailyWins.insert(DayNumber(g.Daily));
       }

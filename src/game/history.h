@@ -26,7 +26,7 @@ constexpr std::int32_t kHistoryApplicationId = 0x54564853;
 // Won: the field was cleared. Stuck: no pair was left when the row was written, and
 // the player may still undo or reshuffle. Lost: a stuck game left for another.
 // Abandoned: left, or still in play, with moves on the field.
-enum class GameResult : int { Won = 0, Lost = 1, Stuck = 2, Abandoned = 3 };
+enum class GameResult : int { kWon = 0, kLost = 1, kStuck = 2, kAbandoned = 3 };
 
 const char* GameResultName(GameResult result);
 
@@ -37,7 +37,7 @@ struct HistoryGame {
   std::uint32_t GameNumber = 0;
   std::int64_t StartUtc = 0;  // seconds since 1970, UTC
   double Seconds = 0;         // time played, pauses left out
-  GameResult Result = GameResult::Abandoned;
+  GameResult Result = GameResult::kAbandoned;
   int TilesLeft = 0;
   int Reshuffles = 0;
   int Hints = 0;
@@ -48,12 +48,12 @@ struct HistoryGame {
 };
 
 enum class HistoryError : int {
-  None = 0,
-  Open = 1,     // the file or its folder cannot be opened
-  Damaged = 2,  // damaged or another program's: moved aside, a new history started
-  Newer = 3,    // written by a newer version: left as it is, nothing is written
-  Write = 4,    // a game could not be written
-  Read = 5,
+  kNone = 0,
+  kOpen = 1,     // the file or its folder cannot be opened
+  kDamaged = 2,  // damaged or another program's: moved aside, a new history started
+  kNewer = 3,    // written by a newer version: left as it is, nothing is written
+  kWrite = 4,    // a game could not be written
+  kRead = 5,
 };
 
 class History {

@@ -42,31 +42,32 @@ void HistoryLog::Write(const PlayedGame& game, GameResult result, bool finished)
 
 void HistoryLog::Counted(const PlayedGame& game) {
   Begin(game);
-  Write(game, GameResult::Abandoned, false);
+  Write(game, GameResult::kAbandoned, false);
 }
 
 void HistoryLog::Stuck(const PlayedGame& game) {
-  Write(game, GameResult::Stuck, false);
+  Write(game, GameResult::kStuck, false);
 }
 
 void HistoryLog::Won(const PlayedGame& game) {
-  Write(game, GameResult::Won, true);
+  Write(game, GameResult::kWon, true);
   row_.reset();
 }
 
 void HistoryLog::Left(const PlayedGame& game) {
   if (!row_) return;
   Write(game,
-        game.MovesAvailable <= 0 && game.TilesLeft > 0 ? GameResult::Lost : GameResult::Abandoned,
+        game.MovesAvailable <= 0 && game.TilesLeft > 0 ? GameResult::kLost : GameResult::kAbandoned,
         true);
   row_.reset();
 }
 
 void HistoryLog::Kept(const PlayedGame& game) {
   if (!row_) return;
-  Write(game,
-        game.MovesAvailable <= 0 && game.TilesLeft > 0 ? GameResult::Stuck : GameResult::Abandoned,
-        false);
+  Write(
+      game,
+      game.MovesAvailable <= 0 && game.TilesLeft > 0 ? GameResult::kStuck : GameResult::kAbandoned,
+      false);
 }
 
 std::optional<HistoryGame> HistoryLog::Resumed(const PlayedGame& game, bool counted) {

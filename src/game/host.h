@@ -15,21 +15,21 @@
 namespace tv {
 
 enum class Command : int {
-  Undo,
-  Hint,
-  Reshuffle,
-  SolutionNext,  // Next Move and Game End
-  SolutionPrev,  // Restore Move and Game Start
-  ZoomIn,        // Enlarge Tiles Size (menu item and button)
-  ZoomOut,       // Reduce Tiles Size (menu item and button)
-  Redo,
-  Pause,
+  kUndo,
+  kHint,
+  kReshuffle,
+  kSolutionNext,  // Next Move and Game End
+  kSolutionPrev,  // Restore Move and Game Start
+  kZoomIn,        // Enlarge Tiles Size (menu item and button)
+  kZoomOut,       // Reduce Tiles Size (menu item and button)
+  kRedo,
+  kPause,
 };
 
-enum class Label : int { TilesLeft, MovesLeft, ReshufLeft, GameNumber };
+enum class Label : int { kTilesLeft, kMovesLeft, kReshufLeft, kGameNumber };
 
 // T_NewGame runs Game::OnNewGameTimer once; T_UpdateClock runs Game::OnClockTimer.
-enum class Timer : int { NewGame, UpdateClock };
+enum class Timer : int { kNewGame, kUpdateClock };
 
 class GameHost {
  public:

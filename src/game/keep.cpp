@@ -77,7 +77,7 @@ KeptGame Game::Keep(double now) const {
 }
 
 void Game::Resume(const KeptGame& k) {
-  boardMode_ = BoardMode::Play;
+  boardMode_ = BoardMode::kPlay;
   solutionMode_ = false;
   paused_ = false;
   MODE_P& b = playBoard_;
@@ -118,13 +118,13 @@ void Game::Resume(const KeptGame& k) {
   host_.PlaceTiles();
   UpdatePlayState();
   UpdateReshuffleLabel();
-  host_.SetLabel(Label::GameNumber, GameNumberLabel(b.Game.Seed));
+  host_.SetLabel(Label::kGameNumber, GameNumberLabel(b.Game.Seed));
   hasDeal_ = true;
   const double now = host_.Now();
   b.Game.StartTime = now - k.PlayedDays;
   b.Game.ClockTime = now;
   host_.DrawClock();
-  host_.SetTimer(Timer::UpdateClock, true);
+  host_.SetTimer(Timer::kUpdateClock, true);
   EnablePlayCommands();
   host_.SetCaption("Tilvane - " + std::string(b.LayoutName()));
   host_.EndFieldDrag();

@@ -20,8 +20,9 @@ bool Playable(const MODE_P& board, int slot) {
 int NextFocusTile(const MODE_P& board, int from, FocusDirection direction) {
   if (from < 0 || from >= kMaxTiles) return -1;
   const TILE_P& f = board.Tiles[from];
-  const bool horizontal = direction == FocusDirection::Left || direction == FocusDirection::Right;
-  const int sign = direction == FocusDirection::Right || direction == FocusDirection::Down ? 1 : -1;
+  const bool horizontal = direction == FocusDirection::kLeft || direction == FocusDirection::kRight;
+  const int sign =
+      direction == FocusDirection::kRight || direction == FocusDirection::kDown ? 1 : -1;
   int best = -1;
   std::tuple<int, int, int> bestKey{};
   for (int i = 0; i < std::clamp(board.Game.TileCount, 0, kMaxTiles); ++i) {

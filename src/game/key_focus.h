@@ -7,7 +7,7 @@
 
 namespace tv {
 
-enum class FocusDirection { Left, Right, Up, Down };
+enum class FocusDirection { kLeft, kRight, kUp, kDown };
 
 // The nearest present, free tile strictly beyond `from` in `direction`. A step across
 // rows costs twice a step along the axis, so the ring keeps to its row while it can;

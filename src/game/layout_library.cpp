@@ -20,8 +20,8 @@ constexpr const char* kCouldNotRename = TV_TRANSLATE_NOOP("Messages", "Could not
 
 // `what` names the file as %1; the system's reason follows on the next line.
 Result FileFailure(const char* what, const std::string& file) {
-  return Result::Fail(LibraryError::FileSystem, Text::Lines({Text::Template(what, {file}),
-                                                             std::string(std::strerror(errno))}));
+  return Result::Fail(LibraryError::kFileSystem, Text::Lines({Text::Template(what, {file}),
+                                                              std::string(std::strerror(errno))}));
 }
 
 // rename() that fails instead of replacing an existing target.
@@ -53,7 +53,7 @@ Result LayoutLibrary::BuildCatalogue() {
   if (!loaded) {
     recordsBlocked_ = loaded.Words();
     return Result::Fail(
-        LibraryError::Records,
+        LibraryError::kRecords,
         Text::Lines(
             {Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not read the records file!")),
              loaded.Words(),
@@ -75,15 +75,15 @@ void LayoutLibrary::AddRecent(std::string_view layoutName) {
 
 Result LayoutLibrary::AddFavourite(std::string_view currentName) {
   LayoutInfo* entry = catalogue_.FindLayout(currentName);
-  if (!entry) return Result::Fail(LibraryError::NoEntry);
+  if (!entry) return Result::Fail(LibraryError::kNoEntry);
   if (favourites_.RefIndex(entry, false) >= 0)
     return Result::Fail(
-        LibraryError::AlreadyFavourite,
+        LibraryError::kAlreadyFavourite,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "\"%1\" is already in the Favourites list!"),
                        {entry->Name}));
   if (favourites_.Full())
     return Result::Fail(
-        LibraryError::FavouritesFull,
+        LibraryError::kFavouritesFull,
         Text::Lines({Text::Template(TV_TRANSLATE_NOOP("Messages", "The Favourites list is full!")),
                      Text::Template(TV_TRANSLATE_NOOP(
                          "Messages", "Please delete some layouts from the list first!"))}));
@@ -115,7 +115,7 @@ CountOutcome LayoutLibrary::CountGame(std::string_view currentName, bool won, do
 }
 
 Result LayoutLibrary::SetBestPlayer(LayoutInfo* entry, std::string_view name) {
-  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::kNoEntry);
   const std::string trimmed = CutUtf8(TrimBlanks(name), kPlayerNameBytes);
   entry->BestPlayer = trimmed.empty() ? kDefaultPlayer : trimmed;
   return SaveRecords();
@@ -124,13 +124,13 @@ Result LayoutLibrary::SetBestPlayer(LayoutInfo* entry, std::string_view name) {
 Result LayoutLibrary::SaveRecords() const {
   if (!recordsBlocked_.Empty())
     return Result::Fail(
-        LibraryError::Records,
+        LibraryError::kRecords,
         Text::Lines({Text::Template(TV_TRANSLATE_NOOP(
                          "Messages", "The records of this session cannot be saved:")),
                      recordsBlocked_}));
   Result saved = tv::SaveRecords(catalogue_, paths_.RecordsFile, keptRows_);
   if (!saved)
-    return Result::Fail(LibraryError::Records,
+    return Result::Fail(LibraryError::kRecords,
                         Text::Lines({Text::Template(TV_TRANSLATE_NOOP(
                                          "Messages", "Could not write the records file!")),
                                      saved.Words()}));
@@ -153,9 +153,9 @@ Result RefuseCurrentLayout(const LayoutInfo& entry, std::string_view currentName
                            LayoutChange change) {
   if (!SameNameIgnoringCase(entry.Name, currentName)) return {};
   return Result::Fail(
-      LibraryError::CurrentLayout,
+      LibraryError::kCurrentLayout,
       Text::Template(
-          change == LayoutChange::Delete
+          change == LayoutChange::kDelete
               ? TV_TRANSLATE_NOOP("Messages",
                                   "Layout \"%1\" is currently loaded and cannot be deleted!")
               : TV_TRANSLATE_NOOP("Messages",
@@ -164,8 +164,8 @@ Result RefuseCurrentLayout(const LayoutInfo& entry, std::string_view currentName
 }
 
 Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentName) {
-  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
-  if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::Delete); !refused)
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::kNoEntry);
+  if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::kDelete); !refused)
     return refused;
   const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
   if (file.empty()) {
@@ -183,8 +183,8 @@ Result LayoutLibrary::DeleteLayout(LayoutInfo* entry, std::string_view currentNa
 
 Result LayoutLibrary::RenameLayout(LayoutInfo* entry, const std::string& newName,
                                    std::string_view currentName) {
-  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::NoEntry);
-  if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::Rename); !refused)
+  if (catalogue_.IndexOf(entry) < 0) return Result::Fail(LibraryError::kNoEntry);
+  if (Result refused = RefuseCurrentLayout(*entry, currentName, LayoutChange::kRename); !refused)
     return refused;
   const std::string file = FindLayoutFile(paths_.LayoutsDir, entry->Name);
   const std::string target = newName + ".mah";

@@ -22,13 +22,13 @@ struct LibraryPaths {
 };
 
 enum class LibraryError : int {
-  None = 0,
-  NoEntry,  // the layout has no catalogue entry
-  AlreadyFavourite,
-  FavouritesFull,
-  CurrentLayout,  // the loaded layout cannot be deleted or renamed
-  FileSystem,     // the file system refused; nothing changed
-  Records,        // the records file could not be read or written
+  kNone = 0,
+  kNoEntry,  // the layout has no catalogue entry
+  kAlreadyFavourite,
+  kFavouritesFull,
+  kCurrentLayout,  // the loaded layout cannot be deleted or renamed
+  kFileSystem,     // the file system refused; nothing changed
+  kRecords,        // the records file could not be read or written
 };
 
 constexpr const char* kDefaultPlayer = "Player";
@@ -40,9 +40,9 @@ struct CountOutcome {
   Result Saved;
 };
 
-// The loaded layout can be neither deleted nor renamed: CurrentLayout with the player's
+// The loaded layout can be neither deleted nor renamed: kCurrentLayout with the player's
 // message when `entry` is the layout named `currentName` (ignoring case), else success.
-enum class LayoutChange { Delete, Rename };
+enum class LayoutChange { kDelete, kRename };
 Result RefuseCurrentLayout(const LayoutInfo& entry, std::string_view currentName,
                            LayoutChange change);
 
@@ -62,7 +62,7 @@ class LayoutLibrary {
   // Reads the folder, loads the records, sorts by name and re-finds both lists'
   // entries. A folder without any readable layout changes nothing. A records file
   // that cannot be read, or is of an unknown version, is never written over in this
-  // session: every later save fails instead (LibraryError::Records).
+  // session: every later save fails instead (LibraryError::kRecords).
   Result BuildCatalogue();
 
   // The lists from the names the settings keep (unknown names are dropped).

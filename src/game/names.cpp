@@ -227,13 +227,13 @@ Result CleanName(std::string_view typed, bool lower, const char* emptyMessage,
   if (!name.empty() && name.front() == '.') {
     result = std::string(typed);
     return Result::Fail(
-        NameError::LeadingDot,
+        NameError::kLeadingDot,
         Text::Template(TV_TRANSLATE_NOOP(
             "Messages", "A layout name cannot begin with \".\": the file would be hidden!")));
   }
   if (EndsWithExtension(name)) name = TrimBlanks(name.substr(0, name.size() - kExtension.size()));
   result = TrimBlanks(CutUtf8(name, kMaxNameBytes));
-  if (result.empty()) return Result::Fail(NameError::Empty, Text::Template(emptyMessage));
+  if (result.empty()) return Result::Fail(NameError::kEmpty, Text::Template(emptyMessage));
   return {};
 }
 
@@ -308,7 +308,7 @@ Result CheckRenameName(std::string_view typed, std::string_view oldName,
     return cleaned;
   if (!SameNameIgnoringCase(result, oldName) && !FindLayoutFile(layoutsDir, result).empty())
     return Result::Fail(
-        NameError::Exists,
+        NameError::kExists,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Layout with this name already exists!")));
   return {};
 }

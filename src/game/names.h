@@ -45,11 +45,11 @@ std::string LowerAscii(std::string_view text);
 std::string TrimBlanks(std::string_view text);
 
 enum class NameError : int {
-  None = 0,
-  Empty,       // nothing left after cleaning
-  Exists,      // another file of the folder has this name, ignoring case
-  Missing,     // open: no such file
-  LeadingDot,  // the file would be hidden
+  kNone = 0,
+  kEmpty,       // nothing left after cleaning
+  kExists,      // another file of the folder has this name, ignoring case
+  kMissing,     // open: no such file
+  kLeadingDot,  // the file would be hidden
 };
 
 // The rename dialog's acceptance of `typed` (a bare name) for the layout `oldName`:

@@ -8,7 +8,7 @@ namespace tv {
 
 bool Game::CanPause() const {
   const GAME_P& g = playBoard_.Game;
-  return boardMode_ == BoardMode::Play && !solutionMode_ && g.TileCount > 0 && g.TilesLeft > 0;
+  return boardMode_ == BoardMode::kPlay && !solutionMode_ && g.TileCount > 0 && g.TilesLeft > 0;
 }
 
 double Game::PlayedDays(double now) const {
@@ -25,13 +25,13 @@ void Game::SetPaused(bool on) {
     paused_ = true;
     pausedAt_ = now;
     g.ClockTime = now;
-    host_.SetTimer(Timer::UpdateClock, false);
+    host_.SetTimer(Timer::kUpdateClock, false);
     pointer_.HoverTile = kNoTile;
   } else {
     paused_ = false;
     g.StartTime += now - pausedAt_;
     g.ClockTime = now;
-    host_.SetTimer(Timer::UpdateClock, true);
+    host_.SetTimer(Timer::kUpdateClock, true);
   }
   host_.DrawClock();
   EnablePlayCommands();

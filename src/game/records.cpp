@@ -56,13 +56,13 @@ std::string FieldText(std::string_view field, std::size_t maxBytes) {
 
 RecordsFormat Header(Reader& in, bool legacy) {
   std::string_view magic, version;
-  if (!in.Bytes(8, magic) || !in.Bytes(10, version)) return RecordsFormat::None;
-  if (magic.substr(0, 7) != kMagic) return RecordsFormat::None;
+  if (!in.Bytes(8, magic) || !in.Bytes(10, version)) return RecordsFormat::kNone;
+  if (magic.substr(0, 7) != kMagic) return RecordsFormat::kNone;
   const std::string_view v = version.substr(0, std::min<std::size_t>(9, version.find('\0')));
-  if (legacy) return v == "1.0" ? RecordsFormat::V10 : RecordsFormat::None;
-  if (v == "2.3") return RecordsFormat::V23;
-  if (v == "2.0") return RecordsFormat::V20;
-  return RecordsFormat::None;
+  if (legacy) return v == "1.0" ? RecordsFormat::kV10 : RecordsFormat::kNone;
+  if (v == "2.3") return RecordsFormat::kV23;
+  if (v == "2.0") return RecordsFormat::kV20;
+  return RecordsFormat::kNone;
 }
 
 // One legacy text field: its length, then its bytes, whole or nothing. A field
@@ -92,11 +92,11 @@ void PutText(std::vector<std::uint8_t>& out, const std::string& text, std::size_
 
 const char* RecordsFormatName(RecordsFormat format) {
   switch (format) {
-    case RecordsFormat::V23:
+    case RecordsFormat::kV23:
       return "2.3";
-    case RecordsFormat::V20:
+    case RecordsFormat::kV20:
       return "2.0";
-    case RecordsFormat::V10:
+    case RecordsFormat::kV10:
       return "1.0";
     default:
       return "";
@@ -140,8 +140,8 @@ RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
                            std::vector<RecordRow>& rows) {
   Reader in(bytes);
   const RecordsFormat format = Header(in, legacy);
-  if (format == RecordsFormat::None) return format;
-  if (format == RecordsFormat::V10) {
+  if (format == RecordsFormat::kNone) return format;
+  if (format == RecordsFormat::kV10) {
     while (in.Left() >= 4) {
       RecordRow row;
       std::string time;
@@ -156,7 +156,7 @@ RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
   }
   std::int32_t n = 0;
   if (!in.Int(n)) return format;
-  const bool withReshuffles = format == RecordsFormat::V23;
+  const bool withReshuffles = format == RecordsFormat::kV23;
   for (std::int32_t k = 0; k < n; ++k) {
     RecordRow row;
     std::string_view name, player;
@@ -184,20 +184,20 @@ bool IsSensibleRecord(const RecordRow& row) {
 
 Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std::string& wonPath,
                    RecordsFormat* format, std::vector<RecordRow>* unmatched) {
-  if (format) *format = RecordsFormat::None;
+  if (format) *format = RecordsFormat::kNone;
   const bool current = FileExists(won2Path);
   if (!current && !FileExists(wonPath)) return {};
   std::vector<std::uint8_t> bytes;
   if (const Result read = ReadWholeFile(current ? won2Path : wonPath, bytes, kMaxRecordsFileBytes);
       !read)
-    return Result::Fail(RecordsError::Unreadable, read.Words());
+    return Result::Fail(RecordsError::kUnreadable, read.Words());
   std::vector<RecordRow> rows;
   const RecordsFormat read = ParseRecords(bytes, !current, rows);
   if (format) *format = read;
   // An empty file is what a crash during the first write may leave; anything else
   // unknown may be a later version's, and is not to be written over.
-  if (read == RecordsFormat::None && !bytes.empty())
-    return Result::Fail(RecordsError::Unknown,
+  if (read == RecordsFormat::kNone && !bytes.empty())
+    return Result::Fail(RecordsError::kUnknown,
                         Text::Template(TV_TRANSLATE_NOOP("Messages",
                                                          "\"%1\" is not a records file of "
                                                          "a version this program knows"),
@@ -217,7 +217,7 @@ Result LoadRecords(Catalogue& catalogue, const std::string& won2Path, const std:
     entry->Won = row.Won;
     entry->BestPlayer = row.BestPlayer;
     entry->BestTime = row.BestTime;
-    entry->BestReshuffles = read == RecordsFormat::V23 ? row.BestReshuffles : 0;
+    entry->BestReshuffles = read == RecordsFormat::kV23 ? row.BestReshuffles : 0;
     entry->Stars = entry->BestTime != -1.0 ? StarsFor(entry->BestReshuffles) : -1;
   }
   return {};
@@ -253,7 +253,7 @@ Result SaveRecords(const Catalogue& catalogue, const std::string& won2Path,
                    const std::vector<RecordRow>& kept) {
   const std::vector<std::uint8_t> bytes = EncodeRecords(catalogue, kept);
   if (const Result written = WriteFileAtomically(won2Path, bytes.data(), bytes.size()); !written)
-    return Result::Fail(RecordsError::Unwritable, written.Words());
+    return Result::Fail(RecordsError::kUnwritable, written.Words());
   return {};
 }
 

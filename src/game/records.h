@@ -17,7 +17,7 @@ constexpr std::size_t kRecordSize23 = 377;
 constexpr std::size_t kRecordSize20 = 373;
 constexpr std::size_t kRecordsHeaderSize = 22;
 
-enum class RecordsFormat : int { None = 0, V23, V20, V10 };
+enum class RecordsFormat : int { kNone = 0, kV23, kV20, kV10 };
 
 // "2.3", "2.0", "1.0", or "" for none.
 const char* RecordsFormatName(RecordsFormat format);
@@ -42,7 +42,7 @@ RecordsFormat ParseRecords(const std::vector<std::uint8_t>& bytes, bool legacy,
 // of a day; -1 when it does not read as a time of day.
 double ParseLegacyTime(std::string_view text);
 
-enum class RecordsError : int { None = 0, Unreadable, Unwritable, Unknown };
+enum class RecordsError : int { kNone = 0, kUnreadable, kUnwritable, kUnknown };
 
 // A record whose values cannot be (negative counts, more won than played, a time that
 // is not a number or longer than a day for every game played) is no record.

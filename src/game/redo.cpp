@@ -7,13 +7,13 @@ namespace tv {
 
 void Game::ForgetRedo() {
   redoCount_ = 0;
-  host_.Enable(Command::Redo, false);
+  host_.Enable(Command::kRedo, false);
 }
 
 void Game::Redo() {
   MODE_P& b = ShownBoard();
   if (redoCount_ <= 0 || b.Game.TilesLeft <= 0 || solutionMode_ || paused_ ||
-      boardMode_ != BoardMode::Play)
+      boardMode_ != BoardMode::kPlay)
     return;
   const UNDO_P step = redoSteps_[redoCount_ - 1];
   // Only a pair that can be removed as the board stands: anything else means the
@@ -27,7 +27,7 @@ void Game::Redo() {
     return;
   }
   --redoCount_;
-  if (redoCount_ == 0) host_.Enable(Command::Redo, false);
+  if (redoCount_ == 0) host_.Enable(Command::kRedo, false);
   redoing_ = true;
   RemovePair(step.SecondSlot, step.FirstSlot);
   redoing_ = false;
@@ -35,11 +35,11 @@ void Game::Redo() {
 
 void Game::EnablePlayCommands() {
   const bool inPlay = ShownBoard().Game.TilesLeft > 0 && !solutionMode_ && !paused_;
-  host_.Enable(Command::Undo, inPlay && undoCount_ > 0);
-  host_.Enable(Command::Redo, inPlay && redoCount_ > 0);
-  host_.Enable(Command::Hint, inPlay);
-  host_.Enable(Command::Reshuffle, inPlay && ReshufflesLeft() > 0);
-  host_.Enable(Command::Pause, paused_ || CanPause());
+  host_.Enable(Command::kUndo, inPlay && undoCount_ > 0);
+  host_.Enable(Command::kRedo, inPlay && redoCount_ > 0);
+  host_.Enable(Command::kHint, inPlay);
+  host_.Enable(Command::kReshuffle, inPlay && ReshufflesLeft() > 0);
+  host_.Enable(Command::kPause, paused_ || CanPause());
 }
 
 }  // namespace tv

@@ -6,9 +6,9 @@
 namespace tv {
 
 enum class Repaint : int {
-  TileNow = 1,   // repaint the tile's rectangle at once
-  AreaNow = 2,   // repaint the whole available area at once
-  Deferred = 3,  // only invalidate; painted with the next repaint
+  kTileNow = 1,   // repaint the tile's rectangle at once
+  kAreaNow = 2,   // repaint the whole available area at once
+  kDeferred = 3,  // only invalidate; painted with the next repaint
 };
 
 }  // namespace tv

@@ -13,12 +13,12 @@ int Game::SolutionSlot(int entry) const {
 
 void Game::SetSolutionEnabled() {
   const GAME_P& g = Board().Game;
-  host_.Enable(Command::SolutionNext, g.TilesLeft > 2);
-  host_.Enable(Command::SolutionPrev, g.TilesLeft < g.TileCount);
+  host_.Enable(Command::kSolutionNext, g.TilesLeft > 2);
+  host_.Enable(Command::kSolutionPrev, g.TilesLeft < g.TileCount);
 }
 
 void Game::ShowSolution() {
-  if (solutionMode_ || boardMode_ != BoardMode::Play) return;
+  if (solutionMode_ || boardMode_ != BoardMode::kPlay) return;
   solutionMode_ = true;
   host_.SetSolutionView(true);
   solutionTiles_ = {kNoTile, kNoTile};
@@ -42,8 +42,8 @@ void Game::SolutionNext() {
   b.Tiles[first].Present = false;
   b.Tiles[second].Present = false;
   pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
-  host_.RedrawAround(second, true, Repaint::Deferred);
-  host_.RedrawAround(first, true, Repaint::TileNow);
+  host_.RedrawAround(second, true, Repaint::kDeferred);
+  host_.RedrawAround(first, true, Repaint::kTileNow);
 
   b.Game.TilesLeft -= 2;
   UpdatePlayState();
@@ -67,8 +67,8 @@ void Game::SolutionPrev() {
   host_.Pause(300);
 
   pointer_.SelectedTile = pointer_.SecondTile = kNoTile;
-  host_.RedrawTile(first, Repaint::Deferred);
-  host_.RedrawTile(second, Repaint::TileNow);
+  host_.RedrawTile(first, Repaint::kDeferred);
+  host_.RedrawTile(second, Repaint::kTileNow);
   UpdatePlayState();
   pointer_.HintIndex = 0;
   SetSolutionEnabled();

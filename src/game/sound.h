@@ -6,13 +6,13 @@ namespace tv {
 
 // Numbers match the effect files' order: select, remove, win, loose, put, erase, invalid.
 enum class Sound : int {
-  Select = 0,
-  Remove = 1,
-  Win = 2,
-  Loose = 3,
-  Put = 4,
-  Erase = 5,
-  Invalid = 6
+  kSelect = 0,
+  kRemove = 1,
+  kWin = 2,
+  kLoose = 3,
+  kPut = 4,
+  kErase = 5,
+  kInvalid = 6
 };
 constexpr int kSoundCount = 7;
 

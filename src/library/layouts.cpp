@@ -400,7 +400,8 @@ void TF_Layouts::DeleteLayout() {
   LayoutInfo* entry = all->EntryAt(row);
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
-  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Delete); !refused) {
+  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::kDelete);
+      !refused) {
     Tell(MessageOf(refused));
     return;
   }
@@ -442,14 +443,15 @@ void TF_Layouts::B_RenameClick() {
   if (!entry) entry = ChooserEntry();
   if (!entry) return;
   const std::string current = callbacks_.CurrentLayout ? callbacks_.CurrentLayout() : "";
-  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::Rename); !refused) {
+  if (const Result refused = RefuseCurrentLayout(*entry, current, LayoutChange::kRename);
+      !refused) {
     Tell(MessageOf(refused));
     return;
   }
   std::string newName;
   if (!callbacks_.AskNewName || !callbacks_.AskNewName(entry->Name, newName)) return;
   const Result renamed = library_.RenameLayout(entry, newName, current);
-  if (!renamed && !renamed.Is(LibraryError::Records)) {
+  if (!renamed && !renamed.Is(LibraryError::kRecords)) {
     Tell(MessageOf(renamed));
     return;
   }

@@ -97,7 +97,7 @@ void TF_OpenSave::showEvent(QShowEvent* event) {
       item->setToolTip(PlainToolTip(item->text()));
   }
   E_FileName->setText(QString::fromStdString(name_));
-  const bool save = mode_ == OpenSaveMode::Save;
+  const bool save = mode_ == OpenSaveMode::kSave;
   setWindowTitle(save ? tr("Save Layout File") : tr("Open Layout File"));
   B_Ok->setText(save ? tr("Save") : tr("Open"));
   if (save) {
@@ -123,11 +123,11 @@ void TF_OpenSave::B_OkClick() {
     return;
   }
   const bool exists = !FindLayoutFile(layoutsDir_, name).empty();
-  if (mode_ == OpenSaveMode::Open && !exists) {
+  if (mode_ == OpenSaveMode::kOpen && !exists) {
     if (report_) report_(WithName(tr("File \"%1\" does not exist!"), name));
     return;
   }
-  if (mode_ == OpenSaveMode::Save && exists &&
+  if (mode_ == OpenSaveMode::kSave && exists &&
       !(ask_ && ask_(WithName(tr("File \"%1\" already exists. Overwrite it?"), name))))
     return;
   name_ = name;

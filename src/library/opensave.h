@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace tv {
 
-enum class OpenSaveMode : int { Open, Save };
+enum class OpenSaveMode : int { kOpen, kSave };
 
 // The names of the folder's layouts (ListLayoutFolder) in lower case (A to Z only),
 // sorted ignoring case.
@@ -50,7 +50,7 @@ class TF_OpenSave : public QDialog {
   std::string layoutsDir_;
   std::function<void(const std::string&)> report_;
   std::function<bool(const std::string&)> ask_;
-  OpenSaveMode mode_ = OpenSaveMode::Open;
+  OpenSaveMode mode_ = OpenSaveMode::kOpen;
   std::string name_;
   QWidget* P_Form = nullptr;
   QListWidget* LV_Files = nullptr;

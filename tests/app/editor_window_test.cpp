@@ -116,7 +116,7 @@ TEST(EditorWindow, DrawSavePlayAndComeBack) {
   EXPECT_EQ(w.Title(), "Tilvane - mine");
 
   w.window->Parts().Toolbars.B_FilePlay->click();  // saved: no dialog
-  ASSERT_EQ(w.window->CurrentGame().Mode(), BoardMode::Play);
+  ASSERT_EQ(w.window->CurrentGame().Mode(), BoardMode::kPlay);
   w.RunPendingStart();
   const Game& game = w.window->CurrentGame();
   ASSERT_EQ(game.PlayBoard().LayoutName(), "mine");
@@ -154,7 +154,7 @@ TEST(EditorWindow, RefusalsQuestionsAndFailedWrites) {
   w.answer = kAnswerCancel;
   w.window->Parts().Menus.MI_FileReturn->trigger();
   EXPECT_EQ(w.messages.back(), "Save layout \"new\" ?");
-  EXPECT_EQ(w.window->CurrentGame().Mode(), BoardMode::Edit);
+  EXPECT_EQ(w.window->CurrentGame().Mode(), BoardMode::kEdit);
   EXPECT_FALSE(w.window->close());
   EXPECT_TRUE(w.window->isVisible());
 

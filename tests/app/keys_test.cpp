@@ -71,8 +71,8 @@ struct KeyWorld {
   // Arrow keys that take the ring to `target`, found by a search over the ring's moves.
   void MoveRingTo(int target) {
     const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-    const FocusDirection dirs[] = {FocusDirection::Left, FocusDirection::Right, FocusDirection::Up,
-                                   FocusDirection::Down};
+    const FocusDirection dirs[] = {FocusDirection::kLeft, FocusDirection::kRight,
+                                   FocusDirection::kUp, FocusDirection::kDown};
     std::map<int, std::pair<int, int>> from;  // tile -> (previous tile, key)
     std::deque<int> todo{focus()};
     from[focus()] = {-1, 0};

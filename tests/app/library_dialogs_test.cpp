@@ -257,7 +257,7 @@ TEST(LibraryDialogs, OpenAndSaveCheckTheFolderIgnoringCase) {
   ASSERT_TRUE(dialog.Ask());
   EXPECT_EQ(dialog.Name(), "PAGODA");  // the letter case as typed
 
-  dialog.SetMode(OpenSaveMode::Save);
+  dialog.SetMode(OpenSaveMode::kSave);
   QTimer::singleShot(0, &dialog, [&] {
     EXPECT_EQ(dialog.NameEdit()->selectedText(), "PAGODA");
     dialog.NameEdit()->setText(" .x");

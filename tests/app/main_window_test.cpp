@@ -492,7 +492,7 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   const MainMenus& menus = world.window->Parts().Menus;
   const MainToolbars& bars = world.window->Parts().Toolbars;
   menus.MI_LayoutEdit->trigger();
-  EXPECT_EQ(world.game().Mode(), BoardMode::Edit);
+  EXPECT_EQ(world.game().Mode(), BoardMode::kEdit);
   EXPECT_TRUE(menus.MI_File->menuAction()->isVisible());
   EXPECT_TRUE(menus.MI_Edit->menuAction()->isVisible());
   EXPECT_FALSE(menus.MI_Game->menuAction()->isVisible());
@@ -529,7 +529,7 @@ TEST(MainWindow, EditModeControlsBeforeTheEditorsTools) {
   EXPECT_TRUE(menus.MI_EditDraw->isChecked());
 
   menus.MI_FileReturn->trigger();
-  EXPECT_EQ(world.game().Mode(), BoardMode::Play);
+  EXPECT_EQ(world.game().Mode(), BoardMode::kPlay);
   EXPECT_TRUE(bars.P_PlayToolbar->isVisible());
   EXPECT_FALSE(menus.MI_File->menuAction()->isVisible());
   world.RunPendingStart();

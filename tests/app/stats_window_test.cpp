@@ -28,7 +28,7 @@ std::vector<HistoryGame> PlayedGames(std::time_t now) {
     g.Layout = layouts[k % 5 == 0 ? 2 : k % 2];
     g.StartUtc = now - (120 - k) * 3 * 3600 - (k % 7) * 86400;
     g.Seconds = 240 + (k * 37 % 300) - k;  // getting faster
-    g.Result = k % 7 == 3 || k % 11 == 4 ? GameResult::Lost : GameResult::Won;
+    g.Result = k % 7 == 3 || k % 11 == 4 ? GameResult::kLost : GameResult::kWon;
     g.Daily = k % 9 == 0 ? LocalDateNumber(g.StartUtc) : 0;
     g.Finished = true;
     games.push_back(g);

@@ -44,7 +44,7 @@ TEST_F(ArtTest, EveryItemRendersAtItsSizeWithContent) {
     EXPECT_EQ(natural.size(), item.size);
     // Pictures fill their rectangle; icons and cursors leave a margin but are no speck.
     const double coverage = Coverage(natural);
-    if (item.kind == ArtKind::Picture) {
+    if (item.kind == ArtKind::kPicture) {
       EXPECT_GT(coverage, 0.9);
     } else {
       EXPECT_GT(coverage, 0.15);
@@ -81,7 +81,7 @@ TEST_F(ArtTest, OpaqueBackgroundGivesMagentaFree24BitPictures) {
 TEST_F(ArtTest, IconsAreDistinctFromEachOther) {
   QSet<QByteArray> seen;
   for (const ArtItem& item : ArtCatalogue()) {
-    if (item.kind != ArtKind::Icon && item.kind != ArtKind::Toggle) continue;
+    if (item.kind != ArtKind::kIcon && item.kind != ArtKind::kToggle) continue;
     const QImage image = RenderArt(item, {32, 32}, Qt::white);
     const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
     EXPECT_FALSE(seen.contains(bytes)) << item.name.toStdString() << " repeats another icon";
@@ -91,7 +91,7 @@ TEST_F(ArtTest, IconsAreDistinctFromEachOther) {
 
 TEST_F(ArtTest, IconStatesDiffer) {
   for (const ArtItem& item : ArtCatalogue()) {
-    if (item.kind != ArtKind::Icon && item.kind != ArtKind::Toggle) continue;
+    if (item.kind != ArtKind::kIcon && item.kind != ArtKind::kToggle) continue;
     SCOPED_TRACE(item.name.toStdString());
     const QIcon icon = ArtIcon(item.name);
     ASSERT_FALSE(icon.isNull());
@@ -99,7 +99,7 @@ TEST_F(ArtTest, IconStatesDiffer) {
     const QImage on = icon.pixmap(QSize(32, 32), QIcon::Normal, QIcon::On).toImage();
     const QImage disabled = icon.pixmap(QSize(32, 32), QIcon::Disabled).toImage();
     EXPECT_EQ(normal.size(), QSize(32, 32));
-    EXPECT_EQ(item.kind == ArtKind::Toggle, normal != on);
+    EXPECT_EQ(item.kind == ArtKind::kToggle, normal != on);
     // Disabled keeps the outline but is fainter and grey.
     ASSERT_EQ(disabled.size(), normal.size());
     EXPECT_NEAR(Coverage(disabled), Coverage(normal), 0.03);
@@ -141,17 +141,17 @@ TEST_F(ArtTest, UnknownNamesGiveNothing) {
   EXPECT_TRUE(ArtImage("no-such-picture").isNull());
   EXPECT_EQ(ArtCursor("no-such-cursor").shape(), Qt::ArrowCursor);
   EXPECT_EQ(ArtCursor("new-game").shape(), Qt::ArrowCursor);  // an icon is no cursor
-  EXPECT_EQ(FindArt("no-such-icon", ArtKind::Icon), nullptr);
-  EXPECT_EQ(FindArt("frame-light", ArtKind::Icon), nullptr);  // each group has its own names
+  EXPECT_EQ(FindArt("no-such-icon", ArtKind::kIcon), nullptr);
+  EXPECT_EQ(FindArt("frame-light", ArtKind::kIcon), nullptr);  // each group has its own names
 }
 
 TEST_F(ArtTest, CatalogueAndResourcesAgree) {
   // Each item has its own source, and every source compiled in is offered (the highlight
   // plate is part of the toggles).
   auto folder = [](ArtKind kind) {
-    return kind == ArtKind::Picture  ? QStringLiteral("pictures")
-           : kind == ArtKind::Cursor ? QStringLiteral("cursors")
-                                     : QStringLiteral("icons");
+    return kind == ArtKind::kPicture  ? QStringLiteral("pictures")
+           : kind == ArtKind::kCursor ? QStringLiteral("cursors")
+                                      : QStringLiteral("icons");
   };
   QSet<QString> offered;
   for (const ArtItem& item : ArtCatalogue()) {
@@ -169,17 +169,17 @@ TEST_F(ArtTest, CatalogueAndResourcesAgree) {
 }
 
 TEST_F(ArtTest, PictureAndIconMayShareAName) {
-  EXPECT_EQ(ArtImage("about").size(), FindArt("about", ArtKind::Picture)->size);
-  EXPECT_EQ(
-      ArtIcon("about").pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
-      RenderArt(*FindArt("about", ArtKind::Icon), {32, 32}).convertToFormat(QImage::Format_ARGB32));
+  EXPECT_EQ(ArtImage("about").size(), FindArt("about", ArtKind::kPicture)->size);
+  EXPECT_EQ(ArtIcon("about").pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+            RenderArt(*FindArt("about", ArtKind::kIcon), {32, 32})
+                .convertToFormat(QImage::Format_ARGB32));
   EXPECT_EQ(ArtImage("new-game").size(), QSize(32, 32));  // no picture of that name: the icon
 }
 
 TEST_F(ArtTest, CursorsCarryTheirHotSpotOnTheHand) {
   for (const char* name : {"drag", "move"}) {
     SCOPED_TRACE(name);
-    const ArtItem* item = FindArt(name, ArtKind::Cursor);
+    const ArtItem* item = FindArt(name, ArtKind::kCursor);
     ASSERT_NE(item, nullptr);
     const QCursor cursor = ArtCursor(name);
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);

@@ -161,9 +161,9 @@ TEST(MixerBackend, SongsPlayToTheEndAndFailuresCarryCodes) {
   EXPECT_NE(library.SongFromMemory(tune), kNoSong);
 
   EXPECT_EQ(library.SongFromFile(dir.dir() + "missing.mid"), kNoSong);
-  EXPECT_EQ(library.ErrorCode(), int(SoundError::FileNotFound));
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::kFileNotFound));
   EXPECT_EQ(library.SongFromFile(dir.dir() + "broken.mid"), kNoSong);
-  EXPECT_EQ(library.ErrorCode(), int(SoundError::UnknownFormat));
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::kUnknownFormat));
   // A note held for days by a huge delta time: skipped, not left to hold the song cycle.
   const std::string endless = {0,          char(0x90), 60,         90,         char(0xFF),
                                char(0xFF), char(0xFF), 0x7F,       char(0x80), 60,
@@ -171,10 +171,10 @@ TEST(MixerBackend, SongsPlayToTheEndAndFailuresCarryCodes) {
   std::ofstream(dir.path() / "endless.mid", std::ios::binary)
       << std::string("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0", 21) << char(endless.size()) << endless;
   EXPECT_EQ(library.SongFromFile(dir.dir() + "endless.mid"), kNoSong);
-  EXPECT_EQ(library.ErrorCode(), int(SoundError::UnknownFormat));
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::kUnknownFormat));
   library.Release(song);
   library.Begin(song);
-  EXPECT_EQ(library.ErrorCode(), int(SoundError::InvalidParameter));
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::kInvalidParameter));
   EXPECT_STREQ(SoundErrorText(42), "Unknown error");
 
   WriteWave(dir.path() / "select.wav");
@@ -183,7 +183,7 @@ TEST(MixerBackend, SongsPlayToTheEndAndFailuresCarryCodes) {
   library.PlayEffect(dir.dir() + "remove.wav");  // nothing, and no complaint
   library.StopOutput();
   EXPECT_EQ(library.SongFromFile(dir.dir() + "short.mid"), kNoSong);
-  EXPECT_EQ(library.ErrorCode(), int(SoundError::NoOutputDevice));
+  EXPECT_EQ(library.ErrorCode(), int(SoundError::kNoOutputDevice));
 }
 
 // Waits up to 3 s for the output to rest.
@@ -320,7 +320,7 @@ TEST_F(MusicDialogTest, NoOutputDeviceGivesOneMessageThenSilence) {
   EXPECT_EQ(messages[0],
             "Failed to start the sound library: No sound output device could be opened");
   dialog->Player().PlayNext();
-  dialog->Player().PlaySound(Sound::Win);
+  dialog->Player().PlaySound(Sound::kWin);
   EXPECT_FALSE(dialog->Player().State().Playing);
   EXPECT_EQ(messages.size(), 1u);
   dialog.reset();

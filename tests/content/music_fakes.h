@@ -24,7 +24,7 @@ struct FakeBackend : SoundBackend {
 
   bool StartOutput() override {
     ++starts;
-    if (starts <= startFailures) error = int(SoundError::NoOutputDevice);
+    if (starts <= startFailures) error = int(SoundError::kNoOutputDevice);
     return starts > startFailures;
   }
   void StopOutput() override {}
@@ -32,12 +32,12 @@ struct FakeBackend : SoundBackend {
   std::function<void()> onLoad;
   SongHandle SongFromFile(const std::string& path) override {
     if (onLoad) onLoad();
-    if (loadFails) return error = int(SoundError::UnknownFormat), kNoSong;
+    if (loadFails) return error = int(SoundError::kUnknownFormat), kNoSong;
     songs[next] = path;
     return next++;
   }
   SongHandle SongFromMemory(const std::vector<std::uint8_t>&) override {
-    if (loadFails) return error = int(SoundError::NoOutputDevice), kNoSong;
+    if (loadFails) return error = int(SoundError::kNoOutputDevice), kNoSong;
     songs[next] = "memory";
     return next++;
   }

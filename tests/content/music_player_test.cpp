@@ -54,15 +54,15 @@ TEST_F(MusicPlayerTest, ScanSortsIgnoringCaseAndStartsWithTheFirstPause) {
   std::vector<std::string> names;
   for (const MusicFile& f : player.Files()) names.push_back(f.Name);
   EXPECT_EQ(names, (std::vector<std::string>{"A", "b", "c", "d", "notes"}));
-  EXPECT_TRUE(view.timers[int(MusicTimer::Pause)]);
+  EXPECT_TRUE(view.timers[int(MusicTimer::kPause)]);
   view.now += 10000;
   player.OnPauseTimer();
   EXPECT_FALSE(player.State().Playing);  // not before 10 s have passed
   view.now += 1;
   player.OnPauseTimer();
   EXPECT_TRUE(player.State().Playing);
-  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);
-  EXPECT_TRUE(view.timers[int(MusicTimer::Finished)]);
+  EXPECT_FALSE(view.timers[int(MusicTimer::kPause)]);
+  EXPECT_TRUE(view.timers[int(MusicTimer::kFinished)]);
 }
 
 TEST_F(MusicPlayerTest, RandomWithOneTickedFileRepeatsIt) {
@@ -180,7 +180,7 @@ TEST_F(MusicPlayerTest, MusicOffLetsThePauseTimerStartNothing) {
   view.now += 60000;
   player.OnPauseTimer();
   EXPECT_FALSE(player.State().Playing);
-  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);  // it rests until the music is on
+  EXPECT_FALSE(view.timers[int(MusicTimer::kPause)]);  // it rests until the music is on
   EXPECT_FALSE(view.enabled);
   view.visible = true;
   player.OnPlayMusicClicked(true);  // from the dialog: at once
@@ -193,26 +193,26 @@ TEST_F(MusicPlayerTest, MissingOrBrokenSongStallsWithItsMessage) {
   const std::string path = dir.dir() + "music/b.mid";
   EXPECT_EQ(view.messages, std::vector<std::string>{"File \"" + path + "\" does not exist!"});
   EXPECT_FALSE(player.State().Playing);
-  EXPECT_FALSE(view.timers[int(MusicTimer::Pause)]);
+  EXPECT_FALSE(view.timers[int(MusicTimer::kPause)]);
   backend.loadFails = true;
   player.PlayFile(2);
   EXPECT_EQ(view.messages.back(), "Sound library error: Unknown file format");
 }
 
 TEST_F(MusicPlayerTest, EffectsFollowTheSoundSwitch) {
-  player.PlaySound(Sound::Win);
+  player.PlaySound(Sound::kWin);
   player.OnPlaySoundClicked(false);
-  player.PlaySound(Sound::Select);
+  player.PlaySound(Sound::kSelect);
   EXPECT_EQ(backend.effects, std::vector<std::string>{dir.dir() + "win.wav"});
 }
 
 TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong) {
-  const bool& resting = view.timers[int(MusicTimer::Rest)];
+  const bool& resting = view.timers[int(MusicTimer::kRest)];
   int tunes = 0;
   player.SetBuiltInTune([&] { return ++tunes, std::vector<std::uint8_t>{1}; });
   EXPECT_EQ(backend.rests, 1);  // nothing sounded since the start
   EXPECT_FALSE(resting);
-  player.PlaySound(Sound::Select);
+  player.PlaySound(Sound::kSelect);
   EXPECT_TRUE(resting);
   view.now += kOutputRestAfterMs - 1;
   player.OnRestTimer();
@@ -221,7 +221,7 @@ TEST_F(MusicPlayerTest, OutputRestsAfterQuietAndTheTuneIsTriedBeforeTheFirstSong
   player.OnRestTimer();
   EXPECT_EQ(backend.rests, 2);
   EXPECT_FALSE(resting);
-  player.PlaySound(Sound::Select);
+  player.PlaySound(Sound::kSelect);
   EXPECT_TRUE(resting);
   player.OnOk(false, 10, view.ticks);  // a song at once
   EXPECT_EQ(tunes, 1);
@@ -277,7 +277,7 @@ TEST(MusicPlayerStart, NothingStartsBeforeTheFirstSound) {
       {"an effect",
        [](MusicPlayer& p) {
          p.OnPlaySoundClicked(true);
-         p.PlaySound(Sound::Select);
+         p.PlaySound(Sound::kSelect);
        }},
       {"music ticked", [](MusicPlayer& p) { p.OnPlayMusicClicked(true); }},
       {"settings", [&](MusicPlayer& p) { p.ApplySettings(music); }},
@@ -291,7 +291,7 @@ TEST(MusicPlayerStart, NothingStartsBeforeTheFirstSound) {
     player.StartUp();
     player.ApplySettings(silent);
     EXPECT_TRUE(player.StartLibrary([](int) {}));
-    player.PlaySound(Sound::Select);
+    player.PlaySound(Sound::kSelect);
     player.OnPlaySoundClicked(true);  // ticked, but nothing has sounded yet
     EXPECT_EQ(backend.starts, 0);
     EXPECT_FALSE(player.LibraryStarted());

@@ -266,9 +266,9 @@ TEST_F(RenderTest, EditorCursorTile) {
   const TILE_P& c = board_.Tiles[cursor];
   const int px = c.Left + s.dx + 10, py = c.Top + 12;
   EXPECT_EQ(RedrawAllInto(edit).GetPixel(px, py), CellColor(6, 4));
-  renderer_.RedrawAround(board_, edit, {}, tile, false, Repaint::TileNow);
+  renderer_.RedrawAround(board_, edit, {}, tile, false, Repaint::kTileNow);
   EXPECT_EQ(field_.GetPixel(px, py), FaceColor(tile));
-  renderer_.RedrawTile(board_, edit, {}, tile, Repaint::TileNow);
+  renderer_.RedrawTile(board_, edit, {}, tile, Repaint::kTileNow);
   EXPECT_EQ(field_.GetPixel(px, py), CellColor(6, 4));
   // Without the cursor flag the slot past the layout is not drawn at all.
   edit.HasCursorTile = false;
@@ -321,7 +321,7 @@ TEST_F(LocalRedrawTest, RedrawTileAgreesWithFullRedraw) {
     const PixelBuffer expected = RedrawAllInto(marks, sw_);
     RedrawAllInto({}, sw_);
     sink_.calls.clear();
-    renderer_.RedrawTile(board_, marks, sw_, slot, Repaint::Deferred);
+    renderer_.RedrawTile(board_, marks, sw_, slot, Repaint::kDeferred);
     EXPECT_EQ(CountDifferences(field_, expected), 0) << "slot " << slot;
     const TILE_P& t = board_.Tiles[slot];
     ASSERT_EQ(sink_.calls.size(), 1u);
@@ -329,7 +329,7 @@ TEST_F(LocalRedrawTest, RedrawTileAgreesWithFullRedraw) {
               "later " + std::to_string(t.Left) + "," + std::to_string(t.Top) + " 24x28");
   }
   sink_.calls.clear();
-  renderer_.RedrawTile(board_, {}, sw_, 3, Repaint::AreaNow);
+  renderer_.RedrawTile(board_, {}, sw_, 3, Repaint::kAreaNow);
   EXPECT_EQ(sink_.calls, std::vector<std::string>{"now 0,0 180x140"});
 }
 
@@ -344,8 +344,8 @@ TEST_F(LocalRedrawTest, FocusRingMovesByRedrawingTwoTiles) {
     ring.FocusTile = from;
     RedrawAllInto(ring, sw_);
     ring.FocusTile = to;
-    renderer_.RedrawTile(board_, ring, sw_, from, Repaint::Deferred);
-    renderer_.RedrawTile(board_, ring, sw_, to, Repaint::Deferred);
+    renderer_.RedrawTile(board_, ring, sw_, from, Repaint::kDeferred);
+    renderer_.RedrawTile(board_, ring, sw_, to, Repaint::kDeferred);
     EXPECT_EQ(CountDifferences(field_, expected), 0) << from << " to " << to;
     // The ring shows: the tile looks different from the same field without it.
     EXPECT_GT(PixelsDifferingInTile(to, plain), 0) << to;
@@ -360,7 +360,7 @@ TEST_F(LocalRedrawTest, RedrawAroundRemovedTileAgreesWithFullRedraw) {
     board_.Tiles[slot].Present = true;
     RedrawAllInto({}, sw_);
     board_.Tiles[slot].Present = false;
-    renderer_.RedrawAround(board_, {}, sw_, slot, true, Repaint::TileNow);
+    renderer_.RedrawAround(board_, {}, sw_, slot, true, Repaint::kTileNow);
     EXPECT_EQ(CountDifferences(field_, expected), 0) << "slot " << slot;
     board_.Tiles[slot].Present = true;
   }
@@ -377,12 +377,12 @@ TEST_F(LocalRedrawTest, FadedPairVanishesWithoutItsShadows) {
   pair.SecondTile = b;
   RedrawAllInto(pair, sw_);
   const PixelBuffer before = field_;
-  renderer_.DrawSeeThrough(board_, pair, sw_, a, 50, true, Repaint::TileNow);
-  renderer_.DrawSeeThrough(board_, pair, sw_, b, 50, true, Repaint::TileNow);
+  renderer_.DrawSeeThrough(board_, pair, sw_, a, 50, true, Repaint::kTileNow);
+  renderer_.DrawSeeThrough(board_, pair, sw_, b, 50, true, Repaint::kTileNow);
   EXPECT_GT(CountDifferences(field_, gone), 0);
   EXPECT_GT(CountDifferences(field_, before), 0);
-  renderer_.DrawSeeThrough(board_, pair, sw_, a, 100, true, Repaint::TileNow);
-  renderer_.DrawSeeThrough(board_, pair, sw_, b, 100, true, Repaint::TileNow);
+  renderer_.DrawSeeThrough(board_, pair, sw_, a, 100, true, Repaint::kTileNow);
+  renderer_.DrawSeeThrough(board_, pair, sw_, b, 100, true, Repaint::kTileNow);
   EXPECT_EQ(CountDifferences(field_, gone), 0);
 }
 
@@ -396,7 +396,7 @@ TEST_F(LocalRedrawTest, FadeLeavesOutTheNearbyPartner) {
   pair.SelectedTile = a;
   pair.SecondTile = b;
   RedrawAllInto(pair, sw_);
-  renderer_.DrawSeeThrough(board_, pair, sw_, a, 100, true, Repaint::TileNow);
+  renderer_.DrawSeeThrough(board_, pair, sw_, a, 100, true, Repaint::kTileNow);
   EXPECT_EQ(PixelsDifferingInTile(a, gone), 0);
 }
 
@@ -409,7 +409,7 @@ TEST_F(LocalRedrawTest, SeeThroughNeighboursArePlain) {
   const PixelBuffer under = RedrawAllInto({}, plain);
   board_.Tiles[slot].Present = true;
   RedrawAllInto({}, sw_);
-  renderer_.DrawSeeThrough(board_, {}, sw_, slot, 100, false, Repaint::TileNow);
+  renderer_.DrawSeeThrough(board_, {}, sw_, slot, 100, false, Repaint::kTileNow);
   EXPECT_EQ(PixelsDifferingInTile(slot, under), 0);
 }
 
@@ -417,7 +417,7 @@ TEST_F(LocalRedrawTest, SeeThroughBlendsTileOverWhatLiesBelow) {
   const int slot = 32;  // (2, 3, 2): nothing above it
   const TILE_P& t = board_.Tiles[slot];
   RedrawAllInto({}, sw_);
-  renderer_.DrawSeeThrough(board_, {}, sw_, slot, 0, false, Repaint::TileNow);
+  renderer_.DrawSeeThrough(board_, {}, sw_, slot, 0, false, Repaint::kTileNow);
   // At 0 % the tile is drawn plainly over its own region.
   EXPECT_EQ(field_.GetPixel(t.Left + 4 + 10, t.Top + 20), FaceColor(slot));
 
@@ -427,7 +427,7 @@ TEST_F(LocalRedrawTest, SeeThroughBlendsTileOverWhatLiesBelow) {
   plain.DrawShadows = false;
   const PixelBuffer under = RedrawAllInto({}, plain);
   board_.Tiles[slot].Present = true;
-  renderer_.DrawSeeThrough(board_, {}, plain, slot, 66, false, Repaint::TileNow);
+  renderer_.DrawSeeThrough(board_, {}, plain, slot, 66, false, Repaint::kTileNow);
   const int px = t.Left + 4 + 10, py = t.Top + 20;
   const RgbBytes tile = SplitColor(FaceColor(slot)), u = SplitColor(under.GetPixel(px, py));
   auto mix = [](int top, int below) { return 34 * top / 100 + 66 * below / 100; };

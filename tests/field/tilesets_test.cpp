@@ -264,28 +264,28 @@ TEST_F(TileLoadTest, FitAndZoom) {
   board_.Tiles[1].X = 4;
   board_.Tiles[1].Z = 1;
   FieldContext field{&sets_, &board_, &edit, false, &pics_};
-  EXPECT_FALSE(FitTiles(field, TileFit::Window, 1000, 1000));  // no current tileset yet
+  EXPECT_FALSE(FitTiles(field, TileFit::kWindow, 1000, 1000));  // no current tileset yet
   ASSERT_TRUE(Load(0));
   // Medium extent is 152 by 83; the largest size has no sheet, so fitting a
   // big window takes the nearest size that loads.
-  ASSERT_TRUE(FitTiles(field, TileFit::Window, 1000, 1000).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::kWindow, 1000, 1000).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
-  ASSERT_TRUE(FitTiles(field, TileFit::Window, 100, 200).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::kWindow, 100, 200).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 20);
-  ASSERT_TRUE(FitTiles(field, TileFit::Window, 152, 200).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::kWindow, 152, 200).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
   EXPECT_EQ(board_.Game.OriginX, 10);
   EXPECT_EQ(edit.Game.FaceWidth, 40);
 
-  ASSERT_TRUE(FitTiles(field, TileFit::ZoomOut, 600, 400).Ok());
+  ASSERT_TRUE(FitTiles(field, TileFit::kZoomOut, 600, 400).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 20);
   EXPECT_EQ(board_.Tiles[1].Left, board_.Game.OriginX + 10 * 4 + 3);
-  EXPECT_TRUE(FitTiles(field, TileFit::ZoomOut, 600, 400).Is(TileLoadError::NoOtherSize));
-  ASSERT_TRUE(FitTiles(field, TileFit::ZoomIn, 600, 400).Ok());
+  EXPECT_TRUE(FitTiles(field, TileFit::kZoomOut, 600, 400).Is(TileLoadError::kNoOtherSize));
+  ASSERT_TRUE(FitTiles(field, TileFit::kZoomIn, 600, 400).Ok());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
   // The largest size has no sheet: zooming in fails silently and changes nothing.
-  const Result zoomed = FitTiles(field, TileFit::ZoomIn, 600, 400);
-  EXPECT_TRUE(zoomed.Is(TileLoadError::MissingSheet));
+  const Result zoomed = FitTiles(field, TileFit::kZoomIn, 600, 400);
+  EXPECT_TRUE(zoomed.Is(TileLoadError::kMissingSheet));
   EXPECT_TRUE(zoomed.Message().empty());
   EXPECT_EQ(board_.Game.FaceWidth, 40);
 }
@@ -362,15 +362,15 @@ TEST_F(TileLoadTest, AZoomGivesWayOnlyToLargerTilesThatFit) {
       {true, 100, 200, 120, 200, false, 40},      // zoomed in past the fit: kept
   };
   for (const Step& s : steps) {
-    ASSERT_TRUE(FitTiles(field, TileFit::Window, s.zoomW, s.zoomH).Ok());
+    ASSERT_TRUE(FitTiles(field, TileFit::kWindow, s.zoomW, s.zoomH).Ok());
     ASSERT_TRUE(
-        FitTiles(field, s.zoomIn ? TileFit::ZoomIn : TileFit::ZoomOut, s.zoomW, s.zoomH).Ok());
+        FitTiles(field, s.zoomIn ? TileFit::kZoomIn : TileFit::kZoomOut, s.zoomW, s.zoomH).Ok());
     const int zoomed = board_.Game.FaceWidth;
     EXPECT_EQ(sets_.ZoomedFaceWidth, zoomed);
     EXPECT_EQ(ZoomGivesWayToLargerTiles(sets_, board_, s.grownW, s.grownH), s.givesWay);
     EXPECT_EQ(sets_.ZoomedFaceWidth, s.givesWay ? 0 : zoomed);
     if (s.givesWay) {
-      ASSERT_TRUE(FitTiles(field, TileFit::Window, s.grownW, s.grownH).Ok());
+      ASSERT_TRUE(FitTiles(field, TileFit::kWindow, s.grownW, s.grownH).Ok());
     }
     EXPECT_EQ(board_.Game.FaceWidth, s.faceWidth) << s.grownW;
     sets_.ZoomedFaceWidth = 0;

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::uint8_t> bytes(data, data + size);
   for (const bool legacy : {false, true}) {
     std::vector<tv::RecordRow> rows;
-    if (tv::ParseRecords(bytes, legacy, rows) == tv::RecordsFormat::None && !rows.empty())
+    if (tv::ParseRecords(bytes, legacy, rows) == tv::RecordsFormat::kNone && !rows.empty())
       __builtin_trap();
     std::vector<tv::EntryPtr> entries;
     for (const tv::RecordRow& row : rows) {
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tv::Catalogue catalogue;
     catalogue.Replace(entries);
     std::vector<tv::RecordRow> again;
-    if (tv::ParseRecords(tv::EncodeRecords(catalogue), false, again) != tv::RecordsFormat::V23 ||
+    if (tv::ParseRecords(tv::EncodeRecords(catalogue), false, again) != tv::RecordsFormat::kV23 ||
         again.size() != entries.size())
       __builtin_trap();
     for (std::size_t i = 0; i < again.size(); ++i) {

@@ -67,21 +67,21 @@ TEST(Editor, AutoZClimbsDropsAndNeverStacksTwoOnOnePlace) {
   EXPECT_TRUE(w.Cursor().HintMark);  // all 21 levels taken
   w.Click();
   EXPECT_EQ(w.Count(), kEditorLevels);
-  EXPECT_EQ(w.host.sounds.back(), Sound::Invalid);
+  EXPECT_EQ(w.host.sounds.back(), Sound::kInvalid);
 }
 
 TEST(Editor, CustomZFloatsAndRefusesOverlapsOnItsLevel) {
   EditorWorld w;
-  w.editor.SelectZMode(LevelMode::Custom);
+  w.editor.SelectZMode(LevelMode::kCustom);
   w.editor.ChangeCustomZ(2);
   w.Point(4, 4, 2);
   EXPECT_FALSE(w.Cursor().HintMark);
   w.Click();
   EXPECT_EQ(w.board.Tiles[0].Z, 2);
-  EXPECT_EQ(w.host.sounds.back(), Sound::Put);
+  EXPECT_EQ(w.host.sounds.back(), Sound::kPut);
   w.Click();  // same place, not moved
   EXPECT_EQ(w.Count(), 1);
-  EXPECT_EQ(w.host.sounds.back(), Sound::Invalid);
+  EXPECT_EQ(w.host.sounds.back(), Sound::kInvalid);
   w.Point(5, 3, 2);
   EXPECT_TRUE(w.Cursor().HintMark);
   w.editor.ChangeCustomZ(-1);
@@ -91,11 +91,11 @@ TEST(Editor, CustomZFloatsAndRefusesOverlapsOnItsLevel) {
 
 TEST(Editor, PositionsStayStorable) {
   EditorWorld w({{0, 0, 0}});
-  w.editor.SelectZMode(LevelMode::Custom);
+  w.editor.SelectZMode(LevelMode::kCustom);
   w.Point(kMaxLayoutSpan + 1, 0);
   w.Click();
   EXPECT_EQ(w.Count(), 1);
-  EXPECT_EQ(w.host.sounds.back(), Sound::Invalid);
+  EXPECT_EQ(w.host.sounds.back(), Sound::kInvalid);
   EXPECT_FALSE(w.editor.ShiftLayout(-kMaxLayoutSpan - 1, 0));
   EXPECT_EQ(w.board.Tiles[0].X, 0);
   EXPECT_TRUE(w.editor.ShiftLayout(3, 1));
@@ -108,16 +108,16 @@ TEST(Editor, ShownLevelAndMarkMatchWhatAClickMeets) {
   EditorWorld w({{4, 4, 0}, {4, 4, 1}, {4, 4, 2}});
   w.Point(4, 4, 3);
   EXPECT_EQ(w.editor.Status().CursorZ, 3);
-  w.editor.SelectTool(EditTool::Erase);
+  w.editor.SelectTool(EditTool::kErase);
   w.editor.HoverErase(1);
   EXPECT_EQ(w.editor.Status().CursorZ, 1);
   w.editor.HoverErase(-1);
   w.Point(20, 20);
   EXPECT_EQ(w.editor.Status().CursorZ, 0);
-  w.editor.SelectTool(EditTool::Move);
+  w.editor.SelectTool(EditTool::kMove);
   w.Point(4, 4, 3);
   EXPECT_EQ(w.editor.Status().CursorZ, 3);
-  for (LevelMode mode : {LevelMode::Auto, LevelMode::Custom}) {
+  for (LevelMode mode : {LevelMode::kAuto, LevelMode::kCustom}) {
     w.editor.SelectZMode(mode);  // and Draw again
     w.Point(kMaxLayoutSpan + 5, 4);
     EXPECT_TRUE(w.Cursor().HintMark) << int(mode);  // too wide to store
@@ -153,11 +153,11 @@ TEST(Editor, ShiftMirrorsAcrossTheCentreLine) {
   w.Click(true);
   ASSERT_EQ(w.Count(), 4);
   EXPECT_EQ(w.board.Tiles[3].X, 6);
-  w.editor.SelectTool(EditTool::Erase);
+  w.editor.SelectTool(EditTool::kErase);
   w.editor.HoverErase(3);
   w.Click(true);
   EXPECT_EQ(w.Count(), 2);
-  EXPECT_EQ(w.host.sounds.back(), Sound::Erase);
+  EXPECT_EQ(w.host.sounds.back(), Sound::kErase);
 }
 
 TEST(Editor, The144thTileTakesTheCursorTileAway) {
@@ -170,16 +170,16 @@ TEST(Editor, The144thTileTakesTheCursorTileAway) {
   EXPECT_EQ(w.Count(), kMaxTiles);
   EXPECT_FALSE(w.editor.HasCursorTile());
   EXPECT_TRUE(w.editor.Status().Dealable);
-  w.editor.SelectTool(EditTool::Erase);
+  w.editor.SelectTool(EditTool::kErase);
   w.editor.HoverErase(0);
   w.Click();
-  w.editor.SelectTool(EditTool::Draw);
+  w.editor.SelectTool(EditTool::kDraw);
   EXPECT_TRUE(w.editor.HasCursorTile());
 }
 
 TEST(Editor, OnlyAnEvenNonEmptyLayoutIsSaved) {
   EXPECT_EQ(CheckLayoutToSave(test::BoardFrom({})).Message(), "There are no tiles on the field!");
-  EXPECT_TRUE(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}})).Is(LayoutSaveCheck::OddTiles));
+  EXPECT_TRUE(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}})).Is(LayoutSaveCheck::kOddTiles));
   EXPECT_EQ(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}})).Message(),
             "Number of tiles must be even (2,4,8...)!");
   EXPECT_TRUE(CheckLayoutToSave(test::BoardFrom({{0, 0, 0}, {0, 0, 1}})).Ok());

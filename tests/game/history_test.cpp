@@ -37,9 +37,9 @@ HistoryGame Game(const std::string& layout, GameResult result, double seconds, s
   g.StartUtc = start;
   g.Seconds = seconds;
   g.Result = result;
-  g.TilesLeft = result == GameResult::Won ? 0 : 40;
+  g.TilesLeft = result == GameResult::kWon ? 0 : 40;
   g.Daily = daily;
-  g.Finished = finished || result == GameResult::Won;
+  g.Finished = finished || result == GameResult::kWon;
   return g;
 }
 
@@ -64,7 +64,7 @@ std::vector<std::string> AsideFiles(const fs::path& dir) {
 }
 
 TEST(History, EveryKindOfFileOpensAsItShould) {
-  enum class Expect { Kept, MovedAside, LeftAlone };
+  enum class Expect { kKept, kMovedAside, kLeftAlone };
   struct Case {
     const char* what;
     std::function<void(const std::string& path)> make;
@@ -72,36 +72,36 @@ TEST(History, EveryKindOfFileOpensAsItShould) {
     std::size_t games;  // in the history once open
   };
   const std::vector<Case> cases = {
-      {"no file: a new history", [](const std::string&) {}, Expect::Kept, 0},
+      {"no file: a new history", [](const std::string&) {}, Expect::kKept, 0},
       {"an empty file: a new history",
-       [](const std::string& p) { std::ofstream(p, std::ios::binary); }, Expect::Kept, 0},
+       [](const std::string& p) { std::ofstream(p, std::ios::binary); }, Expect::kKept, 0},
       {"our file with games: kept with them",
        [](const std::string& p) {
          History h;
          ASSERT_TRUE(test::Succeeded(h.Open(p)));
-         HistoryGame g = Game("Dragon", GameResult::Won, 300, 1000);
+         HistoryGame g = Game("Dragon", GameResult::kWon, 300, 1000);
          ASSERT_TRUE(test::Succeeded(h.Write(g)));
        },
-       Expect::Kept, 1},
+       Expect::kKept, 1},
       {"an older schema (version 0, our id): brought up to date",
-       [](const std::string& p) { Sql(p, "PRAGMA application_id=1414940755;"); }, Expect::Kept, 0},
+       [](const std::string& p) { Sql(p, "PRAGMA application_id=1414940755;"); }, Expect::kKept, 0},
       {"another program's database: moved aside",
        [](const std::string& p) {
          Sql(p, "CREATE TABLE notes(text); INSERT INTO notes VALUES(1);");
        },
-       Expect::MovedAside, 0},
+       Expect::kMovedAside, 0},
       {"not a database at all: moved aside",
        [](const std::string& p) {
          std::ofstream(p, std::ios::binary) << std::string(4096, 'x') << "garbage";
        },
-       Expect::MovedAside, 0},
+       Expect::kMovedAside, 0},
       {"our file with its pages torn: moved aside",
        [](const std::string& p) {
          {
            History h;
            ASSERT_TRUE(test::Succeeded(h.Open(p)));
            for (int k = 0; k < 300; ++k) {
-             HistoryGame g = Game("Layout " + std::to_string(k % 7), GameResult::Won, k, k);
+             HistoryGame g = Game("Layout " + std::to_string(k % 7), GameResult::kWon, k, k);
              ASSERT_TRUE(test::Succeeded(h.Write(g)));
            }
          }
@@ -110,12 +110,12 @@ TEST(History, EveryKindOfFileOpensAsItShould) {
          f.seekp(4096);
          f << std::string(8192, '\x5a');
        },
-       Expect::MovedAside, 0},
+       Expect::kMovedAside, 0},
       {"a newer version: left as it is, not opened",
        [](const std::string& p) {
          Sql(p, "PRAGMA application_id=1414940755; PRAGMA user_version=99;");
        },
-       Expect::LeftAlone, 0},
+       Expect::kLeftAlone, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -126,12 +126,12 @@ TEST(History, EveryKindOfFileOpensAsItShould) {
     History history;
     const Result opened = history.Open(path);
     switch (c.expect) {
-      case Expect::Kept:
+      case Expect::kKept:
         EXPECT_TRUE(test::Succeeded(opened));
         EXPECT_TRUE(AsideFiles(dir.path()).empty());
         break;
-      case Expect::MovedAside: {
-        EXPECT_TRUE(opened.Is(HistoryError::Damaged));
+      case Expect::kMovedAside: {
+        EXPECT_TRUE(opened.Is(HistoryError::kDamaged));
         EXPECT_NE(opened.Message().find(path), std::string::npos) << opened.Message();
         const auto aside = AsideFiles(dir.path());
         ASSERT_EQ(aside.size(), 1u);
@@ -139,8 +139,8 @@ TEST(History, EveryKindOfFileOpensAsItShould) {
         EXPECT_EQ(fs::file_size(history.MovedAside()), before);  // moved whole, not rewritten
         break;
       }
-      case Expect::LeftAlone:
-        EXPECT_TRUE(opened.Is(HistoryError::Newer));
+      case Expect::kLeftAlone:
+        EXPECT_TRUE(opened.Is(HistoryError::kNewer));
         EXPECT_FALSE(history.IsOpen());
         EXPECT_EQ(fs::file_size(path), before);
         EXPECT_TRUE(AsideFiles(dir.path()).empty());
@@ -151,7 +151,7 @@ TEST(History, EveryKindOfFileOpensAsItShould) {
     ASSERT_TRUE(test::Succeeded(history.ReadAll(games)));
     EXPECT_EQ(games.size(), c.games);
     // The history is usable, and at the current version, whatever it started as.
-    HistoryGame g = Game("Fortress", GameResult::Lost, 12.5, 5000);
+    HistoryGame g = Game("Fortress", GameResult::kLost, 12.5, 5000);
     ASSERT_TRUE(test::Succeeded(history.Write(g)));
     history.Close();
     History again;
@@ -166,13 +166,13 @@ TEST(History, FiguresOverATableOfGames) {
   using R = GameResult;
   // Days are counted in yyyymmdd; today is 2026-03-01, so the 28th of February is yesterday.
   const std::vector<HistoryGame> games = {
-      Game("Dragon", R::Won, 300, 1),
-      Game("dragon", R::Won, 200, 2),  // the same layout, another spelling
-      Game("Dragon", R::Lost, 50, 3),
-      Game("Fortress", R::Won, 100, 4, 20260227),
-      Game("Dragon", R::Won, 400, 5, 20260228),
-      Game("Fortress", R::Abandoned, 10, 6, 0, false),  // still in play: no break
-      Game("Dragon", R::Won, 250, 7),
+      Game("Dragon", R::kWon, 300, 1),
+      Game("dragon", R::kWon, 200, 2),  // the same layout, another spelling
+      Game("Dragon", R::kLost, 50, 3),
+      Game("Fortress", R::kWon, 100, 4, 20260227),
+      Game("Dragon", R::kWon, 400, 5, 20260228),
+      Game("Fortress", R::kAbandoned, 10, 6, 0, false),  // still in play: no break
+      Game("Dragon", R::kWon, 250, 7),
   };
   const HistoryStats stats = ComputeStats(games, 20260301);
   const HistoryFigures& all = stats.Overall;
@@ -241,7 +241,7 @@ TEST(History, AGamesRowFollowsItsResults) {
   // Stuck, kept at exit, taken up at the next start with its hints, then lost.
   g = {"Dragon", 77, 90, 20, 0, 1, 4, 2, 0};
   log.Stuck(g);
-  EXPECT_EQ(rows()[0].Result, GameResult::Stuck);
+  EXPECT_EQ(rows()[0].Result, GameResult::kStuck);
   log.Kept(g);
   HistoryLog next(history, dir.dir() + "layouts/", [&] { return clock; });
   const auto resumed = next.Resumed({"Dragon", 77, 95, 20, 0, 1, 0, 0, 0}, true);
@@ -249,7 +249,7 @@ TEST(History, AGamesRowFollowsItsResults) {
   EXPECT_EQ(resumed->Hints, 4);
   EXPECT_EQ(rows().size(), 1u);
   next.Left({"Dragon", 77, 120, 20, 0, 1, 4, 2, 0});
-  EXPECT_EQ(rows()[0].Result, GameResult::Lost);
+  EXPECT_EQ(rows()[0].Result, GameResult::kLost);
   EXPECT_TRUE(rows()[0].Finished);
   EXPECT_DOUBLE_EQ(rows()[0].Seconds, 120);
 
@@ -261,8 +261,8 @@ TEST(History, AGamesRowFollowsItsResults) {
   next.Left({"Dragon", 80, 1, 144, 9, 0, 0, 0, 0});  // after a win nothing is open
   const auto all = rows();
   ASSERT_EQ(all.size(), 3u);
-  EXPECT_EQ(all[1].Result, GameResult::Abandoned);
-  EXPECT_EQ(all[2].Result, GameResult::Won);
+  EXPECT_EQ(all[1].Result, GameResult::kAbandoned);
+  EXPECT_EQ(all[2].Result, GameResult::kWon);
   EXPECT_EQ(all[2].Daily, 20261209);
   EXPECT_EQ(all[2].Reshuffles, 2);
   EXPECT_TRUE(failures.empty());
@@ -286,12 +286,12 @@ TEST(History, AKilledWriterLosesNoGameItHadWritten) {
       History h;
       if (!h.Open(path)) _exit(2);
       for (int n = 0;; ++n) {
-        HistoryGame g = Game("Layout " + std::to_string(n % 13), GameResult::Abandoned, n,
+        HistoryGame g = Game("Layout " + std::to_string(n % 13), GameResult::kAbandoned, n,
                              round * 100000 + n, 0, false);
         g.TilesLeft = 144;
         for (const int left : {144, 60, 0}) {
           g.TilesLeft = left;
-          g.Result = left == 0 ? GameResult::Won : GameResult::Abandoned;
+          g.Result = left == 0 ? GameResult::kWon : GameResult::kAbandoned;
           if (!h.Write(g)) _exit(3);
           const std::int64_t message[2] = {g.Id, left};
           if (write(fds[1], message, sizeof message) != sizeof message) _exit(4);

@@ -21,19 +21,20 @@ TEST(KeyFocus, NearestFreeTileInTheDirection) {
   // 4 (4,-4) far up; 5 (-4,0) to the left.
   const MODE_P board = Marked({{0, 0, 0}, {2, 0, 0}, {4, 0, 0}, {2, 2, 0}, {4, -4, 0}, {-4, 0, 0}});
   ASSERT_FALSE(board.Tiles[1].Free);
-  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::Right), 2);  // row kept, blocked skipped
-  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::Down), 3);
-  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::Up), 4);
-  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::Left), 5);
-  EXPECT_EQ(NextFocusTile(board, 5, FocusDirection::Left), -1);  // nothing beyond: stays
-  EXPECT_EQ(NextFocusTile(board, 3, FocusDirection::Down), -1);
+  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::kRight), 2);  // row kept, blocked skipped
+  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::kDown), 3);
+  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::kUp), 4);
+  EXPECT_EQ(NextFocusTile(board, 0, FocusDirection::kLeft), 5);
+  EXPECT_EQ(NextFocusTile(board, 5, FocusDirection::kLeft), -1);  // nothing beyond: stays
+  EXPECT_EQ(NextFocusTile(board, 3, FocusDirection::kDown), -1);
 }
 
 TEST(KeyFocus, TiesGoToTheNearerAlongTheAxisThenTheHigherLevel) {
   // From 0, tiles 1 (6,0) and 2 (2,2) cost the same; 2 is nearer along the axis.
-  EXPECT_EQ(NextFocusTile(Marked({{0, 0, 0}, {6, 0, 0}, {2, 2, 0}}), 0, FocusDirection::Right), 2);
+  EXPECT_EQ(NextFocusTile(Marked({{0, 0, 0}, {6, 0, 0}, {2, 2, 0}}), 0, FocusDirection::kRight), 2);
   // Same distances, one a level higher.
-  EXPECT_EQ(NextFocusTile(Marked({{0, 0, 0}, {6, 1, 0}, {6, -1, 1}}), 0, FocusDirection::Right), 2);
+  EXPECT_EQ(NextFocusTile(Marked({{0, 0, 0}, {6, 1, 0}, {6, -1, 1}}), 0, FocusDirection::kRight),
+            2);
 }
 
 TEST(KeyFocus, SettlesOnTheNearestFreeTile) {

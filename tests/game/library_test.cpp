@@ -113,7 +113,7 @@ TEST(Catalogue, FavouritesRefuseDuplicatesAndATwentyFirst) {
   LayoutLibrary lib = f.Built();
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(lib.AddFavourite("f" + std::to_string(10 + i)).Ok());
   const Result again = lib.AddFavourite("F10");
-  EXPECT_TRUE(again.Is(LibraryError::AlreadyFavourite));
+  EXPECT_TRUE(again.Is(LibraryError::kAlreadyFavourite));
   EXPECT_EQ(again.Message(), "\"f10\" is already in the Favourites list!");
   const Result full = lib.AddFavourite("f30");
   EXPECT_EQ(full.Message(),
@@ -319,7 +319,7 @@ TEST(Records, OlderFormatsTruncatedFilesAndHostileLengths) {
   Int(bad, 0);
   f.Bytes(f.paths.RecordsFile, bad);
   LayoutLibrary later(f.paths);
-  EXPECT_TRUE(later.BuildCatalogue().Is(LibraryError::Records));
+  EXPECT_TRUE(later.BuildCatalogue().Is(LibraryError::kRecords));
   EXPECT_EQ(later.FindLayout("a")->Played, 0);
   EXPECT_FALSE(later.CountGame("a", false, 0, 0).Saved);
   EXPECT_FALSE(later.SaveRecords());
@@ -401,7 +401,7 @@ TEST(Records, CountWithoutEntryAndClearLeaveAnEmptyFile) {
   LayoutLibrary unwritable({f.paths.LayoutsDir, f.dir.dir() + "missing/tilvane.won2", ""});
   ASSERT_TRUE(unwritable.BuildCatalogue().Ok());
   const CountOutcome failed = unwritable.CountGame("a", false, 0, 0);
-  EXPECT_TRUE(failed.Saved.Is(LibraryError::Records));
+  EXPECT_TRUE(failed.Saved.Is(LibraryError::kRecords));
   EXPECT_EQ(failed.Saved.Message().rfind("Could not write the records file!$D", 0), 0u);
   EXPECT_EQ(failed.Entry->Played, 1);  // the count stays in memory
 }
@@ -432,25 +432,25 @@ TEST(Library, DeleteAndRenameChangeNothingWhenTheFileSystemRefuses) {
   lib.CountGame("b", false, 0, 0);
   LayoutInfo* b = lib.FindLayout("b");
   // One refusal for the chooser and the library, asked before anything else.
-  EXPECT_EQ(RefuseCurrentLayout(*b, "B", LayoutChange::Delete).Message(),
+  EXPECT_EQ(RefuseCurrentLayout(*b, "B", LayoutChange::kDelete).Message(),
             "Layout \"b\" is currently loaded and cannot be deleted!");
-  EXPECT_TRUE(RefuseCurrentLayout(*b, "a", LayoutChange::Rename).Ok());
-  EXPECT_TRUE(lib.DeleteLayout(b, "B").Is(LibraryError::CurrentLayout));
+  EXPECT_TRUE(RefuseCurrentLayout(*b, "a", LayoutChange::kRename).Ok());
+  EXPECT_TRUE(lib.DeleteLayout(b, "B").Is(LibraryError::kCurrentLayout));
   EXPECT_EQ(lib.RenameLayout(b, "x", "b").Message(),
             "Layout \"b\" is currently loaded and cannot be renamed!");
 
   // Another file took the target name after the dialog checked it.
   f.Layout("x");
   const Result taken = lib.RenameLayout(b, "x", "a");
-  EXPECT_TRUE(taken.Is(LibraryError::FileSystem));
+  EXPECT_TRUE(taken.Is(LibraryError::kFileSystem));
   EXPECT_NE(taken.Message().find("b.mah"), std::string::npos);
   EXPECT_EQ(b->Name, "b");
   f.Layout("Y");  // a name that differs only in case would hide that layout
-  EXPECT_TRUE(lib.RenameLayout(b, "y", "a").Is(LibraryError::FileSystem));
+  EXPECT_TRUE(lib.RenameLayout(b, "y", "a").Is(LibraryError::kFileSystem));
   EXPECT_EQ(b->Name, "b");
 
   fs::remove(f.paths.LayoutsDir + "c.mah");
-  EXPECT_TRUE(lib.DeleteLayout(lib.FindLayout("c"), "a").Is(LibraryError::FileSystem));
+  EXPECT_TRUE(lib.DeleteLayout(lib.FindLayout("c"), "a").Is(LibraryError::kFileSystem));
   EXPECT_EQ(lib.Layouts().Size(), 3u);
 
   // Sorted by tiles a new name keeps its place; by name it moves. Records follow it.
@@ -517,7 +517,7 @@ TEST(Names, RenameAndFileNameChecks) {
   std::string out;
   EXPECT_TRUE(CheckRenameName(" DRAGON ", "Dragon", dir, out).Ok());
   EXPECT_EQ(out, "dragon");
-  EXPECT_TRUE(CheckRenameName("PAGODA", "Dragon", dir, out).Is(NameError::Exists));
+  EXPECT_TRUE(CheckRenameName("PAGODA", "Dragon", dir, out).Is(NameError::kExists));
   for (const char* empty : {"   ", "*?"}) {
     EXPECT_EQ(CheckRenameName(empty, "Dragon", dir, out).Message(), "Please enter new layout name!")
         << empty;

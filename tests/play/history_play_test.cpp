@@ -48,7 +48,7 @@ TEST_F(HistoryPlayTest, EveryWayAGameEndsIsWritten) {
   ASSERT_EQ(Rows().size(), 1u);
   HistoryGame first = Rows()[0];
   EXPECT_EQ(first.Layout, "pyramid");
-  EXPECT_EQ(first.Result, GameResult::Abandoned);
+  EXPECT_EQ(first.Result, GameResult::kAbandoned);
   EXPECT_TRUE(first.Finished);
   EXPECT_EQ(first.TilesLeft, 18);
   EXPECT_EQ(first.Hints, 1);
@@ -68,13 +68,13 @@ TEST_F(HistoryPlayTest, EveryWayAGameEndsIsWritten) {
       game.SetPaused(true);
       Pass(600);
       game.SetPaused(false);
-      EXPECT_EQ(Rows().back().Result, GameResult::Abandoned);
+      EXPECT_EQ(Rows().back().Result, GameResult::kAbandoned);
     }
     Pass(5);
   }
   ASSERT_EQ(Rows().size(), 2u);
   const HistoryGame won = Rows()[1];
-  EXPECT_EQ(won.Result, GameResult::Won);
+  EXPECT_EQ(won.Result, GameResult::kWon);
   EXPECT_EQ(won.GameNumber, 4242u);
   EXPECT_EQ(won.Daily, 20261209);
   EXPECT_EQ(won.Hints, 0);
@@ -93,7 +93,7 @@ TEST_F(HistoryPlayTest, EveryWayAGameEndsIsWritten) {
             {{12, 0, 0}, 3},
             {{16, 0, 0}, 4}});
   game.RemovePair(Slot({4, 0, 0}), Slot(test::kTop));
-  EXPECT_EQ(Rows().back().Result, GameResult::Stuck);
+  EXPECT_EQ(Rows().back().Result, GameResult::kStuck);
   EXPECT_FALSE(Rows().back().Finished);
   const KeptGame kept = game.Keep(host.now);
   game.KeepInHistory();
@@ -103,7 +103,7 @@ TEST_F(HistoryPlayTest, EveryWayAGameEndsIsWritten) {
   game.Resume(kept);
   Tick(kDealNew);
   ASSERT_EQ(Rows().size(), 3u);
-  EXPECT_EQ(Rows()[2].Result, GameResult::Lost);
+  EXPECT_EQ(Rows()[2].Result, GameResult::kLost);
   EXPECT_EQ(Rows()[2].Layout, "stack");
   EXPECT_TRUE(Rows()[2].Finished);
 }

@@ -33,10 +33,10 @@ TEST_F(KeepTest, PausedTimeNeitherShowsNorCountsAndCommandsRest) {
   EXPECT_GT(played, 0);
   ASSERT_TRUE(game.CanPause());
   game.SetPaused(true);
-  EXPECT_FALSE(host.timers[Timer::UpdateClock]);
-  for (Command c : {Command::Undo, Command::Redo, Command::Hint, Command::Reshuffle})
+  EXPECT_FALSE(host.timers[Timer::kUpdateClock]);
+  for (Command c : {Command::kUndo, Command::kRedo, Command::kHint, Command::kReshuffle})
     EXPECT_FALSE(host.enabled[c]);
-  EXPECT_TRUE(host.enabled[Command::Pause]);
+  EXPECT_TRUE(host.enabled[Command::kPause]);
   // Nothing moves while paused.
   host.now += 5 * kHour;
   game.OnClockTimer();
@@ -47,8 +47,8 @@ TEST_F(KeepTest, PausedTimeNeitherShowsNorCountsAndCommandsRest) {
   EXPECT_NEAR(game.PlayedDays(host.now), played, 1e-9);
 
   game.SetPaused(false);
-  EXPECT_TRUE(host.timers[Timer::UpdateClock]);
-  EXPECT_TRUE(host.enabled[Command::Undo] && host.enabled[Command::Hint]);
+  EXPECT_TRUE(host.timers[Timer::kUpdateClock]);
+  EXPECT_TRUE(host.enabled[Command::kUndo] && host.enabled[Command::kHint]);
   EXPECT_NEAR(B().Game.ClockTime - B().Game.StartTime, played, 1e-9);
   // The won game's time, which the records compare, leaves the five hours out.
   while (B().Game.TilesLeft > 0) RemoveNext();
@@ -69,7 +69,7 @@ TEST_F(KeepTest, RedoPutsUndonePairsBackUntilANewRemovalOrAReshuffle) {
   RemoveNext();
   for (int k = 0; k < 3; ++k) game.Undo();
   EXPECT_EQ(game.RedoCount(), 3);
-  EXPECT_TRUE(host.enabled[Command::Redo]);
+  EXPECT_TRUE(host.enabled[Command::kRedo]);
   game.Redo();
   game.Redo();
   EXPECT_EQ(B().Game.TilesLeft, 16);
@@ -78,12 +78,12 @@ TEST_F(KeepTest, RedoPutsUndonePairsBackUntilANewRemovalOrAReshuffle) {
   for (int i = 0; i < 20; ++i) EXPECT_EQ(B().Tiles[i].Present, afterTwo.Tiles[i].Present) << i;
   RemoveNext();
   EXPECT_EQ(game.RedoCount(), 0);
-  EXPECT_FALSE(host.enabled[Command::Redo]);
+  EXPECT_FALSE(host.enabled[Command::kRedo]);
 
   game.Undo();
-  EXPECT_TRUE(host.enabled[Command::Redo]);
+  EXPECT_TRUE(host.enabled[Command::kRedo]);
   Tick(kDealReshuffle);
-  EXPECT_FALSE(host.enabled[Command::Redo]);
+  EXPECT_FALSE(host.enabled[Command::kRedo]);
   const int left = B().Game.TilesLeft;
   game.Redo();
   EXPECT_EQ(B().Game.TilesLeft, left);
@@ -123,10 +123,10 @@ TEST_F(KeepTest, AKeptGameContinuesExactlyWithItsListsReshufflesAndTime) {
   EXPECT_TRUE(b.Game.Counted);
   EXPECT_EQ(next.UndoCount(), 1);
   EXPECT_EQ(next.RedoCount(), 1);
-  EXPECT_EQ(host2.labels[Label::ReshufLeft], "2 Reshuffles Left");
-  EXPECT_EQ(host2.labels[Label::GameNumber], GameNumberLabel(a.Game.Seed).English());
+  EXPECT_EQ(host2.labels[Label::kReshufLeft], "2 Reshuffles Left");
+  EXPECT_EQ(host2.labels[Label::kGameNumber], GameNumberLabel(a.Game.Seed).English());
   EXPECT_NEAR(host2.Seconds(b.Game.StartTime), host.Seconds(a.Game.StartTime), 1e-3);
-  EXPECT_TRUE(host2.enabled[Command::Undo] && host2.enabled[Command::Redo]);
+  EXPECT_TRUE(host2.enabled[Command::kUndo] && host2.enabled[Command::kRedo]);
 
   // Both go on alike: the redo, and the replay of the latest reshuffle's deal.
   game.Redo();

@@ -45,10 +45,10 @@ class PlayTest : public ::testing::Test {
     game.ChooseLayout(layout);
     game.Rand().value = seed;
     game.DeferredStart(mode);
-    EXPECT_TRUE(host.timers[Timer::NewGame]);
+    EXPECT_TRUE(host.timers[Timer::kNewGame]);
     const int before = host.redrawAlls;
     game.OnNewGameTimer();
-    EXPECT_FALSE(host.timers[Timer::NewGame]);
+    EXPECT_FALSE(host.timers[Timer::kNewGame]);
     return host.redrawAlls > before && host.messages.empty();
   }
   void Tick(int mode) {

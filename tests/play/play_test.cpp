@@ -16,11 +16,11 @@ TEST_F(PlayTest, GameWonByRemovingTheSolutionFromTheEnd) {
   ASSERT_TRUE(Start("pyramid"));
   EXPECT_EQ(host.caption, "Tilvane - pyramid");
   EXPECT_EQ(host.recent, std::vector<std::string>{"pyramid"});
-  EXPECT_EQ(host.labels[Label::TilesLeft], "20 Tiles Left");
-  EXPECT_EQ(host.labels[Label::ReshufLeft], "3 Reshuffles Left");
-  EXPECT_FALSE(host.enabled[Command::Undo]);
-  EXPECT_TRUE(host.enabled[Command::Hint]);
-  EXPECT_TRUE(host.timers[Timer::UpdateClock]);
+  EXPECT_EQ(host.labels[Label::kTilesLeft], "20 Tiles Left");
+  EXPECT_EQ(host.labels[Label::kReshufLeft], "3 Reshuffles Left");
+  EXPECT_FALSE(host.enabled[Command::kUndo]);
+  EXPECT_TRUE(host.enabled[Command::kHint]);
+  EXPECT_TRUE(host.timers[Timer::kUpdateClock]);
   EXPECT_FALSE(B().Game.Counted);
   const double start = B().Game.StartTime;
 
@@ -36,29 +36,29 @@ TEST_F(PlayTest, GameWonByRemovingTheSolutionFromTheEnd) {
     EXPECT_GE(host.Seconds(before), 0.2 - 1e-6);
     EXPECT_FALSE(B().Tiles[a].Present || B().Tiles[b].Present);
     EXPECT_EQ(B().Game.TilesLeft, left - 2);
-    EXPECT_EQ(host.labels[Label::TilesLeft], std::to_string(left - 2) + " Tiles Left");
-    EXPECT_EQ(host.labels[Label::MovesLeft],
+    EXPECT_EQ(host.labels[Label::kTilesLeft], std::to_string(left - 2) + " Tiles Left");
+    EXPECT_EQ(host.labels[Label::kMovesLeft],
               std::to_string(B().Game.MovesAvailable) + " Moves Available");
     EXPECT_TRUE(B().Game.Counted);
     EXPECT_EQ(game.UndoCount(), (20 - left) / 2 + 1);
-    EXPECT_EQ(host.enabled[Command::Undo], left > 2);
+    EXPECT_EQ(host.enabled[Command::kUndo], left > 2);
   }
   EXPECT_EQ(B().Game.MovesAvailable, 0);
   EXPECT_EQ(host.countedGames, (std::vector<bool>{false, true}));
-  EXPECT_FALSE(host.enabled[Command::Undo]);
-  EXPECT_FALSE(host.enabled[Command::Hint]);
-  EXPECT_FALSE(host.enabled[Command::Reshuffle]);
-  EXPECT_FALSE(host.timers[Timer::UpdateClock]);
+  EXPECT_FALSE(host.enabled[Command::kUndo]);
+  EXPECT_FALSE(host.enabled[Command::kHint]);
+  EXPECT_FALSE(host.enabled[Command::kReshuffle]);
+  EXPECT_FALSE(host.timers[Timer::kUpdateClock]);
   EXPECT_EQ(B().Game.ClockTime, host.now);
   EXPECT_EQ(B().Game.StartTime, start);
   EXPECT_EQ(host.choosersShown, 1);
   EXPECT_TRUE(host.messages.empty());
   std::vector<Sound> expected;
-  for (int k = 0; k < 10; ++k) expected.insert(expected.end(), {Sound::Select, Sound::Remove});
-  expected.push_back(Sound::Win);
+  for (int k = 0; k < 10; ++k) expected.insert(expected.end(), {Sound::kSelect, Sound::kRemove});
+  expected.push_back(Sound::kWin);
   EXPECT_EQ(host.sounds, expected);
   // The chooser was cancelled: the empty field stays, nothing is pending.
-  EXPECT_FALSE(host.timers[Timer::NewGame]);
+  EXPECT_FALSE(host.timers[Timer::kNewGame]);
   game.Undo();
   EXPECT_EQ(B().Game.TilesLeft, 0);
   // Nothing is left to reshuffle, and no message says the layout were at fault.
@@ -72,7 +72,7 @@ TEST_F(PlayTest, ChooserConfirmedAfterAWinRequestsANewDeal) {
   EXPECT_TRUE(WriteLayoutPositions(dir.dir(), "pair", {{0, 0, 0}, {2, 0, 0}}));
   ASSERT_TRUE(Start("pair"));
   game.RemovePair(0, 1);
-  EXPECT_TRUE(host.timers[Timer::NewGame]);
+  EXPECT_TRUE(host.timers[Timer::kNewGame]);
   EXPECT_EQ(game.PendingMode(), kDealNew);
 }
 
@@ -99,7 +99,7 @@ TEST_F(PlayTest, ClicksSelectDeselectMoveAndIgnoreBlockedTiles) {
   EXPECT_EQ(B().Game.TilesLeft, 6);
   game.ClickTile(Slot(kBottom));  // still covered
   EXPECT_EQ(game.SelectedTile(), lone);
-  EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::Select, Sound::Select, Sound::Select}));
+  EXPECT_EQ(host.sounds, (std::vector<Sound>{Sound::kSelect, Sound::kSelect, Sound::kSelect}));
 }
 
 // Four tiles of one class: two lone ones and the stack. Taking the two lone ones
@@ -122,10 +122,10 @@ TEST_P(StuckTest, StuckGameReportsOnceAndCanBeUndone) {
   EXPECT_EQ(B().Game.TilesLeft, 2);
   EXPECT_EQ(B().Game.MovesAvailable, 0);
   EXPECT_EQ(B().Game.ClockTime, host.now);
-  EXPECT_TRUE(host.timers[Timer::UpdateClock]);
+  EXPECT_TRUE(host.timers[Timer::kUpdateClock]);
   if (GetParam()) {
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(host.sounds.back(), Sound::Loose);
+    EXPECT_EQ(host.sounds.back(), Sound::kLoose);
   } else {
     EXPECT_EQ(host.messages, std::vector<std::string>{"No more moves!"});
   }
@@ -139,15 +139,15 @@ TEST_P(StuckTest, StuckGameReportsOnceAndCanBeUndone) {
   EXPECT_EQ(B().Game.TileCount, 6);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(B().Tiles[i].Present, stuck.Tiles[i].Present);
 
-  ASSERT_TRUE(host.enabled[Command::Undo]);
+  ASSERT_TRUE(host.enabled[Command::kUndo]);
   game.Undo();
   EXPECT_EQ(B().Game.TilesLeft, 4);
   EXPECT_EQ(B().Game.MovesAvailable, 3);
-  EXPECT_EQ(host.labels[Label::MovesLeft], "3 Moves Available");
+  EXPECT_EQ(host.labels[Label::kMovesLeft], "3 Moves Available");
   EXPECT_TRUE(B().Tiles[Slot({4, 0, 0})].Present && B().Tiles[Slot({8, 0, 0})].Present);
   game.Undo();
   EXPECT_EQ(B().Game.TilesLeft, 6);
-  EXPECT_FALSE(host.enabled[Command::Undo]);
+  EXPECT_FALSE(host.enabled[Command::kUndo]);
 }
 INSTANTIATE_TEST_SUITE_P(Sound, StuckTest, ::testing::Bool());
 
@@ -204,7 +204,7 @@ TEST_F(PlayTest, HintShowsPairsInOrderAndStartsAgainAfterRemovalAndUndo) {
 // Each pause of a hint in milliseconds, and whether a hint mark showed during it.
 TEST_F(PlayTest, LongerHintsShowForOneAndAHalfSecondsBlinkingTwice) {
   ASSERT_TRUE(Start("pyramid"));
-  EXPECT_EQ(host.labels[Label::GameNumber], "Game 12345");
+  EXPECT_EQ(host.labels[Label::kGameNumber], "Game 12345");
   std::vector<std::pair<long, bool>> steps;
   double last = host.now;
   host.onPause = [&] {
@@ -234,16 +234,16 @@ TEST_F(PlayTest, ThreeReshufflesPerGameKeepTheClockAndTheCount) {
   host.now += 0.5;
   const char* labels[] = {"2 Reshuffles Left", "1 Reshuffle Left", "0 Reshuffles Left"};
   for (int k = 0; k < 3; ++k) {
-    EXPECT_TRUE(host.enabled[Command::Reshuffle]);
+    EXPECT_TRUE(host.enabled[Command::kReshuffle]);
     Tick(kDealReshuffle);
-    EXPECT_EQ(host.labels[Label::ReshufLeft], labels[k]);
+    EXPECT_EQ(host.labels[Label::kReshufLeft], labels[k]);
     EXPECT_EQ(B().Game.TileCount, 18);
     EXPECT_EQ(B().Game.TilesLeft, 18);
     EXPECT_EQ(FirstUnplayablePair(B(), game.DealSolution()), -1);
     EXPECT_EQ(B().Game.StartTime, start);
     EXPECT_EQ(game.UndoCount(), 0);
   }
-  EXPECT_FALSE(host.enabled[Command::Reshuffle]);
+  EXPECT_FALSE(host.enabled[Command::kReshuffle]);
   EXPECT_EQ(game.Reshuffle().count, 3);
   EXPECT_EQ(host.countedGames.size(), 1u);  // a reshuffle does not count again
   // The faces are those that were left, two of each class at least.
@@ -257,7 +257,7 @@ TEST_F(PlayTest, ThreeReshufflesPerGameKeepTheClockAndTheCount) {
   EXPECT_EQ(B().Tiles[0].Face, before.Tiles[0].Face);
 
   Tick(kDealRestart);
-  EXPECT_EQ(host.labels[Label::ReshufLeft], "3 Reshuffles Left");
+  EXPECT_EQ(host.labels[Label::kReshufLeft], "3 Reshuffles Left");
   EXPECT_EQ(B().Game.StartTime, host.now);
   EXPECT_EQ(B().Game.TileCount, 20);
 }
@@ -294,9 +294,9 @@ TEST_F(PlayTest, TheSameGameNumberGivesTheSameDealAfterOtherGames) {
     EXPECT_EQ(B().Tiles[i].Z, first.Tiles[i].Z) << i;
   }
   host.gameNumberAnswer = false;  // cancelled: nothing pending
-  host.timers[Timer::NewGame] = false;
+  host.timers[Timer::kNewGame] = false;
   game.SelectGameShuffle();
-  EXPECT_FALSE(host.timers[Timer::NewGame]);
+  EXPECT_FALSE(host.timers[Timer::kNewGame]);
   // Every number the game makes is one the dialog takes (1 to 4294967295).
   game.Rand().value = 0;
   Tick(kDealNew);
@@ -320,7 +320,7 @@ TEST_F(PlayTest, FailedStarts) {
   // A missing layout with nothing to deal again is reported.
   EXPECT_FALSE(Start("missing"));
   EXPECT_EQ(host.messages, std::vector<std::string>{"File \"missing.mah\" does not exist!"});
-  EXPECT_FALSE(host.timers[Timer::UpdateClock]);
+  EXPECT_FALSE(host.timers[Timer::kUpdateClock]);
 
   // With a board already dealt, its positions are dealt again.
   host.messages.clear();
@@ -331,7 +331,7 @@ TEST_F(PlayTest, FailedStarts) {
 
   // A layout that cannot be dealt leaves no tile and nothing to undo.
   game.RemovePair(SolutionSlot(19), SolutionSlot(18));
-  const std::string tilesLabel = host.labels[Label::TilesLeft];
+  const std::string tilesLabel = host.labels[Label::kTilesLeft];
   EXPECT_FALSE(Start("tower"));
   EXPECT_EQ(host.messages,
             std::vector<std::string>{"Cannot create playable game for this layout!"});
@@ -339,11 +339,12 @@ TEST_F(PlayTest, FailedStarts) {
   // Nothing of the previous game stays on show over the empty field.
   EXPECT_NE(tilesLabel, "");
   for (const Label label :
-       {Label::TilesLeft, Label::MovesLeft, Label::ReshufLeft, Label::GameNumber})
+       {Label::kTilesLeft, Label::kMovesLeft, Label::kReshufLeft, Label::kGameNumber})
     EXPECT_EQ(host.labels[label], "") << int(label);
   EXPECT_EQ(B().Game.ClockTime, B().Game.StartTime);
-  EXPECT_FALSE(host.timers[Timer::UpdateClock]);
-  for (const Command command : {Command::Undo, Command::Hint, Command::Reshuffle, Command::Pause})
+  EXPECT_FALSE(host.timers[Timer::kUpdateClock]);
+  for (const Command command :
+       {Command::kUndo, Command::kHint, Command::kReshuffle, Command::kPause})
     EXPECT_FALSE(host.enabled[command]) << int(command);
   EXPECT_EQ(game.UndoCount(), 0);
 }
@@ -366,7 +367,7 @@ TEST_F(PlayTest, AFullSetCanBeUndoneBackToTheDeal) {
   EXPECT_EQ(b.Game.MovesAvailable, dealt.Game.MovesAvailable);
   for (int i = 0; i < 144; ++i)
     EXPECT_TRUE(b.Tiles[i].Present && b.Tiles[i].Free == dealt.Tiles[i].Free);
-  EXPECT_FALSE(host.enabled[Command::Undo]);
+  EXPECT_FALSE(host.enabled[Command::kUndo]);
 }
 
 TEST_F(PlayTest, EditModeStartsOnACopyThatLeavesThePlayBoardAlone) {
@@ -374,7 +375,7 @@ TEST_F(PlayTest, EditModeStartsOnACopyThatLeavesThePlayBoardAlone) {
   game.ClickTile(Slot({2, 2, 2}));
   const MODE_P before = B();
   game.EnterEditMode();
-  EXPECT_EQ(game.Mode(), BoardMode::Edit);
+  EXPECT_EQ(game.Mode(), BoardMode::kEdit);
   EXPECT_EQ(game.SelectedTile(), kNoTile);
   EXPECT_EQ(game.EditBoard().Game.TileCount, before.Game.TileCount);
   EXPECT_EQ(game.EditBoard().Tiles[5].X, before.Tiles[5].X);
@@ -388,11 +389,11 @@ TEST_F(PlayTest, EditModeStartsOnACopyThatLeavesThePlayBoardAlone) {
 
 TEST(EditControlsTest, RightButtonZKeyAndTheCustomLevelRange) {
   EditControls c;
-  c.Tool = EditTool::Move;
-  EXPECT_EQ(c.RightButtonTool(), EditTool::Draw);
-  c.Tool = EditTool::Draw;
-  EXPECT_EQ(c.RightButtonTool(), EditTool::Erase);
-  EXPECT_EQ(c.OtherZMode(), LevelMode::Custom);
+  c.Tool = EditTool::kMove;
+  EXPECT_EQ(c.RightButtonTool(), EditTool::kDraw);
+  c.Tool = EditTool::kDraw;
+  EXPECT_EQ(c.RightButtonTool(), EditTool::kErase);
+  EXPECT_EQ(c.OtherZMode(), LevelMode::kCustom);
   c.ChangeCustomZ(25);
   EXPECT_EQ(c.CustomZ, 20);
   c.ChangeCustomZ(-21);

@@ -21,8 +21,8 @@ bool SameTiles(const MODE_P& a, const MODE_P& b) {
 class SolutionTest : public PlayTest {
  protected:
   void ExpectEnabled(bool next, bool prev) {
-    EXPECT_EQ(host.enabled[Command::SolutionNext], next);
-    EXPECT_EQ(host.enabled[Command::SolutionPrev], prev);
+    EXPECT_EQ(host.enabled[Command::kSolutionNext], next);
+    EXPECT_EQ(host.enabled[Command::kSolutionPrev], prev);
   }
 };
 
@@ -40,7 +40,7 @@ TEST_F(SolutionTest, SteppingToTheEndLeavesTheFirstFilledPair) {
   EXPECT_EQ(game.UndoCount(), 0);
   ExpectEnabled(true, false);
   int steps = 0;
-  while (host.enabled[Command::SolutionNext]) {
+  while (host.enabled[Command::kSolutionNext]) {
     const int left = B().Game.TilesLeft;
     const int a = SolutionSlot(left - 1), b = SolutionSlot(left - 2);
     EXPECT_EQ(game.SolutionTile(0), a);
@@ -50,8 +50,8 @@ TEST_F(SolutionTest, SteppingToTheEndLeavesTheFirstFilledPair) {
     game.SolutionNext();
     EXPECT_FALSE(B().Tiles[a].Present || B().Tiles[b].Present);
     EXPECT_EQ(B().Game.TilesLeft, left - 2);
-    EXPECT_EQ(host.labels[Label::TilesLeft], std::to_string(left - 2) + " Tiles Left");
-    EXPECT_TRUE(host.enabled[Command::SolutionPrev]);
+    EXPECT_EQ(host.labels[Label::kTilesLeft], std::to_string(left - 2) + " Tiles Left");
+    EXPECT_TRUE(host.enabled[Command::kSolutionPrev]);
     ASSERT_LT(++steps, 20);
   }
   EXPECT_EQ(steps, 9);
@@ -117,7 +117,7 @@ TEST_F(SolutionTest, ReturningRestartsTheDealOrTheLatestReshuffle) {
   EXPECT_EQ(B().Game.TilesLeft, 20);
   EXPECT_FALSE(B().Game.Counted);
   EXPECT_EQ(B().Game.StartTime, host.now);
-  EXPECT_TRUE(host.enabled[Command::Hint]);
+  EXPECT_TRUE(host.enabled[Command::kHint]);
 
   // After a reshuffle and a removal the replay shows the reshuffle's deal.
   game.RemovePair(SolutionSlot(19), SolutionSlot(18));
@@ -128,15 +128,15 @@ TEST_F(SolutionTest, ReturningRestartsTheDealOrTheLatestReshuffle) {
   host.now += 0.25;
   game.ShowSolution();
   EXPECT_TRUE(SameTiles(B(), reshuffled));
-  EXPECT_FALSE(host.enabled[Command::Hint]);
+  EXPECT_FALSE(host.enabled[Command::kHint]);
   game.SolutionLast();
   game.ReturnToGame();
   EXPECT_TRUE(SameTiles(B(), reshuffled));
   EXPECT_EQ(game.Reshuffle().count, 1);
-  EXPECT_EQ(host.labels[Label::ReshufLeft], "2 Reshuffles Left");
+  EXPECT_EQ(host.labels[Label::kReshufLeft], "2 Reshuffles Left");
   EXPECT_EQ(B().Game.StartTime, gameStart);
   EXPECT_TRUE(B().Game.Counted);
-  EXPECT_FALSE(host.enabled[Command::Undo]);
+  EXPECT_FALSE(host.enabled[Command::kUndo]);
 }
 
 }  // namespace

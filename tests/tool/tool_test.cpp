@@ -196,10 +196,10 @@ TEST_F(ToolTest, HistoryAgreesWithTheFiguresTheWindowShows) {
     History history;
     ASSERT_TRUE(history.Open(path).Ok());
     const std::vector<std::pair<const char*, GameResult>> played = {
-        {"Dragon", GameResult::Won},
-        {"Fort\"ress", GameResult::Lost},
-        {"dragon", GameResult::Won},
-        {"Dragon", GameResult::Won}};
+        {"Dragon", GameResult::kWon},
+        {"Fort\"ress", GameResult::kLost},
+        {"dragon", GameResult::kWon},
+        {"Dragon", GameResult::kWon}};
     for (std::size_t k = 0; k < played.size(); ++k) {
       HistoryGame g;
       g.Layout = played[k].first;

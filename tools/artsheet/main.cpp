@@ -107,7 +107,7 @@ int Sheet(const QString& out) {
   int column = 0;
   const int cellW = 400, cellH = 150;
   for (const auto& item : items) {
-    if (item.kind != tv::ArtKind::Icon && item.kind != tv::ArtKind::Toggle) continue;
+    if (item.kind != tv::ArtKind::kIcon && item.kind != tv::ArtKind::kToggle) continue;
     const int x = 20 + column * cellW;
     const QIcon icon = tv::ArtIcon(item.name);
     Label(p, x, y + 12, item.name);
@@ -115,7 +115,7 @@ int Sheet(const QString& out) {
     p.drawPixmap(x + 22, y + 24, icon.pixmap(24, 24));
     p.drawPixmap(x + 52, y + 24, icon.pixmap(32, 32));
     p.drawPixmap(x + 90, y + 24, icon.pixmap(32, 32, QIcon::Disabled));
-    if (item.kind == tv::ArtKind::Toggle)
+    if (item.kind == tv::ArtKind::kToggle)
       p.drawPixmap(x + 128, y + 24, icon.pixmap(32, 32, QIcon::Normal, QIcon::On));
     p.drawImage(x + 170, y + 16, Enlarged(tv::RenderArt(item, {32, 32}, kSheet), 4));
     if (++column == 3) {
@@ -194,7 +194,7 @@ int Sheet(const QString& out) {
   p.drawImage(x, y + 172, Enlarged(tv::ArtImage("play-down"), 2));
   int cx = x + 250;
   for (const char* name : {"drag", "move"}) {
-    const tv::ArtItem* item = tv::FindArt(name, tv::ArtKind::Cursor);
+    const tv::ArtItem* item = tv::FindArt(name, tv::ArtKind::kCursor);
     const QImage image = tv::RenderArt(*item, {}, Qt::white);
     p.drawImage(cx, y, image);
     QImage big = Enlarged(image, 4);
@@ -218,7 +218,7 @@ int Sheet(const QString& out) {
 int Icons(const QString& dir, int size) {
   QDir().mkpath(dir);
   for (const auto& item : tv::ArtCatalogue()) {
-    if (item.kind != tv::ArtKind::Icon && item.kind != tv::ArtKind::Toggle) continue;
+    if (item.kind != tv::ArtKind::kIcon && item.kind != tv::ArtKind::kToggle) continue;
     if (!tv::RenderArt(item, {size, size}).save(dir + "/" + item.name + ".png")) return 1;
   }
   return 0;

@@ -36,8 +36,8 @@ void Key(tv::TF_Main& w, int key) {
 // direction and takes the one that lands nearest); false when it gets stuck.
 bool RingTo(tv::TF_Main& w, int target) {
   const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-  const tv::FocusDirection dirs[] = {tv::FocusDirection::Left, tv::FocusDirection::Right,
-                                     tv::FocusDirection::Up, tv::FocusDirection::Down};
+  const tv::FocusDirection dirs[] = {tv::FocusDirection::kLeft, tv::FocusDirection::kRight,
+                                     tv::FocusDirection::kUp, tv::FocusDirection::kDown};
   if (w.Parts().Input.Keys().Focus() < 0) Key(w, Qt::Key_Right);
   for (int step = 0; step < 200 && w.Parts().Input.Keys().Focus() != target; ++step) {
     const tv::MODE_P& b = w.CurrentGame().PlayBoard();

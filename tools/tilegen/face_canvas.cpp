@@ -77,7 +77,7 @@ void FaceCanvas::Glyph(const QString& text, const QRectF& box, const QColor& col
   const QRectF bounds = path.boundingRect();
   if (bounds.isEmpty() || box.isEmpty()) return;
   double scale;
-  if (fit == Fit::EmSquare) {
+  if (fit == Fit::kEmSquare) {
     // CJK characters fill about 0.92 of their em square.
     scale = std::min(box.width(), box.height()) / (kDesignSize * 0.92);
     scale = std::min(scale, std::min(box.width() / bounds.width(), box.height() / bounds.height()));
@@ -94,7 +94,7 @@ void FaceCanvas::Glyph(const QString& text, const QRectF& box, const QColor& col
 void FaceCanvas::CornerIndex(const QString& text, const QColor& colour) {
   if (!style_.corner_index || inner_.height() < 24) return;
   const double h = inner_.height() * 0.14;
-  Glyph(text, QRectF(inner_.left(), inner_.top(), h * 1.4, h), colour, Fit::Outline, true);
+  Glyph(text, QRectF(inner_.left(), inner_.top(), h * 1.4, h), colour, Fit::kOutline, true);
 }
 
 void FaceCanvas::Disc(QPointF centre, double radius, const QColor& colour) {

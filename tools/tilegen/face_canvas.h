@@ -39,7 +39,7 @@ class FaceCanvas {
   // Outline, gradient and bevel of a face.
   void Background(const QColor& top, const QColor& bottom);
 
-  enum class Fit { EmSquare, Outline };
+  enum class Fit { kEmSquare, kOutline };
   // Text fitted into box: EmSquare keeps every character of a series the same
   // scale; Outline fills the box with the character's own outline.
   void Glyph(const QString& text, const QRectF& box, const QColor& colour, Fit fit,

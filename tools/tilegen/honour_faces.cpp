@@ -131,14 +131,14 @@ void DrawWind(FaceCanvas& c, int index) {
   const TileStyle& s = c.style();
   if (s.latin_faces) {
     c.Glyph(QString::fromLatin1(kWindLetters[index]), c.Box(0.08, 0.04, 0.92, 0.6), s.ink,
-            FaceCanvas::Fit::Outline, true);
+            FaceCanvas::Fit::kOutline, true);
     c.Glyph(QString::fromUtf8(kWinds[index]), c.Box(0.2, 0.66, 0.8, 1.0), s.blue,
-            FaceCanvas::Fit::EmSquare, true);
+            FaceCanvas::Fit::kEmSquare, true);
     return;
   }
   c.CornerIndex(QString::fromLatin1(kWindLetters[index]), s.blue);
   c.Glyph(QString::fromUtf8(kWinds[index]), c.Box(0.02, 0.12, 0.98, 0.98), s.ink,
-          FaceCanvas::Fit::EmSquare, true);
+          FaceCanvas::Fit::kEmSquare, true);
 }
 
 void DrawDragon(FaceCanvas& c, int index) {
@@ -156,7 +156,7 @@ void DrawDragon(FaceCanvas& c, int index) {
   }
   const bool green = index == 0;
   c.Glyph(QString::fromUtf8(green ? "發" : "中"), c.Box(0.0, 0.04, 1.0, 0.96),
-          green ? s.green : s.red, FaceCanvas::Fit::EmSquare, true);
+          green ? s.green : s.red, FaceCanvas::Fit::kEmSquare, true);
 }
 
 void DrawSeason(FaceCanvas& c, int index) {

@@ -207,16 +207,16 @@ void DrawBamboos(FaceCanvas& c, int n) {
 void DrawCharacters(FaceCanvas& c, int n) {
   const TileStyle& s = c.style();
   if (s.latin_faces) {
-    c.Glyph(QString::number(n), c.Box(0.15, 0.03, 0.85, 0.5), s.ink, FaceCanvas::Fit::Outline,
+    c.Glyph(QString::number(n), c.Box(0.15, 0.03, 0.85, 0.5), s.ink, FaceCanvas::Fit::kOutline,
             true);
-    c.Glyph(QString::fromUtf8("萬"), c.Box(0.16, 0.56, 0.84, 1.0), s.red, FaceCanvas::Fit::EmSquare,
-            true);
+    c.Glyph(QString::fromUtf8("萬"), c.Box(0.16, 0.56, 0.84, 1.0), s.red,
+            FaceCanvas::Fit::kEmSquare, true);
     return;
   }
   c.CornerIndex(QString::number(n), s.ink);
   c.Glyph(QString::fromUtf8(kNumerals[n - 1]), c.Box(0.24, 0.02, 0.9, 0.42), s.ink,
-          FaceCanvas::Fit::EmSquare, true);
-  c.Glyph(QString::fromUtf8("萬"), c.Box(0.04, 0.44, 0.96, 1.0), s.red, FaceCanvas::Fit::EmSquare,
+          FaceCanvas::Fit::kEmSquare, true);
+  c.Glyph(QString::fromUtf8("萬"), c.Box(0.04, 0.44, 0.96, 1.0), s.red, FaceCanvas::Fit::kEmSquare,
           true);
 }
 

@@ -20,9 +20,9 @@ int HistoryCommand(const std::string& dir) {
     History history;
     const Result opened = history.OpenReadOnly(path);
     // A history created but not yet written holds no games: nothing to fail about.
-    if (!opened && !opened.Is(HistoryError::Read)) {
+    if (!opened && !opened.Is(HistoryError::kRead)) {
       std::cerr << "tilvane-tool: " << opened.Message() << "\n";
-      return opened.Is(HistoryError::Open) ? kExitIo : kExitData;
+      return opened.Is(HistoryError::kOpen) ? kExitIo : kExitData;
     }
     if (opened) {
       if (const Result read = history.ReadAll(games); !read) {

@@ -24,7 +24,7 @@ int RecordsCommand(const std::string& programDir) {
       programDir.empty() || programDir.back() == '/' ? programDir : programDir + "/";
   Catalogue catalogue;
   catalogue.Replace(ScanLayouts(dir + "layouts/"));
-  RecordsFormat format = RecordsFormat::None;
+  RecordsFormat format = RecordsFormat::kNone;
   const Result loaded = LoadRecords(catalogue, dir + "tilvane.won2", dir + "tilvane.won", &format);
   if (!loaded) {
     std::cerr << "tilvane-tool: " << loaded.Message() << "\n";
@@ -32,7 +32,7 @@ int RecordsCommand(const std::string& programDir) {
   }
   catalogue.SortCatalogue(kSortName, false);
   std::string out = "{\"format\":";
-  out += format == RecordsFormat::None ? "null" : JsonString(RecordsFormatName(format));
+  out += format == RecordsFormat::kNone ? "null" : JsonString(RecordsFormatName(format));
   out += ",\"layouts\":[";
   bool first = true;
   for (const EntryPtr& e : catalogue.Entries()) {
