@@ -213,20 +213,40 @@ void JpegFailure(jpeg_decompress_struct* cinfo, JpegErrorManager& manager, bool 
   Fail(error, "JPEG: " + message);
 }
 
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PixelBuffer* out, std::string* error) {
+// A decompressor over the file's bytes with our error handling, destroyed with it.
+struct JpegSource {
   jpeg_decompress_struct cinfo;
   JpegErrorManager manager;
-  cinfo.err = jpeg_std_error(&manager.base);
-  manager.base.error_exit = JpegErrorExit;
-  manager.base.emit_message = JpegEmitMessage;
-  manager.truncated = false;
-  jpeg_create_decompress(&cinfo);
-  jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
-
   JpegInfo info{};
-  bool ok = JpegReadHeader(&cinfo, &manager, &info);
-  bool too_large = ok && !PixelBuffer::PictureSizeAllowed(info.width, info.height);
-  ok = ok && !too_large;
+  bool too_large = false;
+
+  JpegSource(const std::uint8_t* data, std::size_t size) {
+    cinfo.err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = JpegErrorExit;
+    manager.base.emit_message = JpegEmitMessage;
+    manager.truncated = false;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
+  }
+  ~JpegSource() { jpeg_destroy_decompress(&cinfo); }
+  JpegSource(const JpegSource&) = delete;
+  JpegSource& operator=(const JpegSource&) = delete;
+
+  // False when the header is unreadable or the picture larger than allowed.
+  bool ReadHeader() {
+    const bool read = JpegReadHeader(&cinfo, &manager, &info);
+    too_large = read && !PixelBuffer::PictureSizeAllowed(info.width, info.height);
+    return read && !too_large;
+  }
+  void Failed(std::string* error) { JpegFailure(&cinfo, manager, too_large, error); }
+};
+
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PixelBuffer* out, std::string* error) {
+  JpegSource source(data, size);
+  jpeg_decompress_struct& cinfo = source.cinfo;
+  JpegErrorManager& manager = source.manager;
+  const JpegInfo& info = source.info;
+  bool ok = source.ReadHeader();
   PixelBuffer picture;
   std::vector<std::uint8_t> cmyk;
   std::vector<std::uint8_t*> rows;
@@ -245,9 +265,10 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, PixelBuffer* out, st
       for (int y = 0; y < height; ++y) CmykRowToBgr(info, rows[y], picture.Row(y), width);
     }
   }
-  if (!ok) JpegFailure(&cinfo, manager, too_large, error);
-  jpeg_destroy_decompress(&cinfo);
-  if (!ok) return false;
+  if (!ok) {
+    source.Failed(error);
+    return false;
+  }
   *out = std::move(picture);
   return true;
 }
@@ -310,19 +331,11 @@ class JpegRowRing {
 
 bool DecodeJpegScaled(const std::uint8_t* data, std::size_t size, PixelBuffer& dst, int w, int h,
                       PictureSize* found, std::string* error) {
-  jpeg_decompress_struct cinfo;
-  JpegErrorManager manager;
-  cinfo.err = jpeg_std_error(&manager.base);
-  manager.base.error_exit = JpegErrorExit;
-  manager.base.emit_message = JpegEmitMessage;
-  manager.truncated = false;
-  jpeg_create_decompress(&cinfo);
-  jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
-
-  JpegInfo info{};
-  bool ok = JpegReadHeader(&cinfo, &manager, &info);
-  const bool too_large = ok && !PixelBuffer::PictureSizeAllowed(info.width, info.height);
-  ok = ok && !too_large && JpegStart(&cinfo, &manager);
+  JpegSource source(data, size);
+  jpeg_decompress_struct& cinfo = source.cinfo;
+  JpegErrorManager& manager = source.manager;
+  const JpegInfo& info = source.info;
+  bool ok = source.ReadHeader() && JpegStart(&cinfo, &manager);
   if (ok) {
     const int height = static_cast<int>(info.height);
     JpegRowRing ring(&cinfo, &manager, info);
@@ -334,8 +347,7 @@ bool DecodeJpegScaled(const std::uint8_t* data, std::size_t size, PixelBuffer& d
     ok = ring.Ok() && JpegFinish(&cinfo, &manager);
     *found = {static_cast<int>(info.width), height};
   }
-  if (!ok) JpegFailure(&cinfo, manager, too_large, error);
-  jpeg_destroy_decompress(&cinfo);
+  if (!ok) source.Failed(error);
   return ok;
 }
 
