@@ -72,12 +72,17 @@ void Background::SetFieldSize(int width, int height) {
   fieldHeight_ = height;
 }
 
-Result Background::Stretch(const std::vector<std::uint8_t>& file, PixelBuffer& picture,
-                           PictureSize* size) {
+Result Background::Stretch(const std::vector<std::uint8_t>& file, const PixelBuffer* whole,
+                           PixelBuffer& picture, PictureSize* size) {
   if (picture.width() != fieldWidth_ || picture.height() != fieldHeight_)
     picture.CreateUninitialised(fieldWidth_, fieldHeight_);
   // Without an area the file is still decoded whole, which tells whether it can be read.
   const bool area = availWidth_ > 0 && availHeight_ > 0 && !picture.IsEmpty();
+  if (whole != nullptr) {
+    if (area) ResizeBilinear(*whole, picture, 0, 0, availWidth_, availHeight_);
+    if (size) *size = {whole->width(), whole->height()};
+    return {};
+  }
   PixelBuffer none;
   return DecodeScaled(file.data(), file.size(), area ? picture : none, availWidth_, availHeight_,
                       size);
@@ -93,7 +98,8 @@ void Background::ResizeBkgPic(int availWidth, int availHeight) {
   resizedValid_ = false;
   if (availWidth <= 0 || availHeight <= 0 || !origFile_) return;
   // The bytes decoded before and decode the same way again.
-  resizedValid_ = Stretch(*origFile_, resized_, nullptr).Ok() && !resized_.IsEmpty();
+  resizedValid_ =
+      Stretch(*origFile_, origPic_.get(), resized_, nullptr).Ok() && !resized_.IsEmpty();
 }
 
 Result Background::LoadBkgPic(const std::string& name) {
@@ -106,12 +112,20 @@ Result Background::LoadBkgPic(const std::string& name) {
   auto file = std::make_shared<std::vector<std::uint8_t>>();
   PixelBuffer picture;
   PictureSize size;
-  if (!FileExists(path) || !ReadWholeFile(path, *file, kMaxPictureFileBytes).Ok() ||
-      !Stretch(*file, picture, &size).Ok())
+  // Only a JPEG decodes row by row into its stretch; any other picture is kept whole, so
+  // resizing the window does not decode it again.
+  std::shared_ptr<PixelBuffer> whole;
+  bool ok = FileExists(path) && ReadWholeFile(path, *file, kMaxPictureFileBytes).Ok();
+  if (ok && ClassifyPicture(file->data(), file->size()) != PictureKind::kJpeg) {
+    whole = std::make_shared<PixelBuffer>();
+    ok = DecodePicture(file->data(), file->size(), whole.get()).Ok();
+  }
+  if (!ok || !Stretch(*file, whole.get(), picture, &size).Ok())
     return Result::Fail(
         BkgLoadError::kUnreadable,
         Text::Template(TV_TRANSLATE_NOOP("Messages", "Could not open picture \"%1\"!"), {name}));
   origFile_ = std::move(file);
+  origPic_ = std::move(whole);
   origSize_ = size;
   resized_ = std::move(picture);
   resizedValid_ = availWidth_ > 0 && availHeight_ > 0 && !resized_.IsEmpty();
@@ -137,8 +151,9 @@ const PixelBuffer* Background::Picture() const {
 }
 
 Background::Record Background::Save() const {
-  return Record{settings_.BkgColor, settings_.UseTexture, settings_.Texture, origFile_,   origSize_,
-                resized_,           resizedValid_,        availWidth_,       availHeight_};
+  return Record{
+      settings_.BkgColor, settings_.UseTexture, settings_.Texture, origFile_,   origPic_, origSize_,
+      resized_,           resizedValid_,        availWidth_,       availHeight_};
 }
 
 void Background::Restore(Record record) {
@@ -146,6 +161,7 @@ void Background::Restore(Record record) {
   settings_.UseTexture = record.UseTexture;
   settings_.Texture = std::move(record.Texture);
   origFile_ = std::move(record.OrigBkgFile);
+  origPic_ = std::move(record.OrigBkgPic);
   origSize_ = record.OrigSize;
   resized_ = std::move(record.ResizedBkgPic);
   resizedValid_ = record.ResizedValid;

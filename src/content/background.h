@@ -47,17 +47,19 @@ ThumbPlace PlaceBkgThumb(int width, int height);
 void DrawBkgThumb(const PixelBuffer& preview, PixelBuffer& thumb);
 
 // The background settings (kept in `Settings`) together with the loaded picture, kept as
-// its file's bytes, and the picture decoded straight to the field's scale: the full-size
-// picture is never held. The whole record is a value, so a dialog can save it and put it
-// back.
+// its file's bytes, and the picture decoded straight to the field's scale: a JPEG's
+// full-size picture is never held (other kinds are kept whole). The whole record is a value, so a
+// dialog can save it and put it back.
 class Background {
  public:
   using FileBytes = std::shared_ptr<const std::vector<std::uint8_t>>;
+  using WholePicture = std::shared_ptr<const PixelBuffer>;
   struct Record {
     std::int32_t BkgColor = kDefaultBkgColor;
     bool UseTexture = true;
     std::string Texture;
     FileBytes OrigBkgFile;
+    WholePicture OrigBkgPic;  // only for pictures that cannot be decoded to scale
     PictureSize OrigSize;
     PixelBuffer ResizedBkgPic;
     bool ResizedValid = false;
@@ -93,10 +95,13 @@ class Background {
  private:
   Settings& settings_;
   std::vector<std::string> dirs_;
-  // Decodes the file over the available area of `picture` (made the field's size).
-  Result Stretch(const std::vector<std::uint8_t>& file, PixelBuffer& picture, PictureSize* size);
+  // Decodes the file (or scales `whole`, when given) over the available area of
+  // `picture` (made the field's size).
+  Result Stretch(const std::vector<std::uint8_t>& file, const PixelBuffer* whole,
+                 PixelBuffer& picture, PictureSize* size);
 
   FileBytes origFile_;
+  WholePicture origPic_;
   PictureSize origSize_;
   PixelBuffer resized_;
   bool resizedValid_ = false;
