@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The status panel: its frame picture scaled to the panel, its label centred over it.
 #include "app/status_panel.h"
 
 #include <cmath>
