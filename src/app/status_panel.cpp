@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The status panel: its frame picture scaled to the panel, its label centred over it.
+// The status panels: their frames and clock face drawn at the screen's ratio, their font, and
+// the short texts a narrow window falls back to.
 #include "app/status_panel.h"
 
 #include <cmath>
