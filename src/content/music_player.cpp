@@ -142,7 +142,6 @@ void MusicPlayer::ApplySettings(const Settings& settings) {
   SetVolume(settings.MusicVolume, false);
   SetMusicOn(settings.MusicOn, true);
   soundOn_ = settings.SoundOn;
-  StartIfWanted(false);
   for (const std::string& name : settings.UncheckedMusic) {
     for (MusicFile& file : files_)
       if (EqualsIgnoreCase(file.Name, name)) file.Ticked = false;
@@ -362,7 +361,6 @@ void MusicPlayer::OnCancel() {
   SetVolume(saved_.Volume, false);
   SetMusicOn(saved_.MusicOn, false);
   soundOn_ = savedSoundOn_;
-  StartIfWanted(false);
 }
 
 void MusicPlayer::ShowMusicError() {
