@@ -402,8 +402,9 @@ TEST(MainWindow, SolutionModeThroughItsToolbarAndKeys) {
   // The buttons sit centred in their toolbar.
   EXPECT_NEAR(bars.P_SolButtons->geometry().center().x(), bars.P_SolToolbar->width() / 2, 1);
 
-  // Clicks on the field are ignored while the solution is shown.
-  world.Click(solution.Steps[141].Slot);
+  // Clicks on the field are ignored while the solution is shown. With every tile back, a
+  // later step's tile may lie under another, so the click goes to a free tile that shows.
+  world.Click(world.ShownTile(true));
   EXPECT_EQ(world.game().SelectedTile(), kNoTile);
 
   bars.B_SolNext->click();
